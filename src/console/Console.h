@@ -1,0 +1,72 @@
+// golmok-console: plays the game from typed or scripted lines. Every verb calls the same operation
+// the windows call; the console only reads the line's words and prints what the windows show.
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <iosfwd>
+#include <map>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "game/Session.h"
+
+namespace golmok {
+
+// A line the console cannot carry out; printed as "error: WHY" and nothing changes.
+class ConsoleError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+struct ConsoleContext {
+    Session& session;
+    std::ostream& out;
+    std::filesystem::path folder;  // the game folder: record files and save slots
+
+    World& world() { return session.world(); }
+    void Message(const std::string& text);
+    void Messages(const std::vector<std::string>& texts);
+
+    // State checks of the verbs; each throws ConsoleError.
+    void RequireGame() const;         // a game is on the map
+    void RequireMapUnlocked() const;  // a game is on the map and no fight freezes it
+};
+
+using Words = std::vector<std::string>;
+using Verb = std::function<void(ConsoleContext&, const Words& args)>;
+using VerbTable = std::map<std::string, Verb, std::less<>>;
+
+// Word readers; each throws ConsoleError naming what was wrong.
+int ReadIndex(const std::string& word, int count, const char* what);  // 0..count-1
+bool ReadOnOff(const std::string& word);
+void ExpectArgs(const Words& args, std::size_t count, const char* usage);
+
+// The verbs, by area.
+void AddWorldVerbs(VerbTable& verbs);  // show, dump, ownership
+void AddGameVerbs(VerbTable& verbs);   // new-game, quit, option
+void AddMenuVerbs(VerbTable& verbs);   // city, panel
+
+class Console {
+public:
+    Console(Session& session, std::ostream& out, std::filesystem::path folder);
+
+    enum class LineResult { Done, Error, GameOver };
+    LineResult RunLine(std::string_view line);
+
+    // Runs every line of `in` until the end or the end of the game: 0 when every line ran, 1 when
+    // any line was an error.
+    int Run(std::istream& in);
+
+private:
+    ConsoleContext context_;
+    VerbTable verbs_;
+};
+
+// The whole program: arguments, start-up (status 2 when the world cannot be built), the lines.
+int ConsoleMain(const std::vector<std::string>& args, const std::filesystem::path& executableFolder,
+                std::istream& in, std::ostream& out, std::ostream& err);
+
+}  // namespace golmok

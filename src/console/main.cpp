@@ -1,0 +1,24 @@
+#include <filesystem>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "console/Console.h"
+
+namespace {
+
+// The game folder defaults to the folder of the executable.
+std::filesystem::path ExecutableFolder(const char* argv0) {
+    std::error_code error;
+    auto self = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error) self = std::filesystem::absolute(argv0);
+    return self.parent_path();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::ios::sync_with_stdio(false);
+    std::vector<std::string> args(argv + 1, argv + argc);
+    return golmok::ConsoleMain(args, ExecutableFolder(argv[0]), std::cin, std::cout, std::cerr);
+}

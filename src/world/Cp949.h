@@ -1,0 +1,22 @@
+// The game's files are CP949 on disk and UTF-8 in memory.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace golmok {
+
+// Field separator of record files and saved games (CP949 A2 AC) and block terminator of saved
+// games (CP949 A2 AD), as UTF-8.
+inline constexpr std::string_view kFieldSeparator = "\u00B8";
+inline constexpr std::string_view kBlockTerminator = "\u02DB";
+
+// CP949 bytes to UTF-8. Never fails: a byte sequence that is not CP949 becomes U+FFFD and decoding
+// goes on with the next byte.
+std::string DecodeCp949(std::string_view bytes);
+
+// UTF-8 to CP949 bytes; nullopt when the text holds a character CP949 cannot write.
+std::optional<std::string> EncodeCp949(std::string_view utf8);
+
+}  // namespace golmok

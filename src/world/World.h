@@ -1,0 +1,150 @@
+// The whole game in one value: 194 people, 25 districts of Seoul, 7 gangs, the date, the player,
+// the selections the dialogs share and the command menu's panel.
+//
+// The tables are parallel arrays named after their fields (`HumanLoyalty[h]`, `CityMoney[c]`), so
+// that a rule reads the same in code as it does on paper. References between the tables are by
+// name, as the record files and saved games hold them: a person's gang is a gang name, his place a
+// district name, and a district's owner is a colour equal to the owning gang's colour.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace golmok {
+
+inline constexpr int kHumanCount = 194;
+inline constexpr int kCityCount = 25;
+inline constexpr int kGroupCount = 7;
+inline constexpr int kWorkSlotCount = 11;
+inline constexpr int kPanelRowCount = 9;
+
+// 24-bit colour 0x00BBGGRR, blue in the high byte, as the map paints it.
+using Color = std::uint32_t;
+
+template <class T>
+using HumanTable = std::array<T, kHumanCount>;
+template <class T>
+using CityTable = std::array<T, kCityCount>;
+template <class T>
+using GroupTable = std::array<T, kGroupCount>;
+
+// Special texts the rules look for.
+inline constexpr const char* kBossRank = "두목";
+inline constexpr const char* kJoblessRank = "백수";       // a dismissed person
+inline constexpr const char* kJoblessCity = "백수동네";   // where a dismissed person goes: no district
+inline constexpr const char* kJoblessGroup = "백수파";    // the gang of a dismissed person: no gang
+inline constexpr const char* kDefaultWeapon = "각목";
+
+// The map's check items and the fight mode. They are settings of the player, not of one game: a
+// loaded game and a new game keep them.
+struct Options {
+    bool notices = false;     // 알림상자: announce every change of the district panel
+    bool healthBars = true;   // 체력막대바: health bars on the fight field
+    bool music = true;        // 배경음악
+    bool operator==(const Options&) const = default;
+};
+
+// The district panel of the command menu: two name labels and nine rows, each row's shown text.
+// Row order: 인구, 상업, 돈, 조폭인원, 각목, 진검, 조직원수, 사시미, 명성.
+struct Panel {
+    bool open = false;       // the command menu is on screen
+    std::string cityLabel;   // Citylabel: the district's name
+    std::string groupLabel;  // GroupLabel: the owner gang's name when the menu was opened
+    Color labelColor = 0;    // background of both labels: the owner's colour
+    std::array<std::string, kPanelRowCount> rows{};
+    bool operator==(const Panel&) const = default;
+};
+
+struct World {
+    // --- People -----------------------------------------------------------------------------
+    HumanTable<std::string> HumanName{};
+    HumanTable<std::string> HumanGroup{};  // a GroupName
+    HumanTable<std::string> HumanRank{};
+    HumanTable<std::string> HumanCity{};   // a CityName, or a name of no district
+    HumanTable<double> HumanLoyalty{};
+    HumanTable<double> HumanAttack{};
+    HumanTable<double> HumanDefence{};
+    HumanTable<double> HumanCharm{};
+    HumanTable<double> HumanAgility{};
+    HumanTable<double> HumanStamina{};
+    HumanTable<double> HumanIntelligence{};
+    HumanTable<double> HumanLeadership{};
+    HumanTable<double> HumanMembers{};
+    HumanTable<double> HumanMorale{};
+    HumanTable<bool> HumanCanAct{};
+    HumanTable<std::string> HumanWeapon{};
+    HumanTable<bool> HumanInAttackParty{};
+    HumanTable<bool> HumanInDefenceParty{};
+
+    // --- Districts --------------------------------------------------------------------------
+    CityTable<std::string> CityName{};
+    CityTable<Color> CityOwnerColor{};
+    CityTable<double> CityPopulation{};
+    CityTable<double> CityCommerce{};
+    CityTable<double> CityMoney{};
+    CityTable<double> CityStick{};
+    CityTable<double> CityKnife{};
+    CityTable<double> CitySword{};
+    CityTable<double> CityHumanCount{};   // tallies as last computed by RecountCities
+    CityTable<double> CityMemberTotal{};
+
+    // --- Gangs ------------------------------------------------------------------------------
+    GroupTable<std::string> GroupName{};
+    GroupTable<Color> GroupColor{};
+    GroupTable<std::string> GroupBossName{};
+    GroupTable<double> GroupFame{};
+    GroupTable<double> GroupAlly{};       // 1 while allied with the player
+    GroupTable<double> GroupHostility{};
+
+    // --- Game-wide values -------------------------------------------------------------------
+    int Year = 1930;
+    int Month = 1;
+    int Week = 1;
+    std::string BattleMode = "Turn";  // "Turn" or "Real"
+    int PlayerGroupIndex = 0;
+    std::string PlayerGroupName = "거지파";
+    Color PlayerColor = 33023;
+    int AttackFromCity = -1;  // a computer gang attacks the player from here at this turn end
+    int AttackToCity = -1;
+
+    // --- Selections shared by the map and the dialogs ----------------------------------------
+    int SelectedCity = -1;
+    bool SelectedCityIsOwn = false;
+    int SelectedHuman = -1;
+    int SelectedTargetCity = -1;
+    int SelectedGroup = -1;
+
+    std::array<double, kWorkSlotCount> WorkSlot{};
+
+    // The map is frozen while a fight is set up or fought: no district button, no 턴, 옵션, 기능
+    // or 도움말 menu.
+    bool MapLocked = false;
+
+    Options options;
+    Panel panel;
+
+    bool operator==(const World&) const = default;
+
+    // --- Queries ----------------------------------------------------------------------------
+    // The gang whose colour the district shows; none if no colour matches.
+    std::optional<int> OwnerOf(int city) const;
+    bool IsPlayerCity(int city) const { return CityOwnerColor[city] == PlayerColor; }
+    std::optional<int> CityIndexOf(const std::string& name) const;
+    std::optional<int> GroupIndexOf(const std::string& name) const;
+    std::optional<int> HumanIndexOf(const std::string& name) const;
+    bool IsIn(int human, int city) const { return HumanCity[human] == CityName[city]; }
+    std::vector<int> HumansIn(int city) const;        // ascending
+    std::vector<int> ActiveHumansIn(int city) const;  // those of HumansIn who may still act
+    // A person of any gang but the player's (those of no gang included).
+    bool IsComputerPerson(int human) const { return HumanGroup[human] != PlayerGroupName; }
+    // Full stamina: Int((attack + defence) / 2).
+    double FullStamina(int human) const;
+
+    // The district takes the gang's colour (the map repaints its button from it).
+    void SetOwner(int city, int group) { CityOwnerColor[city] = GroupColor[group]; }
+};
+
+}  // namespace golmok
