@@ -1,0 +1,66 @@
+#include <gtest/gtest.h>
+
+#include "commands/CommandMenu.h"
+#include "game/Session.h"
+#include "support/TestWorld.h"
+
+namespace golmok {
+namespace {
+
+TEST(CheckGameEnd, AllNoneOrSome) {
+    World w = test::BlankWorld();
+    EXPECT_EQ(CheckGameEnd(w), GameEnd::Running);
+    EXPECT_EQ(w.WorkSlot[0], 0);
+    EXPECT_EQ(w.WorkSlot[1], 0);
+    for (int c = 0; c < kCityCount; ++c) w.SetOwner(c, 0);
+    EXPECT_EQ(CheckGameEnd(w), GameEnd::Victory);
+    EXPECT_EQ(w.WorkSlot[0], 1);
+    for (int c = 0; c < kCityCount; ++c) w.SetOwner(c, 3);
+    EXPECT_EQ(CheckGameEnd(w), GameEnd::Defeat);
+    EXPECT_EQ(w.WorkSlot[1], 1);
+}
+
+TEST(Session, NewGameStartsFromTheStartingWorldWithTheOptionsKept) {
+    Session session(test::BlankWorld());
+    EXPECT_FALSE(session.running());
+    EXPECT_EQ(session.StartNewGame(3), std::vector<std::string>{"도움말을 꼭 보십시오."});
+    EXPECT_TRUE(session.running());
+    EXPECT_EQ(session.world().PlayerGroupName, "영웅파");
+
+    World& w = session.world();
+    w.CityMoney[1] = 777;
+    w.SetOwner(0, 3);
+    w.options.notices = true;
+    w.options.music = false;
+    w.BattleMode = "Real";
+    OpenCommandMenu(w, 1);
+    session.QuitToTitle();
+    EXPECT_FALSE(session.running());
+    EXPECT_FALSE(session.world().panel.open);
+
+    session.StartNewGame(0);
+    const World& fresh = session.world();
+    EXPECT_EQ(fresh.CityMoney[1], 0);
+    EXPECT_EQ(fresh.OwnerOf(0), 4);
+    EXPECT_EQ(fresh.PlayerGroupIndex, 0);
+    EXPECT_TRUE(fresh.options.notices);
+    EXPECT_FALSE(fresh.options.music);
+    EXPECT_EQ(fresh.BattleMode, "Real");
+}
+
+TEST(Session, AnnouncesTheEndOnce) {
+    Session session(test::BlankWorld());
+    EXPECT_EQ(session.AnnounceGameEnd(), "");  // no game on the map
+    session.StartNewGame(0);
+    EXPECT_EQ(session.AnnounceGameEnd(), "");
+    for (int c = 0; c < kCityCount; ++c) {
+        if (session.world().IsPlayerCity(c)) session.world().SetOwner(c, 1);
+    }
+    EXPECT_EQ(session.AnnounceGameEnd(), "당신은 조직은 망했습니다.");
+    EXPECT_EQ(session.ending(), GameEnd::Defeat);
+    EXPECT_FALSE(session.running());
+    EXPECT_EQ(session.AnnounceGameEnd(), "");
+}
+
+}  // namespace
+}  // namespace golmok
