@@ -119,6 +119,9 @@ struct World {
 
     std::array<double, kWorkSlotCount> WorkSlot{};
 
+    // Whether the amount bar of an open dialog follows the pointer (1) or is frozen (anything else).
+    int BarTracking = 1;
+
     // The map is frozen while a fight is set up or fought: no district button, no 턴, 옵션, 기능
     // or 도움말 menu.
     bool MapLocked = false;

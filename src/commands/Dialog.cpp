@@ -1,0 +1,42 @@
+#include "commands/Dialog.h"
+
+#include <algorithm>
+
+#include "world/Numbers.h"
+#include "world/ValueRanges.h"
+
+namespace golmok {
+
+Outcome Refused(std::string message) { return Outcome{false, {std::move(message)}}; }
+
+Outcome Carried(World& world, std::string message) {
+    Outcome outcome{true, {std::move(message)}};
+    for (std::string& notice : ChangeValue(world)) outcome.messages.push_back(std::move(notice));
+    return outcome;
+}
+
+double BarAmount(double base, double offset, double fullScale, BarRounding rounding) {
+    if (fullScale <= 0) return 0;
+    offset = std::clamp(offset, 0.0, fullScale);
+    const float ratio = static_cast<float>(offset) / static_cast<float>(fullScale);
+    const double p = base * static_cast<double>(ratio);
+    double amount = Int(p);
+    if (rounding == BarRounding::HalfUp && p - amount >= 0.5) amount += 1;
+    return amount;
+}
+
+void ToggleBarTracking(World& world) { world.BarTracking = world.BarTracking == 1 ? 0 : 1; }
+
+std::optional<double> AcceptTypedAmount(std::string_view text, double most) {
+    auto amount = ParseWholeAmount(text);
+    if (!amount || *amount > most) return std::nullopt;
+    return amount;
+}
+
+std::string TypedAmountMessage(double most) {
+    return "0부터 " + FormatNumber(std::max(0.0, Int(most))) + "까지의 정수를 입력해주세요.";
+}
+
+void ChoosePerson(World& world, int human) { world.SelectedHuman = human; }
+
+}  // namespace golmok
