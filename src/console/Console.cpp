@@ -70,6 +70,17 @@ Console::Console(Session& session, std::ostream& out, std::filesystem::path fold
     AddWorldVerbs(verbs_);
     AddGameVerbs(verbs_);
     AddMenuVerbs(verbs_);
+    verbs_["list"] = [this](ConsoleContext& ctx, const Words& args) { List(ctx, args); };
+}
+
+void Console::List(ConsoleContext& ctx, const Words& args) {
+    if (args.empty()) throw ConsoleError("usage: list DIALOG [ARG]");
+    auto lister = lists_.find(args[0]);
+    if (lister == lists_.end()) throw ConsoleError("no list '" + args[0] + "'");
+    const std::vector<int> entries = lister->second(ctx, Words(args.begin() + 1, args.end()));
+    ctx.out << "list " << args[0];
+    for (int entry : entries) ctx.out << ' ' << entry;
+    ctx.out << '\n';
 }
 
 Console::LineResult Console::RunLine(std::string_view line) {

@@ -39,6 +39,11 @@ using Words = std::vector<std::string>;
 using Verb = std::function<void(ConsoleContext&, const Words& args)>;
 using VerbTable = std::map<std::string, Verb, std::less<>>;
 
+// `list DIALOG [ARG]`: what the list of a dialog would hold if it were opened now (indexes of
+// people, districts or groups, in list order). Each area adds the lists of its dialogs.
+using Lister = std::function<std::vector<int>(ConsoleContext&, const Words& args)>;
+using ListTable = std::map<std::string, Lister, std::less<>>;
+
 // Word readers; each throws ConsoleError naming what was wrong.
 int ReadIndex(const std::string& word, int count, const char* what);  // 0..count-1
 bool ReadOnOff(const std::string& word);
@@ -61,8 +66,11 @@ public:
     int Run(std::istream& in);
 
 private:
+    void List(ConsoleContext& ctx, const Words& args);
+
     ConsoleContext context_;
     VerbTable verbs_;
+    ListTable lists_;
 };
 
 // The whole program: arguments, start-up (status 2 when the world cannot be built), the lines.

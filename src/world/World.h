@@ -125,6 +125,9 @@ struct World {
     // The map is frozen while a fight is set up or fought: no district button, no 턴, 옵션, 기능
     // or 도움말 menu.
     bool MapLocked = false;
+    // A turn end announced an attack on the player: the defence set-up is on screen (it cannot be
+    // cancelled) until the player sends fighters out.
+    bool DefenceSetupOpen = false;
 
     Options options;
     Panel panel;
