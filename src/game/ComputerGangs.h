@@ -1,0 +1,21 @@
+// The six gangs the player does not lead. Each step runs once per turn end, in this order, with
+// fixed rules and no chance; a step that uses a person marks him as having acted.
+#pragma once
+
+#include "world/World.h"
+
+namespace golmok {
+
+void CommerceAI(World& world);  // develop commerce
+void MoneyAI(World& world);     // collect money
+void RecruitAI(World& world);   // recruit members
+void HealAI(World& world);      // heal stamina
+void LoyaltyAI(World& world);   // buy back loyalty
+void MoraleAI(World& world);    // train morale
+void ScoutAI(World& world);     // poach people
+void AttackAI(World& world);    // conquer districts and plan the attack on the player
+
+// All eight steps in order.
+void RunComputerGangs(World& world);
+
+}  // namespace golmok

@@ -1,0 +1,25 @@
+// The week's end and the map's other menu actions on the world.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "world/World.h"
+
+namespace golmok {
+
+// 턴 > 종료: the date moves on a week, everybody may act again and every morale drops by 1, the
+// computer gangs take their eight steps, the figures are brought back into range, and when a
+// computer gang attacks one of the player's districts the attack is announced, the map locks and
+// the defence set-up opens. Returns the messages to show, in order.
+std::vector<std::string> EndTurn(World& world);
+
+// The announcement of an attack: "종로에 중구이 맞짱까러 왔습니다." for 중구 attacking 종로.
+std::string AttackAnnouncement(const World& world);
+
+// 돈올리기: 10000000 more in each of the player's districts.
+std::vector<std::string> MoneyUp(World& world);
+
+inline constexpr const char* kMoneyUpMessage = "돈이 올라갔습니다.";
+
+}  // namespace golmok
