@@ -1,5 +1,6 @@
 #include "console/Console.h"
 
+#include <algorithm>
 #include <charconv>
 #include <fstream>
 #include <istream>
@@ -25,6 +26,24 @@ void ConsoleContext::RequireGame() const {
 void ConsoleContext::RequireMapUnlocked() const {
     RequireGame();
     if (session.world().MapLocked) throw ConsoleError("the map is locked during a fight");
+}
+
+void ConsoleContext::RequireCommandMenu(Menu menu) const {
+    RequireMapUnlocked();
+    if (!session.world().panel.open) throw ConsoleError("the command menu is not open (city D)");
+    if (!MenuEnabled(session.world(), menu)) {
+        throw ConsoleError("that menu is disabled in a district of another gang");
+    }
+}
+
+int ReadListed(const std::string& word, const std::vector<int>& listed, const char* what) {
+    int value = -1;
+    auto [end, ec] = std::from_chars(word.data(), word.data() + word.size(), value);
+    if (ec != std::errc{} || end != word.data() + word.size() ||
+        std::find(listed.begin(), listed.end(), value) == listed.end()) {
+        throw ConsoleError(std::string("the dialog does not list ") + what + " '" + word + "'");
+    }
+    return value;
 }
 
 int ReadIndex(const std::string& word, int count, const char* what) {

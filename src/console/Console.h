@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "commands/CommandMenu.h"
 #include "game/Session.h"
 
 namespace golmok {
@@ -33,6 +34,9 @@ struct ConsoleContext {
     // State checks of the verbs; each throws ConsoleError.
     void RequireGame() const;         // a game is on the map
     void RequireMapUnlocked() const;  // a game is on the map and no fight freezes it
+    // A district command: the command menu is open (`city D`), the map is not frozen and `menu`
+    // is enabled in the selected district.
+    void RequireCommandMenu(Menu menu) const;
 };
 
 using Words = std::vector<std::string>;
@@ -48,6 +52,8 @@ using ListTable = std::map<std::string, Lister, std::less<>>;
 int ReadIndex(const std::string& word, int count, const char* what);  // 0..count-1
 bool ReadOnOff(const std::string& word);
 void ExpectArgs(const Words& args, std::size_t count, const char* usage);
+// An index that the dialog's list holds (a person, district or group the dialog would list).
+int ReadListed(const std::string& word, const std::vector<int>& listed, const char* what);
 
 // The verbs, by area.
 void AddWorldVerbs(VerbTable& verbs);  // show, dump, ownership
