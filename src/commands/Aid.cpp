@@ -1,5 +1,7 @@
 #include "commands/Aid.h"
 
+#include <algorithm>
+
 #include "commands/Alliances.h"
 #include "world/Numbers.h"
 
@@ -58,18 +60,27 @@ Outcome RequestAid(World& world, std::optional<int> envoy, std::optional<int> gr
 
     for (std::size_t x = 0; x < total.size(); ++x) {
         if (total[x] == 0) continue;
-        // Each district pays in proportion to what it held before anyone paid; the last one
-        // makes up what the rounding left, so that together they pay exactly what was asked.
-        Amounts<kCityCount> holdings{};
-        for (std::size_t i = 0; i < givers.size(); ++i)
-            holdings[i] = Holding(world, givers[i], x);
-        double paid = 0;
+        // Each district pays in proportion to what it held before anyone paid, rounded down; the
+        // last one makes up what the rounding left, so that together they pay exactly what was
+        // asked. A last district too poor for that would be left owing pieces it does not have, so
+        // what it cannot cover comes from the others, nearest to the end of the map first; the
+        // request never exceeds what the ally holds in all.
+        Amounts<kCityCount> owed{};
+        double rest = asked[x];
         for (std::size_t i = 0; i < givers.size(); ++i) {
-            double part = Int(asked[x] * holdings[i] / total[x]);
-            if (i + 1 == givers.size()) part = asked[x] - paid;
-            Holding(world, givers[i], x) -= part;
-            paid += part;
+            owed[i] = Int(asked[x] * Holding(world, givers[i], x) / total[x]);
+            rest -= owed[i];
         }
+        for (std::size_t i = givers.size(); i-- > 0 && rest > 0;) {
+            const double spare = Holding(world, givers[i], x) - owed[i];
+            const double extra = std::min(rest, std::max(0.0, spare));
+            owed[i] += extra;
+            rest -= extra;
+        }
+        // Only a holding below zero can leave something over; the last district owes it.
+        owed[givers.size() - 1] += rest;
+        for (std::size_t i = 0; i < givers.size(); ++i)
+            Holding(world, givers[i], x) -= owed[i];
     }
     world.GroupHostility[g] += 1;
     const int d = world.SelectedCity;

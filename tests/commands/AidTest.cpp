@@ -3,6 +3,7 @@
 #include "commands/Aid.h"
 #include "commands/CommandMenu.h"
 #include "support/TestWorld.h"
+#include "world/Numbers.h"
 
 namespace golmok {
 
@@ -45,15 +46,36 @@ TEST(RequestAid, AModestRequestIsPaidInProportion) {
     EXPECT_FALSE(w.HumanCanAct[kEnvoy]);
 }
 
-TEST(RequestAid, TheLastDistrictMakesUpTheRest) {
-    World w = AidWorld({5, 13, 23});
-    for (int d : {5, 13, 23})
-        w.CityKnife[d] = 10;
-    EXPECT_TRUE(RequestAid(w, kEnvoy, kAlly, {"", "10", "", ""}).done);
-    EXPECT_EQ(w.CityKnife[5], 7);
-    EXPECT_EQ(w.CityKnife[13], 7);
-    EXPECT_EQ(w.CityKnife[23], 6);
-    EXPECT_EQ(w.CityKnife[kHome], 10);
+TEST(RequestAid, WhatTheRoundingLeavesIsMadeUpByTheLastDistricts) {
+    struct Case {
+        const char* name;
+        std::vector<int> districts;
+        std::vector<double> knivesBefore;
+        std::string asked;
+        std::vector<double> knivesAfter;
+    };
+    const Case cases[] = {
+        {"3 each of 10", {5, 13, 23}, {10, 10, 10}, "10", {7, 7, 6}},
+        {"last pays the rest", {5, 13, 23}, {1, 1, 4}, "2", {1, 1, 2}},
+        // Shares of 0, 0, 0 and 0 leave 2 to pay; the last holds none, so the one before it pays
+        // rather than leaving the last at -2 knives.
+        {"last holds none", {5, 13, 23, 24}, {3, 3, 3, 0}, "2", {3, 3, 1, 0}},
+        {"last holds one", {5, 13, 23, 24}, {3, 3, 3, 1}, "2", {3, 3, 2, 0}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        World w = AidWorld(c.districts);
+        for (std::size_t i = 0; i < c.districts.size(); ++i) {
+            w.CityKnife[c.districts[i]] = c.knivesBefore[i];
+        }
+        EXPECT_EQ(RequestAid(w, kEnvoy, kAlly, {"", c.asked, "", ""}),
+                  (Outcome{true, {"원조가 완료되었습니다."}}));
+        std::vector<double> after;
+        for (int d : c.districts)
+            after.push_back(w.CityKnife[d]);
+        EXPECT_EQ(after, c.knivesAfter);
+        EXPECT_EQ(w.CityKnife[kHome], ReadAmountBox(c.asked));
+    }
 }
 
 TEST(RequestAid, AskingForMoreThanTheAverageIsRefused) {
