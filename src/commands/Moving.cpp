@@ -26,6 +26,15 @@ std::vector<int> MovingPeople(const World& world) {
     return PeopleOfSelectedCity(world, [&](int h) { return world.HumanCanAct[h]; });
 }
 
+std::vector<int> SelectAllButton::Press(const std::vector<int>& listed) {
+    if (caption == kSelectAll) {
+        caption = kUnselectAll;
+        return listed;
+    }
+    caption = kSelectAll;
+    return {};
+}
+
 std::vector<int> Destinations(const World& world) {
     std::vector<int> cities;
     for (int d = 0; d < kCityCount; ++d) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "commands/Amounts.h"
@@ -17,6 +18,16 @@ inline constexpr const char* kTransportDone = "수송이 완료되었습니다."
 
 // Both person lists: the people of the district who may still act.
 std::vector<int> MovingPeople(const World& world);
+
+// The moving dialog's toggle button, "모두 선택" when its window is made: pressed, it selects every
+// listed person and reads "모두 해제"; pressed again, it selects nobody and reads "모두 선택".
+inline constexpr const char* kSelectAll = "모두 선택";
+inline constexpr const char* kUnselectAll = "모두 해제";
+struct SelectAllButton {
+    std::string caption = kSelectAll;
+    // Returns the people selected after the press.
+    std::vector<int> Press(const std::vector<int>& listed);
+};
 
 // Both destination lists: every other district of the player, in map order.
 std::vector<int> Destinations(const World& world);

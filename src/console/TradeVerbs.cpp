@@ -38,7 +38,7 @@ AmountBoxes<N> ReadBoxes(const Words& args, std::size_t first, const Amounts<N>&
     return boxes;
 }
 
-// The clicks of a line, made once every word of it has been read, so that an error changes nothing.
+// The line's clicks, made once every word of it has been read, so that an error changes nothing.
 void Click(World& world, std::optional<int> human, std::optional<int> target = std::nullopt,
            std::optional<int> group = std::nullopt) {
     if (human) ChoosePerson(world, *human);
@@ -53,6 +53,7 @@ void Arms(ConsoleContext& ctx, const Words& args, bool buying) {
     World& w = ctx.world();
     const std::optional<int> trader = ReadChoice(args[0], ArmsTraders(w), "person");
     const ArmsBoxes boxes = ReadBoxes(args, 1, buying ? BuyingBarBases() : SellingBarBases(w));
+    OpenBarDialog(w);
     Click(w, trader);
     ctx.Messages((buying ? BuyArms(w, trader, boxes) : SellArms(w, trader, boxes)).messages);
 }
@@ -78,6 +79,7 @@ void Move(ConsoleContext& ctx, const Words& args) {
     }
     const std::optional<int> target = ReadChoice(args[0], Destinations(w), "district");
     const GoodsBoxes boxes = ReadBoxes(args, 1, GoodsBarBases(w));
+    OpenBarDialog(w);
     Click(w, std::nullopt, target);
     ctx.Messages(MovePeople(w, people, target, boxes).messages);
 }
@@ -89,6 +91,7 @@ void Transport(ConsoleContext& ctx, const Words& args) {
     const std::optional<int> escort = ReadChoice(args[0], MovingPeople(w), "person");
     const std::optional<int> target = ReadChoice(args[1], Destinations(w), "district");
     const GoodsBoxes boxes = ReadBoxes(args, 2, GoodsBarBases(w));
+    OpenBarDialog(w);
     Click(w, escort, target);
     ctx.Messages(TransportGoods(w, escort, target, boxes).messages);
 }
@@ -100,6 +103,7 @@ void Ally(ConsoleContext& ctx, const Words& args) {
     const std::optional<int> envoy = ReadChoice(args[0], Envoys(w), "person");
     const std::optional<int> group = ReadChoice(args[1], UnalliedGangs(w), "group");
     const GoodsBoxes boxes = ReadBoxes(args, 2, StockOfSelectedCity(w));
+    OpenBarDialog(w);
     Click(w, envoy, std::nullopt, group);
     ctx.Messages(MakeAlliance(w, envoy, group, boxes).messages);
 }
@@ -120,6 +124,7 @@ void Aid(ConsoleContext& ctx, const Words& args) {
     const std::optional<int> envoy = ReadChoice(args[0], Envoys(w), "person");
     const std::optional<int> group = ReadChoice(args[1], AlliedGangs(w), "group");
     const GoodsBoxes boxes = ReadBoxes(args, 2, AidBarBases());
+    OpenBarDialog(w);
     Click(w, envoy, std::nullopt, group);
     ctx.Messages(RequestAid(w, envoy, group, boxes).messages);
 }

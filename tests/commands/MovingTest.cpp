@@ -63,6 +63,21 @@ TEST(MovePeople, TheSelectedGoWithTheGoodsInFull) {
     EXPECT_EQ(w.CityStick[kAway], 5);
 }
 
+TEST(SelectAllButton, SelectsEveryoneThenNobody) {
+    World w = MovingWorld();
+    SelectAllButton button;
+    EXPECT_EQ(button.caption, "모두 선택");
+    const std::vector<int> selected = button.Press(MovingPeople(w));
+    EXPECT_EQ(selected, (std::vector<int>{3, 4, 5}));
+    EXPECT_EQ(button.caption, "모두 해제");
+    // Everyone selected moves.
+    EXPECT_TRUE(MovePeople(w, selected, kAway, {}).done);
+    for (int h : {3, 4, 5})
+        EXPECT_EQ(w.HumanCity[h], "관악");
+    EXPECT_EQ(button.Press({3, 4, 5}), std::vector<int>{});
+    EXPECT_EQ(button.caption, "모두 선택");
+}
+
 TEST(MovePeople, GoodsTravelAloneWhenNobodyIsSelected) {
     World w = MovingWorld();
     // The list has a current entry, but its selection was taken back.
