@@ -32,6 +32,10 @@ void ChooseGang(World& world, int group) {
     world.SelectedGroup = group;
 }
 
+Amounts<4> AllianceBarBases(const World& world) {
+    return StockOfSelectedCity(world);
+}
+
 std::vector<int> DistrictsOf(const World& world, int group) {
     std::vector<int> cities;
     for (int d = 0; d < kCityCount; ++d) {
@@ -65,7 +69,7 @@ Outcome MakeAlliance(World& world, std::optional<int> envoy, std::optional<int> 
                      const GoodsBoxes& boxes) {
     if (!envoy) return Refused(kChoosePerson);
     if (!group) return Refused(kChooseGang);
-    const TypedAmounts<4> offer = ReadAmountBoxes(boxes, StockOfSelectedCity(world));
+    const TypedAmounts<4> offer = ReadAmountBoxes(boxes, AllianceBarBases(world));
     if (offer.refusal) return Refused(*offer.refusal);
     const int g = *group;
     const bool heard = EnvoyHeard(world, *envoy, g);

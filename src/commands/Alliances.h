@@ -31,6 +31,9 @@ std::vector<int> AlliedGangs(const World& world);
 // A click on a gang list sets SelectedGroup.
 void ChooseGang(World& world, int group);
 
+// The goods bars of the alliance dialog reach what the selected district holds.
+Amounts<4> AllianceBarBases(const World& world);
+
 // The districts whose colour is the gang's, in map order.
 std::vector<int> DistrictsOf(const World& world, int group);
 

@@ -102,7 +102,7 @@ void Ally(ConsoleContext& ctx, const Words& args) {
     World& w = ctx.world();
     const std::optional<int> envoy = ReadChoice(args[0], Envoys(w), "person");
     const std::optional<int> group = ReadChoice(args[1], UnalliedGangs(w), "group");
-    const GoodsBoxes boxes = ReadBoxes(args, 2, StockOfSelectedCity(w));
+    const GoodsBoxes boxes = ReadBoxes(args, 2, AllianceBarBases(w));
     OpenBarDialog(w);
     Click(w, envoy, std::nullopt, group);
     ctx.Messages(MakeAlliance(w, envoy, group, boxes).messages);
