@@ -230,8 +230,7 @@ void ReadCityBlock(std::string_view block, World& w) {
         w.CitySword[c] = Number(row[3], where(3));
         w.CityStick[c] = Number(row[4], where(4));
         w.CityKnife[c] = Number(row[5], where(5));
-        // The map shows owners by colour: a colour of no gang would be a district
-        // nobody holds.
+        // The map shows owners by colour: a colour of no gang would be a district nobody holds.
         const Color color = ColorNumber(row[6], where(6));
         bool isGangColor = false;
         for (Color gang : w.GroupColor)
@@ -245,11 +244,9 @@ LoadResult Damaged(const std::string& why) {
     return {SlotState::Damaged, "저장된 게임이 손상되어 불러올 수 없습니다 (" + why + ")."};
 }
 
-// --- Files
-// --------------------------------------------------------------------------------------
+// --- Files --------------------------------------------------------------------------------------
 
-// The slot file's bytes; Empty for a missing file, Damaged for one that cannot be a
-// slot.
+// The slot file's bytes; Empty for a missing file, Damaged for one that cannot be a slot.
 struct SlotBytes {
     SlotState state;
     std::string bytes;  // or the reason it is damaged
@@ -268,8 +265,7 @@ SlotBytes ReadSlotBytes(const std::filesystem::path& path) {
     if (size > kMaxSlotBytes) return {SlotState::Damaged, "파일이 너무 큽니다"};
     std::ifstream in(path, std::ios::binary);
     if (!in) return {SlotState::Damaged, "파일을 열 수 없습니다"};
-    // One byte more than the size: a file that grew meanwhile is found too large, not
-    // cut short.
+    // One byte more than the size: a file that grew meanwhile is found too large, not cut short.
     std::string bytes(static_cast<std::size_t>(size) + 1, '\0');
     in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     if (in.bad()) return {SlotState::Damaged, "파일을 읽을 수 없습니다"};
@@ -303,11 +299,10 @@ std::string SystemReason(int error) {
     }
 }
 
-// Writes the bytes to a new file beside `path` and renames it over `path`, so that the
-// slot holds either its old game or the whole new one, never half of it. The temporary
-// name carries the process id and a counter, and is created exclusively: two copies of
-// the game saving into the same folder never write into each other's file. Returns 0 or
-// the errno that stopped it.
+// Writes the bytes to a new file beside `path` and renames it over `path`, so that the slot holds
+// either its old game or the whole new one, never half of it. The temporary name carries the
+// process id and a counter, and is created exclusively: two copies of the game saving into the
+// same folder never write into each other's file. Returns 0 or the errno that stopped it.
 int WriteWhole(const std::filesystem::path& path, const std::string& bytes) {
     static std::atomic<unsigned> counter = 0;
     std::filesystem::path temporary;
@@ -331,8 +326,8 @@ int WriteWhole(const std::filesystem::path& path, const std::string& bytes) {
             error = EIO;
         }
     }
-    // The data must be on the disk before the name points at it, or a crash could leave
-    // an empty slot where a game was.
+    // The data must be on the disk before the name points at it, or a crash could leave an empty
+    // slot where a game was.
     if (error == 0 && ::fsync(fd) != 0) error = errno;
     if (::close(fd) != 0 && error == 0) error = errno;
     if (error == 0 && ::rename(temporary.c_str(), path.c_str()) != 0) error = errno;
@@ -340,8 +335,7 @@ int WriteWhole(const std::filesystem::path& path, const std::string& bytes) {
         ::unlink(temporary.c_str());
         return error;
     }
-    // Make the rename itself durable; a folder that cannot be synced still holds the
-    // new slot.
+    // Make the rename itself durable; a folder that cannot be synced still holds the new slot.
     const int folder = ::open(path.parent_path().empty() ? "." : path.parent_path().c_str(),
                               O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (folder >= 0) {
@@ -419,8 +413,8 @@ std::optional<std::string> SaveGame(const World& world, const std::filesystem::p
     const std::string kept = "). 전에 저장된 게임은 그대로 있습니다.";
     const std::string text = SaveText(world);
     // A slot is only written when it will load back into this very game: a name holding a
-    // separator, a figure that is not a number or a date out of range would otherwise make
-    // a slot that the player finds damaged when he needs it.
+    // separator, a figure that is not a number or a date out of range would otherwise make a slot
+    // that the player finds damaged when he needs it.
     World check = world;
     LoadResult readBack = ReadSaveText(text, check);
     if (readBack.state != SlotState::Game) {
