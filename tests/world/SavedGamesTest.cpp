@@ -215,6 +215,33 @@ TEST(SavedGames, LoadingRestoresEverySavedFieldAndKeepsTheRest) {
               test::ReadFile(folder.path() / "save02.sav"));
 }
 
+TEST(SavedGames, AGamePlayedForMonthsComesBackFromItsSlot) {
+    test::TempFolder folder;
+    World w = ShippedWorld();
+    ChooseGroup(w, 4);
+    std::string savedText;
+    for (int turn = 1; turn <= 50; ++turn) {
+        // A little of what a week brings: money spent, arms bought, somebody busy.
+        w.CityMoney[turn % kCityCount] -= 1000.5 * turn;
+        w.CityKnife[turn % kCityCount] += turn;
+        w.HumanCanAct[turn] = false;
+        if (turn == 37) {
+            ASSERT_EQ(SaveGame(w, folder.path(), 0), std::nullopt);  // after 36 turn ends
+            savedText = SaveText(w);
+        }
+        EndTurn(w);
+    }
+    EXPECT_EQ(w.Year, 1931);
+    EXPECT_EQ(SlotLabel(folder.path(), 0, w), "1930년 10월 1주 종로파");
+
+    ASSERT_EQ(LoadGame(w, folder.path(), 0).state, SlotState::Game);
+    EXPECT_EQ(SaveText(w), savedText);
+    EXPECT_EQ(w.Month, 10);
+    EXPECT_EQ(w.Week, 1);
+    EXPECT_FALSE(w.HumanCanAct[37]);  // acted in the saved week
+    EXPECT_TRUE(w.HumanCanAct[36]);
+}
+
 TEST(SavedGames, SlotsWithoutAGameAreEmptyAndLoadingThemChangesNothing) {
     struct Case {
         const char* name;
