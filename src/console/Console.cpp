@@ -91,6 +91,7 @@ Console::Console(Session& session, std::ostream& out, std::filesystem::path fold
     AddMenuVerbs(verbs_);
     AddTradeVerbs(verbs_);
     AddTradeLists(lists_);
+    AddSaveVerbs(verbs_);
     verbs_["list"] = [this](ConsoleContext& ctx, const Words& args) { List(ctx, args); };
 }
 

@@ -62,6 +62,7 @@ void AddMenuVerbs(VerbTable& verbs);   // city, panel
 // buy-arms, sell-arms, move, transport, ally, ally-cancel, aid, and their lists
 void AddTradeVerbs(VerbTable& verbs);
 void AddTradeLists(ListTable& lists);
+void AddSaveVerbs(VerbTable& verbs);   // save, load, slots
 
 class Console {
 public:
