@@ -59,6 +59,9 @@ int ReadListed(const std::string& word, const std::vector<int>& listed, const ch
 void AddWorldVerbs(VerbTable& verbs);  // show, dump, ownership
 void AddGameVerbs(VerbTable& verbs);   // new-game, quit, option
 void AddMenuVerbs(VerbTable& verbs);   // city, panel
+// train, heal, reorg, reorg-close, recruit, develop, collect, prize, dismiss, scout, info-group
+void AddDomesticVerbs(VerbTable& verbs);
+void AddDomesticLists(ListTable& lists);
 
 class Console {
 public:
