@@ -8,7 +8,9 @@ std::vector<int> DevelopList(const World& world) {
     return PeopleOfSelectedCity(world, [&](int h) { return world.HumanCanAct[h]; });
 }
 
-double DevelopMost(const World& world) { return world.CityMoney[world.SelectedCity]; }
+double DevelopMost(const World& world) {
+    return world.CityMoney[world.SelectedCity];
+}
 
 double DevelopBarAmount(const World& world, double offset, double fullScale) {
     return BarAmount(DevelopMost(world), offset, fullScale, BarRounding::Down);
@@ -22,8 +24,7 @@ Outcome DevelopCommerce(World& world, Chosen human, double amount) {
     world.CityMoney[d] -= amount;
     world.HumanCanAct[h] = false;
     const double commerce = world.CityCommerce[d];
-    if (world.HumanIntelligence[h] > commerce &&
-        amount > world.CityPopulation[d] * commerce / 10) {
+    if (world.HumanIntelligence[h] > commerce && amount > world.CityPopulation[d] * commerce / 10) {
         world.CityCommerce[d] = commerce + 1;
     }
     return Carried(world, kCommerceMessage);

@@ -16,17 +16,20 @@ std::array<double, 10> PersonFigures(const World& world, int h) {
 
 std::vector<int> GroupInfoList(const World&) {
     std::vector<int> groups;
-    for (int g = 0; g < kGroupCount; ++g) groups.push_back(g);
+    for (int g = 0; g < kGroupCount; ++g)
+        groups.push_back(g);
     return groups;
 }
 
 namespace {
 
-void Add(std::optional<double>& label, double value) { label = label.value_or(0) + value; }
+void Add(std::optional<double>& label, double value) {
+    label = label.value_or(0) + value;
+}
 
 }  // namespace
 
-GroupFigures GroupInfo(const World& world, int g) {
+GroupFigures GroupInfoFigures(const World& world, int g) {
     GroupFigures figures;
     figures.fame = world.GroupFame[g];
     for (int e = 0; e < kCityCount; ++e) {

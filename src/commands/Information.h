@@ -17,7 +17,7 @@ std::vector<int> PersonInfoList(const World& world);
 
 // Captions of the ten figures, in the order PersonFigures gives them.
 inline constexpr std::array<const char*, 10> kPersonFigureCaptions = {
-    "충성 :", "공격 :", "방어 :", "매력 :", "민첩 :",
+    "충성 :", "공격 :", "방어 :", "매력 :",     "민첩 :",
     "체력 :", "지력 :", "통솔 :", "조직원수 :", "조직원사기 :"};
 
 // Loyalty, attack, defence, charm, agility, stamina, intelligence, leadership, members, morale.
@@ -39,6 +39,6 @@ struct GroupFigures {
     std::optional<double> sword, knife, stick;
     bool operator==(const GroupFigures&) const = default;
 };
-GroupFigures GroupInfo(const World& world, int group);
+GroupFigures GroupInfoFigures(const World& world, int group);
 
 }  // namespace golmok

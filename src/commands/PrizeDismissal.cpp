@@ -8,7 +8,9 @@ std::vector<int> PrizeList(const World& world) {
     return PeopleOfSelectedCity(world, [&](int h) { return world.HumanLoyalty[h] != 100; });
 }
 
-double PrizeMost(const World& world) { return world.CityMoney[world.SelectedCity]; }
+double PrizeMost(const World& world) {
+    return world.CityMoney[world.SelectedCity];
+}
 
 Outcome GivePrize(World& world, Chosen human, double amount) {
     if (!human) return Refused(kChoosePerson);
@@ -22,9 +24,8 @@ Outcome GivePrize(World& world, Chosen human, double amount) {
 std::vector<int> DismissList(const World& world) {
     if (world.SelectedCity < 0 || world.SelectedCity >= kCityCount) return {};
     const auto owner = world.OwnerOf(world.SelectedCity);
-    return PeopleOfSelectedCity(world, [&](int h) {
-        return !owner || world.HumanName[h] != world.GroupBossName[*owner];
-    });
+    return PeopleOfSelectedCity(
+        world, [&](int h) { return !owner || world.HumanName[h] != world.GroupBossName[*owner]; });
 }
 
 Outcome DismissPerson(World& world, Chosen human) {

@@ -25,7 +25,9 @@ std::vector<int> ScoutTargets(const World& world, int district) {
     return people;
 }
 
-double ScoutMost(const World& world) { return world.CityMoney[world.SelectedCity]; }
+double ScoutMost(const World& world) {
+    return world.CityMoney[world.SelectedCity];
+}
 
 Outcome Scout(World& world, Chosen scout, Chosen target, std::optional<int> district,
               double bribe) {

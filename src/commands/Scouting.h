@@ -29,7 +29,6 @@ double ScoutMost(const World& world);
 // loyalty will not listen; otherwise every full 1000000 takes a point of loyalty, and he comes over
 // (with his members, into the scout's district, at full loyalty) when the scout's charm and
 // intelligence, averaged and cut down, reach what loyalty he has left.
-Outcome Scout(World& world, Chosen scout, Chosen target, std::optional<int> district,
-              double bribe);
+Outcome Scout(World& world, Chosen scout, Chosen target, std::optional<int> district, double bribe);
 
 }  // namespace golmok

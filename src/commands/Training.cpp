@@ -57,7 +57,9 @@ void OpenReorganizing(World& world) {
     dialog.people = ReorgList(world);
 }
 
-void CloseReorganizing(World& world) { world.reorg = ReorgDialog{}; }
+void CloseReorganizing(World& world) {
+    world.reorg = ReorgDialog{};
+}
 
 namespace {
 
@@ -98,8 +100,8 @@ void ChooseForReorganizing(World& world, int human) {
 
 void ReorganizeByBar(World& world, int human, double offset, double fullScale) {
     if (!world.reorg.open || !world.reorg.barEnabled || world.BarTracking != 1) return;
-    const double cap = std::min(world.HumanMembers[human] + world.reorg.ReorgPool,
-                                world.HumanLeadership[human]);
+    const double cap =
+        std::min(world.HumanMembers[human] + world.reorg.ReorgPool, world.HumanLeadership[human]);
     SetMembers(world, human, BarAmount(cap, offset, fullScale));
     world.reorg.barRatio = Ratio(std::clamp(offset, 0.0, fullScale), fullScale);
 }

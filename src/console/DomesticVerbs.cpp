@@ -130,7 +130,8 @@ void DismissVerb(ConsoleContext& ctx, const Words& args) {
 std::vector<int> AllScoutTargets(const World& w) {
     std::vector<int> targets;
     for (int d : ScoutDistricts(w)) {
-        for (int t : ScoutTargets(w, d)) targets.push_back(t);
+        for (int t : ScoutTargets(w, d))
+            targets.push_back(t);
     }
     return targets;
 }
@@ -156,7 +157,7 @@ void GroupInfoVerb(ConsoleContext& ctx, const Words& args) {
     ExpectArgs(args, 1, "info-group G");
     ctx.RequireCommandMenu(Menu::Info);
     const int g = ReadListed(args[0], GroupInfoList(ctx.world()), "group");
-    const GroupFigures f = GroupInfo(ctx.world(), g);
+    const GroupFigures f = GroupInfoFigures(ctx.world(), g);
     ctx.out << "groupinfo money=" << Figure(f.money) << " fame=" << FormatNumber(f.fame)
             << " boss=" << f.boss << " people=" << Figure(f.people)
             << " members=" << Figure(f.members) << " sword=" << Figure(f.sword)

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "commands/Commerce.h"
 #include "commands/CommandMenu.h"
+#include "commands/Commerce.h"
 #include "support/PrintOutcome.h"
 #include "support/TestWorld.h"
 

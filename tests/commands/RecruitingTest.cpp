@@ -27,8 +27,8 @@ TEST(Recruit, BarBuysOneMemberPerFull20000) {
     struct Case {
         double amount, members;
     };
-    for (const Case& c : {Case{100000, 45}, Case{110000, 45}, Case{19999, 40}, Case{0, 40},
-                          Case{200000, 50}}) {
+    for (const Case& c :
+         {Case{100000, 45}, Case{110000, 45}, Case{19999, 40}, Case{0, 40}, Case{200000, 50}}) {
         EXPECT_EQ(RecruitedMembers(w, 4, c.amount), c.members) << c.amount;
     }
 }

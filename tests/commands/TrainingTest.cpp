@@ -53,7 +53,8 @@ TEST(Train, NobodyChosenChangesNothing) {
 
 TEST(Train, ListsThoseWhoMayActBelowFullMorale) {
     World w = Fixture();
-    for (int h : {2, 4, 6, 8}) test::Place(w, h, kSeocho, 0);
+    for (int h : {2, 4, 6, 8})
+        test::Place(w, h, kSeocho, 0);
     test::Place(w, 9, kJongno, 0);
     w.HumanMorale[2] = 99;
     w.HumanMorale[4] = 99;
@@ -166,10 +167,10 @@ TEST(Reorganize, TypedNumbersTakeTheLeastOfTypedHeldAndLeadership) {
         double typed, members, pool;
     };
     const Case cases[] = {
-        {5, 5, 25},    // gives 25 to the pool
-        {0, 0, 30},    // everything to the pool
-        {30, 30, 0},   // unchanged
-        {45, 30, 0},   // nothing in the pool to take
+        {5, 5, 25},   // gives 25 to the pool
+        {0, 0, 30},   // everything to the pool
+        {30, 30, 0},  // unchanged
+        {45, 30, 0},  // nothing in the pool to take
     };
     for (const Case& c : cases) {
         World w = ReorgFixture();

@@ -9,7 +9,8 @@ namespace golmok {
 
 inline void PrintTo(const Outcome& outcome, std::ostream* out) {
     *out << (outcome.done ? "done" : "not done") << " {";
-    for (const std::string& message : outcome.messages) *out << " \"" << message << '"';
+    for (const std::string& message : outcome.messages)
+        *out << " \"" << message << '"';
     *out << " }";
 }
 
