@@ -10,7 +10,7 @@
 // Amounts reach an operation as the number in the amount box. The bar only ever yields whole
 // numbers from 0 to its base; a typed amount must be one of those too, so each operation with an
 // amount refuses anything else with TypedAmountMessage before it touches the world: no negative
-// stocks, no money spent twice.
+// stocks, no money spent twice. The reorganizing box has a capping rule of its own (Training.h).
 #pragma once
 
 #include <optional>

@@ -4,6 +4,8 @@
 
 #include "commands/CommandMenu.h"
 #include "commands/Training.h"
+#include "game/Session.h"
+#include "game/SharedRoutines.h"
 #include "support/PrintOutcome.h"
 #include "support/TestWorld.h"
 #include "world/ValueRanges.h"
@@ -247,6 +249,19 @@ TEST(Reorganize, ClosingLosesThePoolAndTheNextChangeValueShowsIt) {
     OpenReorganizing(w);
     EXPECT_EQ(w.reorg.people, (std::vector<int>{11, 12, 14}));
     EXPECT_FALSE(w.reorg.barEnabled);
+}
+
+TEST(Reorganize, AFightOrALoadClosesTheDialog) {
+    World w = ReorgFixture();
+    ChooseForReorganizing(w, 11);
+    Reorganize(w, 11, 0);
+    ASSERT_EQ(w.reorg.ReorgPool, 30);
+    World fight = w;
+    LockMap(fight);
+    EXPECT_EQ(fight.reorg, ReorgDialog{});
+    Session session(test::BlankWorld());
+    session.ShowGame(w);  // a loaded game
+    EXPECT_EQ(session.world().reorg, ReorgDialog{});
 }
 
 }  // namespace
