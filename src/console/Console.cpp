@@ -89,6 +89,7 @@ Console::Console(Session& session, std::ostream& out, std::filesystem::path fold
     AddWorldVerbs(verbs_);
     AddGameVerbs(verbs_);
     AddMenuVerbs(verbs_);
+    AddTurnVerbs(verbs_);
     verbs_["list"] = [this](ConsoleContext& ctx, const Words& args) { List(ctx, args); };
 }
 

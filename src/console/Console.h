@@ -59,6 +59,7 @@ int ReadListed(const std::string& word, const std::vector<int>& listed, const ch
 void AddWorldVerbs(VerbTable& verbs);  // show, dump, ownership
 void AddGameVerbs(VerbTable& verbs);   // new-game, quit, option
 void AddMenuVerbs(VerbTable& verbs);   // city, panel
+void AddTurnVerbs(VerbTable& verbs);   // end-turn, money-up
 
 class Console {
 public:
