@@ -1,49 +1,108 @@
 #include "game/ComputerGangs.h"
 
+#include <algorithm>
+#include <bit>
+#include <cstdint>
+#include <cstring>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "game/SharedRoutines.h"
 #include "world/Numbers.h"
 
 namespace golmok {
 
 namespace {
 
-// Where everybody stands, as district indexes (-1 for no district). The rules find people by the
-// name of their district; looking each name up once per step keeps the scans cheap. The steps that
-// move people (poaching, conquest) keep it in step with HumanCity.
+// A set of people, walked in ascending index order as every scan of the rules runs.
+class PeopleSet {
+  public:
+    void Add(int h) { words_[h / 64] |= std::uint64_t{1} << (h % 64); }
+    void Remove(int h) { words_[h / 64] &= ~(std::uint64_t{1} << (h % 64)); }
+    bool Empty() const {
+        return std::all_of(words_.begin(), words_.end(), [](std::uint64_t w) { return w == 0; });
+    }
+    PeopleSet operator|(const PeopleSet& other) const {
+        PeopleSet both;
+        for (std::size_t i = 0; i < words_.size(); ++i)
+            both.words_[i] = words_[i] | other.words_[i];
+        return both;
+    }
+    // Calls f(h) for each person in ascending order until f returns false.
+    template <class F>
+    void ForEach(F f) const {
+        for (std::size_t i = 0; i < words_.size(); ++i) {
+            for (std::uint64_t bits = words_[i]; bits != 0; bits &= bits - 1) {
+                if (!f(static_cast<int>(i * 64) + std::countr_zero(bits))) return;
+            }
+        }
+    }
+
+  private:
+    std::array<std::uint64_t, (kHumanCount + 63) / 64> words_{};
+};
+
+// Where everybody stands, as district indexes (-1 for no district), and who is a computer person.
+// The rules find people by the names of their district and gang; looking each name up once per
+// step keeps the scans cheap. The steps that move people or change their gang (poaching,
+// conquest) keep it in step with HumanCity and HumanGroup.
 struct Places {
     std::array<int, kHumanCount> city{};
+    std::array<bool, kHumanCount> computer{};
+    CityTable<PeopleSet> in{};  // the people standing in each district
 
     explicit Places(const World& w) {
+        std::array<std::uint64_t, kCityCount> keys{};
+        for (int c = 0; c < kCityCount; ++c)
+            keys[c] = Key(w.CityName[c]);
         for (int h = 0; h < kHumanCount; ++h) {
+            computer[h] = w.IsComputerPerson(h);
             city[h] = -1;
+            const std::uint64_t key = Key(w.HumanCity[h]);
             for (int c = 0; c < kCityCount; ++c) {
-                if (w.HumanCity[h] == w.CityName[c]) {
+                if (keys[c] == key && w.HumanCity[h] == w.CityName[c]) {
                     city[h] = c;
+                    in[c].Add(h);
                     break;
                 }
             }
         }
     }
 
+    // The first bytes and the length of a name: equal names have equal keys.
+    static std::uint64_t Key(const std::string& name) {
+        std::uint64_t key = 0;
+        std::memcpy(&key, name.data(), std::min<std::size_t>(name.size(), 7));
+        return key ^ (static_cast<std::uint64_t>(name.size()) << 56);
+    }
+
     void Move(World& w, int human, int to) {
         w.HumanCity[human] = w.CityName[to];
+        if (city[human] >= 0) in[city[human]].Remove(human);
+        in[to].Add(human);
         city[human] = to;
     }
+
+    void Join(World& w, int human, const std::string& group) {
+        w.HumanGroup[human] = group;
+        computer[human] = w.IsComputerPerson(human);
+    }
+
+    // A person the computer runs and who has not acted this turn.
+    bool AbleComputerPerson(const World& w, int h) const { return w.HumanCanAct[h] && computer[h]; }
 };
 
-// A person the computer runs and who has not acted this turn.
-bool AbleComputerPerson(const World& w, int h) {
-    return w.HumanCanAct[h] && w.IsComputerPerson(h);
-}
-
-void Commerce(World& w) {
+void Commerce(World& w, const Places& places) {
+    // Nobody clever enough anywhere: a district at or above this commerce finds nobody.
+    double cleverest = -1;
+    for (int h = 0; h < kHumanCount; ++h) {
+        if (places.AbleComputerPerson(w, h))
+            cleverest = std::max(cleverest, w.HumanIntelligence[h]);
+    }
     for (int c = 0; c < kCityCount; ++c) {
+        if (!(cleverest > w.CityCommerce[c])) continue;
         for (int h = 0; h < kHumanCount; ++h) {
-            if (!AbleComputerPerson(w, h) || !(w.HumanIntelligence[h] > w.CityCommerce[c])) {
+            if (!places.AbleComputerPerson(w, h) || !(w.HumanIntelligence[h] > w.CityCommerce[c])) {
                 continue;
             }
             // The first clever enough person settles the district, whether or not its money
@@ -60,18 +119,24 @@ void Commerce(World& w) {
 }
 
 void Money(World& w, const Places& places) {
-    for (int c = 0; c < kCityCount; ++c) {
-        int collector = -1;
-        double best = 0;  // nobody with a score of 0 or less collects
-        for (int h = 0; h < kHumanCount; ++h) {
-            if (places.city[h] != c || !AbleComputerPerson(w, h)) continue;
-            const double score = Int(
-                (w.HumanAttack[h] + w.HumanDefence[h] + w.HumanStamina[h] + w.HumanAgility[h]) / 4);
-            if (score > best) {
-                best = score;
-                collector = h;
-            }
+    // Each district's collector comes from its own people and collecting there changes nothing
+    // for another district, so one pass over the people finds every district's best.
+    CityTable<int> collectors;
+    collectors.fill(-1);
+    CityTable<double> scores{};  // nobody with a score of 0 or less collects
+    for (int h = 0; h < kHumanCount; ++h) {
+        const int c = places.city[h];
+        if (c < 0 || !places.AbleComputerPerson(w, h)) continue;
+        const double score =
+            Int((w.HumanAttack[h] + w.HumanDefence[h] + w.HumanStamina[h] + w.HumanAgility[h]) / 4);
+        if (score > scores[c]) {
+            scores[c] = score;
+            collectors[c] = h;
         }
+    }
+    for (int c = 0; c < kCityCount; ++c) {
+        const int collector = collectors[c];
+        const double best = scores[c];
         if (collector < 0) continue;
         // Same yield as the player's collecting, with the floored score; the order of the
         // products matters (a score of 29 on 100 × 10 / 10 gives 28).
@@ -81,9 +146,9 @@ void Money(World& w, const Places& places) {
     }
 }
 
-void Recruit(World& w) {
+void Recruit(World& w, const Places& places) {
     for (int h = 0; h < kHumanCount; ++h) {
-        if (!AbleComputerPerson(w, h) || w.HumanLeadership[h] == w.HumanMembers[h]) continue;
+        if (!places.AbleComputerPerson(w, h) || w.HumanLeadership[h] == w.HumanMembers[h]) continue;
         // Free, and may pass the leadership: the turn end's range check brings members back.
         w.HumanMembers[h] += 5;
         w.HumanCanAct[h] = false;
@@ -92,7 +157,7 @@ void Recruit(World& w) {
 
 void Heal(World& w, const Places& places) {
     for (int h = 0; h < kHumanCount; ++h) {
-        if (!w.IsComputerPerson(h)) continue;
+        if (!places.computer[h]) continue;
         const double full = w.FullStamina(h);
         if (w.HumanStamina[h] == full) continue;
         const double cost = (full - w.HumanStamina[h]) * 10000;
@@ -107,7 +172,7 @@ void Heal(World& w, const Places& places) {
 
 void Loyalty(World& w, const Places& places) {
     for (int h = 0; h < kHumanCount; ++h) {
-        if (!w.IsComputerPerson(h) || w.HumanLoyalty[h] == 100) continue;
+        if (!places.computer[h] || w.HumanLoyalty[h] == 100) continue;
         const double cost = (100 - w.HumanLoyalty[h]) * 100000;
         const int c = places.city[h];
         if (c >= 0 && w.CityMoney[c] >= cost) {
@@ -118,29 +183,36 @@ void Loyalty(World& w, const Places& places) {
     }
 }
 
-void Morale(World& w) {
+void Morale(World& w, const Places& places) {
     for (int h = 0; h < kHumanCount; ++h) {
-        if (!AbleComputerPerson(w, h) || !(w.HumanMorale[h] < 60)) continue;
+        if (!places.AbleComputerPerson(w, h) || !(w.HumanMorale[h] < 60)) continue;
         w.HumanMorale[h] += 1;
         w.HumanCanAct[h] = false;
     }
 }
 
 void Scout(World& w, Places& places) {
+    // Only people short of full loyalty can be lured, and poaching changes nobody's loyalty.
+    std::vector<int> lurable;
+    for (int h = 0; h < kHumanCount; ++h) {
+        if (w.HumanLoyalty[h] < 100) lurable.push_back(h);
+    }
     for (int c = 0; c < kCityCount; ++c) {
         int recruiter = -1;
         double bestSum = 0;
-        for (int h = 0; h < kHumanCount; ++h) {
-            if (places.city[h] != c || !AbleComputerPerson(w, h)) continue;
-            const double sum = w.HumanCharm[h] + w.HumanIntelligence[h];
-            if (sum > bestSum) {
-                bestSum = sum;
-                recruiter = h;
+        places.in[c].ForEach([&](int h) {
+            if (places.AbleComputerPerson(w, h)) {
+                const double sum = w.HumanCharm[h] + w.HumanIntelligence[h];
+                if (sum > bestSum) {
+                    bestSum = sum;
+                    recruiter = h;
+                }
             }
-        }
+            return true;
+        });
         int target = -1;
-        double lowest = 100;  // only people short of full loyalty can be lured
-        for (int h = 0; h < kHumanCount; ++h) {
+        double lowest = 100;
+        for (int h : lurable) {
             if (places.city[h] == c) continue;
             if (w.HumanLoyalty[h] < lowest) {
                 lowest = w.HumanLoyalty[h];
@@ -154,7 +226,7 @@ void Scout(World& w, Places& places) {
             w.HumanCanAct[recruiter] = false;
             // Rank, loyalty and members go with him; he may still act this turn.
             places.Move(w, target, c);
-            w.HumanGroup[target] = w.HumanGroup[recruiter];
+            places.Join(w, target, w.HumanGroup[recruiter]);
         }
     }
 }
@@ -185,20 +257,23 @@ class BossRestorer {
 struct Party {
     int n = 0;
     double strength = 0;
+    PeopleSet fighters;
 };
 
 // The attack party of district c: its first five computer people, in index order, who still
 // have members or stamina. Whether they have acted does not matter.
 Party PickFighters(World& w, const Places& places, int c, std::string& attackGroupName) {
     Party party;
-    for (int h = 0; h < kHumanCount && party.n < 5; ++h) {
-        if (places.city[h] != c || !w.IsComputerPerson(h) || w.HumanInAttackParty[h]) continue;
-        if (!(w.HumanMembers[h] + w.HumanStamina[h] > 0)) continue;
+    places.in[c].ForEach([&](int h) {
+        if (!places.computer[h] || w.HumanInAttackParty[h]) return true;
+        if (!(w.HumanMembers[h] + w.HumanStamina[h] > 0)) return true;
         w.HumanInAttackParty[h] = true;
+        party.fighters.Add(h);
         attackGroupName = w.HumanGroup[h];
         party.n += 1;
         party.strength += w.HumanMembers[h] + w.HumanStamina[h];
-    }
+        return party.n < 5;
+    });
     return party;
 }
 
@@ -216,13 +291,15 @@ int ChooseTarget(const World& w, int c, const Party& party) {
     return -1;
 }
 
-void Conquer(World& w, Places& places, const BossRestorer& bosses, int c, int t,
+void Conquer(World& w, Places& places, const BossRestorer& bosses, const Party& party, int c, int t,
              const std::string& attackGroupName) {
     w.CityOwnerColor[t] = w.CityOwnerColor[c];
-    for (int h = 0; h < kHumanCount; ++h) {
+    // Everybody in the district and every fighter, in index order; a fighter who has just moved
+    // in is not taken for a defender.
+    (places.in[t] | party.fighters).ForEach([&](int h) {
         if (places.city[h] == t) {
             // Whoever is found there joins the winners, beaten.
-            w.HumanGroup[h] = attackGroupName;
+            places.Join(w, h, attackGroupName);
             w.HumanLoyalty[h] -= 20;
             bosses.Run(w, places);
             w.HumanStamina[h] -= 50;
@@ -244,14 +321,15 @@ void Conquer(World& w, Places& places, const BossRestorer& bosses, int c, int t,
             w.CityHumanCount[t] += 1;
             places.Move(w, h, t);
         }
-    }
+        return true;
+    });
 }
 
 // Nobody defends it: the fighters walk in and nothing is announced.
-void TakeEmptyPlayerDistrict(World& w, Places& places, const BossRestorer& bosses, int c, int t) {
+void TakeEmptyPlayerDistrict(World& w, Places& places, const BossRestorer& bosses,
+                             const Party& party, int c, int t) {
     w.CityOwnerColor[t] = w.CityOwnerColor[c];
-    for (int h = 0; h < kHumanCount; ++h) {
-        if (!w.HumanInAttackParty[h]) continue;
+    party.fighters.ForEach([&](int h) {
         w.HumanLoyalty[h] -= 20;
         w.HumanMorale[h] += 10;
         w.HumanCanAct[h] = false;
@@ -259,7 +337,8 @@ void TakeEmptyPlayerDistrict(World& w, Places& places, const BossRestorer& bosse
         w.CityHumanCount[t] += 1;
         places.Move(w, h, t);
         bosses.Run(w, places);
-    }
+        return true;
+    });
 }
 
 void ClearParties(World& w) {
@@ -267,8 +346,20 @@ void ClearParties(World& w) {
     w.HumanInDefenceParty.fill(false);
 }
 
+// RecountCities, from the places already looked up.
+void Recount(World& w, const Places& places) {
+    w.CityHumanCount.fill(0);
+    w.CityMemberTotal.fill(0);
+    for (int h = 0; h < kHumanCount; ++h) {
+        if (const int c = places.city[h]; c >= 0) {
+            w.CityHumanCount[c] += 1;
+            w.CityMemberTotal[c] += w.HumanMembers[h];
+        }
+    }
+}
+
 void Attack(World& w, Places& places) {
-    RecountCities(w);
+    Recount(w, places);
     w.AttackFromCity = -1;
     ClearParties(w);
     const BossRestorer bosses(w);
@@ -280,13 +371,13 @@ void Attack(World& w, Places& places) {
         const int t = ChooseTarget(w, c, party);
         if (t >= 0) {
             if (!w.IsPlayerCity(t)) {
-                Conquer(w, places, bosses, c, t, attackGroupName);
+                Conquer(w, places, bosses, party, c, t, attackGroupName);
             } else if (w.CityHumanCount[t] != 0) {
                 // Fought out on the defence set-up after the turn end.
                 w.AttackFromCity = c;
                 w.AttackToCity = t;
             } else {
-                TakeEmptyPlayerDistrict(w, places, bosses, c, t);
+                TakeEmptyPlayerDistrict(w, places, bosses, party, c, t);
             }
         }
         ClearParties(w);
@@ -296,13 +387,13 @@ void Attack(World& w, Places& places) {
 }  // namespace
 
 void CommerceAI(World& world) {
-    Commerce(world);
+    Commerce(world, Places(world));
 }
 void MoneyAI(World& world) {
     Money(world, Places(world));
 }
 void RecruitAI(World& world) {
-    Recruit(world);
+    Recruit(world, Places(world));
 }
 void HealAI(World& world) {
     Heal(world, Places(world));
@@ -311,7 +402,7 @@ void LoyaltyAI(World& world) {
     Loyalty(world, Places(world));
 }
 void MoraleAI(World& world) {
-    Morale(world);
+    Morale(world, Places(world));
 }
 
 void ScoutAI(World& world) {
@@ -325,14 +416,15 @@ void AttackAI(World& world) {
 }
 
 void RunComputerGangs(World& world) {
-    // Only poaching and conquest move people, and they keep the places up to date.
+    // Only poaching and conquest move people or change their gang, and they keep the places up
+    // to date.
     Places places(world);
-    Commerce(world);
+    Commerce(world, places);
     Money(world, places);
-    Recruit(world);
+    Recruit(world, places);
     Heal(world, places);
     Loyalty(world, places);
-    Morale(world);
+    Morale(world, places);
     Scout(world, places);
     Attack(world, places);
 }
