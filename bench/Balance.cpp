@@ -32,6 +32,7 @@ struct Run {
     int firstConquest = -1;          // a district passing from one computer gang to another
     int changesBy100 = 0;            // owner changes in the first 100 turns
     int attackOnPlayer = -1;         // the turn end that announced it
+    int districtLost = -1;           // an empty district of the player taken without a fight
     int defeat = -1;
     int wholeCityTurn = -1;  // a computer gang holding all 25 districts
     std::string stop = "300 turns";
@@ -57,6 +58,7 @@ Run Play(const World& start, int player) {
         for (int c = 0; c < kCityCount; ++c) {
             if (w.CityOwnerColor[c] == before.CityOwnerColor[c]) continue;
             if (turn <= 100) run.changesBy100 += 1;
+            if (run.districtLost < 0 && before.IsPlayerCity(c)) run.districtLost = turn;
             if (run.firstConquest < 0 && !before.IsPlayerCity(c)) run.firstConquest = turn;
         }
         run.holdings.push_back(Count(w));
@@ -100,7 +102,7 @@ void WriteChart(const World& start, const Run& run, const fs::path& file) {
         << "<rect width=\"100%\" height=\"100%\" fill=\"#303030\"/>\n"
         << "<text x=\"" << left << "\" y=\"20\" fill=\"#FFFFFF\" font-size=\"14\">"
         << "Districts held, player " << start.GroupName[run.player] << " (idle), " << turns
-        << " turns: " << run.stop << "</text>\n";
+        << " turns" << (run.stop == "300 turns" ? "" : ", stopped: " + run.stop) << "</text>\n";
     for (int held = 0; held <= kCityCount; held += 5) {
         svg << "<line x1=\"" << left << "\" y1=\"" << y(held) << "\" x2=\"" << left + width
             << "\" y2=\"" << y(held) << "\" stroke=\"#606060\"/>\n"
@@ -158,21 +160,23 @@ int main(int argc, char** argv) {
     }
 
     std::cout << "| player | turns played | stop | first conquest | changes by 100 | "
-                 "at 50 | at 100 | at 300 | attack on player |\n"
-              << "|---|---|---|---|---|---|---|---|---|\n";
+                 "at 50 | at 100 | at 300 | attack on player | district lost |\n"
+              << "|---|---|---|---|---|---|---|---|---|---|\n";
     bool met = true;
     for (const Run& run : runs) {
         const int played = static_cast<int>(run.holdings.size()) - 1;
         std::cout << "| " << run.player << ' ' << start.GroupName[run.player] << " | " << played
                   << " | " << run.stop << " | " << Turn(run.firstConquest) << " | "
                   << run.changesBy100 << " | " << At(run, 50) << " | " << At(run, 100) << " | "
-                  << At(run, 300) << " | " << Turn(run.attackOnPlayer) << " |\n";
+                  << At(run, 300) << " | " << Turn(run.attackOnPlayer) << " | "
+                  << Turn(run.districtLost) << " |\n";
         // The world is alive: gangs fight early and often, nobody sweeps the city too soon, and
         // an idle player is left alone for the first weeks.
         const bool lively =
             run.firstConquest > 0 && run.firstConquest <= 20 && run.changesBy100 >= 5;
         const bool fair = (run.wholeCityTurn < 0 || run.wholeCityTurn >= 48) &&
-                          (run.attackOnPlayer < 0 || run.attackOnPlayer >= 5);
+                          (run.attackOnPlayer < 0 || run.attackOnPlayer >= 5) &&
+                          (run.districtLost < 0 || run.districtLost >= 5);
         if (!lively || !fair) {
             met = false;
             std::cout << "  (targets missed by player " << run.player << ")\n";

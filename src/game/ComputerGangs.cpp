@@ -14,6 +14,21 @@ namespace golmok {
 
 namespace {
 
+// A name with a number made of its length and first bytes, so that most unequal names are told
+// apart without comparing their texts. Short names are held whole by the number.
+struct Name {
+    explicit Name(const std::string& name) : text(&name) {
+        std::memcpy(&key, name.data(), std::min<std::size_t>(name.size(), 7));
+        key ^= static_cast<std::uint64_t>(name.size()) << 56;
+    }
+    bool operator==(const Name& other) const {
+        return key == other.key && (text->size() <= 7 || *text == *other.text);
+    }
+
+    const std::string* text;
+    std::uint64_t key = 0;
+};
+
 // A set of people, walked in ascending index order as every scan of the rules runs.
 class PeopleSet {
   public:
@@ -52,28 +67,37 @@ struct Places {
     CityTable<PeopleSet> in{};  // the people standing in each district
 
     explicit Places(const World& w) {
-        std::array<std::uint64_t, kCityCount> keys{};
-        for (int c = 0; c < kCityCount; ++c)
-            keys[c] = Key(w.CityName[c]);
+        // The districts' names in a small hash table; a district listed earlier wins a clash, as
+        // in a scan of the districts in order.
+        constexpr std::size_t kSlots = 64;
+        std::array<int, kSlots> slots;
+        slots.fill(-1);
+        std::vector<Name> cities;
+        cities.reserve(kCityCount);
+        auto home = [](const Name& name) {
+            return static_cast<std::size_t>((name.key * 0x9E3779B97F4A7C15ULL) >> 58);
+        };
+        for (int c = 0; c < kCityCount; ++c) {
+            cities.emplace_back(w.CityName[c]);
+            std::size_t i = home(cities.back());
+            while (slots[i] >= 0)
+                i = (i + 1) % kSlots;
+            slots[i] = c;
+        }
+        const Name player(w.PlayerGroupName);
         for (int h = 0; h < kHumanCount; ++h) {
-            computer[h] = w.IsComputerPerson(h);
+            // A computer person: any gang but the player's.
+            computer[h] = !(Name(w.HumanGroup[h]) == player);
             city[h] = -1;
-            const std::uint64_t key = Key(w.HumanCity[h]);
-            for (int c = 0; c < kCityCount; ++c) {
-                if (keys[c] == key && w.HumanCity[h] == w.CityName[c]) {
-                    city[h] = c;
-                    in[c].Add(h);
+            const Name place(w.HumanCity[h]);
+            for (std::size_t i = home(place); slots[i] >= 0; i = (i + 1) % kSlots) {
+                if (cities[slots[i]] == place) {
+                    city[h] = slots[i];
+                    in[slots[i]].Add(h);
                     break;
                 }
             }
         }
-    }
-
-    // The first bytes and the length of a name: equal names have equal keys.
-    static std::uint64_t Key(const std::string& name) {
-        std::uint64_t key = 0;
-        std::memcpy(&key, name.data(), std::min<std::size_t>(name.size(), 7));
-        return key ^ (static_cast<std::uint64_t>(name.size()) << 56);
     }
 
     void Move(World& w, int human, int to) {
@@ -193,10 +217,14 @@ void Morale(World& w, const Places& places) {
 
 void Scout(World& w, Places& places) {
     // Only people short of full loyalty can be lured, and poaching changes nobody's loyalty.
+    // The least loyal first, ties by index: a district's target is the first of them standing
+    // elsewhere.
     std::vector<int> lurable;
     for (int h = 0; h < kHumanCount; ++h) {
         if (w.HumanLoyalty[h] < 100) lurable.push_back(h);
     }
+    std::stable_sort(lurable.begin(), lurable.end(),
+                     [&](int a, int b) { return w.HumanLoyalty[a] < w.HumanLoyalty[b]; });
     for (int c = 0; c < kCityCount; ++c) {
         int recruiter = -1;
         double bestSum = 0;
@@ -211,12 +239,10 @@ void Scout(World& w, Places& places) {
             return true;
         });
         int target = -1;
-        double lowest = 100;
         for (int h : lurable) {
-            if (places.city[h] == c) continue;
-            if (w.HumanLoyalty[h] < lowest) {
-                lowest = w.HumanLoyalty[h];
+            if (places.city[h] != c) {
                 target = h;
+                break;
             }
         }
         // A district without a recruiter, or a world without anybody to lure, poaches nobody.
@@ -236,9 +262,13 @@ void Scout(World& w, Places& places) {
 class BossRestorer {
   public:
     explicit BossRestorer(const World& w) {
+        std::vector<Name> bossNames;
+        for (int g = 0; g < kGroupCount; ++g)
+            bossNames.emplace_back(w.GroupBossName[g]);
         for (int h = 0; h < kHumanCount; ++h) {
+            const Name name(w.HumanName[h]);
             for (int g = 0; g < kGroupCount; ++g) {
-                if (w.HumanName[h] == w.GroupBossName[g]) bosses_.emplace_back(h, g);
+                if (name == bossNames[g]) bosses_.emplace_back(h, g);
             }
         }
     }
@@ -380,7 +410,11 @@ void Attack(World& w, Places& places) {
                 TakeEmptyPlayerDistrict(w, places, bosses, party, c, t);
             }
         }
-        ClearParties(w);
+        // Nobody else has been put in a party since the step began.
+        party.fighters.ForEach([&](int h) {
+            w.HumanInAttackParty[h] = false;
+            return true;
+        });
     }
 }
 
