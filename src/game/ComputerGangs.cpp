@@ -34,9 +34,6 @@ class PeopleSet {
   public:
     void Add(int h) { words_[h / 64] |= std::uint64_t{1} << (h % 64); }
     void Remove(int h) { words_[h / 64] &= ~(std::uint64_t{1} << (h % 64)); }
-    bool Empty() const {
-        return std::all_of(words_.begin(), words_.end(), [](std::uint64_t w) { return w == 0; });
-    }
     PeopleSet operator|(const PeopleSet& other) const {
         PeopleSet both;
         for (std::size_t i = 0; i < words_.size(); ++i)
@@ -59,7 +56,7 @@ class PeopleSet {
 
 // Where everybody stands, as district indexes (-1 for no district), and who is a computer person.
 // The rules find people by the names of their district and gang; looking each name up once per
-// step keeps the scans cheap. The steps that move people or change their gang (poaching,
+// turn end keeps the scans cheap. The steps that move people or change their gang (poaching,
 // conquest) keep it in step with HumanCity and HumanGroup.
 struct Places {
     std::array<int, kHumanCount> city{};
