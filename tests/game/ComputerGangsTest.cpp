@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "game/ComputerGangs.h"
+#include "game/NewWorld.h"
 #include "game/SharedRoutines.h"
 #include "support/TestWorld.h"
 #include "world/ValueRanges.h"
@@ -549,6 +550,58 @@ TEST(AttackAI, EmptyPlayerDistrictTakenSilently) {
         EXPECT_FALSE(w.HumanCanAct[h]);
     }
     EXPECT_EQ(w.CityHumanCount[12], 5);
+}
+
+// The turn end runs the eight steps together, sharing where everybody stands between them; it
+// must come to exactly what the steps give one by one, over many turns of the shipped world's
+// wars.
+TEST(RunComputerGangs, SameAsTheEightStepsOneByOne) {
+    for (int player : {0, 2, 3, 4, 5, 6}) {
+        SCOPED_TRACE(player);
+        World together = BuildNewWorld(test::ShippedData());
+        ChooseGroup(together, player);
+        World oneByOne = together;
+        for (int turn = 1; turn <= 200; ++turn) {
+            RunComputerGangs(together);
+            CommerceAI(oneByOne);
+            MoneyAI(oneByOne);
+            RecruitAI(oneByOne);
+            HealAI(oneByOne);
+            LoyaltyAI(oneByOne);
+            MoraleAI(oneByOne);
+            ScoutAI(oneByOne);
+            AttackAI(oneByOne);
+            ASSERT_EQ(together, oneByOne) << "turn " << turn;
+            for (World* w : {&together, &oneByOne}) {
+                ErrorCheck(*w);
+                for (int h = 0; h < kHumanCount; ++h) {
+                    w->HumanCanAct[h] = true;
+                    w->HumanMorale[h] -= 1;
+                }
+            }
+        }
+        // The wars did happen: owners changed along the way.
+        EXPECT_NE(together.CityOwnerColor, BuildNewWorld(test::ShippedData()).CityOwnerColor);
+    }
+}
+
+TEST(RunComputerGangs, PoachedPlayersManFightsForHisNewGangInTheSameTurn) {
+    World w = GarrisonedWorld();
+    Empty(w, 5);  // 지존파's 강남, empty
+    // 마적파's recruiter in 영등포 (r = 90; no stamina, so he collects no money and is still
+    // free to poach) lures the player's disloyal man out of 서초; the two then make 영등포's
+    // party and take 강남.
+    test::Place(w, 150, 3, kMajeok, 0, 0, 100);
+    w.HumanCharm[150] = 90;
+    w.HumanIntelligence[150] = 90;
+    test::Place(w, 160, 7, kPlayer, 100, 100, 100);
+    w.HumanLoyalty[160] = 30;
+    RunComputerGangs(w);
+    EXPECT_EQ(w.HumanGroup[160], "마적파");
+    EXPECT_EQ(w.OwnerOf(5), kMajeok);
+    EXPECT_EQ(w.HumanCity[150], "강남");
+    EXPECT_EQ(w.HumanCity[160], "강남");
+    EXPECT_EQ(w.CityHumanCount[5], 2);
 }
 
 }  // namespace
