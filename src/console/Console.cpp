@@ -94,6 +94,7 @@ Console::Console(Session& session, std::ostream& out, std::filesystem::path fold
     AddSaveVerbs(verbs_);
     AddDomesticVerbs(verbs_);
     AddDomesticLists(lists_);
+    AddTurnVerbs(verbs_);
     verbs_["list"] = [this](ConsoleContext& ctx, const Words& args) { List(ctx, args); };
 }
 
