@@ -89,6 +89,8 @@ Console::Console(Session& session, std::ostream& out, std::filesystem::path fold
     AddWorldVerbs(verbs_);
     AddGameVerbs(verbs_);
     AddMenuVerbs(verbs_);
+    AddFightVerbs(verbs_);
+    AddFightLists(lists_);
     verbs_["list"] = [this](ConsoleContext& ctx, const Words& args) { List(ctx, args); };
 }
 

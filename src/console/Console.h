@@ -59,6 +59,8 @@ int ReadListed(const std::string& word, const std::vector<int>& listed, const ch
 void AddWorldVerbs(VerbTable& verbs);  // show, dump, ownership
 void AddGameVerbs(VerbTable& verbs);   // new-game, quit, option
 void AddMenuVerbs(VerbTable& verbs);   // city, panel
+void AddFightVerbs(VerbTable& verbs);  // attack, defend, key, tick, field
+void AddFightLists(ListTable& lists);  // attack, attack-targets, defend
 
 class Console {
 public:

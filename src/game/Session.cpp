@@ -29,6 +29,7 @@ std::vector<std::string> Session::StartNewGame(int group) {
     fresh.BattleMode = world_.BattleMode;
     ChooseGroup(fresh, group);
     world_ = std::move(fresh);
+    fight_.reset();
     running_ = true;
     ending_ = GameEnd::Running;
     return {kStartMessage};
@@ -36,12 +37,14 @@ std::vector<std::string> Session::StartNewGame(int group) {
 
 void Session::QuitToTitle() {
     world_.panel.open = false;
+    fight_.reset();
     running_ = false;
 }
 
 void Session::ShowGame(World world) {
     world.panel.open = false;
     world_ = std::move(world);
+    fight_.reset();
     running_ = true;
     ending_ = GameEnd::Running;
 }
