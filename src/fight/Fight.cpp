@@ -1,5 +1,6 @@
 #include "fight/Fight.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "game/SharedRoutines.h"
@@ -173,7 +174,9 @@ double StrikeDamage(const World& world, int striker, double power) {
     const double base = (world.HumanAttack[striker] + world.HumanDefence[striker] +
                          world.HumanAgility[striker] + world.HumanMorale[striker] + power) /
                         5;
-    return Int(base * (world.HumanMembers[striker] / 1000));
+    // A fighter whose members have run out below zero still strikes once before the pass that
+    // takes him off the board; that blow must not heal the man it hits.
+    return std::max(0.0, Int(base * (world.HumanMembers[striker] / 1000)));
 }
 
 void TAGXY(Fight& fight) {

@@ -31,7 +31,8 @@ int WeaponIndex(const std::string& weapon);
 // 70, 80, 90, 100.
 double WeaponPower(int weaponIndex);
 // What one strike of `striker` with a weapon of `power` takes from the target's stamina and from
-// his members: Int((attack + defence + agility + morale + power) / 5 × members / 1000).
+// his members: Int((attack + defence + agility + morale + power) / 5 × members / 1000), never
+// below 0.
 double StrikeDamage(const World& world, int striker, double power);
 
 // Virtual key codes of the field.

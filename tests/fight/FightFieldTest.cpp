@@ -30,6 +30,7 @@ TEST(StrikeDamage, TheStrikersFiguresTimesHisMembersPerThousandRoundedDown) {
         {50, 40, 30, 100, 100, 15, 0},    // Int(0.96)
         {50, 40, 30, 100, 100, 16, 1},    // Int(1.024)
         {50, 40, 30, 100, 100, 0, 0},     // nobody to strike with
+        {50, 40, 30, 100, 100, -5, 0},    // struck below zero, not yet off the board: no heal
         {50, 40, 30, 100, 70, 1000, 58},  // the same man bare-handed
         {50, 40, 30, 100, 100, 1000, 64},
     };
