@@ -266,7 +266,7 @@ std::vector<std::string> MoveTurnBox(World& world, Fight& fight) {
 
 std::vector<std::string> PressKey(World& world, Fight& fight, int key) {
     std::vector<std::string> messages;
-    if (fight.over()) return messages;
+    if (fight.over() || fight.autoBattle) return messages;
     TAGXY(fight);
     if (fight.side == FightSide::Attack && key == kKeyEsc) {
         fight.Aiming = false;
@@ -432,6 +432,7 @@ std::vector<std::string> AutoAct(World& world, Fight& fight) {
 
 std::vector<std::string> PlayOutFight(World& world, Fight& fight, int maxActions) {
     std::vector<std::string> messages;
+    fight.autoBattle = true;
     for (int n = 0; n < maxActions && !fight.over(); ++n) {
         Append(messages, AutoAct(world, fight));
         Append(messages, DeathPass(world, fight));

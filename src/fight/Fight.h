@@ -104,7 +104,8 @@ struct Fight {
     int city = -1;      // the fought-over district
     int fromCity = -1;  // the attacking district, on the defending field
 
-    // The player's side fights by itself with the computer fighters' rule (`AutoAct`).
+    // The player has handed his side over: it fights by itself with the computer fighters' rule
+    // (`AutoAct`, scheduled by the view once a player turn) and keys are not heeded.
     bool autoBattle = false;
 
     FightResult result = FightResult::Running;
@@ -128,7 +129,7 @@ void AttackTurnBox(const World& world, Fight& fight);
 std::vector<std::string> MoveTurnBox(World& world, Fight& fight);
 
 // --- The events -----------------------------------------------------------------------------
-// A key press on the field (virtual key code).
+// A key press on the field (virtual key code); none while the side fights by itself.
 std::vector<std::string> PressKey(World& world, Fight& fight, int key);
 // One computer action: the computer fighter whose turn it is strikes his nearest enemy if he
 // stands next to him, else steps toward him; then the next computer fighter has the turn.
@@ -144,7 +145,7 @@ std::vector<std::string> DeathPass(World& world, Fight& fight);
 // enemy if he stands next to him, else step toward him (a fighter boxed in waits); the turn then
 // passes as after a key.
 std::vector<std::string> AutoAct(World& world, Fight& fight);
-// Plays the fight out with both sides fighting by themselves, at most `maxActions` actions of
+// Hands the player's side over and plays the fight out, at most `maxActions` actions of
 // each side. A fight where no side can hurt the other never ends; it is left running. Returns the
 // messages (the result's).
 std::vector<std::string> PlayOutFight(World& world, Fight& fight, int maxActions = 10000);

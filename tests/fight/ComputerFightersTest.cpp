@@ -177,7 +177,6 @@ TEST(AutoBattle, FiveAgainstFivePlaysOutToAResult) {
             b.w.HumanMembers[i] = 300;
             b.w.HumanMembers[100 + i] = 200;
         }
-        b.f.autoBattle = true;
         const std::vector<std::string> messages = PlayOutFight(b.w, b.f);
         ASSERT_TRUE(b.f.over());
         EXPECT_EQ(b.f.result, FightResult::Won);
@@ -186,6 +185,19 @@ TEST(AutoBattle, FiveAgainstFivePlaysOutToAResult) {
             EXPECT_FALSE(enemy.present);
         EXPECT_FALSE(b.w.MapLocked);
     }
+}
+
+TEST(AutoBattle, KeysAreNotHeededWhileTheSideFightsByItself) {
+    Board b;
+    b.Player(0, 0, {0, 0});
+    b.Enemy(0, 100, {0, 4320});
+    b.f.autoBattle = true;
+    PressKey(b.w, b.f, kKeyDown);
+    PressKey(b.w, b.f, kKeyA);
+    EXPECT_EQ(b.f.player[0].shown, (Position{0, 0}));
+    EXPECT_FALSE(b.f.Aiming);
+    AutoAct(b.w, b.f);
+    EXPECT_EQ(b.f.player[0].shown, (Position{0, 480}));
 }
 
 TEST(AutoBattle, AFightWhereNobodyCanHurtAnybodyIsLeftRunning) {
