@@ -324,4 +324,15 @@ SetupChoice ChooseStrongestDefenders(World& world, const FightSetup& setup) {
     return choice;
 }
 
+std::optional<Fight> DefendByItself(World& world, std::vector<std::string>* messages) {
+    if (!world.DefenceSetupOpen) return std::nullopt;
+    const FightSetup setup = DefenceSetupOf(world);
+    const SetupChoice choice = ChooseStrongestDefenders(world, setup);
+    SetupOutcome out = ConfirmDefence(world, setup, choice);
+    if (!out.fight) return std::nullopt;
+    std::vector<std::string> said = PlayOutFight(world, *out.fight);
+    if (messages) messages->insert(messages->end(), said.begin(), said.end());
+    return out.fight;
+}
+
 }  // namespace golmok

@@ -68,4 +68,9 @@ SetupOutcome ConfirmDefence(World& world, const FightSetup& setup, const SetupCh
 // index order. The weapons are stored in the world; returns the choice to confirm.
 SetupChoice ChooseStrongestDefenders(World& world, const FightSetup& setup);
 
+// An announced attack defended without the player: the strongest defenders as above go out and
+// both sides fight by themselves (`PlayOutFight`). Returns the fight as it ended, or as it was
+// left when neither side could hurt the other; nothing when no defence set-up is open.
+std::optional<Fight> DefendByItself(World& world, std::vector<std::string>* messages = nullptr);
+
 }  // namespace golmok

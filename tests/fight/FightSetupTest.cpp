@@ -364,5 +364,23 @@ TEST(DefenceSetup, StrongestDefendersWithTheBestWeaponsTheStocksAllow) {
     EXPECT_TRUE(ConfirmDefence(w, setup, choice).fight);
 }
 
+TEST(DefenceSetup, DefendedByItselfToTheEnd) {
+    World idle = AttackWorld();
+    EXPECT_FALSE(DefendByItself(idle));  // no attack announced: nothing happens
+    World w = DefenceWorld();
+    for (int h : {0, 1, 2, 3})
+        w.HumanMembers[h] = 300;  // strikes of 15 against 1
+    std::vector<std::string> messages;
+    const std::optional<Fight> fight = DefendByItself(w, &messages);
+    ASSERT_TRUE(fight);
+    EXPECT_EQ(fight->result, FightResult::Won);
+    EXPECT_EQ(messages, (std::vector<std::string>{kFightWon}));
+    EXPECT_EQ(fight->player[0].human, 0);
+    EXPECT_EQ(fight->player[3].human, 3);
+    EXPECT_EQ(w.HumanGroup[100], "거지파");
+    EXPECT_FALSE(w.MapLocked);
+    EXPECT_FALSE(w.DefenceSetupOpen);
+}
+
 }  // namespace
 }  // namespace golmok
