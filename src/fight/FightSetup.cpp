@@ -217,6 +217,10 @@ SetupOutcome ConfirmAttack(World& world, const FightSetup& setup, const SetupCho
         return result;
     }
     const int target = world.SelectedTargetCity;
+    if (target < 0 || target >= kCityCount) {
+        result.outcome = Refused(kChooseCity);
+        return result;
+    }
     Party attackers;
     const auto need = CountFighters(world, setup, choice, world.HumanInAttackParty, attackers);
     if (auto refusal = StockRefusal(need, setup.stocks)) {
@@ -251,6 +255,11 @@ SetupOutcome ConfirmAttack(World& world, const FightSetup& setup, const SetupCho
 
 SetupOutcome ConfirmDefence(World& world, const FightSetup& setup, const SetupChoice& choice) {
     SetupOutcome result;
+    // Only a turn end that announced an attack opens this screen.
+    const auto inRange = [](int city) { return city >= 0 && city < kCityCount; };
+    if (!world.DefenceSetupOpen || !inRange(world.AttackFromCity) || !inRange(world.AttackToCity)) {
+        return result;
+    }
     if (auto refusal = ChoiceRefusal(choice, false)) {
         result.outcome = Refused(*refusal);
         return result;

@@ -276,6 +276,19 @@ World DefenceWorld() {
     return w;
 }
 
+TEST(DefenceSetup, NothingHappensWithoutAnAnnouncedAttack) {
+    for (int from : {-1, 8}) {
+        World w = DefenceWorld();
+        w.AttackFromCity = from;
+        w.DefenceSetupOpen = from == -1;  // a bad plan, or no set-up on screen
+        const World before = w;
+        const SetupOutcome out = ConfirmDefence(w, DefenceSetupOf(w), Selected({0}));
+        EXPECT_FALSE(out.fight);
+        EXPECT_FALSE(out.outcome.done);
+        EXPECT_EQ(w, before);
+    }
+}
+
 TEST(DefenceSetup, ListsEverybodyInTheAttackedDistrict) {
     World w = DefenceWorld();
     w.HumanCanAct[1] = false;
