@@ -67,6 +67,8 @@ void AddSaveVerbs(VerbTable& verbs);   // save, load, slots
 void AddDomesticVerbs(VerbTable& verbs);
 void AddDomesticLists(ListTable& lists);
 void AddTurnVerbs(VerbTable& verbs);   // end-turn, money-up
+void AddFightVerbs(VerbTable& verbs);  // attack, defend, key, tick, field
+void AddFightLists(ListTable& lists);  // attack, attack-targets, defend
 
 class Console {
 public:
