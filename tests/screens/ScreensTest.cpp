@@ -364,6 +364,19 @@ class ScreensTest : public QObject {
         QVERIFY(MenuOf(map, "턴")->menuAction()->isEnabled());
     }
 
+    void anAnnouncedAttackNeverLeavesTheMapFrozen() {
+        MainGame* map = StartOnMap(0);
+        // As a turn end leaves the world when a computer gang attacks: map locked, defence
+        // set-up open.
+        LockMap(world());
+        world().DefenceSetupOpen = true;
+        screens_->DefenceAnnounced();
+        QVERIFY(!world().MapLocked);
+        QVERIFY(!world().DefenceSetupOpen);
+        QVERIFY(Control<QPushButton>(map, "Cmd", 7)->isEnabled());
+        QVERIFY(MenuOf(map, "턴")->menuAction()->isEnabled());
+    }
+
     void leavingTheMap_data() {
         QTest::addColumn<QString>("how");
         QTest::addColumn<bool>("left");
