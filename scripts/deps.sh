@@ -2,7 +2,12 @@
 # Installs with apt-get whatever the build and the tests need and the machine lacks (Debian 12).
 set -euo pipefail
 
-packages=(g++ make cmake pkg-config libgtest-dev libgmock-dev libbenchmark-dev)
+packages=(g++ make cmake pkg-config libgtest-dev libgmock-dev libbenchmark-dev
+  # The windowed game: Qt 6 Widgets, its SVG drawing and sound effects, the platform plugins
+  # (xcb for the desktop, offscreen for the screen tests), and a Korean font.
+  qt6-base-dev qt6-svg-dev qt6-multimedia-dev qt6-qpa-plugins fonts-nanum
+  # The whole-program figures in bench/ run the game on a virtual display.
+  xvfb xauth time)
 
 missing=()
 for package in "${packages[@]}"; do

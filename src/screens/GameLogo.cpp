@@ -1,0 +1,91 @@
+#include "screens/GameLogo.h"
+
+#include <QLabel>
+
+#include "screens/Art.h"
+#include "screens/MainMenu.h"
+#include "screens/Music.h"
+#include "screens/Screens.h"
+
+namespace golmok::screens {
+
+namespace {
+
+constexpr const char* kPressAnyKey = "Press Any Key...";
+const char* const kTitlePages[] = {"title1", "title2", "title3"};
+
+QLabel* PressAnyKey(QWidget* parent, const char* name) {
+    auto* label = new QLabel(kPressAnyKey, parent);
+    label->setObjectName(name);
+    QFont font = label->font();
+    font.setPixelSize(18);
+    font.setBold(true);
+    label->setFont(font);
+    label->setStyleSheet("color: white; background: transparent;");
+    label->adjustSize();
+    return label;
+}
+
+}  // namespace
+
+GameLogo::GameLogo(Screens& screens, const QString& musicPath)
+    : Screen(screens, "GameLogo", kGameTitle) {
+    // This screen lives for the whole run; closing it ends the program instead.
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    setFocusPolicy(Qt::StrongFocus);
+
+    // Start-up, in order: the music, the title menu laid out and hidden, then the first page.
+    // The world itself was built before any window, so a missing record file stops the program
+    // before it shows anything.
+    music_ = new Music(musicPath, this);
+    if (screens_.world().options.music) music_->Play();
+
+    image1_ = new Picture("logo", this);
+    image1_->setObjectName("Image1");
+    connect(image1_, &Picture::clicked, this, &GameLogo::TitleStep);
+    // Label2 lies just under Label1: white on white at first, a shadow once the pages begin.
+    label2_ = PressAnyKey(this, "Label2");
+    label1_ = PressAnyKey(this, "Label1");
+    setFixedSize(image1_->size());
+    titlePage_ = 1;
+}
+
+void GameLogo::resizeEvent(QResizeEvent*) {
+    const int x = (width() - label1_->width()) / 2;
+    const int y = height() - label1_->height() - 24;
+    label1_->move(x, y);
+    label2_->move(x + 2, y + 2);
+}
+
+void GameLogo::TilePrint(int n) {
+    image1_->SetPicture(kTitlePages[n]);
+    setFixedSize(image1_->width(), height());
+}
+
+void GameLogo::TitleStep() {
+    label2_->setStyleSheet("color: black; background: transparent;");
+    switch (titlePage_) {
+        case 1:
+        case 2:
+        case 3:
+            TilePrint(titlePage_ - 1);
+            break;
+        case 4:
+            screens_.ShowMainMenu();
+            hide();
+            break;
+        default:
+            break;
+    }
+    ++titlePage_;
+}
+
+void GameLogo::keyPressEvent(QKeyEvent*) {
+    TitleStep();
+}
+
+void GameLogo::Unload() {
+    screens_.EndProgram();
+}
+
+}  // namespace golmok::screens

@@ -1,0 +1,39 @@
+// The start-up screen: the logo, three title pages one key or click at a time, then the title
+// menu. It stays loaded, hidden, for the whole run because it owns the music.
+#pragma once
+
+#include "screens/Screen.h"
+
+class QLabel;
+
+namespace golmok::screens {
+
+class Music;
+class Picture;
+
+class GameLogo : public Screen {
+    Q_OBJECT
+  public:
+    GameLogo(Screens& screens, const QString& musicPath);
+
+    Music& music() { return *music_; }
+    int titlePage() const { return titlePage_; }
+    // Shows title page n (0..2): the window takes that page's width, its height stays.
+    void TilePrint(int n);
+    // One key press or one click on the picture.
+    void TitleStep();
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void Unload() override;
+
+  private:
+    Music* music_;
+    Picture* image1_;
+    QLabel* label1_;
+    QLabel* label2_;
+    int titlePage_ = 0;
+};
+
+}  // namespace golmok::screens

@@ -1,0 +1,59 @@
+#include "screens/GroupSelectMenu.h"
+
+#include "game/NewWorld.h"
+#include "screens/Art.h"
+#include "screens/MainGame.h"
+#include "screens/Screens.h"
+
+namespace golmok::screens {
+
+GroupSelectMenu::GroupSelectMenu(Screens& screens)
+    : Screen(screens, "GroupSelectMenu", kGameTitle) {
+    auto* background = new Picture("select_back", this);
+    background->setObjectName("Image1");
+    setFixedSize(background->size());
+
+    for (int row = 0; row < kGroupCount; ++row) {
+        const int g = kGroupSelectOrder[row];
+        groupSelect_[g] = new Picture(QStringLiteral("emblem%1").arg(g), this);
+        groupSelect_[g]->setObjectName("GroupSelect");
+        groupSelect_[g]->setProperty("index", g);
+        groupSelect_[g]->move(40, 80 + row * 72);
+        connect(groupSelect_[g], &Picture::clicked, this, [this, g] { Choose(g); });
+
+        groupSelect2_[g] = new Picture(QStringLiteral("emblem%1_on").arg(g), this);
+        groupSelect2_[g]->setObjectName("GroupSelect2");
+        groupSelect2_[g]->setProperty("index", g);
+        groupSelect2_[g]->move(groupSelect_[g]->pos());
+        groupSelect2_[g]->hide();
+    }
+
+    auto* start = new Picture("ok", this);
+    start->setObjectName("Command1");
+    start->move(width() / 2 - start->width() - 20, height() - start->height() - 16);
+    connect(start, &Picture::clicked, this, &GroupSelectMenu::Start);
+    auto* back = new Picture("cancel", this);
+    back->setObjectName("Command2");
+    back->move(width() / 2 + 20, height() - back->height() - 16);
+    connect(back, &Picture::clicked, this, &GroupSelectMenu::Back);
+}
+
+void GroupSelectMenu::Choose(int i) {
+    for (int k = 0; k < kGroupCount; ++k) {
+        groupSelect2_[k]->setVisible(k == i);
+        groupSelect_[k]->setVisible(k != i);
+    }
+    ChooseGroup(screens_.world(), i);
+    // The map's emblem always follows the player's gang; an open map shows it at once.
+    if (MainGame* map = screens_.map()) map->Refresh();
+}
+
+void GroupSelectMenu::Start() {
+    screens_.StartGame();
+}
+
+void GroupSelectMenu::Back() {
+    close();
+}
+
+}  // namespace golmok::screens

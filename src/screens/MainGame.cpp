@@ -1,0 +1,276 @@
+#include "screens/MainGame.h"
+
+#include <QActionGroup>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "game/TurnCycle.h"
+#include "screens/Art.h"
+#include "screens/DistrictPanel.h"
+#include "screens/HomePage.h"
+#include "screens/Music.h"
+#include "screens/Screens.h"
+#include "world/Tables.h"
+
+namespace golmok::screens {
+
+namespace {
+
+constexpr const char* kHint = "조직의 색깔을 가진 지역의 버튼을 클릭하세요.";
+constexpr int kMapWidth = 680;
+constexpr int kSideWidth = 220;
+constexpr int kBoardHeight = 520;
+
+QColor ToQColor(Color color) {
+    return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
+}
+
+// Dark owners (흑사파's blue, 마적파's red) carry white names; the light ones black.
+QString ButtonStyle(Color owner) {
+    const QColor back = ToQColor(owner);
+    const bool dark = 0.299 * back.red() + 0.587 * back.green() + 0.114 * back.blue() < 140;
+    return QStringLiteral(
+               "QPushButton { background-color: %1; color: %2; border: 1px solid #2b2118;"
+               " border-radius: 3px; padding: 0px; font-weight: bold; }"
+               "QPushButton:hover { border: 2px solid #fff4d0; }"
+               "QPushButton:disabled { color: #6b6b6b; }")
+        .arg(back.name(), dark ? "white" : "black");
+}
+
+QLabel* SideLabel(const QString& text, QWidget* parent, int pixelSize, bool bold = false) {
+    auto* label = new QLabel(text, parent);
+    QFont font = label->font();
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    label->setFont(font);
+    label->setStyleSheet("color: #2b2118; background: transparent;");
+    return label;
+}
+
+}  // namespace
+
+QAction* MainGame::AddItem(QMenu* menu, const char* name, const char* caption) {
+    QAction* action = menu->addAction(QString::fromUtf8(caption));
+    action->setObjectName(QString::fromUtf8(name));
+    return action;
+}
+
+MainGame::MainGame(Screens& screens) : Screen(screens, "MainGame", kGameTitle) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    // --- The menu bar -----------------------------------------------------------------------
+    menuBar_ = new QMenuBar(this);
+    layout->setMenuBar(menuBar_);
+    World& world = screens_.world();
+
+    turnMenu_ = menuBar_->addMenu("턴");
+    turnMenu_->setObjectName("턴");
+    QAction* endTurn = AddItem(turnMenu_, "턴_종료", "종료");
+    endTurn->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    connect(endTurn, &QAction::triggered, this, &MainGame::EndTurnClicked);
+
+    optionMenu_ = menuBar_->addMenu("옵션");
+    optionMenu_->setObjectName("옵션");
+    QMenu* battle = optionMenu_->addMenu("전투");
+    battle->setObjectName("옵션_전투");
+    realTime_ = AddItem(battle, "옵션_전투_리얼타임", "리얼타임");
+    turnBased_ = AddItem(battle, "옵션_전투_턴", "턴");
+    auto* modes = new QActionGroup(this);
+    for (QAction* mode : {realTime_, turnBased_}) {
+        mode->setCheckable(true);
+        modes->addAction(mode);
+    }
+    connect(realTime_, &QAction::triggered, this, [this] { screens_.world().BattleMode = "Real"; });
+    connect(turnBased_, &QAction::triggered, this,
+            [this] { screens_.world().BattleMode = "Turn"; });
+
+    QMenu* musicMenu = optionMenu_->addMenu("음악");
+    musicMenu->setObjectName("옵션_음악");
+    music_ = AddItem(musicMenu, "옵션_음악_배경음악", "배경음악");
+    music_->setCheckable(true);
+    connect(music_, &QAction::triggered, this, [this](bool on) {
+        screens_.world().options.music = on;
+        if (on) {
+            screens_.music().Play();
+        } else {
+            screens_.music().Stop();
+        }
+    });
+
+    QMenu* view = optionMenu_->addMenu("보기");
+    view->setObjectName("옵션_보기");
+    notices_ = AddItem(view, "옵션_보기_알림상자", "알림상자");
+    notices_->setCheckable(true);
+    connect(notices_, &QAction::triggered, this,
+            [this](bool on) { screens_.world().options.notices = on; });
+    healthBars_ = AddItem(view, "옵션_보기_체력막대바", "체력막대바");
+    healthBars_->setCheckable(true);
+    connect(healthBars_, &QAction::triggered, this,
+            [this](bool on) { screens_.world().options.healthBars = on; });
+
+    functionMenu_ = menuBar_->addMenu("기능");
+    functionMenu_->setObjectName("기능");
+    QAction* save = AddItem(functionMenu_, "기능_저장하기", "저장하기");
+    save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    QAction* load = AddItem(functionMenu_, "기능_불러오기", "불러오기");
+    load->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    // The save and load screens come with the saved games; until then their items stay greyed
+    // rather than doing nothing when chosen.
+    save->setEnabled(false);
+    load->setEnabled(false);
+    QAction* quit = AddItem(functionMenu_, "기능_종료하기", "종료하기");
+    quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
+    connect(quit, &QAction::triggered, this, &MainGame::QuitClicked);
+
+    helpMenu_ = menuBar_->addMenu("도움말");
+    helpMenu_->setObjectName("도움말");
+    connect(AddItem(helpMenu_, "도움말_도움말", "도움말"), &QAction::triggered, this,
+            [this] { screens_.ShowHelp(); });
+    connect(AddItem(helpMenu_, "도움말_정보", "정보"), &QAction::triggered, this,
+            [this] { screens_.ShowInfor(); });
+    connect(AddItem(helpMenu_, "도움말_제작팀소개", "제작팀소개"), &QAction::triggered, this,
+            [this] { screens_.ShowCredit(); });
+
+    QAction* moneyUp = menuBar_->addAction("돈올리기");
+    moneyUp->setObjectName("돈올리기");
+    moneyUp->setShortcut(QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_F6));
+    connect(moneyUp, &QAction::triggered, this, &MainGame::MoneyUpClicked);
+    // The shortcuts work anywhere in the window, whether or not a menu is open.
+    for (QAction* action : {endTurn, quit, save, load, moneyUp})
+        addAction(action);
+
+    // --- The map ----------------------------------------------------------------------------
+    auto* board = new QWidget(this);
+    board->setFixedSize(kMapWidth + kSideWidth, kBoardHeight);
+    layout->addWidget(board);
+
+    auto* image1 = new Picture("map", board);
+    image1->setObjectName("Image1");
+    for (int c = 0; c < kCityCount; ++c) {
+        const DistrictInfo& d = kDistricts[c];
+        auto* button = new QPushButton(QString::fromStdString(world.CityName[c]), image1);
+        button->setObjectName("Cmd");
+        button->setProperty("index", c);
+        button->setGeometry(Px(d.left), Px(d.top), Px(d.width), Px(d.height));
+        QFont font = button->font();
+        font.setPixelSize(12);
+        button->setFont(font);
+        button->setFocusPolicy(Qt::NoFocus);
+        connect(button, &QPushButton::clicked, this, [this, c] { screens_.OpenCommandMenu(c); });
+        cmd_[c] = button;
+    }
+
+    auto* side = new Picture("side", board);
+    side->move(kMapWidth, 0);
+
+    groupLogo_ = new Picture("emblem0_on", side);
+    groupLogo_->setObjectName("GroupLogo");
+    groupLogo_->setGeometry(10, 24, 200, 40);
+
+    static constexpr const char* kDateWords[] = {"년", "월", "주"};
+    static constexpr int kDateLeft[] = {30, 112, 162};
+    for (int i = 0; i < 3; ++i) {
+        skill_[i] = SideLabel(QString(), side, 20, true);
+        skill_[i]->setObjectName("Skill");
+        skill_[i]->setProperty("index", i);
+        skill_[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        skill_[i]->setGeometry(kDateLeft[i], 92, i == 0 ? 52 : 26, 28);
+        auto* word = SideLabel(kDateWords[i], side, 16);
+        word->setGeometry(kDateLeft[i] + (i == 0 ? 54 : 28), 92, 20, 28);
+    }
+
+    auto* hint = SideLabel(kHint, side, 13);
+    hint->setObjectName("Label5");
+    hint->setWordWrap(true);
+    hint->setGeometry(24, 150, 172, 60);
+
+    auto* notice = SideLabel(kHomePageNotice, side, 12);
+    notice->setObjectName("Label4");
+    notice->setWordWrap(true);
+    notice->setGeometry(24, 300, 172, 76);
+
+    auto* homePage = new QPushButton(kHomePageCaption, side);
+    homePage->setObjectName("Command1");
+    homePage->setGeometry(20, 384, 180, 30);
+    connect(homePage, &QPushButton::clicked, this, [this] { screens_.platform().OpenHomePage(); });
+    auto* help = new QPushButton("도움말", side);
+    help->setObjectName("Command2");
+    help->setGeometry(20, 424, 180, 30);
+    connect(help, &QPushButton::clicked, this, [this] { screens_.ShowHelp(); });
+
+    Refresh();
+}
+
+void MainGame::SkillReset() {
+    const World& world = screens_.world();
+    skill_[0]->setText(QString::number(world.Year));
+    skill_[1]->setText(QString::number(world.Month));
+    skill_[2]->setText(QString::number(world.Week));
+}
+
+void MainGame::Refresh() {
+    const World& world = screens_.world();
+    for (int c = 0; c < kCityCount; ++c) {
+        cmd_[c]->setStyleSheet(ButtonStyle(world.CityOwnerColor[c]));
+        cmd_[c]->setEnabled(!world.MapLocked);
+    }
+    for (QMenu* menu : {turnMenu_, optionMenu_, functionMenu_, helpMenu_}) {
+        menu->menuAction()->setEnabled(!world.MapLocked);
+    }
+    SkillReset();
+    groupLogo_->SetPicture(QStringLiteral("emblem%1_on").arg(world.PlayerGroupIndex));
+    groupLogo_->resize(200, 40);
+    // The check marks show the settings in force. The items act on `triggered`, which only the
+    // player fires, so setting the marks here changes nothing else.
+    realTime_->setChecked(world.BattleMode == "Real");
+    turnBased_->setChecked(world.BattleMode != "Real");
+    music_->setChecked(world.options.music);
+    notices_->setChecked(world.options.notices);
+    healthBars_->setChecked(world.options.healthBars);
+}
+
+void MainGame::EndTurnClicked() {
+    World& world = screens_.world();
+    // A frozen map ignores the shortcut as well as the menu.
+    if (world.MapLocked || !screens_.session().running()) return;
+    const std::vector<std::string> messages = EndTurn(world);
+    Refresh();
+    for (const std::string& message : messages) {
+        screens_.platform().Inform(this, QString::fromStdString(message));
+    }
+    if (world.DefenceSetupOpen) {
+        screens_.DefenceAnnounced();
+    } else {
+        screens_.OwnersChanged();
+    }
+}
+
+void MainGame::QuitClicked() {
+    if (screens_.world().MapLocked) return;
+    if (screens_.platform().Ask(this, kQuitTitle, kQuitQuestion)) screens_.CloseGameForms();
+}
+
+void MainGame::MoneyUpClicked() {
+    for (const std::string& message : MoneyUp(screens_.world())) {
+        screens_.platform().Inform(this, QString::fromStdString(message));
+    }
+}
+
+void MainGame::Unload() {
+    // Closing the map during a game goes back to the title menu without a question; after a
+    // victory or a defeat the ending screen has taken over instead.
+    // The district's window goes with the map: its commands would act on a game no longer played.
+    Session& session = screens_.session();
+    if (session.ending() == GameEnd::Running) {
+        session.QuitToTitle();
+        if (DistrictPanel* panel = screens_.districtPanel()) panel->close();
+        screens_.ShowMainMenu();
+    }
+}
+
+}  // namespace golmok::screens

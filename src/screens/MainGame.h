@@ -1,0 +1,55 @@
+// The map of Seoul: 25 district buttons in their owners' colours, the date, the player's emblem
+// and the menu bar of the turn, the options, the game functions and the help.
+#pragma once
+
+#include <array>
+
+#include "screens/Screen.h"
+#include "world/World.h"
+
+class QAction;
+class QLabel;
+class QMenu;
+class QMenuBar;
+class QPushButton;
+
+namespace golmok::screens {
+
+class Picture;
+
+class MainGame : public Screen {
+    Q_OBJECT
+  public:
+    explicit MainGame(Screens& screens);
+
+    // Repaints everything from the world: owners, date, emblem, the map lock, the check marks.
+    void Refresh();
+    // The date labels show Year, Month, Week.
+    void SkillReset();
+
+    void EndTurnClicked();  // 턴_종료
+    void QuitClicked();     // 기능_종료하기
+    void MoneyUpClicked();  // 돈올리기
+
+  protected:
+    void Unload() override;
+
+  private:
+    QAction* AddItem(QMenu* menu, const char* name, const char* caption);
+
+    QMenuBar* menuBar_;
+    std::array<QPushButton*, kCityCount> cmd_{};
+    std::array<QLabel*, 3> skill_{};
+    Picture* groupLogo_;
+    QMenu* turnMenu_;
+    QMenu* optionMenu_;
+    QMenu* functionMenu_;
+    QMenu* helpMenu_;
+    QAction* realTime_;
+    QAction* turnBased_;
+    QAction* music_;
+    QAction* notices_;
+    QAction* healthBars_;
+};
+
+}  // namespace golmok::screens

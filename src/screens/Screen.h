@@ -1,0 +1,32 @@
+// What every screen of the game shares: it belongs to the screen hub, and closing its window
+// unloads it (the hub forgets it, and the next opening builds it afresh from the world).
+#pragma once
+
+#include <QWidget>
+
+namespace golmok::screens {
+
+class Screens;
+
+class Screen : public QWidget {
+    Q_OBJECT
+  public:
+    Screen(Screens& screens, const char* name, const QString& caption);
+
+  signals:
+    void unloaded();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    // The screen's own Unload handler, run when its window closes.
+    virtual void Unload() {}
+
+    Screens& screens_;
+};
+
+// Position and size in twips (1/1440 inch) as pixels at 100 %: 15 twips a pixel.
+constexpr int Px(int twips) {
+    return twips / 15;
+}
+
+}  // namespace golmok::screens

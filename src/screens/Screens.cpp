@@ -1,0 +1,175 @@
+#include "screens/Screens.h"
+
+#include "commands/CommandMenu.h"
+#include "game/SharedRoutines.h"
+#include "screens/Credit.h"
+#include "screens/DistrictPanel.h"
+#include "screens/GameLogo.h"
+#include "screens/GroupSelectMenu.h"
+#include "screens/MainGame.h"
+#include "screens/MainMenu.h"
+#include "screens/Music.h"
+#include "screens/PicturePrint.h"
+#include "screens/help.h"
+#include "screens/infor.h"
+
+namespace golmok::screens {
+
+Screens::Screens(Session& session, Platform& platform, QString musicPath)
+    : session_(session), platform_(platform), musicPath_(std::move(musicPath)) {}
+
+Screens::~Screens() {
+    // Whatever is still loaded goes with the hub, the start-up screen (and its music) last.
+    delete ending_;
+    delete credit_;
+    delete infor_;
+    delete help_;
+    delete districtPanel_;
+    delete map_;
+    delete groupSelectMenu_;
+    delete mainMenu_;
+    delete gameLogo_;
+}
+
+template <class T>
+T* Screens::Open(QPointer<T>& slot) {
+    if (!slot) {
+        slot = new T(*this);
+        // A closed screen is forgotten at once, so the next opening builds a fresh one even
+        // before Qt has deleted the old window.
+        connect(slot, &Screen::unloaded, this, [&slot] { slot = nullptr; });
+    }
+    return slot;
+}
+
+namespace {
+
+template <class T>
+T* ShowWindow(T* screen) {
+    screen->show();
+    screen->raise();
+    screen->activateWindow();
+    return screen;
+}
+
+}  // namespace
+
+GameLogo* Screens::gameLogo() const {
+    return gameLogo_;
+}
+
+MainMenu* Screens::mainMenu() const {
+    return mainMenu_;
+}
+
+GroupSelectMenu* Screens::groupSelectMenu() const {
+    return groupSelectMenu_;
+}
+
+MainGame* Screens::map() const {
+    return map_;
+}
+
+DistrictPanel* Screens::districtPanel() const {
+    return districtPanel_;
+}
+
+help* Screens::helpScreen() const {
+    return help_;
+}
+
+infor* Screens::inforScreen() const {
+    return infor_;
+}
+
+Credit* Screens::credit() const {
+    return credit_;
+}
+
+PicturePrint* Screens::ending() const {
+    return ending_;
+}
+
+Music& Screens::music() {
+    return gameLogo_->music();
+}
+
+void Screens::Start() {
+    gameLogo_ = new GameLogo(*this, musicPath_);
+    Open(mainMenu_);  // laid out now, shown after the third title page
+    ShowWindow(gameLogo_.data());
+}
+
+MainMenu* Screens::ShowMainMenu() {
+    return ShowWindow(Open(mainMenu_));
+}
+
+GroupSelectMenu* Screens::ShowGroupSelectMenu() {
+    return ShowWindow(Open(groupSelectMenu_));
+}
+
+MainGame* Screens::ShowMap() {
+    MainGame* map = Open(map_);
+    map->Refresh();
+    return ShowWindow(map);
+}
+
+help* Screens::ShowHelp() {
+    return ShowWindow(Open(help_));
+}
+
+infor* Screens::ShowInfor() {
+    return ShowWindow(Open(infor_));
+}
+
+Credit* Screens::ShowCredit() {
+    return ShowWindow(Open(credit_));
+}
+
+DistrictPanel* Screens::ShowDistrictPanel() {
+    DistrictPanel* panel = Open(districtPanel_);
+    panel->Refresh();
+    return ShowWindow(panel);
+}
+
+void Screens::StartGame() {
+    for (const std::string& message : session_.StartNewGame(world().PlayerGroupIndex)) {
+        platform_.Inform(groupSelectMenu_, QString::fromStdString(message));
+    }
+    ShowMap();
+    if (groupSelectMenu_) groupSelectMenu_->close();
+    if (mainMenu_) mainMenu_->hide();
+}
+
+void Screens::OpenCommandMenu(int city) {
+    if (world().MapLocked || !session_.running()) return;
+    golmok::OpenCommandMenu(world(), city);
+    ShowDistrictPanel();
+}
+
+void Screens::CloseGameForms() {
+    if (districtPanel_) districtPanel_->close();
+    if (map_) map_->close();
+}
+
+void Screens::OwnersChanged() {
+    const std::string announcement = session_.AnnounceGameEnd();
+    if (announcement.empty()) return;
+    platform_.Inform(map_, QString::fromStdString(announcement));
+    ending_ = new PicturePrint(*this, session_.ending() == GameEnd::Victory);
+    ShowWindow(ending_.data());
+    // The map closes without bringing back the title menu: the program ends from the ending
+    // screen.
+    CloseGameForms();
+}
+
+void Screens::DefenceAnnounced() {
+    // The defence set-up and its fight belong to the fight screens. Until they are in the game
+    // the announced attack is called off here, so that a turn end never leaves the map frozen.
+    world().DefenceSetupOpen = false;
+    UnlockMap(world());
+    if (map_) map_->Refresh();
+    OwnersChanged();
+}
+
+}  // namespace golmok::screens

@@ -1,0 +1,93 @@
+// The screen hub: the one run of the game (its Session), the desktop it talks to, and every
+// screen, each existing at most once. Screens call the hub to open one another; the hub knows the
+// order of things when a game starts, ends or is left.
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include "game/Session.h"
+#include "screens/Platform.h"
+
+namespace golmok::screens {
+
+class GameLogo;
+class MainMenu;
+class GroupSelectMenu;
+class MainGame;
+class DistrictPanel;
+class help;
+class infor;
+class Credit;
+class PicturePrint;
+class Music;
+
+class Screens : public QObject {
+    Q_OBJECT
+  public:
+    // `musicPath` is theme.wav beside the program; empty for silence.
+    Screens(Session& session, Platform& platform, QString musicPath);
+    ~Screens() override;
+
+    Session& session() { return session_; }
+    World& world() { return session_.world(); }
+    Platform& platform() { return platform_; }
+    Music& music();
+
+    // Program start: the start-up screen with its logo, the music playing, the title menu laid
+    // out hidden.
+    void Start();
+
+    // Each returns the screen, building it if it does not exist, and shows it.
+    MainMenu* ShowMainMenu();
+    GroupSelectMenu* ShowGroupSelectMenu();
+    MainGame* ShowMap();
+    help* ShowHelp();
+    infor* ShowInfor();
+    Credit* ShowCredit();
+    DistrictPanel* ShowDistrictPanel();
+
+    // The screens as they are now; null when not loaded.
+    GameLogo* gameLogo() const;
+    MainMenu* mainMenu() const;
+    GroupSelectMenu* groupSelectMenu() const;
+    MainGame* map() const;
+    DistrictPanel* districtPanel() const;
+    help* helpScreen() const;
+    infor* inforScreen() const;
+    Credit* credit() const;
+    PicturePrint* ending() const;
+
+    // The title menu's new game: the fresh world with the chosen gang, the map on screen.
+    void StartGame();
+    // A click on a district of the map.
+    void OpenCommandMenu(int city);
+    // Closes the command menu and the map; the map's own unload then brings back the title menu.
+    void CloseGameForms();
+    // Run wherever districts may have changed hands: announces a victory or a defeat once, then
+    // the ending screen replaces the map.
+    void OwnersChanged();
+    // After a turn end announced an attack on the player.
+    void DefenceAnnounced();
+    void EndProgram() { platform_.EndProgram(); }
+
+  private:
+    template <class T>
+    T* Open(QPointer<T>& slot);
+
+    Session& session_;
+    Platform& platform_;
+    QString musicPath_;
+    QPointer<GameLogo> gameLogo_;
+    QPointer<MainMenu> mainMenu_;
+    QPointer<GroupSelectMenu> groupSelectMenu_;
+    QPointer<MainGame> map_;
+    QPointer<DistrictPanel> districtPanel_;
+    QPointer<help> help_;
+    QPointer<infor> infor_;
+    QPointer<Credit> credit_;
+    QPointer<PicturePrint> ending_;
+};
+
+}  // namespace golmok::screens

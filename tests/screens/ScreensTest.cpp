@@ -1,0 +1,488 @@
+// The windows as a player drives them, offscreen: title pages, the title menu, the choice of a
+// gang, the map's menus and shortcuts, leaving a game and the endings.
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QtTest>
+#include <algorithm>
+#include <memory>
+
+#include "game/NewWorld.h"
+#include "game/Session.h"
+#include "game/SharedRoutines.h"
+#include "screens/Art.h"
+#include "screens/Credit.h"
+#include "screens/DistrictPanel.h"
+#include "screens/GameLogo.h"
+#include "screens/GroupSelectMenu.h"
+#include "screens/MainGame.h"
+#include "screens/MainMenu.h"
+#include "screens/Music.h"
+#include "screens/PicturePrint.h"
+#include "screens/Platform.h"
+#include "screens/Screens.h"
+#include "screens/help.h"
+#include "screens/infor.h"
+#include "support/TestWorld.h"
+
+using namespace golmok;
+using namespace golmok::screens;
+
+namespace {
+
+// Answers every question as told and remembers what the player was shown.
+class FakePlatform : public Platform {
+  public:
+    void Inform(QWidget*, const QString& text) override { informed << text; }
+    bool Ask(QWidget*, const QString& title, const QString& text) override {
+        asked << title + "|" + text;
+        return answer;
+    }
+    void OpenHomePage() override { ++homePages; }
+    void EndProgram() override { ++ends; }
+
+    QStringList informed;
+    QStringList asked;
+    bool answer = false;
+    int homePages = 0;
+    int ends = 0;
+};
+
+// A control of an array (`Cmd`(3), `Button1`(0)): same object name, told apart by "index".
+template <class T>
+T* Control(QWidget* screen, const char* name, int index) {
+    for (T* child : screen->findChildren<T*>(QString::fromUtf8(name))) {
+        if (child->property("index").toInt() == index) return child;
+    }
+    return nullptr;
+}
+
+QAction* Item(QWidget* map, const char* name) {
+    return map->findChild<QAction*>(QString::fromUtf8(name));
+}
+
+QMenu* MenuOf(QWidget* map, const char* name) {
+    return map->findChild<QMenu*>(QString::fromUtf8(name));
+}
+
+void Click(QWidget* widget) {
+    QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(5, 5));
+}
+
+void MouseMove(QWidget* widget) {
+    QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), widget->mapToGlobal(QPointF(5, 5)),
+                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
+}
+
+// Windows closed with WA_DeleteOnClose go away on the next deferred-delete pass.
+void Settle() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void PressShortcut(QWidget* window, QKeyCombination keys) {
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QTest::keyClick(window, keys.key(), keys.keyboardModifiers());
+}
+
+}  // namespace
+
+class ScreensTest : public QObject {
+    Q_OBJECT
+
+  private:
+    std::unique_ptr<Session> session_;
+    std::unique_ptr<FakePlatform> platform_;
+    std::unique_ptr<Screens> screens_;
+
+    World& world() { return session_->world(); }
+
+    // Through the title pages and the group selection onto the map as gang `group`.
+    MainGame* StartOnMap(int group) {
+        for (int k = 0; k < 4; ++k)
+            screens_->gameLogo()->TitleStep();
+        GroupSelectMenu* select = screens_->ShowGroupSelectMenu();
+        select->Choose(group);
+        select->Start();
+        Settle();
+        return screens_->map();
+    }
+
+  private slots:
+    void init() {
+        session_ = std::make_unique<Session>(BuildNewWorld(test::ShippedData()));
+        platform_ = std::make_unique<FakePlatform>();
+        // No theme.wav where this points: the game must run on in silence.
+        screens_ = std::make_unique<Screens>(*session_, *platform_, "/nonexistent/theme.wav");
+        screens_->Start();
+    }
+
+    void cleanup() {
+        screens_.reset();
+        Settle();
+        platform_.reset();
+        session_.reset();
+    }
+
+    void titlePagesAdvanceByKeyAndClickAlike_data() {
+        QTest::addColumn<QString>("inputs");  // k = a key press, c = a click on the picture
+        QTest::newRow("keys") << "kkkk";
+        QTest::newRow("clicks") << "cccc";
+        QTest::newRow("mixed") << "kcck";
+    }
+
+    void titlePagesAdvanceByKeyAndClickAlike() {
+        QFETCH(QString, inputs);
+        GameLogo* logo = screens_->gameLogo();
+        QWidget* image = logo->findChild<QWidget*>("Image1");
+        QVERIFY(image);
+        const int height = logo->height();
+        const char* pages[] = {"title1", "title2", "title3"};
+        for (int k = 0; k < 4; ++k) {
+            if (inputs[k] == 'k') {
+                QTest::keyClick(logo, Qt::Key_Space);
+            } else {
+                Click(image);
+            }
+            if (k < 3) {
+                QCOMPARE(static_cast<Picture*>(image)->name(), QString(pages[k]));
+                QCOMPARE(logo->width(), PictureSize(pages[k]).width());
+                QCOMPARE(logo->height(), height);
+                QVERIFY(!screens_->mainMenu()->isVisible());
+            }
+        }
+        QVERIFY(screens_->mainMenu()->isVisible());
+        QVERIFY(!logo->isVisible());
+        QCOMPARE(logo->titlePage(), 5);
+        // The labels stay on every page; the second one has turned into a black shadow.
+        auto* label2 = logo->findChild<QLabel*>("Label2");
+        QVERIFY(label2->styleSheet().contains("black"));
+    }
+
+    void titleMenuHighlightsTheEntryUnderTheMouse() {
+        MainMenu* menu = screens_->ShowMainMenu();
+        MouseMove(Control<QWidget>(menu, "Button1", 1));
+        MouseMove(Control<QWidget>(menu, "Button1", 3));
+        for (int k = 0; k < 4; ++k) {
+            QCOMPARE(Control<QWidget>(menu, "Button2", k)->isVisible(), k == 3);
+            QCOMPARE(Control<QWidget>(menu, "Button1", k)->isVisible(), k != 3);
+            QCOMPARE(Control<QWidget>(menu, "Button2", k)->pos(),
+                     Control<QWidget>(menu, "Button1", k)->pos());
+        }
+    }
+
+    void quittingFromTheTitleMenuAsksFirst_data() {
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("no") << false;
+        QTest::newRow("yes") << true;
+    }
+
+    void quittingFromTheTitleMenuAsksFirst() {
+        QFETCH(bool, yes);
+        platform_->answer = yes;
+        MainMenu* menu = screens_->ShowMainMenu();
+        const World before = world();
+        MouseMove(Control<QWidget>(menu, "Button1", 3));
+        Click(Control<QWidget>(menu, "Button2", 3));
+        QCOMPARE(platform_->asked, QStringList{"종료하기|종료하시겠습니까?"});
+        QCOMPARE(platform_->ends, yes ? 1 : 0);
+        QVERIFY(menu->isVisible());
+        QVERIFY(world() == before);
+    }
+
+    void choosingAGangWritesThePlayerAndTheEmblem() {
+        screens_->ShowMainMenu();
+        GroupSelectMenu* select = screens_->ShowGroupSelectMenu();
+        // Top to bottom: 0, 3, 2, 5, 1, 4, 6.
+        QList<QWidget*> emblems = select->findChildren<QWidget*>("GroupSelect");
+        std::sort(emblems.begin(), emblems.end(),
+                  [](QWidget* a, QWidget* b) { return a->y() < b->y(); });
+        QList<int> order;
+        for (QWidget* emblem : emblems)
+            order << emblem->property("index").toInt();
+        QCOMPARE(order, (QList<int>{0, 3, 2, 5, 1, 4, 6}));
+
+        Click(Control<QWidget>(select, "GroupSelect", 5));
+        Click(Control<QWidget>(select, "GroupSelect", 2));
+        QCOMPARE(world().PlayerGroupIndex, 2);
+        QCOMPARE(world().PlayerGroupName, std::string("불사파"));
+        QCOMPARE(world().PlayerColor, Color{0xFFFF00});
+        for (int g = 0; g < kGroupCount; ++g) {
+            QCOMPARE(Control<QWidget>(select, "GroupSelect2", g)->isVisible(), g == 2);
+        }
+
+        Click(select->findChild<QWidget*>("Command1"));
+        Settle();
+        QCOMPARE(platform_->informed, QStringList{"도움말을 꼭 보십시오."});
+        MainGame* map = screens_->map();
+        QVERIFY(map && map->isVisible());
+        QCOMPARE(map->findChild<Picture*>("GroupLogo")->name(), QString("emblem2_on"));
+        QVERIFY(!screens_->groupSelectMenu());
+        QVERIFY(!screens_->mainMenu()->isVisible());
+        QVERIFY(session_->running());
+        QCOMPARE(world().PlayerGroupIndex, 2);
+    }
+
+    void backKeepsTheGangClickedLast() {
+        GroupSelectMenu* select = screens_->ShowGroupSelectMenu();
+        Click(Control<QWidget>(select, "GroupSelect", 3));
+        Click(select->findChild<QWidget*>("Command2"));
+        Settle();
+        QVERIFY(!screens_->groupSelectMenu());
+        QCOMPARE(world().PlayerGroupIndex, 3);
+        QVERIFY(!session_->running());
+        // A later selection opens with nothing highlighted, and Start plays the recorded gang.
+        select = screens_->ShowGroupSelectMenu();
+        for (int g = 0; g < kGroupCount; ++g) {
+            QVERIFY(!Control<QWidget>(select, "GroupSelect2", g)->isVisible());
+        }
+        select->Start();
+        QCOMPARE(world().PlayerGroupName, std::string("영웅파"));
+        QCOMPARE(screens_->map()->findChild<Picture*>("GroupLogo")->name(), QString("emblem3_on"));
+    }
+
+    void theMapPaintsTheOwnersAndOpensTheDistrict() {
+        MainGame* map = StartOnMap(4);  // 종로파 holds 종로, 용산 and 중구
+        QPushButton* jongno = Control<QPushButton>(map, "Cmd", 0);
+        QCOMPARE(jongno->text(), QString("종로"));
+        QCOMPARE(jongno->geometry(), QRect(320, 232, 41, 24));
+        QVERIFY(jongno->styleSheet().contains("#00ff00"));
+        QVERIFY(Control<QPushButton>(map, "Cmd", 8)->styleSheet().contains("#0000ff"));
+
+        Click(Control<QPushButton>(map, "Cmd", 8));  // 도봉, 흑사파's
+        QVERIFY(screens_->districtPanel()->isVisible());
+        QCOMPARE(world().SelectedCity, 8);
+        QVERIFY(!world().SelectedCityIsOwn);
+        QCOMPARE(screens_->districtPanel()->findChild<QLabel*>("Citylabel")->text(),
+                 QString("도봉"));
+        Click(jongno);
+        QCOMPARE(world().SelectedCity, 0);
+        QVERIFY(world().SelectedCityIsOwn);
+        QCOMPARE(screens_->districtPanel()->findChild<QLabel*>("GroupLabel")->text(),
+                 QString("종로파"));
+    }
+
+    void theMenuShowsTheSettingsAndTheirShortcuts() {
+        MainGame* map = StartOnMap(0);
+        struct Check {
+            const char* item;
+            bool checked;
+        };
+        for (const Check& check :
+             {Check{"옵션_전투_리얼타임", false}, Check{"옵션_전투_턴", true},
+              Check{"옵션_음악_배경음악", true}, Check{"옵션_보기_알림상자", false},
+              Check{"옵션_보기_체력막대바", true}}) {
+            QVERIFY2(Item(map, check.item)->isChecked() == check.checked, check.item);
+        }
+        struct Shortcut {
+            const char* item;
+            const char* caption;
+            QKeySequence keys;
+        };
+        for (const Shortcut& s :
+             {Shortcut{"턴_종료", "종료", QKeySequence(Qt::CTRL | Qt::Key_T)},
+              Shortcut{"기능_저장하기", "저장하기", QKeySequence(Qt::CTRL | Qt::Key_S)},
+              Shortcut{"기능_불러오기", "불러오기", QKeySequence(Qt::CTRL | Qt::Key_O)},
+              Shortcut{"기능_종료하기", "종료하기", QKeySequence(Qt::CTRL | Qt::Key_X)},
+              Shortcut{"돈올리기", "돈올리기", QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_F6)}}) {
+            QVERIFY2(Item(map, s.item), s.item);
+            QCOMPARE(Item(map, s.item)->text(), QString(s.caption));
+            QCOMPARE(Item(map, s.item)->shortcut(), s.keys);
+        }
+
+        Item(map, "옵션_전투_리얼타임")->trigger();
+        QCOMPARE(world().BattleMode, std::string("Real"));
+        QVERIFY(!Item(map, "옵션_전투_턴")->isChecked());
+        Item(map, "옵션_보기_알림상자")->trigger();
+        Item(map, "옵션_보기_체력막대바")->trigger();
+        Item(map, "옵션_음악_배경음악")->trigger();
+        QVERIFY(world().options.notices);
+        QVERIFY(!world().options.healthBars);
+        QVERIFY(!world().options.music);
+        QVERIFY(!screens_->music().playing());
+        Item(map, "옵션_음악_배경음악")->trigger();
+        QVERIFY(screens_->music().playing());
+
+        // The settings outlive the game: the next game's menu shows them as they were left.
+        map->close();
+        Settle();
+        map = StartOnMap(1);
+        QVERIFY(Item(map, "옵션_전투_리얼타임")->isChecked());
+        QVERIFY(Item(map, "옵션_보기_알림상자")->isChecked());
+        QVERIFY(!Item(map, "옵션_보기_체력막대바")->isChecked());
+    }
+
+    void ctrlTEndsTheWeek_data() {
+        QTest::addColumn<int>("year");
+        QTest::addColumn<int>("month");
+        QTest::addColumn<int>("week");
+        QTest::addColumn<QStringList>("shown");
+        QTest::newRow("next week") << 1930 << 1 << 1 << QStringList{"1930", "1", "2"};
+        QTest::newRow("next month") << 1930 << 3 << 4 << QStringList{"1930", "4", "1"};
+        QTest::newRow("next year") << 1930 << 12 << 4 << QStringList{"1931", "1", "1"};
+    }
+
+    void ctrlTEndsTheWeek() {
+        QFETCH(int, year);
+        QFETCH(int, month);
+        QFETCH(int, week);
+        QFETCH(QStringList, shown);
+        MainGame* map = StartOnMap(0);
+        world().Year = year;
+        world().Month = month;
+        world().Week = week;
+        PressShortcut(map, QKeyCombination(Qt::ControlModifier, Qt::Key_T));
+        QStringList labels;
+        for (int i = 0; i < 3; ++i)
+            labels << Control<QLabel>(map, "Skill", i)->text();
+        QCOMPARE(labels, shown);
+        QVERIFY(screens_->map());  // the game goes on
+    }
+
+    void aLockedMapRefusesEverythingButMoneyUp() {
+        MainGame* map = StartOnMap(0);
+        LockMap(world());
+        map->Refresh();
+        PressShortcut(map, QKeyCombination(Qt::ControlModifier, Qt::Key_T));
+        QCOMPARE(world().Week, 1);
+        for (const char* menu : {"턴", "옵션", "기능", "도움말"}) {
+            QVERIFY2(!MenuOf(map, menu)->menuAction()->isEnabled(), menu);
+        }
+        QVERIFY(!Control<QPushButton>(map, "Cmd", 7)->isEnabled());
+        const double before = world().CityMoney[7];  // 서초, 거지파's
+        PressShortcut(map, QKeyCombination(Qt::ShiftModifier | Qt::ControlModifier, Qt::Key_F6));
+        QCOMPARE(world().CityMoney[7], before + 10000000);
+        QCOMPARE(platform_->informed.last(), QString("돈이 올라갔습니다."));
+
+        UnlockMap(world());
+        map->Refresh();
+        QVERIFY(Control<QPushButton>(map, "Cmd", 7)->isEnabled());
+        QVERIFY(MenuOf(map, "턴")->menuAction()->isEnabled());
+    }
+
+    void anAnnouncedAttackNeverLeavesTheMapFrozen() {
+        MainGame* map = StartOnMap(0);
+        // As a turn end leaves the world when a computer gang attacks: map locked, defence
+        // set-up open.
+        LockMap(world());
+        world().DefenceSetupOpen = true;
+        screens_->DefenceAnnounced();
+        QVERIFY(!world().MapLocked);
+        QVERIFY(!world().DefenceSetupOpen);
+        QVERIFY(Control<QPushButton>(map, "Cmd", 7)->isEnabled());
+        QVERIFY(MenuOf(map, "턴")->menuAction()->isEnabled());
+    }
+
+    void leavingTheMap_data() {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<bool>("left");
+        QTest::addColumn<int>("questions");
+        QTest::newRow("quit answered no") << "no" << false << 1;
+        QTest::newRow("quit answered yes") << "yes" << true << 1;
+        QTest::newRow("window closed") << "close" << true << 0;
+    }
+
+    void leavingTheMap() {
+        QFETCH(QString, how);
+        QFETCH(bool, left);
+        QFETCH(int, questions);
+        MainGame* map = StartOnMap(0);
+        Click(Control<QPushButton>(map, "Cmd", 7));
+        if (how == "close") {
+            map->close();
+        } else {
+            platform_->answer = how == "yes";
+            Item(map, "기능_종료하기")->trigger();
+        }
+        Settle();
+        QCOMPARE(platform_->asked.size(), questions);
+        QCOMPARE(screens_->map() == nullptr, left);
+        QCOMPARE(screens_->districtPanel() == nullptr, left);
+        QCOMPARE(screens_->mainMenu()->isVisible(), left);
+        QCOMPARE(session_->running(), !left);
+        QCOMPARE(platform_->ends, 0);
+    }
+
+    void aSecondGameStartsFromAFreshWorld() {
+        MainGame* map = StartOnMap(0);
+        map->EndTurnClicked();
+        world().CityMoney[7] = 1;
+        map->close();
+        Settle();
+        StartOnMap(6);
+        QCOMPARE(world().Week, 1);
+        QCOMPARE(world().PlayerGroupName, std::string("흑사파"));
+        QVERIFY(world().CityMoney[7] != 1);
+    }
+
+    void theGameEndsOnceWithItsEndingScreen_data() {
+        QTest::addColumn<bool>("victory");
+        QTest::addColumn<QString>("inputs");  // k = key, c = click on the picture
+        QTest::addColumn<QStringList>("pages");
+        QTest::newRow("victory by keys") << true << "kk" << QStringList{"victory1", "victory2"};
+        QTest::newRow("victory by clicks") << true << "cc" << QStringList{"victory1", "victory2"};
+        QTest::newRow("defeat") << false << "k" << QStringList{"defeat"};
+    }
+
+    void theGameEndsOnceWithItsEndingScreen() {
+        QFETCH(bool, victory);
+        QFETCH(QString, inputs);
+        QFETCH(QStringList, pages);
+        MainGame* map = StartOnMap(0);
+        for (int c = 0; c < kCityCount; ++c)
+            world().SetOwner(c, victory ? 0 : 1);
+        map->EndTurnClicked();
+        Settle();
+        const QString message = victory ? "당신의 조직은 서울의 모든 지역들을 장악했습니다."
+                                        : "당신은 조직은 망했습니다.";
+        QCOMPARE(platform_->informed.count(message), 1);
+        QVERIFY(!screens_->map());
+        QVERIFY(!screens_->mainMenu()->isVisible());
+        PicturePrint* ending = screens_->ending();
+        QVERIFY(ending && ending->isVisible());
+        QCOMPARE(ending->windowTitle(), QString("THE END"));
+        auto* joke = ending->findChild<QLabel*>("Label1");
+        QCOMPARE(joke->isVisible(), victory);
+        if (victory) QVERIFY(ending->height() > PictureSize("victory1").height() + joke->height());
+
+        // Nothing else announces the end a second time.
+        screens_->OwnersChanged();
+        QCOMPARE(platform_->informed.count(message), 1);
+
+        for (int k = 0; k < inputs.size(); ++k) {
+            QCOMPARE(ending->pictureShown(), pages[k]);
+            QCOMPARE(platform_->ends, 0);
+            if (inputs[k] == 'k') {
+                QTest::keyClick(ending, Qt::Key_Return);
+            } else {
+                Click(ending->findChild<QWidget*>("Image1"));
+            }
+            if (k + 1 < inputs.size()) QVERIFY(!joke->isVisible());
+        }
+        QCOMPARE(platform_->ends, 1);
+    }
+
+    void helpAndInformationScreensExistOnce() {
+        MainGame* map = StartOnMap(0);
+        Item(map, "도움말_도움말")->trigger();
+        QWidget* first = screens_->helpScreen();
+        Click(map->findChild<QPushButton*>("Command2"));  // the map's 도움말 button
+        QCOMPARE(static_cast<QWidget*>(screens_->helpScreen()), first);
+        QCOMPARE(first->windowTitle(), QString("도움말"));
+        QVERIFY(first->findChild<QPlainTextEdit*>("Text1")->toPlainText().startsWith(
+            "맞짱방법\n\n맞짱을 까고 있는 상태에서\n"));
+        Item(map, "도움말_정보")->trigger();
+        Item(map, "도움말_제작팀소개")->trigger();
+        QCOMPARE(screens_->inforScreen()->windowTitle(), QString("정보"));
+        QCOMPARE(screens_->credit()->windowTitle(), QString("제작팀소개"));
+        Click(map->findChild<QPushButton*>("Command1"));
+        QCOMPARE(platform_->homePages, 1);
+    }
+};
+
+QTEST_MAIN(ScreensTest)
+#include "ScreensTest.moc"
