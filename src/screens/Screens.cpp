@@ -177,6 +177,9 @@ void Screens::ShowLoadedGame(World loaded) {
     session_.ShowGame(std::move(loaded));
     ShowMap();
     if (openFile_) openFile_->close();
+    // The title menu goes, and with it a gang choice left open there: its Start would throw the
+    // loaded game away.
+    if (groupSelectMenu_) groupSelectMenu_->close();
     if (mainMenu_) mainMenu_->hide();
     // A slot may hold a game already won or lost; it ends here as it would have on the map.
     OwnersChanged();

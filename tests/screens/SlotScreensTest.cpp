@@ -211,7 +211,10 @@ class SlotScreensTest : public QObject {
         Click(Control<QPushButton>(map, "Cmd", 7));
         QVERIFY(screens_->districtPanel());
         const QPointer<MainGame> oldMap = map;
-        if (fromTitle) QuitToTitle();
+        if (fromTitle) {
+            QuitToTitle();
+            screens_->ShowGroupSelectMenu();  // left open beside 불러오기
+        }
         const int messages = platform_->informed.size();
 
         if (fromTitle) {
@@ -239,6 +242,7 @@ class SlotScreensTest : public QObject {
         QVERIFY(!oldMap);
         QVERIFY(!screens_->districtPanel());
         QVERIFY(!screens_->openFile());
+        QVERIFY(!screens_->groupSelectMenu());
         QVERIFY(!screens_->mainMenu()->isVisible());
         map = screens_->map();
         QVERIFY(map && map->isVisible());
