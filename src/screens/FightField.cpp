@@ -98,17 +98,17 @@ void Piece::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const QRect r = rect().adjusted(0, 0, -1, -1);
     if (border_ == Border::Flat) {
-        painter.setPen(QPen(QColor(0x1b, 0x22, 0x33), 1));
+        painter.setPen(QPen(QColor(0x8d, 0xa0, 0xb8), 1));
         painter.drawRect(r);
         return;
     }
-    // Raised: light on the top and left, shadow on the bottom and right, twice over.
-    for (int k = 0; k < 3; ++k) {
+    // Raised: lamplight on the top and left, shadow on the bottom and right, four pixels deep.
+    for (int k = 0; k < 4; ++k) {
         const QRect ring = r.adjusted(k, k, -k, -k);
-        painter.setPen(QPen(QColor(0xff, 0xf4, 0xd0), 1));
+        painter.setPen(QPen(k == 0 ? QColor(0xff, 0xf4, 0xd0) : QColor(0xd9, 0xa4, 0x41), 1));
         painter.drawLine(ring.topLeft(), ring.topRight());
         painter.drawLine(ring.topLeft(), ring.bottomLeft());
-        painter.setPen(QPen(QColor(0x5a, 0x43, 0x30), 1));
+        painter.setPen(QPen(k == 0 ? QColor(0x0b, 0x0f, 0x18) : QColor(0x5a, 0x43, 0x30), 1));
         painter.drawLine(ring.bottomLeft(), ring.bottomRight());
         painter.drawLine(ring.topRight(), ring.bottomRight());
     }
@@ -187,6 +187,10 @@ FightField::FightField(Screens& screens, const char* name, FightSide side)
     auto_->setObjectName("AutoBattle");
     auto_->setGeometry(F(4920), F(4320), F(1320), F(420));
     auto_->setFocusPolicy(Qt::NoFocus);
+    auto_->setStyleSheet(
+        "QPushButton { background: #b8322a; color: #f3e6c4; border: 2px solid #d9a441;"
+        " border-radius: 6px; font-weight: bold; font-size: 16px; }"
+        "QPushButton:pressed { background: #8a251f; }");
     connect(auto_, &QPushButton::clicked, this, &FightField::ToggleAutoBattle);
 
     // The design's 1 ms clocks are not here: the death pass and the highlight run after each
