@@ -223,6 +223,7 @@ void FightField::Begin() {
     for (int i = 0; i < 3; ++i)
         skill_[i]->setText(QString::fromStdString(running->Skill[i]));
     if (running->realTime) timer2_.start();
+    setFocus();  // the keys are the field's
     Refresh();
     Finish({});
 }

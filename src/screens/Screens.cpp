@@ -239,7 +239,8 @@ void Screens::DefenceAnnounced() {
         if (map_) map_->Refresh();
         return;
     }
-    if (map_) map_->Refresh();  // frozen until the fight is over
+    if (map_) map_->Refresh();      // frozen until the fight is over
+    if (attack_) attack_->close();  // no attack goes out while the district is attacked
     ShowDefence();
 }
 

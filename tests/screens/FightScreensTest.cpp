@@ -310,9 +310,19 @@ class FightScreensTest : public QObject {
         QVERIFY(!sword->isVisible());
     }
 
+    void anAnnouncedAttackIsDefendedThroughTheDefenceScreen_data() {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<bool>("strongDefence");
+        QTest::newRow("won, turn by turn") << "Turn" << true;
+        QTest::newRow("lost, turn by turn") << "Turn" << false;
+        QTest::newRow("won, real time") << "Real" << true;
+    }
+
     void anAnnouncedAttackIsDefendedThroughTheDefenceScreen() {
+        QFETCH(QString, mode);
+        QFETCH(bool, strongDefence);
         MainGame* map = StartOnMap();
-        world().BattleMode = "Turn";
+        world().BattleMode = mode.toStdString();
         // 흑사파 comes from 도봉 to the player's 서초, as a turn end announces it.
         world().AttackFromCity = kTargetCity;
         world().AttackToCity = kOwnCity;
@@ -321,8 +331,9 @@ class FightScreensTest : public QObject {
         for (auto& weapon : world().HumanWeapon)
             weapon = "주먹";
         for (int h = 0; h < kHumanCount; ++h) {
-            if (world().IsIn(h, kOwnCity)) MakeStrong(h);
-            if (world().IsIn(h, kTargetCity)) MakeWeak(h);
+            const bool defender = world().IsIn(h, kOwnCity);
+            if (!defender && !world().IsIn(h, kTargetCity)) continue;
+            defender == strongDefence ? MakeStrong(h) : MakeWeak(h);
         }
         screens_->DefenceAnnounced();
         Defence* setup = screens_->defence();
@@ -359,15 +370,22 @@ class FightScreensTest : public QObject {
         const Fight before = *session_->fight();
         QTest::keyClick(field, Qt::Key_Down);
         QVERIFY(*session_->fight() == before);
-        for (int n = 0; n < 200 && screens_->fightField(); ++n)
+        // The computer's clock, when it has one, ticks between the side's own turns.
+        for (int n = 0; n < 400 && screens_->fightField(); ++n) {
             field->AutoTick();
+            if (mode == "Real" && screens_->fightField()) field->ComputerTick();
+        }
         Settle();
         QVERIFY(!screens_->fightField());
-        QCOMPARE(platform_->informed, QStringList{kFightWon});
+        QCOMPARE(platform_->informed, QStringList{strongDefence ? kFightWon : kFightLost});
         QVERIFY(!world().MapLocked);
         QVERIFY(!world().DefenceSetupOpen);
-        QCOMPARE(world().OwnerOf(kOwnCity).value(), 0);
-        QVERIFY(map->findChild<QPushButton*>("Cmd")->isEnabled());
+        // A lost defence hands 서초 to 흑사파, and the map shows it.
+        QCOMPARE(world().OwnerOf(kOwnCity).value(), strongDefence ? 0 : 6);
+        auto* own = Control<QPushButton>(map, "Cmd", kOwnCity);
+        auto* from = Control<QPushButton>(map, "Cmd", kTargetCity);
+        QVERIFY(own->isEnabled());
+        QCOMPARE(own->styleSheet() == from->styleSheet(), !strongDefence);
     }
 
     void leavingTheGameTakesARunningFightAway() {
