@@ -89,6 +89,9 @@ Console::Console(Session& session, std::ostream& out, std::filesystem::path fold
     AddWorldVerbs(verbs_);
     AddGameVerbs(verbs_);
     AddMenuVerbs(verbs_);
+    AddTradeVerbs(verbs_);
+    AddTradeLists(lists_);
+    AddSaveVerbs(verbs_);
     verbs_["list"] = [this](ConsoleContext& ctx, const Words& args) { List(ctx, args); };
 }
 

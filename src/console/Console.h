@@ -59,6 +59,10 @@ int ReadListed(const std::string& word, const std::vector<int>& listed, const ch
 void AddWorldVerbs(VerbTable& verbs);  // show, dump, ownership
 void AddGameVerbs(VerbTable& verbs);   // new-game, quit, option
 void AddMenuVerbs(VerbTable& verbs);   // city, panel
+// buy-arms, sell-arms, move, transport, ally, ally-cancel, aid, and their lists
+void AddTradeVerbs(VerbTable& verbs);
+void AddTradeLists(ListTable& lists);
+void AddSaveVerbs(VerbTable& verbs);   // save, load, slots
 
 class Console {
 public:

@@ -1,0 +1,121 @@
+#include "commands/Alliances.h"
+
+#include "world/Numbers.h"
+
+namespace golmok {
+
+namespace {
+
+std::vector<int> GangsWithAlly(const World& world, double ally) {
+    std::vector<int> gangs;
+    for (int g = 0; g < kGroupCount; ++g) {
+        if (world.GroupAlly[g] == ally && g != world.PlayerGroupIndex) gangs.push_back(g);
+    }
+    return gangs;
+}
+
+}  // namespace
+
+std::vector<int> Envoys(const World& world) {
+    return PeopleOfSelectedCity(world, [&](int h) { return world.HumanCanAct[h]; });
+}
+
+std::vector<int> UnalliedGangs(const World& world) {
+    return GangsWithAlly(world, 0);
+}
+
+std::vector<int> AlliedGangs(const World& world) {
+    return GangsWithAlly(world, 1);
+}
+
+void ChooseGang(World& world, int group) {
+    world.SelectedGroup = group;
+}
+
+Amounts<4> AllianceBarBases(const World& world) {
+    return StockOfSelectedCity(world);
+}
+
+std::vector<int> DistrictsOf(const World& world, int group) {
+    std::vector<int> cities;
+    for (int d = 0; d < kCityCount; ++d) {
+        if (world.CityOwnerColor[d] == world.GroupColor[group]) cities.push_back(d);
+    }
+    return cities;
+}
+
+bool EnvoyHeard(const World& world, int envoy, int group) {
+    const double score = (world.HumanIntelligence[envoy] + world.HumanCharm[envoy]) / 2;
+    return score > world.GroupHostility[group];
+}
+
+double OfferValue(const Amounts<4>& goods) {
+    return 30000 * goods[kSwords] + 6000 * goods[kKnives] + 3000 * goods[kSticks] + goods[kMoney];
+}
+
+double AllianceThreshold(const World& world, int group) {
+    const std::vector<int> cities = DistrictsOf(world, group);
+    double population = 0;
+    double commerce = 0;
+    for (int d : cities) {
+        population += world.CityPopulation[d];
+        commerce += world.CityCommerce[d];
+    }
+    const double k = static_cast<double>(cities.size());
+    return population / k * (commerce / k) / 10;
+}
+
+Outcome MakeAlliance(World& world, std::optional<int> envoy, std::optional<int> group,
+                     const GoodsBoxes& boxes) {
+    if (!envoy) return Refused(kChoosePerson);
+    if (!group) return Refused(kChooseGang);
+    const TypedAmounts<4> offer = ReadAmountBoxes(boxes, AllianceBarBases(world));
+    if (offer.refusal) return Refused(*offer.refusal);
+    const int g = *group;
+    const bool heard = EnvoyHeard(world, *envoy, g);
+    const std::vector<int> targets = DistrictsOf(world, g);
+    // Without a district the gang's threshold has nothing to average over: nobody is sent.
+    if (heard && targets.empty()) return Refused(kGangWithoutDistrict);
+
+    world.HumanCanAct[*envoy] = false;
+    if (!heard) return Carried(world, kRudeEnvoy);
+    if (!(OfferValue(offer.amounts) > AllianceThreshold(world, g))) {
+        return Carried(world, kOfferTooSmall);
+    }
+
+    world.GroupAlly[g] = 1;
+    world.GroupHostility[g] -= 5;
+    const int d = world.SelectedCity;
+    const Amounts<4>& goods = offer.amounts;
+    world.CityMoney[d] -= goods[kMoney];
+    world.CitySword[d] -= goods[kSwords];
+    world.CityKnife[d] -= goods[kKnives];
+    world.CityStick[d] -= goods[kSticks];
+    // Each district of the gang gets an equal share; the last one also gets what does not divide.
+    const double k = static_cast<double>(targets.size());
+    Amounts<4> share{};
+    for (std::size_t i = 0; i < share.size(); ++i)
+        share[i] = Int(goods[i] / k);
+    for (int t : targets) {
+        Amounts<4> part = share;
+        if (t == targets.back()) {
+            for (std::size_t i = 0; i < part.size(); ++i)
+                part[i] += goods[i] - k * share[i];
+        }
+        world.CityMoney[t] += part[kMoney];
+        world.CitySword[t] += part[kSwords];
+        world.CityKnife[t] += part[kKnives];
+        world.CityStick[t] += part[kSticks];
+    }
+    return Carried(world, kAllianceMade);
+}
+
+Outcome CancelAlliance(World& world, std::optional<int> group) {
+    if (!group) return Refused(kChooseGang);
+    world.GroupAlly[*group] = 0;
+    // The turn-end range check keeps it at 100 at most.
+    world.GroupHostility[*group] += 10;
+    return Carried(world, kAllianceCancelled);
+}
+
+}  // namespace golmok

@@ -1,0 +1,86 @@
+// Saved games: five slot files, save00.sav to save04.sav, in the slot folder.
+//
+// A slot is one CP949 line ended by CR LF, made of four blocks, each ended by "˛" (U+02DB):
+//   0 game       Year, Month, Week, PlayerGroupName, PlayerColor, PlayerGroupIndex
+//   1 humans     194 rows of HumanLoyalty, HumanGroup, HumanRank, HumanStamina, HumanCity,
+//                HumanMembers, HumanMorale, HumanCanAct
+//   2 groups     7 rows of GroupFame, GroupAlly, GroupHostility
+//   3 districts  25 rows of CityPopulation, CityCommerce, CityMoney, CitySword, CityStick,
+//                CityKnife, CityOwnerColor
+// Every field is ended by "¸" (U+00B8). Numbers carry one leading space unless negative; a
+// person's action flag is "True" or "False"; texts stand as they are.
+//
+// Nothing else is saved: names and fixed figures come from the record files, and the options, the
+// battle mode, weapons, fight parties and selections are the player's current ones.
+//
+// A player must never lose a game to a crash, a full disk or a damaged file: a save is written
+// whole beside the slot and then renamed over it, and a load replaces the running game only when
+// every field of the slot has been read and found sound.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "world/World.h"
+
+namespace golmok {
+
+inline constexpr int kSlotCount = 5;
+
+// Fields of each block.
+inline constexpr int kGameFieldCount = 6;
+inline constexpr int kHumanFieldCount = 8;
+inline constexpr int kGroupFieldCount = 3;
+inline constexpr int kCityFieldCount = 7;
+
+// The slot buttons' caption for a slot without a game.
+inline constexpr const char* kEmptySlotLabel = "비어있음";
+// The caption of a slot whose file holds something that is not a game this program can load.
+inline constexpr const char* kDamagedSlotLabel = "손상된 파일";
+
+// No saved game comes near this size (about 25 KB); anything larger is not a slot of ours and is
+// refused before it is read into memory.
+inline constexpr std::uintmax_t kMaxSlotBytes = 1 << 20;
+
+// "save00.sav" .. "save04.sav" in `folder`.
+std::filesystem::path SlotPath(const std::filesystem::path& folder, int slot);
+
+// The slot text of the world, in UTF-8, CR LF included.
+std::string SaveText(const World& world);
+
+// Writes the world into slot `slot` of `folder`. Returns nothing when the game was saved, or the
+// message to show the player when it could not be; the slot then holds what it held before.
+std::optional<std::string> SaveGame(const World& world, const std::filesystem::path& folder,
+                                    int slot);
+
+enum class SlotState {
+    Game,     // a game that loads
+    Empty,    // no file, or a file with nothing in it
+    Damaged,  // anything else
+};
+
+struct LoadResult {
+    SlotState state;
+    std::string message;  // for the player; empty when the game was loaded
+};
+
+// Reads the slot text (UTF-8) onto `world`: every saved field is overwritten, every other field is
+// left as it is. When the text is not a sound saved game, `world` is not touched and the reason is
+// returned (Damaged, or Empty for a text holding only blanks).
+LoadResult ReadSaveText(std::string_view text, World& world);
+
+// The same for the bytes of a slot file (CP949).
+LoadResult ReadSaveBytes(std::string_view bytes, World& world);
+
+// Loads slot `slot` of `folder` onto `world`, as ReadSaveText does. A missing or empty file is an
+// empty slot and changes nothing.
+LoadResult LoadGame(World& world, const std::filesystem::path& folder, int slot);
+
+// The slot's caption: "1930년 3월 2주 거지파" for a game, kEmptySlotLabel for an empty slot,
+// kDamagedSlotLabel for a file that would not load onto `world`.
+std::string SlotLabel(const std::filesystem::path& folder, int slot, const World& world);
+
+}  // namespace golmok

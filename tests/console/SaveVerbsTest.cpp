@@ -1,0 +1,66 @@
+// The save verbs in states a script cannot reach: a frozen map and a damaged slot file.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "console/Console.h"
+#include "support/TestWorld.h"
+#include "world/SavedGames.h"
+
+namespace golmok {
+namespace {
+
+struct ConsoleRun {
+    test::TempFolder folder;
+    Session session{test::BlankWorld()};
+    std::ostringstream out;
+    Console console{session, out, folder.path()};
+
+    std::string Run(std::string_view line) {
+        out.str("");
+        console.RunLine(line);
+        return out.str();
+    }
+};
+
+TEST(SaveVerbs, AFrozenMapNeitherSavesNorLoads) {
+    ConsoleRun run;
+    run.session.StartNewGame(0);
+    ASSERT_EQ(run.Run("save 0"), "");
+    run.session.world().MapLocked = true;
+    run.session.world().CityMoney[3] = 1;
+    const World frozen = run.session.world();
+    EXPECT_EQ(run.Run("save 1"), "error: the map is locked during a fight\n");
+    EXPECT_EQ(run.Run("load 0"), "error: the map is locked during a fight\n");
+    EXPECT_EQ(run.session.world(), frozen);
+    EXPECT_FALSE(std::filesystem::exists(SlotPath(run.folder.path(), 1)));
+}
+
+TEST(SaveVerbs, ADamagedSlotIsOneMessageAndTheGameGoesOn) {
+    ConsoleRun run;
+    run.session.StartNewGame(2);
+    run.session.world().CityMoney[3] = 77;
+    test::WriteFile(SlotPath(run.folder.path(), 3), " 1930\xA2\xAC 1\xA2\xAC");
+    const World before = run.session.world();
+    EXPECT_EQ(
+        run.Run("load 3"),
+        "message: 저장된 게임이 손상되어 불러올 수 없습니다 (블록이 4개가 아니라 0개입니다).\n");
+    EXPECT_EQ(run.session.world(), before);
+    EXPECT_TRUE(run.session.running());
+    EXPECT_EQ(
+        run.Run("slots"),
+        "slot 0 비어있음\nslot 1 비어있음\nslot 2 비어있음\nslot 3 손상된 파일\nslot 4 비어있음\n");
+}
+
+TEST(SaveVerbs, AFailedSaveIsOneMessage) {
+    ConsoleRun run;
+    run.session.StartNewGame(0);
+    std::filesystem::create_directory(SlotPath(run.folder.path(), 2));
+    test::WriteFile(SlotPath(run.folder.path(), 2) / "x", "x");
+    const std::string printed = run.Run("save 2");
+    EXPECT_TRUE(printed.starts_with("message: save02.sav에 저장하지 못했습니다 (")) << printed;
+    EXPECT_EQ(printed.find('\n'), printed.size() - 1) << printed;
+}
+
+}  // namespace
+}  // namespace golmok
