@@ -8,7 +8,7 @@
 
 #include "game/TurnCycle.h"
 #include "screens/Art.h"
-#include "screens/DistrictPanel.h"
+#include "screens/GameMenu.h"
 #include "screens/HomePage.h"
 #include "screens/Music.h"
 #include "screens/Screens.h"
@@ -246,6 +246,7 @@ void MainGame::EndTurnClicked() {
     if (world.DefenceSetupOpen) {
         screens_.DefenceAnnounced();
     } else {
+        screens_.TurnEnded();
         screens_.OwnersChanged();
     }
 }
@@ -268,7 +269,7 @@ void MainGame::Unload() {
     Session& session = screens_.session();
     if (session.ending() == GameEnd::Running) {
         session.QuitToTitle();
-        if (DistrictPanel* panel = screens_.districtPanel()) panel->close();
+        if (GameMenu* menu = screens_.gameMenu()) menu->close();
         screens_.ShowMainMenu();
     }
 }
