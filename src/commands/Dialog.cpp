@@ -15,13 +15,18 @@ Outcome Carried(World& world, std::string message) {
     return outcome;
 }
 
+Outcome CarriedQuietly(World& world) { return Outcome{true, ChangeValue(world)}; }
+
+void OpenCommandDialog(World& world) { world.BarTracking = 1; }
+
 double BarAmount(double base, double offset, double fullScale, BarRounding rounding) {
     if (fullScale <= 0) return 0;
     offset = std::clamp(offset, 0.0, fullScale);
+    if (rounding == BarRounding::Down) return Int(base * offset / fullScale);
     const float ratio = static_cast<float>(offset) / static_cast<float>(fullScale);
     const double p = base * static_cast<double>(ratio);
     double amount = Int(p);
-    if (rounding == BarRounding::HalfUp && p - amount >= 0.5) amount += 1;
+    if (p - amount >= 0.5) amount += 1;
     return amount;
 }
 
@@ -35,6 +40,16 @@ std::optional<double> AcceptTypedAmount(std::string_view text, double most) {
 
 std::string TypedAmountMessage(double most) {
     return "0부터 " + FormatNumber(std::max(0.0, Int(most))) + "까지의 정수를 입력해주세요.";
+}
+
+std::optional<Outcome> RefuseBadAmount(double amount, double most) {
+    if (amount >= 0 && amount <= most && amount == Int(amount)) return std::nullopt;
+    return Refused(TypedAmountMessage(most));
+}
+
+Gauge MakeGauge(double value, double fullScale) {
+    fullScale = std::max(0.0, fullScale);
+    return Gauge{std::clamp(value, 0.0, fullScale), fullScale};
 }
 
 void ChoosePerson(World& world, int human) { world.SelectedHuman = human; }

@@ -1,6 +1,16 @@
 // What every command dialog shares: the outcome of its OK, the amount bar and the amount box, and
 // the person list. Each command is one operation on the world; the windows and the console only
 // collect its inputs and show its outcome.
+//
+// How a dialog hands its choice to an operation: a click on a list entry calls ChoosePerson, which
+// sets SelectedHuman; OK then calls the operation with a `Chosen` person: std::nullopt when nothing
+// is selected in that list (the operation answers "사람을 선택해주세요." and changes nothing),
+// otherwise the index the click chose. The operations act on that index and on SelectedCity.
+//
+// Amounts reach an operation as the number in the amount box. The bar only ever yields whole
+// numbers from 0 to its base; a typed amount must be one of those too, so each operation with an
+// amount refuses anything else with TypedAmountMessage before it touches the world: no negative
+// stocks, no money spent twice. The reorganizing box has a capping rule of its own (Training.h).
 #pragma once
 
 #include <optional>
@@ -13,6 +23,10 @@
 namespace golmok {
 
 inline constexpr const char* kChoosePerson = "사람을 선택해주세요.";
+inline constexpr const char* kShortOfMoney = "돈이 모자릅니다.";
+
+// The person chosen in a dialog's list, or nothing.
+using Chosen = std::optional<int>;
 
 // What OK did: the message boxes to show, in order, and whether the command went through.
 struct Outcome {
@@ -28,9 +42,16 @@ Outcome Refused(std::string message);
 // A command carried out: its result message, then the value-change routine (caps, panel, notices).
 Outcome Carried(World& world, std::string message);
 
+// A command carried out that has no result message of its own (healing): only the notices.
+Outcome CarriedQuietly(World& world);
+
+// Opening any command dialog with a person list: the amount bar follows the pointer again.
+void OpenCommandDialog(World& world);
+
 // The amount bar. `offset` is the pointer's offset inside a bar `fullScale` wide (offsets outside
-// the bar are taken at its ends); the amount is base × offset / fullScale, the ratio in single
-// precision, taken to the nearest integer with halves up, or cut down where a dialog says so.
+// the bar are taken at its ends). HalfUp: base × ratio, the ratio in single precision, taken to the
+// nearest integer with halves up. Down (the commerce dialog): base × offset / fullScale worked out
+// in double precision and cut down.
 enum class BarRounding { HalfUp, Down };
 double BarAmount(double base, double offset, double fullScale,
                  BarRounding rounding = BarRounding::HalfUp);
@@ -42,6 +63,19 @@ void ToggleBarTracking(World& world);
 // else is refused with TypedAmountMessage and changes nothing.
 std::optional<double> AcceptTypedAmount(std::string_view text, double most);
 std::string TypedAmountMessage(double most);
+
+// The same rule for an amount already read as a number: the refusal, or nothing when it is whole
+// and within 0..most.
+std::optional<Outcome> RefuseBadAmount(double amount, double most);
+
+// A display bar (healing's stamina, recruiting's members): its value always within 0..fullScale,
+// fullScale never below 0, so a view can draw it without dividing by zero.
+struct Gauge {
+    double value = 0;
+    double fullScale = 0;
+    bool operator==(const Gauge&) const = default;
+};
+Gauge MakeGauge(double value, double fullScale);
 
 // A click on a person list entry.
 void ChoosePerson(World& world, int human);

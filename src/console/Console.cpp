@@ -92,6 +92,8 @@ Console::Console(Session& session, std::ostream& out, std::filesystem::path fold
     AddTradeVerbs(verbs_);
     AddTradeLists(lists_);
     AddSaveVerbs(verbs_);
+    AddDomesticVerbs(verbs_);
+    AddDomesticLists(lists_);
     verbs_["list"] = [this](ConsoleContext& ctx, const Words& args) { List(ctx, args); };
 }
 

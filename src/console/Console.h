@@ -63,6 +63,9 @@ void AddMenuVerbs(VerbTable& verbs);   // city, panel
 void AddTradeVerbs(VerbTable& verbs);
 void AddTradeLists(ListTable& lists);
 void AddSaveVerbs(VerbTable& verbs);   // save, load, slots
+// train, heal, reorg, reorg-close, recruit, develop, collect, prize, dismiss, scout, info-group
+void AddDomesticVerbs(VerbTable& verbs);
+void AddDomesticLists(ListTable& lists);
 
 class Console {
 public:

@@ -36,11 +36,13 @@ std::vector<std::string> Session::StartNewGame(int group) {
 
 void Session::QuitToTitle() {
     world_.panel.open = false;
+    world_.reorg = ReorgDialog{};
     running_ = false;
 }
 
 void Session::ShowGame(World world) {
     world.panel.open = false;
+    world.reorg = ReorgDialog{};
     world_ = std::move(world);
     running_ = true;
     ending_ = GameEnd::Running;
@@ -52,6 +54,7 @@ std::string Session::AnnounceGameEnd() {
     if (ending_ == GameEnd::Running) return {};
     running_ = false;
     world_.panel.open = false;
+    world_.reorg = ReorgDialog{};
     return ending_ == GameEnd::Victory ? kVictoryMessage : kDefeatMessage;
 }
 

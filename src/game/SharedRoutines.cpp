@@ -25,7 +25,11 @@ void RestoreBossLoyalty(World& world) {
     }
 }
 
-void LockMap(World& world) { world.MapLocked = true; }
+void LockMap(World& world) {
+    world.MapLocked = true;
+    // A fight closes the command dialogs; the reorganizing pool is lost like any closing.
+    world.reorg = ReorgDialog{};
+}
 
 void UnlockMap(World& world) { world.MapLocked = false; }
 

@@ -58,6 +58,19 @@ struct Panel {
     bool operator==(const Panel&) const = default;
 };
 
+// The reorganizing dialog (재편성) moves members between people through a pool and has no OK: it
+// stays open across many clicks, so its state lives here, where the windows and the console both
+// reach it. Everything else a dialog holds is rebuilt from the world each time it opens.
+struct ReorgDialog {
+    bool open = false;
+    double ReorgPool = 0;     // members released and not yet given to anyone (남은조직원수)
+    std::vector<int> people;  // its person list, as filled when it opened
+    bool barEnabled = false;  // the bar takes the pointer only once a person is clicked
+    double box = 0;           // the amount box: the clicked person's members
+    float barRatio = 0;       // the bar's position, 0..1 of its width
+    bool operator==(const ReorgDialog&) const = default;
+};
+
 struct World {
     // --- People -----------------------------------------------------------------------------
     HumanTable<std::string> HumanName{};
@@ -131,6 +144,7 @@ struct World {
 
     Options options;
     Panel panel;
+    ReorgDialog reorg;
 
     bool operator==(const World&) const = default;
 

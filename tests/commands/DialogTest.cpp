@@ -20,6 +20,8 @@ TEST(BarAmount, NearestWithHalvesUpOrCutDown) {
         {100, 1500, 1000, 100, 100},   // beyond the right end: the end
         {100, -20, 1000, 0, 0},        // beyond the left end
         {20000, 1, 3, 6667, 6666},     // the ratio is single precision
+        {10, 7, 10, 7, 7},             // 0.7 in single precision is below 0.7; cut down in double
+        {1001, 3, 4, 751, 750},        // 750.75
         {1000, 500, 0, 0, 0},          // a bar without width picks nothing
     };
     for (const Case& c : cases) {
