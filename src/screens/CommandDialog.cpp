@@ -20,8 +20,7 @@ namespace {
 
 constexpr const char* kFrozenFace = "고정";
 constexpr const char* kBarTip =
-    "마우스를 따라 양이 정해집니다. 누르면 그 자리에 고정되고, 다시 누르면 풀립니다. "
-    "누른 채 끌어도 됩니다.";
+    "마우스를 따라 양이 정해집니다. 누르면 그 자리에 고정되고, 다시 누르면 풀립니다.";
 
 }  // namespace
 
@@ -90,14 +89,24 @@ void AmountBar::Point(double x) {
 
 void AmountBar::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
-    Point(event->position().x());
-    ToggleBarTracking(screens_.world());
-    emit screens_.barTrackingChanged();
+    Press(event->position().x());
 }
 
 void AmountBar::mouseMoveEvent(QMouseEvent* event) {
-    const bool dragging = event->buttons() & Qt::LeftButton;
-    if (dragging || screens_.world().BarTracking == 1) Point(event->position().x());
+    Track(event->position().x());
+}
+
+void AmountBar::Press(double x) {
+    // The bar lands where it was pressed whenever it is following: a press that freezes it
+    // freezes it there, and a press that releases it puts it under the pointer at once.
+    Track(x);
+    ToggleBarTracking(screens_.world());
+    emit screens_.barTrackingChanged();
+    Track(x);
+}
+
+void AmountBar::Track(double x) {
+    if (screens_.world().BarTracking == 1) Point(x);
 }
 
 void AmountBar::resizeEvent(QResizeEvent* event) {
@@ -121,8 +130,10 @@ World& CommandDialog::world() {
 }
 
 void CommandDialog::Open() {
-    world().BarTracking = 1;
-    emit screens_.barTrackingChanged();
+    if (!keepsBarTracking_) {
+        world().BarTracking = 1;
+        emit screens_.barTrackingChanged();
+    }
     Fill();
 }
 
@@ -191,7 +202,7 @@ AmountBar* CommandDialog::AddBar(int index, int row, int column, int columnSpan)
     return bar;
 }
 
-void CommandDialog::AddButtons(int row, bool ok) {
+void CommandDialog::AddButtons(int row, bool ok, bool cancel) {
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     if (ok) {
@@ -199,9 +210,11 @@ void CommandDialog::AddButtons(int row, bool ok) {
         connect(command1, &QAbstractButton::clicked, this, &CommandDialog::Confirm);
         buttons->addWidget(command1);
     }
-    auto* command2 = new PictureButton("cancel", "Command2", this);
-    connect(command2, &QAbstractButton::clicked, this, &CommandDialog::Cancel);
-    buttons->addWidget(command2);
+    if (cancel) {
+        auto* command2 = new PictureButton("cancel", "Command2", this);
+        connect(command2, &QAbstractButton::clicked, this, &CommandDialog::Cancel);
+        buttons->addWidget(command2);
+    }
     buttons->addStretch();
     grid_->addLayout(buttons, row, 0, 1, grid_->columnCount());
 }
@@ -252,6 +265,12 @@ std::optional<double> CommandDialog::TypedAmount(QLineEdit* box, double most) {
     const std::optional<double> amount = AcceptTypedAmount(box->text().toStdString(), most);
     if (!amount) Inform(TypedAmountMessage(most));
     return amount;
+}
+
+double CommandDialog::BoxAmount(QLineEdit* box) {
+    // Whatever the box cannot take reads as -1, which every operation refuses with the message
+    // of the typed-amount rule, after its own checks of the lists.
+    return ParseWholeAmount(box->text().toStdString()).value_or(-1);
 }
 
 void CommandDialog::Write(QLabel* label, double value) {

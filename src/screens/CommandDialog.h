@@ -42,9 +42,8 @@ class PictureButton : public QAbstractButton {
 
 // The amount bar: a progress bar used as a slider whose full scale is its width, so its value is
 // the pointer's offset inside it. A press toggles BarTracking (the amount freezes or follows the
-// pointer again) and also puts the bar where it was pressed; dragging with the button held sets the
-// bar whatever BarTracking says, so a click or a drag always lands where the player points. A
-// frozen bar says so on its face.
+// pointer again); a press that leaves it following, or freezes it, puts it where it was pressed. A
+// frozen bar says so on its face, so the toggle never surprises the player.
 class AmountBar : public QProgressBar {
     Q_OBJECT
   public:
@@ -54,6 +53,10 @@ class AmountBar : public QProgressBar {
     void SetRatio(double ratio);
     // Repaints the frozen or following look from BarTracking.
     void ShowTracking();
+    // A mouse press at offset x: toggles BarTracking. Another control may pass its presses on.
+    void Press(double x);
+    // The pointer over the bar at offset x: the bar follows it while BarTracking is 1.
+    void Track(double x);
 
   signals:
     // The bar was set to `offset` by the pointer.
@@ -108,7 +111,7 @@ class CommandDialog : public Screen {
     QLineEdit* AddBox(int index, int row, int column, int columnSpan = 1);
     AmountBar* AddBar(int index, int row, int column, int columnSpan = 1);
     // 확인 and 취소 (or 취소 alone) on the last row.
-    void AddButtons(int row, bool ok = true);
+    void AddButtons(int row, bool ok = true, bool cancel = true);
 
     // --- Lists ------------------------------------------------------------------------------
     using Names = std::function<std::string(int)>;
@@ -127,6 +130,8 @@ class CommandDialog : public Screen {
                BarRounding rounding = BarRounding::HalfUp);
     // A box's amount, or its refusal shown to the player: whole numbers 0..most only.
     std::optional<double> TypedAmount(QLineEdit* box, double most);
+    // A box's amount for an operation that checks the typed-amount rule itself.
+    static double BoxAmount(QLineEdit* box);
     static void Write(QLabel* label, double value);
     static void Write(QLineEdit* box, double value);
 
@@ -139,7 +144,10 @@ class CommandDialog : public Screen {
   private:
     Menu menu_;
     QGridLayout* grid_;
-    bool open_ = false;
+
+  protected:
+    // The information views leave BarTracking alone.
+    bool keepsBarTracking_ = false;
 };
 
 }  // namespace golmok::screens

@@ -9,6 +9,7 @@
 #include "commands/CommandMenu.h"
 #include "screens/Art.h"
 #include "screens/CommandDialog.h"
+#include "screens/DomesticDialogs.h"
 #include "screens/Platform.h"
 #include "screens/Screens.h"
 #include "screens/TradeDialogs.h"
@@ -65,22 +66,22 @@ const Item kItems[] = {
     {Menu::Action, "행동_싸움", "맞짱", "Attack", nullptr},
     {Menu::Action, "행동_이동", "이동", "MoveCity", Make<MoveCity>},
     {Menu::Action, "행동_수송", "수송", "Transport", Make<Transport>},
-    {Menu::Action, "행동_조직원모집", "조직원 스카웃", "StaffScout", nullptr},
-    {Menu::Action, "행동_훈련", "훈련", "Train", nullptr},
-    {Menu::Action, "행동_재편성", "재편성", "Reset", nullptr},
-    {Menu::Action, "행동_치료", "치료", "Heal", nullptr},
-    {Menu::Personnel, "인사_행동대장모집", "행동대장 스카웃", "Scout", nullptr},
-    {Menu::Personnel, "인사_포상", "포상", "Prize", nullptr},
-    {Menu::Personnel, "인사_해고", "해고", "Dismiss", nullptr},
+    {Menu::Action, "행동_조직원모집", "조직원 스카웃", "StaffScout", Make<StaffScout>},
+    {Menu::Action, "행동_훈련", "훈련", "Train", Make<Train>},
+    {Menu::Action, "행동_재편성", "재편성", "Reset", Make<Reset>},
+    {Menu::Action, "행동_치료", "치료", "Heal", Make<Heal>},
+    {Menu::Personnel, "인사_행동대장모집", "행동대장 스카웃", "Scout", Make<Scout>},
+    {Menu::Personnel, "인사_포상", "포상", "Prize", Make<Prize>},
+    {Menu::Personnel, "인사_해고", "해고", "Dismiss", Make<Dismiss>},
     {Menu::Diplomacy, "외교_동맹", "동맹", "AllyOk", Make<AllyOk>},
     {Menu::Diplomacy, "외교_원조", "원조", "AllyHelp", Make<AllyHelp>},
     {Menu::Diplomacy, "외교_동맹취소", "동맹취소", "AllyCancel", Make<AllyCancel>},
-    {Menu::Info, "정보_인물정보", "인물정보", "HumanInfo", nullptr},
-    {Menu::Info, "정보_조직정보", "조직정보", "GroupInfo", nullptr},
+    {Menu::Info, "정보_인물정보", "인물정보", "HumanInfo", Make<HumanInfo>},
+    {Menu::Info, "정보_조직정보", "조직정보", "GroupInfo", Make<GroupInfo>},
     {Menu::Trade, "거래_무기매입", "무기매입", "ArmsBuy", Make<ArmsBuy>},
     {Menu::Trade, "거래_무기매출", "무기매출", "ArmsSell", Make<ArmsSell>},
-    {Menu::City, "도시_상업개발", "상업개발", "Trade", nullptr},
-    {Menu::City, "도시_돈걷기", "돈걷기", "GiveMeMoney", nullptr},
+    {Menu::City, "도시_상업개발", "상업개발", "Trade", Make<Trade>},
+    {Menu::City, "도시_돈걷기", "돈걷기", "GiveMeMoney", Make<GiveMeMoney>},
 };
 
 QString Background(Color color) {
