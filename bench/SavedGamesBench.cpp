@@ -67,7 +67,7 @@ void BM_SlotLabels(benchmark::State& state) {
     SlotFolder folder;
     if (golmok::SaveGame(world, folder.path(), 2)) state.SkipWithError("save failed");
     for (auto _ : state) {
-        for (int slot = 0; slot < golmok::kSlotCount; ++slot) {
+        for (int slot = 0; slot < golmok::kSaveSlotCount; ++slot) {
             benchmark::DoNotOptimize(golmok::SlotLabel(folder.path(), slot, world));
         }
     }

@@ -2,6 +2,7 @@
 #include <benchmark/benchmark.h>
 
 #include "game/NewWorld.h"
+#include "game/TurnCycle.h"
 #include "world/RecordFiles.h"
 
 namespace {
@@ -16,8 +17,49 @@ BENCHMARK(BM_BuildNewWorld)->Unit(benchmark::kMicrosecond);
 
 void BM_ReadRecordFile(benchmark::State& state) {
     const std::string path = std::string(GOLMOK_DATA_DIR) + "/hn.dat";
-    for (auto _ : state) benchmark::DoNotOptimize(golmok::ReadRecordFile(path));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(golmok::ReadRecordFile(path));
 }
 BENCHMARK(BM_ReadRecordFile)->Unit(benchmark::kMicrosecond);
+
+// One turn end on the shipped world with gang 0 idle in the player's hands. The world is reset to
+// the start every 1000 turns, outside the timing, so that the figure covers the opening weeks
+// and the later, quieter ones alike; a turn that announces an attack unlocks the map again.
+void BM_EndTurn(benchmark::State& state) {
+    golmok::World start = golmok::BuildNewWorld(GOLMOK_DATA_DIR);
+    golmok::ChooseGroup(start, 0);
+    golmok::World world = start;
+    int turns = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(golmok::EndTurn(world));
+        if (world.DefenceSetupOpen) {
+            world.DefenceSetupOpen = false;
+            world.MapLocked = false;
+        }
+        if (++turns == 1000) {
+            state.PauseTiming();
+            world = start;
+            turns = 0;
+            state.ResumeTiming();
+        }
+    }
+}
+BENCHMARK(BM_EndTurn)->Unit(benchmark::kMicrosecond);
+
+// 10 000 turn ends in a row from the start, the player idle (gang 0).
+void BM_IdleRun10000(benchmark::State& state) {
+    golmok::World start = golmok::BuildNewWorld(GOLMOK_DATA_DIR);
+    golmok::ChooseGroup(start, 0);
+    for (auto _ : state) {
+        golmok::World world = start;
+        for (int turn = 0; turn < 10000; ++turn) {
+            golmok::EndTurn(world);
+            world.DefenceSetupOpen = false;
+            world.MapLocked = false;
+        }
+        benchmark::DoNotOptimize(world);
+    }
+}
+BENCHMARK(BM_IdleRun10000)->Unit(benchmark::kMillisecond);
 
 }  // namespace

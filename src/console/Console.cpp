@@ -94,6 +94,9 @@ Console::Console(Session& session, std::ostream& out, std::filesystem::path fold
     AddSaveVerbs(verbs_);
     AddDomesticVerbs(verbs_);
     AddDomesticLists(lists_);
+    AddTurnVerbs(verbs_);
+    AddFightVerbs(verbs_);
+    AddFightLists(lists_);
     verbs_["list"] = [this](ConsoleContext& ctx, const Words& args) { List(ctx, args); };
 }
 

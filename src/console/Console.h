@@ -66,6 +66,9 @@ void AddSaveVerbs(VerbTable& verbs);   // save, load, slots
 // train, heal, reorg, reorg-close, recruit, develop, collect, prize, dismiss, scout, info-group
 void AddDomesticVerbs(VerbTable& verbs);
 void AddDomesticLists(ListTable& lists);
+void AddTurnVerbs(VerbTable& verbs);   // end-turn, money-up
+void AddFightVerbs(VerbTable& verbs);  // attack, defend, key, tick, field
+void AddFightLists(ListTable& lists);  // attack, attack-targets, defend
 
 class Console {
 public:

@@ -12,7 +12,7 @@ namespace {
 void Save(ConsoleContext& ctx, const Words& args) {
     ExpectArgs(args, 1, "save N");
     ctx.RequireMapUnlocked();
-    const int slot = ReadIndex(args[0], kSlotCount, "slot");
+    const int slot = ReadIndex(args[0], kSaveSlotCount, "slot");
     // A saved game shows no message; only a failed one does.
     if (auto failure = SaveGame(ctx.world(), ctx.folder, slot)) ctx.Message(*failure);
 }
@@ -21,7 +21,7 @@ void Load(ConsoleContext& ctx, const Words& args) {
     ExpectArgs(args, 1, "load N");
     // The title menu offers 불러오기 too; on the map it is in a menu the fights freeze.
     if (ctx.session.running()) ctx.RequireMapUnlocked();
-    const int slot = ReadIndex(args[0], kSlotCount, "slot");
+    const int slot = ReadIndex(args[0], kSaveSlotCount, "slot");
     World loaded = ctx.world();
     LoadResult result = LoadGame(loaded, ctx.folder, slot);
     if (result.state != SlotState::Game) {
@@ -33,7 +33,7 @@ void Load(ConsoleContext& ctx, const Words& args) {
 
 void Slots(ConsoleContext& ctx, const Words& args) {
     ExpectArgs(args, 0, "slots");
-    for (int slot = 0; slot < kSlotCount; ++slot) {
+    for (int slot = 0; slot < kSaveSlotCount; ++slot) {
         ctx.out << "slot " << slot << ' ' << SlotLabel(ctx.folder, slot, ctx.world()) << '\n';
     }
 }

@@ -29,6 +29,7 @@ std::vector<std::string> Session::StartNewGame(int group) {
     fresh.BattleMode = world_.BattleMode;
     ChooseGroup(fresh, group);
     world_ = std::move(fresh);
+    fight_.reset();
     running_ = true;
     ending_ = GameEnd::Running;
     return {kStartMessage};
@@ -37,6 +38,7 @@ std::vector<std::string> Session::StartNewGame(int group) {
 void Session::QuitToTitle() {
     world_.panel.open = false;
     world_.reorg = ReorgDialog{};
+    fight_.reset();
     running_ = false;
 }
 
@@ -44,6 +46,7 @@ void Session::ShowGame(World world) {
     world.panel.open = false;
     world.reorg = ReorgDialog{};
     world_ = std::move(world);
+    fight_.reset();
     running_ = true;
     ending_ = GameEnd::Running;
 }

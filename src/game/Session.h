@@ -2,9 +2,12 @@
 // a game is on the map, and how it ended. The windows and the console both drive this.
 #pragma once
 
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "fight/Fight.h"
 #include "world/World.h"
 
 namespace golmok {
@@ -22,7 +25,7 @@ inline constexpr const char* kQuitQuestion = "종료하시겠습니까?";
 inline constexpr const char* kQuitTitle = "종료하기";
 
 class Session {
-public:
+  public:
     // `startWorld` is the world as built from the record files at start-up.
     explicit Session(World startWorld);
 
@@ -47,11 +50,19 @@ public:
     // or an empty text while the game goes on. After it the map is closed for good.
     std::string AnnounceGameEnd();
 
-private:
+    // The fight on the field, if one runs. The set-up starts it; it is closed once its result has
+    // been applied (or when the game is left).
+    Fight* fight() { return fight_ ? &*fight_ : nullptr; }
+    const Fight* fight() const { return fight_ ? &*fight_ : nullptr; }
+    void StartFight(Fight fight) { fight_ = std::move(fight); }
+    void CloseFight() { fight_.reset(); }
+
+  private:
     World start_;
     World world_;
     bool running_ = false;
     GameEnd ending_ = GameEnd::Running;
+    std::optional<Fight> fight_;
 };
 
 }  // namespace golmok

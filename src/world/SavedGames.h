@@ -28,7 +28,7 @@
 
 namespace golmok {
 
-inline constexpr int kSlotCount = 5;
+inline constexpr int kSaveSlotCount = 5;
 
 // Fields of each block.
 inline constexpr int kGameFieldCount = 6;

@@ -1,0 +1,190 @@
+// attack, defend, key, tick, field: fights from their set-up to their result.
+#include <algorithm>
+#include <charconv>
+#include <ostream>
+
+#include "console/Console.h"
+#include "fight/FightSetup.h"
+#include "world/Numbers.h"
+
+namespace golmok {
+
+namespace {
+
+const char* Bool(bool value) {
+    return value ? "True" : "False";
+}
+
+struct Armed {
+    int human;
+    std::string weapon;
+};
+
+// The H:WEAPON words of a set-up line, checked against the people the screen lists.
+std::vector<Armed> ReadFighters(const Words& words, const std::vector<int>& listed) {
+    std::vector<Armed> fighters;
+    for (const std::string& word : words) {
+        const std::size_t colon = word.find(':');
+        if (colon == std::string::npos) throw ConsoleError("expected H:WEAPON, not '" + word + "'");
+        Armed armed{ReadListed(word.substr(0, colon), listed, "person"), word.substr(colon + 1)};
+        if (std::find(kWeaponNames.begin(), kWeaponNames.end(), armed.weapon) ==
+            kWeaponNames.end()) {
+            throw ConsoleError("no weapon '" + armed.weapon + "' (주먹, 각목, 사시미, 진검)");
+        }
+        for (const Armed& earlier : fighters) {
+            if (earlier.human == armed.human) throw ConsoleError("person " + word + " given twice");
+        }
+        fighters.push_back(std::move(armed));
+    }
+    return fighters;
+}
+
+// Clicks each person and chooses his weapon; all of them end up selected.
+SetupChoice ClickFighters(World& world, const std::vector<Armed>& fighters) {
+    SetupChoice choice;
+    for (const Armed& armed : fighters) {
+        ChoosePerson(world, armed.human);
+        ChooseFighterWeapon(world, armed.weapon);
+        choice.selected.push_back(armed.human);
+    }
+    choice.personClicked = !fighters.empty();
+    return choice;
+}
+
+void PrintFighter(std::ostream& out, const World& w, const char* side, int slot, const Fighter& f) {
+    out << side << ' ' << slot << " human=" << f.human << " present=" << Bool(f.present);
+    if (f.human >= 0) {
+        out << " x=" << f.shown.x << " y=" << f.shown.y << " weapon=" << w.HumanWeapon[f.human]
+            << " stamina=" << FormatNumber(w.HumanStamina[f.human])
+            << " members=" << FormatNumber(w.HumanMembers[f.human]);
+    }
+    out << '\n';
+}
+
+void PrintField(ConsoleContext& ctx, const Fight& fight) {
+    const World& w = ctx.world();
+    ctx.out << "field side=" << (fight.side == FightSide::Attack ? "attack" : "defence")
+            << " mode=" << (fight.realTime ? "Real" : "Turn") << " turn=" << fight.PlayerTurnSlot
+            << " enemyturn=" << fight.EnemyTurnSlot << " aiming=" << Bool(fight.Aiming) << '\n';
+    for (int i = 0; i < kSlotCount; ++i)
+        PrintFighter(ctx.out, w, "player", i, fight.player[i]);
+    for (int i = 0; i < kSlotCount; ++i)
+        PrintFighter(ctx.out, w, "enemy", i, fight.enemy[i]);
+    if (fight.Aiming) {
+        const WeaponPiece& aim = fight.playerWeapons[fight.AimWeapon];
+        ctx.out << "aim weapon=" << kWeaponNames[fight.AimWeapon] << " x=" << aim.shown.x
+                << " y=" << aim.shown.y << '\n';
+    }
+}
+
+Fight& RunningFight(ConsoleContext& ctx) {
+    ctx.RequireGame();
+    Fight* fight = ctx.session.fight();
+    if (!fight) throw ConsoleError("no fight is running");
+    return *fight;
+}
+
+// What an event of the field showed, then the death and result pass that the field's 1 ms clock
+// runs before the next event can arrive. A result closes the fight.
+void FinishEvent(ConsoleContext& ctx, std::vector<std::string> messages) {
+    Fight& fight = *ctx.session.fight();
+    if (!fight.over()) {
+        for (std::string& text : DeathPass(ctx.world(), fight))
+            messages.push_back(std::move(text));
+    }
+    ctx.Messages(messages);
+    if (fight.over()) {
+        ctx.out << "fight over\n";
+        ctx.session.CloseFight();
+    }
+}
+
+void StartOrRefuse(ConsoleContext& ctx, SetupOutcome outcome) {
+    ctx.Messages(outcome.outcome.messages);
+    if (!outcome.fight) return;
+    ctx.session.StartFight(std::move(*outcome.fight));
+    PrintField(ctx, *ctx.session.fight());
+    FinishEvent(ctx, {});
+}
+
+void Attack(ConsoleContext& ctx, const Words& args) {
+    if (args.empty()) throw ConsoleError("usage: attack TARGET [H:WEAPON ...]");
+    ctx.RequireCommandMenu(Menu::Action);
+    World& w = ctx.world();
+    const FightSetup listed = AttackSetupOf(w);
+    const bool targetClicked = args[0] != "-";
+    const int target = targetClicked ? ReadListed(args[0], listed.targets, "district") : -1;
+    const std::vector<Armed> fighters =
+        ReadFighters(Words(args.begin() + 1, args.end()), listed.people);
+
+    const FightSetup setup = OpenAttackSetup(w);
+    SetupChoice choice = ClickFighters(w, fighters);
+    if (targetClicked) ChooseTargetCity(w, target);
+    choice.targetClicked = targetClicked;
+    StartOrRefuse(ctx, ConfirmAttack(w, setup, choice));
+}
+
+void Defend(ConsoleContext& ctx, const Words& args) {
+    ctx.RequireGame();
+    World& w = ctx.world();
+    if (!w.DefenceSetupOpen) throw ConsoleError("no attack is announced: no defence to set up");
+    const FightSetup setup = DefenceSetupOf(w);
+    const std::vector<Armed> fighters = ReadFighters(args, setup.people);
+    const SetupChoice choice = ClickFighters(w, fighters);
+    StartOrRefuse(ctx, ConfirmDefence(w, setup, choice));
+}
+
+void Key(ConsoleContext& ctx, const Words& args) {
+    ExpectArgs(args, 1, "key K");
+    Fight& fight = RunningFight(ctx);
+    int key = 0;
+    const std::string& word = args[0];
+    auto [end, ec] = std::from_chars(word.data(), word.data() + word.size(), key);
+    if (ec != std::errc{} || end != word.data() + word.size() || key < 0) {
+        throw ConsoleError("no key code '" + word + "'");
+    }
+    FinishEvent(ctx, PressKey(ctx.world(), fight, key));
+}
+
+void Tick(ConsoleContext& ctx, const Words& args) {
+    ExpectArgs(args, 0, "tick");
+    Fight& fight = RunningFight(ctx);
+    if (!fight.realTime) throw ConsoleError("the computer's clock only runs in real-time fights");
+    FinishEvent(ctx, ComputerAct(ctx.world(), fight));
+}
+
+void ShowField(ConsoleContext& ctx, const Words& args) {
+    ExpectArgs(args, 0, "field");
+    PrintField(ctx, RunningFight(ctx));
+}
+
+}  // namespace
+
+void AddFightVerbs(VerbTable& verbs) {
+    verbs["attack"] = Attack;
+    verbs["defend"] = Defend;
+    verbs["key"] = Key;
+    verbs["tick"] = Tick;
+    verbs["field"] = ShowField;
+}
+
+void AddFightLists(ListTable& lists) {
+    lists["attack"] = [](ConsoleContext& ctx, const Words& args) {
+        ExpectArgs(args, 0, "list attack");
+        ctx.RequireCommandMenu(Menu::Action);
+        return AttackSetupOf(ctx.world()).people;
+    };
+    lists["attack-targets"] = [](ConsoleContext& ctx, const Words& args) {
+        ExpectArgs(args, 0, "list attack-targets");
+        ctx.RequireCommandMenu(Menu::Action);
+        return AttackSetupOf(ctx.world()).targets;
+    };
+    lists["defend"] = [](ConsoleContext& ctx, const Words& args) {
+        ExpectArgs(args, 0, "list defend");
+        ctx.RequireGame();
+        if (!ctx.world().DefenceSetupOpen) throw ConsoleError("no defence set-up is open");
+        return DefenceSetupOf(ctx.world()).people;
+    };
+}
+
+}  // namespace golmok

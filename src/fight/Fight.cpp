@@ -1,0 +1,448 @@
+#include "fight/Fight.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "game/SharedRoutines.h"
+#include "world/Numbers.h"
+
+namespace golmok {
+
+namespace {
+
+void Append(std::vector<std::string>& to, std::vector<std::string> from) {
+    for (std::string& text : from)
+        to.push_back(std::move(text));
+}
+
+void HidePlayerWeapons(Fight& fight) {
+    for (WeaponPiece& weapon : fight.playerWeapons)
+        weapon.visible = false;
+}
+
+void StepBy(Position& position, int key) {
+    switch (key) {
+        case kKeyLeft:
+            position.x -= kCell;
+            break;
+        case kKeyRight:
+            position.x += kCell;
+            break;
+        case kKeyUp:
+            position.y -= kCell;
+            break;
+        case kKeyDown:
+            position.y += kCell;
+            break;
+        default:
+            break;
+    }
+}
+
+bool OnBoard(const Position& p) {
+    return p.x >= 0 && p.x <= kBoardEdge && p.y >= 0 && p.y <= kBoardEdge;
+}
+
+// The highest present slot, or -1.
+int LastPresent(const std::array<Fighter, kSlotCount>& side) {
+    for (int i = kSlotCount - 1; i >= 0; --i) {
+        if (side[i].present) return i;
+    }
+    return -1;
+}
+
+int FirstPresent(const std::array<Fighter, kSlotCount>& side) {
+    for (int i = 0; i < kSlotCount; ++i) {
+        if (side[i].present) return i;
+    }
+    return -1;
+}
+
+// The next present slot after `slot`, wrapping round over 0..last.
+int NextPresent(const std::array<Fighter, kSlotCount>& side, int slot, int last) {
+    int c = slot;
+    for (int n = 0; n <= last; ++n) {
+        c = c == last ? 0 : c + 1;
+        if (side[c].present) return c;
+    }
+    return -1;
+}
+
+// The nearest present fighter of `side` to `from` (|dx| + |dy|); the lower slot wins a tie.
+int Nearest(const std::array<Fighter, kSlotCount>& side, const Position& from) {
+    int best = -1;
+    int bestDistance = 0;
+    for (int i = 0; i < kSlotCount; ++i) {
+        if (!side[i].present) continue;
+        const int distance =
+            std::abs(from.y - side[i].shown.y) + std::abs(from.x - side[i].shown.x);
+        if (best < 0 || distance < bestDistance) {
+            best = i;
+            bestDistance = distance;
+        }
+    }
+    return best;
+}
+
+bool Adjacent(const Position& a, const Position& b) {
+    return std::abs(a.x - b.x) <= kCell && std::abs(a.y - b.y) <= kCell;
+}
+
+void Hurt(World& world, int human, double damage) {
+    world.HumanStamina[human] -= damage;
+    world.HumanMembers[human] -= damage;
+}
+
+// The four step attempts toward `target`: first the horizontal gap, then the vertical one, each
+// checked by `check`; the first allowed one is shown. A fighter whose every attempt is refused
+// stays where he stood, and nothing later in the event may move him to a cell he tried.
+template <class Check>
+bool StepToward(const World& world, Fight& fight, Fighter& mover, const Position& target,
+                Check check) {
+    const Position from = mover.shown;
+    const int dx[] = {target.x > from.x ? kCell : 0, target.x < from.x ? -kCell : 0, 0, 0};
+    const int dy[] = {0, 0, target.y > from.y ? kCell : 0, target.y < from.y ? -kCell : 0};
+    bool tried = false;
+    for (int attempt = 0; attempt < 4; ++attempt) {
+        if (dx[attempt] == 0 && dy[attempt] == 0) continue;
+        if (tried) TAGXY(fight);
+        tried = true;
+        mover.pending.x += dx[attempt];
+        mover.pending.y += dy[attempt];
+        check(fight);
+        if (fight.MoveValid) {
+            TopXy(world, fight);
+            return true;
+        }
+    }
+    TAGXY(fight);
+    return false;
+}
+
+// After the result: who joins whom, who stands where, morale and loyalty, the owner.
+void ApplyResult(World& world, Fight& fight, bool won) {
+    const bool attacking = fight.side == FightSide::Attack;
+    // The player's own fighters are the attack party on the attacking field.
+    const HumanTable<bool>& playerFlags =
+        attacking ? world.HumanInAttackParty : world.HumanInDefenceParty;
+    const HumanTable<bool>& enemyFlags =
+        attacking ? world.HumanInDefenceParty : world.HumanInAttackParty;
+    if (!won && !attacking) world.CityOwnerColor[fight.city] = world.CityOwnerColor[fight.fromCity];
+    UnlockMap(world);
+    for (int h = 0; h < kHumanCount; ++h) {
+        if (!won && playerFlags[h]) {
+            // The beaten go over to the other gang.
+            world.HumanGroup[h] = fight.Skill[2];
+            world.HumanMorale[h] -= 10;
+        }
+        if (won && enemyFlags[h]) {
+            world.HumanMorale[h] -= 10;
+            world.HumanGroup[h] = fight.Skill[1];
+        }
+        if (world.HumanInAttackParty[h] || world.HumanInDefenceParty[h]) {
+            world.HumanCity[h] = fight.Skill[0];
+        }
+    }
+    if (won && attacking) world.CityOwnerColor[fight.city] = world.PlayerColor;
+    bool anyoneThere = false;
+    for (int h = 0; h < kHumanCount; ++h) {
+        if (world.HumanCity[h] == fight.Skill[0]) {
+            world.HumanLoyalty[h] -= 20;
+            anyoneThere = true;
+        }
+    }
+    if (attacking && anyoneThere) RestoreBossLoyalty(world);
+    fight.FightRelease = true;
+    // The defending field gives everybody his action back as it closes.
+    if (!attacking) world.HumanCanAct.fill(true);
+}
+
+}  // namespace
+
+int WeaponIndex(const std::string& weapon) {
+    for (int w = 0; w < kWeaponCount; ++w) {
+        if (weapon == kWeaponNames[w]) return w;
+    }
+    return 0;
+}
+
+double WeaponPower(int weaponIndex) {
+    return 70 + 10 * weaponIndex;
+}
+
+double StrikeDamage(const World& world, int striker, double power) {
+    const double base = (world.HumanAttack[striker] + world.HumanDefence[striker] +
+                         world.HumanAgility[striker] + world.HumanMorale[striker] + power) /
+                        5;
+    // A fighter whose members have run out below zero still strikes once before the pass that
+    // takes him off the board; that blow must not heal the man it hits.
+    return std::max(0.0, Int(base * (world.HumanMembers[striker] / 1000)));
+}
+
+void TAGXY(Fight& fight) {
+    for (int i = 0; i < kSlotCount; ++i) {
+        fight.player[i].pending = fight.player[i].shown;
+        fight.enemy[i].pending = fight.enemy[i].shown;
+    }
+    for (WeaponPiece& weapon : fight.playerWeapons)
+        weapon.pending = weapon.shown;
+}
+
+void TopXy(const World& world, Fight& fight) {
+    if (!world.MapLocked) return;
+    for (int i = 0; i < kSlotCount; ++i) {
+        fight.player[i].shown = fight.player[i].pending;
+        fight.enemy[i].shown = fight.enemy[i].pending;
+    }
+    for (WeaponPiece& weapon : fight.playerWeapons)
+        weapon.shown = weapon.pending;
+}
+
+void YAI(Fight& fight) {
+    fight.MoveValid = true;
+    for (int i = 0; i < kSlotCount; ++i) {
+        const Fighter& me = fight.player[i];
+        if (!me.present) continue;
+        if (!OnBoard(me.pending)) fight.MoveValid = false;
+        for (int j = 0; j < kSlotCount; ++j) {
+            if (j != i && fight.player[j].present && me.pending == fight.player[j].shown) {
+                fight.MoveValid = false;
+            }
+            if (fight.enemy[j].present && me.pending == fight.enemy[j].shown) {
+                fight.MoveValid = false;
+            }
+        }
+    }
+}
+
+void CAI(Fight& fight) {
+    fight.MoveValid = true;
+    for (int i = 0; i < kSlotCount; ++i) {
+        const Fighter& me = fight.enemy[i];
+        if (!me.present) continue;
+        for (int j = 0; j < kSlotCount; ++j) {
+            if (fight.player[j].present && me.pending == fight.player[j].shown) {
+                fight.MoveValid = false;
+            }
+            if (j != i && fight.enemy[j].present && me.pending == fight.enemy[j].shown) {
+                fight.MoveValid = false;
+            }
+        }
+    }
+}
+
+void AAI(Fight& fight) {
+    fight.MoveValid = true;
+    const Fighter& me = fight.player[fight.PlayerTurnSlot];
+    if (!me.present) return;
+    const Position& aim = fight.playerWeapons[fight.AimWeapon].pending;
+    if (std::abs(aim.y - me.shown.y) > kCell || std::abs(aim.x - me.shown.x) > kCell) {
+        fight.MoveValid = false;
+    }
+}
+
+void AttackTurnBox(const World& world, Fight& fight) {
+    if (fight.MoveValid) TopXy(world, fight);
+}
+
+std::vector<std::string> MoveTurnBox(World& world, Fight& fight) {
+    if (!fight.MoveValid && !fight.FightRelease) return {};
+    const int last = LastPresent(fight.player);
+    if (last < 0) return {};  // nobody left: the next pass decides the fight
+    if (fight.PlayerTurnSlot > last) {
+        // The active fighter died at the end of the line: the first one takes over, unanswered.
+        fight.PlayerTurnSlot = FirstPresent(fight.player);
+        HidePlayerWeapons(fight);
+        return {};
+    }
+    const int next = NextPresent(fight.player, fight.PlayerTurnSlot, last);
+    if (next < 0) return {};
+    TopXy(world, fight);
+    HidePlayerWeapons(fight);
+    fight.PlayerTurnSlot = next;
+    if (!fight.realTime) return ComputerAct(world, fight);
+    return {};
+}
+
+std::vector<std::string> PressKey(World& world, Fight& fight, int key) {
+    std::vector<std::string> messages;
+    if (fight.over() || fight.autoBattle) return messages;
+    TAGXY(fight);
+    if (fight.side == FightSide::Attack && key == kKeyEsc) {
+        fight.Aiming = false;
+        HidePlayerWeapons(fight);
+    }
+    Fighter& active = fight.player[fight.PlayerTurnSlot];
+    if (key == kKeyA) {
+        fight.Aiming = true;
+        fight.AimWeapon = active.human >= 0 ? WeaponIndex(world.HumanWeapon[active.human]) : 0;
+        WeaponPiece& weapon = fight.playerWeapons[fight.AimWeapon];
+        weapon.shown = active.shown;
+        weapon.pending = active.pending;
+        weapon.visible = true;
+    }
+    if (!fight.Aiming) {
+        StepBy(active.pending, key);
+        YAI(fight);
+        Append(messages, MoveTurnBox(world, fight));
+        return messages;
+    }
+    if (key == kKeyEnter) {
+        // BAI: the strike lands on whoever stands under the weapon.
+        fight.MoveValid = false;
+        const int striker = active.human;
+        const Position aim = fight.playerWeapons[fight.AimWeapon].shown;
+        for (int i = 0; i < kSlotCount; ++i) {
+            const Fighter& enemy = fight.enemy[i];
+            if (enemy.present && enemy.shown == aim && striker >= 0) {
+                fight.MoveValid = true;
+                const double damage = StrikeDamage(
+                    world, striker, WeaponPower(WeaponIndex(world.HumanWeapon[striker])));
+                Hurt(world, enemy.human, damage);
+            }
+        }
+        YAI(fight);
+        // The computer answers before the strike's own death pass.
+        Append(messages, MoveTurnBox(world, fight));
+        fight.Aiming = false;
+        HidePlayerWeapons(fight);
+        Append(messages, DeathPass(world, fight));
+    }
+    StepBy(fight.playerWeapons[fight.AimWeapon].pending, key);
+    AAI(fight);
+    AttackTurnBox(world, fight);
+    return messages;
+}
+
+std::vector<std::string> ComputerAct(World& world, Fight& fight) {
+    std::vector<std::string> messages;
+    if (fight.over()) return messages;
+    TAGXY(fight);
+    Fighter& me = fight.enemy[fight.EnemyTurnSlot];
+    const int target = me.present ? Nearest(fight.player, me.shown) : -1;
+    if (target >= 0) {
+        const Fighter& enemy = fight.player[target];
+        if (Adjacent(enemy.shown, me.shown)) {
+            const int w = WeaponIndex(world.HumanWeapon[me.human]);
+            fight.enemyWeapons[w].shown = enemy.shown;
+            fight.enemyWeapons[w].visible = true;
+            fight.enemyWeaponClock = true;
+            Hurt(world, enemy.human, StrikeDamage(world, me.human, WeaponPower(w)));
+            Append(messages, DeathPass(world, fight));
+        } else {
+            StepToward(world, fight, me, enemy.shown, CAI);
+        }
+    }
+    const int last = LastPresent(fight.enemy);
+    if (last >= 0) {
+        if (fight.EnemyTurnSlot > last) {
+            fight.EnemyTurnSlot = FirstPresent(fight.enemy);
+        } else {
+            const int next = NextPresent(fight.enemy, fight.EnemyTurnSlot, last);
+            if (next >= 0) fight.EnemyTurnSlot = next;
+        }
+    }
+    return messages;
+}
+
+void HideEnemyWeapons(Fight& fight) {
+    for (WeaponPiece& weapon : fight.enemyWeapons)
+        weapon.visible = false;
+    fight.enemyWeaponClock = false;
+}
+
+std::vector<std::string> DeathPass(World& world, Fight& fight) {
+    std::vector<std::string> messages;
+    if (fight.over()) return messages;
+    bool playerPresent = false;
+    bool computerPresent = false;
+    for (int i = 0; i < kSlotCount; ++i) {
+        for (bool playerSide : {true, false}) {
+            Fighter& f = playerSide ? fight.player[i] : fight.enemy[i];
+            if (!f.present) continue;
+            (playerSide ? playerPresent : computerPresent) = true;
+            const int h = f.human;
+            if (world.HumanStamina[h] <= 0 || world.HumanMembers[h] <= 0) {
+                world.HumanStamina[h] = 0;
+                world.HumanMembers[h] = 0;
+                f.present = false;
+                if (playerSide && i == fight.PlayerTurnSlot) {
+                    // The turn moves on without a move; in a turn-based fight the computer
+                    // answers it, and that answer may already decide the fight.
+                    fight.FightRelease = true;
+                    Append(messages, MoveTurnBox(world, fight));
+                    fight.FightRelease = false;
+                    if (fight.over()) {
+                        fight.FightRelease = true;
+                        return messages;
+                    }
+                }
+                f.bar.visible = false;
+            } else if (world.options.healthBars) {
+                f.bar.value = Int((world.HumanStamina[h] + world.HumanMembers[h]) / 2);
+            }
+        }
+    }
+    // A side that had a fighter standing when the pass reached him still counts: the fight is
+    // decided by the pass after its last death.
+    if (!playerPresent) {
+        fight.result = FightResult::Lost;
+        messages.push_back(kFightLost);
+        ApplyResult(world, fight, false);
+    } else if (!computerPresent) {
+        fight.result = FightResult::Won;
+        messages.push_back(kFightWon);
+        ApplyResult(world, fight, true);
+    }
+    return messages;
+}
+
+std::vector<std::string> AutoAct(World& world, Fight& fight) {
+    std::vector<std::string> messages;
+    if (fight.over()) return messages;
+    TAGXY(fight);
+    fight.Aiming = false;
+    HidePlayerWeapons(fight);
+    Fighter& me = fight.player[fight.PlayerTurnSlot];
+    const int target = me.present ? Nearest(fight.enemy, me.shown) : -1;
+    bool passed = false;
+    if (target >= 0) {
+        const Fighter& enemy = fight.enemy[target];
+        if (Adjacent(enemy.shown, me.shown)) {
+            const int w = WeaponIndex(world.HumanWeapon[me.human]);
+            Hurt(world, enemy.human, StrikeDamage(world, me.human, WeaponPower(w)));
+            YAI(fight);
+            Append(messages, MoveTurnBox(world, fight));
+            Append(messages, DeathPass(world, fight));
+            return messages;
+        }
+        if (StepToward(world, fight, me, enemy.shown, YAI)) {
+            Append(messages, MoveTurnBox(world, fight));
+            passed = true;
+        }
+    }
+    if (!passed) {
+        // Boxed in, he waits and the turn moves on.
+        fight.FightRelease = true;
+        Append(messages, MoveTurnBox(world, fight));
+        fight.FightRelease = false;
+    }
+    return messages;
+}
+
+std::vector<std::string> PlayOutFight(World& world, Fight& fight, int maxActions) {
+    std::vector<std::string> messages;
+    fight.autoBattle = true;
+    for (int n = 0; n < maxActions && !fight.over(); ++n) {
+        Append(messages, AutoAct(world, fight));
+        Append(messages, DeathPass(world, fight));
+        if (fight.realTime) {
+            Append(messages, ComputerAct(world, fight));
+            Append(messages, DeathPass(world, fight));
+        }
+        HideEnemyWeapons(fight);
+    }
+    return messages;
+}
+
+}  // namespace golmok

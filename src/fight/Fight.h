@@ -1,0 +1,153 @@
+// One fight (맞짱) on its 10 × 10 board: the two parties, where their pieces stand, whose turn it
+// is, the aim of the player's weapon, and the steps the field's clocks perform. The fighters'
+// stamina and members are the world's; everything else of a running fight lives here, so the
+// windows and the console only draw this and feed it keys and clock ticks.
+//
+// The field's clocks belong to the view. It schedules the steps offered here: `ComputerAct` every
+// 200 ms in a real-time fight, `HideEnemyWeapons` 100 ms after a computer strike, and `DeathPass`
+// right after every event. Nothing here sleeps or waits.
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "world/World.h"
+
+namespace golmok {
+
+inline constexpr int kSlotCount = 5;
+inline constexpr int kWeaponCount = 4;
+inline constexpr int kCell = 480;        // twips a cell
+inline constexpr int kBoardEdge = 4320;  // the last cell's x or y
+inline constexpr const char* kFist = "주먹";
+
+// The four weapons by `WeaponIndex`: 주먹, 각목, 사시미, 진검.
+inline constexpr std::array<const char*, kWeaponCount> kWeaponNames = {"주먹", "각목", "사시미",
+                                                                       "진검"};
+
+// 0..3 for the four weapons; a text that names none of them fights bare-handed.
+int WeaponIndex(const std::string& weapon);
+// 70, 80, 90, 100.
+double WeaponPower(int weaponIndex);
+// What one strike of `striker` with a weapon of `power` takes from the target's stamina and from
+// his members: Int((attack + defence + agility + morale + power) / 5 × members / 1000), never
+// below 0.
+double StrikeDamage(const World& world, int striker, double power);
+
+// Virtual key codes of the field.
+inline constexpr int kKeyEnter = 13;
+inline constexpr int kKeyEsc = 27;
+inline constexpr int kKeyLeft = 37;
+inline constexpr int kKeyUp = 38;
+inline constexpr int kKeyRight = 39;
+inline constexpr int kKeyDown = 40;
+inline constexpr int kKeyA = 65;
+
+inline constexpr const char* kFightWon = "싸움에서 이겼습니다.";
+inline constexpr const char* kFightLost = "싸움에서 졌습니다.";
+
+struct Position {
+    int x = 0;
+    int y = 0;
+    bool operator==(const Position&) const = default;
+};
+
+struct HealthBar {
+    bool visible = false;
+    double maximum = 0;
+    double value = 0;
+    bool operator==(const HealthBar&) const = default;
+};
+
+// A fighter's piece. An empty slot (human -1) is never present; a fighter who dies is absent for
+// the rest of the fight.
+struct Fighter {
+    int human = -1;
+    bool present = false;
+    Position shown;
+    Position pending;  // where a move would put him; only an accepted move is shown
+    HealthBar bar;
+    bool operator==(const Fighter&) const = default;
+};
+
+struct WeaponPiece {
+    bool visible = false;
+    Position shown;
+    Position pending;
+    bool operator==(const WeaponPiece&) const = default;
+};
+
+// Which field: the player attacks a district (AttackGround) or defends one (DefenceGround).
+enum class FightSide { Attack, Defence };
+enum class FightResult { Running, Won, Lost };
+
+struct Fight {
+    FightSide side = FightSide::Attack;
+    bool realTime = false;  // "Real": the computer acts on its own clock; "Turn": it answers
+    std::array<Fighter, kSlotCount> player{};               // PlayerParty: always on top
+    std::array<Fighter, kSlotCount> enemy{};                // EnemyParty: always at the bottom
+    std::array<WeaponPiece, kWeaponCount> playerWeapons{};  // the aim marker, by WeaponIndex
+    std::array<WeaponPiece, kWeaponCount> enemyWeapons{};   // where the computer just struck
+    bool enemyWeaponClock = false;  // a computer weapon is showing: hide it 100 ms from now
+
+    int PlayerTurnSlot = 0;
+    int EnemyTurnSlot = 0;
+    bool Aiming = false;
+    int AimWeapon = 0;
+    bool MoveValid = false;
+    bool FightRelease = false;
+
+    // The field's three labels, read back by the result: the fought-over district, the player's
+    // gang, the computer's gang.
+    std::array<std::string, 3> Skill{};
+    int city = -1;      // the fought-over district
+    int fromCity = -1;  // the attacking district, on the defending field
+
+    // The player has handed his side over: it fights by itself with the computer fighters' rule
+    // (`AutoAct`, scheduled by the view once a player turn) and keys are not heeded.
+    bool autoBattle = false;
+
+    FightResult result = FightResult::Running;
+
+    bool over() const { return result != FightResult::Running; }
+    bool operator==(const Fight&) const = default;
+};
+
+// --- The board's procedures ---------------------------------------------------------------
+// Pending := shown for every fighter and every aim marker.
+void TAGXY(Fight& fight);
+// Shown := pending; only while the map is locked, that is while the fight runs.
+void TopXy(const World& world, Fight& fight);
+// Checks of the pending positions; each sets MoveValid.
+void YAI(Fight& fight);  // player fighters: on the board, not onto another fighter
+void CAI(Fight& fight);  // computer fighters: not onto another fighter (no edge check)
+void AAI(Fight& fight);  // the aim marker: within one cell of the active fighter
+void AttackTurnBox(const World& world, Fight& fight);
+// Passes the player's turn to his next present fighter. In a turn-based fight every passed turn
+// is answered by one computer action. Returns the messages of what followed (a result).
+std::vector<std::string> MoveTurnBox(World& world, Fight& fight);
+
+// --- The events -----------------------------------------------------------------------------
+// A key press on the field (virtual key code); none while the side fights by itself.
+std::vector<std::string> PressKey(World& world, Fight& fight, int key);
+// One computer action: the computer fighter whose turn it is strikes his nearest enemy if he
+// stands next to him, else steps toward him; then the next computer fighter has the turn.
+std::vector<std::string> ComputerAct(World& world, Fight& fight);
+// The computer's weapon piece disappears again.
+void HideEnemyWeapons(Fight& fight);
+// Marks the dead, and on the pass after the last death of a side decides the fight and applies
+// its result to the world, once. Returns the result's message.
+std::vector<std::string> DeathPass(World& world, Fight& fight);
+
+// --- Auto-battle ------------------------------------------------------------------------------
+// One turn of the player's active fighter by the computer fighters' rule: strike the nearest
+// enemy if he stands next to him, else step toward him (a fighter boxed in waits); the turn then
+// passes as after a key.
+std::vector<std::string> AutoAct(World& world, Fight& fight);
+// Hands the player's side over and plays the fight out, at most `maxActions` actions of
+// each side. A fight where no side can hurt the other never ends; it is left running. Returns the
+// messages (the result's).
+std::vector<std::string> PlayOutFight(World& world, Fight& fight, int maxActions = 10000);
+
+}  // namespace golmok

@@ -1,0 +1,76 @@
+// Sending fighters out: the attack from a district's command menu (행동 > 맞짱) and the defence
+// after a turn end announced a computer attack. Both end in a refusal, an unopposed take-over
+// (attack only) or a fight on the field.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "commands/Dialog.h"
+#include "fight/Fight.h"
+#include "world/World.h"
+
+namespace golmok {
+
+inline constexpr const char* kChooseCity = "도시를 선택해주세요.";
+inline constexpr const char* kOneToFive =
+    "싸움을 할 사람이 5명이상이거나 사람을 선택하지 않으셨습니다..";
+inline constexpr const char* kSwordsShort = "진검 갯수가 모자릅니다.";
+inline constexpr const char* kKnivesShort = "사시미 갯수가 모자릅니다.";
+inline constexpr const char* kSticksShort = "각목 갯수가 모자릅니다.";
+
+// A set-up screen as it was filled when it opened.
+struct FightSetup {
+    std::vector<int> people;   // LL1: the people who can be sent, in index order
+    std::vector<int> targets;  // LL2: the districts that can be attacked (attack only)
+    // The stocks the screen shows, in the order 진검, 사시미, 각목: the selected district's when
+    // attacking, the attacked district's when defending.
+    std::array<double, 3> stocks{};
+};
+
+// What the player did on the screen before OK.
+struct SetupChoice {
+    bool personClicked = false;  // the person list has a current item
+    std::vector<int> selected;   // the people selected in the list
+    bool targetClicked = false;  // the target list has a current item (attack only)
+};
+
+// What OK did.
+struct SetupOutcome {
+    Outcome outcome;             // refusal message, or done with no message
+    bool takenOver = false;      // the target had nobody in it and is the player's now
+    std::optional<Fight> fight;  // the fight that starts now
+};
+
+// The attack screen as it would open now in the selected district (no change to the world).
+FightSetup AttackSetupOf(const World& world);
+// Opening it: nobody is in a party any more and everybody's weapon is back to 주먹, so a weapon
+// chosen in an earlier set-up is not kept.
+FightSetup OpenAttackSetup(World& world);
+// The defence screen that a turn end opened: everybody in the attacked district, whatever his
+// state, and that district's stocks.
+FightSetup DefenceSetupOf(const World& world);
+
+// A weapon chosen for the person last clicked; it is stored at once.
+void ChooseFighterWeapon(World& world, const std::string& weapon);
+// A click on a target district.
+void ChooseTargetCity(World& world, int city);
+
+// OK on the attack screen, with the target SelectedTargetCity.
+SetupOutcome ConfirmAttack(World& world, const FightSetup& setup, const SetupChoice& choice);
+// OK on the defence screen.
+SetupOutcome ConfirmDefence(World& world, const FightSetup& setup, const SetupChoice& choice);
+
+// For a defence fought by itself: the five strongest people of the attacked district (members +
+// stamina, ties to the lower index), each armed with the best weapon the stocks still allow, in
+// index order. The weapons are stored in the world; returns the choice to confirm.
+SetupChoice ChooseStrongestDefenders(World& world, const FightSetup& setup);
+
+// An announced attack defended without the player: the strongest defenders as above go out and
+// both sides fight by themselves (`PlayOutFight`). Returns the fight as it ended, or as it was
+// left when neither side could hurt the other; nothing when no defence set-up is open.
+std::optional<Fight> DefendByItself(World& world, std::vector<std::string>* messages = nullptr);
+
+}  // namespace golmok

@@ -1,0 +1,109 @@
+// end-turn and money-up on small worlds: where a run of turn ends stops, and what a locked map
+// still allows.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "console/Console.h"
+#include "support/TestWorld.h"
+
+namespace golmok {
+namespace {
+
+// The player (거지파) keeps only 관악 (12); every other district holds five people who never
+// fight, but 영등포 (3) holds five fighters of 마적파 and 관악 two defenders unless `empty`.
+World StartWorld(bool empty) {
+    World w = test::BlankWorld();
+    for (int c : {7, 20, 21})
+        w.SetOwner(c, 6);
+    for (int c = 0; c < kCityCount; ++c) {
+        if (c == 3 || c == 12) continue;
+        for (int i = 0; i < 5; ++i)
+            test::Place(w, c * 5 + i, c, *w.OwnerOf(c), 0, 0, 0);
+    }
+    for (int h = 150; h < 155; ++h)
+        test::Place(w, h, 3, 5, 100, 100, 100);
+    if (!empty) {
+        test::Place(w, 60, 12, 0, 40, 40, 50);
+        test::Place(w, 61, 12, 0, 40, 40, 50);
+    }
+    return w;
+}
+
+// A console on a session started from `start`; Play runs lines until the game is over.
+struct Game {
+    explicit Game(World start) : session(std::move(start)) {}
+
+    std::vector<Console::LineResult> Play(const std::vector<std::string>& lines) {
+        std::vector<Console::LineResult> results;
+        for (const std::string& line : lines) {
+            results.push_back(console.RunLine(line));
+            if (results.back() == Console::LineResult::GameOver) break;
+        }
+        return results;
+    }
+
+    Session session;
+    std::ostringstream out;
+    Console console{session, out, test::ShippedData()};
+};
+
+TEST(EndTurnVerb, StopsAtAnAnnouncedAttack) {
+    Game game(StartWorld(false));
+    const auto results = game.Play(
+        {"new-game 0", "end-turn 5", "end-turn", "option music off", "money-up", "show game"});
+    EXPECT_EQ(game.out.str(),
+              "message: 도움말을 꼭 보십시오.\n"
+              "message: 관악에 영등포이 맞짱까러 왔습니다.\n"
+              "error: the map is locked during a fight\n"
+              "error: the map is locked during a fight\n"
+              "message: 돈이 올라갔습니다.\n"
+              "game year=1930 month=1 week=2 player=0 playername=거지파 playercolor=33023 "
+              "battlemode=Turn attackfrom=3 attackto=12 maplocked=True\n");
+    EXPECT_EQ(game.session.world().CityMoney[12], 10000000);
+    EXPECT_EQ(results[1], Console::LineResult::Done);
+    EXPECT_EQ(results[2], Console::LineResult::Error);
+}
+
+TEST(EndTurnVerb, LastDistrictTakenSilentlyEndsTheGameOnce) {
+    Game game(StartWorld(true));
+    const auto results = game.Play({"new-game 0", "end-turn 10", "show game"});
+    EXPECT_EQ(game.out.str(),
+              "message: 도움말을 꼭 보십시오.\n"
+              "message: 당신은 조직은 망했습니다.\n"
+              "game over defeat\n");
+    ASSERT_EQ(results.size(), 2u);
+    EXPECT_EQ(results[1], Console::LineResult::GameOver);
+    EXPECT_EQ(game.session.world().Week, 2);  // the first turn end took it
+}
+
+TEST(EndTurnVerb, RunsTheTurnsAskedFor) {
+    // Nobody can attack: the date moves on three weeks.
+    World quiet = StartWorld(false);
+    for (int h = 150; h < 155; ++h)
+        quiet.HumanCity[h] = kJoblessCity;
+    Game game(quiet);
+    game.Play({"new-game 0", "end-turn 3", "show game"});
+    EXPECT_EQ(game.out.str(),
+              "message: 도움말을 꼭 보십시오.\n"
+              "game year=1930 month=1 week=4 player=0 playername=거지파 playercolor=33023 "
+              "battlemode=Turn attackfrom=-1 attackto=-1 maplocked=False\n");
+}
+
+TEST(EndTurnVerb, RefusedWords) {
+    Game game(StartWorld(false));
+    const auto results =
+        game.Play({"end-turn", "money-up", "new-game 0", "end-turn 0", "end-turn -2", "end-turn x",
+                   "end-turn 1 2", "money-up 5", "show game"});
+    ASSERT_EQ(results.size(), 9u);
+    for (std::size_t i = 0; i < 8; ++i) {
+        EXPECT_EQ(results[i], i == 2 ? Console::LineResult::Done : Console::LineResult::Error) << i;
+    }
+    // Nothing moved.
+    EXPECT_NE(game.out.str().find("game year=1930 month=1 week=1 "), std::string::npos)
+        << game.out.str();
+    EXPECT_EQ(game.session.world().CityMoney[12], 0);
+}
+
+}  // namespace
+}  // namespace golmok

@@ -1,0 +1,257 @@
+#include <gtest/gtest.h>
+
+#include "fight/Board.h"
+
+namespace golmok {
+namespace {
+
+using test::Board;
+
+TEST(Weapons, IndexAndPower) {
+    struct Case {
+        const char* weapon;
+        int index;
+        double power;
+    };
+    const Case cases[] = {
+        {"주먹", 0, 70}, {"각목", 1, 80}, {"사시미", 2, 90}, {"진검", 3, 100}, {"몽둥이", 0, 70}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(WeaponIndex(c.weapon), c.index) << c.weapon;
+        EXPECT_EQ(WeaponPower(WeaponIndex(c.weapon)), c.power) << c.weapon;
+    }
+}
+
+TEST(StrikeDamage, TheStrikersFiguresTimesHisMembersPerThousandRoundedDown) {
+    struct Case {
+        double attack, defence, agility, morale, power, members, damage;
+    };
+    const Case cases[] = {
+        {50, 40, 30, 100, 100, 20, 1},    // base 64: Int(1.28)
+        {50, 40, 30, 100, 100, 15, 0},    // Int(0.96)
+        {50, 40, 30, 100, 100, 16, 1},    // Int(1.024)
+        {50, 40, 30, 100, 100, 0, 0},     // nobody to strike with
+        {50, 40, 30, 100, 100, -5, 0},    // struck below zero, not yet off the board: no heal
+        {50, 40, 30, 100, 70, 1000, 58},  // the same man bare-handed
+        {50, 40, 30, 100, 100, 1000, 64},
+    };
+    World w = test::BlankWorld();
+    for (const Case& c : cases) {
+        w.HumanAttack[0] = c.attack;
+        w.HumanDefence[0] = c.defence;
+        w.HumanAgility[0] = c.agility;
+        w.HumanMorale[0] = c.morale;
+        w.HumanMembers[0] = c.members;
+        EXPECT_EQ(StrikeDamage(w, 0, c.power), c.damage) << c.members << ' ' << c.power;
+    }
+}
+
+TEST(PlayerMoves, RefusedStepsShowNothingAndKeepTheTurn) {
+    struct Case {
+        const char* what;
+        Position at;
+        int key;
+        bool accepted;
+    };
+    // Another player fighter stands at (960,480) and a computer fighter at (480,960).
+    const Case cases[] = {
+        {"off the right edge", {4320, 2400}, kKeyRight, false},
+        {"off the top", {2400, 0}, kKeyUp, false},
+        {"off the left edge", {0, 2400}, kKeyLeft, false},
+        {"off the bottom", {2400, 4320}, kKeyDown, false},
+        {"onto the other player fighter", {480, 480}, kKeyRight, false},
+        {"onto a computer fighter", {480, 480}, kKeyDown, false},
+        {"into a free cell", {480, 480}, kKeyUp, true},
+        {"to the last column", {3840, 2400}, kKeyRight, true},
+    };
+    for (const Case& c : cases) {
+        Board b;
+        b.Player(0, 0, c.at);
+        b.Player(1, 1, {960, 480});
+        b.Enemy(0, 100, {480, 960});
+        const World before = b.w;
+        EXPECT_TRUE(PressKey(b.w, b.f, c.key).empty());
+        Position moved = c.at;
+        if (c.key == kKeyRight) moved.x += 480;
+        if (c.key == kKeyLeft) moved.x -= 480;
+        if (c.key == kKeyUp) moved.y -= 480;
+        if (c.key == kKeyDown) moved.y += 480;
+        EXPECT_EQ(b.f.MoveValid, c.accepted) << c.what;
+        EXPECT_EQ(b.f.player[0].shown, c.accepted ? moved : c.at) << c.what;
+        EXPECT_EQ(b.f.PlayerTurnSlot, c.accepted ? 1 : 0) << c.what;
+        EXPECT_EQ(b.w, before) << c.what;
+    }
+}
+
+TEST(PlayerTurns, PassOverPresentSlotsAndWrapRound) {
+    Board b;
+    b.Player(0, 0, {0, 0});
+    b.Player(1, 1, {960, 0});
+    b.Player(3, 3, {2880, 0});
+    b.Enemy(0, 100, {0, 4320});
+    // Enter and any key outside the table pass the turn without a move while not aiming; so do
+    // accepted steps.
+    const int keys[] = {kKeyEnter, 90, kKeyDown, kKeyEsc};
+    const int turns[] = {1, 3, 0, 1};
+    for (int i = 0; i < 4; ++i) {
+        PressKey(b.w, b.f, keys[i]);
+        EXPECT_EQ(b.f.PlayerTurnSlot, turns[i]) << i;
+    }
+    EXPECT_EQ(b.f.player[3].shown, (Position{2880, 480}));
+}
+
+TEST(PlayerTurns, ADeadActiveFighterForcesTheTurnOn) {
+    struct Case {
+        int dying;          // the active fighter who dies
+        int next;           // who has the turn after the pass
+        bool computerActs;  // whether the computer answers in a turn-based fight
+    };
+    // Slots 0, 1 and 3: the last in the line hands the turn back to the first unanswered.
+    const Case cases[] = {{3, 0, false}, {1, 3, true}, {0, 1, true}};
+    for (const Case& c : cases) {
+        Board b(false);
+        b.Player(0, 0, {0, 0});
+        b.Player(1, 1, {960, 0});
+        b.Player(3, 3, {2880, 0});
+        b.Enemy(0, 100, {4320, 4320});
+        b.f.PlayerTurnSlot = c.dying;
+        b.w.HumanStamina[c.dying] = 0;
+        EXPECT_TRUE(DeathPass(b.w, b.f).empty());
+        EXPECT_FALSE(b.f.player[c.dying].present);
+        EXPECT_EQ(b.f.PlayerTurnSlot, c.next) << c.dying;
+        const Position stood{4320, 4320}, stepped{3840, 4320};
+        EXPECT_EQ(b.f.enemy[0].shown, c.computerActs ? stepped : stood) << c.dying;
+        EXPECT_FALSE(b.f.FightRelease);
+    }
+}
+
+TEST(PlayerTurns, InATurnFightEveryUsedTurnIsAnsweredOnce) {
+    Board b(false);
+    b.Player(0, 0, {0, 0});
+    b.Enemy(0, 100, {0, 4320});
+    b.Enemy(1, 101, {960, 4320});
+    PressKey(b.w, b.f, kKeyUp);  // refused: costs nothing
+    PressKey(b.w, b.f, kKeyA);   // aiming costs nothing either
+    PressKey(b.w, b.f, kKeyRight);
+    EXPECT_EQ(b.f.enemy[0].shown, (Position{0, 4320}));
+    EXPECT_EQ(b.f.EnemyTurnSlot, 0);
+    PressKey(b.w, b.f, kKeyEnter);  // a strike at nothing: one answer
+    EXPECT_EQ(b.f.enemy[0].shown, (Position{0, 3840}));
+    EXPECT_EQ(b.f.EnemyTurnSlot, 1);
+    PressKey(b.w, b.f, kKeyDown);  // a step: the next computer fighter answers
+    EXPECT_EQ(b.f.player[0].shown, (Position{0, 480}));
+    EXPECT_EQ(b.f.enemy[1].shown, (Position{480, 4320}));
+    EXPECT_EQ(b.f.EnemyTurnSlot, 0);
+}
+
+TEST(Aiming, TheWeaponMovesOneCellRoundTheFighterAtMost) {
+    Board b;
+    b.Player(0, 0, {960, 960});
+    b.Player(1, 1, {1920, 0});
+    b.Enemy(0, 100, {4320, 4320});
+    b.w.HumanWeapon[0] = "사시미";
+    PressKey(b.w, b.f, kKeyA);
+    EXPECT_TRUE(b.f.Aiming);
+    EXPECT_EQ(b.f.AimWeapon, 2);
+    EXPECT_TRUE(b.f.playerWeapons[2].visible);
+    EXPECT_EQ(b.f.playerWeapons[2].shown, (Position{960, 960}));
+    PressKey(b.w, b.f, kKeyDown);
+    EXPECT_EQ(b.f.playerWeapons[2].shown, (Position{960, 1440}));
+    PressKey(b.w, b.f, kKeyDown);  // two cells away: refused
+    EXPECT_EQ(b.f.playerWeapons[2].shown, (Position{960, 1440}));
+    PressKey(b.w, b.f, kKeyLeft);
+    EXPECT_EQ(b.f.playerWeapons[2].shown, (Position{480, 1440}));
+    PressKey(b.w, b.f, 90);     // any other key does nothing while aiming
+    PressKey(b.w, b.f, kKeyA);  // back onto the fighter's cell
+    EXPECT_EQ(b.f.playerWeapons[2].shown, (Position{960, 960}));
+    EXPECT_EQ(b.f.player[0].shown, (Position{960, 960}));
+    EXPECT_EQ(b.f.PlayerTurnSlot, 0);
+    EXPECT_TRUE(b.f.Aiming);
+}
+
+TEST(Aiming, EnterStrikesTheCellUnderTheWeaponAndPassesTheTurn) {
+    struct Case {
+        const char* what;
+        std::vector<int> keys;  // after A
+        double enemyStamina;
+    };
+    // The striker: attack 50, defence 40, agility 30, morale 100, 진검, 20 members: 1 a strike.
+    const Case cases[] = {
+        {"diagonal neighbour", {kKeyRight, kKeyDown, kKeyEnter}, 39},
+        {"empty cell", {kKeyLeft, kKeyEnter}, 40},
+        {"own cell", {kKeyEnter}, 40},
+    };
+    for (const Case& c : cases) {
+        Board b;
+        b.Player(0, 0, {960, 960});
+        b.Player(1, 1, {0, 0});
+        b.Enemy(0, 100, {1440, 1440});
+        b.w.HumanAttack[0] = 50;
+        b.w.HumanDefence[0] = 40;
+        b.w.HumanAgility[0] = 30;
+        b.w.HumanMembers[0] = 20;
+        b.w.HumanWeapon[0] = "진검";
+        PressKey(b.w, b.f, kKeyA);
+        for (int key : c.keys)
+            PressKey(b.w, b.f, key);
+        EXPECT_EQ(b.w.HumanStamina[100], c.enemyStamina) << c.what;
+        EXPECT_EQ(b.w.HumanMembers[100], c.enemyStamina - 10) << c.what;
+        EXPECT_EQ(b.f.PlayerTurnSlot, 1) << c.what;
+        EXPECT_FALSE(b.f.Aiming) << c.what;
+        EXPECT_FALSE(b.f.playerWeapons[3].visible) << c.what;
+        EXPECT_EQ(b.f.player[0].shown, (Position{960, 960})) << c.what;
+    }
+}
+
+TEST(Aiming, EscEndsAimingOnTheAttackingFieldOnly) {
+    for (FightSide side : {FightSide::Attack, FightSide::Defence}) {
+        Board b(true, side);
+        b.Player(0, 0, {0, 0});
+        b.Player(1, 1, {960, 0});
+        b.Enemy(0, 100, {0, 4320});
+        PressKey(b.w, b.f, kKeyA);
+        PressKey(b.w, b.f, kKeyEsc);
+        const bool attacking = side == FightSide::Attack;
+        EXPECT_EQ(b.f.Aiming, !attacking);
+        EXPECT_EQ(b.f.playerWeapons[b.f.AimWeapon].visible, !attacking);
+        EXPECT_EQ(b.f.PlayerTurnSlot, attacking ? 1 : 0);
+        // While moving, Esc passes the turn on both fields.
+        if (!attacking) {
+            PressKey(b.w, b.f, kKeyEnter);
+            PressKey(b.w, b.f, kKeyEsc);
+            EXPECT_EQ(b.f.PlayerTurnSlot, 0);
+        }
+    }
+}
+
+TEST(Aiming, InATurnFightTheComputerAnswersAStrikeBeforeItsDeathPass) {
+    Board b(false);
+    b.Player(0, 0, {0, 3840});
+    b.Enemy(0, 100, {0, 4320});
+    b.w.HumanMembers[0] = 1000;  // strikes of 52 with his stick
+    b.w.HumanStamina[100] = 50;
+    b.w.HumanMembers[100] = 500;
+    PressKey(b.w, b.f, kKeyA);
+    PressKey(b.w, b.f, kKeyDown);
+    const std::vector<std::string> messages = PressKey(b.w, b.f, kKeyEnter);
+    // Struck down to -2 stamina and 448 members, he still hits back (Int(52 × 0.448) = 23)
+    // before a pass takes him off the board; the strike's own pass then decides the fight.
+    EXPECT_EQ(b.w.HumanStamina[0], 17);
+    EXPECT_EQ(b.w.HumanMembers[0], 977);
+    EXPECT_FALSE(b.f.enemy[0].present);
+    EXPECT_EQ(b.w.HumanStamina[100], 0);
+    EXPECT_EQ(messages, (std::vector<std::string>{kFightWon}));
+}
+
+TEST(Board, PiecesMoveOnlyWhileTheMapIsLocked) {
+    Board b;
+    b.Player(0, 0, {0, 0});
+    b.Player(1, 1, {960, 0});
+    b.Enemy(0, 100, {0, 4320});
+    UnlockMap(b.w);
+    PressKey(b.w, b.f, kKeyDown);
+    EXPECT_EQ(b.f.player[0].shown, (Position{0, 0}));
+    EXPECT_EQ(b.f.PlayerTurnSlot, 1);  // the turn still passes
+}
+
+}  // namespace
+}  // namespace golmok

@@ -1,0 +1,236 @@
+#include <gtest/gtest.h>
+
+#include "fight/Board.h"
+#include "fight/FightSetup.h"
+
+namespace golmok {
+namespace {
+
+using test::Board;
+
+TEST(DeathPass, TheDeadLeaveTheBoardAndTheBarsFollowTheLiving) {
+    for (bool bars : {true, false}) {
+        Board b;
+        b.w.options.healthBars = bars;
+        b.Player(0, 0, {0, 0}).bar = HealthBar{true, 35, 35};
+        b.Player(1, 1, {960, 0}).bar = HealthBar{true, 35, 35};
+        b.Enemy(0, 100, {0, 4320}).bar = HealthBar{true, 35, 35};
+        b.w.HumanMembers[0] = 0;  // 3 members struck by 3: dead whatever his stamina
+        b.w.HumanStamina[1] = 20;
+        b.w.HumanStamina[100] = -4;
+        EXPECT_TRUE(DeathPass(b.w, b.f).empty());
+        EXPECT_FALSE(b.f.player[0].present);
+        EXPECT_FALSE(b.f.player[0].bar.visible);
+        EXPECT_EQ(b.w.HumanStamina[0], 0);
+        EXPECT_EQ(b.w.HumanMembers[0], 0);
+        EXPECT_EQ(b.f.PlayerTurnSlot, 1);
+        EXPECT_TRUE(b.f.player[1].present);
+        EXPECT_EQ(b.f.player[1].bar.value, bars ? 25 : 35);  // Int((20 + 30) / 2)
+        EXPECT_FALSE(b.f.enemy[0].present);
+        EXPECT_EQ(b.w.HumanStamina[100], 0);
+        EXPECT_EQ(b.w.HumanMembers[100], 0);
+        EXPECT_FALSE(b.f.over());  // the computer's side stood when the pass reached it
+    }
+}
+
+TEST(DeathPass, TheResultComesOnThePassAfterTheLastDeathAndOnlyOnce) {
+    struct Case {
+        bool playerFalls;
+        FightResult result;
+        const char* message;
+    };
+    for (const Case& c :
+         {Case{true, FightResult::Lost, kFightLost}, Case{false, FightResult::Won, kFightWon}}) {
+        Board b;
+        b.Player(0, 0, {0, 0});
+        b.Enemy(0, 100, {0, 480});
+        b.w.HumanStamina[c.playerFalls ? 0 : 100] = 0;
+        EXPECT_TRUE(DeathPass(b.w, b.f).empty());
+        EXPECT_FALSE(b.f.over());
+        EXPECT_EQ(DeathPass(b.w, b.f), (std::vector<std::string>{c.message}));
+        EXPECT_EQ(b.f.result, c.result);
+        EXPECT_TRUE(b.f.FightRelease);
+        // Nothing runs after the result: no pass, no computer action, no key.
+        const World after = b.w;
+        const Fight field = b.f;
+        EXPECT_TRUE(DeathPass(b.w, b.f).empty());
+        EXPECT_TRUE(ComputerAct(b.w, b.f).empty());
+        EXPECT_TRUE(PressKey(b.w, b.f, kKeyDown).empty());
+        EXPECT_TRUE(AutoAct(b.w, b.f).empty());
+        EXPECT_EQ(b.w, after);
+        EXPECT_EQ(b.f, field);
+    }
+}
+
+TEST(DeathPass, TheLastPlayerFighterDyingOnHisTurnLeavesNoTurnToPass) {
+    Board b(false);
+    b.Player(0, 0, {0, 0});
+    b.Enemy(0, 100, {4320, 4320});
+    b.w.HumanStamina[0] = 0;
+    EXPECT_TRUE(DeathPass(b.w, b.f).empty());
+    EXPECT_EQ(b.f.enemy[0].shown, (Position{4320, 4320}));  // no answer to a turn nobody has
+    EXPECT_EQ(DeathPass(b.w, b.f), (std::vector<std::string>{kFightLost}));
+}
+
+// The player (거지파, gang 0) attacks 도봉 (흑사파, gang 6) from 서초 with 0 and 1; 100 and 101 of
+// 흑사파 defend, 102 of 흑사파 stands by, worn out. 발가락, 흑사파's boss (103), also stands in
+// 도봉 at loyalty 50; the player's boss 번개손 (2) is among the attackers at loyalty 50.
+struct AttackCase {
+    World w = test::BlankWorld();
+    Fight fight;
+
+    AttackCase() {
+        for (int h : {0, 1, 2})
+            test::Place(w, h, 7, 0);
+        for (int h : {100, 101, 102, 103})
+            test::Place(w, h, 8, 6);
+        // Nobody picks a fighter who has nothing left.
+        for (int h : {102, 103})
+            w.HumanStamina[h] = w.HumanMembers[h] = 0;
+        w.HumanName[2] = "번개손";
+        w.HumanName[103] = "발가락";
+        w.HumanLoyalty[2] = w.HumanLoyalty[103] = 50;
+        w.SelectedCity = 7;
+        const FightSetup setup = OpenAttackSetup(w);
+        ChooseTargetCity(w, 8);
+        SetupOutcome out = ConfirmAttack(w, setup, SetupChoice{true, {0, 2}, true});
+        fight = out.fight.value();
+    }
+
+    void Down(bool playerSide) {
+        for (const Fighter& f : playerSide ? fight.player : fight.enemy) {
+            if (f.human >= 0) w.HumanStamina[f.human] = 0;
+        }
+        DeathPass(w, fight);
+    }
+};
+
+TEST(AttackOutcome, WonTheDistrictAndTheDefendersJoinThePlayer) {
+    AttackCase c;
+    ASSERT_EQ(c.fight.enemy[0].human, 100);
+    ASSERT_EQ(c.fight.enemy[1].human, 101);
+    ASSERT_EQ(c.fight.enemy[2].human, -1);
+    c.Down(false);
+    EXPECT_EQ(DeathPass(c.w, c.fight), (std::vector<std::string>{kFightWon}));
+    const World& w = c.w;
+    EXPECT_FALSE(w.MapLocked);
+    EXPECT_TRUE(w.IsPlayerCity(8));
+    for (int h : {100, 101}) {
+        EXPECT_EQ(w.HumanGroup[h], "거지파");
+        EXPECT_EQ(w.HumanMorale[h], 90);
+        EXPECT_EQ(w.HumanCity[h], "도봉");
+        EXPECT_EQ(w.HumanLoyalty[h], 80);
+    }
+    for (int h : {0, 2}) {
+        EXPECT_EQ(w.HumanGroup[h], "거지파");
+        EXPECT_EQ(w.HumanMorale[h], 100);
+        EXPECT_EQ(w.HumanCity[h], "도봉");
+    }
+    EXPECT_EQ(w.HumanLoyalty[0], 80);
+    EXPECT_EQ(w.HumanLoyalty[2], 100);       // a boss in a district of his gang's colour
+    EXPECT_EQ(w.HumanLoyalty[103], 30);      // 흑사파's boss no longer is
+    EXPECT_EQ(w.HumanGroup[102], "흑사파");  // bystanders keep their gang
+    EXPECT_EQ(w.HumanLoyalty[102], 80);
+    EXPECT_EQ(w.HumanCity[1], "서초");
+    EXPECT_EQ(w.HumanLoyalty[1], 100);
+    EXPECT_EQ(w.GroupHostility[6], 95);
+    EXPECT_FALSE(w.HumanCanAct[0]);  // the attackers have acted this turn
+}
+
+TEST(AttackOutcome, LostAndTheAttackersGoOverToTheDefenders) {
+    AttackCase c;
+    c.Down(true);
+    EXPECT_EQ(DeathPass(c.w, c.fight), (std::vector<std::string>{kFightLost}));
+    const World& w = c.w;
+    EXPECT_FALSE(w.MapLocked);
+    EXPECT_EQ(w.OwnerOf(8), 6);
+    for (int h : {0, 2}) {
+        EXPECT_EQ(w.HumanGroup[h], "흑사파");
+        EXPECT_EQ(w.HumanMorale[h], 90);
+        EXPECT_EQ(w.HumanCity[h], "도봉");
+        EXPECT_EQ(w.HumanStamina[h], 0);
+    }
+    EXPECT_EQ(w.HumanLoyalty[0], 80);
+    EXPECT_EQ(w.HumanLoyalty[2], 30);     // 번개손 stands in another gang's district
+    EXPECT_EQ(w.HumanLoyalty[103], 100);  // 발가락 at home
+    EXPECT_EQ(w.HumanGroup[100], "흑사파");
+    EXPECT_EQ(w.HumanMorale[100], 100);
+    EXPECT_EQ(w.HumanLoyalty[100], 80);
+}
+
+// 도봉 (흑사파) attacked 서초: 0 and 1 defend, 2 stands by; 100 and 101 attack from 도봉.
+struct DefenceCase {
+    World w = test::BlankWorld();
+    Fight fight;
+
+    DefenceCase() {
+        for (int h : {0, 1, 2})
+            test::Place(w, h, 7, 0);
+        w.HumanName[2] = "번개손";
+        w.HumanLoyalty[2] = 50;
+        test::Place(w, 100, 8, 6);
+        test::Place(w, 101, 8, 6);
+        w.AttackFromCity = 8;
+        w.AttackToCity = 7;
+        LockMap(w);
+        w.DefenceSetupOpen = true;
+        w.HumanCanAct[2] = false;
+        w.HumanWeapon.fill("주먹");  // as the turn end leaves everybody
+        SetupOutcome out = ConfirmDefence(w, DefenceSetupOf(w), SetupChoice{true, {0, 1}, false});
+        fight = out.fight.value();
+    }
+
+    void Down(bool playerSide) {
+        for (const Fighter& f : playerSide ? fight.player : fight.enemy) {
+            if (f.human >= 0) w.HumanStamina[f.human] = 0;
+        }
+        DeathPass(w, fight);
+    }
+};
+
+TEST(DefenceOutcome, LostAndTheDistrictGoesToTheAttacker) {
+    DefenceCase c;
+    c.Down(true);
+    EXPECT_EQ(DeathPass(c.w, c.fight), (std::vector<std::string>{kFightLost}));
+    const World& w = c.w;
+    EXPECT_EQ(w.OwnerOf(7), 6);
+    EXPECT_FALSE(w.MapLocked);
+    for (int h : {0, 1}) {
+        EXPECT_EQ(w.HumanGroup[h], "흑사파");
+        EXPECT_EQ(w.HumanMorale[h], 90);
+        EXPECT_EQ(w.HumanLoyalty[h], 80);
+    }
+    for (int h : {100, 101}) {
+        EXPECT_EQ(w.HumanCity[h], "서초");
+        EXPECT_EQ(w.HumanGroup[h], "흑사파");
+        EXPECT_EQ(w.HumanLoyalty[h], 80);
+    }
+    EXPECT_EQ(w.HumanGroup[2], "거지파");
+    EXPECT_EQ(w.HumanLoyalty[2], 30);  // no boss comes back to full loyalty on this field
+    for (int h = 0; h < kHumanCount; ++h)
+        EXPECT_TRUE(w.HumanCanAct[h]) << h;
+}
+
+TEST(DefenceOutcome, WonAndTheAttackersJoinThePlayer) {
+    DefenceCase c;
+    c.Down(false);
+    EXPECT_EQ(DeathPass(c.w, c.fight), (std::vector<std::string>{kFightWon}));
+    const World& w = c.w;
+    EXPECT_TRUE(w.IsPlayerCity(7));
+    EXPECT_FALSE(w.MapLocked);
+    for (int h : {100, 101}) {
+        EXPECT_EQ(w.HumanGroup[h], "거지파");
+        EXPECT_EQ(w.HumanMorale[h], 90);
+        EXPECT_EQ(w.HumanCity[h], "서초");
+        EXPECT_EQ(w.HumanLoyalty[h], 80);
+    }
+    EXPECT_EQ(w.HumanMorale[0], 100);
+    EXPECT_EQ(w.HumanLoyalty[0], 80);
+    EXPECT_EQ(w.HumanLoyalty[2], 30);
+    EXPECT_EQ(w.OwnerOf(8), 6);
+    for (int h = 0; h < kHumanCount; ++h)
+        EXPECT_TRUE(w.HumanCanAct[h]) << h;
+}
+
+}  // namespace
+}  // namespace golmok
