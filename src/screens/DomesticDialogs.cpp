@@ -106,6 +106,8 @@ Reset::Reset(Screens& screens) : CommandDialog(screens, "Reset", "재편성", Me
     box_ = AddBox(0, 3, 2);
     bar_ = AddBar(0, 4, 1, 2);
     OnChoose(list_, [this](int h) {
+        bar_->setEnabled(true);
+        box_->setEnabled(true);
         ChooseForReorganizing(world(), h);
         emit screens_.barTrackingChanged();
         ShowPerson();
@@ -153,13 +155,6 @@ void Reset::Fill() {
     bar_->SetRatio(0);
     FillList(list_, world().reorg.people, [this](int h) { return PersonName(h); });
     Write(skill_[2], world().reorg.ReorgPool);
-    connect(
-        list_, &QListWidget::itemSelectionChanged, this,
-        [this] {
-            bar_->setEnabled(Selected(list_).has_value());
-            box_->setEnabled(Selected(list_).has_value());
-        },
-        Qt::UniqueConnection);
 }
 
 void Reset::TurnEnded() {

@@ -240,6 +240,11 @@ void MainGame::EndTurnClicked() {
     if (world.MapLocked || !screens_.session().running()) return;
     const std::vector<std::string> messages = EndTurn(world);
     Refresh();
+    // An attack on the player freezes the map: the command menu and its dialogs go before the
+    // announcement, so nothing can change the world while the defence is set up.
+    if (world.MapLocked) {
+        if (GameMenu* menu = screens_.gameMenu()) menu->close();
+    }
     for (const std::string& message : messages) {
         screens_.platform().Inform(this, QString::fromStdString(message));
     }
