@@ -14,16 +14,23 @@ game=$build/bin/golmok
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
-echo "start-up to the title window (offscreen, ms, 15 runs):"
-times=()
+# Wall time depends on what else the machine runs; the CPU time (user + system) much less so.
+echo "start-up to the title window (offscreen, 15 runs):"
+echo "  load average before: $(cut -d' ' -f1-3 /proc/loadavg)"
+walls=()
+cpus=()
+peaks=()
 for _ in $(seq 15); do
-  start=$(date +%s%N)
-  QT_QPA_PLATFORM=offscreen "$game" --startup-probe >/dev/null 2>&1
-  end=$(date +%s%N)
-  times+=($(((end - start) / 1000000)))
+  read -r wall user system peak < <(QT_QPA_PLATFORM=offscreen /usr/bin/time -f "%e %U %S %M" \
+    "$game" --startup-probe 2>&1 >/dev/null | tail -1)
+  walls+=("$(awk -v w="$wall" 'BEGIN { print int(w * 1000) }')")
+  cpus+=("$(awk -v u="$user" -v s="$system" 'BEGIN { print int((u + s) * 1000) }')")
+  peaks+=("$peak")
 done
-echo "  runs: ${times[*]}"
-echo "  median: $(printf '%s\n' "${times[@]}" | median) ms"
+echo "  wall ms: ${walls[*]}"
+echo "  median wall: $(printf '%s\n' "${walls[@]}" | median) ms," \
+  "median CPU: $(printf '%s\n' "${cpus[@]}" | median) ms," \
+  "peak memory: $(printf '%s\n' "${peaks[@]}" | median | awk '{ printf "%.1f", $1 / 1024 }') MB"
 
 ticks=$(getconf CLK_TCK)
 cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }

@@ -337,8 +337,12 @@ def city_outline():
     for _ in range(3):
         radii = [r if r > 0 else max(radii[k - 1], radii[(k + 1) % steps]) for k, r in
                  enumerate(radii)]
-    smooth = [max(radii[k], (radii[k - 1] + radii[k] + radii[(k + 1) % steps]) / 3)
-              for k in range(steps)]
+    # Sectors between far-out buttons would bite into the city; lift them towards their
+    # neighbours a few times so the border bulges gently instead.
+    smooth = radii
+    for _ in range(4):
+        smooth = [max(smooth[k], sum(smooth[(k + d) % steps] for d in range(-3, 4)) / 7)
+                  for k in range(steps)]
     pts = []
     for k, r in enumerate(smooth):
         a = 2 * math.pi * k / steps
@@ -424,8 +428,8 @@ def draw_map(w=680, h=520):
                 f'stroke-linecap="round"/>'
                 f'<path d="{river}" stroke="#c5dcec" stroke-width="2" fill="none" '
                 f'stroke-dasharray="10,14"/>')
-    body.append(text(150, 300, "한  강", 14, "#33536e", SERIF, "bold",
-                     extra='transform="rotate(18 150 300)"'))
+    body.append(text(128, 276, "한  강", 14, "#33536e", SERIF, "bold",
+                     extra='transform="rotate(16 128 276)"'))
     # Compass and cartouche.
     body.append(f'<g transform="translate(620,460)"><circle r="30" fill="{PAPER}" '
                 f'stroke="{BROWN}" stroke-width="2"/>'

@@ -13,13 +13,18 @@ namespace golmok::screens {
 class Music : public QObject {
     Q_OBJECT
   public:
-    // An empty path means no music at all (the screen tests run silent).
+    // An empty path means no music at all. The sound system is opened once the event loop runs,
+    // so that looking for a sound device never delays the first window.
     explicit Music(const QString& path, QObject* parent = nullptr);
+    ~Music() override;
     void Play();
     void Stop();
     bool playing() const { return playing_; }
 
   private:
+    void Load();
+
+    QString path_;
     QSoundEffect* effect_ = nullptr;
     bool playing_ = false;
 };

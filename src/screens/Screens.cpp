@@ -1,6 +1,7 @@
 #include "screens/Screens.h"
 
 #include "commands/CommandMenu.h"
+#include "fight/FightSetup.h"
 #include "game/SharedRoutines.h"
 #include "screens/CommandDialog.h"
 #include "screens/Credit.h"
@@ -228,10 +229,17 @@ void Screens::OwnersChanged() {
 void Screens::DefenceAnnounced() {
     // A fight closes the command menu and its dialogs: nothing may change the world under it.
     if (gameMenu_) gameMenu_->close();
-    // The defence set-up and its fight belong to the fight screens. Until they are in the game
-    // the announced attack is called off here, so that a turn end never leaves the map frozen.
-    world().DefenceSetupOpen = false;
-    UnlockMap(world());
+    // Until the fight screens are in the game, the attacked district defends itself: its
+    // strongest people go out with the best weapons its stocks allow and both sides fight by
+    // themselves. A fight in which neither side can hurt the other is called off, so that a turn
+    // end never leaves the map frozen.
+    std::vector<std::string> said;
+    DefendByItself(world(), &said);
+    for (const std::string& message : said) platform_.Inform(map_, QString::fromStdString(message));
+    if (world().MapLocked) {
+        world().DefenceSetupOpen = false;
+        UnlockMap(world());
+    }
     if (map_) map_->Refresh();
     OwnersChanged();
 }

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "fight/Fight.h"
 #include "game/NewWorld.h"
 #include "game/Session.h"
 #include "game/SharedRoutines.h"
@@ -362,6 +363,38 @@ class ScreensTest : public QObject {
         map->Refresh();
         QVERIFY(Control<QPushButton>(map, "Cmd", 7)->isEnabled());
         QVERIFY(MenuOf(map, "턴")->menuAction()->isEnabled());
+    }
+
+    void anAnnouncedAttackNeverLeavesTheMapFrozen() {
+        MainGame* map = StartOnMap(0);
+        // As a turn end leaves the world when a computer gang attacks: map locked, defence
+        // set-up open.
+        LockMap(world());
+        world().DefenceSetupOpen = true;
+        screens_->DefenceAnnounced();
+        QVERIFY(!world().MapLocked);
+        QVERIFY(!world().DefenceSetupOpen);
+        QVERIFY(Control<QPushButton>(map, "Cmd", 7)->isEnabled());
+        QVERIFY(MenuOf(map, "턴")->menuAction()->isEnabled());
+    }
+
+    void anAnnouncedAttackIsFoughtOutByTheDefenders() {
+        StartOnMap(0);
+        // 흑사파 comes from 도봉 to the player's 서초, as a turn end announces it.
+        world().AttackFromCity = 8;
+        world().AttackToCity = 7;
+        LockMap(world());
+        world().DefenceSetupOpen = true;
+        for (auto& weapon : world().HumanWeapon) weapon = "주먹";
+        platform_->informed.clear();
+        screens_->DefenceAnnounced();
+        QVERIFY(!world().MapLocked);
+        QVERIFY(!world().DefenceSetupOpen);
+        QVERIFY(!platform_->informed.isEmpty());
+        const QString result = platform_->informed.last();
+        QVERIFY2(result == kFightWon || result == kFightLost, qPrintable(result));
+        // A lost defence hands 서초 to the attackers; a won one keeps it.
+        QCOMPARE(world().OwnerOf(7).value(), result == kFightWon ? 0 : 6);
     }
 
     void leavingTheMap_data() {
