@@ -369,21 +369,99 @@ class CommandDialogsTest : public QObject {
                      .contains(QString::fromStdString(world().HumanName[h])));
     }
 
-    void dismissalOpensAgainWithoutThePerson() {
+    void dismissalRecruitingAndHealingOpenAgain_data() {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("dialog");
+        QTest::addColumn<QStringList>("messages");
+        QTest::newRow("해고") << "인사_해고"
+                              << "Dismiss" << QStringList{"해고되었습니다."};
+        QTest::newRow("조직원 스카웃") << "행동_조직원모집"
+                                       << "StaffScout" << QStringList{"조직원이 스카웃되었습니다."};
+        QTest::newRow("치료") << "행동_치료"
+                              << "Heal" << QStringList{};  // no message of its own
+    }
+
+    void dismissalRecruitingAndHealingOpenAgain() {
+        QFETCH(QString, item);
+        QFETCH(QString, dialog);
+        QFETCH(QStringList, messages);
+        // Two people of 종로 are short of members and of stamina.
+        for (int h : {119, 120}) {
+            world().HumanMembers[h] = world().HumanLeadership[h] - 2;
+            world().HumanStamina[h] = world().FullStamina(h) - 3;
+        }
         ClickDistrict(kJongno);
-        CommandDialog* dismiss = Choose("인사_해고", "Dismiss");
-        auto* list = dismiss->findChild<QListWidget*>("LL");
+        const double money = world().CityMoney[kJongno];
+        CommandDialog* window = Choose(item.toUtf8().constData(), dialog.toUtf8().constData());
+        auto* list = window->findChild<QListWidget*>("LL");
         const QStringList before = Entries(list);
+        QVERIFY(before.size() >= 2);
         const QString people = PanelRow(kPeopleRow);
         ClickEntry(list, 0);
-        QTest::keyClick(dismiss, Qt::Key_Enter);
+        const int h = world().SelectedHuman;
+        if (dialog == "StaffScout") {
+            QTest::keyClicks(Control<QLineEdit>(window, "Text1"), "40000");
+            QCOMPARE(Figure(window, 1),
+                     QString::fromStdString(FormatNumber(world().HumanLeadership[h])));
+        }
+        QTest::keyClick(window, Qt::Key_Enter);
         Settle();
-        QCOMPARE(platform_->informed, QStringList{"해고되었습니다."});
-        QCOMPARE(screens_->dialog("Dismiss"), dismiss);  // back at once, with a fresh list
-        QVERIFY(dismiss->isVisible());
+        QCOMPARE(platform_->informed, messages);
+        QCOMPARE(screens_->dialog(dialog), window);  // back at once, with a fresh list
+        QVERIFY(window->isVisible());
         QCOMPARE(Entries(list), before.mid(1));
         QVERIFY(list->selectedItems().isEmpty());
-        QCOMPARE(PanelRow(kPeopleRow).toInt(), people.toInt() - 1);
+        if (dialog == "Dismiss") {
+            QCOMPARE(PanelRow(kPeopleRow).toInt(), people.toInt() - 1);
+        } else if (dialog == "StaffScout") {
+            QCOMPARE(world().HumanMembers[h], world().HumanLeadership[h]);
+            QCOMPARE(world().CityMoney[kJongno], money - 40000);
+        } else {
+            QCOMPARE(world().HumanStamina[h], world().FullStamina(h));
+            QCOMPARE(world().CityMoney[kJongno], money - 30000);
+        }
+        QCOMPARE(PanelRow(kMoneyRow),
+                 QString::fromStdString(FormatNumber(world().CityMoney[kJongno])));
+    }
+
+    void aDialogLeftOpenShowsTheNewTurn() {
+        ClickDistrict(kJongno);
+        CommandDialog* collect = Choose("도시_돈걷기", "GiveMeMoney");
+        ClickEntry(collect->findChild<QListWidget*>("LL"), 0);
+        QTest::keyClick(collect, Qt::Key_Return);
+        Settle();
+        collect = Choose("도시_돈걷기", "GiveMeMoney");
+        const QStringList acted = Entries(collect->findChild<QListWidget*>("LL"));
+        QCOMPARE(acted.size(), int(CollectList(world()).size()));
+        map_->EndTurnClicked();
+        Settle();
+        QVERIFY(screens_->dialog("GiveMeMoney"));
+        // Everybody may act again, the person who collected too.
+        QCOMPARE(Entries(collect->findChild<QListWidget*>("LL")),
+                 Names(world(), CollectList(world())));
+        QCOMPARE(Entries(collect->findChild<QListWidget*>("LL")).size(), acted.size() + 1);
+    }
+
+    void theGroupViewShowsItsFiguresOnceAGangIsChosen() {
+        ClickDistrict(kDobong);
+        CommandDialog* info = Choose("정보_조직정보", "GroupInfo");
+        QCOMPARE(info->windowTitle(), QString("조직정보"));
+        QVERIFY(!Control<QLabel>(info, "Skill", 0)->isVisible());
+        auto* list = info->findChild<QListWidget*>("LL");
+        QCOMPARE(list->count(), kGroupCount);
+        ClickEntry(list, kPlayer);
+        const GroupFigures f = GroupInfoFigures(world(), kPlayer);
+        QVERIFY(Control<QLabel>(info, "Skill", 0)->isVisible());
+        QCOMPARE(Figure(info, 0), QString::fromStdString(FormatNumber(*f.money)));
+        QCOMPARE(Figure(info, 2), QString::fromStdString(f.boss));
+        QCOMPARE(Figure(info, 3), QString::fromStdString(FormatNumber(*f.people)));
+        // A view changes nothing, not even the amount bars.
+        world().BarTracking = 0;
+        Choose("정보_조직정보", "GroupInfo");
+        QCOMPARE(world().BarTracking, 0);
+        QTest::mouseClick(info->findChild<QWidget*>("Command1"), Qt::LeftButton);
+        Settle();
+        QVERIFY(!screens_->dialog("GroupInfo"));
     }
 
     void reorganizingMovesMembersAtOnce() {
