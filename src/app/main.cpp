@@ -1,7 +1,9 @@
 // golmok: the windowed game.
 //
 //   golmok [--dir FOLDER]   plays with the record files, theme.wav and guide.html in FOLDER
-//                           (by default the folder of the program)
+//                           (by default the folder of the program) and keeps the save slots
+//                           there; without it an installed game keeps them in the player's
+//                           data folder
 // Two switches serve the whole-program measurements in bench/:
 //   --startup-probe         quits as soon as the first window is on screen
 //   --bench-map             skips the title and opens the map of a new game as 거지파
@@ -17,6 +19,7 @@
 #include "screens/MainGame.h"
 #include "screens/Platform.h"
 #include "screens/Screens.h"
+#include "screens/SlotDialog.h"
 #include "world/RecordFiles.h"
 
 int main(int argc, char** argv) {
@@ -29,12 +32,14 @@ int main(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false);
 
     QString folder = QCoreApplication::applicationDirPath();
+    QString dirOption;
     bool startupProbe = false;
     bool benchMap = false;
     const QStringList args = QCoreApplication::arguments();
     for (qsizetype i = 1; i < args.size(); ++i) {
         if (args[i] == "--dir" && i + 1 < args.size()) {
-            folder = args[++i];
+            dirOption = args[++i];
+            folder = dirOption;
         } else if (args[i] == "--startup-probe") {
             startupProbe = true;
         } else if (args[i] == "--bench-map") {
@@ -54,6 +59,8 @@ int main(int argc, char** argv) {
     golmok::Session session(std::move(world));
     golmok::screens::DesktopPlatform platform(dir.absoluteFilePath("guide.html"));
     golmok::screens::Screens screens(session, platform, dir.absoluteFilePath("theme.wav"));
+    screens.SetSlotFolder(
+        golmok::screens::GameSlotFolder(dirOption, QCoreApplication::applicationDirPath()));
     screens.Start();
     if (benchMap) {
         session.StartNewGame(0);

@@ -45,6 +45,10 @@ void Session::QuitToTitle() {
 void Session::ShowGame(World world) {
     world.panel.open = false;
     world.reorg = ReorgDialog{};
+    // The map opens anew, unfrozen: a fight is never saved, and one left behind by a game the
+    // player walked away from (its map window closed mid-fight) must not freeze the loaded one.
+    world.MapLocked = false;
+    world.DefenceSetupOpen = false;
     world_ = std::move(world);
     fight_.reset();
     running_ = true;

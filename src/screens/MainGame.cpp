@@ -11,6 +11,7 @@
 #include "screens/GameMenu.h"
 #include "screens/HomePage.h"
 #include "screens/Music.h"
+#include "screens/SaveFile.h"
 #include "screens/Screens.h"
 #include "world/Tables.h"
 
@@ -119,10 +120,13 @@ MainGame::MainGame(Screens& screens) : Screen(screens, "MainGame", kGameTitle) {
     save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     QAction* load = AddItem(functionMenu_, "기능_불러오기", "불러오기");
     load->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    // The save and load screens come with the saved games; until then their items stay greyed
-    // rather than doing nothing when chosen.
-    save->setEnabled(false);
-    load->setEnabled(false);
+    // The shortcuts reach these even while the frozen menu cannot.
+    connect(save, &QAction::triggered, this, [this] {
+        if (!screens_.world().MapLocked) screens_.ShowSaveFile();
+    });
+    connect(load, &QAction::triggered, this, [this] {
+        if (!screens_.world().MapLocked) screens_.ShowOpenFile();
+    });
     QAction* quit = AddItem(functionMenu_, "기능_종료하기", "종료하기");
     quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
     connect(quit, &QAction::triggered, this, &MainGame::QuitClicked);
@@ -271,6 +275,8 @@ void MainGame::Unload() {
     // Closing the map during a game goes back to the title menu without a question; after a
     // victory or a defeat the ending screen has taken over instead.
     // The district's window goes with the map: its commands would act on a game no longer played.
+    // 저장하기 saves the game on this map: it goes with it.
+    if (SaveFile* save = screens_.saveFile()) save->close();
     Session& session = screens_.session();
     if (session.ending() == GameEnd::Running) {
         session.QuitToTitle();

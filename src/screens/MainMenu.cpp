@@ -71,7 +71,7 @@ void MainMenu::Choose(int i) {
             screens_.ShowGroupSelectMenu();
             break;
         case kLoadGame:
-            // The load screen comes with the saved games.
+            screens_.ShowOpenFile();
             break;
         case kCredits:
             screens_.ShowCredit();

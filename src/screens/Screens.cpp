@@ -11,7 +11,9 @@
 #include "screens/MainGame.h"
 #include "screens/MainMenu.h"
 #include "screens/Music.h"
+#include "screens/OpenFile.h"
 #include "screens/PicturePrint.h"
+#include "screens/SaveFile.h"
 #include "screens/help.h"
 #include "screens/infor.h"
 
@@ -22,6 +24,8 @@ Screens::Screens(Session& session, Platform& platform, QString musicPath)
 
 Screens::~Screens() {
     // Whatever is still loaded goes with the hub, the start-up screen (and its music) last.
+    delete openFile_;
+    delete saveFile_;
     delete ending_;
     delete credit_;
     delete infor_;
@@ -98,6 +102,14 @@ PicturePrint* Screens::ending() const {
     return ending_;
 }
 
+SaveFile* Screens::saveFile() const {
+    return saveFile_;
+}
+
+OpenFile* Screens::openFile() const {
+    return openFile_;
+}
+
 Music& Screens::music() {
     return gameLogo_->music();
 }
@@ -141,6 +153,14 @@ GameMenu* Screens::ShowGameMenu() {
     // Beside the map, not over it: the player keeps clicking districts while it is open.
     if (fresh && map_) menu->move(map_->frameGeometry().topRight() + QPoint(8, 0));
     return ShowWindow(menu);
+}
+
+SaveFile* Screens::ShowSaveFile() {
+    return ShowWindow(Open(saveFile_));
+}
+
+OpenFile* Screens::ShowOpenFile() {
+    return ShowWindow(Open(openFile_));
 }
 
 void Screens::StartGame() {
@@ -213,6 +233,19 @@ void Screens::TurnEnded() {
 void Screens::CloseGameForms() {
     if (gameMenu_) gameMenu_->close();
     if (map_) map_->close();
+}
+
+void Screens::ShowLoadedGame(World loaded) {
+    CloseGameForms();
+    session_.ShowGame(std::move(loaded));
+    ShowMap();
+    if (openFile_) openFile_->close();
+    // The title menu goes, and with it a gang choice left open there: its Start would throw the
+    // loaded game away.
+    if (groupSelectMenu_) groupSelectMenu_->close();
+    if (mainMenu_) mainMenu_->hide();
+    // A slot may hold a game already won or lost; it ends here as it would have on the map.
+    OwnersChanged();
 }
 
 void Screens::OwnersChanged() {

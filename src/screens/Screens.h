@@ -7,7 +7,9 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <filesystem>
 #include <functional>
+#include <utility>
 
 #include "game/Session.h"
 #include "screens/Platform.h"
@@ -25,6 +27,8 @@ class infor;
 class Credit;
 class PicturePrint;
 class Music;
+class SaveFile;
+class OpenFile;
 
 class Screens : public QObject {
     Q_OBJECT
@@ -37,6 +41,9 @@ class Screens : public QObject {
     World& world() { return session_.world(); }
     Platform& platform() { return platform_; }
     Music& music();
+    // The folder of the five save slots; set once at start-up.
+    const std::filesystem::path& slotFolder() const { return slotFolder_; }
+    void SetSlotFolder(std::filesystem::path folder) { slotFolder_ = std::move(folder); }
 
     // Program start: the start-up screen with its logo, the music playing, the title menu laid
     // out hidden.
@@ -50,6 +57,8 @@ class Screens : public QObject {
     infor* ShowInfor();
     Credit* ShowCredit();
     GameMenu* ShowGameMenu();
+    SaveFile* ShowSaveFile();
+    OpenFile* ShowOpenFile();
 
     // The screens as they are now; null when not loaded.
     GameLogo* gameLogo() const;
@@ -63,6 +72,8 @@ class Screens : public QObject {
     infor* inforScreen() const;
     Credit* credit() const;
     PicturePrint* ending() const;
+    SaveFile* saveFile() const;
+    OpenFile* openFile() const;
 
     // The title menu's new game: the fresh world with the chosen gang, the map on screen.
     void StartGame();
@@ -79,6 +90,9 @@ class Screens : public QObject {
     void TurnEnded();
     // Closes the command menu and the map; the map's own unload then brings back the title menu.
     void CloseGameForms();
+    // A game read from a slot: every game screen closes, and the map opens anew on it with its
+    // emblem and owners; the load screen and the title menu go away.
+    void ShowLoadedGame(World loaded);
     // Run wherever districts may have changed hands: announces a victory or a defeat once, then
     // the ending screen replaces the map.
     void OwnersChanged();
@@ -97,6 +111,7 @@ class Screens : public QObject {
     Session& session_;
     Platform& platform_;
     QString musicPath_;
+    std::filesystem::path slotFolder_;
     QPointer<GameLogo> gameLogo_;
     QPointer<MainMenu> mainMenu_;
     QPointer<GroupSelectMenu> groupSelectMenu_;
@@ -107,6 +122,8 @@ class Screens : public QObject {
     QPointer<infor> infor_;
     QPointer<Credit> credit_;
     QPointer<PicturePrint> ending_;
+    QPointer<SaveFile> saveFile_;
+    QPointer<OpenFile> openFile_;
 };
 
 }  // namespace golmok::screens

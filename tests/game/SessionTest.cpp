@@ -2,6 +2,7 @@
 
 #include "commands/CommandMenu.h"
 #include "game/Session.h"
+#include "game/SharedRoutines.h"
 #include "support/TestWorld.h"
 
 namespace golmok {
@@ -60,6 +61,22 @@ TEST(Session, AnnouncesTheEndOnce) {
     EXPECT_EQ(session.ending(), GameEnd::Defeat);
     EXPECT_FALSE(session.running());
     EXPECT_EQ(session.AnnounceGameEnd(), "");
+}
+
+TEST(Session, ALoadedGameRunsOnAnUnfrozenMap) {
+    Session session(test::BlankWorld());
+    session.StartNewGame(0);
+    // The map window was closed during a fight: the title menu is back, the lock left behind.
+    LockMap(session.world());
+    session.world().DefenceSetupOpen = true;
+    session.QuitToTitle();
+    World loaded = session.world();
+    loaded.Week = 3;
+    session.ShowGame(loaded);
+    EXPECT_TRUE(session.running());
+    EXPECT_EQ(session.world().Week, 3);
+    EXPECT_FALSE(session.world().MapLocked);
+    EXPECT_FALSE(session.world().DefenceSetupOpen);
 }
 
 }  // namespace

@@ -1,0 +1,81 @@
+#include "screens/SlotDialog.h"
+
+#include <QFileInfo>
+#include <QPushButton>
+#include <QStandardPaths>
+
+#include "screens/Screens.h"
+#include "world/SlotFolder.h"
+
+namespace golmok::screens {
+
+namespace {
+
+// The slot buttons, in twips: left 240, a top every 840 from 240, 4335 wide and 735 high.
+constexpr int kSlotLeft = 240;
+constexpr int kFirstSlotTop = 240;
+constexpr int kSlotStep = 840;
+constexpr int kSlotWidth = 4335;
+constexpr int kSlotHeight = 735;
+
+constexpr int kCloseTop = kFirstSlotTop + kSaveSlotCount * kSlotStep;
+constexpr int kCloseWidth = 1500;
+constexpr int kCloseHeight = 480;
+
+}  // namespace
+
+SlotDialog::SlotDialog(Screens& screens, const char* name, const QString& caption)
+    : Screen(screens, name, caption) {
+    QPalette paper = palette();
+    paper.setColor(QPalette::Window, QColor(0xe9, 0xdc, 0xbc));
+    setPalette(paper);
+    setAutoFillBackground(true);
+    for (int n = 0; n < kSaveSlotCount; ++n) {
+        auto* button = new QPushButton(this);
+        button->setObjectName("OpenList");
+        button->setProperty("index", n);
+        button->setGeometry(Px(kSlotLeft), Px(kFirstSlotTop + n * kSlotStep), Px(kSlotWidth),
+                            Px(kSlotHeight));
+        QFont font = button->font();
+        font.setPixelSize(16);
+        button->setFont(font);
+        button->setStyleSheet(
+            "QPushButton { background-color: #c0c0c0; color: #1e1e1e; border: 1px solid #5a5a5a;"
+            " border-radius: 2px; }"
+            "QPushButton:hover { background-color: #d4d4d4; border: 1px solid #2b2118; }"
+            "QPushButton:pressed { background-color: #a8a8a8; }");
+        connect(button, &QPushButton::clicked, this, [this, n] { SlotClicked(n); });
+        openList_[n] = button;
+    }
+    auto* close = new QPushButton("닫기", this);
+    close->setObjectName("Command2");
+    close->setGeometry(Px(kSlotLeft + kSlotWidth - kCloseWidth), Px(kCloseTop), Px(kCloseWidth),
+                       Px(kCloseHeight));
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    setFixedSize(Px(kSlotWidth + 2 * kSlotLeft), Px(kCloseTop + kCloseHeight + kSlotLeft));
+    RefreshLabels();
+}
+
+void SlotDialog::RefreshLabels() {
+    for (int n = 0; n < kSaveSlotCount; ++n) {
+        openList_[n]->setText(
+            QString::fromStdString(SlotLabel(screens_.slotFolder(), n, screens_.world())));
+    }
+}
+
+QString SlotDialog::label(int slot) const {
+    return openList_[slot]->text();
+}
+
+std::filesystem::path GameSlotFolder(const QString& dirOption, const QString& programFolder) {
+    SlotFolderChoice choice;
+    if (!dirOption.isEmpty()) choice.dirOption = QFileInfo(dirOption).filesystemAbsoluteFilePath();
+    const QFileInfo program(programFolder);
+    choice.gameFolder = program.filesystemAbsoluteFilePath();
+    choice.gameFolderWritable = program.isDir() && program.isWritable();
+    choice.userData = QFileInfo(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
+                          .filesystemAbsoluteFilePath();
+    return ChooseSlotFolder(choice);
+}
+
+}  // namespace golmok::screens

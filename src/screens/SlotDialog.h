@@ -1,0 +1,36 @@
+// The save and load screens share one face: five slot buttons, one under another, each showing
+// the game its slot holds ("1930년 3월 2주 거지파") or "비어있음", and a close button.
+#pragma once
+
+#include <array>
+#include <filesystem>
+
+#include "screens/Screen.h"
+#include "world/SavedGames.h"
+
+class QPushButton;
+
+namespace golmok::screens {
+
+class SlotDialog : public Screen {
+    Q_OBJECT
+  public:
+    // Reads every slot's caption from its file.
+    void RefreshLabels();
+    QString label(int slot) const;
+
+  protected:
+    SlotDialog(Screens& screens, const char* name, const QString& caption);
+    // A click on slot button `slot`.
+    virtual void SlotClicked(int slot) = 0;
+
+  private:
+    std::array<QPushButton*, kSaveSlotCount> openList_{};
+};
+
+// The slot folder of the program in `programFolder` (ChooseSlotFolder): `dirOption` is the --dir
+// folder or empty, and the player's data folder is the desktop's application data folder
+// (~/.local/share/golmok), which the first save creates.
+std::filesystem::path GameSlotFolder(const QString& dirOption, const QString& programFolder);
+
+}  // namespace golmok::screens

@@ -1,0 +1,404 @@
+// 저장하기 and 불러오기 as a player drives them, offscreen: the slot captions, loading from the
+// map and from the title menu, slots that hold no game, a frozen map, and where the slots live.
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QtTest>
+#include <memory>
+
+#include "game/NewWorld.h"
+#include "game/Session.h"
+#include "game/SharedRoutines.h"
+#include "game/TurnCycle.h"
+#include "screens/Art.h"
+#include "screens/GameMenu.h"
+#include "screens/GameLogo.h"
+#include "screens/GroupSelectMenu.h"
+#include "screens/MainGame.h"
+#include "screens/MainMenu.h"
+#include "screens/OpenFile.h"
+#include "screens/Platform.h"
+#include "screens/SaveFile.h"
+#include "screens/Screens.h"
+#include "support/TestWorld.h"
+#include "world/Cp949.h"
+#include "world/SavedGames.h"
+
+using namespace golmok;
+using namespace golmok::screens;
+
+namespace {
+
+// Answers every question as told and remembers what the player was shown.
+class FakePlatform : public Platform {
+  public:
+    void Inform(QWidget*, const QString& text) override { informed << text; }
+    bool Ask(QWidget*, const QString&, const QString&) override { return answer; }
+    void OpenHomePage() override {}
+    void EndProgram() override {}
+
+    QStringList informed;
+    bool answer = true;
+};
+
+// A control of an array (`OpenList`(3), `Cmd`(0)): same object name, told apart by "index".
+template <class T>
+T* Control(QWidget* screen, const char* name, int index) {
+    for (T* child : screen->findChildren<T*>(QString::fromUtf8(name))) {
+        if (child->property("index").toInt() == index) return child;
+    }
+    return nullptr;
+}
+
+void Click(QWidget* widget) {
+    QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(5, 5));
+}
+
+void ClickSlot(QWidget* dialog, int slot) {
+    QPushButton* button = Control<QPushButton>(dialog, "OpenList", slot);
+    QVERIFY(button);
+    Click(button);
+}
+
+QStringList Labels(QWidget* dialog) {
+    QStringList labels;
+    for (int n = 0; n < kSaveSlotCount; ++n)
+        labels << Control<QPushButton>(dialog, "OpenList", n)->text();
+    return labels;
+}
+
+void MouseMove(QWidget* widget) {
+    QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), widget->mapToGlobal(QPointF(5, 5)),
+                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
+}
+
+// Windows closed with WA_DeleteOnClose go away on the next deferred-delete pass.
+void Settle() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void PressShortcut(QWidget* window, QKeyCombination keys) {
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QTest::keyClick(window, keys.key(), keys.keyboardModifiers());
+}
+
+constexpr QKeyCombination kCtrlS(Qt::ControlModifier, Qt::Key_S);
+constexpr QKeyCombination kCtrlO(Qt::ControlModifier, Qt::Key_O);
+
+}  // namespace
+
+class SlotScreensTest : public QObject {
+    Q_OBJECT
+
+  private:
+    std::unique_ptr<test::TempFolder> slots_;
+    std::unique_ptr<Session> session_;
+    std::unique_ptr<FakePlatform> platform_;
+    std::unique_ptr<Screens> screens_;
+
+    World& world() { return session_->world(); }
+
+    // Through the title pages (the first time) and the group selection onto the map.
+    MainGame* StartOnMap(int group) {
+        if (screens_->gameLogo()->isVisible()) {
+            for (int k = 0; k < 4; ++k)
+                screens_->gameLogo()->TitleStep();
+        }
+        GroupSelectMenu* select = screens_->ShowGroupSelectMenu();
+        select->Choose(group);
+        select->Start();
+        Settle();
+        return screens_->map();
+    }
+
+    // 기능 > 종료하기 answered Yes.
+    void QuitToTitle() {
+        screens_->map()->findChild<QAction*>("기능_종료하기")->trigger();
+        Settle();
+        QVERIFY(screens_->mainMenu()->isVisible());
+    }
+
+  private slots:
+    void init() {
+        slots_ = std::make_unique<test::TempFolder>();
+        session_ = std::make_unique<Session>(BuildNewWorld(test::ShippedData()));
+        platform_ = std::make_unique<FakePlatform>();
+        screens_ = std::make_unique<Screens>(*session_, *platform_, "/nonexistent/theme.wav");
+        screens_->SetSlotFolder(slots_->path());
+        screens_->Start();
+    }
+
+    void cleanup() {
+        screens_.reset();
+        Settle();
+        platform_.reset();
+        session_.reset();
+        slots_.reset();
+    }
+
+    void bothDialogsShowTheSlotsAsSaved() {
+        MainGame* map = StartOnMap(3);
+        map->EndTurnClicked();  // 1930년 1월 2주
+        const int messages = platform_->informed.size();
+
+        PressShortcut(map, kCtrlS);
+        SaveFile* save = screens_->saveFile();
+        QVERIFY(save && save->isVisible());
+        QCOMPARE(save->windowTitle(), QString("저장하기"));
+        for (int n = 0; n < kSaveSlotCount; ++n) {
+            // 240 twips in, one every 840 twips, 4335 by 735, at 15 twips a pixel.
+            QCOMPARE(Control<QPushButton>(save, "OpenList", n)->geometry(),
+                     QRect(16, 16 + 56 * n, 289, 49));
+        }
+        QCOMPARE(Labels(save), QStringList(kSaveSlotCount, "비어있음"));
+
+        ClickSlot(save, 2);
+        const QString label = "1930년 1월 2주 영웅파";
+        QCOMPARE(Labels(save),
+                 (QStringList{"비어있음", "비어있음", label, "비어있음", "비어있음"}));
+        QVERIFY(save->isVisible());                      // the save screen stays open
+        QCOMPARE(platform_->informed.size(), messages);  // and says nothing
+        QCOMPARE(test::ReadFile(SlotPath(slots_->path(), 2)), EncodeCp949(SaveText(world())));
+
+        PressShortcut(map, kCtrlO);
+        OpenFile* open = screens_->openFile();
+        QVERIFY(open && open->isVisible());
+        QCOMPARE(open->windowTitle(), QString("불러오기"));
+        QCOMPARE(Labels(open), Labels(save));
+
+        // Saving while 불러오기 is open changes its caption too.
+        map->EndTurnClicked();
+        ClickSlot(save, 4);
+        QCOMPARE(Labels(open)[4], QString("1930년 1월 3주 영웅파"));
+        QCOMPARE(Labels(open), Labels(save));
+
+        Click(save->findChild<QPushButton*>("Command2"));
+        Settle();
+        QVERIFY(!screens_->saveFile());
+        QVERIFY(screens_->openFile());
+    }
+
+    void loadingRestoresTheSavedGameOnAFreshMap_data() {
+        QTest::addColumn<bool>("fromTitle");
+        QTest::newRow("from the map") << false;
+        QTest::newRow("from the title menu") << true;
+    }
+
+    void loadingRestoresTheSavedGameOnAFreshMap() {
+        QFETCH(bool, fromTitle);
+        // A game of 마적파 a few weeks in, with a district taken and a person who has acted.
+        MainGame* map = StartOnMap(5);
+        map->EndTurnClicked();
+        map->EndTurnClicked();
+        world().SetOwner(0, 5);
+        world().CityMoney[0] = 123456;
+        world().HumanCanAct[7] = false;
+        map->Refresh();
+        const World saved = world();
+        screens_->ShowSaveFile();
+        ClickSlot(screens_->saveFile(), 1);
+        QVERIFY(screens_->saveFile()->isVisible());
+
+        // Another game as 거지파, with the district's window open.
+        QuitToTitle();
+        map = StartOnMap(0);
+        map->EndTurnClicked();
+        world().CityMoney[0] = 1;
+        Click(Control<QPushButton>(map, "Cmd", 7));
+        QVERIFY(screens_->gameMenu());
+        const QPointer<MainGame> oldMap = map;
+        if (fromTitle) {
+            QuitToTitle();
+            screens_->ShowGroupSelectMenu();  // left open beside 불러오기
+        }
+        const int messages = platform_->informed.size();
+
+        if (fromTitle) {
+            MainMenu* menu = screens_->mainMenu();
+            MouseMove(Control<QWidget>(menu, "Button1", 1));
+            Click(Control<QWidget>(menu, "Button2", 1));
+        } else {
+            PressShortcut(map, kCtrlO);
+        }
+        OpenFile* open = screens_->openFile();
+        QVERIFY(open && open->isVisible());
+        QCOMPARE(Labels(open)[1], QString("1930년 1월 3주 마적파"));
+        ClickSlot(open, 1);
+        Settle();
+
+        // Every saved field came back; nothing was said.
+        QCOMPARE(QString::fromStdString(SaveText(world())),
+                 QString::fromStdString(SaveText(saved)));
+        QCOMPARE(world().CityMoney[0], 123456.0);
+        QVERIFY(!world().HumanCanAct[7]);
+        QCOMPARE(platform_->informed.size(), messages);
+        QVERIFY(session_->running());
+
+        // The game screens closed; a new map shows the loaded game.
+        QVERIFY(!oldMap);
+        QVERIFY(!screens_->gameMenu());
+        QVERIFY(!screens_->openFile());
+        QVERIFY(!screens_->groupSelectMenu());
+        QVERIFY(!screens_->mainMenu()->isVisible());
+        map = screens_->map();
+        QVERIFY(map && map->isVisible());
+        QCOMPARE(map->findChild<Picture*>("GroupLogo")->name(), QString("emblem5_on"));
+        QStringList date;
+        for (int i = 0; i < 3; ++i)
+            date << Control<QLabel>(map, "Skill", i)->text();
+        QCOMPARE(date, (QStringList{"1930", "1", "3"}));
+        // Every district in its saved owner's colour: 종로 in 마적파's red.
+        QVERIFY(Control<QPushButton>(map, "Cmd", 0)->styleSheet().contains("#ff0000"));
+        for (int c = 0; c < kCityCount; ++c) {
+            const Color owner = saved.CityOwnerColor[c];
+            const QColor shown(owner & 0xFF, (owner >> 8) & 0xFF, (owner >> 16) & 0xFF);
+            QVERIFY(Control<QPushButton>(map, "Cmd", c)->styleSheet().contains(shown.name()));
+        }
+        // The loaded game plays on: its menu and districts answer.
+        Click(Control<QPushButton>(map, "Cmd", 0));
+        QVERIFY(world().SelectedCityIsOwn);
+    }
+
+    void aSlotWithoutAGameSaysSoAndChangesNothing_data() {
+        QTest::addColumn<QByteArray>("bytes");  // the slot file; absent when null
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no file") << QByteArray() << "비어있음"
+                                 << "빈 슬롯입니다. 불러올 게임이 없습니다.";
+        QTest::newRow("empty file") << QByteArray("") << "비어있음"
+                                    << "빈 슬롯입니다. 불러올 게임이 없습니다.";
+        QTest::newRow("cut short") << QByteArray(" 1930\xA2\xAC 1\xA2\xAC") << "손상된 파일"
+                                   << "저장된 게임이 손상되어 불러올 수 없습니다 (블록이 4개가 "
+                                      "아니라 0개입니다).";
+    }
+
+    void aSlotWithoutAGameSaysSoAndChangesNothing() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, label);
+        QFETCH(QString, message);
+        if (!bytes.isNull()) test::WriteFile(SlotPath(slots_->path(), 3), bytes.toStdString());
+        MainGame* map = StartOnMap(2);
+        map->EndTurnClicked();
+        world().CityMoney[4] = 77;
+        const World before = world();
+
+        PressShortcut(map, kCtrlO);
+        OpenFile* open = screens_->openFile();
+        QCOMPARE(Labels(open)[3], label);
+        ClickSlot(open, 3);
+        Settle();
+        QCOMPARE(platform_->informed.last(), message);
+        QVERIFY(world() == before);
+        QCOMPARE(screens_->map(), map);
+        QVERIFY(map->isVisible());
+        QVERIFY(open->isVisible());
+        QVERIFY(session_->running());
+    }
+
+    void aSaveThatFailsSaysWhyAndKeepsTheSlot() {
+        MainGame* map = StartOnMap(0);
+        // Something that is not a slot file sits where slot 3 would be written.
+        const std::filesystem::path blocked = SlotPath(slots_->path(), 3);
+        std::filesystem::create_directory(blocked);
+        test::WriteFile(blocked / "x", "x");
+        PressShortcut(map, kCtrlS);
+        SaveFile* save = screens_->saveFile();
+        ClickSlot(save, 3);
+        QCOMPARE(platform_->informed.size(), 2);  // the start message, then the failure
+        QVERIFY(platform_->informed.last().startsWith("save03.sav에 저장하지 못했습니다 ("));
+        QVERIFY(platform_->informed.last().endsWith("전에 저장된 게임은 그대로 있습니다."));
+        QCOMPARE(Labels(save)[3], QString("손상된 파일"));
+        QVERIFY(std::filesystem::is_directory(blocked));
+    }
+
+    void aFrozenMapNeitherSavesNorLoads() {
+        MainGame* map = StartOnMap(0);
+        SaveFile* save = screens_->ShowSaveFile();
+        ClickSlot(save, 0);
+        OpenFile* open = screens_->ShowOpenFile();
+        // A fight freezes the map while both screens are open.
+        LockMap(world());
+        map->Refresh();
+        world().CityMoney[7] = 5;
+        const World frozen = world();
+        ClickSlot(save, 1);
+        ClickSlot(open, 0);
+        Settle();
+        QVERIFY(!std::filesystem::exists(SlotPath(slots_->path(), 1)));
+        QVERIFY(world() == frozen);
+        QCOMPARE(screens_->map(), map);
+
+        // Closed, they do not open again from the frozen map, by menu or by shortcut.
+        save->close();
+        open->close();
+        Settle();
+        PressShortcut(map, kCtrlS);
+        PressShortcut(map, kCtrlO);
+        map->findChild<QAction*>("기능_저장하기")->trigger();
+        map->findChild<QAction*>("기능_불러오기")->trigger();
+        QVERIFY(!screens_->saveFile());
+        QVERIFY(!screens_->openFile());
+    }
+
+    void theSaveScreenGoesWithItsGame() {
+        StartOnMap(0);
+        screens_->ShowSaveFile();
+        QuitToTitle();
+        QVERIFY(!screens_->saveFile());
+        // 불러오기 works from the title menu as well, so it stays.
+        StartOnMap(0);
+        screens_->ShowOpenFile();
+        QuitToTitle();
+        QVERIFY(screens_->openFile());
+    }
+
+    void theSlotsLiveBesideTheGameUnlessItIsInstalled_data() {
+        QTest::addColumn<QString>("dirOption");
+        QTest::addColumn<QString>("programFolder");  // "<temp>": a writable folder of our own
+        QTest::addColumn<QString>("expected");       // "<data>": the player's data folder
+        QTest::newRow("build tree or copy") << ""
+                                            << "<temp>"
+                                            << "<temp>";
+        QTest::newRow("installed") << ""
+                                   << "/usr/games"
+                                   << "<data>";
+        QTest::newRow("--dir") << "<temp>/mine"
+                               << "/usr/games"
+                               << "<temp>/mine";
+    }
+
+    void theSlotsLiveBesideTheGameUnlessItIsInstalled() {
+        QFETCH(QString, dirOption);
+        QFETCH(QString, programFolder);
+        QFETCH(QString, expected);
+        test::TempFolder home;
+        const QString temp = QString::fromStdString(slots_->path().string());
+        const QString data = QString::fromStdString((home.path() / "golmok").string());
+        const QByteArray oldXdg = qgetenv("XDG_DATA_HOME");
+        const QString oldName = QCoreApplication::applicationName();
+        qputenv("XDG_DATA_HOME", QByteArray::fromStdString(home.path().string()));
+        QCoreApplication::setApplicationName("golmok");
+        auto fill = [&](QString text) {
+            return text.replace("<temp>", temp).replace("<data>", data);
+        };
+        const std::filesystem::path folder = GameSlotFolder(fill(dirOption), fill(programFolder));
+        qputenv("XDG_DATA_HOME", oldXdg);
+        QCoreApplication::setApplicationName(oldName);
+        QCOMPARE(QString::fromStdString(folder.string()), fill(expected));
+
+        // The first save makes the folder when it is not there yet.
+        screens_->SetSlotFolder(folder);
+        MainGame* map = StartOnMap(1);
+        PressShortcut(map, kCtrlS);
+        ClickSlot(screens_->saveFile(), 0);
+        QCOMPARE(platform_->informed.size(), 1);  // only the start message
+        QVERIFY(std::filesystem::is_regular_file(SlotPath(folder, 0)));
+    }
+};
+
+QTEST_MAIN(SlotScreensTest)
+#include "SlotScreensTest.moc"
