@@ -116,16 +116,19 @@ MoveCity::MoveCity(Screens& screens) : GoodsDialog(screens, "MoveCity", "이동"
         for (int row = 0; row < people_->count(); ++row)
             listed.push_back(people_->item(row)->data(Qt::UserRole).toInt());
         const std::vector<int> chosen = toggle_.Press(listed);
+        pointed_ = true;
         people_->clearSelection();
         for (int row = 0; row < people_->count(); ++row) {
             const int h = people_->item(row)->data(Qt::UserRole).toInt();
             if (std::find(chosen.begin(), chosen.end(), h) != chosen.end()) {
                 people_->item(row)->setSelected(true);
-                if (!people_->currentItem())
-                    people_->setCurrentRow(row, QItemSelectionModel::NoUpdate);
             }
         }
         selectAll_->setText(QString::fromUtf8(toggle_.caption.c_str()));
+    });
+    connect(people_, &QListWidget::itemPressed, this, [this] { pointed_ = true; });
+    connect(people_, &QListWidget::itemSelectionChanged, this, [this] {
+        if (!people_->selectedItems().isEmpty()) pointed_ = true;
     });
     AddCaption("도시 :", 0, 1);
     targets_ = AddList("LL2", 1, 1, 7);
@@ -137,6 +140,7 @@ MoveCity::MoveCity(Screens& screens) : GoodsDialog(screens, "MoveCity", "이동"
 void MoveCity::Fill() {
     EmptyBoxes();
     FillList(people_, MovingPeople(world()), [this](int h) { return PersonName(h); });
+    pointed_ = false;
     FillList(targets_, Destinations(world()), [this](int d) { return CityName(d); });
 }
 
@@ -144,7 +148,7 @@ void MoveCity::Ok() {
     // Without a current entry nobody was pointed at; with one, whoever is selected goes (perhaps
     // nobody, and the goods travel alone).
     std::optional<std::vector<int>> people;
-    if (people_->currentItem()) {
+    if (pointed_) {
         people.emplace();
         for (int row = 0; row < people_->count(); ++row) {
             if (people_->item(row)->isSelected())

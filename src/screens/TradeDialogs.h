@@ -73,6 +73,10 @@ class MoveCity : public GoodsDialog {
     QListWidget* targets_;
     QPushButton* selectAll_;
     SelectAllButton toggle_;  // its caption survives a refill while the window is open
+    // Whether the player has pointed at an entry since the list was filled: the list's "current
+    // entry". Qt makes the first entry current as soon as the list takes the focus, which the
+    // player never chose.
+    bool pointed_ = false;
 };
 
 class Transport : public GoodsDialog {

@@ -508,6 +508,11 @@ class CommandDialogsTest : public QObject {
         auto* people = move->findChild<QListWidget*>("LL1");
         auto* toggle = move->findChild<QPushButton*>("Command3");
         QCOMPARE(toggle->text(), QString("모두 선택"));
+        // The list taking the focus points at nobody: OK still asks for a person.
+        people->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+        QTest::mouseClick(move->findChild<QWidget*>("Command1"), Qt::LeftButton);
+        QCOMPARE(platform_->informed, QStringList{"사람을 선택해주세요."});
+        platform_->informed.clear();
         const std::vector<int> listed = MovingPeople(world());
         QTest::mouseClick(toggle, Qt::LeftButton);
         QCOMPARE(toggle->text(), QString("모두 해제"));

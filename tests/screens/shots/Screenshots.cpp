@@ -1,6 +1,7 @@
 // Pictures of the command menu and four of its dialogs for the documentation: runs the windowed
 // game on the shipped data, plays a few clicks and saves each window as PNG.
 //   golmok-screenshots OUTDIR SUFFIX    (e.g. docs "" at 100 %, docs "-200" with QT_SCALE_FACTOR=2)
+//   golmok-screenshots OUTDIR SUFFIX all   every dialog of the menu as well, for a look at them
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
@@ -107,5 +108,22 @@ int main(int argc, char** argv) {
     Type(buy, 0, "2");
     Type(buy, 1, "5");
     ok &= Save(buy, folder + "/screenshot-arms-buying" + suffix + ".png");
+    buy->close();
+
+    if (argc > 3 && QString(argv[3]) == "all") {
+        for (QAction* item : screens.gameMenu()->findChildren<QAction*>()) {
+            if (!item->isEnabled() || !item->objectName().contains('_')) continue;
+            item->trigger();
+            for (const char* name :
+                 {"MoveCity", "Transport", "StaffScout", "Train", "Reset", "Heal", "Scout", "Prize",
+                  "Dismiss", "AllyOk", "AllyHelp", "AllyCancel", "HumanInfo", "GroupInfo",
+                  "ArmsBuy", "ArmsSell", "Trade", "GiveMeMoney"}) {
+                CommandDialog* dialog = screens.dialog(name);
+                if (!dialog) continue;
+                ok &= Save(dialog, folder + "/dialog-" + name + suffix + ".png");
+                dialog->close();
+            }
+        }
+    }
     return ok ? 0 : 1;
 }
