@@ -261,12 +261,6 @@ void CommandDialog::Drive(AmountBar* bar, QLineEdit* box, std::function<double()
     });
 }
 
-std::optional<double> CommandDialog::TypedAmount(QLineEdit* box, double most) {
-    const std::optional<double> amount = AcceptTypedAmount(box->text().toStdString(), most);
-    if (!amount) Inform(TypedAmountMessage(most));
-    return amount;
-}
-
 double CommandDialog::BoxAmount(QLineEdit* box) {
     // Whatever the box cannot take reads as -1, which every operation refuses with the message
     // of the typed-amount rule, after its own checks of the lists.

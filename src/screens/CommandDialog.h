@@ -128,8 +128,6 @@ class CommandDialog : public Screen {
     // The bar writes its amount into the box: base × offset / width, rounded as given.
     void Drive(AmountBar* bar, QLineEdit* box, std::function<double()> base,
                BarRounding rounding = BarRounding::HalfUp);
-    // A box's amount, or its refusal shown to the player: whole numbers 0..most only.
-    std::optional<double> TypedAmount(QLineEdit* box, double most);
     // A box's amount for an operation that checks the typed-amount rule itself.
     static double BoxAmount(QLineEdit* box);
     static void Write(QLabel* label, double value);
