@@ -330,6 +330,38 @@ class CommandDialogsTest : public QObject {
         QVERIFY(!screens_->dialog(dialog));
     }
 
+    void tabGoesThroughTheDialogInOrder_data() {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("dialog");
+        QTest::addColumn<QStringList>("chain");
+        QTest::newRow("무기매입") << "거래_무기매입"
+                                  << "ArmsBuy" << QStringList{"LL",    "Text1",    "Text1",
+                                                              "Text1", "Command1", "Command2"};
+        QTest::newRow("행동대장 스카웃")
+            << "인사_행동대장모집"
+            << "Scout" << QStringList{"LL1", "LL3", "LL2", "Text1", "Command1", "Command2"};
+        QTest::newRow("인물정보") << "정보_인물정보"
+                                  << "HumanInfo" << QStringList{"LL", "Command1"};
+    }
+
+    void tabGoesThroughTheDialogInOrder() {
+        QFETCH(QString, item);
+        QFETCH(QString, dialog);
+        QFETCH(QStringList, chain);
+        ClickDistrict(kJongno);
+        CommandDialog* window = Choose(item.toUtf8().constData(), dialog.toUtf8().constData());
+        QWidget* first = window->findChild<QWidget*>(chain.first());
+        QStringList reached;
+        QWidget* widget = first;
+        do {
+            if ((widget->focusPolicy() & Qt::TabFocus) && widget->isVisibleTo(window) &&
+                widget->isEnabled())
+                reached << widget->objectName();
+            widget = widget->nextInFocusChain();
+        } while (widget != first);
+        QCOMPARE(reached, chain);
+    }
+
     void aCommandThroughTheWindowChangesThePanel_data() {
         QTest::addColumn<bool>("notices");
         QTest::newRow("notices off") << false;
