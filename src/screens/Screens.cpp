@@ -3,9 +3,10 @@
 #include "commands/CommandMenu.h"
 #include "fight/FightSetup.h"
 #include "game/SharedRoutines.h"
+#include "screens/CommandDialog.h"
 #include "screens/Credit.h"
-#include "screens/DistrictPanel.h"
 #include "screens/GameLogo.h"
+#include "screens/GameMenu.h"
 #include "screens/GroupSelectMenu.h"
 #include "screens/MainGame.h"
 #include "screens/MainMenu.h"
@@ -29,7 +30,9 @@ Screens::~Screens() {
     delete credit_;
     delete infor_;
     delete help_;
-    delete districtPanel_;
+    for (const QPointer<CommandDialog>& dialog : dialogs_)
+        delete dialog.data();
+    delete gameMenu_;
     delete map_;
     delete groupSelectMenu_;
     delete mainMenu_;
@@ -75,8 +78,12 @@ MainGame* Screens::map() const {
     return map_;
 }
 
-DistrictPanel* Screens::districtPanel() const {
-    return districtPanel_;
+GameMenu* Screens::gameMenu() const {
+    return gameMenu_;
+}
+
+CommandDialog* Screens::dialog(const QString& name) const {
+    return dialogs_.value(name);
 }
 
 help* Screens::helpScreen() const {
@@ -139,10 +146,13 @@ Credit* Screens::ShowCredit() {
     return ShowWindow(Open(credit_));
 }
 
-DistrictPanel* Screens::ShowDistrictPanel() {
-    DistrictPanel* panel = Open(districtPanel_);
-    panel->Refresh();
-    return ShowWindow(panel);
+GameMenu* Screens::ShowGameMenu() {
+    const bool fresh = !gameMenu_;
+    GameMenu* menu = Open(gameMenu_);
+    menu->Refresh();
+    // Beside the map, not over it: the player keeps clicking districts while it is open.
+    if (fresh && map_) menu->move(map_->frameGeometry().topRight() + QPoint(8, 0));
+    return ShowWindow(menu);
 }
 
 SaveFile* Screens::ShowSaveFile() {
@@ -164,12 +174,64 @@ void Screens::StartGame() {
 
 void Screens::OpenCommandMenu(int city) {
     if (world().MapLocked || !session_.running()) return;
+    const bool moved = world().SelectedCity != city;
     golmok::OpenCommandMenu(world(), city);
-    ShowDistrictPanel();
+    ShowGameMenu();
+    if (!moved) return;
+    // A dialog's lists belong to the district it was opened for: it follows the menu, or closes
+    // where its menu is disabled.
+    for (const QPointer<CommandDialog>& dialog : dialogs_.values()) {
+        if (!dialog) continue;
+        if (MenuEnabled(world(), dialog->menu())) {
+            dialog->Open();
+        } else {
+            dialog->close();
+        }
+    }
+}
+
+CommandDialog* Screens::OpenDialog(const QString& name,
+                                   const std::function<CommandDialog*()>& make) {
+    if (world().MapLocked || !session_.running()) return nullptr;
+    QPointer<CommandDialog>& slot = dialogs_[name];
+    const bool fresh = !slot;
+    if (fresh) {
+        slot = make();
+        connect(slot, &Screen::unloaded, this, [this, name] { dialogs_.remove(name); });
+    }
+    CommandDialog* dialog = slot;
+    dialog->Open();
+    if (fresh && gameMenu_) dialog->move(gameMenu_->frameGeometry().bottomLeft() + QPoint(0, 8));
+    return ShowWindow(dialog);
+}
+
+void Screens::CloseCommandDialogs() {
+    for (const QPointer<CommandDialog>& dialog : dialogs_.values()) {
+        if (dialog) dialog->close();
+    }
+}
+
+void Screens::PanelChanged() {
+    if (gameMenu_) gameMenu_->Refresh();
+}
+
+void Screens::TurnEnded() {
+    if (!gameMenu_) return;
+    // The computer gangs may have changed the district's figures or taken it.
+    golmok::OpenCommandMenu(world(), world().SelectedCity);
+    gameMenu_->Refresh();
+    for (const QPointer<CommandDialog>& dialog : dialogs_.values()) {
+        if (!dialog) continue;
+        if (MenuEnabled(world(), dialog->menu())) {
+            dialog->TurnEnded();
+        } else {
+            dialog->close();
+        }
+    }
 }
 
 void Screens::CloseGameForms() {
-    if (districtPanel_) districtPanel_->close();
+    if (gameMenu_) gameMenu_->close();
     if (map_) map_->close();
 }
 
@@ -198,6 +260,8 @@ void Screens::OwnersChanged() {
 }
 
 void Screens::DefenceAnnounced() {
+    // A fight closes the command menu and its dialogs: nothing may change the world under it.
+    if (gameMenu_) gameMenu_->close();
     // Until the fight screens are in the game, the attacked district defends itself: its
     // strongest people go out with the best weapons its stocks allow and both sides fight by
     // themselves. A fight in which neither side can hurt the other is called off, so that a turn
