@@ -8,7 +8,7 @@
 
 #include "game/TurnCycle.h"
 #include "screens/Art.h"
-#include "screens/DistrictPanel.h"
+#include "screens/GameMenu.h"
 #include "screens/HomePage.h"
 #include "screens/Music.h"
 #include "screens/SaveFile.h"
@@ -244,12 +244,18 @@ void MainGame::EndTurnClicked() {
     if (world.MapLocked || !screens_.session().running()) return;
     const std::vector<std::string> messages = EndTurn(world);
     Refresh();
+    // An attack on the player freezes the map: the command menu and its dialogs go before the
+    // announcement, so nothing can change the world while the defence is set up.
+    if (world.MapLocked) {
+        if (GameMenu* menu = screens_.gameMenu()) menu->close();
+    }
     for (const std::string& message : messages) {
         screens_.platform().Inform(this, QString::fromStdString(message));
     }
     if (world.DefenceSetupOpen) {
         screens_.DefenceAnnounced();
     } else {
+        screens_.TurnEnded();
         screens_.OwnersChanged();
     }
 }
@@ -276,7 +282,7 @@ void MainGame::Unload() {
     Session& session = screens_.session();
     if (session.ending() == GameEnd::Running) {
         session.QuitToTitle();
-        if (DistrictPanel* panel = screens_.districtPanel()) panel->close();
+        if (GameMenu* menu = screens_.gameMenu()) menu->close();
         screens_.ShowMainMenu();
     }
 }

@@ -3,11 +3,12 @@
 #include "commands/CommandMenu.h"
 #include "fight/FightSetup.h"
 #include "game/SharedRoutines.h"
+#include "screens/CommandDialog.h"
 #include "screens/Credit.h"
-#include "screens/DistrictPanel.h"
 #include "screens/FightField.h"
 #include "screens/FightSetupScreen.h"
 #include "screens/GameLogo.h"
+#include "screens/GameMenu.h"
 #include "screens/GroupSelectMenu.h"
 #include "screens/MainGame.h"
 #include "screens/MainMenu.h"
@@ -34,7 +35,9 @@ Screens::~Screens() {
     delete credit_;
     delete infor_;
     delete help_;
-    delete districtPanel_;
+    for (const QPointer<CommandDialog>& dialog : dialogs_)
+        delete dialog.data();
+    delete gameMenu_;
     delete map_;
     delete groupSelectMenu_;
     delete mainMenu_;
@@ -80,8 +83,12 @@ MainGame* Screens::map() const {
     return map_;
 }
 
-DistrictPanel* Screens::districtPanel() const {
-    return districtPanel_;
+GameMenu* Screens::gameMenu() const {
+    return gameMenu_;
+}
+
+CommandDialog* Screens::dialog(const QString& name) const {
+    return dialogs_.value(name);
 }
 
 help* Screens::helpScreen() const {
@@ -156,10 +163,13 @@ Credit* Screens::ShowCredit() {
     return ShowWindow(Open(credit_));
 }
 
-DistrictPanel* Screens::ShowDistrictPanel() {
-    DistrictPanel* panel = Open(districtPanel_);
-    panel->Refresh();
-    return ShowWindow(panel);
+GameMenu* Screens::ShowGameMenu() {
+    const bool fresh = !gameMenu_;
+    GameMenu* menu = Open(gameMenu_);
+    menu->Refresh();
+    // Beside the map, not over it: the player keeps clicking districts while it is open.
+    if (fresh && map_) menu->move(map_->frameGeometry().topRight() + QPoint(8, 0));
+    return ShowWindow(menu);
 }
 
 SaveFile* Screens::ShowSaveFile() {
@@ -196,12 +206,66 @@ void Screens::StartGame() {
 
 void Screens::OpenCommandMenu(int city) {
     if (world().MapLocked || !session_.running()) return;
+    const bool moved = world().SelectedCity != city;
     golmok::OpenCommandMenu(world(), city);
-    ShowDistrictPanel();
+    ShowGameMenu();
+    if (!moved) return;
+    // The attack set-up lists the people of the district it was opened for.
+    if (attack_) attack_->close();
+    // A dialog's lists belong to the district it was opened for: it follows the menu, or closes
+    // where its menu is disabled.
+    for (const QPointer<CommandDialog>& dialog : dialogs_.values()) {
+        if (!dialog) continue;
+        if (MenuEnabled(world(), dialog->menu())) {
+            dialog->Open();
+        } else {
+            dialog->close();
+        }
+    }
+}
+
+CommandDialog* Screens::OpenDialog(const QString& name,
+                                   const std::function<CommandDialog*()>& make) {
+    if (world().MapLocked || !session_.running()) return nullptr;
+    QPointer<CommandDialog>& slot = dialogs_[name];
+    const bool fresh = !slot;
+    if (fresh) {
+        slot = make();
+        connect(slot, &Screen::unloaded, this, [this, name] { dialogs_.remove(name); });
+    }
+    CommandDialog* dialog = slot;
+    dialog->Open();
+    if (fresh && gameMenu_) dialog->move(gameMenu_->frameGeometry().bottomLeft() + QPoint(0, 8));
+    return ShowWindow(dialog);
+}
+
+void Screens::CloseCommandDialogs() {
+    for (const QPointer<CommandDialog>& dialog : dialogs_.values()) {
+        if (dialog) dialog->close();
+    }
+}
+
+void Screens::PanelChanged() {
+    if (gameMenu_) gameMenu_->Refresh();
+}
+
+void Screens::TurnEnded() {
+    if (!gameMenu_) return;
+    // The computer gangs may have changed the district's figures or taken it.
+    golmok::OpenCommandMenu(world(), world().SelectedCity);
+    gameMenu_->Refresh();
+    for (const QPointer<CommandDialog>& dialog : dialogs_.values()) {
+        if (!dialog) continue;
+        if (MenuEnabled(world(), dialog->menu())) {
+            dialog->TurnEnded();
+        } else {
+            dialog->close();
+        }
+    }
 }
 
 void Screens::CloseGameForms() {
-    if (districtPanel_) districtPanel_->close();
+    if (gameMenu_) gameMenu_->close();
     if (map_) map_->close();
 }
 
@@ -231,6 +295,8 @@ void Screens::OwnersChanged() {
 
 void Screens::DefenceAnnounced() {
     if (!world().DefenceSetupOpen) return;
+    // A fight closes the command menu and its dialogs: nothing may change the world under it.
+    if (gameMenu_) gameMenu_->close();
     if (DefenceSetupOf(world()).people.empty()) {
         // The computer only attacks a district with people in it; should one be empty all the
         // same, nobody can be sent and the map must not stay frozen.
@@ -249,7 +315,7 @@ void Screens::OpenFightField(Fight fight) {
     session_.StartFight(std::move(fight));
     if (attack_) attack_->close();
     if (defence_) defence_->close();
-    if (districtPanel_) districtPanel_->close();
+    if (gameMenu_) gameMenu_->close();  // and its dialogs with it
     if (map_) map_->Refresh();
     if (side == FightSide::Attack) {
         fightField_ = new AttackGround(*this);

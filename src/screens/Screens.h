@@ -3,10 +3,12 @@
 // order of things when a game starts, ends or is left.
 #pragma once
 
+#include <QMap>
 #include <QObject>
 #include <QPointer>
 #include <QString>
 #include <filesystem>
+#include <functional>
 #include <utility>
 
 #include "game/Session.h"
@@ -18,7 +20,8 @@ class GameLogo;
 class MainMenu;
 class GroupSelectMenu;
 class MainGame;
-class DistrictPanel;
+class GameMenu;
+class CommandDialog;
 class help;
 class infor;
 class Credit;
@@ -56,7 +59,7 @@ class Screens : public QObject {
     help* ShowHelp();
     infor* ShowInfor();
     Credit* ShowCredit();
-    DistrictPanel* ShowDistrictPanel();
+    GameMenu* ShowGameMenu();
     SaveFile* ShowSaveFile();
     OpenFile* ShowOpenFile();
     // 행동 > 맞짱 of the command menu: the attack set-up of the selected district, opened afresh.
@@ -70,7 +73,9 @@ class Screens : public QObject {
     MainMenu* mainMenu() const;
     GroupSelectMenu* groupSelectMenu() const;
     MainGame* map() const;
-    DistrictPanel* districtPanel() const;
+    GameMenu* gameMenu() const;
+    // The command dialog of that name (`ArmsBuy`, `MoveCity`, ...) while it is open.
+    CommandDialog* dialog(const QString& name) const;
     help* helpScreen() const;
     infor* inforScreen() const;
     Credit* credit() const;
@@ -84,8 +89,17 @@ class Screens : public QObject {
 
     // The title menu's new game: the fresh world with the chosen gang, the map on screen.
     void StartGame();
-    // A click on a district of the map.
+    // A click on a district of the map. Dialogs left open follow the menu to the new district,
+    // or close where their menu cannot be used.
     void OpenCommandMenu(int city);
+    // A command dialog's item: builds the dialog with `make` if it is not open, then (re)opens it.
+    CommandDialog* OpenDialog(const QString& name, const std::function<CommandDialog*()>& make);
+    // Closes every command dialog; closing the command menu does this too.
+    void CloseCommandDialogs();
+    // A command changed the world: the command menu shows the panel as it is now.
+    void PanelChanged();
+    // A turn has ended: the command menu and its open dialogs show the new turn.
+    void TurnEnded();
     // Closes the command menu and the map; the map's own unload then brings back the title menu.
     void CloseGameForms();
     // A game read from a slot: every game screen closes, and the map opens anew on it with its
@@ -106,6 +120,10 @@ class Screens : public QObject {
     void DropFight();
     void EndProgram() { platform_.EndProgram(); }
 
+  signals:
+    // A press on an amount bar froze or released every amount bar.
+    void barTrackingChanged();
+
   private:
     template <class T>
     T* Open(QPointer<T>& slot);
@@ -118,7 +136,8 @@ class Screens : public QObject {
     QPointer<MainMenu> mainMenu_;
     QPointer<GroupSelectMenu> groupSelectMenu_;
     QPointer<MainGame> map_;
-    QPointer<DistrictPanel> districtPanel_;
+    QPointer<GameMenu> gameMenu_;
+    QMap<QString, QPointer<CommandDialog>> dialogs_;
     QPointer<help> help_;
     QPointer<infor> infor_;
     QPointer<Credit> credit_;

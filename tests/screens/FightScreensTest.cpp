@@ -1,6 +1,7 @@
 // The fight screens as a player drives them, offscreen: the attack and defence set-ups, the
 // board with its keys and clocks, a fight played to its result, and the field that will not be
 // closed while its fight runs.
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -16,6 +17,7 @@
 #include "game/SharedRoutines.h"
 #include "screens/FightField.h"
 #include "screens/FightSetupScreen.h"
+#include "screens/GameMenu.h"
 #include "screens/GroupSelectMenu.h"
 #include "screens/MainGame.h"
 #include "screens/Platform.h"
@@ -127,7 +129,8 @@ class FightScreensTest : public QObject {
         world().options.healthBars = true;
         *defender = LoneDefender();
         Click(Control<QPushButton>(map, "Cmd", kOwnCity));
-        Attack* setup = screens_->ShowAttack();
+        screens_->gameMenu()->findChild<QAction*>("행동_싸움")->trigger();
+        Attack* setup = screens_->attack();
         auto* ll1 = setup->findChild<QListWidget*>("LL1");
         *attacker = ll1->item(0)->data(Qt::UserRole).toInt();
         MakeStrong(*attacker);
@@ -205,7 +208,7 @@ class FightScreensTest : public QObject {
         QCOMPARE(field->objectName(), QString("AttackGround"));
         QVERIFY(field->isVisible());
         QVERIFY(!screens_->attack());
-        QVERIFY(!screens_->districtPanel());
+        QVERIFY(!screens_->gameMenu());
         QVERIFY(world().MapLocked);
         QVERIFY(!Control<QPushButton>(screens_->map(), "Cmd", 0)->isEnabled());
         QVERIFY(!field->timer2().isActive());  // the computer answers keys, not a clock

@@ -17,9 +17,9 @@
 #include "game/SharedRoutines.h"
 #include "screens/Art.h"
 #include "screens/Credit.h"
-#include "screens/DistrictPanel.h"
 #include "screens/FightSetupScreen.h"
 #include "screens/GameLogo.h"
+#include "screens/GameMenu.h"
 #include "screens/GroupSelectMenu.h"
 #include "screens/MainGame.h"
 #include "screens/MainMenu.h"
@@ -257,16 +257,14 @@ class ScreensTest : public QObject {
         QVERIFY(Control<QPushButton>(map, "Cmd", 8)->styleSheet().contains("#0000ff"));
 
         Click(Control<QPushButton>(map, "Cmd", 8));  // 도봉, 흑사파's
-        QVERIFY(screens_->districtPanel()->isVisible());
+        QVERIFY(screens_->gameMenu()->isVisible());
         QCOMPARE(world().SelectedCity, 8);
         QVERIFY(!world().SelectedCityIsOwn);
-        QCOMPARE(screens_->districtPanel()->findChild<QLabel*>("Citylabel")->text(),
-                 QString("도봉"));
+        QCOMPARE(screens_->gameMenu()->findChild<QLabel*>("Citylabel")->text(), QString("도봉"));
         Click(jongno);
         QCOMPARE(world().SelectedCity, 0);
         QVERIFY(world().SelectedCityIsOwn);
-        QCOMPARE(screens_->districtPanel()->findChild<QLabel*>("GroupLabel")->text(),
-                 QString("종로파"));
+        QCOMPARE(screens_->gameMenu()->findChild<QLabel*>("GroupLabel")->text(), QString("종로파"));
     }
 
     void theMenuShowsTheSettingsAndTheirShortcuts() {
@@ -421,7 +419,7 @@ class ScreensTest : public QObject {
         Settle();
         QCOMPARE(platform_->asked.size(), questions);
         QCOMPARE(screens_->map() == nullptr, left);
-        QCOMPARE(screens_->districtPanel() == nullptr, left);
+        QCOMPARE(screens_->gameMenu() == nullptr, left);
         QCOMPARE(screens_->mainMenu()->isVisible(), left);
         QCOMPARE(session_->running(), !left);
         QCOMPARE(platform_->ends, 0);

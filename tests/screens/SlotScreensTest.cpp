@@ -13,7 +13,7 @@
 #include "game/SharedRoutines.h"
 #include "game/TurnCycle.h"
 #include "screens/Art.h"
-#include "screens/DistrictPanel.h"
+#include "screens/GameMenu.h"
 #include "screens/GameLogo.h"
 #include "screens/GroupSelectMenu.h"
 #include "screens/MainGame.h"
@@ -209,7 +209,7 @@ class SlotScreensTest : public QObject {
         map->EndTurnClicked();
         world().CityMoney[0] = 1;
         Click(Control<QPushButton>(map, "Cmd", 7));
-        QVERIFY(screens_->districtPanel());
+        QVERIFY(screens_->gameMenu());
         const QPointer<MainGame> oldMap = map;
         if (fromTitle) {
             QuitToTitle();
@@ -240,7 +240,7 @@ class SlotScreensTest : public QObject {
 
         // The game screens closed; a new map shows the loaded game.
         QVERIFY(!oldMap);
-        QVERIFY(!screens_->districtPanel());
+        QVERIFY(!screens_->gameMenu());
         QVERIFY(!screens_->openFile());
         QVERIFY(!screens_->groupSelectMenu());
         QVERIFY(!screens_->mainMenu()->isVisible());

@@ -1,0 +1,296 @@
+#include "screens/CommandDialog.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QRegularExpressionValidator>
+#include <QStyleOptionFocusRect>
+
+#include "screens/Art.h"
+#include "screens/Screens.h"
+#include "world/Numbers.h"
+
+namespace golmok::screens {
+
+namespace {
+
+constexpr const char* kFrozenFace = "고정";
+constexpr const char* kBarTip =
+    "마우스를 따라 양이 정해집니다. 누르면 그 자리에 고정되고, 다시 누르면 풀립니다.";
+
+}  // namespace
+
+// --- PictureButton ----------------------------------------------------------------------------
+
+PictureButton::PictureButton(const QString& picture, const char* name, QWidget* parent)
+    : QAbstractButton(parent), face_(new Picture(picture, this)) {
+    setObjectName(QString::fromUtf8(name));
+    setFocusPolicy(Qt::StrongFocus);
+    setCursor(Qt::PointingHandCursor);
+    face_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    face_->move(2, 2);
+    setFixedSize(sizeHint());
+}
+
+QSize PictureButton::sizeHint() const {
+    return PictureSize(face_->name()) + QSize(4, 4);
+}
+
+void PictureButton::paintEvent(QPaintEvent*) {
+    if (!hasFocus()) return;
+    QPainter painter(this);
+    QPen pen(QColor("#d9a441"), 2, Qt::DotLine);
+    painter.setPen(pen);
+    painter.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 8, 8);
+}
+
+// --- AmountBar --------------------------------------------------------------------------------
+
+AmountBar::AmountBar(Screens& screens, int index, QWidget* parent)
+    : QProgressBar(parent), screens_(screens) {
+    setObjectName("PB");
+    setProperty("index", index);
+    setMouseTracking(true);
+    setRange(0, 200);
+    setValue(0);
+    setAlignment(Qt::AlignCenter);
+    setFixedHeight(18);
+    setMinimumWidth(200);
+    setToolTip(kBarTip);
+    connect(&screens_, &Screens::barTrackingChanged, this, &AmountBar::ShowTracking);
+    ShowTracking();
+}
+
+void AmountBar::SetRatio(double ratio) {
+    setValue(static_cast<int>(std::clamp(ratio, 0.0, 1.0) * maximum() + 0.5));
+}
+
+void AmountBar::ShowTracking() {
+    const bool frozen = screens_.world().BarTracking != 1;
+    setFormat(frozen ? kFrozenFace : QString());
+    setTextVisible(frozen);
+    setProperty("frozen", frozen);
+    setStyleSheet(frozen ? "QProgressBar { border: 2px solid #7a5a1e; background: #e8e1d0; "
+                           "color: #3b2a10; font-weight: bold; }"
+                           "QProgressBar::chunk { background: #9a8f78; }"
+                         : "QProgressBar { border: 2px solid #d9a441; background: #fffaf0; }"
+                           "QProgressBar::chunk { background: #c0392b; }");
+}
+
+void AmountBar::Point(double x) {
+    const double offset = std::clamp(x, 0.0, fullScale());
+    setValue(static_cast<int>(offset));
+    emit pointed(offset);
+}
+
+void AmountBar::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return;
+    Press(event->position().x());
+}
+
+void AmountBar::mouseMoveEvent(QMouseEvent* event) {
+    Track(event->position().x());
+}
+
+void AmountBar::Press(double x) {
+    // The bar lands where it was pressed whenever it is following: a press that freezes it
+    // freezes it there, and a press that releases it puts it under the pointer at once.
+    Track(x);
+    ToggleBarTracking(screens_.world());
+    emit screens_.barTrackingChanged();
+    Track(x);
+}
+
+void AmountBar::Track(double x) {
+    if (screens_.world().BarTracking == 1) Point(x);
+}
+
+void AmountBar::resizeEvent(QResizeEvent* event) {
+    // The full scale is the bar's width: a value is an offset in pixels.
+    const double ratio = maximum() > 0 ? double(value()) / maximum() : 0;
+    setMaximum(std::max(1, width()));
+    SetRatio(ratio);
+    QProgressBar::resizeEvent(event);
+}
+
+// --- CommandDialog ----------------------------------------------------------------------------
+
+CommandDialog::CommandDialog(Screens& screens, const char* name, const char* title, Menu menu)
+    : Screen(screens, name, QString::fromUtf8(title)), menu_(menu), grid_(new QGridLayout(this)) {
+    grid_->setSizeConstraint(QLayout::SetFixedSize);
+    grid_->setHorizontalSpacing(8);
+}
+
+World& CommandDialog::world() {
+    return screens_.world();
+}
+
+void CommandDialog::Open() {
+    if (!keepsBarTracking_) {
+        world().BarTracking = 1;
+        emit screens_.barTrackingChanged();
+    }
+    Fill();
+}
+
+void CommandDialog::Confirm() {
+    // While a fight is set up or fought the world belongs to the fight.
+    if (world().MapLocked) return;
+    Ok();
+}
+
+void CommandDialog::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            Confirm();
+            return;
+        case Qt::Key_Escape:
+            Cancel();
+            return;
+        default:
+            Screen::keyPressEvent(event);
+    }
+}
+
+QListWidget* CommandDialog::AddList(const char* name, int row, int column, int rowSpan,
+                                    int columnSpan) {
+    auto* list = new QListWidget(this);
+    list->setObjectName(QString::fromUtf8(name));
+    list->setMinimumSize(130, 150);
+    grid_->addWidget(list, row, column, rowSpan, columnSpan);
+    return list;
+}
+
+QLabel* CommandDialog::AddCaption(const char* text, int row, int column, const char* name) {
+    auto* caption = new QLabel(QString::fromUtf8(text), this);
+    caption->setObjectName(QString::fromUtf8(name));
+    grid_->addWidget(caption, row, column);
+    return caption;
+}
+
+QLabel* CommandDialog::AddFigure(int index, const char* caption, int row, int column,
+                                 const char* captionName) {
+    AddCaption(caption, row, column, captionName)->setProperty("index", index);
+    auto* figure = new QLabel(this);
+    figure->setObjectName("Skill");
+    figure->setProperty("index", index);
+    figure->setMinimumWidth(80);
+    figure->setFrameShape(QFrame::StyledPanel);
+    grid_->addWidget(figure, row, column + 1);
+    return figure;
+}
+
+QLineEdit* CommandDialog::AddBox(int index, int row, int column, int columnSpan) {
+    auto* box = new QLineEdit(this);
+    box->setObjectName("Text1");
+    box->setProperty("index", index);
+    box->setMinimumWidth(120);
+    // Amounts are whole numbers of 0 or more: other characters never reach the box.
+    box->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]{0,15}"), box));
+    grid_->addWidget(box, row, column, 1, columnSpan);
+    return box;
+}
+
+AmountBar* CommandDialog::AddBar(int index, int row, int column, int columnSpan) {
+    auto* bar = new AmountBar(screens_, index, this);
+    grid_->addWidget(bar, row, column, 1, columnSpan);
+    return bar;
+}
+
+void CommandDialog::AddButtons(int row, bool ok, bool cancel) {
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    if (ok) {
+        auto* command1 = new PictureButton("ok", "Command1", this);
+        connect(command1, &QAbstractButton::clicked, this, &CommandDialog::Confirm);
+        buttons->addWidget(command1);
+    }
+    if (cancel) {
+        auto* command2 = new PictureButton("cancel", "Command2", this);
+        connect(command2, &QAbstractButton::clicked, this, &CommandDialog::Cancel);
+        buttons->addWidget(command2);
+    }
+    buttons->addStretch();
+    grid_->addLayout(buttons, row, 0, 1, grid_->columnCount());
+}
+
+void CommandDialog::FillList(QListWidget* list, const std::vector<int>& entries,
+                             const Names& name) {
+    list->clear();
+    for (int entry : entries) {
+        auto* item = new QListWidgetItem(QString::fromStdString(name(entry)), list);
+        item->setData(Qt::UserRole, entry);
+    }
+    list->clearSelection();
+    list->setCurrentItem(nullptr);
+}
+
+std::optional<int> CommandDialog::Selected(QListWidget* list) {
+    const QList<QListWidgetItem*> selected = list->selectedItems();
+    if (selected.isEmpty()) return std::nullopt;
+    return selected.first()->data(Qt::UserRole).toInt();
+}
+
+void CommandDialog::OnChoose(QListWidget* list, std::function<void(int)> choose) {
+    connect(list, &QListWidget::itemSelectionChanged, this, [list, choose] {
+        if (auto entry = Selected(list)) choose(*entry);
+    });
+}
+
+std::string CommandDialog::PersonName(int human) {
+    return world().HumanName[human];
+}
+
+std::string CommandDialog::GroupName(int group) {
+    return world().GroupName[group];
+}
+
+std::string CommandDialog::CityName(int city) {
+    return world().CityName[city];
+}
+
+void CommandDialog::Drive(AmountBar* bar, QLineEdit* box, std::function<double()> base,
+                          BarRounding rounding) {
+    connect(bar, &AmountBar::pointed, this, [bar, box, base, rounding](double offset) {
+        Write(box, BarAmount(base(), offset, bar->fullScale(), rounding));
+    });
+}
+
+double CommandDialog::BoxAmount(QLineEdit* box) {
+    // Whatever the box cannot take reads as -1, which every operation refuses with the message
+    // of the typed-amount rule, after its own checks of the lists.
+    return ParseWholeAmount(box->text().toStdString()).value_or(-1);
+}
+
+void CommandDialog::Write(QLabel* label, double value) {
+    label->setText(QString::fromStdString(FormatNumber(value)));
+}
+
+void CommandDialog::Write(QLineEdit* box, double value) {
+    box->setText(QString::fromStdString(FormatNumber(value)));
+}
+
+void CommandDialog::Inform(const std::string& message) {
+    screens_.platform().Inform(this, QString::fromStdString(message));
+}
+
+bool CommandDialog::Show(const Outcome& outcome, bool reopen) {
+    // The panel shows the new figures before the notices tell what changed.
+    screens_.PanelChanged();
+    for (const std::string& message : outcome.messages)
+        Inform(message);
+    if (!outcome.done) return false;
+    if (reopen) {
+        Open();
+    } else {
+        close();
+    }
+    return true;
+}
+
+}  // namespace golmok::screens

@@ -1,0 +1,272 @@
+#include "screens/TradeDialogs.h"
+
+#include <QGridLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "commands/Aid.h"
+#include "commands/Alliances.h"
+#include "commands/ArmsTrade.h"
+#include "screens/Screens.h"
+#include "world/Numbers.h"
+
+namespace golmok::screens {
+
+namespace {
+
+constexpr std::array<const char*, 4> kGoodsCaptions = {
+    "진   검 :", "사시미 :", "각   목 :", "   돈    :"};
+
+}  // namespace
+
+// --- Goods rows -------------------------------------------------------------------------------
+
+void GoodsDialog::AddGoods(int row, int column, int count, std::function<Amounts<4>()> bases) {
+    for (int i = 0; i < count; ++i) {
+        AddCaption(kGoodsCaptions[i], row + 2 * i, column, "Label2");
+        boxes_[i] = AddBox(i, row + 2 * i, column + 1);
+        AmountBar* bar = AddBar(i, row + 2 * i + 1, column + 1);
+        Drive(bar, boxes_[i], [bases, i] { return bases()[i]; });
+    }
+}
+
+void GoodsDialog::EmptyBoxes() {
+    for (QLineEdit* box : boxes_) {
+        if (box) box->clear();
+    }
+}
+
+ArmsBoxes GoodsDialog::ArmsTexts() const {
+    ArmsBoxes texts;
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        texts[i] = boxes_[i]->text().toStdString();
+    return texts;
+}
+
+GoodsBoxes GoodsDialog::GoodsTexts() const {
+    GoodsBoxes texts;
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        texts[i] = boxes_[i]->text().toStdString();
+    return texts;
+}
+
+// --- 무기매입, 무기매출 -----------------------------------------------------------------------
+
+ArmsDialog::ArmsDialog(Screens& screens, bool buying)
+    : GoodsDialog(screens, buying ? "ArmsBuy" : "ArmsSell", buying ? "무기매입" : "무기매출",
+                  Menu::Trade),
+      buying_(buying) {
+    list_ = AddList("LL", 0, 0, 8);
+    OnChoose(list_, [this](int h) {
+        ChoosePerson(world(), h);
+        Write(skill_[1], world().HumanIntelligence[h]);
+    });
+    const Amounts<3>& prices = buying_ ? kBuyingPrices : kSellingPrices;
+    skill_[6] = AddFigure(6, "진검가격 :", 0, 1);
+    skill_[7] = AddFigure(7, "사시미가격 :", 0, 3);
+    skill_[5] = AddFigure(5, "각목가격 :", 0, 5);
+    Write(skill_[6], prices[kSwords]);
+    Write(skill_[7], prices[kKnives]);
+    Write(skill_[5], prices[kSticks]);
+    skill_[0] = AddFigure(0, "   돈    :", 1, 1);
+    skill_[1] = AddFigure(1, "지   력 :", 1, 3);
+    AddGoods(2, 1, 3, [this] {
+        const Amounts<3> bases = buying_ ? BuyingBarBases() : SellingBarBases(world());
+        return Amounts<4>{bases[0], bases[1], bases[2], 0};
+    });
+    for (int i = 0; i < 3; ++i)
+        connect(boxes_[i], &QLineEdit::textChanged, this, &ArmsDialog::ShowTotal);
+    AddButtons(8);
+}
+
+void ArmsDialog::ShowTotal() {
+    Amounts<3> pieces{};
+    for (std::size_t i = 0; i < pieces.size(); ++i)
+        pieces[i] = ReadAmountBox(boxes_[i]->text().toStdString());
+    Write(skill_[0], OrderTotal(buying_ ? kBuyingPrices : kSellingPrices, pieces));
+}
+
+void ArmsDialog::Fill() {
+    for (int i = 0; i <= 4; ++i) {
+        if (skill_[i]) skill_[i]->clear();
+    }
+    EmptyBoxes();
+    skill_[0]->clear();  // the empty boxes wrote a total of 0
+    FillList(list_, ArmsTraders(world()), [this](int h) { return PersonName(h); });
+}
+
+void ArmsDialog::Ok() {
+    const ArmsBoxes boxes = ArmsTexts();
+    const std::optional<int> trader = Selected(list_);
+    Show(buying_ ? BuyArms(world(), trader, boxes) : SellArms(world(), trader, boxes));
+}
+
+// --- 이동 --------------------------------------------------------------------------------------
+
+MoveCity::MoveCity(Screens& screens) : GoodsDialog(screens, "MoveCity", "이동", Menu::Action) {
+    people_ = AddList("LL1", 0, 0, 8);
+    // Several people go at once; a click adds or removes one without touching SelectedHuman.
+    people_->setSelectionMode(QAbstractItemView::MultiSelection);
+    selectAll_ = new QPushButton(QString::fromUtf8(toggle_.caption.c_str()), this);
+    selectAll_->setObjectName("Command3");
+    grid()->addWidget(selectAll_, 8, 0);
+    connect(selectAll_, &QPushButton::clicked, this, [this] {
+        std::vector<int> listed;
+        for (int row = 0; row < people_->count(); ++row)
+            listed.push_back(people_->item(row)->data(Qt::UserRole).toInt());
+        const std::vector<int> chosen = toggle_.Press(listed);
+        pointed_ = true;
+        people_->clearSelection();
+        for (int row = 0; row < people_->count(); ++row) {
+            const int h = people_->item(row)->data(Qt::UserRole).toInt();
+            if (std::find(chosen.begin(), chosen.end(), h) != chosen.end()) {
+                people_->item(row)->setSelected(true);
+            }
+        }
+        selectAll_->setText(QString::fromUtf8(toggle_.caption.c_str()));
+    });
+    connect(people_, &QListWidget::itemPressed, this, [this] { pointed_ = true; });
+    connect(people_, &QListWidget::itemSelectionChanged, this, [this] {
+        if (!people_->selectedItems().isEmpty()) pointed_ = true;
+    });
+    AddCaption("도시 :", 0, 1);
+    targets_ = AddList("LL2", 1, 1, 7);
+    OnChoose(targets_, [this](int d) { ChooseDestination(world(), d); });
+    AddGoods(0, 2, 4, [this] { return GoodsBarBases(world()); });
+    AddButtons(9);
+}
+
+void MoveCity::Fill() {
+    EmptyBoxes();
+    FillList(people_, MovingPeople(world()), [this](int h) { return PersonName(h); });
+    pointed_ = false;
+    FillList(targets_, Destinations(world()), [this](int d) { return CityName(d); });
+}
+
+void MoveCity::Ok() {
+    // Without a current entry nobody was pointed at; with one, whoever is selected goes (perhaps
+    // nobody, and the goods travel alone).
+    std::optional<std::vector<int>> people;
+    if (pointed_) {
+        people.emplace();
+        for (int row = 0; row < people_->count(); ++row) {
+            if (people_->item(row)->isSelected())
+                people->push_back(people_->item(row)->data(Qt::UserRole).toInt());
+        }
+    }
+    Show(MovePeople(world(), people, Selected(targets_), GoodsTexts()));
+}
+
+// --- 수송 --------------------------------------------------------------------------------------
+
+Transport::Transport(Screens& screens) : GoodsDialog(screens, "Transport", "수송", Menu::Action) {
+    people_ = AddList("LL1", 0, 0, 4);
+    OnChoose(people_, [this](int h) {
+        ChoosePerson(world(), h);
+        const World& w = world();
+        Write(skill_[0], w.HumanAttack[h]);
+        Write(skill_[1], w.HumanDefence[h]);
+        Write(skill_[2], w.HumanStamina[h]);
+        Write(skill_[3], w.HumanAgility[h]);
+    });
+    skill_[0] = AddFigure(0, "공격력 :", 4, 0);
+    skill_[1] = AddFigure(1, "방어력 :", 5, 0);
+    skill_[2] = AddFigure(2, "체   력 :", 6, 0);
+    skill_[3] = AddFigure(3, "민   첩 :", 7, 0);
+    AddCaption("도시 :", 0, 2);
+    targets_ = AddList("LL2", 1, 2, 7);
+    OnChoose(targets_, [this](int d) { ChooseDestination(world(), d); });
+    AddGoods(0, 3, 4, [this] { return GoodsBarBases(world()); });
+    AddButtons(8);
+}
+
+void Transport::Fill() {
+    for (QLabel* label : skill_)
+        label->clear();
+    EmptyBoxes();
+    FillList(people_, MovingPeople(world()), [this](int h) { return PersonName(h); });
+    FillList(targets_, Destinations(world()), [this](int d) { return CityName(d); });
+}
+
+void Transport::Ok() {
+    Show(TransportGoods(world(), Selected(people_), Selected(targets_), GoodsTexts()));
+}
+
+// --- 동맹, 원조 -------------------------------------------------------------------------------
+
+EnvoyDialog::EnvoyDialog(Screens& screens, const char* name, const char* title)
+    : GoodsDialog(screens, name, title, Menu::Diplomacy) {
+    envoys_ = AddList("LL1", 0, 0, 5);
+    OnChoose(envoys_, [this](int h) {
+        ChoosePerson(world(), h);
+        Write(skill_[0], world().HumanIntelligence[h]);
+        Write(skill_[1], world().HumanCharm[h]);
+    });
+    skill_[0] = AddFigure(0, "지   력 :", 5, 0);
+    skill_[1] = AddFigure(1, "매   력 :", 6, 0);
+    gangs_ = AddList("LL2", 0, 2, 5);
+    OnChoose(gangs_, [this](int g) {
+        ChooseGang(world(), g);
+        Write(skill_[2], world().GroupHostility[g]);
+    });
+    skill_[2] = AddFigure(2, "적대감 :", 5, 2);
+    AddGoods(0, 4, 4, [this] { return Bases(); });
+    AddButtons(8);
+}
+
+void EnvoyDialog::Fill() {
+    for (QLabel* label : skill_)
+        label->setText("0");
+    EmptyBoxes();
+    FillList(envoys_, Envoys(world()), [this](int h) { return PersonName(h); });
+    FillList(gangs_, Gangs(), [this](int g) { return GroupName(g); });
+}
+
+std::vector<int> AllyOk::Gangs() {
+    return UnalliedGangs(world());
+}
+
+Amounts<4> AllyOk::Bases() {
+    return AllianceBarBases(world());
+}
+
+void AllyOk::Ok() {
+    Show(MakeAlliance(world(), Selected(envoys_), Selected(gangs_), GoodsTexts()));
+}
+
+std::vector<int> AllyHelp::Gangs() {
+    return AlliedGangs(world());
+}
+
+Amounts<4> AllyHelp::Bases() {
+    return AidBarBases();
+}
+
+void AllyHelp::Ok() {
+    Show(RequestAid(world(), Selected(envoys_), Selected(gangs_), GoodsTexts()));
+}
+
+// --- 동맹취소 ---------------------------------------------------------------------------------
+
+AllyCancel::AllyCancel(Screens& screens)
+    : CommandDialog(screens, "AllyCancel", "동맹취소", Menu::Diplomacy) {
+    gangs_ = AddList("LL", 0, 0, 1, 2);
+    OnChoose(gangs_, [this](int g) {
+        ChooseGang(world(), g);
+        Write(hostility_, world().GroupHostility[g]);
+    });
+    hostility_ = AddFigure(0, "적대감 :", 1, 0);
+    AddButtons(2);
+}
+
+void AllyCancel::Fill() {
+    hostility_->setText("0");
+    FillList(gangs_, AlliedGangs(world()), [this](int g) { return GroupName(g); });
+}
+
+void AllyCancel::Ok() {
+    Show(CancelAlliance(world(), Selected(gangs_)));
+}
+
+}  // namespace golmok::screens
