@@ -200,6 +200,27 @@ class FightScreensTest : public QObject {
         QVERIFY(!world().MapLocked);
     }
 
+    void anEmptyDistrictIsTakenWithoutAFight() {
+        MainGame* map = StartOnMap();
+        for (int h = 0; h < kHumanCount; ++h) {
+            if (world().IsIn(h, kTargetCity)) world().HumanCity[h] = world().CityName[9];
+        }
+        Click(Control<QPushButton>(map, "Cmd", kOwnCity));
+        screens_->gameMenu()->findChild<QAction*>("행동_싸움")->trigger();
+        Attack* setup = screens_->attack();
+        auto* ll1 = setup->findChild<QListWidget*>("LL1");
+        const int h = ll1->item(0)->data(Qt::UserRole).toInt();
+        ClickRow(ll1, h);
+        ClickRow(setup->findChild<QListWidget*>("LL2"), kTargetCity);
+        setup->OkClicked();
+        QVERIFY(!screens_->fightField());
+        QVERIFY(setup->isVisible());
+        QCOMPARE(world().OwnerOf(kTargetCity).value(), 0);
+        QVERIFY(world().IsIn(h, kTargetCity));
+        QCOMPARE(Control<QPushButton>(map, "Cmd", kTargetCity)->styleSheet(),
+                 Control<QPushButton>(map, "Cmd", kOwnCity)->styleSheet());
+    }
+
     void anAttackIsFoughtWithTheKeysToItsEnd() {
         int attacker = -1;
         int defender = -1;
