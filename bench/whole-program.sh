@@ -4,7 +4,9 @@
 #             again (`golmok --startup-probe`, offscreen), median of 15 runs;
 #   idle map: CPU time used by the game sitting on the map of a new game for 10 s
 #             (`golmok --bench-map`), under Xvfb as a player would see it and offscreen;
-#   memory:   the peak resident size (VmHWM) of that idle game.
+#   memory:   the peak resident size (VmHWM) of that idle game;
+#   idle fight: the same CPU figure for a turn-based fight waiting for the player's key
+#             (`golmok --bench-fight`), offscreen and under Xvfb.
 # Usage: bench/whole-program.sh [BUILD_DIR]   (default build/release, as scripts/play.sh builds it)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -35,8 +37,8 @@ echo "  median wall: $(printf '%s\n' "${walls[@]}" | median) ms," \
 ticks=$(getconf CLK_TCK)
 cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
 
-idle() {  # idle PLATFORM_DESCRIPTION: runs the map for 10 s with the environment already set
-  "$game" --bench-map >/dev/null 2>&1 &
+idle() {  # idle PLATFORM_DESCRIPTION [SWITCH]: runs the game for 10 s, environment already set
+  "$game" "${2:---bench-map}" >/dev/null 2>&1 &
   local pid=$!
   sleep 3  # start-up and first paint are not idle time
   local before after
@@ -52,14 +54,16 @@ idle() {  # idle PLATFORM_DESCRIPTION: runs the map for 10 s with the environmen
            name, 100 * d / (t * 10), d, t, p / 1024 }'
 }
 
-echo "idle map:"
-QT_QPA_PLATFORM=offscreen idle offscreen
-if command -v Xvfb >/dev/null; then
-  display=:$((90 + RANDOM % 100))
-  Xvfb "$display" -screen 0 1280x900x24 >/dev/null 2>&1 &
-  xvfb=$!
-  sleep 1
-  DISPLAY=$display QT_QPA_PLATFORM=xcb idle "Xvfb (xcb)"
-  kill $xvfb
-  wait $xvfb 2>/dev/null || true
-fi
+for what in map fight; do
+  echo "idle $what:"
+  QT_QPA_PLATFORM=offscreen idle offscreen "--bench-$what"
+  if command -v Xvfb >/dev/null; then
+    display=:$((90 + RANDOM % 100))
+    Xvfb "$display" -screen 0 1280x900x24 >/dev/null 2>&1 &
+    xvfb=$!
+    sleep 1
+    DISPLAY=$display QT_QPA_PLATFORM=xcb idle "Xvfb (xcb)" "--bench-$what"
+    kill $xvfb
+    wait $xvfb 2>/dev/null || true
+  fi
+done

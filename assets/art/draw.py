@@ -624,6 +624,108 @@ def draw_endings():
     save("defeat", svg(w, h, body, defs))
 
 
+# --- The fight field -------------------------------------------------------------------------
+# A 10 x 10 alley paved in old stones by lantern light; the player's men wear paper-white coats on
+# lantern red, the computer's are ink silhouettes on slate. Each piece shows the weapon its man
+# carries, so the player sees at a glance who brings a sword to the fight.
+
+WEAPON_NAMES = ["fist", "stick", "knife", "sword"]
+
+
+def weapon_shape(kind, cx, cy, s, colour="#e9e2d0"):
+    """A weapon drawn around (cx, cy), about 2 s long, pointing up and to the right."""
+    if kind == "fist":
+        return (f'<rect x="{cx - 0.55 * s}" y="{cy - 0.45 * s}" width="{1.1 * s}" height="{0.85 * s}" '
+                f'rx="{0.25 * s}" fill="#e0b48a" stroke="{BROWN}" stroke-width="{0.08 * s}"/>'
+                + "".join(f'<line x1="{cx - 0.55 * s + k * 0.275 * s}" y1="{cy - 0.45 * s}" '
+                          f'x2="{cx - 0.55 * s + k * 0.275 * s}" y2="{cy - 0.1 * s}" '
+                          f'stroke="{BROWN}" stroke-width="{0.06 * s}"/>' for k in range(1, 4))
+                + f'<rect x="{cx - 0.35 * s}" y="{cy + 0.4 * s}" width="{0.7 * s}" height="{0.45 * s}" '
+                f'fill="#8a5a3a"/>')
+    if kind == "stick":
+        return (f'<g transform="rotate(40 {cx} {cy})">'
+                f'<rect x="{cx - 0.14 * s}" y="{cy - 1.0 * s}" width="{0.28 * s}" height="{2.0 * s}" '
+                f'fill="#a0703e" stroke="#4a3020" stroke-width="{0.06 * s}"/>'
+                f'<line x1="{cx}" y1="{cy - 0.8 * s}" x2="{cx}" y2="{cy + 0.8 * s}" stroke="#6b4526" '
+                f'stroke-width="{0.05 * s}"/></g>')
+    if kind == "knife":
+        return (f'<g transform="rotate(40 {cx} {cy})">'
+                f'<path d="M{cx - 0.1 * s},{cy + 0.3 * s} L{cx - 0.1 * s},{cy - 0.8 * s} '
+                f'Q{cx},{cy - 1.1 * s} {cx + 0.14 * s},{cy - 0.75 * s} L{cx + 0.14 * s},{cy + 0.3 * s} Z" '
+                f'fill="{colour}" stroke="#5d6b80" stroke-width="{0.05 * s}"/>'
+                f'<rect x="{cx - 0.13 * s}" y="{cy + 0.3 * s}" width="{0.3 * s}" height="{0.65 * s}" '
+                f'rx="{0.06 * s}" fill="#3a2a1e"/></g>')
+    # sword
+    return (f'<g transform="rotate(40 {cx} {cy})">'
+            f'<path d="M{cx - 0.09 * s},{cy + 0.45 * s} L{cx - 0.09 * s},{cy - 1.05 * s} '
+            f'Q{cx + 0.02 * s},{cy - 1.25 * s} {cx + 0.11 * s},{cy - 1.0 * s} L{cx + 0.11 * s},{cy + 0.45 * s} Z" '
+            f'fill="{colour}" stroke="#5d6b80" stroke-width="{0.04 * s}"/>'
+            f'<ellipse cx="{cx + 0.01 * s}" cy="{cy + 0.47 * s}" rx="{0.26 * s}" ry="{0.07 * s}" fill="{BRASS}"/>'
+            f'<rect x="{cx - 0.08 * s}" y="{cy + 0.52 * s}" width="{0.18 * s}" height="{0.55 * s}" '
+            f'fill="#2b2118" stroke="{BRASS}" stroke-width="{0.03 * s}"/></g>')
+
+
+def fight_piece(player, weapon, w=64):
+    back, ring, coat = (RED, BRASS, PAPER) if player else ("#3b465e", "#8da0b8", "#0e1322")
+    body = (f'<circle cx="{w / 2}" cy="{w / 2}" r="{w / 2 - 2}" fill="{back}" stroke="{ring}" '
+            f'stroke-width="2.5"/>'
+            f'<circle cx="{w / 2}" cy="{w / 2}" r="{w / 2 - 6}" fill="none" stroke="{ring}" '
+            f'stroke-width="0.8" opacity="0.6"/>'
+            + figure(w * 0.42, w * 0.9, w * 0.78, coat, facing=1 if player else -1)
+            + weapon_shape(weapon, w * 0.7, w * 0.5, w * 0.2))
+    return svg(w, w, body)
+
+
+def aim_piece(player, weapon, w=64):
+    """The weapon alone on a cell: the player's aim marker, or where the computer struck."""
+    glow = BRASS if player else RED
+    body = (f'<circle cx="{w / 2}" cy="{w / 2}" r="{w / 2 - 3}" fill="{glow}" opacity="0.35"/>'
+            f'<circle cx="{w / 2}" cy="{w / 2}" r="{w / 2 - 3}" fill="none" stroke="{glow}" '
+            f'stroke-width="3" stroke-dasharray="{"6 4" if player else "none"}"/>'
+            + weapon_shape(weapon, w / 2, w / 2, w * 0.3))
+    return svg(w, w, body)
+
+
+def hit_burst(w=64):
+    pts = []
+    for k in range(16):
+        r = (w / 2 - 2) if k % 2 == 0 else w * 0.2
+        a = math.pi * 2 * k / 16
+        pts.append((w / 2 + r * math.cos(a), w / 2 + r * math.sin(a)))
+    body = (f'<polygon points="{points(pts)}" fill="#ffd24a" opacity="0.85" stroke="{RED}" '
+            f'stroke-width="2"/>'
+            + text(w / 2, w * 0.6, "퍽", w * 0.3, RED, SERIF, "bold"))
+    return svg(w, w, body)
+
+
+def draw_board(w=320):
+    cell = w / 10
+    stones = []
+    for r in range(10):
+        for c in range(10):
+            shade = ["#3a3f4c", "#343946", "#3f4452", "#363b48"][(r * 7 + c * 3 + r * c) % 4]
+            stones.append(f'<rect x="{c * cell + 1}" y="{r * cell + 1}" width="{cell - 2}" '
+                          f'height="{cell - 2}" rx="3" fill="{shade}"/>')
+    defs = (f'<radialGradient id="lamp" cx="0.5" cy="0.5" r="0.7">'
+            f'<stop offset="0" stop-color="{BRASS}" stop-opacity="0.28"/>'
+            f'<stop offset="1" stop-color="#000" stop-opacity="0.35"/></radialGradient>')
+    body = (f'<rect width="{w}" height="{w}" fill="#1e222c"/>' + "".join(stones)
+            + f'<rect y="0" width="{w}" height="{cell}" fill="{RED}" opacity="0.10"/>'
+            + f'<rect y="{w - cell}" width="{w}" height="{cell}" fill="#8da0b8" opacity="0.10"/>'
+            + f'<rect width="{w}" height="{w}" fill="url(#lamp)"/>')
+    save("board", svg(w, w, body, defs))
+
+
+def draw_fight():
+    draw_board()
+    for i, weapon in enumerate(WEAPON_NAMES):
+        save(f"fighter{i}", fight_piece(True, weapon))
+        save(f"enemy{i}", fight_piece(False, weapon))
+        save(f"aim{i}", aim_piece(True, weapon))
+        save(f"strike{i}", aim_piece(False, weapon))
+    save("hit", hit_burst())
+
+
 def main():
     draw_logo()
     draw_titles()
@@ -633,6 +735,7 @@ def main():
     draw_side()
     draw_info()
     draw_endings()
+    draw_fight()
 
 
 if __name__ == "__main__":

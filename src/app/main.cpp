@@ -7,12 +7,16 @@
 // Two switches serve the whole-program measurements in bench/:
 //   --startup-probe         quits as soon as the first window is on screen
 //   --bench-map             skips the title and opens the map of a new game as 거지파
+//   --bench-fight           the same, then 서초's first five go at 도봉 in a turn-based fight
+//                           with health bars, which waits for the player's first key
 #include <QApplication>
 #include <QDir>
 #include <QFont>
 #include <QMessageBox>
 #include <QTimer>
 
+#include "commands/CommandMenu.h"
+#include "fight/FightSetup.h"
 #include "game/NewWorld.h"
 #include "game/Session.h"
 #include "screens/GameLogo.h"
@@ -21,6 +25,42 @@
 #include "screens/Screens.h"
 #include "screens/SlotDialog.h"
 #include "world/RecordFiles.h"
+
+namespace {
+
+// 서초 (거지파's) sends its first five people at 도봉, each with the best weapon the stocks still
+// cover, in a turn-based fight with health bars.
+void StartBenchFight(golmok::World& world, golmok::screens::Screens& screens) {
+    using namespace golmok;
+    constexpr int kFrom = 7;
+    constexpr int kTarget = 8;
+    world.BattleMode = "Turn";
+    world.options.healthBars = true;
+    OpenCommandMenu(world, kFrom);
+    const FightSetup setup = OpenAttackSetup(world);
+    SetupChoice choice;
+    std::array<double, 3> left = setup.stocks;  // 진검, 사시미, 각목
+    static constexpr const char* kBest[] = {"진검", "사시미", "각목"};
+    for (int h : setup.people) {
+        if (choice.selected.size() == kSlotCount) break;
+        ChoosePerson(world, h);
+        for (int k = 0; k < 3; ++k) {
+            if (world.HumanMembers[h] <= left[k]) {
+                left[k] -= world.HumanMembers[h];
+                ChooseFighterWeapon(world, kBest[k]);
+                break;
+            }
+        }
+        choice.selected.push_back(h);
+    }
+    choice.personClicked = !choice.selected.empty();
+    ChooseTargetCity(world, kTarget);
+    choice.targetClicked = true;
+    SetupOutcome outcome = ConfirmAttack(world, setup, choice);
+    if (outcome.fight) screens.OpenFightField(std::move(*outcome.fight));
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -35,6 +75,7 @@ int main(int argc, char** argv) {
     QString dirOption;
     bool startupProbe = false;
     bool benchMap = false;
+    bool benchFight = false;
     const QStringList args = QCoreApplication::arguments();
     for (qsizetype i = 1; i < args.size(); ++i) {
         if (args[i] == "--dir" && i + 1 < args.size()) {
@@ -44,6 +85,8 @@ int main(int argc, char** argv) {
             startupProbe = true;
         } else if (args[i] == "--bench-map") {
             benchMap = true;
+        } else if (args[i] == "--bench-fight") {
+            benchMap = benchFight = true;
         }
     }
     const QDir dir(folder);
@@ -67,6 +110,7 @@ int main(int argc, char** argv) {
         screens.ShowMap();
         screens.gameLogo()->hide();
     }
+    if (benchFight) StartBenchFight(session.world(), screens);
     if (startupProbe) QTimer::singleShot(0, &app, &QCoreApplication::quit);
     return app.exec();
 }

@@ -23,6 +23,8 @@
 namespace golmok {
 
 inline constexpr const char* kChoosePerson = "사람을 선택해주세요.";
+// A dialog with a list of districts (moving, transport, the attack) when none was clicked.
+inline constexpr const char* kChooseCity = "도시를 선택해주세요.";
 inline constexpr const char* kShortOfMoney = "돈이 모자릅니다.";
 
 // The person chosen in a dialog's list, or nothing.

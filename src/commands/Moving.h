@@ -13,7 +13,6 @@
 
 namespace golmok {
 
-inline constexpr const char* kChooseCity = "도시를 선택해주세요.";
 inline constexpr const char* kTransportDone = "수송이 완료되었습니다.";
 
 // Both person lists: the people of the district who may still act.

@@ -14,7 +14,6 @@
 
 namespace golmok {
 
-inline constexpr const char* kChooseCity = "도시를 선택해주세요.";
 inline constexpr const char* kOneToFive =
     "싸움을 할 사람이 5명이상이거나 사람을 선택하지 않으셨습니다..";
 inline constexpr const char* kSwordsShort = "진검 갯수가 모자릅니다.";

@@ -10,6 +10,7 @@
 #include "screens/Art.h"
 #include "screens/CommandDialog.h"
 #include "screens/DomesticDialogs.h"
+#include "screens/FightSetupScreen.h"
 #include "screens/Platform.h"
 #include "screens/Screens.h"
 #include "screens/TradeDialogs.h"
@@ -57,12 +58,12 @@ struct Item {
     const char* name;                  // the item's control name
     const char* caption;               // the item's caption
     const char* dialog;                // the dialog it opens
-    CommandDialog* (*make)(Screens&);  // null: not in the game yet, the item stays greyed
+    CommandDialog* (*make)(Screens&);  // null: 맞짱, whose set-up is not a command dialog
 };
 
 // In menu order; the items have no shortcut keys.
 const Item kItems[] = {
-    // 맞짱 opens the fight set-up, which comes with the fight screens.
+    // 맞짱 opens the fight set-up, a screen of its own rather than a command dialog.
     {Menu::Action, "행동_싸움", "맞짱", "Attack", nullptr},
     {Menu::Action, "행동_이동", "이동", "MoveCity", Make<MoveCity>},
     {Menu::Action, "행동_수송", "수송", "Transport", Make<Transport>},
@@ -105,8 +106,10 @@ GameMenu::GameMenu(Screens& screens) : Screen(screens, "GameMenu", kGameTitle) {
         QAction* action =
             menus_[static_cast<std::size_t>(item.menu)]->addAction(QString::fromUtf8(item.caption));
         action->setObjectName(QString::fromUtf8(item.name));
-        action->setEnabled(item.make != nullptr);
-        if (!item.make) continue;
+        if (!item.make) {
+            connect(action, &QAction::triggered, this, [this] { screens_.ShowAttack(); });
+            continue;
+        }
         const Item* chosen = &item;
         connect(action, &QAction::triggered, this, [this, chosen] {
             screens_.OpenDialog(QString::fromUtf8(chosen->dialog),
@@ -176,6 +179,7 @@ void GameMenu::Unload() {
     CloseCommandMenu(screens_.world());
     // The dialogs belong to the menu: they would otherwise act on a district no longer shown.
     screens_.CloseCommandDialogs();
+    if (Attack* attack = screens_.attack()) attack->close();
 }
 
 }  // namespace golmok::screens

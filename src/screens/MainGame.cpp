@@ -277,6 +277,8 @@ void MainGame::Unload() {
     // The district's window goes with the map: its commands would act on a game no longer played.
     // 저장하기 saves the game on this map: it goes with it.
     if (SaveFile* save = screens_.saveFile()) save->close();
+    // A fight or a defence set-up has no game left to act on.
+    screens_.DropFight();
     Session& session = screens_.session();
     if (session.ending() == GameEnd::Running) {
         session.QuitToTitle();

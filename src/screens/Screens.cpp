@@ -5,6 +5,8 @@
 #include "game/SharedRoutines.h"
 #include "screens/CommandDialog.h"
 #include "screens/Credit.h"
+#include "screens/FightField.h"
+#include "screens/FightSetupScreen.h"
 #include "screens/GameLogo.h"
 #include "screens/GameMenu.h"
 #include "screens/GroupSelectMenu.h"
@@ -24,6 +26,9 @@ Screens::Screens(Session& session, Platform& platform, QString musicPath)
 
 Screens::~Screens() {
     // Whatever is still loaded goes with the hub, the start-up screen (and its music) last.
+    delete fightField_;
+    delete defence_;
+    delete attack_;
     delete openFile_;
     delete saveFile_;
     delete ending_;
@@ -110,6 +115,18 @@ OpenFile* Screens::openFile() const {
     return openFile_;
 }
 
+Attack* Screens::attack() const {
+    return attack_;
+}
+
+Defence* Screens::defence() const {
+    return defence_;
+}
+
+FightField* Screens::fightField() const {
+    return fightField_;
+}
+
 Music& Screens::music() {
     return gameLogo_->music();
 }
@@ -163,6 +180,21 @@ OpenFile* Screens::ShowOpenFile() {
     return ShowWindow(Open(openFile_));
 }
 
+Attack* Screens::ShowAttack() {
+    if (world().MapLocked || !session_.running() || session_.fight()) return nullptr;
+    // Each opening fills the lists anew and puts every weapon back to 주먹.
+    if (attack_) {
+        attack_->close();
+        attack_ = nullptr;
+    }
+    return ShowWindow(Open(attack_));
+}
+
+Defence* Screens::ShowDefence() {
+    if (!world().DefenceSetupOpen || !session_.running()) return nullptr;
+    return ShowWindow(Open(defence_));
+}
+
 void Screens::StartGame() {
     for (const std::string& message : session_.StartNewGame(world().PlayerGroupIndex)) {
         platform_.Inform(groupSelectMenu_, QString::fromStdString(message));
@@ -178,6 +210,8 @@ void Screens::OpenCommandMenu(int city) {
     golmok::OpenCommandMenu(world(), city);
     ShowGameMenu();
     if (!moved) return;
+    // The attack set-up lists the people of the district it was opened for.
+    if (attack_) attack_->close();
     // A dialog's lists belong to the district it was opened for: it follows the menu, or closes
     // where its menu is disabled.
     for (const QPointer<CommandDialog>& dialog : dialogs_.values()) {
@@ -260,21 +294,59 @@ void Screens::OwnersChanged() {
 }
 
 void Screens::DefenceAnnounced() {
+    if (!world().DefenceSetupOpen) return;
     // A fight closes the command menu and its dialogs: nothing may change the world under it.
     if (gameMenu_) gameMenu_->close();
-    // Until the fight screens are in the game, the attacked district defends itself: its
-    // strongest people go out with the best weapons its stocks allow and both sides fight by
-    // themselves. A fight in which neither side can hurt the other is called off, so that a turn
-    // end never leaves the map frozen.
-    std::vector<std::string> said;
-    DefendByItself(world(), &said);
-    for (const std::string& message : said) platform_.Inform(map_, QString::fromStdString(message));
-    if (world().MapLocked) {
+    if (DefenceSetupOf(world()).people.empty()) {
+        // The computer only attacks a district with people in it; should one be empty all the
+        // same, nobody can be sent and the map must not stay frozen.
         world().DefenceSetupOpen = false;
         UnlockMap(world());
+        if (map_) map_->Refresh();
+        return;
     }
+    if (map_) map_->Refresh();      // frozen until the fight is over
+    if (attack_) attack_->close();  // no attack goes out while the district is attacked
+    ShowDefence();
+}
+
+void Screens::OpenFightField(Fight fight) {
+    const FightSide side = fight.side;
+    session_.StartFight(std::move(fight));
+    if (attack_) attack_->close();
+    if (defence_) defence_->close();
+    if (gameMenu_) gameMenu_->close();  // and its dialogs with it
+    if (map_) map_->Refresh();
+    if (side == FightSide::Attack) {
+        fightField_ = new AttackGround(*this);
+    } else {
+        fightField_ = new DefenceGround(*this);
+    }
+    connect(fightField_, &Screen::unloaded, this, [this] { fightField_ = nullptr; });
+    ShowWindow(fightField_.data());
+    fightField_->Begin();
+}
+
+void Screens::FightOver() {
+    session_.CloseFight();
+    if (fightField_) fightField_->close();
     if (map_) map_->Refresh();
     OwnersChanged();
+}
+
+void Screens::DropFight() {
+    session_.CloseFight();
+    world().DefenceSetupOpen = false;
+    if (attack_) attack_->close();
+    // Taken away rather than closed: they refuse a close while they run. Their clocks find no
+    // fight any more until they are gone.
+    for (QWidget* screen : {static_cast<QWidget*>(fightField_), static_cast<QWidget*>(defence_)}) {
+        if (!screen) continue;
+        screen->hide();
+        screen->deleteLater();
+    }
+    fightField_ = nullptr;
+    defence_ = nullptr;
 }
 
 }  // namespace golmok::screens

@@ -29,6 +29,9 @@ class PicturePrint;
 class Music;
 class SaveFile;
 class OpenFile;
+class Attack;
+class Defence;
+class FightField;
 
 class Screens : public QObject {
     Q_OBJECT
@@ -59,6 +62,11 @@ class Screens : public QObject {
     GameMenu* ShowGameMenu();
     SaveFile* ShowSaveFile();
     OpenFile* ShowOpenFile();
+    // 행동 > 맞짱 of the command menu: the attack set-up of the selected district, opened afresh.
+    // Nothing opens while the map is frozen.
+    Attack* ShowAttack();
+    // The defence set-up of the attack a turn end announced.
+    Defence* ShowDefence();
 
     // The screens as they are now; null when not loaded.
     GameLogo* gameLogo() const;
@@ -74,6 +82,10 @@ class Screens : public QObject {
     PicturePrint* ending() const;
     SaveFile* saveFile() const;
     OpenFile* openFile() const;
+    Attack* attack() const;
+    Defence* defence() const;
+    // AttackGround or DefenceGround while a fight is on the board.
+    FightField* fightField() const;
 
     // The title menu's new game: the fresh world with the chosen gang, the map on screen.
     void StartGame();
@@ -96,8 +108,16 @@ class Screens : public QObject {
     // Run wherever districts may have changed hands: announces a victory or a defeat once, then
     // the ending screen replaces the map.
     void OwnersChanged();
-    // After a turn end announced an attack on the player.
+    // After a turn end announced an attack on the player: the defence set-up opens.
     void DefenceAnnounced();
+    // A set-up's OK started `fight`: the set-up, the command menu and its dialogs close, the map
+    // freezes and the fight's field opens.
+    void OpenFightField(Fight fight);
+    // The field has shown its result: it closes, the map shows the new owners, and the game may
+    // be over.
+    void FightOver();
+    // The game is left while a fight or a defence set-up is open: they go without a result.
+    void DropFight();
     void EndProgram() { platform_.EndProgram(); }
 
   signals:
@@ -124,6 +144,9 @@ class Screens : public QObject {
     QPointer<PicturePrint> ending_;
     QPointer<SaveFile> saveFile_;
     QPointer<OpenFile> openFile_;
+    QPointer<Attack> attack_;
+    QPointer<Defence> defence_;
+    QPointer<FightField> fightField_;
 };
 
 }  // namespace golmok::screens

@@ -178,8 +178,8 @@ class CommandDialogsTest : public QObject {
             items << action->text();
         QCOMPARE(items,
                  (QStringList{"맞짱", "이동", "수송", "조직원 스카웃", "훈련", "재편성", "치료"}));
-        // The fight set-up is not in the game yet.
-        QVERIFY(!menu->findChild<QAction*>("행동_싸움")->isEnabled());
+        // 맞짱 opens the fight set-up, a screen of its own.
+        QVERIFY(menu->findChild<QAction*>("행동_싸움")->isEnabled());
         // Tooltips say what each row counts.
         QVERIFY(!Control<QLabel>(menu, "LL", kPeopleRow)->toolTip().isEmpty());
     }

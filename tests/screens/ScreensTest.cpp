@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -16,8 +17,9 @@
 #include "game/SharedRoutines.h"
 #include "screens/Art.h"
 #include "screens/Credit.h"
-#include "screens/GameMenu.h"
+#include "screens/FightSetupScreen.h"
 #include "screens/GameLogo.h"
+#include "screens/GameMenu.h"
 #include "screens/GroupSelectMenu.h"
 #include "screens/MainGame.h"
 #include "screens/MainMenu.h"
@@ -258,13 +260,11 @@ class ScreensTest : public QObject {
         QVERIFY(screens_->gameMenu()->isVisible());
         QCOMPARE(world().SelectedCity, 8);
         QVERIFY(!world().SelectedCityIsOwn);
-        QCOMPARE(screens_->gameMenu()->findChild<QLabel*>("Citylabel")->text(),
-                 QString("도봉"));
+        QCOMPARE(screens_->gameMenu()->findChild<QLabel*>("Citylabel")->text(), QString("도봉"));
         Click(jongno);
         QCOMPARE(world().SelectedCity, 0);
         QVERIFY(world().SelectedCityIsOwn);
-        QCOMPARE(screens_->gameMenu()->findChild<QLabel*>("GroupLabel")->text(),
-                 QString("종로파"));
+        QCOMPARE(screens_->gameMenu()->findChild<QLabel*>("GroupLabel")->text(), QString("종로파"));
     }
 
     void theMenuShowsTheSettingsAndTheirShortcuts() {
@@ -378,23 +378,21 @@ class ScreensTest : public QObject {
         QVERIFY(MenuOf(map, "턴")->menuAction()->isEnabled());
     }
 
-    void anAnnouncedAttackIsFoughtOutByTheDefenders() {
-        StartOnMap(0);
+    void anAnnouncedAttackOpensTheDefence() {
+        MainGame* map = StartOnMap(0);
         // 흑사파 comes from 도봉 to the player's 서초, as a turn end announces it.
         world().AttackFromCity = 8;
         world().AttackToCity = 7;
         LockMap(world());
         world().DefenceSetupOpen = true;
-        for (auto& weapon : world().HumanWeapon) weapon = "주먹";
-        platform_->informed.clear();
         screens_->DefenceAnnounced();
-        QVERIFY(!world().MapLocked);
-        QVERIFY(!world().DefenceSetupOpen);
-        QVERIFY(!platform_->informed.isEmpty());
-        const QString result = platform_->informed.last();
-        QVERIFY2(result == kFightWon || result == kFightLost, qPrintable(result));
-        // A lost defence hands 서초 to the attackers; a won one keeps it.
-        QCOMPARE(world().OwnerOf(7).value(), result == kFightWon ? 0 : 6);
+        Defence* defence = screens_->defence();
+        QVERIFY(defence && defence->isVisible());
+        // Everybody in 서초 is listed, whatever his state; the map waits for the fight.
+        auto* ll1 = defence->findChild<QListWidget*>("LL1");
+        QCOMPARE(ll1->count(), static_cast<int>(world().HumansIn(7).size()));
+        QVERIFY(world().MapLocked);
+        QVERIFY(!Control<QPushButton>(map, "Cmd", 7)->isEnabled());
     }
 
     void leavingTheMap_data() {

@@ -1,0 +1,103 @@
+// The fight field: the 10 × 10 board with the player's five pieces on top and the computer's at
+// the bottom, the weapon pieces, the health bars and the side panel. `AttackGround` shows an
+// attack of the player, `DefenceGround` a defence; both draw the running fight that the Session
+// holds and feed it the player's keys and the field's clocks. The field closes itself on the
+// result; the player cannot close it while the fight runs.
+#pragma once
+
+#include <QTimer>
+#include <array>
+
+#include "fight/Fight.h"
+#include "screens/Art.h"
+#include "screens/Screen.h"
+
+class QLabel;
+class QProgressBar;
+class QPushButton;
+
+namespace golmok::screens {
+
+// A fighter's piece: his picture, with the border that marks the player's fighters (3-D for the
+// one whose turn it is).
+class Piece : public Picture {
+    Q_OBJECT
+  public:
+    enum class Border { None, Flat, Raised };
+    using Picture::Picture;
+    void SetBorder(Border border);
+    Border border() const { return border_; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    Border border_ = Border::None;
+};
+
+class FightField : public Screen {
+    Q_OBJECT
+  public:
+    // Draws the fight as it stands and starts its clocks.
+    void Begin();
+    // Key presses by virtual key code, as the keyboard would send them.
+    void PressKeyCode(int key);
+    // Timer2: one computer action.
+    void ComputerTick();
+    // Timer3: the computer's weapon and the hit marks disappear again.
+    void HideTick();
+    // One turn of the player's side fighting by itself.
+    void AutoTick();
+    // The 자동 button: the player's side fights by itself, or is handed back.
+    void ToggleAutoBattle();
+
+    QTimer& timer2() { return timer2_; }
+    QTimer& timer3() { return timer3_; }
+    QTimer& autoTimer() { return autoTimer_; }
+    // Redraws pieces, bars, the highlight and the panel from the fight.
+    void Refresh();
+
+  protected:
+    FightField(Screens& screens, const char* name, FightSide side);
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    Fight* fight();
+    // After every event of the field: the death and result pass, what to show, the result.
+    void Finish(std::vector<std::string> messages);
+    void MarkHits(const std::array<double, kSlotCount * 2>& before);
+    std::array<double, kSlotCount * 2> Health() const;
+    void Pointed(bool player, int slot);
+
+    std::array<Piece*, kSlotCount> yi_{};
+    std::array<Piece*, kSlotCount> ci_{};
+    std::array<Picture*, kWeaponCount> armorI_{};
+    std::array<Picture*, kWeaponCount> armorI2_{};
+    std::array<Picture*, kSlotCount * 2> hit_{};
+    std::array<QProgressBar*, kSlotCount> ypb1_{};
+    std::array<QProgressBar*, kSlotCount> cpb1_{};
+    std::array<QLabel*, 5> skill_{};
+    QLabel* label2_;
+    QPushButton* auto_;
+    QTimer timer2_;     // the computer's clock in a real-time fight: 200 ms
+    QTimer timer3_;     // hides the computer's weapon 100 ms after its strike
+    QTimer autoTimer_;  // paces the player's side while it fights by itself
+    bool released_ = false;
+};
+
+class AttackGround : public FightField {
+    Q_OBJECT
+  public:
+    explicit AttackGround(Screens& screens)
+        : FightField(screens, "AttackGround", FightSide::Attack) {}
+};
+
+class DefenceGround : public FightField {
+    Q_OBJECT
+  public:
+    explicit DefenceGround(Screens& screens)
+        : FightField(screens, "DefenceGround", FightSide::Defence) {}
+};
+
+}  // namespace golmok::screens

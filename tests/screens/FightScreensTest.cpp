@@ -1,0 +1,427 @@
+// The fight screens as a player drives them, offscreen: the attack and defence set-ups, the
+// board with its keys and clocks, a fight played to its result, and the field that will not be
+// closed while its fight runs.
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QtTest>
+#include <memory>
+
+#include "fight/Fight.h"
+#include "game/NewWorld.h"
+#include "game/Session.h"
+#include "game/SharedRoutines.h"
+#include "screens/FightField.h"
+#include "screens/FightSetupScreen.h"
+#include "screens/GameMenu.h"
+#include "screens/GroupSelectMenu.h"
+#include "screens/MainGame.h"
+#include "screens/Platform.h"
+#include "screens/Screens.h"
+#include "support/TestWorld.h"
+
+using namespace golmok;
+using namespace golmok::screens;
+
+namespace {
+
+class FakePlatform : public Platform {
+  public:
+    void Inform(QWidget*, const QString& text) override { informed << text; }
+    bool Ask(QWidget*, const QString&, const QString&) override { return false; }
+    void OpenHomePage() override {}
+    void EndProgram() override {}
+    QStringList informed;
+};
+
+template <class T>
+T* Control(QWidget* screen, const char* name, int index) {
+    for (T* child : screen->findChildren<T*>(QString::fromUtf8(name))) {
+        if (child->property("index").toInt() == index) return child;
+    }
+    return nullptr;
+}
+
+void Click(QWidget* widget) {
+    QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(5, 5));
+}
+
+// Clicks the row of `list` that holds `value`.
+void ClickRow(QListWidget* list, int value) {
+    for (int row = 0; row < list->count(); ++row) {
+        QListWidgetItem* item = list->item(row);
+        if (item->data(Qt::UserRole).toInt() != value) continue;
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(item).center());
+        return;
+    }
+    QFAIL("no such row");
+}
+
+void Settle() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// The field draws a cell of 480 twips as 64 pixels.
+constexpr int Cell(int twips) {
+    return twips * 2 / 15;
+}
+
+constexpr int kOwnCity = 7;     // 서초, 거지파's at the start
+constexpr int kTargetCity = 8;  // 도봉, 흑사파's
+
+}  // namespace
+
+class FightScreensTest : public QObject {
+    Q_OBJECT
+
+  private:
+    std::unique_ptr<Session> session_;
+    std::unique_ptr<FakePlatform> platform_;
+    std::unique_ptr<Screens> screens_;
+
+    World& world() { return session_->world(); }
+
+    MainGame* StartOnMap() {
+        GroupSelectMenu* select = screens_->ShowGroupSelectMenu();
+        select->Choose(0);
+        select->Start();
+        Settle();
+        return screens_->map();
+    }
+
+    // A fighter who fells anybody with one blow, and one who cannot hurt a fly.
+    void MakeStrong(int h) {
+        World& w = world();
+        w.HumanAttack[h] = w.HumanDefence[h] = w.HumanAgility[h] = w.HumanMorale[h] = 100;
+        w.HumanMembers[h] = 1000;
+        w.HumanStamina[h] = 100;
+    }
+    void MakeWeak(int h) {
+        world().HumanMembers[h] = 5;
+        world().HumanStamina[h] = 50;
+    }
+
+    // The target district keeps one weak defender; the others stand in 강서.
+    int LoneDefender() {
+        int kept = -1;
+        for (int h = 0; h < kHumanCount; ++h) {
+            if (!world().IsIn(h, kTargetCity)) continue;
+            if (kept < 0) {
+                kept = h;
+                MakeWeak(h);
+            } else {
+                world().HumanCity[h] = world().CityName[9];
+            }
+        }
+        return kept;
+    }
+
+    // Through the attack set-up of 서초 onto the field: the first listed person, made strong,
+    // against the lone weak defender of 도봉.
+    FightField* AttackWithFirstPerson(const char* mode, int* attacker, int* defender) {
+        MainGame* map = StartOnMap();
+        world().BattleMode = mode;
+        world().options.healthBars = true;
+        *defender = LoneDefender();
+        Click(Control<QPushButton>(map, "Cmd", kOwnCity));
+        screens_->gameMenu()->findChild<QAction*>("행동_싸움")->trigger();
+        Attack* setup = screens_->attack();
+        auto* ll1 = setup->findChild<QListWidget*>("LL1");
+        *attacker = ll1->item(0)->data(Qt::UserRole).toInt();
+        MakeStrong(*attacker);
+        ClickRow(ll1, *attacker);
+        ClickRow(setup->findChild<QListWidget*>("LL2"), kTargetCity);
+        setup->OkClicked();
+        Settle();
+        return screens_->fightField();
+    }
+
+  private slots:
+    void init() {
+        session_ = std::make_unique<Session>(BuildNewWorld(test::ShippedData()));
+        platform_ = std::make_unique<FakePlatform>();
+        screens_ = std::make_unique<Screens>(*session_, *platform_, "/nonexistent/theme.wav");
+        screens_->Start();
+    }
+
+    void cleanup() {
+        screens_.reset();
+        Settle();
+        platform_.reset();
+        session_.reset();
+    }
+
+    void attackSetupRefusesWhatCannotGoOut_data() {
+        QTest::addColumn<bool>("clickPerson");
+        QTest::addColumn<bool>("clickTarget");
+        QTest::addColumn<QString>("weapon");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("nobody clicked") << false << true << "주먹" << kChoosePerson;
+        QTest::newRow("no target") << true << false << "주먹"
+                                   << "도시를 선택해주세요.";
+        QTest::newRow("no swords") << true << true << "진검"
+                                   << "진검 갯수가 모자릅니다.";
+    }
+
+    void attackSetupRefusesWhatCannotGoOut() {
+        QFETCH(bool, clickPerson);
+        QFETCH(bool, clickTarget);
+        QFETCH(QString, weapon);
+        QFETCH(QString, message);
+        MainGame* map = StartOnMap();
+        Click(Control<QPushButton>(map, "Cmd", kOwnCity));
+        world().CitySword[kOwnCity] = 0;
+        Attack* setup = screens_->ShowAttack();
+        QVERIFY(setup && setup->isVisible());
+        QCOMPARE(Control<QLabel>(setup, "Skill", 0)->text(), QString("0"));
+        auto* ll1 = setup->findChild<QListWidget*>("LL1");
+        auto* combo = setup->findChild<QComboBox*>("Combo1");
+        QVERIFY(!combo->isVisible());
+        const int h = ll1->item(0)->data(Qt::UserRole).toInt();
+        if (clickPerson) {
+            ClickRow(ll1, h);
+            QVERIFY(combo->isVisible());
+            QCOMPARE(Control<QLabel>(setup, "Skill", 6)->text(),
+                     QString::number(world().HumanMembers[h]));
+            combo->setCurrentText(weapon);
+            emit combo->activated(combo->currentIndex());
+            QCOMPARE(QString::fromStdString(world().HumanWeapon[h]), weapon);
+        }
+        if (clickTarget) ClickRow(setup->findChild<QListWidget*>("LL2"), kTargetCity);
+        setup->OkClicked();
+        QCOMPARE(platform_->informed.last(), message);
+        QVERIFY(setup->isVisible());
+        QVERIFY(!screens_->fightField());
+        QVERIFY(!world().MapLocked);
+    }
+
+    void anEmptyDistrictIsTakenWithoutAFight() {
+        MainGame* map = StartOnMap();
+        for (int h = 0; h < kHumanCount; ++h) {
+            if (world().IsIn(h, kTargetCity)) world().HumanCity[h] = world().CityName[9];
+        }
+        Click(Control<QPushButton>(map, "Cmd", kOwnCity));
+        screens_->gameMenu()->findChild<QAction*>("행동_싸움")->trigger();
+        Attack* setup = screens_->attack();
+        auto* ll1 = setup->findChild<QListWidget*>("LL1");
+        const int h = ll1->item(0)->data(Qt::UserRole).toInt();
+        ClickRow(ll1, h);
+        ClickRow(setup->findChild<QListWidget*>("LL2"), kTargetCity);
+        setup->OkClicked();
+        QVERIFY(!screens_->fightField());
+        QVERIFY(setup->isVisible());
+        QCOMPARE(world().OwnerOf(kTargetCity).value(), 0);
+        QVERIFY(world().IsIn(h, kTargetCity));
+        QCOMPARE(Control<QPushButton>(map, "Cmd", kTargetCity)->styleSheet(),
+                 Control<QPushButton>(map, "Cmd", kOwnCity)->styleSheet());
+    }
+
+    void anAttackIsFoughtWithTheKeysToItsEnd() {
+        int attacker = -1;
+        int defender = -1;
+        FightField* field = AttackWithFirstPerson("Turn", &attacker, &defender);
+        QVERIFY(field);
+        QCOMPARE(field->objectName(), QString("AttackGround"));
+        QVERIFY(field->isVisible());
+        QVERIFY(!screens_->attack());
+        QVERIFY(!screens_->gameMenu());
+        QVERIFY(world().MapLocked);
+        QVERIFY(!Control<QPushButton>(screens_->map(), "Cmd", 0)->isEnabled());
+        QVERIFY(!field->timer2().isActive());  // the computer answers keys, not a clock
+
+        auto* me = Control<QWidget>(field, "YI", 0);
+        auto* him = Control<QWidget>(field, "CI", 0);
+        QCOMPARE(Control<QLabel>(field, "Skill", 0)->text(), QString("도봉"));
+        QVERIFY(me->isVisible() && him->isVisible());
+        QVERIFY(!Control<QWidget>(field, "YI", 1)->isVisible());
+        QCOMPARE(static_cast<Piece*>(me)->border(), Piece::Border::Raised);
+        auto* bar = Control<QProgressBar>(field, "YPB1", 0);
+        QVERIFY(bar->isVisible());
+        QCOMPARE(bar->maximum(), 550);  // Int((100 + 1000) / 2)
+        QCOMPARE(bar->y(), me->y() + me->height() - bar->height());
+
+        // The running fight cannot be closed.
+        field->close();
+        QVERIFY(field->isVisible());
+        QVERIFY(session_->fight());
+
+        // Right off the left edge is refused and costs nothing; four steps down each get an answer.
+        QTest::keyClick(field, Qt::Key_Left);
+        QCOMPARE(him->pos(), QPoint(0, Cell(4320)));
+        for (int step = 1; step <= 4; ++step) {
+            QTest::keyClick(field, Qt::Key_Down);
+            QCOMPARE(me->pos(), QPoint(0, Cell(480 * step)));
+        }
+        // He walked up to meet me: 3840, 3360, 2880, 2400.
+        QCOMPARE(him->pos(), QPoint(0, Cell(2400)));
+
+        // A shows the weapon on my cell; two steps down, the second one refused.
+        QTest::keyClick(field, Qt::Key_A);
+        auto* aim = Control<QWidget>(field, "ArmorI", 0);
+        QVERIFY(aim->isVisible());
+        QCOMPARE(aim->pos(), me->pos());
+        QTest::keyClick(field, Qt::Key_Down);
+        QTest::keyClick(field, Qt::Key_Down);
+        QCOMPARE(aim->pos(), QPoint(0, Cell(2400)));
+        platform_->informed.clear();
+        const double health = world().HumanStamina[attacker];
+
+        QTest::keyClick(field, Qt::Key_Return);
+        Settle();
+        QCOMPARE(platform_->informed, QStringList{kFightWon});
+        // His answer before he fell did no harm: five members hit for nothing.
+        QCOMPARE(world().HumanStamina[attacker], health);
+        QCOMPARE(world().HumanStamina[defender], 0.0);
+        QVERIFY(!screens_->fightField());
+        QVERIFY(!session_->fight());
+        QVERIFY(!world().MapLocked);
+        QCOMPARE(world().OwnerOf(kTargetCity).value(), 0);
+        auto* target = Control<QPushButton>(screens_->map(), "Cmd", kTargetCity);
+        QVERIFY(target->isEnabled());
+        QVERIFY(target->styleSheet().contains(Control<QPushButton>(screens_->map(), "Cmd", kOwnCity)
+                                                  ->styleSheet()
+                                                  .section(';', 0, 0)));
+    }
+
+    void theClocksFollowTheBattleMode_data() {
+        QTest::addColumn<QString>("mode");
+        QTest::newRow("Real") << "Real";
+        QTest::newRow("Turn") << "Turn";
+    }
+
+    void theClocksFollowTheBattleMode() {
+        QFETCH(QString, mode);
+        int attacker = -1;
+        int defender = -1;
+        FightField* field =
+            AttackWithFirstPerson(mode == "Real" ? "Real" : "Turn", &attacker, &defender);
+        QVERIFY(field);
+        const bool real = mode == "Real";
+        QCOMPARE(field->timer2().isActive(), real);
+        if (real) QCOMPARE(field->timer2().interval(), 200);
+        // A tick of the computer's clock moves his fighter one cell toward mine.
+        field->ComputerTick();
+        QCOMPARE(Control<QWidget>(field, "CI", 0)->pos(), QPoint(0, Cell(3840)));
+        // Nobody strikes yet: nothing waits to be hidden.
+        QVERIFY(!field->timer3().isActive());
+    }
+
+    void aComputerStrikeShowsItsWeaponUntilTheClockHidesIt() {
+        int attacker = -1;
+        int defender = -1;
+        FightField* field = AttackWithFirstPerson("Real", &attacker, &defender);
+        QVERIFY(field);
+        // Give the defender a sword and some bite, and bring him next to me.
+        world().HumanWeapon[defender] = "진검";
+        world().HumanMembers[defender] = 500;
+        for (int k = 0; k < 8; ++k)
+            field->ComputerTick();
+        QCOMPARE(Control<QWidget>(field, "CI", 0)->pos(), QPoint(0, Cell(480)));
+        const double before = world().HumanStamina[attacker];
+        field->ComputerTick();
+        QVERIFY(world().HumanStamina[attacker] < before);
+        auto* sword = Control<QWidget>(field, "ArmorI2", 3);
+        QVERIFY(sword->isVisible());
+        QCOMPARE(sword->pos(), QPoint(0, 0));
+        QVERIFY(field->timer3().isActive());
+        QCOMPARE(field->timer3().interval(), 100);
+        field->HideTick();
+        QVERIFY(!sword->isVisible());
+    }
+
+    void anAnnouncedAttackIsDefendedThroughTheDefenceScreen_data() {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<bool>("strongDefence");
+        QTest::newRow("won, turn by turn") << "Turn" << true;
+        QTest::newRow("lost, turn by turn") << "Turn" << false;
+        QTest::newRow("won, real time") << "Real" << true;
+    }
+
+    void anAnnouncedAttackIsDefendedThroughTheDefenceScreen() {
+        QFETCH(QString, mode);
+        QFETCH(bool, strongDefence);
+        MainGame* map = StartOnMap();
+        world().BattleMode = mode.toStdString();
+        // 흑사파 comes from 도봉 to the player's 서초, as a turn end announces it.
+        world().AttackFromCity = kTargetCity;
+        world().AttackToCity = kOwnCity;
+        LockMap(world());
+        world().DefenceSetupOpen = true;
+        for (auto& weapon : world().HumanWeapon)
+            weapon = "주먹";
+        for (int h = 0; h < kHumanCount; ++h) {
+            const bool defender = world().IsIn(h, kOwnCity);
+            if (!defender && !world().IsIn(h, kTargetCity)) continue;
+            defender == strongDefence ? MakeStrong(h) : MakeWeak(h);
+        }
+        screens_->DefenceAnnounced();
+        Defence* setup = screens_->defence();
+        QVERIFY(setup && setup->isVisible());
+        QVERIFY(!setup->findChild<QListWidget*>("LL2"));
+
+        // No way out but the fight: closing and the cancel picture leave it open.
+        setup->close();
+        Click(setup->findChild<QWidget*>("Command2"));
+        QVERIFY(setup->isVisible());
+        setup->OkClicked();
+        QCOMPARE(platform_->informed.last(), kChoosePerson);
+
+        auto* ll1 = setup->findChild<QListWidget*>("LL1");
+        setup->SelectAllClicked();
+        QCOMPARE(setup->findChild<QPushButton*>("Command3")->text(), QString("모두 해제"));
+        setup->SelectAllClicked();
+        QVERIFY(ll1->selectedItems().isEmpty());
+        ClickRow(ll1, ll1->item(0)->data(Qt::UserRole).toInt());
+        setup->OkClicked();
+        Settle();
+        QVERIFY(!screens_->defence());
+        FightField* field = screens_->fightField();
+        QVERIFY(field);
+        QCOMPARE(field->objectName(), QString("DefenceGround"));
+        QVERIFY(!map->findChild<QPushButton*>("Cmd")->isEnabled());
+
+        // The player hands his side over; it walks to the attackers and beats them.
+        platform_->informed.clear();
+        field->ToggleAutoBattle();
+        QVERIFY(field->autoTimer().isActive());
+        QCOMPARE(field->findChild<QPushButton*>("AutoBattle")->text(), QString("직접 싸움"));
+        // Keys are not heeded while the side fights by itself.
+        const Fight before = *session_->fight();
+        QTest::keyClick(field, Qt::Key_Down);
+        QVERIFY(*session_->fight() == before);
+        // The computer's clock, when it has one, ticks between the side's own turns.
+        for (int n = 0; n < 400 && screens_->fightField(); ++n) {
+            field->AutoTick();
+            if (mode == "Real" && screens_->fightField()) field->ComputerTick();
+        }
+        Settle();
+        QVERIFY(!screens_->fightField());
+        QCOMPARE(platform_->informed, QStringList{strongDefence ? kFightWon : kFightLost});
+        QVERIFY(!world().MapLocked);
+        QVERIFY(!world().DefenceSetupOpen);
+        // A lost defence hands 서초 to 흑사파, and the map shows it.
+        QCOMPARE(world().OwnerOf(kOwnCity).value(), strongDefence ? 0 : 6);
+        auto* own = Control<QPushButton>(map, "Cmd", kOwnCity);
+        auto* from = Control<QPushButton>(map, "Cmd", kTargetCity);
+        QVERIFY(own->isEnabled());
+        QCOMPARE(own->styleSheet() == from->styleSheet(), !strongDefence);
+    }
+
+    void leavingTheGameTakesARunningFightAway() {
+        int attacker = -1;
+        int defender = -1;
+        QVERIFY(AttackWithFirstPerson("Turn", &attacker, &defender));
+        screens_->map()->close();
+        Settle();
+        QVERIFY(!screens_->fightField());
+        QVERIFY(!session_->fight());
+    }
+};
+
+QTEST_MAIN(FightScreensTest)
+#include "FightScreensTest.moc"
