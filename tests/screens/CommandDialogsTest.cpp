@@ -25,11 +25,13 @@
 #include "screens/MainGame.h"
 #include "screens/Platform.h"
 #include "screens/Screens.h"
+#include "ScreenTestSupport.h"
 #include "support/TestWorld.h"
 #include "world/Numbers.h"
 
 using namespace golmok;
 using namespace golmok::screens;
+using namespace golmok::screens::testing;
 
 namespace {
 
@@ -38,23 +40,6 @@ constexpr int kJongno = 0;    // the player's, eight people
 constexpr int kDobong = 8;    // 흑사파's
 constexpr int kMoneyRow = 2;  // panel rows
 constexpr int kPeopleRow = 3;
-
-class FakePlatform : public Platform {
-  public:
-    void Inform(QWidget*, const QString& text) override { informed << text; }
-    bool Ask(QWidget*, const QString&, const QString&) override { return false; }
-    void OpenHomePage() override {}
-    void EndProgram() override {}
-    QStringList informed;
-};
-
-template <class T>
-T* Control(QWidget* screen, const char* name, int index = 0) {
-    for (T* child : screen->findChildren<T*>(QString::fromUtf8(name))) {
-        if (child->property("index").toInt() == index) return child;
-    }
-    return nullptr;
-}
 
 QString Figure(QWidget* dialog, int index) {
     return Control<QLabel>(dialog, "Skill", index)->text();
@@ -95,10 +80,6 @@ void MoveOver(AmountBar* bar, double x) {
 void PressOn(AmountBar* bar, double x) {
     SendMouse(bar, QEvent::MouseButtonPress, x);
     SendMouse(bar, QEvent::MouseButtonRelease, x);
-}
-
-void Settle() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 }  // namespace

@@ -22,33 +22,14 @@
 #include "screens/MainGame.h"
 #include "screens/Platform.h"
 #include "screens/Screens.h"
+#include "ScreenTestSupport.h"
 #include "support/TestWorld.h"
 
 using namespace golmok;
 using namespace golmok::screens;
+using namespace golmok::screens::testing;
 
 namespace {
-
-class FakePlatform : public Platform {
-  public:
-    void Inform(QWidget*, const QString& text) override { informed << text; }
-    bool Ask(QWidget*, const QString&, const QString&) override { return false; }
-    void OpenHomePage() override {}
-    void EndProgram() override {}
-    QStringList informed;
-};
-
-template <class T>
-T* Control(QWidget* screen, const char* name, int index) {
-    for (T* child : screen->findChildren<T*>(QString::fromUtf8(name))) {
-        if (child->property("index").toInt() == index) return child;
-    }
-    return nullptr;
-}
-
-void Click(QWidget* widget) {
-    QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(5, 5));
-}
 
 // Clicks the row of `list` that holds `value`.
 void ClickRow(QListWidget* list, int value) {
@@ -60,10 +41,6 @@ void ClickRow(QListWidget* list, int value) {
         return;
     }
     QFAIL("no such row");
-}
-
-void Settle() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 // The field draws a cell of 480 twips as 64 pixels.

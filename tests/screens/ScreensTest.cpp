@@ -27,41 +27,16 @@
 #include "screens/PicturePrint.h"
 #include "screens/Platform.h"
 #include "screens/Screens.h"
+#include "ScreenTestSupport.h"
 #include "screens/help.h"
 #include "screens/infor.h"
 #include "support/TestWorld.h"
 
 using namespace golmok;
 using namespace golmok::screens;
+using namespace golmok::screens::testing;
 
 namespace {
-
-// Answers every question as told and remembers what the player was shown.
-class FakePlatform : public Platform {
-  public:
-    void Inform(QWidget*, const QString& text) override { informed << text; }
-    bool Ask(QWidget*, const QString& title, const QString& text) override {
-        asked << title + "|" + text;
-        return answer;
-    }
-    void OpenHomePage() override { ++homePages; }
-    void EndProgram() override { ++ends; }
-
-    QStringList informed;
-    QStringList asked;
-    bool answer = false;
-    int homePages = 0;
-    int ends = 0;
-};
-
-// A control of an array (`Cmd`(3), `Button1`(0)): same object name, told apart by "index".
-template <class T>
-T* Control(QWidget* screen, const char* name, int index) {
-    for (T* child : screen->findChildren<T*>(QString::fromUtf8(name))) {
-        if (child->property("index").toInt() == index) return child;
-    }
-    return nullptr;
-}
 
 QAction* Item(QWidget* map, const char* name) {
     return map->findChild<QAction*>(QString::fromUtf8(name));
@@ -71,19 +46,10 @@ QMenu* MenuOf(QWidget* map, const char* name) {
     return map->findChild<QMenu*>(QString::fromUtf8(name));
 }
 
-void Click(QWidget* widget) {
-    QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(5, 5));
-}
-
 void MouseMove(QWidget* widget) {
     QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), widget->mapToGlobal(QPointF(5, 5)),
                      Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(widget, &move);
-}
-
-// Windows closed with WA_DeleteOnClose go away on the next deferred-delete pass.
-void Settle() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 void PressShortcut(QWidget* window, QKeyCombination keys) {

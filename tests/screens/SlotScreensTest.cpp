@@ -22,39 +22,16 @@
 #include "screens/Platform.h"
 #include "screens/SaveFile.h"
 #include "screens/Screens.h"
+#include "ScreenTestSupport.h"
 #include "support/TestWorld.h"
 #include "world/Cp949.h"
 #include "world/SavedGames.h"
 
 using namespace golmok;
 using namespace golmok::screens;
+using namespace golmok::screens::testing;
 
 namespace {
-
-// Answers every question as told and remembers what the player was shown.
-class FakePlatform : public Platform {
-  public:
-    void Inform(QWidget*, const QString& text) override { informed << text; }
-    bool Ask(QWidget*, const QString&, const QString&) override { return answer; }
-    void OpenHomePage() override {}
-    void EndProgram() override {}
-
-    QStringList informed;
-    bool answer = true;
-};
-
-// A control of an array (`OpenList`(3), `Cmd`(0)): same object name, told apart by "index".
-template <class T>
-T* Control(QWidget* screen, const char* name, int index) {
-    for (T* child : screen->findChildren<T*>(QString::fromUtf8(name))) {
-        if (child->property("index").toInt() == index) return child;
-    }
-    return nullptr;
-}
-
-void Click(QWidget* widget) {
-    QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(5, 5));
-}
 
 void ClickSlot(QWidget* dialog, int slot) {
     QPushButton* button = Control<QPushButton>(dialog, "OpenList", slot);
@@ -73,11 +50,6 @@ void MouseMove(QWidget* widget) {
     QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), widget->mapToGlobal(QPointF(5, 5)),
                      Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(widget, &move);
-}
-
-// Windows closed with WA_DeleteOnClose go away on the next deferred-delete pass.
-void Settle() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 void PressShortcut(QWidget* window, QKeyCombination keys) {
@@ -127,6 +99,7 @@ class SlotScreensTest : public QObject {
         slots_ = std::make_unique<test::TempFolder>();
         session_ = std::make_unique<Session>(BuildNewWorld(test::ShippedData()));
         platform_ = std::make_unique<FakePlatform>();
+        platform_->answer = true;  // every question answered Yes
         screens_ = std::make_unique<Screens>(*session_, *platform_, "/nonexistent/theme.wav");
         screens_->SetSlotFolder(slots_->path());
         screens_->Start();
