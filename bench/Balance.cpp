@@ -1,8 +1,9 @@
 // The balance report: for each of the seven gangs in the player's hands, a game of up to 300 turns
 // in which the player does nothing but end the turn. Writes one SVG chart per run (districts held
 // by each gang, turn by turn) and prints a table in Markdown, then whether the world meets the
-// liveliness targets. A run stops at the first attack announced on the player, or when the
-// player has lost his last district.
+// liveliness targets. Every attack announced on the player is defended by itself (the five
+// strongest people of the district, the best weapons its stocks allow, both sides fighting by
+// the computer fighters' rule); a run stops when the player has lost his last district.
 //
 //     golmok-balance DATA_DIR OUT_DIR
 #include <array>
@@ -10,11 +11,14 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "fight/FightSetup.h"
 #include "game/NewWorld.h"
 #include "game/Session.h"
+#include "game/SharedRoutines.h"
 #include "game/TurnCycle.h"
 
 namespace {
@@ -31,8 +35,11 @@ struct Run {
     std::vector<Holdings> holdings;  // index = turns played (0: the start)
     int firstConquest = -1;          // a district passing from one computer gang to another
     int changesBy100 = 0;            // owner changes in the first 100 turns
-    int attackOnPlayer = -1;         // the turn end that announced it
-    int districtLost = -1;           // an empty district of the player taken without a fight
+    int attackOnPlayer = -1;         // the turn end that announced the first one
+    int attacksOnPlayer = 0;         // every attack announced on the player
+    int defencesWon = 0;
+    int defencesStalled = 0;  // neither side could hurt the other: the attack was called off
+    int districtLost = -1;    // the first district the player lost, with or without a fight
     int defeat = -1;
     int wholeCityTurn = -1;  // a computer gang holding all 25 districts
     std::string stop = "300 turns";
@@ -55,6 +62,18 @@ Run Play(const World& start, int player) {
     for (int turn = 1; turn <= kMaxTurns; ++turn) {
         const World before = w;
         EndTurn(w);
+        if (w.DefenceSetupOpen) {
+            if (run.attackOnPlayer < 0) run.attackOnPlayer = turn;
+            run.attacksOnPlayer += 1;
+            const std::optional<Fight> fight = DefendByItself(w);
+            if (fight && fight->result == FightResult::Won) run.defencesWon += 1;
+            if (!fight || !fight->over()) {
+                // A fight nobody can win is never decided: the attackers go home.
+                run.defencesStalled += 1;
+                w.DefenceSetupOpen = false;
+                UnlockMap(w);
+            }
+        }
         for (int c = 0; c < kCityCount; ++c) {
             if (w.CityOwnerColor[c] == before.CityOwnerColor[c]) continue;
             if (turn <= 100) run.changesBy100 += 1;
@@ -66,11 +85,6 @@ Run Play(const World& start, int player) {
             if (g != player && run.holdings.back()[g] == kCityCount && run.wholeCityTurn < 0) {
                 run.wholeCityTurn = turn;
             }
-        }
-        if (w.DefenceSetupOpen) {
-            run.attackOnPlayer = turn;
-            run.stop = "attack on the player";
-            break;
         }
         if (CheckGameEnd(w) == GameEnd::Defeat) {
             run.defeat = turn;
@@ -159,9 +173,11 @@ int main(int argc, char** argv) {
         WriteChart(start, runs.back(), out / ("balance-" + std::to_string(g) + ".svg"));
     }
 
-    std::cout << "| player | turns played | stop | first conquest | changes by 100 | "
-                 "at 50 | at 100 | at 300 | attack on player | district lost | targets |\n"
-              << "|---|---|---|---|---|---|---|---|---|---|---|\n";
+    std::cout
+        << "| player | turns played | stop | first conquest | changes by 100 | "
+           "at 50 | at 100 | at 300 | first attack on player | attacks on player | defences won | "
+           "called off | district lost | targets |\n"
+        << "|---|---|---|---|---|---|---|---|---|---|---|---|---|---|\n";
     bool met = true;
     for (const Run& run : runs) {
         // The world is alive: gangs fight early and often, nobody sweeps the city too soon, and
@@ -180,7 +196,8 @@ int main(int argc, char** argv) {
                   << " | " << run.stop << " | " << Turn(run.firstConquest) << " | "
                   << run.changesBy100 << " | " << At(run, 50) << " | " << At(run, 100) << " | "
                   << At(run, 300) << " | " << Turn(run.attackOnPlayer) << " | "
-                  << Turn(run.districtLost) << " | "
+                  << run.attacksOnPlayer << " | " << run.defencesWon << " | " << run.defencesStalled
+                  << " | " << Turn(run.districtLost) << " | "
                   << (missed.empty() ? "met" : "missed:" + missed) << " |\n";
     }
     std::cout << (met ? "targets met\n" : "targets missed\n");
