@@ -6,12 +6,12 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "golmok")
 set(CPACK_PACKAGE_CONTACT "golmok developers <golmok@localhost>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "turn-based strategy game of street gangs in 1930 Seoul")
+# CPack puts the summary on the control file's first line and indents these lines under it.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "turn-based strategy game of street gangs in 1930 Seoul\n\
- 골목패권기: seven street gangs fight over the 25 districts of Seoul from\n\
- January 1930. Lead one of them week by week, trade weapons, buy alliances\n\
- and take districts in fights on a ten by ten board. The game is in Korean.\n\
- golmok-console plays the same game from typed or scripted lines.")
+    "골목패권기: seven street gangs fight over the 25 districts of Seoul from\n\
+January 1930. Lead one of them week by week, trade weapons, buy alliances\n\
+and take districts in fights on a ten by ten board. The game is in Korean.\n\
+golmok-console plays the same game from typed or scripted lines.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
