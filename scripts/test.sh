@@ -1,11 +1,19 @@
 #!/usr/bin/env bash
-# Builds everything with warnings as errors and runs every test.
+# Builds everything with warnings as errors and runs every test, then clang-tidy on the core, the
+# sanitizer run and the Debian package's checks.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
-cmake -S . -B build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGOLMOK_WERROR=ON
+# Prefix /usr: the folder an installed game falls back to for its record files is the package's.
+cmake -S . -B build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGOLMOK_WERROR=ON \
+  -DCMAKE_INSTALL_PREFIX=/usr
 cmake --build build/test -j2
 ctest --test-dir build/test --output-on-failure -j2
+
+# clang-tidy over the core, with the checks in .clang-tidy; any finding fails the run.
+run-clang-tidy -quiet -p build/test -j2 'src/(world|game|commands|fight)/' >build/test/clang-tidy.log 2>&1 ||
+  { grep -E '(warning|error):' build/test/clang-tidy.log; echo "clang-tidy found faults in the core"; exit 1; }
+echo "clang-tidy: the core is clean"
 
 # The core's tests and the console scripts once more under AddressSanitizer and
 # UndefinedBehaviorSanitizer: any report fails the run.
@@ -14,3 +22,6 @@ cmake -S . -B build/sanitize -DCMAKE_BUILD_TYPE=Debug -DGOLMOK_WERROR=ON -DGOLMO
 cmake --build build/sanitize -j2
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build/sanitize --output-on-failure -j2
+
+# The Debian package of the tested build: its files, dependencies and an unpacked run.
+scripts/package.sh build/test

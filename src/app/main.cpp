@@ -1,9 +1,9 @@
 // golmok: the windowed game.
 //
 //   golmok [--dir FOLDER]   plays with the record files, theme.wav and guide.html in FOLDER
-//                           (by default the folder of the program) and keeps the save slots
-//                           there; without it an installed game keeps them in the player's
-//                           data folder
+//                           and keeps the save slots there; without it a build tree or a copy
+//                           uses the folder of the program, and an installed game reads
+//                           <prefix>/share/golmok and saves into the player's data folder
 // Two switches serve the whole-program measurements in bench/:
 //   --startup-probe         quits as soon as the first window is on screen
 //   --bench-map             skips the title and opens the map of a new game as 거지파
@@ -11,6 +11,7 @@
 //                           with health bars, which waits for the player's first key
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QFont>
 #include <QMessageBox>
 #include <QTimer>
@@ -25,6 +26,7 @@
 #include "screens/Screens.h"
 #include "screens/SlotDialog.h"
 #include "world/RecordFiles.h"
+#include "world/SlotFolder.h"
 
 namespace {
 
@@ -66,12 +68,13 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("golmok");
     QApplication::setApplicationDisplayName(golmok::screens::kGameTitle);
+    // The desktop entry this window belongs to, for the icon in task bars.
+    QApplication::setDesktopFileName("org.golmok.golmok");
     QApplication::setFont(QFont("NanumGothic", 10));
     // The title menu, not the last window, decides when the game ends: windows come and go as
     // the game moves between its screens.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    QString folder = QCoreApplication::applicationDirPath();
     QString dirOption;
     bool startupProbe = false;
     bool benchMap = false;
@@ -80,7 +83,6 @@ int main(int argc, char** argv) {
     for (qsizetype i = 1; i < args.size(); ++i) {
         if (args[i] == "--dir" && i + 1 < args.size()) {
             dirOption = args[++i];
-            folder = dirOption;
         } else if (args[i] == "--startup-probe") {
             startupProbe = true;
         } else if (args[i] == "--bench-map") {
@@ -89,7 +91,11 @@ int main(int argc, char** argv) {
             benchMap = benchFight = true;
         }
     }
-    const QDir dir(folder);
+    const golmok::GameFolders folders = golmok::FindGameFolders(
+        dirOption.isEmpty() ? std::filesystem::path()
+                            : QFileInfo(dirOption).filesystemAbsoluteFilePath(),
+        QFileInfo(QCoreApplication::applicationDirPath()).filesystemAbsoluteFilePath());
+    const QDir dir(folders.records);
 
     golmok::World world;
     try {
@@ -102,8 +108,7 @@ int main(int argc, char** argv) {
     golmok::Session session(std::move(world));
     golmok::screens::DesktopPlatform platform(dir.absoluteFilePath("guide.html"));
     golmok::screens::Screens screens(session, platform, dir.absoluteFilePath("theme.wav"));
-    screens.SetSlotFolder(
-        golmok::screens::GameSlotFolder(dirOption, QCoreApplication::applicationDirPath()));
+    screens.SetSlotFolder(folders.saves);
     screens.Start();
     if (benchMap) {
         session.StartNewGame(0);

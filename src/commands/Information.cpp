@@ -16,6 +16,7 @@ std::array<double, 10> PersonFigures(const World& world, int h) {
 
 std::vector<int> GroupInfoList(const World&) {
     std::vector<int> groups;
+    groups.reserve(kGroupCount);
     for (int g = 0; g < kGroupCount; ++g)
         groups.push_back(g);
     return groups;

@@ -10,13 +10,17 @@
 
 #include "game/NewWorld.h"
 #include "world/RecordFiles.h"
+#include "world/SlotFolder.h"
 
 namespace golmok {
 
-void ConsoleContext::Message(const std::string& text) { out << "message: " << text << '\n'; }
+void ConsoleContext::Message(const std::string& text) {
+    out << "message: " << text << '\n';
+}
 
 void ConsoleContext::Messages(const std::vector<std::string>& texts) {
-    for (const std::string& text : texts) Message(text);
+    for (const std::string& text : texts)
+        Message(text);
 }
 
 void ConsoleContext::RequireGame() const {
@@ -106,7 +110,8 @@ void Console::List(ConsoleContext& ctx, const Words& args) {
     if (lister == lists_.end()) throw ConsoleError("no list '" + args[0] + "'");
     const std::vector<int> entries = lister->second(ctx, Words(args.begin() + 1, args.end()));
     ctx.out << "list " << args[0];
-    for (int entry : entries) ctx.out << ' ' << entry;
+    for (int entry : entries)
+        ctx.out << ' ' << entry;
     ctx.out << '\n';
 }
 
@@ -150,11 +155,11 @@ int Console::Run(std::istream& in) {
 
 int ConsoleMain(const std::vector<std::string>& args, const std::filesystem::path& executableFolder,
                 std::istream& in, std::ostream& out, std::ostream& err) {
-    std::filesystem::path folder = executableFolder;
+    std::filesystem::path dirOption;
     std::string script;
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--dir" && i + 1 < args.size()) {
-            folder = args[++i];
+            dirOption = args[++i];
         } else if (args[i].starts_with("-") || !script.empty()) {
             err << "usage: golmok-console [--dir DIR] [SCRIPT]\n";
             return 2;
@@ -170,14 +175,15 @@ int ConsoleMain(const std::vector<std::string>& args, const std::filesystem::pat
             return 2;
         }
     }
+    const GameFolders folders = FindGameFolders(dirOption, executableFolder);
     std::optional<Session> session;
     try {
-        session.emplace(BuildNewWorld(folder));
+        session.emplace(BuildNewWorld(folders.records));
     } catch (const RecordFileError& error) {
         err << error.what() << '\n';
         return 2;
     }
-    Console console(*session, out, folder);
+    Console console(*session, out, folders.saves);
     return console.Run(script.empty() ? in : scriptFile);
 }
 

@@ -25,7 +25,7 @@ public:
 struct ConsoleContext {
     Session& session;
     std::ostream& out;
-    std::filesystem::path folder;  // the game folder: record files and save slots
+    std::filesystem::path folder;  // the folder of the save slots
 
     World& world() { return session.world(); }
     void Message(const std::string& text);
@@ -90,6 +90,7 @@ private:
 };
 
 // The whole program: arguments, start-up (status 2 when the world cannot be built), the lines.
+// The record files and the slots are found from `executableFolder` by FindGameFolders.
 int ConsoleMain(const std::vector<std::string>& args, const std::filesystem::path& executableFolder,
                 std::istream& in, std::ostream& out, std::ostream& err);
 

@@ -1,5 +1,7 @@
 // save, load, slots: the 저장하기 and 불러오기 dialogs and their five slot buttons.
+#include <filesystem>
 #include <ostream>
+#include <system_error>
 #include <utility>
 
 #include "console/Console.h"
@@ -13,6 +15,10 @@ void Save(ConsoleContext& ctx, const Words& args) {
     ExpectArgs(args, 1, "save N");
     ctx.RequireMapUnlocked();
     const int slot = ReadIndex(args[0], kSaveSlotCount, "slot");
+    // The player's data folder of an installed game may not exist before the first save. If it
+    // cannot be made, the save says why.
+    std::error_code ignored;
+    std::filesystem::create_directories(ctx.folder, ignored);
     // A saved game shows no message; only a failed one does.
     if (auto failure = SaveGame(ctx.world(), ctx.folder, slot)) ctx.Message(*failure);
 }

@@ -7,7 +7,7 @@
 
 namespace {
 
-// The game folder defaults to the folder of the executable.
+// The folder of the executable: a build tree or a portable copy holds the record files there.
 std::filesystem::path ExecutableFolder(const char* argv0) {
     std::error_code error;
     auto self = std::filesystem::read_symlink("/proc/self/exe", error);

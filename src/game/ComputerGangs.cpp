@@ -260,6 +260,7 @@ class BossRestorer {
   public:
     explicit BossRestorer(const World& w) {
         std::vector<Name> bossNames;
+        bossNames.reserve(kGroupCount);
         for (int g = 0; g < kGroupCount; ++g)
             bossNames.emplace_back(w.GroupBossName[g]);
         for (int h = 0; h < kHumanCount; ++h) {

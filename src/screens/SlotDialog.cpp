@@ -2,7 +2,6 @@
 
 #include <QFileInfo>
 #include <QPushButton>
-#include <QStandardPaths>
 
 #include "screens/Screens.h"
 #include "world/SlotFolder.h"
@@ -68,14 +67,10 @@ QString SlotDialog::label(int slot) const {
 }
 
 std::filesystem::path GameSlotFolder(const QString& dirOption, const QString& programFolder) {
-    SlotFolderChoice choice;
-    if (!dirOption.isEmpty()) choice.dirOption = QFileInfo(dirOption).filesystemAbsoluteFilePath();
-    const QFileInfo program(programFolder);
-    choice.gameFolder = program.filesystemAbsoluteFilePath();
-    choice.gameFolderWritable = program.isDir() && program.isWritable();
-    choice.userData = QFileInfo(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
-                          .filesystemAbsoluteFilePath();
-    return ChooseSlotFolder(choice);
+    const std::filesystem::path dir = dirOption.isEmpty()
+                                          ? std::filesystem::path()
+                                          : QFileInfo(dirOption).filesystemAbsoluteFilePath();
+    return FindGameFolders(dir, QFileInfo(programFolder).filesystemAbsoluteFilePath()).saves;
 }
 
 }  // namespace golmok::screens

@@ -28,9 +28,9 @@ class SlotDialog : public Screen {
     std::array<QPushButton*, kSaveSlotCount> openList_{};
 };
 
-// The slot folder of the program in `programFolder` (ChooseSlotFolder): `dirOption` is the --dir
-// folder or empty, and the player's data folder is the desktop's application data folder
-// (~/.local/share/golmok), which the first save creates.
+// The slot folder of the program in `programFolder` (FindGameFolders): `dirOption` is the --dir
+// folder or empty, and the player's data folder is $XDG_DATA_HOME/golmok (~/.local/share/golmok),
+// which the first save creates.
 std::filesystem::path GameSlotFolder(const QString& dirOption, const QString& programFolder);
 
 }  // namespace golmok::screens

@@ -367,7 +367,7 @@ std::filesystem::path SlotPath(const std::filesystem::path& folder, int slot) {
 
 std::string SaveText(const World& w) {
     std::string text;
-    text.reserve(32 * 1024);
+    text.reserve(std::size_t{32} * 1024);
     AppendNumber(text, w.Year);
     AppendNumber(text, w.Month);
     AppendNumber(text, w.Week);

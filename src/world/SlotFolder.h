@@ -1,24 +1,50 @@
-// Where the five save slots live.
+// Where the game finds its files and keeps its five save slots.
 //
-// A game played from its build tree or from a copy unpacked anywhere keeps its slots beside the
-// program, so that the whole game, saves included, moves as one folder. An installed game cannot
-// write there (its program lies under a system prefix such as /usr, or in a folder the player may
-// not write), so it keeps them in the player's own data folder. `--dir` names the folder outright,
-// for tests and for players who want their saves elsewhere.
+// A game played from its build tree or from a copy unpacked anywhere reads its record files,
+// theme.wav and guide.html beside the program and keeps its slots there too, so that the whole
+// game, saves included, moves as one folder. An installed game has no record files beside its
+// program (it lies in bin/ under a prefix such as /usr): it reads them from its data folder,
+// <prefix>/share/golmok, and keeps its slots in the player's own data folder
+// ($XDG_DATA_HOME/golmok, by default ~/.local/share/golmok), the windows and the console alike, so
+// that a game saved in one loads in the other. A copy the player may not write to (a read-only
+// stick) or one lying under a system prefix also saves into the player's data folder. `--dir`
+// names the one folder for both, for tests and for players who want their game elsewhere.
 #pragma once
 
 #include <filesystem>
+#include <functional>
+#include <string>
 
 namespace golmok {
 
-struct SlotFolderChoice {
-    std::filesystem::path dirOption;   // from --dir; empty when not given
-    std::filesystem::path gameFolder;  // the folder of the program
-    bool gameFolderWritable = true;    // the player may create files in it
-    std::filesystem::path userData;    // the player's writable data folder
+struct GameFolders {
+    std::filesystem::path records;  // the sixteen record files, theme.wav, guide.html
+    std::filesystem::path saves;    // the five slots, save00.sav .. save04.sav
+
+    bool operator==(const GameFolders&) const = default;
 };
 
-// The folder of save00.sav .. save04.sav.
-std::filesystem::path ChooseSlotFolder(const SlotFolderChoice& choice);
+// What the choice depends on, gathered by FindGameFolders from the running system.
+struct FolderFacts {
+    std::filesystem::path dirOption;            // from --dir; empty when not given
+    std::filesystem::path programFolder;        // the folder of the running program
+    bool programFolderWritable = true;          // the player may create files in it
+    std::filesystem::path installedDataFolder;  // <prefix>/share/golmok of the build's install
+    std::string xdgDataHome;                    // $XDG_DATA_HOME; empty when unset
+    std::string home;                           // $HOME; empty when unset
+    // Whether a folder holds the record files.
+    std::function<bool(const std::filesystem::path&)> holdsRecords;
+};
+
+GameFolders ChooseGameFolders(const FolderFacts& facts);
+
+// The player's data folder of the game: $XDG_DATA_HOME/golmok, else $HOME/.local/share/golmok;
+// empty when neither names an absolute folder.
+std::filesystem::path UserDataFolder(const std::string& xdgDataHome, const std::string& home);
+
+// ChooseGameFolders on the facts of this process: its environment, the file system, and the data
+// folder this build installs into. `dirOption` may be empty.
+GameFolders FindGameFolders(const std::filesystem::path& dirOption,
+                            const std::filesystem::path& programFolder);
 
 }  // namespace golmok

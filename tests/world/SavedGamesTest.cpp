@@ -6,6 +6,9 @@
 #include <filesystem>
 #include <functional>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include "game/NewWorld.h"
 #include "game/TurnCycle.h"
 #include "support/TestWorld.h"
@@ -546,6 +549,54 @@ TEST(SavedGames, SavingOverASlotReplacesItWhole) {
     EXPECT_EQ(test::ReadFile(SlotPath(folder.path(), 0)), EncodeCp949(SaveText(second)).value());
     EXPECT_EQ(SlotLabel(folder.path(), 0, first), "1930년 1월 1주 거지파");
     EXPECT_EQ(FilesIn(folder.path()), std::vector<std::string>{"save00.sav"});
+}
+
+TEST(SavedGames, TwoCopiesSavingIntoOneSlotNeverLeaveHalfAGame) {
+    // Two copies of the game, started side by side on one player's data folder, save into the
+    // same slot over and over while a third reads it: every read finds one whole game or the
+    // other, and nothing but the slot is left behind.
+    test::TempFolder folder;
+    const World worlds[] = {GameUnderWay(), ShippedWorld()};
+    const std::string bytes[] = {EncodeCp949(SaveText(worlds[0])).value(),
+                                 EncodeCp949(SaveText(worlds[1])).value()};
+    ASSERT_NE(bytes[0], bytes[1]);
+    constexpr int kSaves = 60;
+    pid_t writers[2] = {};
+    for (int n = 0; n < 2; ++n) {
+        writers[n] = fork();
+        ASSERT_GE(writers[n], 0);
+        if (writers[n] == 0) {
+            int failed = 0;
+            for (int i = 0; i < kSaves; ++i)
+                failed += SaveGame(worlds[n], folder.path(), 2) ? 1 : 0;
+            _exit(failed == 0 ? 0 : 1);
+        }
+    }
+    int reads = 0;
+    int torn = 0;
+    int running = 2;
+    while (running > 0) {
+        const fs::path slot = SlotPath(folder.path(), 2);
+        if (fs::exists(slot)) {
+            const std::string seen = test::ReadFile(slot);
+            ++reads;
+            if (seen != bytes[0] && seen != bytes[1]) ++torn;
+        }
+        for (pid_t& writer : writers) {
+            int status = 0;
+            if (writer > 0 && waitpid(writer, &status, WNOHANG) == writer) {
+                EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "a save failed";
+                writer = 0;
+                --running;
+            }
+        }
+    }
+    EXPECT_EQ(torn, 0) << "of " << reads << " reads";
+    const std::string last = test::ReadFile(SlotPath(folder.path(), 2));
+    EXPECT_TRUE(last == bytes[0] || last == bytes[1]);
+    World loaded = ShippedWorld();
+    EXPECT_EQ(LoadGame(loaded, folder.path(), 2).state, SlotState::Game);
+    EXPECT_EQ(FilesIn(folder.path()), std::vector<std::string>{"save02.sav"});
 }
 
 }  // namespace

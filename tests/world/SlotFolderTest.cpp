@@ -1,36 +1,176 @@
+#include "world/SlotFolder.h"
+
 #include <gtest/gtest.h>
 
-#include "world/SlotFolder.h"
+#include <set>
+
+#include "support/TestWorld.h"
+#include "world/RecordFiles.h"
 
 namespace golmok {
 namespace {
 
-TEST(ChooseSlotFolder, BuildTreePortableCopyOrInstalledGame) {
-    const std::filesystem::path home = "/home/player/.local/share/golmok";
+namespace fs = std::filesystem;
+
+TEST(GameFolders, BuildTreePortableCopyOrInstalledGame) {
+    const fs::path xdg = "/home/player/.xdg";
+    const fs::path user = "/home/player/.xdg/golmok";
     struct Case {
         const char* what;
         const char* dirOption;
-        const char* gameFolder;
+        const char* programFolder;
         bool writable;
-        std::filesystem::path expected;
+        std::set<fs::path> withRecords;  // the folders that hold the record files
+        GameFolders expected;
     };
     const Case cases[] = {
-        {"build tree", "", "/work/golmok/build/bin", true, "/work/golmok/build/bin"},
-        {"portable copy", "", "/home/player/games/golmok", true, "/home/player/games/golmok"},
-        {"installed under /usr", "", "/usr/bin", true, home},
-        {"installed under /usr/local", "", "/usr/local/games", true, home},
-        {"installed under /opt", "", "/opt/golmok/bin", true, home},
-        {"a name that only starts like /usr", "", "/usrdata/golmok", true, "/usrdata/golmok"},
-        {"a folder that climbs out of /usr", "", "/usr/../home/player/golmok", true,
-         "/usr/../home/player/golmok"},
-        {"copy on a read-only stick", "", "/media/stick/golmok", false, home},
-        {"--dir beats the game folder", "/tmp/saves", "/home/player/golmok", true, "/tmp/saves"},
-        {"--dir beats an installed game", "/tmp/saves", "/usr/bin", false, "/tmp/saves"},
+        {"build tree",
+         "",
+         "/work/golmok/build/bin",
+         true,
+         {"/work/golmok/build/bin"},
+         {"/work/golmok/build/bin", "/work/golmok/build/bin"}},
+        {"portable copy",
+         "",
+         "/home/player/games/golmok",
+         true,
+         {"/home/player/games/golmok"},
+         {"/home/player/games/golmok", "/home/player/games/golmok"}},
+        {"copy on a read-only stick",
+         "",
+         "/media/stick/golmok",
+         false,
+         {"/media/stick/golmok"},
+         {"/media/stick/golmok", user}},
+        {"a copy with its records unpacked under /opt",
+         "",
+         "/opt/golmok",
+         true,
+         {"/opt/golmok"},
+         {"/opt/golmok", user}},
+        {"installed under /usr",
+         "",
+         "/usr/bin",
+         false,
+         {"/usr/share/golmok"},
+         {"/usr/share/golmok", user}},
+        {"installed by root, who may write to /usr/bin",
+         "",
+         "/usr/bin",
+         true,
+         {"/usr/share/golmok"},
+         {"/usr/share/golmok", user}},
+        {"installed into a home prefix the player owns",
+         "",
+         "/home/player/.local/bin",
+         true,
+         {"/home/player/.local/share/golmok"},
+         {"/home/player/.local/share/golmok", user}},
+        {"an install moved to another prefix",
+         "",
+         "/srv/games/bin",
+         false,
+         {"/srv/games/share/golmok", "/usr/local/share/golmok"},
+         {"/srv/games/share/golmok", user}},
+        {"a program copied away from its install",
+         "",
+         "/home/player/bin",
+         true,
+         {"/usr/local/share/golmok"},
+         {"/usr/local/share/golmok", user}},
+        {"records beside the program win over an install",
+         "",
+         "/home/player/golmok",
+         true,
+         {"/home/player/golmok", "/usr/local/share/golmok"},
+         {"/home/player/golmok", "/home/player/golmok"}},
+        {"no records anywhere: the reader names the program's folder",
+         "",
+         "/home/player/bin",
+         true,
+         {},
+         {"/home/player/bin", "/home/player/bin"}},
+        {"no records anywhere under /usr", "", "/usr/bin", false, {}, {"/usr/bin", user}},
+        {"a name that only starts like /usr",
+         "",
+         "/usrdata/golmok",
+         true,
+         {"/usrdata/golmok"},
+         {"/usrdata/golmok", "/usrdata/golmok"}},
+        {"--dir beats a build tree",
+         "/tmp/game",
+         "/work/golmok/build/bin",
+         true,
+         {"/work/golmok/build/bin"},
+         {"/tmp/game", "/tmp/game"}},
+        {"--dir beats an installed game",
+         "/tmp/game",
+         "/usr/bin",
+         false,
+         {"/usr/share/golmok"},
+         {"/tmp/game", "/tmp/game"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        EXPECT_EQ(ChooseSlotFolder({c.dirOption, c.gameFolder, c.writable, home}), c.expected);
+        FolderFacts facts;
+        facts.dirOption = c.dirOption;
+        facts.programFolder = c.programFolder;
+        facts.programFolderWritable = c.writable;
+        facts.installedDataFolder = "/usr/local/share/golmok";
+        facts.xdgDataHome = xdg.string();
+        facts.home = "/home/player";
+        facts.holdsRecords = [&](const fs::path& folder) { return c.withRecords.contains(folder); };
+        EXPECT_EQ(ChooseGameFolders(facts), c.expected);
     }
+}
+
+TEST(GameFolders, ThePlayersDataFolderFollowsTheDesktopsRules) {
+    struct Case {
+        const char* xdg;
+        const char* home;
+        fs::path expected;
+    };
+    const Case cases[] = {
+        {"/data/me", "/home/me", "/data/me/golmok"},
+        {"", "/home/me", "/home/me/.local/share/golmok"},
+        // A relative $XDG_DATA_HOME is invalid and ignored.
+        {"data", "/home/me", "/home/me/.local/share/golmok"},
+        {"", "", ""},
+        {"", "relative", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.xdg) + " | " + c.home);
+        EXPECT_EQ(UserDataFolder(c.xdg, c.home), c.expected);
+    }
+    // Without any data folder an installed game still has somewhere to name: its own folder,
+    // where a save then fails with a message instead of landing in the working folder.
+    FolderFacts facts;
+    facts.programFolder = "/usr/bin";
+    facts.programFolderWritable = false;
+    facts.holdsRecords = [](const fs::path& folder) { return folder == "/usr/share/golmok"; };
+    EXPECT_EQ(ChooseGameFolders(facts), (GameFolders{"/usr/share/golmok", "/usr/bin"}));
+}
+
+TEST(GameFolders, AFolderHoldsTheRecordsOnlyWhenAllSixteenAreThere) {
+    test::TempFolder program;
+    for (const RecordFileInfo& file : RecordFiles()) {
+        fs::copy_file(test::ShippedData() / file.name, program.path() / file.name);
+    }
+    EXPECT_EQ(FindGameFolders("", program.path()), (GameFolders{program.path(), program.path()}));
+
+    // An install: bin/ holds the program, share/golmok the records; one file missing from bin/
+    // is enough for the game to look for its install.
+    const fs::path bin = program.path() / "bin";
+    const fs::path share = program.path() / "share" / "golmok";
+    fs::create_directories(bin);
+    fs::create_directories(share);
+    for (const RecordFileInfo& file : RecordFiles()) {
+        fs::copy_file(program.path() / file.name, share / file.name);
+        if (std::string_view(file.name) != "gf.dat")
+            fs::copy_file(share / file.name, bin / file.name);
+    }
+    EXPECT_EQ(FindGameFolders("", bin).records, share);
+    EXPECT_EQ(FindGameFolders("/elsewhere", bin), (GameFolders{"/elsewhere", "/elsewhere"}));
 }
 
 }  // namespace
