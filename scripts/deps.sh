@@ -7,7 +7,9 @@ packages=(g++ make cmake pkg-config libgtest-dev libgmock-dev libbenchmark-dev
   # (xcb for the desktop, offscreen for the screen tests), and a Korean font.
   qt6-base-dev qt6-svg-dev qt6-multimedia-dev qt6-qpa-plugins fonts-nanum
   # The whole-program figures in bench/ run the game on a virtual display.
-  xvfb xauth time)
+  xvfb xauth time
+  # scripts/fuzz.sh: clang and its libFuzzer runtime (only recommended by clang, so named here).
+  clang libclang-rt-14-dev)
 
 missing=()
 for package in "${packages[@]}"; do

@@ -14,3 +14,6 @@ cmake -S . -B build/sanitize -DCMAKE_BUILD_TYPE=Debug -DGOLMOK_WERROR=ON -DGOLMO
 cmake --build build/sanitize -j2
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build/sanitize --output-on-failure -j2
+
+# The slot loader and the record-file reader under libFuzzer: 60 s each (scripts/fuzz.sh).
+scripts/fuzz.sh 60
