@@ -9,7 +9,9 @@ packages=(g++ make cmake pkg-config libgtest-dev libgmock-dev libbenchmark-dev
   # The whole-program figures in bench/ run the game on a virtual display.
   xvfb xauth time
   # clang-tidy on the core; the package's dependencies and its desktop metadata checks.
-  clang-tidy dpkg-dev appstream desktop-file-utils)
+  clang-tidy dpkg-dev appstream desktop-file-utils
+  # scripts/fuzz.sh: clang and its libFuzzer runtime (only recommended by clang, so named here).
+  clang libclang-rt-14-dev)
 
 missing=()
 for package in "${packages[@]}"; do

@@ -25,3 +25,5 @@ ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
 
 # The Debian package of the tested build: its files, dependencies and an unpacked run.
 scripts/package.sh build/test
+# The slot loader and the record-file reader under libFuzzer: 60 s each (scripts/fuzz.sh).
+scripts/fuzz.sh 60
