@@ -67,9 +67,9 @@ Run Play(const World& start, int player) {
             run.attacksOnPlayer += 1;
             const std::optional<Fight> fight = DefendByItself(w);
             if (fight && fight->result == FightResult::Won) run.defencesWon += 1;
+            if (fight && fight->result == FightResult::Drawn) run.defencesStalled += 1;
             if (!fight || !fight->over()) {
-                // A fight nobody can win is never decided: the attackers go home.
-                run.defencesStalled += 1;
+                // No fight started (nobody left to defend): the attackers go home.
                 w.DefenceSetupOpen = false;
                 UnlockMap(w);
             }

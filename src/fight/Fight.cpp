@@ -157,6 +157,18 @@ void ApplyResult(World& world, Fight& fight, bool won) {
     if (!attacking) world.HumanCanAct.fill(true);
 }
 
+// Whether a fighter still standing on either side would take anything with a strike.
+bool AnyoneCanHurt(const World& world, const Fight& fight) {
+    for (const auto* side : {&fight.player, &fight.enemy}) {
+        for (const Fighter& f : *side) {
+            if (!f.present) continue;
+            const double power = WeaponPower(WeaponIndex(world.HumanWeapon[f.human]));
+            if (StrikeDamage(world, f.human, power) > 0) return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
 int WeaponIndex(const std::string& weapon) {
@@ -393,6 +405,14 @@ std::vector<std::string> DeathPass(World& world, Fight& fight) {
         fight.result = FightResult::Won;
         messages.push_back(kFightWon);
         ApplyResult(world, fight, true);
+    } else if (!AnyoneCanHurt(world, fight)) {
+        // Members only ever fall, so such a fight would run for ever and keep the map locked:
+        // it ends with nobody changing sides and the district keeping its owner.
+        fight.result = FightResult::Drawn;
+        messages.push_back(kFightDrawn);
+        UnlockMap(world);
+        fight.FightRelease = true;
+        if (fight.side == FightSide::Defence) world.HumanCanAct.fill(true);
     }
     return messages;
 }

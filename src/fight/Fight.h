@@ -46,6 +46,7 @@ inline constexpr int kKeyA = 65;
 
 inline constexpr const char* kFightWon = "싸움에서 이겼습니다.";
 inline constexpr const char* kFightLost = "싸움에서 졌습니다.";
+inline constexpr const char* kFightDrawn = "아무도 상대를 다치게 할 수 없어 싸움이 끝났습니다.";
 
 struct Position {
     int x = 0;
@@ -80,7 +81,9 @@ struct WeaponPiece {
 
 // Which field: the player attacks a district (AttackGround) or defends one (DefenceGround).
 enum class FightSide { Attack, Defence };
-enum class FightResult { Running, Won, Lost };
+// Drawn: nobody left standing can hurt anybody (damage rounds down to 0 for small crews), so the
+// fight could never end; it is called off without a winner.
+enum class FightResult { Running, Won, Lost, Drawn };
 
 struct Fight {
     FightSide side = FightSide::Attack;
@@ -146,8 +149,8 @@ std::vector<std::string> DeathPass(World& world, Fight& fight);
 // passes as after a key.
 std::vector<std::string> AutoAct(World& world, Fight& fight);
 // Hands the player's side over and plays the fight out, at most `maxActions` actions of
-// each side. A fight where no side can hurt the other never ends; it is left running. Returns the
-// messages (the result's).
+// each side. A fight where no side can hurt the other is called off at its first death pass.
+// Returns the messages (the result's).
 std::vector<std::string> PlayOutFight(World& world, Fight& fight, int maxActions = 10000);
 
 }  // namespace golmok

@@ -68,8 +68,8 @@ SetupOutcome ConfirmDefence(World& world, const FightSetup& setup, const SetupCh
 SetupChoice ChooseStrongestDefenders(World& world, const FightSetup& setup);
 
 // An announced attack defended without the player: the strongest defenders as above go out and
-// both sides fight by themselves (`PlayOutFight`). Returns the fight as it ended, or as it was
-// left when neither side could hurt the other; nothing when no defence set-up is open.
+// both sides fight by themselves (`PlayOutFight`). Returns the fight as it ended (drawn when
+// neither side could hurt the other); nothing when no defence set-up is open.
 std::optional<Fight> DefendByItself(World& world, std::vector<std::string>* messages = nullptr);
 
 }  // namespace golmok

@@ -200,13 +200,14 @@ TEST(AutoBattle, KeysAreNotHeededWhileTheSideFightsByItself) {
     EXPECT_EQ(b.f.player[0].shown, (Position{0, 480}));
 }
 
-TEST(AutoBattle, AFightWhereNobodyCanHurtAnybodyIsLeftRunning) {
+TEST(AutoBattle, AFightWhereNobodyCanHurtAnybodyIsCalledOff) {
     Board b;
     b.Player(0, 0, {0, 0});
     b.Enemy(0, 100, {0, 4320});
     b.w.HumanMembers[0] = b.w.HumanMembers[100] = 10;  // Int(0.52): no damage
-    EXPECT_TRUE(PlayOutFight(b.w, b.f, 50).empty());
-    EXPECT_FALSE(b.f.over());
+    EXPECT_EQ(PlayOutFight(b.w, b.f, 50), std::vector<std::string>{kFightDrawn});
+    EXPECT_EQ(b.f.result, FightResult::Drawn);
+    EXPECT_FALSE(b.w.MapLocked);
     EXPECT_EQ(b.w.HumanStamina[0], 40);
 }
 

@@ -105,6 +105,47 @@ struct AttackCase {
     }
 };
 
+TEST(DeathPass, AFightNobodyCanHurtInIsCalledOffWithoutAWinner) {
+    // Base 50 (40 + 40 + 0 + 100 + 70 over 5): 20 members strike for Int(1.0) = 1, 19 for 0.
+    struct Case {
+        FightSide side;
+        double playerMembers, enemyMembers;
+        bool drawn;
+    };
+    const Case cases[] = {
+        {FightSide::Attack, 19, 19, true},
+        {FightSide::Defence, 19, 19, true},
+        {FightSide::Attack, 20, 19, false},  // one side can still win it
+        {FightSide::Attack, 19, 20, false},
+    };
+    for (const Case& c : cases) {
+        Board b(false, c.side);
+        b.Player(0, 0, {0, 0});
+        b.Enemy(0, 100, {0, 4320});
+        b.w.HumanMembers[0] = c.playerMembers;
+        b.w.HumanMembers[100] = c.enemyMembers;
+        b.w.HumanCanAct[0] = false;
+        const World before = b.w;
+        const auto messages = DeathPass(b.w, b.f);
+        if (!c.drawn) {
+            EXPECT_TRUE(messages.empty());
+            EXPECT_FALSE(b.f.over());
+            EXPECT_TRUE(b.w.MapLocked);
+            continue;
+        }
+        EXPECT_EQ(messages, std::vector<std::string>{kFightDrawn});
+        EXPECT_EQ(b.f.result, FightResult::Drawn);
+        EXPECT_FALSE(b.w.MapLocked);
+        // Nobody changes sides or places and the district keeps its owner.
+        EXPECT_EQ(b.w.HumanGroup, before.HumanGroup);
+        EXPECT_EQ(b.w.HumanCity, before.HumanCity);
+        EXPECT_EQ(b.w.CityOwnerColor, before.CityOwnerColor);
+        // The defending field gives everybody his action back as it closes.
+        EXPECT_EQ(b.w.HumanCanAct[0], c.side == FightSide::Defence);
+        EXPECT_TRUE(DeathPass(b.w, b.f).empty());  // decided once
+    }
+}
+
 TEST(AttackOutcome, WonTheDistrictAndTheDefendersJoinThePlayer) {
     AttackCase c;
     ASSERT_EQ(c.fight.enemy[0].human, 100);
