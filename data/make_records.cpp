@@ -34,11 +34,21 @@ struct Output {
 
 // Which column of which section each record file holds.
 constexpr std::array<Output, 16> kOutputs = {{
-    {"gn.dat", "groups", 0},     {"gf.dat", "groups", 1},     {"cn.dat", "districts", 0},
-    {"ch.dat", "districts", 1},  {"ct.dat", "districts", 2},  {"cm.dat", "districts", 3},
-    {"hn.dat", "people", 0},     {"hg.dat", "people", 1},     {"hj.dat", "people", 2},
-    {"hcity.dat", "people", 3},  {"hap.dat", "people", 4},    {"hdp.dat", "people", 5},
-    {"hcp.dat", "people", 6},    {"hd.dat", "people", 7},     {"hsp.dat", "people", 8},
+    {"gn.dat", "groups", 0},
+    {"gf.dat", "groups", 1},
+    {"cn.dat", "districts", 0},
+    {"ch.dat", "districts", 1},
+    {"ct.dat", "districts", 2},
+    {"cm.dat", "districts", 3},
+    {"hn.dat", "people", 0},
+    {"hg.dat", "people", 1},
+    {"hj.dat", "people", 2},
+    {"hcity.dat", "people", 3},
+    {"hap.dat", "people", 4},
+    {"hdp.dat", "people", 5},
+    {"hcp.dat", "people", 6},
+    {"hd.dat", "people", 7},
+    {"hsp.dat", "people", 8},
     {"hc.dat", "people", 9},
 }};
 
@@ -61,7 +71,8 @@ std::map<std::string, Section> ReadSource(const std::filesystem::path& path) {
         const std::string where = path.filename().string() + ":" + std::to_string(number) + ": ";
         std::istringstream words(line);
         Row row;
-        for (std::string word; words >> word;) row.push_back(word);
+        for (std::string word; words >> word;)
+            row.push_back(word);
         if (row.empty() || row[0].starts_with('#')) continue;
         if (row[0].starts_with('[')) {
             std::string name = row[0].substr(1, row[0].size() - 2);

@@ -21,6 +21,8 @@ bool MenuEnabled(const World& world, Menu menu) {
     return menu == Menu::Info || world.SelectedCityIsOwn;
 }
 
-void CloseCommandMenu(World& world) { world.panel.open = false; }
+void CloseCommandMenu(World& world) {
+    world.panel.open = false;
+}
 
 }  // namespace golmok

@@ -5,7 +5,14 @@
 
 namespace golmok {
 
-enum class Menu { Action, Personnel, Diplomacy, Info, Trade, City };  // 행동 인사 외교 정보 거래 도시
+enum class Menu {
+    Action,
+    Personnel,
+    Diplomacy,
+    Info,
+    Trade,
+    City
+};  // 행동 인사 외교 정보 거래 도시
 
 // A click on district `city` on the map: selects it, fills the panel (every person standing there
 // counted, the owner's fame) and shows the menu.

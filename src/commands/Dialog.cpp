@@ -7,17 +7,24 @@
 
 namespace golmok {
 
-Outcome Refused(std::string message) { return Outcome{false, {std::move(message)}}; }
+Outcome Refused(std::string message) {
+    return Outcome{false, {std::move(message)}};
+}
 
 Outcome Carried(World& world, std::string message) {
     Outcome outcome{true, {std::move(message)}};
-    for (std::string& notice : ChangeValue(world)) outcome.messages.push_back(std::move(notice));
+    for (std::string& notice : ChangeValue(world))
+        outcome.messages.push_back(std::move(notice));
     return outcome;
 }
 
-Outcome CarriedQuietly(World& world) { return Outcome{true, ChangeValue(world)}; }
+Outcome CarriedQuietly(World& world) {
+    return Outcome{true, ChangeValue(world)};
+}
 
-void OpenCommandDialog(World& world) { world.BarTracking = 1; }
+void OpenCommandDialog(World& world) {
+    world.BarTracking = 1;
+}
 
 double BarAmount(double base, double offset, double fullScale, BarRounding rounding) {
     if (fullScale <= 0) return 0;
@@ -30,7 +37,9 @@ double BarAmount(double base, double offset, double fullScale, BarRounding round
     return amount;
 }
 
-void ToggleBarTracking(World& world) { world.BarTracking = world.BarTracking == 1 ? 0 : 1; }
+void ToggleBarTracking(World& world) {
+    world.BarTracking = world.BarTracking == 1 ? 0 : 1;
+}
 
 std::optional<double> AcceptTypedAmount(std::string_view text, double most) {
     auto amount = ParseWholeAmount(text);
@@ -52,6 +61,8 @@ Gauge MakeGauge(double value, double fullScale) {
     return Gauge{std::clamp(value, 0.0, fullScale), fullScale};
 }
 
-void ChoosePerson(World& world, int human) { world.SelectedHuman = human; }
+void ChoosePerson(World& world, int human) {
+    world.SelectedHuman = human;
+}
 
 }  // namespace golmok

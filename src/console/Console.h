@@ -18,7 +18,7 @@ namespace golmok {
 
 // A line the console cannot carry out; printed as "error: WHY" and nothing changes.
 class ConsoleError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
@@ -62,7 +62,7 @@ void AddMenuVerbs(VerbTable& verbs);   // city, panel
 // buy-arms, sell-arms, move, transport, ally, ally-cancel, aid, and their lists
 void AddTradeVerbs(VerbTable& verbs);
 void AddTradeLists(ListTable& lists);
-void AddSaveVerbs(VerbTable& verbs);   // save, load, slots
+void AddSaveVerbs(VerbTable& verbs);  // save, load, slots
 // train, heal, reorg, reorg-close, recruit, develop, collect, prize, dismiss, scout, info-group
 void AddDomesticVerbs(VerbTable& verbs);
 void AddDomesticLists(ListTable& lists);
@@ -71,7 +71,7 @@ void AddFightVerbs(VerbTable& verbs);  // attack, defend, key, tick, field
 void AddFightLists(ListTable& lists);  // attack, attack-targets, defend
 
 class Console {
-public:
+  public:
     Console(Session& session, std::ostream& out, std::filesystem::path folder);
 
     enum class LineResult { Done, Error, GameOver };
@@ -81,7 +81,7 @@ public:
     // any line was an error.
     int Run(std::istream& in);
 
-private:
+  private:
     void List(ConsoleContext& ctx, const Words& args);
 
     ConsoleContext context_;

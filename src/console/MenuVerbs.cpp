@@ -12,10 +12,10 @@ void PrintPanel(ConsoleContext& ctx) {
     const World& w = ctx.world();
     const Panel& p = w.panel;
     ctx.out << "panel city=" << w.SelectedCity << " name=" << p.cityLabel
-            << " group=" << p.groupLabel << " population=" << p.rows[0]
-            << " commerce=" << p.rows[1] << " money=" << p.rows[2] << " people=" << p.rows[3]
-            << " stick=" << p.rows[4] << " sword=" << p.rows[5] << " members=" << p.rows[6]
-            << " knife=" << p.rows[7] << " fame=" << p.rows[8] << '\n';
+            << " group=" << p.groupLabel << " population=" << p.rows[0] << " commerce=" << p.rows[1]
+            << " money=" << p.rows[2] << " people=" << p.rows[3] << " stick=" << p.rows[4]
+            << " sword=" << p.rows[5] << " members=" << p.rows[6] << " knife=" << p.rows[7]
+            << " fame=" << p.rows[8] << '\n';
 }
 
 void City(ConsoleContext& ctx, const Words& args) {

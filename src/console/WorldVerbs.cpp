@@ -8,8 +8,12 @@ namespace golmok {
 
 namespace {
 
-const char* Bool(bool value) { return value ? "True" : "False"; }
-std::string Num(double value) { return FormatNumber(value); }
+const char* Bool(bool value) {
+    return value ? "True" : "False";
+}
+std::string Num(double value) {
+    return FormatNumber(value);
+}
 
 void PrintHuman(std::ostream& out, const World& w, int h) {
     out << "human " << h << " name=" << w.HumanName[h] << " group=" << w.HumanGroup[h]
@@ -51,7 +55,8 @@ void Show(ConsoleContext& ctx, const Words& args) {
     const World& w = ctx.world();
     if (args.size() == 1 && args[0] == "game") return PrintGame(ctx.out, w);
     ExpectArgs(args, 2, "show human H | show city D | show group G | show game");
-    if (args[0] == "human") return PrintHuman(ctx.out, w, ReadIndex(args[1], kHumanCount, "person"));
+    if (args[0] == "human")
+        return PrintHuman(ctx.out, w, ReadIndex(args[1], kHumanCount, "person"));
     if (args[0] == "city") return PrintCity(ctx.out, w, ReadIndex(args[1], kCityCount, "district"));
     if (args[0] == "group") return PrintGroup(ctx.out, w, ReadIndex(args[1], kGroupCount, "group"));
     throw ConsoleError("show what: human, city, group or game");
@@ -61,9 +66,12 @@ void Dump(ConsoleContext& ctx, const Words& args) {
     ExpectArgs(args, 0, "dump");
     const World& w = ctx.world();
     PrintGame(ctx.out, w);
-    for (int g = 0; g < kGroupCount; ++g) PrintGroup(ctx.out, w, g);
-    for (int c = 0; c < kCityCount; ++c) PrintCity(ctx.out, w, c);
-    for (int h = 0; h < kHumanCount; ++h) PrintHuman(ctx.out, w, h);
+    for (int g = 0; g < kGroupCount; ++g)
+        PrintGroup(ctx.out, w, g);
+    for (int c = 0; c < kCityCount; ++c)
+        PrintCity(ctx.out, w, c);
+    for (int h = 0; h < kHumanCount; ++h)
+        PrintHuman(ctx.out, w, h);
 }
 
 void Ownership(ConsoleContext& ctx, const Words& args) {
@@ -74,7 +82,8 @@ void Ownership(ConsoleContext& ctx, const Words& args) {
         if (auto owner = w.OwnerOf(c)) ++held[*owner];
     }
     ctx.out << "ownership";
-    for (int count : held) ctx.out << ' ' << count;
+    for (int count : held)
+        ctx.out << ' ' << count;
     ctx.out << '\n';
 }
 

@@ -56,22 +56,26 @@ World BuildNewWorld(const std::filesystem::path& folder) {
     world.Week = 1;
     ChooseGroup(world, 0);
 
-    for (const char* file : {"hn.dat", "hg.dat", "hj.dat", "hap.dat", "hdp.dat", "hcp.dat", "hd.dat",
-                             "hsp.dat", "hc.dat", "hcity.dat"}) {
+    for (const char* file : {"hn.dat", "hg.dat", "hj.dat", "hap.dat", "hdp.dat", "hcp.dat",
+                             "hd.dat", "hsp.dat", "hc.dat", "hcity.dat"}) {
         Load(folder, file, world);
     }
-    for (int h = 0; h < kHumanCount; ++h) DeriveHumanFields(world, h);
-    for (const char* file : {"cn.dat", "ch.dat", "ct.dat", "cm.dat"}) Load(folder, file, world);
+    for (int h = 0; h < kHumanCount; ++h)
+        DeriveHumanFields(world, h);
+    for (const char* file : {"cn.dat", "ch.dat", "ct.dat", "cm.dat"})
+        Load(folder, file, world);
     ExpectNames("cn.dat", kDistricts, world.CityName);
     world.CityStick.fill(0);
     world.CityKnife.fill(0);
     world.CitySword.fill(0);
-    for (const char* file : {"gn.dat", "gf.dat"}) Load(folder, file, world);
+    for (const char* file : {"gn.dat", "gf.dat"})
+        Load(folder, file, world);
     ExpectNames("gn.dat", kGroups, world.GroupName);
     world.HumanCanAct.fill(true);
 
     RecountCities(world);
-    for (int c = 0; c < kCityCount; ++c) world.SetOwner(c, kDistricts[c].startOwner);
+    for (int c = 0; c < kCityCount; ++c)
+        world.SetOwner(c, kDistricts[c].startOwner);
     return world;
 }
 

@@ -31,6 +31,8 @@ void LockMap(World& world) {
     world.reorg = ReorgDialog{};
 }
 
-void UnlockMap(World& world) { world.MapLocked = false; }
+void UnlockMap(World& world) {
+    world.MapLocked = false;
+}
 
 }  // namespace golmok

@@ -57,7 +57,8 @@ std::vector<std::string> EndTurn(World& world) {
         PrepareDefence(world);
     }
     // The turn end does not wait for the fight: everybody may act in the new week.
-    for (int h = 0; h < kHumanCount; ++h) world.HumanCanAct[h] = true;
+    for (int h = 0; h < kHumanCount; ++h)
+        world.HumanCanAct[h] = true;
     return messages;
 }
 

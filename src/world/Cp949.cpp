@@ -1,7 +1,7 @@
 #include "world/Cp949.h"
 
-#include <cerrno>
 #include <iconv.h>
+#include <cerrno>
 
 namespace golmok {
 
@@ -9,7 +9,7 @@ namespace {
 
 // One conversion descriptor for the length of one call.
 class Converter {
-public:
+  public:
     Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
     ~Converter() {
         if (ok()) iconv_close(cd_);
@@ -33,7 +33,7 @@ public:
         return 0;
     }
 
-private:
+  private:
     iconv_t cd_;
 };
 
@@ -47,7 +47,8 @@ std::string DecodeCp949(std::string_view bytes) {
     Converter converter("UTF-8", "CP949");
     if (!converter.ok()) {
         // Without the converter only ASCII can be trusted.
-        for (unsigned char c : bytes) out += c < 0x80 ? std::string(1, char(c)) : std::string(kReplacement);
+        for (unsigned char c : bytes)
+            out += c < 0x80 ? std::string(1, char(c)) : std::string(kReplacement);
         return out;
     }
     std::string input(bytes);

@@ -17,7 +17,9 @@ std::string FormatNumber(double x) {
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Numbers are read with a full stop as the decimal point, whatever locale the windows set.
 double ParseDecimal(const std::string& number) {
@@ -31,10 +33,12 @@ std::size_t NumberLength(std::string_view text, bool allowExponent) {
     std::size_t i = 0;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
     std::size_t digits = 0;
-    while (i < text.size() && IsDigit(text[i])) ++i, ++digits;
+    while (i < text.size() && IsDigit(text[i]))
+        ++i, ++digits;
     if (i < text.size() && text[i] == '.') {
         std::size_t j = i + 1;
-        while (j < text.size() && IsDigit(text[j])) ++j, ++digits;
+        while (j < text.size() && IsDigit(text[j]))
+            ++j, ++digits;
         i = j;
     }
     if (digits == 0) return 0;
@@ -42,7 +46,8 @@ std::size_t NumberLength(std::string_view text, bool allowExponent) {
         std::size_t j = i + 1;
         if (j < text.size() && (text[j] == '+' || text[j] == '-')) ++j;
         std::size_t k = j;
-        while (k < text.size() && IsDigit(text[k])) ++k;
+        while (k < text.size() && IsDigit(text[k]))
+            ++k;
         if (k > j) i = k;  // an E without digits is not part of the number
     }
     return i;
@@ -59,9 +64,13 @@ double ReadLeadingNumber(std::string_view text, std::string_view blanks, bool al
 
 }  // namespace
 
-double ReadNumber(std::string_view text) { return ReadLeadingNumber(text, " \t\r\n", true); }
+double ReadNumber(std::string_view text) {
+    return ReadLeadingNumber(text, " \t\r\n", true);
+}
 
-double ReadAmountBox(std::string_view text) { return ReadLeadingNumber(text, " \t", false); }
+double ReadAmountBox(std::string_view text) {
+    return ReadLeadingNumber(text, " \t", false);
+}
 
 std::optional<double> ParseWholeAmount(std::string_view text) {
     std::size_t first = text.find_first_not_of(" \t");

@@ -9,7 +9,9 @@
 namespace golmok {
 
 // The largest integer not above x (Int(-0.5) is -1).
-inline double Int(double x) { return std::floor(x); }
+inline double Int(double x) {
+    return std::floor(x);
+}
 
 // The shortest decimal text that reads back as the same double, in plain notation: 10000000 shows
 // as "10000000", 0.1 as "0.1", -0 as "0".

@@ -94,9 +94,12 @@ const RecordFileInfo& RecordFileNamed(std::string_view name) {
 
 int RowsOf(RecordTable table) {
     switch (table) {
-        case RecordTable::Humans: return kHumanCount;
-        case RecordTable::Cities: return kCityCount;
-        case RecordTable::Groups: return kGroupCount;
+        case RecordTable::Humans:
+            return kHumanCount;
+        case RecordTable::Cities:
+            return kCityCount;
+        case RecordTable::Groups:
+            return kGroupCount;
     }
     return 0;
 }
@@ -112,7 +115,8 @@ void LoadRecordFile(const std::filesystem::path& folder, const RecordFileInfo& f
     // Records beyond the table's rows are read and never used.
     for (int row = 0; row < rows; ++row) {
         if (file.isNumber && !std::isfinite(ReadNumber(records[row]))) {
-            throw RecordFileError(file.name, "기록 " + std::to_string(row) + "의 숫자가 너무 큽니다");
+            throw RecordFileError(file.name,
+                                  "기록 " + std::to_string(row) + "의 숫자가 너무 큽니다");
         }
         file.store(world, row, records[row]);
     }

@@ -14,12 +14,12 @@ namespace golmok {
 
 // A record file that cannot make a world: missing, unreadable, without separator, too short.
 class RecordFileError : public std::runtime_error {
-public:
+  public:
     RecordFileError(std::string file, const std::string& what)
         : std::runtime_error(file + ": " + what), file_(std::move(file)) {}
     const std::string& file() const { return file_; }
 
-private:
+  private:
     std::string file_;
 };
 

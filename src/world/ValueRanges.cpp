@@ -40,15 +40,15 @@ std::vector<std::string> ChangeValue(World& world) {
     if (city < 0 || city >= kCityCount) return notices;
 
     // The fame row shows the player's own fame here, whoever owns the district.
-    const auto fresh =
-        PanelFigures(world, city, false, world.GroupFame[world.PlayerGroupIndex]);
+    const auto fresh = PanelFigures(world, city, false, world.GroupFame[world.PlayerGroupIndex]);
     for (int k = 0; k < kPanelRowCount; ++k) {
         std::string shown = TrimSpaces(world.panel.rows[k]);
         std::string next = TrimSpaces(fresh[k]);
         if (world.options.notices && shown != next) {
             double diff = ReadNumber(next) - ReadNumber(shown);
-            notices.push_back(std::string(kPanelRowNames[k]) + (diff >= 0 ? "이(가) +" : "이(가) ") +
-                              (diff >= 0 ? " " : "") + FormatNumber(diff) + "이 되었습니다.");
+            notices.push_back(std::string(kPanelRowNames[k]) +
+                              (diff >= 0 ? "이(가) +" : "이(가) ") + (diff >= 0 ? " " : "") +
+                              FormatNumber(diff) + "이 되었습니다.");
         }
         world.panel.rows[k] = next;
     }
@@ -72,7 +72,8 @@ void ErrorCheck(World& world) {
         Clamp(world.HumanMembers[h], 0, world.HumanLeadership[h]);
         Clamp(world.HumanMorale[h], 0, 100);
     }
-    for (int g = 0; g < kGroupCount; ++g) Clamp(world.GroupHostility[g], 0, 100);
+    for (int g = 0; g < kGroupCount; ++g)
+        Clamp(world.GroupHostility[g], 0, 100);
     for (int c = 0; c < kCityCount; ++c) {
         Clamp(world.CityCommerce[c], 0, 100);
         if (world.CityMoney[c] < 0) world.CityMoney[c] = 0;

@@ -33,17 +33,18 @@ using GroupTable = std::array<T, kGroupCount>;
 
 // Special texts the rules look for.
 inline constexpr const char* kBossRank = "두목";
-inline constexpr const char* kJoblessRank = "백수";       // a dismissed person
-inline constexpr const char* kJoblessCity = "백수동네";   // where a dismissed person goes: no district
-inline constexpr const char* kJoblessGroup = "백수파";    // the gang of a dismissed person: no gang
+inline constexpr const char* kJoblessRank = "백수";  // a dismissed person
+inline constexpr const char* kJoblessCity =
+    "백수동네";  // where a dismissed person goes: no district
+inline constexpr const char* kJoblessGroup = "백수파";  // the gang of a dismissed person: no gang
 inline constexpr const char* kDefaultWeapon = "각목";
 
 // The map's check items and the fight mode. They are settings of the player, not of one game: a
 // loaded game and a new game keep them.
 struct Options {
-    bool notices = false;     // 알림상자: announce every change of the district panel
-    bool healthBars = true;   // 체력막대바: health bars on the fight field
-    bool music = true;        // 배경음악
+    bool notices = false;    // 알림상자: announce every change of the district panel
+    bool healthBars = true;  // 체력막대바: health bars on the fight field
+    bool music = true;       // 배경음악
     bool operator==(const Options&) const = default;
 };
 
@@ -76,7 +77,7 @@ struct World {
     HumanTable<std::string> HumanName{};
     HumanTable<std::string> HumanGroup{};  // a GroupName
     HumanTable<std::string> HumanRank{};
-    HumanTable<std::string> HumanCity{};   // a CityName, or a name of no district
+    HumanTable<std::string> HumanCity{};  // a CityName, or a name of no district
     HumanTable<double> HumanLoyalty{};
     HumanTable<double> HumanAttack{};
     HumanTable<double> HumanDefence{};
@@ -101,7 +102,7 @@ struct World {
     CityTable<double> CityStick{};
     CityTable<double> CityKnife{};
     CityTable<double> CitySword{};
-    CityTable<double> CityHumanCount{};   // tallies as last computed by RecountCities
+    CityTable<double> CityHumanCount{};  // tallies as last computed by RecountCities
     CityTable<double> CityMemberTotal{};
 
     // --- Gangs ------------------------------------------------------------------------------
@@ -109,7 +110,7 @@ struct World {
     GroupTable<Color> GroupColor{};
     GroupTable<std::string> GroupBossName{};
     GroupTable<double> GroupFame{};
-    GroupTable<double> GroupAlly{};       // 1 while allied with the player
+    GroupTable<double> GroupAlly{};  // 1 while allied with the player
     GroupTable<double> GroupHostility{};
 
     // --- Game-wide values -------------------------------------------------------------------
@@ -132,7 +133,8 @@ struct World {
 
     std::array<double, kWorkSlotCount> WorkSlot{};
 
-    // Whether the amount bar of an open dialog follows the pointer (1) or is frozen (anything else).
+    // Whether the amount bar of an open dialog follows the pointer (1) or is frozen (anything
+    // else).
     int BarTracking = 1;
 
     // The map is frozen while a fight is set up or fought: no district button, no 턴, 옵션, 기능

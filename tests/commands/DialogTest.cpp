@@ -13,16 +13,16 @@ TEST(BarAmount, NearestWithHalvesUpOrCutDown) {
         double halfUp, down;
     };
     const Case cases[] = {
-        {100, 0, 1000, 0, 0},          // left edge
-        {100, 125, 1000, 13, 12},      // base × ratio = 12.5
-        {100, 124.9, 1000, 12, 12},    // 12.49
-        {100, 1000, 1000, 100, 100},   // right edge
-        {100, 1500, 1000, 100, 100},   // beyond the right end: the end
-        {100, -20, 1000, 0, 0},        // beyond the left end
-        {20000, 1, 3, 6667, 6666},     // the ratio is single precision
-        {10, 7, 10, 7, 7},             // 0.7 in single precision is below 0.7; cut down in double
-        {1001, 3, 4, 751, 750},        // 750.75
-        {1000, 500, 0, 0, 0},          // a bar without width picks nothing
+        {100, 0, 1000, 0, 0},         // left edge
+        {100, 125, 1000, 13, 12},     // base × ratio = 12.5
+        {100, 124.9, 1000, 12, 12},   // 12.49
+        {100, 1000, 1000, 100, 100},  // right edge
+        {100, 1500, 1000, 100, 100},  // beyond the right end: the end
+        {100, -20, 1000, 0, 0},       // beyond the left end
+        {20000, 1, 3, 6667, 6666},    // the ratio is single precision
+        {10, 7, 10, 7, 7},            // 0.7 in single precision is below 0.7; cut down in double
+        {1001, 3, 4, 751, 750},       // 750.75
+        {1000, 500, 0, 0, 0},         // a bar without width picks nothing
     };
     for (const Case& c : cases) {
         EXPECT_EQ(BarAmount(c.base, c.offset, c.fullScale), c.halfUp) << c.base << ' ' << c.offset;

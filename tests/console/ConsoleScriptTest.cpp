@@ -22,7 +22,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-fs::path ScriptFolder() { return fs::path(GOLMOK_TESTS_DIR) / "console" / "scripts"; }
+fs::path ScriptFolder() {
+    return fs::path(GOLMOK_TESTS_DIR) / "console" / "scripts";
+}
 
 std::vector<std::string> ScriptNames() {
     std::vector<std::string> names;
@@ -61,7 +63,8 @@ TEST_P(ConsoleScript, PrintsWhatIsExpected) {
             auto records = ReadRecordFile(folder.path() / file);
             records.resize(keep);
             std::string text;
-            for (const auto& record : records) text += record + "¸";
+            for (const auto& record : records)
+                text += record + "¸";
             test::WriteFile(folder.path() / file, EncodeCp949(text).value());
         } else if (key == "stderr:") {
             std::getline(words >> std::ws, expectedError);

@@ -16,7 +16,8 @@ struct Board {
         LockMap(w);
         f.realTime = realTime;
         f.side = side;
-        // Fought over 도봉 when the player attacks from 서초, over 서초 when 흑사파 comes from 도봉.
+        // Fought over 도봉 when the player attacks from 서초, over 서초 when 흑사파 comes from
+        // 도봉.
         f.city = side == FightSide::Attack ? 8 : 7;
         f.fromCity = side == FightSide::Attack ? 7 : 8;
         f.Skill = {w.CityName[f.city], w.GroupName[0], w.GroupName[6]};

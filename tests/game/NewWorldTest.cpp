@@ -16,7 +16,7 @@ namespace fs = std::filesystem;
 
 // A copy of the shipped record files that a test may change.
 class DataCopy {
-public:
+  public:
     DataCopy() {
         for (const RecordFileInfo& file : RecordFiles()) {
             fs::copy_file(test::ShippedData() / file.name, folder_.path() / file.name);
@@ -25,14 +25,15 @@ public:
     const fs::path& path() const { return folder_.path(); }
     void Write(const char* file, const std::vector<std::string>& records) const {
         std::string text;
-        for (const std::string& record : records) text += record + "¸";
+        for (const std::string& record : records)
+            text += record + "¸";
         test::WriteFile(folder_.path() / file, EncodeCp949(text + "\r\n").value());
     }
     std::vector<std::string> Read(const char* file) const {
         return ReadRecordFile(folder_.path() / file);
     }
 
-private:
+  private:
     test::TempFolder folder_;
 };
 
@@ -78,7 +79,8 @@ TEST(BuildNewWorld, StartingValuesAndDerivedFigures) {
     EXPECT_FALSE(w.MapLocked);
     // The tallies are counted at start-up.
     double people = 0;
-    for (int c = 0; c < kCityCount; ++c) people += w.CityHumanCount[c];
+    for (int c = 0; c < kCityCount; ++c)
+        people += w.CityHumanCount[c];
     EXPECT_EQ(people, kHumanCount);
 }
 
@@ -89,7 +91,8 @@ TEST(BuildNewWorld, RefusesDataThatCannotMakeAWorld) {
         const char* file;
     };
     const Case cases[] = {
-        {"missing file", [](const DataCopy& d) { fs::remove(d.path() / "hcity.dat"); }, "hcity.dat"},
+        {"missing file", [](const DataCopy& d) { fs::remove(d.path() / "hcity.dat"); },
+         "hcity.dat"},
         {"short file",
          [](const DataCopy& d) {
              auto names = d.Read("hn.dat");
@@ -97,8 +100,8 @@ TEST(BuildNewWorld, RefusesDataThatCannotMakeAWorld) {
              d.Write("hn.dat", names);
          },
          "hn.dat"},
-        {"no separator", [](const DataCopy& d) { test::WriteFile(d.path() / "ct.dat", "10 20 30"); },
-         "ct.dat"},
+        {"no separator",
+         [](const DataCopy& d) { test::WriteFile(d.path() / "ct.dat", "10 20 30"); }, "ct.dat"},
         {"districts out of order",
          [](const DataCopy& d) {
              auto names = d.Read("cn.dat");

@@ -20,7 +20,8 @@ TEST(RecountCities, CountsPeopleAndMembersWhereTheyStand) {
     EXPECT_EQ(w.CityHumanCount[9], 0);
     EXPECT_EQ(w.CityMemberTotal[9], 0);
     double counted = 0;
-    for (int c = 0; c < kCityCount; ++c) counted += w.CityHumanCount[c];
+    for (int c = 0; c < kCityCount; ++c)
+        counted += w.CityHumanCount[c];
     EXPECT_EQ(counted, 3);  // the people standing nowhere are counted nowhere
 }
 

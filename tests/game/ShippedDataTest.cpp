@@ -5,20 +5,20 @@
 
 #include "game/NewWorld.h"
 #include "support/TestWorld.h"
-#include "world/RecordFiles.h"
 #include "world/Numbers.h"
+#include "world/RecordFiles.h"
 #include "world/Tables.h"
 
 namespace golmok {
 namespace {
 
 class ShippedData : public ::testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() { world_ = new World(BuildNewWorld(test::ShippedData())); }
     static void TearDownTestSuite() { delete world_; }
     static const World& w() { return *world_; }
 
-private:
+  private:
     static inline World* world_ = nullptr;
 };
 
@@ -34,8 +34,10 @@ TEST_F(ShippedData, NamesAreUniqueAndInTheMapsOrder) {
     std::set<std::string> names(w().HumanName.begin(), w().HumanName.end());
     EXPECT_EQ(names.size(), static_cast<std::size_t>(kHumanCount));
     EXPECT_EQ(names.count(""), 0u);
-    for (int c = 0; c < kCityCount; ++c) EXPECT_EQ(w().CityName[c], kDistricts[c].name);
-    for (int g = 0; g < kGroupCount; ++g) EXPECT_EQ(w().GroupName[g], kGroups[g].name);
+    for (int c = 0; c < kCityCount; ++c)
+        EXPECT_EQ(w().CityName[c], kDistricts[c].name);
+    for (int g = 0; g < kGroupCount; ++g)
+        EXPECT_EQ(w().GroupName[g], kGroups[g].name);
 }
 
 TEST_F(ShippedData, EachBossLeadsHisGangFromOneOfItsDistricts) {
@@ -49,7 +51,8 @@ TEST_F(ShippedData, EachBossLeadsHisGangFromOneOfItsDistricts) {
         EXPECT_EQ(kDistricts[*city].startOwner, g) << kGroups[g].bossName;
     }
     int bosses = 0;
-    for (int h = 0; h < kHumanCount; ++h) bosses += w().HumanRank[h] == kBossRank;
+    for (int h = 0; h < kHumanCount; ++h)
+        bosses += w().HumanRank[h] == kBossRank;
     EXPECT_EQ(bosses, kGroupCount);
 }
 
@@ -63,9 +66,9 @@ TEST_F(ShippedData, EveryoneStandsInADistrictOfAGang) {
 
 TEST_F(ShippedData, FiguresAreInRange) {
     for (int h = 0; h < kHumanCount; ++h) {
-        for (double figure : {w().HumanAttack[h], w().HumanDefence[h], w().HumanCharm[h],
-                              w().HumanAgility[h], w().HumanIntelligence[h],
-                              w().HumanLeadership[h]}) {
+        for (double figure :
+             {w().HumanAttack[h], w().HumanDefence[h], w().HumanCharm[h], w().HumanAgility[h],
+              w().HumanIntelligence[h], w().HumanLeadership[h]}) {
             EXPECT_TRUE(figure >= 1 && figure <= 100 && figure == Int(figure))
                 << w().HumanName[h] << ' ' << figure;
         }
@@ -76,7 +79,8 @@ TEST_F(ShippedData, FiguresAreInRange) {
         EXPECT_GE(w().CityMoney[c], 0);
     }
     // Every gang can trade arms at the start.
-    for (int g = 0; g < kGroupCount; ++g) EXPECT_GE(w().GroupFame[g], 50);
+    for (int g = 0; g < kGroupCount; ++g)
+        EXPECT_GE(w().GroupFame[g], 50);
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include <QtTest>
 #include <memory>
 
+#include "ScreenTestSupport.h"
 #include "commands/Commerce.h"
 #include "commands/Information.h"
 #include "commands/Moving.h"
@@ -25,7 +26,6 @@
 #include "screens/MainGame.h"
 #include "screens/Platform.h"
 #include "screens/Screens.h"
-#include "ScreenTestSupport.h"
 #include "support/TestWorld.h"
 #include "world/Numbers.h"
 

@@ -11,6 +11,7 @@
 #include <QtTest>
 #include <memory>
 
+#include "ScreenTestSupport.h"
 #include "fight/Fight.h"
 #include "game/NewWorld.h"
 #include "game/Session.h"
@@ -22,7 +23,6 @@
 #include "screens/MainGame.h"
 #include "screens/Platform.h"
 #include "screens/Screens.h"
-#include "ScreenTestSupport.h"
 #include "support/TestWorld.h"
 
 using namespace golmok;

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "ScreenTestSupport.h"
 #include "fight/Fight.h"
 #include "game/NewWorld.h"
 #include "game/Session.h"
@@ -27,7 +28,6 @@
 #include "screens/PicturePrint.h"
 #include "screens/Platform.h"
 #include "screens/Screens.h"
-#include "ScreenTestSupport.h"
 #include "screens/help.h"
 #include "screens/infor.h"
 #include "support/TestWorld.h"

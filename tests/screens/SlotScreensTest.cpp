@@ -8,13 +8,14 @@
 #include <QtTest>
 #include <memory>
 
+#include "ScreenTestSupport.h"
 #include "game/NewWorld.h"
 #include "game/Session.h"
 #include "game/SharedRoutines.h"
 #include "game/TurnCycle.h"
 #include "screens/Art.h"
-#include "screens/GameMenu.h"
 #include "screens/GameLogo.h"
+#include "screens/GameMenu.h"
 #include "screens/GroupSelectMenu.h"
 #include "screens/MainGame.h"
 #include "screens/MainMenu.h"
@@ -22,7 +23,6 @@
 #include "screens/Platform.h"
 #include "screens/SaveFile.h"
 #include "screens/Screens.h"
-#include "ScreenTestSupport.h"
 #include "support/TestWorld.h"
 #include "world/Cp949.h"
 #include "world/SavedGames.h"

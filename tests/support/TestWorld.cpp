@@ -47,7 +47,9 @@ void Place(World& world, int human, int city, int group, double attack, double d
     DeriveHumanFields(world, human);
 }
 
-std::filesystem::path ShippedData() { return GOLMOK_DATA_DIR; }
+std::filesystem::path ShippedData() {
+    return GOLMOK_DATA_DIR;
+}
 
 TempFolder::TempFolder() {
     static std::atomic<int> counter = 0;

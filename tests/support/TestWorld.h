@@ -24,14 +24,14 @@ std::filesystem::path ShippedData();
 
 // A fresh empty folder under the system's temporary folder, removed with the object.
 class TempFolder {
-public:
+  public:
     TempFolder();
     ~TempFolder();
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
     const std::filesystem::path& path() const { return path_; }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 

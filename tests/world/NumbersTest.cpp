@@ -14,11 +14,18 @@ TEST(FormatNumber, ShortestPlainDecimal) {
         const char* text;
     };
     const Case cases[] = {
-        {0, "0"},          {-0.0, "0"},       {10000000, "10000000"}, {0.1, "0.1"},
-        {-5000, "-5000"},  {25.5, "25.5"},    {1e21, "1000000000000000000000"},
-        {28.999999999999996, "28.999999999999996"},                  {0.000001, "0.000001"},
+        {0, "0"},
+        {-0.0, "0"},
+        {10000000, "10000000"},
+        {0.1, "0.1"},
+        {-5000, "-5000"},
+        {25.5, "25.5"},
+        {1e21, "1000000000000000000000"},
+        {28.999999999999996, "28.999999999999996"},
+        {0.000001, "0.000001"},
     };
-    for (const Case& c : cases) EXPECT_EQ(FormatNumber(c.value), c.text) << c.value;
+    for (const Case& c : cases)
+        EXPECT_EQ(FormatNumber(c.value), c.text) << c.value;
 }
 
 TEST(ReadNumber, TakesTheLeadingNumber) {
@@ -27,12 +34,13 @@ TEST(ReadNumber, TakesTheLeadingNumber) {
         double value;
     };
     const Case cases[] = {
-        {" 75", 75},   {"75점", 75},     {"", 0},         {"\r\n 12", 12}, {"\t-20", -20},
-        {"+3", 3},     {"1.5", 1.5},     {"2E3", 2000},   {"2e-1", 0.2},   {"2E", 2},
-        {"2E+", 2},    {".5", 0.5},      {"5.", 5},       {"거지", 0},     {"-", 0},
-        {"1,000", 1},  {" 1930¸", 1930}, {"12 34", 12},
+        {" 75", 75},  {"75점", 75},     {"", 0},       {"\r\n 12", 12}, {"\t-20", -20},
+        {"+3", 3},    {"1.5", 1.5},     {"2E3", 2000}, {"2e-1", 0.2},   {"2E", 2},
+        {"2E+", 2},   {".5", 0.5},      {"5.", 5},     {"거지", 0},     {"-", 0},
+        {"1,000", 1}, {" 1930¸", 1930}, {"12 34", 12},
     };
-    for (const Case& c : cases) EXPECT_EQ(ReadNumber(c.text), c.value) << '"' << c.text << '"';
+    for (const Case& c : cases)
+        EXPECT_EQ(ReadNumber(c.text), c.value) << '"' << c.text << '"';
 }
 
 TEST(ReadNumber, HugeExponentIsInfiniteNotACrash) {
@@ -54,8 +62,8 @@ TEST(ParseWholeAmount, AcceptsOnlyWholeNumbersFromZero) {
     EXPECT_EQ(ParseWholeAmount(""), 0.0);  // an empty box is 0
     EXPECT_EQ(ParseWholeAmount("   "), 0.0);
     EXPECT_EQ(ParseWholeAmount("999999999999999"), 999999999999999.0);
-    for (const char* refused : {"-1", "+1", "1.5", "12abc", "1e3", "1 000", "0x10", "１",
-                                "9999999999999999"}) {
+    for (const char* refused :
+         {"-1", "+1", "1.5", "12abc", "1e3", "1 000", "0x10", "１", "9999999999999999"}) {
         EXPECT_EQ(ParseWholeAmount(refused), std::nullopt) << refused;
     }
 }

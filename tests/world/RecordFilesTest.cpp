@@ -12,7 +12,9 @@ namespace {
 
 using Records = std::vector<std::string>;
 
-std::string Cp949(const std::string& utf8) { return EncodeCp949(utf8).value(); }
+std::string Cp949(const std::string& utf8) {
+    return EncodeCp949(utf8).value();
+}
 
 // What the reader makes of a file holding these bytes.
 Records ReadBytes(const std::string& bytes) {
@@ -40,7 +42,8 @@ TEST(ReadRecordFile, SplitsAtTheSeparatorAndDropsTheTail) {
         {"CR alone becomes CR LF", "강남¸\r서초¸", {"강남", "\r\n서초"}},
         {"a line break inside a record", "강\r\n남¸", {"강\r\n남"}},
     };
-    for (const Case& c : cases) EXPECT_EQ(ReadBytes(Cp949(c.utf8)), c.records) << c.name;
+    for (const Case& c : cases)
+        EXPECT_EQ(ReadBytes(Cp949(c.utf8)), c.records) << c.name;
 }
 
 TEST(ReadRecordFile, InvalidBytesNeverStopTheReader) {
@@ -78,7 +81,8 @@ TEST(LoadRecordFile, NumbersByTheReadingRule) {
 TEST(LoadRecordFile, TextsTrimmedOfSpaces) {
     test::TempFolder folder;
     std::string names;
-    for (int g = 0; g < kGroupCount; ++g) names += " 파" + std::to_string(g) + " ¸";
+    for (int g = 0; g < kGroupCount; ++g)
+        names += " 파" + std::to_string(g) + " ¸";
     test::WriteFile(folder.path() / "gn.dat", Cp949(names));
     World world = test::BlankWorld();
     LoadRecordFile(folder.path(), RecordFileNamed("gn.dat"), world);

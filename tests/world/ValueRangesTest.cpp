@@ -111,7 +111,7 @@ TEST(ChangeValue, EmptyDistrictEmptiesThePeopleRows) {
     w.HumanCity[11] = w.CityName[0];
     const auto notices = ChangeValue(w);
     EXPECT_EQ(notices, (std::vector<std::string>{"조폭인원이(가) -2이 되었습니다.",
-                                                  "조직원수이(가) -55이 되었습니다."}));
+                                                 "조직원수이(가) -55이 되었습니다."}));
     EXPECT_EQ(w.panel.rows[3], "");
     EXPECT_EQ(w.panel.rows[6], "");
 }
