@@ -59,6 +59,9 @@ std::string DecodeCp949(std::string_view bytes) {
         if (error == 0) break;
         // EILSEQ: a byte that starts no character; EINVAL: a character cut off at the end.
         out += kReplacement;
+        // The C library's converter may report a bad sequence after having stepped over all
+        // that was left; then nothing remains to skip.
+        if (inLeft == 0) break;
         ++in;
         --inLeft;
     }

@@ -118,6 +118,12 @@ TEST(LoadRecordFile, ExtraRecordsAreIgnored) {
     EXPECT_EQ(world.GroupFame[6], 7);
 }
 
+TEST(Cp949, ABadSequenceTheConverterStepsOverEndsTheText) {
+    // A lead byte with a trail byte CP949 does not pair with it, at the very end: the converter
+    // reports it having already stepped over both bytes.
+    EXPECT_EQ(DecodeCp949("-\xA2\xE8"), "-\uFFFD");
+}
+
 TEST(Cp949, RoundTripAndUnwritableText) {
     const std::string text = "골목패권기 ¸˛ 1930";
     EXPECT_EQ(DecodeCp949(EncodeCp949(text).value()), text);
