@@ -14,7 +14,7 @@ run() {
   shift
   # New inputs go to a scratch corpus in the build folder; the seeds in the repository stay small.
   mkdir -p "build/fuzz/corpus-$target"
-  (cd build/fuzz && "./bin/$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=1024 \
+  (cd build/fuzz && "./bin/$target" -seed=1 -max_total_time="$seconds" -timeout=10 -rss_limit_mb=1024 \
       -max_len=65536 "corpus-$target" "$@")
 }
 run SlotFuzz "$PWD/tests/fuzz/corpus/slot"
