@@ -8,6 +8,7 @@
 #include <ostream>
 #include <sstream>
 
+#include "fight/FightSetup.h"
 #include "game/NewWorld.h"
 #include "world/RecordFiles.h"
 #include "world/SlotFolder.h"
@@ -119,6 +120,9 @@ Console::LineResult Console::RunLine(std::string_view line) {
     Words words = SplitWords(line);
     if (words.empty() || words.front().starts_with('#')) return LineResult::Done;
     LineResult result = LineResult::Done;
+    // The windows drop an announced defence with nobody to send before it shows; here it goes
+    // before the next line can find the map frozen.
+    if (context_.session.running()) DropEmptyDefence(context_.world());
     auto verb = verbs_.find(words.front());
     try {
         if (verb == verbs_.end()) throw ConsoleError("unknown verb '" + words.front() + "'");

@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <charconv>
 #include <ostream>
+#include <utility>
 
 #include "console/Console.h"
 #include "fight/FightSetup.h"
@@ -134,15 +135,27 @@ void Defend(ConsoleContext& ctx, const Words& args) {
     StartOrRefuse(ctx, ConfirmDefence(w, setup, choice));
 }
 
+// A key by its virtual key code (any code 0 or more) or by the name of one the field knows.
+FightKey ReadKey(const std::string& word) {
+    static constexpr std::pair<const char*, FightKey> kNamed[] = {
+        {"left", FightKey::Left}, {"up", FightKey::Up}, {"right", FightKey::Right},
+        {"down", FightKey::Down}, {"a", FightKey::A},   {"enter", FightKey::Enter},
+        {"esc", FightKey::Esc}};
+    for (const auto& [name, key] : kNamed) {
+        if (word == name) return key;
+    }
+    int code = 0;
+    auto [end, ec] = std::from_chars(word.data(), word.data() + word.size(), code);
+    if (ec != std::errc{} || end != word.data() + word.size() || code < 0) {
+        throw ConsoleError("no key code '" + word + "'");
+    }
+    return FightKey{code};
+}
+
 void Key(ConsoleContext& ctx, const Words& args) {
     ExpectArgs(args, 1, "key K");
     Fight& fight = RunningFight(ctx);
-    int key = 0;
-    const std::string& word = args[0];
-    auto [end, ec] = std::from_chars(word.data(), word.data() + word.size(), key);
-    if (ec != std::errc{} || end != word.data() + word.size() || key < 0) {
-        throw ConsoleError("no key code '" + word + "'");
-    }
+    const FightKey key = ReadKey(args[0]);
     FinishEvent(ctx, PressKey(ctx.world(), fight, key));
 }
 

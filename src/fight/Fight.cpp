@@ -20,18 +20,18 @@ void HidePlayerWeapons(Fight& fight) {
         weapon.visible = false;
 }
 
-void StepBy(Position& position, int key) {
+void StepBy(Position& position, FightKey key) {
     switch (key) {
-        case kKeyLeft:
+        case FightKey::Left:
             position.x -= kCell;
             break;
-        case kKeyRight:
+        case FightKey::Right:
             position.x += kCell;
             break;
-        case kKeyUp:
+        case FightKey::Up:
             position.y -= kCell;
             break;
-        case kKeyDown:
+        case FightKey::Down:
             position.y += kCell;
             break;
         default:
@@ -109,8 +109,7 @@ bool StepToward(const World& world, Fight& fight, Fighter& mover, const Position
         tried = true;
         mover.pending.x += dx[attempt];
         mover.pending.y += dy[attempt];
-        check(fight);
-        if (fight.MoveValid) {
+        if (check(fight)) {
             TopXy(world, fight);
             return true;
         }
@@ -132,21 +131,21 @@ void ApplyResult(World& world, Fight& fight, bool won) {
     for (int h = 0; h < kHumanCount; ++h) {
         if (!won && playerFlags[h]) {
             // The beaten go over to the other gang.
-            world.HumanGroup[h] = fight.Skill[2];
+            world.HumanGroup[h] = fight.enemyGroupName;
             world.HumanMorale[h] -= 10;
         }
         if (won && enemyFlags[h]) {
             world.HumanMorale[h] -= 10;
-            world.HumanGroup[h] = fight.Skill[1];
+            world.HumanGroup[h] = fight.playerGroupName;
         }
         if (world.HumanInAttackParty[h] || world.HumanInDefenceParty[h]) {
-            world.HumanCity[h] = fight.Skill[0];
+            world.HumanCity[h] = fight.cityName;
         }
     }
     if (won && attacking) world.CityOwnerColor[fight.city] = world.PlayerColor;
     bool anyoneThere = false;
     for (int h = 0; h < kHumanCount; ++h) {
-        if (world.HumanCity[h] == fight.Skill[0]) {
+        if (world.HumanCity[h] == fight.cityName) {
             world.HumanLoyalty[h] -= 20;
             anyoneThere = true;
         }
@@ -155,6 +154,21 @@ void ApplyResult(World& world, Fight& fight, bool won) {
     fight.FightRelease = true;
     // The defending field gives everybody his action back as it closes.
     if (!attacking) world.HumanCanAct.fill(true);
+}
+
+// BAI: the player's strike. It lands on the computer fighter standing under the aim marker, if
+// any, with the active fighter's weapon; a strike at an empty cell changes nothing.
+void BAI(World& world, const Fight& fight) {
+    const int striker = fight.player[fight.PlayerTurnSlot].human;
+    if (striker < 0) return;
+    const Position aim = fight.playerWeapons[fight.AimWeapon].shown;
+    for (const Fighter& enemy : fight.enemy) {
+        if (enemy.present && enemy.shown == aim) {
+            const double damage =
+                StrikeDamage(world, striker, WeaponPower(WeaponIndex(world.HumanWeapon[striker])));
+            Hurt(world, enemy.human, damage);
+        }
+    }
 }
 
 // Whether a fighter still standing on either side would take anything with a strike.
@@ -210,55 +224,48 @@ void TopXy(const World& world, Fight& fight) {
         weapon.shown = weapon.pending;
 }
 
-void YAI(Fight& fight) {
-    fight.MoveValid = true;
+bool YAI(const Fight& fight) {
     for (int i = 0; i < kSlotCount; ++i) {
         const Fighter& me = fight.player[i];
         if (!me.present) continue;
-        if (!OnBoard(me.pending)) fight.MoveValid = false;
+        if (!OnBoard(me.pending)) return false;
         for (int j = 0; j < kSlotCount; ++j) {
             if (j != i && fight.player[j].present && me.pending == fight.player[j].shown) {
-                fight.MoveValid = false;
+                return false;
             }
-            if (fight.enemy[j].present && me.pending == fight.enemy[j].shown) {
-                fight.MoveValid = false;
-            }
+            if (fight.enemy[j].present && me.pending == fight.enemy[j].shown) return false;
         }
     }
+    return true;
 }
 
-void CAI(Fight& fight) {
-    fight.MoveValid = true;
+bool CAI(const Fight& fight) {
     for (int i = 0; i < kSlotCount; ++i) {
         const Fighter& me = fight.enemy[i];
         if (!me.present) continue;
         for (int j = 0; j < kSlotCount; ++j) {
-            if (fight.player[j].present && me.pending == fight.player[j].shown) {
-                fight.MoveValid = false;
-            }
+            if (fight.player[j].present && me.pending == fight.player[j].shown) return false;
             if (j != i && fight.enemy[j].present && me.pending == fight.enemy[j].shown) {
-                fight.MoveValid = false;
+                return false;
             }
         }
     }
+    return true;
 }
 
-void AAI(Fight& fight) {
-    fight.MoveValid = true;
+bool AAI(const Fight& fight) {
     const Fighter& me = fight.player[fight.PlayerTurnSlot];
-    if (!me.present) return;
+    if (!me.present) return true;
     const Position& aim = fight.playerWeapons[fight.AimWeapon].pending;
-    if (std::abs(aim.y - me.shown.y) > kCell || std::abs(aim.x - me.shown.x) > kCell) {
-        fight.MoveValid = false;
-    }
+    return std::abs(aim.y - me.shown.y) <= kCell && std::abs(aim.x - me.shown.x) <= kCell;
 }
 
-void AttackTurnBox(const World& world, Fight& fight) {
-    if (fight.MoveValid) TopXy(world, fight);
+void AttackTurnBox(const World& world, Fight& fight, bool allowed) {
+    if (allowed) TopXy(world, fight);
 }
 
-std::vector<std::string> MoveTurnBox(World& world, Fight& fight) {
-    if (!fight.MoveValid && !fight.FightRelease) return {};
+std::vector<std::string> MoveTurnBox(World& world, Fight& fight, bool moved) {
+    if (!moved && !fight.FightRelease) return {};
     const int last = LastPresent(fight.player);
     if (last < 0) return {};  // nobody left: the next pass decides the fight
     if (fight.PlayerTurnSlot > last) {
@@ -276,16 +283,16 @@ std::vector<std::string> MoveTurnBox(World& world, Fight& fight) {
     return {};
 }
 
-std::vector<std::string> PressKey(World& world, Fight& fight, int key) {
+std::vector<std::string> PressKey(World& world, Fight& fight, FightKey key) {
     std::vector<std::string> messages;
     if (fight.over() || fight.autoBattle) return messages;
     TAGXY(fight);
-    if (fight.side == FightSide::Attack && key == kKeyEsc) {
+    if (fight.side == FightSide::Attack && key == FightKey::Esc) {
         fight.Aiming = false;
         HidePlayerWeapons(fight);
     }
     Fighter& active = fight.player[fight.PlayerTurnSlot];
-    if (key == kKeyA) {
+    if (key == FightKey::A) {
         fight.Aiming = true;
         fight.AimWeapon = active.human >= 0 ? WeaponIndex(world.HumanWeapon[active.human]) : 0;
         WeaponPiece& weapon = fight.playerWeapons[fight.AimWeapon];
@@ -295,34 +302,20 @@ std::vector<std::string> PressKey(World& world, Fight& fight, int key) {
     }
     if (!fight.Aiming) {
         StepBy(active.pending, key);
-        YAI(fight);
-        Append(messages, MoveTurnBox(world, fight));
+        Append(messages, MoveTurnBox(world, fight, YAI(fight)));
         return messages;
     }
-    if (key == kKeyEnter) {
-        // BAI: the strike lands on whoever stands under the weapon.
-        fight.MoveValid = false;
-        const int striker = active.human;
-        const Position aim = fight.playerWeapons[fight.AimWeapon].shown;
-        for (int i = 0; i < kSlotCount; ++i) {
-            const Fighter& enemy = fight.enemy[i];
-            if (enemy.present && enemy.shown == aim && striker >= 0) {
-                fight.MoveValid = true;
-                const double damage = StrikeDamage(
-                    world, striker, WeaponPower(WeaponIndex(world.HumanWeapon[striker])));
-                Hurt(world, enemy.human, damage);
-            }
-        }
-        YAI(fight);
-        // The computer answers before the strike's own death pass.
-        Append(messages, MoveTurnBox(world, fight));
+    if (key == FightKey::Enter) {
+        BAI(world, fight);
+        // Nobody has moved, so the turn always passes, hit or miss; the computer answers before
+        // the strike's own death pass.
+        Append(messages, MoveTurnBox(world, fight, YAI(fight)));
         fight.Aiming = false;
         HidePlayerWeapons(fight);
         Append(messages, DeathPass(world, fight));
     }
     StepBy(fight.playerWeapons[fight.AimWeapon].pending, key);
-    AAI(fight);
-    AttackTurnBox(world, fight);
+    AttackTurnBox(world, fight, AAI(fight));
     return messages;
 }
 
@@ -382,7 +375,7 @@ std::vector<std::string> DeathPass(World& world, Fight& fight) {
                     // The turn moves on without a move; in a turn-based fight the computer
                     // answers it, and that answer may already decide the fight.
                     fight.FightRelease = true;
-                    Append(messages, MoveTurnBox(world, fight));
+                    Append(messages, MoveTurnBox(world, fight, false));
                     fight.FightRelease = false;
                     if (fight.over()) {
                         fight.FightRelease = true;
@@ -405,9 +398,11 @@ std::vector<std::string> DeathPass(World& world, Fight& fight) {
         fight.result = FightResult::Won;
         messages.push_back(kFightWon);
         ApplyResult(world, fight, true);
-    } else if (!AnyoneCanHurt(world, fight)) {
+    } else if (FirstPresent(fight.player) >= 0 && FirstPresent(fight.enemy) >= 0 &&
+               !AnyoneCanHurt(world, fight)) {
         // Members only ever fall, so such a fight would run for ever and keep the map locked:
-        // it ends with nobody changing sides and the district keeping its owner.
+        // it ends with nobody changing sides and the district keeping its owner. A side whose
+        // last fighter has just fallen is not part of it: the next pass decides the fight.
         fight.result = FightResult::Drawn;
         messages.push_back(kFightDrawn);
         UnlockMap(world);
@@ -431,20 +426,19 @@ std::vector<std::string> AutoAct(World& world, Fight& fight) {
         if (Adjacent(enemy.shown, me.shown)) {
             const int w = WeaponIndex(world.HumanWeapon[me.human]);
             Hurt(world, enemy.human, StrikeDamage(world, me.human, WeaponPower(w)));
-            YAI(fight);
-            Append(messages, MoveTurnBox(world, fight));
+            Append(messages, MoveTurnBox(world, fight, YAI(fight)));
             Append(messages, DeathPass(world, fight));
             return messages;
         }
         if (StepToward(world, fight, me, enemy.shown, YAI)) {
-            Append(messages, MoveTurnBox(world, fight));
+            Append(messages, MoveTurnBox(world, fight, true));
             passed = true;
         }
     }
     if (!passed) {
         // Boxed in, he waits and the turn moves on.
         fight.FightRelease = true;
-        Append(messages, MoveTurnBox(world, fight));
+        Append(messages, MoveTurnBox(world, fight, false));
         fight.FightRelease = false;
     }
     return messages;

@@ -35,14 +35,18 @@ double WeaponPower(int weaponIndex);
 // below 0.
 double StrikeDamage(const World& world, int striker, double power);
 
-// Virtual key codes of the field.
-inline constexpr int kKeyEnter = 13;
-inline constexpr int kKeyEsc = 27;
-inline constexpr int kKeyLeft = 37;
-inline constexpr int kKeyUp = 38;
-inline constexpr int kKeyRight = 39;
-inline constexpr int kKeyDown = 40;
-inline constexpr int kKeyA = 65;
+// The keys of the field, by their virtual key codes. Any other code is a key the field has no
+// use for (it passes the turn while moving and does nothing while aiming), so a FightKey may hold
+// any code, not only the named ones.
+enum class FightKey : int {
+    Enter = 13,
+    Esc = 27,
+    Left = 37,
+    Up = 38,
+    Right = 39,
+    Down = 40,
+    A = 65
+};
 
 inline constexpr const char* kFightWon = "싸움에서 이겼습니다.";
 inline constexpr const char* kFightLost = "싸움에서 졌습니다.";
@@ -94,16 +98,19 @@ struct Fight {
     std::array<WeaponPiece, kWeaponCount> enemyWeapons{};   // where the computer just struck
     bool enemyWeaponClock = false;  // a computer weapon is showing: hide it 100 ms from now
 
-    int PlayerTurnSlot = 0;
-    int EnemyTurnSlot = 0;
-    bool Aiming = false;
-    int AimWeapon = 0;
-    bool MoveValid = false;
+    int PlayerTurnSlot = 0;  // the player's fighter whose turn it is
+    int EnemyTurnSlot = 0;   // the computer's fighter that acts next
+    bool Aiming = false;     // the player is aiming his weapon instead of moving
+    int AimWeapon = 0;       // WeaponIndex of the aim marker in use
+    // Lets the player's turn pass without a move (a dead fighter's turn), and once the result is
+    // in, lets the field close.
     bool FightRelease = false;
 
-    // The field's three labels, read back by the result: the fought-over district, the player's
-    // gang, the computer's gang.
-    std::array<std::string, 3> Skill{};
+    // What the field's labels show and the result reads back: the fought-over district, the
+    // player's gang and the computer's gang, as names.
+    std::string cityName;
+    std::string playerGroupName;
+    std::string enemyGroupName;
     int city = -1;      // the fought-over district
     int fromCity = -1;  // the attacking district, on the defending field
 
@@ -118,22 +125,28 @@ struct Fight {
 };
 
 // --- The board's procedures ---------------------------------------------------------------
-// Pending := shown for every fighter and every aim marker.
+// The field's own short names for its procedures are kept, each with what it does.
+// TAGXY: pending := shown for every fighter and every aim marker (forget a refused move).
 void TAGXY(Fight& fight);
-// Shown := pending; only while the map is locked, that is while the fight runs.
+// TopXy: shown := pending; only while the map is locked, that is while the fight runs.
 void TopXy(const World& world, Fight& fight);
-// Checks of the pending positions; each sets MoveValid.
-void YAI(Fight& fight);  // player fighters: on the board, not onto another fighter
-void CAI(Fight& fight);  // computer fighters: not onto another fighter (no edge check)
-void AAI(Fight& fight);  // the aim marker: within one cell of the active fighter
-void AttackTurnBox(const World& world, Fight& fight);
-// Passes the player's turn to his next present fighter. In a turn-based fight every passed turn
-// is answered by one computer action. Returns the messages of what followed (a result).
-std::vector<std::string> MoveTurnBox(World& world, Fight& fight);
+// The checks of the pending positions; each answers whether they are allowed.
+// YAI: the player's fighters stay on the board and step onto nobody.
+bool YAI(const Fight& fight);
+// CAI: the computer's fighters step onto nobody (they only walk toward an enemy: no edge check).
+bool CAI(const Fight& fight);
+// AAI: the aim marker stays within one cell of the active fighter.
+bool AAI(const Fight& fight);
+// AttackTurnBox: shows the aim marker where it was moved, when `allowed` (the verdict of AAI).
+void AttackTurnBox(const World& world, Fight& fight, bool allowed);
+// MoveTurnBox: passes the player's turn to his next present fighter, when `moved` (the verdict of
+// YAI) or when FightRelease lets a turn pass without a move. In a turn-based fight every passed
+// turn is answered by one computer action. Returns the messages of what followed (a result).
+std::vector<std::string> MoveTurnBox(World& world, Fight& fight, bool moved);
 
 // --- The events -----------------------------------------------------------------------------
-// A key press on the field (virtual key code); none while the side fights by itself.
-std::vector<std::string> PressKey(World& world, Fight& fight, int key);
+// A key press on the field; none is heeded while the side fights by itself.
+std::vector<std::string> PressKey(World& world, Fight& fight, FightKey key);
 // One computer action: the computer fighter whose turn it is strikes his nearest enemy if he
 // stands next to him, else steps toward him; then the next computer fighter has the turn.
 std::vector<std::string> ComputerAct(World& world, Fight& fight);

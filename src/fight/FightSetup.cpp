@@ -242,9 +242,9 @@ SetupOutcome ConfirmAttack(World& world, const FightSetup& setup, const SetupCho
 
     Fight fight = NewFight(world, FightSide::Attack, attackers, defenders);
     fight.city = target;
-    fight.Skill[0] = world.CityName[target];
-    fight.Skill[1] = world.GroupName[world.PlayerGroupIndex];
-    fight.Skill[2] = GroupOfFirst(
+    fight.cityName = world.CityName[target];
+    fight.playerGroupName = world.GroupName[world.PlayerGroupIndex];
+    fight.enemyGroupName = GroupOfFirst(
         world, [](const World& w, int h, int c) { return w.IsIn(h, c); }, target);
     world.panel.open = false;  // the fight closes the command menu
     LockMap(world);
@@ -281,14 +281,21 @@ SetupOutcome ConfirmDefence(World& world, const FightSetup& setup, const SetupCh
     fight.city = world.AttackToCity;
     fight.fromCity = from;
     RaiseHostility(world, from);
-    fight.Skill[0] = world.CityName[world.AttackToCity];
-    fight.Skill[1] = world.PlayerGroupName;
-    fight.Skill[2] = GroupOfFirst(
+    fight.cityName = world.CityName[world.AttackToCity];
+    fight.playerGroupName = world.PlayerGroupName;
+    fight.enemyGroupName = GroupOfFirst(
         world, [](const World& w, int h, int) { return bool(w.HumanInAttackParty[h]); }, 0);
     world.DefenceSetupOpen = false;
     world.panel.open = false;
     result.fight = std::move(fight);
     return result;
+}
+
+bool DropEmptyDefence(World& world) {
+    if (!world.DefenceSetupOpen || !DefenceSetupOf(world).people.empty()) return false;
+    world.DefenceSetupOpen = false;
+    UnlockMap(world);
+    return true;
 }
 
 SetupChoice ChooseStrongestDefenders(World& world, const FightSetup& setup) {

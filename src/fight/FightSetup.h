@@ -52,6 +52,12 @@ FightSetup OpenAttackSetup(World& world);
 // state, and that district's stocks.
 FightSetup DefenceSetupOf(const World& world);
 
+// What the player's side does as soon as a turn end has announced an attack. The computer only
+// attacks a district with people in it; should the attacked district be empty all the same,
+// nobody could be sent and the map would stay frozen for ever, so the set-up is dropped and the
+// map unlocks. Returns whether it dropped the set-up.
+bool DropEmptyDefence(World& world);
+
 // A weapon chosen for the person last clicked; it is stored at once.
 void ChooseFighterWeapon(World& world, const std::string& weapon);
 // A click on a target district.

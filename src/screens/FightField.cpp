@@ -35,38 +35,38 @@ QString FighterPicture(bool player, const World& world, int human) {
     return QStringLiteral("%1%2").arg(player ? "fighter" : "enemy").arg(w);
 }
 
-// Qt keys as the virtual key codes the fight reads. Letters and digits share their codes; any
-// other key still counts as a key press (it passes the turn while moving).
-int VirtualKey(int qtKey) {
+// Qt keys as the keys of the fight, by their virtual key codes. Letters and digits share their
+// codes; any other key still counts as a key press (it passes the turn while moving).
+FightKey KeyOf(int qtKey) {
     switch (qtKey) {
         case Qt::Key_Escape:
-            return kKeyEsc;
+            return FightKey::Esc;
         case Qt::Key_Return:
         case Qt::Key_Enter:
-            return kKeyEnter;
+            return FightKey::Enter;
         case Qt::Key_Left:
-            return kKeyLeft;
+            return FightKey::Left;
         case Qt::Key_Up:
-            return kKeyUp;
+            return FightKey::Up;
         case Qt::Key_Right:
-            return kKeyRight;
+            return FightKey::Right;
         case Qt::Key_Down:
-            return kKeyDown;
+            return FightKey::Down;
         case Qt::Key_Space:
-            return 32;
+            return FightKey{32};
         case Qt::Key_Shift:
-            return 16;
+            return FightKey{16};
         case Qt::Key_Control:
-            return 17;
+            return FightKey{17};
         case Qt::Key_Alt:
-            return 18;
+            return FightKey{18};
         default:
             break;
     }
     if ((qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) || (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)) {
-        return qtKey;
+        return FightKey{qtKey};
     }
-    return 0;
+    return FightKey{0};
 }
 
 QLabel* PanelLabel(QWidget* parent, const QString& text, int left, int top, int width) {
@@ -193,8 +193,8 @@ FightField::FightField(Screens& screens, const char* name, FightSide side)
         "QPushButton:pressed { background: #8a251f; }");
     connect(auto_, &QPushButton::clicked, this, &FightField::ToggleAutoBattle);
 
-    // The design's 1 ms clocks are not here: the death pass and the highlight run after each
-    // event that can change them.
+    // No 1 ms clocks for the death pass and the highlight: both run after each event that can
+    // change what they look at.
     timer2_.setInterval(kComputerClockMs);
     connect(&timer2_, &QTimer::timeout, this, &FightField::ComputerTick);
     timer3_.setInterval(kWeaponShownMs);
@@ -220,8 +220,9 @@ void FightField::Begin() {
             (player ? yi_ : ci_)[i]->resize(F(kCell), F(kCell));
         }
     }
-    for (int i = 0; i < 3; ++i)
-        skill_[i]->setText(QString::fromStdString(running->Skill[i]));
+    skill_[0]->setText(QString::fromStdString(running->cityName));
+    skill_[1]->setText(QString::fromStdString(running->playerGroupName));
+    skill_[2]->setText(QString::fromStdString(running->enemyGroupName));
     if (running->realTime) timer2_.start();
     setFocus();  // the keys are the field's
     Refresh();
@@ -317,7 +318,7 @@ void FightField::Finish(std::vector<std::string> messages) {
     screens_.FightOver();
 }
 
-void FightField::PressKeyCode(int key) {
+void FightField::PressFightKey(FightKey key) {
     Fight* running = fight();
     if (!running || running->over()) return;
     const auto before = Health();
@@ -379,7 +380,7 @@ void FightField::Pointed(bool player, int slot) {
 }
 
 void FightField::keyPressEvent(QKeyEvent* event) {
-    PressKeyCode(VirtualKey(event->key()));
+    PressFightKey(KeyOf(event->key()));
     event->accept();
 }
 

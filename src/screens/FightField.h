@@ -40,8 +40,8 @@ class FightField : public Screen {
   public:
     // Draws the fight as it stands and starts its clocks.
     void Begin();
-    // Key presses by virtual key code, as the keyboard would send them.
-    void PressKeyCode(int key);
+    // A key press on the field, as the keyboard would send it.
+    void PressFightKey(FightKey key);
     // Timer2: one computer action.
     void ComputerTick();
     // Timer3: the computer's weapon and the hit marks disappear again.
@@ -70,15 +70,17 @@ class FightField : public Screen {
     std::array<double, kSlotCount * 2> Health() const;
     void Pointed(bool player, int slot);
 
-    std::array<Piece*, kSlotCount> yi_{};
-    std::array<Piece*, kSlotCount> ci_{};
-    std::array<Picture*, kWeaponCount> armorI_{};
-    std::array<Picture*, kWeaponCount> armorI2_{};
-    std::array<Picture*, kSlotCount * 2> hit_{};
-    std::array<QProgressBar*, kSlotCount> ypb1_{};
-    std::array<QProgressBar*, kSlotCount> cpb1_{};
+    std::array<Piece*, kSlotCount> yi_{};           // YI: the player's fighters
+    std::array<Piece*, kSlotCount> ci_{};           // CI: the computer's fighters
+    std::array<Picture*, kWeaponCount> armorI_{};   // ArmorI: the player's aim markers
+    std::array<Picture*, kWeaponCount> armorI2_{};  // ArmorI2: where the computer strikes
+    std::array<Picture*, kSlotCount * 2> hit_{};    // marks on the fighters just hit
+    std::array<QProgressBar*, kSlotCount> ypb1_{};  // YPB1: the player's health bars
+    std::array<QProgressBar*, kSlotCount> cpb1_{};  // CPB1: the computer's health bars
+    // Skill: the panel's labels: district, the player's gang, the computer's gang, and the name
+    // and stamina of the fighter under the mouse.
     std::array<QLabel*, 5> skill_{};
-    QLabel* label2_;
+    QLabel* label2_;  // Label2: "체력 :" before the pointed fighter's stamina
     QPushButton* auto_;
     QTimer timer2_;     // the computer's clock in a real-time fight: 200 ms
     QTimer timer3_;     // hides the computer's weapon 100 ms after its strike

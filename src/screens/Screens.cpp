@@ -2,7 +2,6 @@
 
 #include "commands/CommandMenu.h"
 #include "fight/FightSetup.h"
-#include "game/SharedRoutines.h"
 #include "screens/CommandDialog.h"
 #include "screens/Credit.h"
 #include "screens/FightField.h"
@@ -297,11 +296,7 @@ void Screens::DefenceAnnounced() {
     if (!world().DefenceSetupOpen) return;
     // A fight closes the command menu and its dialogs: nothing may change the world under it.
     if (gameMenu_) gameMenu_->close();
-    if (DefenceSetupOf(world()).people.empty()) {
-        // The computer only attacks a district with people in it; should one be empty all the
-        // same, nobody can be sent and the map must not stay frozen.
-        world().DefenceSetupOpen = false;
-        UnlockMap(world());
+    if (DropEmptyDefence(world())) {
         if (map_) map_->Refresh();
         return;
     }

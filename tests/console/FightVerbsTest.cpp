@@ -118,13 +118,52 @@ TEST(FightVerbs, TickOnlyInARealTimeFightAndKeysOnlyInAFight) {
               "error: no fight is running\n");
     c.Run({"defend 0:주먹"});
     ASSERT_TRUE(c.session.fight());
-    EXPECT_EQ(c.Run({"tick", "key up", "key 40 40", "key -1", "key 90"}),
+    EXPECT_EQ(c.Run({"tick", "key UP", "key 40 40", "key -1", "key 4x", "key 90"}),
               "error: the computer's clock only runs in real-time fights\n"
-              "error: no key code 'up'\n"
+              "error: no key code 'UP'\n"
               "error: usage: key K\n"
-              "error: no key code '-1'\n");
+              "error: no key code '-1'\n"
+              "error: no key code '4x'\n");
     // Any other key passes the turn; in a turn fight the attacker answers with a step.
     EXPECT_EQ(c.session.fight()->enemy[0].shown, (Position{0, 3840}));
+}
+
+TEST(FightVerbs, KeysByNameAreTheirCodes) {
+    // Each pair of lines plays the same keys, by name and by code, from the same start.
+    const std::vector<std::vector<std::string>> plays[] = {
+        {{"key down", "key right", "key enter"}, {"key 40", "key 39", "key 13"}},
+        {{"key a", "key down", "key esc", "key left"}, {"key 65", "key 40", "key 27", "key 37"}},
+        {{"key a", "key left", "key up"}, {"key 65", "key 37", "key 38"}},
+    };
+    for (const auto& play : plays) {
+        std::string shown[2];
+        for (int way = 0; way < 2; ++way) {
+            ConsoleFight c;
+            c.AnnounceAttack();
+            c.Run({"defend 0:주먹"});
+            shown[way] = c.Run(play[way]) + c.Run({"field", "show human 0", "show human 100"});
+        }
+        EXPECT_EQ(shown[0], shown[1]) << play[0][0];
+        EXPECT_EQ(shown[0].find("error"), std::string::npos) << shown[0];
+    }
+}
+
+TEST(FightVerbs, AnAnnouncedAttackOnAnEmptyDistrictDoesNotFreezeTheMap) {
+    // The computer only attacks a district with people in it; should the attacked district be
+    // empty all the same, nobody can be sent, so the set-up goes and the map unlocks.
+    ConsoleFight c;
+    c.AnnounceAttack();
+    c.session.world().HumanCity[0] = c.session.world().CityName[9];
+    EXPECT_EQ(c.Run({"show game", "list defend", "defend 0:주먹"}),
+              "game year=1930 month=1 week=1 player=0 playername=거지파 playercolor=33023 "
+              "battlemode=Turn attackfrom=8 attackto=7 maplocked=False\n"
+              "error: no defence set-up is open\n"
+              "error: no attack is announced: no defence to set up\n");
+    EXPECT_FALSE(c.session.world().DefenceSetupOpen);
+    EXPECT_FALSE(c.session.fight());
+    // The week goes on as usual.
+    EXPECT_EQ(c.Run({"end-turn", "show game"}).find("error"), std::string::npos);
+    EXPECT_EQ(c.session.world().Week, 2);
 }
 
 TEST(FightVerbs, AnUnopposedTakeOverPrintsNothing) {

@@ -20,7 +20,9 @@ struct Board {
         // 도봉.
         f.city = side == FightSide::Attack ? 8 : 7;
         f.fromCity = side == FightSide::Attack ? 7 : 8;
-        f.Skill = {w.CityName[f.city], w.GroupName[0], w.GroupName[6]};
+        f.cityName = w.CityName[f.city];
+        f.playerGroupName = w.GroupName[0];
+        f.enemyGroupName = w.GroupName[6];
     }
 
     // Player fighters are people of the player's gang in 서초, computer fighters people of

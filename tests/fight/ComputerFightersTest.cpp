@@ -89,9 +89,9 @@ TEST(ComputerFighter, AWaitingFighterIsNotMovedByTheRestOfTheEvent) {
     b.Player(0, 0, {960, 0});
     b.Enemy(0, 100, {960, 2400});
     b.Enemy(1, 101, {960, 1920});
-    PressKey(b.w, b.f, kKeyA);
-    PressKey(b.w, b.f, kKeyLeft);
-    PressKey(b.w, b.f, kKeyEnter);
+    PressKey(b.w, b.f, FightKey::A);
+    PressKey(b.w, b.f, FightKey::Left);
+    PressKey(b.w, b.f, FightKey::Enter);
     EXPECT_EQ(b.f.enemy[0].shown, (Position{960, 2400}));
     EXPECT_EQ(b.f.EnemyTurnSlot, 1);
 }
@@ -192,8 +192,8 @@ TEST(AutoBattle, KeysAreNotHeededWhileTheSideFightsByItself) {
     b.Player(0, 0, {0, 0});
     b.Enemy(0, 100, {0, 4320});
     b.f.autoBattle = true;
-    PressKey(b.w, b.f, kKeyDown);
-    PressKey(b.w, b.f, kKeyA);
+    PressKey(b.w, b.f, FightKey::Down);
+    PressKey(b.w, b.f, FightKey::A);
     EXPECT_EQ(b.f.player[0].shown, (Position{0, 0}));
     EXPECT_FALSE(b.f.Aiming);
     AutoAct(b.w, b.f);

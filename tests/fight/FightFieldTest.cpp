@@ -49,19 +49,19 @@ TEST(PlayerMoves, RefusedStepsShowNothingAndKeepTheTurn) {
     struct Case {
         const char* what;
         Position at;
-        int key;
+        FightKey key;
         bool accepted;
     };
     // Another player fighter stands at (960,480) and a computer fighter at (480,960).
     const Case cases[] = {
-        {"off the right edge", {4320, 2400}, kKeyRight, false},
-        {"off the top", {2400, 0}, kKeyUp, false},
-        {"off the left edge", {0, 2400}, kKeyLeft, false},
-        {"off the bottom", {2400, 4320}, kKeyDown, false},
-        {"onto the other player fighter", {480, 480}, kKeyRight, false},
-        {"onto a computer fighter", {480, 480}, kKeyDown, false},
-        {"into a free cell", {480, 480}, kKeyUp, true},
-        {"to the last column", {3840, 2400}, kKeyRight, true},
+        {"off the right edge", {4320, 2400}, FightKey::Right, false},
+        {"off the top", {2400, 0}, FightKey::Up, false},
+        {"off the left edge", {0, 2400}, FightKey::Left, false},
+        {"off the bottom", {2400, 4320}, FightKey::Down, false},
+        {"onto the other player fighter", {480, 480}, FightKey::Right, false},
+        {"onto a computer fighter", {480, 480}, FightKey::Down, false},
+        {"into a free cell", {480, 480}, FightKey::Up, true},
+        {"to the last column", {3840, 2400}, FightKey::Right, true},
     };
     for (const Case& c : cases) {
         Board b;
@@ -71,11 +71,10 @@ TEST(PlayerMoves, RefusedStepsShowNothingAndKeepTheTurn) {
         const World before = b.w;
         EXPECT_TRUE(PressKey(b.w, b.f, c.key).empty());
         Position moved = c.at;
-        if (c.key == kKeyRight) moved.x += 480;
-        if (c.key == kKeyLeft) moved.x -= 480;
-        if (c.key == kKeyUp) moved.y -= 480;
-        if (c.key == kKeyDown) moved.y += 480;
-        EXPECT_EQ(b.f.MoveValid, c.accepted) << c.what;
+        if (c.key == FightKey::Right) moved.x += 480;
+        if (c.key == FightKey::Left) moved.x -= 480;
+        if (c.key == FightKey::Up) moved.y -= 480;
+        if (c.key == FightKey::Down) moved.y += 480;
         EXPECT_EQ(b.f.player[0].shown, c.accepted ? moved : c.at) << c.what;
         EXPECT_EQ(b.f.PlayerTurnSlot, c.accepted ? 1 : 0) << c.what;
         EXPECT_EQ(b.w, before) << c.what;
@@ -90,7 +89,7 @@ TEST(PlayerTurns, PassOverPresentSlotsAndWrapRound) {
     b.Enemy(0, 100, {0, 4320});
     // Enter and any key outside the table pass the turn without a move while not aiming; so do
     // accepted steps.
-    const int keys[] = {kKeyEnter, 90, kKeyDown, kKeyEsc};
+    const FightKey keys[] = {FightKey::Enter, FightKey{90}, FightKey::Down, FightKey::Esc};
     const int turns[] = {1, 3, 0, 1};
     for (int i = 0; i < 4; ++i) {
         PressKey(b.w, b.f, keys[i]);
@@ -129,15 +128,15 @@ TEST(PlayerTurns, InATurnFightEveryUsedTurnIsAnsweredOnce) {
     b.Player(0, 0, {0, 0});
     b.Enemy(0, 100, {0, 4320});
     b.Enemy(1, 101, {960, 4320});
-    PressKey(b.w, b.f, kKeyUp);  // refused: costs nothing
-    PressKey(b.w, b.f, kKeyA);   // aiming costs nothing either
-    PressKey(b.w, b.f, kKeyRight);
+    PressKey(b.w, b.f, FightKey::Up);  // refused: costs nothing
+    PressKey(b.w, b.f, FightKey::A);   // aiming costs nothing either
+    PressKey(b.w, b.f, FightKey::Right);
     EXPECT_EQ(b.f.enemy[0].shown, (Position{0, 4320}));
     EXPECT_EQ(b.f.EnemyTurnSlot, 0);
-    PressKey(b.w, b.f, kKeyEnter);  // a strike at nothing: one answer
+    PressKey(b.w, b.f, FightKey::Enter);  // a strike at nothing: one answer
     EXPECT_EQ(b.f.enemy[0].shown, (Position{0, 3840}));
     EXPECT_EQ(b.f.EnemyTurnSlot, 1);
-    PressKey(b.w, b.f, kKeyDown);  // a step: the next computer fighter answers
+    PressKey(b.w, b.f, FightKey::Down);  // a step: the next computer fighter answers
     EXPECT_EQ(b.f.player[0].shown, (Position{0, 480}));
     EXPECT_EQ(b.f.enemy[1].shown, (Position{480, 4320}));
     EXPECT_EQ(b.f.EnemyTurnSlot, 0);
@@ -149,19 +148,19 @@ TEST(Aiming, TheWeaponMovesOneCellRoundTheFighterAtMost) {
     b.Player(1, 1, {1920, 0});
     b.Enemy(0, 100, {4320, 4320});
     b.w.HumanWeapon[0] = "사시미";
-    PressKey(b.w, b.f, kKeyA);
+    PressKey(b.w, b.f, FightKey::A);
     EXPECT_TRUE(b.f.Aiming);
     EXPECT_EQ(b.f.AimWeapon, 2);
     EXPECT_TRUE(b.f.playerWeapons[2].visible);
     EXPECT_EQ(b.f.playerWeapons[2].shown, (Position{960, 960}));
-    PressKey(b.w, b.f, kKeyDown);
+    PressKey(b.w, b.f, FightKey::Down);
     EXPECT_EQ(b.f.playerWeapons[2].shown, (Position{960, 1440}));
-    PressKey(b.w, b.f, kKeyDown);  // two cells away: refused
+    PressKey(b.w, b.f, FightKey::Down);  // two cells away: refused
     EXPECT_EQ(b.f.playerWeapons[2].shown, (Position{960, 1440}));
-    PressKey(b.w, b.f, kKeyLeft);
+    PressKey(b.w, b.f, FightKey::Left);
     EXPECT_EQ(b.f.playerWeapons[2].shown, (Position{480, 1440}));
-    PressKey(b.w, b.f, 90);     // any other key does nothing while aiming
-    PressKey(b.w, b.f, kKeyA);  // back onto the fighter's cell
+    PressKey(b.w, b.f, FightKey{90});  // any other key does nothing while aiming
+    PressKey(b.w, b.f, FightKey::A);   // back onto the fighter's cell
     EXPECT_EQ(b.f.playerWeapons[2].shown, (Position{960, 960}));
     EXPECT_EQ(b.f.player[0].shown, (Position{960, 960}));
     EXPECT_EQ(b.f.PlayerTurnSlot, 0);
@@ -171,14 +170,14 @@ TEST(Aiming, TheWeaponMovesOneCellRoundTheFighterAtMost) {
 TEST(Aiming, EnterStrikesTheCellUnderTheWeaponAndPassesTheTurn) {
     struct Case {
         const char* what;
-        std::vector<int> keys;  // after A
+        std::vector<FightKey> keys;  // after A
         double enemyStamina;
     };
     // The striker: attack 50, defence 40, agility 30, morale 100, 진검, 20 members: 1 a strike.
     const Case cases[] = {
-        {"diagonal neighbour", {kKeyRight, kKeyDown, kKeyEnter}, 39},
-        {"empty cell", {kKeyLeft, kKeyEnter}, 40},
-        {"own cell", {kKeyEnter}, 40},
+        {"diagonal neighbour", {FightKey::Right, FightKey::Down, FightKey::Enter}, 39},
+        {"empty cell", {FightKey::Left, FightKey::Enter}, 40},
+        {"own cell", {FightKey::Enter}, 40},
     };
     for (const Case& c : cases) {
         Board b;
@@ -190,8 +189,8 @@ TEST(Aiming, EnterStrikesTheCellUnderTheWeaponAndPassesTheTurn) {
         b.w.HumanAgility[0] = 30;
         b.w.HumanMembers[0] = 20;
         b.w.HumanWeapon[0] = "진검";
-        PressKey(b.w, b.f, kKeyA);
-        for (int key : c.keys)
+        PressKey(b.w, b.f, FightKey::A);
+        for (FightKey key : c.keys)
             PressKey(b.w, b.f, key);
         EXPECT_EQ(b.w.HumanStamina[100], c.enemyStamina) << c.what;
         EXPECT_EQ(b.w.HumanMembers[100], c.enemyStamina - 10) << c.what;
@@ -208,16 +207,16 @@ TEST(Aiming, EscEndsAimingOnTheAttackingFieldOnly) {
         b.Player(0, 0, {0, 0});
         b.Player(1, 1, {960, 0});
         b.Enemy(0, 100, {0, 4320});
-        PressKey(b.w, b.f, kKeyA);
-        PressKey(b.w, b.f, kKeyEsc);
+        PressKey(b.w, b.f, FightKey::A);
+        PressKey(b.w, b.f, FightKey::Esc);
         const bool attacking = side == FightSide::Attack;
         EXPECT_EQ(b.f.Aiming, !attacking);
         EXPECT_EQ(b.f.playerWeapons[b.f.AimWeapon].visible, !attacking);
         EXPECT_EQ(b.f.PlayerTurnSlot, attacking ? 1 : 0);
         // While moving, Esc passes the turn on both fields.
         if (!attacking) {
-            PressKey(b.w, b.f, kKeyEnter);
-            PressKey(b.w, b.f, kKeyEsc);
+            PressKey(b.w, b.f, FightKey::Enter);
+            PressKey(b.w, b.f, FightKey::Esc);
             EXPECT_EQ(b.f.PlayerTurnSlot, 0);
         }
     }
@@ -230,9 +229,9 @@ TEST(Aiming, InATurnFightTheComputerAnswersAStrikeBeforeItsDeathPass) {
     b.w.HumanMembers[0] = 1000;  // strikes of 52 with his stick
     b.w.HumanStamina[100] = 50;
     b.w.HumanMembers[100] = 500;
-    PressKey(b.w, b.f, kKeyA);
-    PressKey(b.w, b.f, kKeyDown);
-    const std::vector<std::string> messages = PressKey(b.w, b.f, kKeyEnter);
+    PressKey(b.w, b.f, FightKey::A);
+    PressKey(b.w, b.f, FightKey::Down);
+    const std::vector<std::string> messages = PressKey(b.w, b.f, FightKey::Enter);
     // Struck down to -2 stamina and 448 members, he still hits back (Int(52 × 0.448) = 23)
     // before a pass takes him off the board; the strike's own pass then decides the fight.
     EXPECT_EQ(b.w.HumanStamina[0], 17);
@@ -248,7 +247,7 @@ TEST(Board, PiecesMoveOnlyWhileTheMapIsLocked) {
     b.Player(1, 1, {960, 0});
     b.Enemy(0, 100, {0, 4320});
     UnlockMap(b.w);
-    PressKey(b.w, b.f, kKeyDown);
+    PressKey(b.w, b.f, FightKey::Down);
     EXPECT_EQ(b.f.player[0].shown, (Position{0, 0}));
     EXPECT_EQ(b.f.PlayerTurnSlot, 1);  // the turn still passes
 }

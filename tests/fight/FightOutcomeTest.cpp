@@ -55,7 +55,7 @@ TEST(DeathPass, TheResultComesOnThePassAfterTheLastDeathAndOnlyOnce) {
         const Fight field = b.f;
         EXPECT_TRUE(DeathPass(b.w, b.f).empty());
         EXPECT_TRUE(ComputerAct(b.w, b.f).empty());
-        EXPECT_TRUE(PressKey(b.w, b.f, kKeyDown).empty());
+        EXPECT_TRUE(PressKey(b.w, b.f, FightKey::Down).empty());
         EXPECT_TRUE(AutoAct(b.w, b.f).empty());
         EXPECT_EQ(b.w, after);
         EXPECT_EQ(b.f, field);
@@ -143,6 +143,46 @@ TEST(DeathPass, AFightNobodyCanHurtInIsCalledOffWithoutAWinner) {
         // The defending field gives everybody his action back as it closes.
         EXPECT_EQ(b.w.HumanCanAct[0], c.side == FightSide::Defence);
         EXPECT_TRUE(DeathPass(b.w, b.f).empty());  // decided once
+    }
+}
+
+TEST(DeathPass, ASideWhoseLastFighterFellLosesEvenWhenTheSurvivorsCannotHurtAnybody) {
+    // The survivors have 19 members and strike for 0 (base 50). A side whose last fighter falls
+    // in a pass is beaten at the next pass; the fight is called off only while both sides stand.
+    struct Case {
+        const char* what;
+        bool playerFalls;
+        bool secondPlayer;  // another player fighter, with 19 members, still stands
+        FightResult result;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"the player's last fighter falls", true, false, FightResult::Lost, kFightLost},
+        {"the computer's last fighter falls", false, false, FightResult::Won, kFightWon},
+        {"one of two player fighters falls", true, true, FightResult::Drawn, kFightDrawn},
+    };
+    for (const Case& c : cases) {
+        Board b(false);
+        b.Player(0, 0, {0, 0});
+        if (c.secondPlayer) b.Player(1, 1, {960, 0});
+        b.Enemy(0, 100, {0, 4320});
+        for (int h : {0, 1, 100})
+            b.w.HumanMembers[h] = 19;
+        b.w.HumanStamina[c.playerFalls ? 0 : 100] = 0;
+        const auto first = DeathPass(b.w, b.f);
+        if (c.result == FightResult::Drawn) {
+            EXPECT_EQ(first, std::vector<std::string>{c.message}) << c.what;
+            EXPECT_EQ(b.f.result, c.result) << c.what;
+            continue;
+        }
+        EXPECT_TRUE(first.empty()) << c.what;
+        EXPECT_FALSE(b.f.over()) << c.what;
+        EXPECT_TRUE(b.w.MapLocked) << c.what;
+        EXPECT_EQ(DeathPass(b.w, b.f), std::vector<std::string>{c.message}) << c.what;
+        EXPECT_EQ(b.f.result, c.result) << c.what;
+        EXPECT_FALSE(b.w.MapLocked) << c.what;
+        // Only a won attack takes the district.
+        EXPECT_EQ(b.w.IsPlayerCity(b.f.city), !c.playerFalls) << c.what;
     }
 }
 

@@ -254,7 +254,8 @@ TEST(AttackSetup, TheFieldOpensLockedWithTheTargetGangHostile) {
         EXPECT_EQ(f.PlayerTurnSlot, 0);
         EXPECT_EQ(f.EnemyTurnSlot, 0);
         EXPECT_FALSE(f.Aiming);
-        EXPECT_EQ(f.Skill, (std::array<std::string, 3>{"도봉", "거지파", "흑사파"}));
+        EXPECT_EQ((std::array{f.cityName, f.playerGroupName, f.enemyGroupName}),
+                  (std::array<std::string, 3>{"도봉", "거지파", "흑사파"}));
         EXPECT_TRUE(w.MapLocked);
         EXPECT_FALSE(w.panel.open);
         EXPECT_EQ(w.GroupHostility[kEnemyGang], 95);
@@ -286,6 +287,37 @@ TEST(DefenceSetup, NothingHappensWithoutAnAnnouncedAttack) {
         EXPECT_FALSE(out.fight);
         EXPECT_FALSE(out.outcome.done);
         EXPECT_EQ(w, before);
+    }
+}
+
+TEST(DefenceSetup, AnAnnouncedAttackOnAnEmptyDistrictIsDroppedAndUnlocksTheMap) {
+    struct Case {
+        const char* what;
+        bool announced;
+        bool anybodyThere;  // somebody, even worn out, stands in the attacked district
+        bool dropped;
+    };
+    const Case cases[] = {
+        {"nobody in the district", true, false, true},
+        {"a worn-out man in the district", true, true, false},
+        {"no attack announced", false, false, false},
+    };
+    for (const Case& c : cases) {
+        World w = DefenceWorld();
+        w.DefenceSetupOpen = c.announced;
+        for (int h = 0; h < 4; ++h)
+            w.HumanCity[h] = kJoblessCity;
+        if (c.anybodyThere) {
+            w.HumanCity[2] = w.CityName[kHome];
+            w.HumanStamina[2] = w.HumanMembers[2] = 0;
+        }
+        World expected = w;
+        if (c.dropped) {
+            expected.DefenceSetupOpen = false;
+            UnlockMap(expected);
+        }
+        EXPECT_EQ(DropEmptyDefence(w), c.dropped) << c.what;
+        EXPECT_EQ(w, expected) << c.what;
     }
 }
 
@@ -350,7 +382,8 @@ TEST(DefenceSetup, TheDefendingFieldOpens) {
     EXPECT_EQ(f.player[1].human, 3);
     EXPECT_EQ(f.player[0].bar, (HealthBar{true, 36, 35}));  // the player's bars reach one higher
     EXPECT_EQ(f.enemy[0].bar, (HealthBar{true, 35, 35}));
-    EXPECT_EQ(f.Skill, (std::array<std::string, 3>{"서초", "거지파", "흑사파"}));
+    EXPECT_EQ((std::array{f.cityName, f.playerGroupName, f.enemyGroupName}),
+              (std::array<std::string, 3>{"서초", "거지파", "흑사파"}));
     EXPECT_EQ(f.city, kHome);
     EXPECT_EQ(f.fromCity, kTarget);
     EXPECT_EQ(w.GroupHostility[kEnemyGang], 95);
