@@ -4,7 +4,7 @@
 //                           and keeps the save slots there; without it a build tree or a copy
 //                           uses the folder of the program, and an installed game reads
 //                           <prefix>/share/golmok and saves into the player's data folder
-// Two switches serve the whole-program measurements in bench/:
+// Three switches serve the whole-program measurements in bench/:
 //   --startup-probe         quits as soon as the first window is on screen
 //   --bench-map             skips the title and opens the map of a new game as 거지파
 //   --bench-fight           the same, then 서초's first five go at 도봉 in a turn-based fight

@@ -11,6 +11,7 @@
 
 namespace golmok::screens {
 
+// Train: 훈련, pays for a person's training and raises his morale.
 class Train : public CommandDialog {
     Q_OBJECT
   public:
@@ -25,6 +26,7 @@ class Train : public CommandDialog {
     std::array<QLabel*, 2> skill_{};
 };
 
+// Heal: 치료, pays to bring a person's stamina back up.
 class Heal : public CommandDialog {
     Q_OBJECT
   public:
@@ -40,7 +42,8 @@ class Heal : public CommandDialog {
     QProgressBar* stamina_;
 };
 
-// 재편성 has no OK: every bar movement and every typed number moves members at once.
+// Reset: 재편성, moves members between the district's people through a shared pool. It has no
+// OK: every bar movement and every typed number moves members at once.
 class Reset : public CommandDialog {
     Q_OBJECT
   public:
@@ -60,6 +63,7 @@ class Reset : public CommandDialog {
     AmountBar* bar_;
 };
 
+// StaffScout: 조직원 스카웃, buys new members for a person, up to his leadership.
 class StaffScout : public CommandDialog {
     Q_OBJECT
   public:
@@ -79,7 +83,7 @@ class StaffScout : public CommandDialog {
     QLineEdit* box_;
 };
 
-// 상업개발. The class keeps the dialog's own name, Trade.
+// Trade: 상업개발, spends the district's money on its commerce.
 class Trade : public CommandDialog {
     Q_OBJECT
   public:
@@ -95,6 +99,7 @@ class Trade : public CommandDialog {
     QLineEdit* box_;
 };
 
+// GiveMeMoney: 돈걷기, collects money from the district's commerce.
 class GiveMeMoney : public CommandDialog {
     Q_OBJECT
   public:
@@ -109,6 +114,7 @@ class GiveMeMoney : public CommandDialog {
     std::array<QLabel*, 4> skill_{};
 };
 
+// Prize: 포상, buys a person's loyalty with money.
 class Prize : public CommandDialog {
     Q_OBJECT
   public:
@@ -124,6 +130,7 @@ class Prize : public CommandDialog {
     QLineEdit* box_;
 };
 
+// Dismiss: 해고, sends a person out of the gang.
 class Dismiss : public CommandDialog {
     Q_OBJECT
   public:
@@ -137,6 +144,7 @@ class Dismiss : public CommandDialog {
     QListWidget* list_;
 };
 
+// Scout: 행동대장 스카웃, lures another gang's lieutenant with a bribe.
 class Scout : public CommandDialog {
     Q_OBJECT
   public:
@@ -154,6 +162,7 @@ class Scout : public CommandDialog {
     QLineEdit* box_;
 };
 
+// HumanInfo: 인물정보, every figure of a person of the district.
 class HumanInfo : public CommandDialog {
     Q_OBJECT
   public:
@@ -168,6 +177,7 @@ class HumanInfo : public CommandDialog {
     std::array<QLabel*, 10> skill_{};
 };
 
+// GroupInfo: 조직정보, a gang's money, fame, boss, people and stocks.
 class GroupInfo : public CommandDialog {
     Q_OBJECT
   public:

@@ -47,18 +47,21 @@ class ArmsDialog : public GoodsDialog {
     std::array<QLabel*, 8> skill_{};
 };
 
+// ArmsBuy: 무기매입, buys swords, knives and sticks with the district's money.
 class ArmsBuy : public ArmsDialog {
     Q_OBJECT
   public:
     explicit ArmsBuy(Screens& screens) : ArmsDialog(screens, true) {}
 };
 
+// ArmsSell: 무기매출, sells them back.
 class ArmsSell : public ArmsDialog {
     Q_OBJECT
   public:
     explicit ArmsSell(Screens& screens) : ArmsDialog(screens, false) {}
 };
 
+// MoveCity: 이동, moves people with money and weapons to another district of the gang.
 class MoveCity : public GoodsDialog {
     Q_OBJECT
   public:
@@ -79,6 +82,8 @@ class MoveCity : public GoodsDialog {
     bool pointed_ = false;
 };
 
+// Transport: 수송, ships money and weapons to another district of the gang; an escort decides
+// how much arrives.
 class Transport : public GoodsDialog {
     Q_OBJECT
   public:
@@ -111,6 +116,7 @@ class EnvoyDialog : public GoodsDialog {
     std::array<QLabel*, 3> skill_{};
 };
 
+// AllyOk: 동맹, buys an alliance with another gang through an envoy.
 class AllyOk : public EnvoyDialog {
     Q_OBJECT
   public:
@@ -122,6 +128,7 @@ class AllyOk : public EnvoyDialog {
     void Ok() override;
 };
 
+// AllyHelp: 원조, asks an ally for money and weapons.
 class AllyHelp : public EnvoyDialog {
     Q_OBJECT
   public:
@@ -133,6 +140,7 @@ class AllyHelp : public EnvoyDialog {
     void Ok() override;
 };
 
+// AllyCancel: 동맹취소, ends an alliance.
 class AllyCancel : public CommandDialog {
     Q_OBJECT
   public:

@@ -2,30 +2,22 @@
 
 #include "commands/Aid.h"
 #include "commands/CommandMenu.h"
-#include "support/TestWorld.h"
+#include "commands/EnvoyWorld.h"
 #include "world/Numbers.h"
 
 namespace golmok {
 
 namespace {
 
-constexpr int kHome = 7;  // 서초, the player's
-constexpr int kEnvoy = 3;
-constexpr int kAlly = 1;  // 지존파
+using test::kEnvoy;
+constexpr int kHome = test::kEnvoyHome;
+constexpr int kAlly = test::kEnvoyGang;
 
-// An envoy of intelligence and charm 90 in 서초; 지존파, allied at hostility 75, keeps only the
-// districts named.
-World AidWorld(std::vector<int> allyDistricts) {
-    World w = test::BlankWorld();
-    test::Place(w, kEnvoy, kHome, 0);
-    w.HumanIntelligence[kEnvoy] = 90;
-    w.HumanCharm[kEnvoy] = 90;
+// The envoy's 서초 holds 1000 in money; 지존파 is an ally.
+World AidWorld(const std::vector<int>& allyDistricts) {
+    World w = test::EnvoyWorld(allyDistricts);
     w.CityMoney[kHome] = 1000;
     w.GroupAlly[kAlly] = 1;
-    for (int d : DistrictsOf(w, kAlly))
-        w.SetOwner(d, 2);
-    for (int d : allyDistricts)
-        w.SetOwner(d, kAlly);
     OpenCommandMenu(w, kHome);
     return w;
 }

@@ -2,31 +2,23 @@
 
 #include "commands/Alliances.h"
 #include "commands/CommandMenu.h"
-#include "support/TestWorld.h"
+#include "commands/EnvoyWorld.h"
 
 namespace golmok {
 
 namespace {
 
-constexpr int kHome = 7;  // 서초, the player's
-constexpr int kEnvoy = 3;
-constexpr int kGang = 1;  // 지존파: 강남 5, 송파 13, 광진 23, 강동 24 at the start
+using test::kEnvoy;
+constexpr int kHome = test::kEnvoyHome;
+constexpr int kGang = test::kEnvoyGang;
 
-// An envoy of intelligence 90 and charm 90 in 서초, which holds goods; 지존파 (hostility 75)
-// keeps only the districts named.
-World DiplomacyWorld(std::vector<int> gangDistricts) {
-    World w = test::BlankWorld();
-    test::Place(w, kEnvoy, kHome, 0);
-    w.HumanIntelligence[kEnvoy] = 90;
-    w.HumanCharm[kEnvoy] = 90;
+// The envoy's 서초 holds goods to offer.
+World DiplomacyWorld(const std::vector<int>& gangDistricts) {
+    World w = test::EnvoyWorld(gangDistricts);
     w.CityMoney[kHome] = 10000;
     w.CitySword[kHome] = 7;
     w.CityKnife[kHome] = 2;
     w.CityStick[kHome] = 2;
-    for (int d : DistrictsOf(w, kGang))
-        w.SetOwner(d, 2);
-    for (int d : gangDistricts)
-        w.SetOwner(d, kGang);
     OpenCommandMenu(w, kHome);
     return w;
 }

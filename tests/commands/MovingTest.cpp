@@ -113,7 +113,6 @@ TEST(TransportGoods, TheEscortsFiguresDecideWhatArrives) {
         EXPECT_EQ(w.CitySword[kAway], c.swordsArrived);
         EXPECT_EQ(w.HumanCity[4], "서초");
         EXPECT_FALSE(w.HumanCanAct[4]);
-        EXPECT_EQ(w.WorkSlot[0], DeliveryRate(w, 4));
     }
 }
 

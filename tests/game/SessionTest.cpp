@@ -11,16 +11,12 @@ namespace {
 TEST(CheckGameEnd, AllNoneOrSome) {
     World w = test::BlankWorld();
     EXPECT_EQ(CheckGameEnd(w), GameEnd::Running);
-    EXPECT_EQ(w.WorkSlot[0], 0);
-    EXPECT_EQ(w.WorkSlot[1], 0);
     for (int c = 0; c < kCityCount; ++c)
         w.SetOwner(c, 0);
     EXPECT_EQ(CheckGameEnd(w), GameEnd::Victory);
-    EXPECT_EQ(w.WorkSlot[0], 1);
     for (int c = 0; c < kCityCount; ++c)
         w.SetOwner(c, 3);
     EXPECT_EQ(CheckGameEnd(w), GameEnd::Defeat);
-    EXPECT_EQ(w.WorkSlot[1], 1);
 }
 
 TEST(Session, NewGameStartsFromTheStartingWorldWithTheOptionsKept) {

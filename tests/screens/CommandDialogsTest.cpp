@@ -84,16 +84,11 @@ void PressOn(AmountBar* bar, double x) {
 
 }  // namespace
 
-class CommandDialogsTest : public QObject {
+class CommandDialogsTest : public QObject, GameOnScreen {
     Q_OBJECT
 
   private:
-    std::unique_ptr<Session> session_;
-    std::unique_ptr<FakePlatform> platform_;
-    std::unique_ptr<Screens> screens_;
     MainGame* map_ = nullptr;
-
-    World& world() { return session_->world(); }
 
     GameMenu* ClickDistrict(int city) {
         QTest::mouseClick(Control<QPushButton>(map_, "Cmd", city), Qt::LeftButton);
@@ -112,26 +107,12 @@ class CommandDialogsTest : public QObject {
 
   private slots:
     void init() {
-        session_ = std::make_unique<Session>(BuildNewWorld(test::ShippedData()));
-        platform_ = std::make_unique<FakePlatform>();
-        screens_ = std::make_unique<Screens>(*session_, *platform_, "/nonexistent/theme.wav");
-        screens_->Start();
-        for (int k = 0; k < 4; ++k)
-            screens_->gameLogo()->TitleStep();
-        GroupSelectMenu* select = screens_->ShowGroupSelectMenu();
-        select->Choose(kPlayer);
-        select->Start();
-        Settle();
-        map_ = screens_->map();
+        StartGame();
+        map_ = StartOnMap(kPlayer);
         platform_->informed.clear();
     }
 
-    void cleanup() {
-        screens_.reset();
-        Settle();
-        platform_.reset();
-        session_.reset();
-    }
+    void cleanup() { StopGame(); }
 
     void menusFollowTheOwnerOfTheDistrict_data() {
         QTest::addColumn<int>("city");

@@ -53,24 +53,10 @@ constexpr int kTargetCity = 8;  // 도봉, 흑사파's
 
 }  // namespace
 
-class FightScreensTest : public QObject {
+class FightScreensTest : public QObject, GameOnScreen {
     Q_OBJECT
 
   private:
-    std::unique_ptr<Session> session_;
-    std::unique_ptr<FakePlatform> platform_;
-    std::unique_ptr<Screens> screens_;
-
-    World& world() { return session_->world(); }
-
-    MainGame* StartOnMap() {
-        GroupSelectMenu* select = screens_->ShowGroupSelectMenu();
-        select->Choose(0);
-        select->Start();
-        Settle();
-        return screens_->map();
-    }
-
     // A fighter who fells anybody with one blow, and one who cannot hurt a fly.
     void MakeStrong(int h) {
         World& w = world();
@@ -101,7 +87,7 @@ class FightScreensTest : public QObject {
     // Through the attack set-up of 서초 onto the field: the first listed person, made strong,
     // against the lone weak defender of 도봉.
     FightField* AttackWithFirstPerson(const char* mode, int* attacker, int* defender) {
-        MainGame* map = StartOnMap();
+        MainGame* map = StartOnMap(0);
         world().BattleMode = mode;
         world().options.healthBars = true;
         *defender = LoneDefender();
@@ -119,19 +105,8 @@ class FightScreensTest : public QObject {
     }
 
   private slots:
-    void init() {
-        session_ = std::make_unique<Session>(BuildNewWorld(test::ShippedData()));
-        platform_ = std::make_unique<FakePlatform>();
-        screens_ = std::make_unique<Screens>(*session_, *platform_, "/nonexistent/theme.wav");
-        screens_->Start();
-    }
-
-    void cleanup() {
-        screens_.reset();
-        Settle();
-        platform_.reset();
-        session_.reset();
-    }
+    void init() { StartGame(); }
+    void cleanup() { StopGame(); }
 
     void attackSetupRefusesWhatCannotGoOut_data() {
         QTest::addColumn<bool>("clickPerson");
@@ -150,7 +125,7 @@ class FightScreensTest : public QObject {
         QFETCH(bool, clickTarget);
         QFETCH(QString, weapon);
         QFETCH(QString, message);
-        MainGame* map = StartOnMap();
+        MainGame* map = StartOnMap(0);
         Click(Control<QPushButton>(map, "Cmd", kOwnCity));
         world().CitySword[kOwnCity] = 0;
         Attack* setup = screens_->ShowAttack();
@@ -178,7 +153,7 @@ class FightScreensTest : public QObject {
     }
 
     void anEmptyDistrictIsTakenWithoutAFight() {
-        MainGame* map = StartOnMap();
+        MainGame* map = StartOnMap(0);
         for (int h = 0; h < kHumanCount; ++h) {
             if (world().IsIn(h, kTargetCity)) world().HumanCity[h] = world().CityName[9];
         }
@@ -322,7 +297,7 @@ class FightScreensTest : public QObject {
     void anAnnouncedAttackIsDefendedThroughTheDefenceScreen() {
         QFETCH(QString, mode);
         QFETCH(bool, strongDefence);
-        MainGame* map = StartOnMap();
+        MainGame* map = StartOnMap(0);
         world().BattleMode = mode.toStdString();
         // 흑사파 comes from 도봉 to the player's 서초, as a turn end announces it.
         world().AttackFromCity = kTargetCity;

@@ -1,15 +1,27 @@
 // What the screen tests share: a desktop that records what the game shows and answers its
-// questions, a finder for controls by their design name and index, and a way to let closed
-// windows go.
+// questions, the game's windows on it built afresh for every test function, a finder for controls
+// by their object name and index, the mouse and keyboard inputs the tests send, and a way to let
+// closed windows go.
 #pragma once
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QMouseEvent>
 #include <QStringList>
 #include <QWidget>
 #include <QtTest>
+#include <filesystem>
+#include <memory>
 
+#include "game/NewWorld.h"
+#include "game/Session.h"
+#include "screens/GameLogo.h"
+#include "screens/GroupSelectMenu.h"
+#include "screens/MainGame.h"
 #include "screens/Platform.h"
+#include "screens/Screens.h"
+#include "support/TestWorld.h"
 
 namespace golmok::screens::testing {
 
@@ -49,5 +61,62 @@ inline void Click(QWidget* widget) {
 inline void Settle() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
+
+// The mouse passing over the widget, near its top-left corner.
+inline void MouseMove(QWidget* widget) {
+    QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), widget->mapToGlobal(QPointF(5, 5)),
+                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
+}
+
+// A shortcut typed into the window, which must be the active one for it to reach the window.
+inline void PressShortcut(QWidget* window, QKeyCombination keys) {
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QTest::keyClick(window, keys.key(), keys.keyboardModifiers());
+}
+
+// The game on the fake desktop: the world built from the shipped record files, and the start-up
+// screen showing. A test class derives from QObject first and from this second; its init() calls
+// StartGame and its cleanup() StopGame, so every test function begins from a fresh game.
+class GameOnScreen {
+  protected:
+    // `slotFolder`: where the save slots live, when a test needs them.
+    void StartGame(const std::filesystem::path& slotFolder = {}) {
+        session_ = std::make_unique<Session>(BuildNewWorld(test::ShippedData()));
+        platform_ = std::make_unique<FakePlatform>();
+        // No theme.wav where this points: the game must run on in silence.
+        screens_ = std::make_unique<Screens>(*session_, *platform_, "/nonexistent/theme.wav");
+        if (!slotFolder.empty()) screens_->SetSlotFolder(slotFolder);
+        screens_->Start();
+    }
+
+    void StopGame() {
+        screens_.reset();
+        Settle();
+        platform_.reset();
+        session_.reset();
+    }
+
+    World& world() { return session_->world(); }
+
+    // Through the title pages (while they show) and the group selection onto the map as gang
+    // `group`.
+    MainGame* StartOnMap(int group) {
+        if (screens_->gameLogo()->isVisible()) {
+            for (int k = 0; k < 4; ++k)
+                screens_->gameLogo()->TitleStep();
+        }
+        GroupSelectMenu* select = screens_->ShowGroupSelectMenu();
+        select->Choose(group);
+        select->Start();
+        Settle();
+        return screens_->map();
+    }
+
+    std::unique_ptr<Session> session_;
+    std::unique_ptr<FakePlatform> platform_;
+    std::unique_ptr<Screens> screens_;
+};
 
 }  // namespace golmok::screens::testing

@@ -46,56 +46,14 @@ QMenu* MenuOf(QWidget* map, const char* name) {
     return map->findChild<QMenu*>(QString::fromUtf8(name));
 }
 
-void MouseMove(QWidget* widget) {
-    QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), widget->mapToGlobal(QPointF(5, 5)),
-                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(widget, &move);
-}
-
-void PressShortcut(QWidget* window, QKeyCombination keys) {
-    window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window));
-    QTest::keyClick(window, keys.key(), keys.keyboardModifiers());
-}
-
 }  // namespace
 
-class ScreensTest : public QObject {
+class ScreensTest : public QObject, GameOnScreen {
     Q_OBJECT
 
-  private:
-    std::unique_ptr<Session> session_;
-    std::unique_ptr<FakePlatform> platform_;
-    std::unique_ptr<Screens> screens_;
-
-    World& world() { return session_->world(); }
-
-    // Through the title pages and the group selection onto the map as gang `group`.
-    MainGame* StartOnMap(int group) {
-        for (int k = 0; k < 4; ++k)
-            screens_->gameLogo()->TitleStep();
-        GroupSelectMenu* select = screens_->ShowGroupSelectMenu();
-        select->Choose(group);
-        select->Start();
-        Settle();
-        return screens_->map();
-    }
-
   private slots:
-    void init() {
-        session_ = std::make_unique<Session>(BuildNewWorld(test::ShippedData()));
-        platform_ = std::make_unique<FakePlatform>();
-        // No theme.wav where this points: the game must run on in silence.
-        screens_ = std::make_unique<Screens>(*session_, *platform_, "/nonexistent/theme.wav");
-        screens_->Start();
-    }
-
-    void cleanup() {
-        screens_.reset();
-        Settle();
-        platform_.reset();
-        session_.reset();
-    }
+    void init() { StartGame(); }
+    void cleanup() { StopGame(); }
 
     void titlePagesAdvanceByKeyAndClickAlike_data() {
         QTest::addColumn<QString>("inputs");  // k = a key press, c = a click on the picture

@@ -46,46 +46,16 @@ QStringList Labels(QWidget* dialog) {
     return labels;
 }
 
-void MouseMove(QWidget* widget) {
-    QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), widget->mapToGlobal(QPointF(5, 5)),
-                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(widget, &move);
-}
-
-void PressShortcut(QWidget* window, QKeyCombination keys) {
-    window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window));
-    QTest::keyClick(window, keys.key(), keys.keyboardModifiers());
-}
-
 constexpr QKeyCombination kCtrlS(Qt::ControlModifier, Qt::Key_S);
 constexpr QKeyCombination kCtrlO(Qt::ControlModifier, Qt::Key_O);
 
 }  // namespace
 
-class SlotScreensTest : public QObject {
+class SlotScreensTest : public QObject, GameOnScreen {
     Q_OBJECT
 
   private:
     std::unique_ptr<test::TempFolder> slots_;
-    std::unique_ptr<Session> session_;
-    std::unique_ptr<FakePlatform> platform_;
-    std::unique_ptr<Screens> screens_;
-
-    World& world() { return session_->world(); }
-
-    // Through the title pages (the first time) and the group selection onto the map.
-    MainGame* StartOnMap(int group) {
-        if (screens_->gameLogo()->isVisible()) {
-            for (int k = 0; k < 4; ++k)
-                screens_->gameLogo()->TitleStep();
-        }
-        GroupSelectMenu* select = screens_->ShowGroupSelectMenu();
-        select->Choose(group);
-        select->Start();
-        Settle();
-        return screens_->map();
-    }
 
     // 기능 > 종료하기 answered Yes.
     void QuitToTitle() {
@@ -97,19 +67,12 @@ class SlotScreensTest : public QObject {
   private slots:
     void init() {
         slots_ = std::make_unique<test::TempFolder>();
-        session_ = std::make_unique<Session>(BuildNewWorld(test::ShippedData()));
-        platform_ = std::make_unique<FakePlatform>();
+        StartGame(slots_->path());
         platform_->answer = true;  // every question answered Yes
-        screens_ = std::make_unique<Screens>(*session_, *platform_, "/nonexistent/theme.wav");
-        screens_->SetSlotFolder(slots_->path());
-        screens_->Start();
     }
 
     void cleanup() {
-        screens_.reset();
-        Settle();
-        platform_.reset();
-        session_.reset();
+        StopGame();
         slots_.reset();
     }
 
