@@ -15,12 +15,12 @@
 #include <memory>
 
 #include "game/NewWorld.h"
-#include "game/Session.h"
 #include "screens/GameLogo.h"
 #include "screens/GroupSelectMenu.h"
 #include "screens/MainGame.h"
 #include "screens/Platform.h"
 #include "screens/Screens.h"
+#include "session/Session.h"
 #include "support/TestWorld.h"
 
 namespace golmok::screens::testing {
