@@ -147,13 +147,15 @@ std::vector<std::string> MoveTurnBox(World& world, Fight& fight, bool moved);
 // --- The events -----------------------------------------------------------------------------
 // A key press on the field; none is heeded while the side fights by itself.
 std::vector<std::string> PressKey(World& world, Fight& fight, FightKey key);
-// One computer action: the computer fighter whose turn it is strikes his nearest enemy if he
-// stands next to him, else steps toward him; then the next computer fighter has the turn.
+// One computer action (a tick of Timer2): the computer fighter whose turn it is strikes his
+// nearest enemy if he stands next to him, else steps toward him; then the next computer fighter
+// has the turn.
 std::vector<std::string> ComputerAct(World& world, Fight& fight);
-// The computer's weapon piece disappears again.
+// The computer's weapon piece disappears again (a tick of Timer3).
 void HideEnemyWeapons(Fight& fight);
-// Marks the dead, and on the pass after the last death of a side decides the fight and applies
-// its result to the world, once. Returns the result's message.
+// The death and result pass (a tick of Timer4): marks the dead, and on the pass after the last
+// death of a side decides the fight and applies its result to the world, once. Returns the
+// result's message.
 std::vector<std::string> DeathPass(World& world, Fight& fight);
 
 // --- Auto-battle ------------------------------------------------------------------------------
