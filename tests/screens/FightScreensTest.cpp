@@ -14,8 +14,6 @@
 #include "ScreenTestSupport.h"
 #include "fight/Fight.h"
 #include "game/NewWorld.h"
-#include "session/Session.h"
-#include "world/SharedRoutines.h"
 #include "screens/FightField.h"
 #include "screens/FightSetupScreen.h"
 #include "screens/GameMenu.h"
@@ -23,7 +21,9 @@
 #include "screens/MainGame.h"
 #include "screens/Platform.h"
 #include "screens/Screens.h"
+#include "session/Session.h"
 #include "support/TestWorld.h"
+#include "world/SharedRoutines.h"
 
 using namespace golmok;
 using namespace golmok::screens;
@@ -88,7 +88,7 @@ class FightScreensTest : public QObject, GameOnScreen {
     // against the lone weak defender of 도봉.
     FightField* AttackWithFirstPerson(const char* mode, int* attacker, int* defender) {
         MainGame* map = StartOnMap(0);
-        world().BattleMode = mode;
+        world().BattleMode = std::string(mode) == "Real" ? BattleMode::Real : BattleMode::Turn;
         world().options.healthBars = true;
         *defender = LoneDefender();
         Click(Control<QPushButton>(map, "Cmd", kOwnCity));
@@ -298,7 +298,7 @@ class FightScreensTest : public QObject, GameOnScreen {
         QFETCH(QString, mode);
         QFETCH(bool, strongDefence);
         MainGame* map = StartOnMap(0);
-        world().BattleMode = mode.toStdString();
+        world().BattleMode = mode == "Real" ? BattleMode::Real : BattleMode::Turn;
         // 흑사파 comes from 도봉 to the player's 서초, as a turn end announces it.
         world().AttackFromCity = kTargetCity;
         world().AttackToCity = kOwnCity;

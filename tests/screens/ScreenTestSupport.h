@@ -99,6 +99,7 @@ class GameOnScreen {
     }
 
     World& world() { return session_->world(); }
+    MenuState& menu() { return session_->menu(); }
 
     // Through the title pages (while they show) and the group selection onto the map as gang
     // `group`.

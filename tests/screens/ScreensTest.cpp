@@ -14,8 +14,6 @@
 #include "ScreenTestSupport.h"
 #include "fight/Fight.h"
 #include "game/NewWorld.h"
-#include "session/Session.h"
-#include "world/SharedRoutines.h"
 #include "screens/Art.h"
 #include "screens/Credit.h"
 #include "screens/FightSetupScreen.h"
@@ -30,7 +28,9 @@
 #include "screens/Screens.h"
 #include "screens/help.h"
 #include "screens/infor.h"
+#include "session/Session.h"
 #include "support/TestWorld.h"
+#include "world/SharedRoutines.h"
 
 using namespace golmok;
 using namespace golmok::screens;
@@ -182,12 +182,12 @@ class ScreensTest : public QObject, GameOnScreen {
 
         Click(Control<QPushButton>(map, "Cmd", 8));  // 도봉, 흑사파's
         QVERIFY(screens_->gameMenu()->isVisible());
-        QCOMPARE(world().SelectedCity, 8);
-        QVERIFY(!world().SelectedCityIsOwn);
+        QCOMPARE(menu().SelectedCity, 8);
+        QVERIFY(!menu().SelectedCityIsOwn);
         QCOMPARE(screens_->gameMenu()->findChild<QLabel*>("Citylabel")->text(), QString("도봉"));
         Click(jongno);
-        QCOMPARE(world().SelectedCity, 0);
-        QVERIFY(world().SelectedCityIsOwn);
+        QCOMPARE(menu().SelectedCity, 0);
+        QVERIFY(menu().SelectedCityIsOwn);
         QCOMPARE(screens_->gameMenu()->findChild<QLabel*>("GroupLabel")->text(), QString("종로파"));
     }
 
@@ -220,7 +220,7 @@ class ScreensTest : public QObject, GameOnScreen {
         }
 
         Item(map, "옵션_전투_리얼타임")->trigger();
-        QCOMPARE(world().BattleMode, std::string("Real"));
+        QVERIFY(world().BattleMode == BattleMode::Real);
         QVERIFY(!Item(map, "옵션_전투_턴")->isChecked());
         Item(map, "옵션_보기_알림상자")->trigger();
         Item(map, "옵션_보기_체력막대바")->trigger();

@@ -10,8 +10,6 @@
 
 #include "ScreenTestSupport.h"
 #include "game/NewWorld.h"
-#include "session/Session.h"
-#include "world/SharedRoutines.h"
 #include "game/TurnCycle.h"
 #include "screens/Art.h"
 #include "screens/GameLogo.h"
@@ -23,9 +21,11 @@
 #include "screens/Platform.h"
 #include "screens/SaveFile.h"
 #include "screens/Screens.h"
+#include "session/Session.h"
 #include "support/TestWorld.h"
 #include "world/Cp949.h"
 #include "world/SavedGames.h"
+#include "world/SharedRoutines.h"
 
 using namespace golmok;
 using namespace golmok::screens;
@@ -196,7 +196,7 @@ class SlotScreensTest : public QObject, GameOnScreen {
         }
         // The loaded game plays on: its menu and districts answer.
         Click(Control<QPushButton>(map, "Cmd", 0));
-        QVERIFY(world().SelectedCityIsOwn);
+        QVERIFY(menu().SelectedCityIsOwn);
     }
 
     void aSlotWithoutAGameSaysSoAndChangesNothing_data() {

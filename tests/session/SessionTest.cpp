@@ -2,8 +2,8 @@
 
 #include "commands/CommandMenu.h"
 #include "session/Session.h"
-#include "world/SharedRoutines.h"
 #include "support/TestWorld.h"
+#include "world/SharedRoutines.h"
 
 namespace golmok {
 namespace {
@@ -14,6 +14,8 @@ TEST(CheckGameEnd, AllNoneOrSome) {
     for (int c = 0; c < kCityCount; ++c)
         w.SetOwner(c, 0);
     EXPECT_EQ(CheckGameEnd(w), GameEnd::Victory);
+    w.SetOwner(24, 3);
+    EXPECT_EQ(CheckGameEnd(w), GameEnd::Running);
     for (int c = 0; c < kCityCount; ++c)
         w.SetOwner(c, 3);
     EXPECT_EQ(CheckGameEnd(w), GameEnd::Defeat);
@@ -31,11 +33,11 @@ TEST(Session, NewGameStartsFromTheStartingWorldWithTheOptionsKept) {
     w.SetOwner(0, 3);
     w.options.notices = true;
     w.options.music = false;
-    w.BattleMode = "Real";
-    OpenCommandMenu(w, 1);
+    w.BattleMode = BattleMode::Real;
+    ASSERT_TRUE(session.ClickCity(1));
     session.QuitToTitle();
     EXPECT_FALSE(session.running());
-    EXPECT_FALSE(session.world().panel.open);
+    EXPECT_FALSE(session.menu().panel.open);
 
     session.StartNewGame(0);
     const World& fresh = session.world();
@@ -44,7 +46,7 @@ TEST(Session, NewGameStartsFromTheStartingWorldWithTheOptionsKept) {
     EXPECT_EQ(fresh.PlayerGroupIndex, 0);
     EXPECT_TRUE(fresh.options.notices);
     EXPECT_FALSE(fresh.options.music);
-    EXPECT_EQ(fresh.BattleMode, "Real");
+    EXPECT_EQ(fresh.BattleMode, BattleMode::Real);
 }
 
 TEST(Session, AnnouncesTheEndOnce) {
