@@ -410,6 +410,19 @@ int WriteWhole(const std::filesystem::path& path, const std::string& bytes) {
     return 0;
 }
 
+// The first person's text that CP949 cannot write, for the message of a failed save.
+std::optional<SavedField> FirstNonCp949Text(const World& world) {
+    for (int h = 0; h < kHumanCount; ++h) {
+        for (int f : {1, 2, 4}) {
+            const std::string& name = f == 1   ? world.HumanGroup[h]
+                                      : f == 2 ? world.HumanRank[h]
+                                               : world.HumanCity[h];
+            if (!EncodeCp949(name)) return SavedField{SavedBlock::Humans, h, f};
+        }
+    }
+    return std::nullopt;
+}
+
 bool SameSavedFields(const World& a, const World& b) {
     return a.Year == b.Year && a.Month == b.Month && a.Week == b.Week &&
            a.PlayerGroupName == b.PlayerGroupName && a.PlayerColor == b.PlayerColor &&
@@ -541,18 +554,9 @@ std::optional<std::string> SaveGame(const World& world, const std::filesystem::p
     }
     const std::optional<std::string> bytes = EncodeCp949(text);
     if (!bytes) {
-        for (int h = 0; h < kHumanCount; ++h) {
-            for (int f : {1, 2, 4}) {
-                const std::string& name = f == 1   ? world.HumanGroup[h]
-                                          : f == 2 ? world.HumanRank[h]
-                                                   : world.HumanCity[h];
-                if (!EncodeCp949(name)) {
-                    return failed + SavedField{SavedBlock::Humans, h, f}.Name() +
-                           " 값에 CP949로 쓸 수 없는 글자가 있습니다" + kept;
-                }
-            }
-        }
-        return failed + "CP949로 쓸 수 없는 글자가 있습니다" + kept;
+        const std::optional<SavedField> field = FirstNonCp949Text(world);
+        return failed + (field ? field->Name() + " 값에 " : std::string()) +
+               "CP949로 쓸 수 없는 글자가 있습니다" + kept;
     }
     RemoveStaleTemporaries(folder);
     if (const int error = WriteWhole(path, *bytes); error != 0) {
