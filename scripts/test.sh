@@ -18,13 +18,11 @@ echo "clang-tidy: the core is clean"
 # The core's tests, the console scripts and the screen tests (offscreen) once more under
 # AddressSanitizer and UndefinedBehaviorSanitizer, built with clang so that float-to-int overflow
 # is checked too: any report fails the run. Only what the tests need is built (no windowed
-# program, no benchmarks). Qt's and the desktop libraries' own allocations that live until the
-# program ends are not ours: tests/screens/lsan.supp lists them.
+# program, no benchmarks).
 cmake -S . -B build/sanitize -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
   -DGOLMOK_WERROR=ON -DGOLMOK_SANITIZE=ON -DGOLMOK_BENCH=OFF -DGOLMOK_APP=OFF
 cmake --build build/sanitize -j2
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
-  LSAN_OPTIONS=suppressions="$PWD/tests/screens/lsan.supp" \
   ctest --test-dir build/sanitize --output-on-failure -j2
 
 # The Debian package of the tested build: its files, dependencies and an unpacked run.
