@@ -84,7 +84,7 @@ World BuildStartWorld(const std::filesystem::path& folder, std::string& error) {
 
 World BuildNewWorld(const std::filesystem::path& folder) {
     World world;
-    world.BattleMode = "Turn";
+    world.BattleMode = BattleMode::Turn;
     world.HumanWeapon.fill(kDefaultWeapon);
     world.HumanInAttackParty.fill(false);
     world.HumanInDefenceParty.fill(false);
