@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Fuzzes the slot loader and the record-file reader with libFuzzer, the address sanitizer and the
+# Fuzzes the slot loader, the record-file reader and the console with libFuzzer, the address sanitizer and the
 # undefined-behaviour sanitizer: SECONDS seconds each (default 60). Needs clang (apt-get install
 # clang). Exits non-zero when a target crashes, trips a sanitizer, hangs or breaks its checks; the
 # input that did it is left in build/fuzz/.
@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 seconds="${1:-60}"
 cmake -S . -B build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
       -DCMAKE_CXX_COMPILER=clang++ -DGOLMOK_FUZZ=ON -DGOLMOK_TESTS=OFF -DGOLMOK_BENCH=OFF
-cmake --build build/fuzz -j2 --target SlotFuzz RecordFileFuzz
+cmake --build build/fuzz -j2 --target SlotFuzz RecordFileFuzz ConsoleFuzz
 run() {
   local target="$1"
   shift
@@ -19,3 +19,4 @@ run() {
 }
 run SlotFuzz "$PWD/tests/fuzz/corpus/slot"
 run RecordFileFuzz "$PWD/data"
+run ConsoleFuzz "$PWD/tests/fuzz/corpus/console"

@@ -25,7 +25,7 @@
 #include "screens/Platform.h"
 #include "screens/Screens.h"
 #include "screens/SlotDialog.h"
-#include "world/RecordFiles.h"
+#include "world/SavedGames.h"
 #include "world/SlotFolder.h"
 
 namespace {
@@ -94,12 +94,11 @@ int main(int argc, char** argv) {
         QFileInfo(QCoreApplication::applicationDirPath()).filesystemAbsoluteFilePath());
     const QDir dir(folders.records);
 
-    golmok::World world;
-    try {
-        world = golmok::BuildNewWorld(dir.filesystemAbsolutePath());
-    } catch (const golmok::RecordFileError& error) {
-        QMessageBox::critical(nullptr, golmok::screens::kGameTitle,
-                              QString::fromUtf8(error.what()));
+    golmok::IgnoreFileSizeSignal();
+    std::string error;
+    golmok::World world = golmok::BuildStartWorld(dir.filesystemAbsolutePath(), error);
+    if (!error.empty()) {
+        QMessageBox::critical(nullptr, golmok::screens::kGameTitle, QString::fromStdString(error));
         return 1;
     }
     golmok::Session session(std::move(world));

@@ -10,7 +10,6 @@
 
 #include "fight/FightSetup.h"
 #include "game/NewWorld.h"
-#include "world/RecordFiles.h"
 #include "world/SlotFolder.h"
 
 namespace golmok {
@@ -193,14 +192,14 @@ int ConsoleMain(const std::vector<std::string>& args, const std::filesystem::pat
         }
     }
     const GameFolders folders = FindGameFolders(dirOption, executableFolder);
-    std::optional<Session> session;
-    try {
-        session.emplace(BuildNewWorld(folders.records));
-    } catch (const RecordFileError& error) {
-        err << error.what() << '\n';
+    std::string error;
+    World world = BuildStartWorld(folders.records, error);
+    if (!error.empty()) {
+        err << error << '\n';
         return 2;
     }
-    Console console(*session, out, folders.saves);
+    Session session(std::move(world));
+    Console console(session, out, folders.saves);
     return console.Run(script.empty() ? in : scriptFile);
 }
 

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "console/Console.h"
+#include "world/SavedGames.h"
 
 namespace {
 
@@ -19,6 +20,7 @@ std::filesystem::path ExecutableFolder(const char* argv0) {
 
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
+    golmok::IgnoreFileSizeSignal();
     std::vector<std::string> args(argv + 1, argv + argc);
     return golmok::ConsoleMain(args, ExecutableFolder(argv[0]), std::cin, std::cout, std::cerr);
 }

@@ -2,6 +2,7 @@
 
 #include "world/SharedRoutines.h"
 #include "world/RecordFiles.h"
+#include "world/SavedGames.h"
 #include "world/Tables.h"
 
 namespace golmok {
@@ -37,7 +38,49 @@ void ExpectNames(const char* file, const Table& table, const Names& names) {
     }
 }
 
+// The record files a saved field of a new world comes from; empty for the fields every new world
+// sets alike.
+const char* SourceFile(const SavedField& field) {
+    static constexpr const char* kHumanSources[kHumanFieldCount] = {
+        "", "hg.dat", "hj.dat", "hap.dat, hdp.dat", "hcity.dat", "hc.dat", "", ""};
+    static constexpr const char* kGroupSources[kGroupFieldCount] = {"gf.dat", "", ""};
+    static constexpr const char* kCitySources[kCityFieldCount] = {"ch.dat", "ct.dat", "cm.dat", "",
+                                                                  "",       "",       ""};
+    switch (field.block) {
+        case SavedBlock::Humans:
+            return kHumanSources[field.field];
+        case SavedBlock::Groups:
+            return kGroupSources[field.field];
+        case SavedBlock::Cities:
+            return kCitySources[field.field];
+        case SavedBlock::Game:
+            break;
+    }
+    return "";
+}
+
+// A world the game could not save would fail the player at his first save: it is refused at
+// start-up, naming the file and the record it came from.
+void ExpectSavable(const World& world) {
+    const std::optional<SavedFieldProblem> problem = CheckSavedFields(world);
+    if (!problem) return;
+    const std::string file = SourceFile(problem->field);
+    throw RecordFileError(file.empty() ? "기록 파일" : file,
+                          "기록 " + std::to_string(problem->field.row) + ": " + problem->why);
+}
+
 }  // namespace
+
+World BuildStartWorld(const std::filesystem::path& folder, std::string& error) {
+    try {
+        return BuildNewWorld(folder);
+    } catch (const std::exception& failure) {
+        error = failure.what();
+    } catch (...) {
+        error = "기록 파일을 읽지 못했습니다";
+    }
+    return World{};
+}
 
 World BuildNewWorld(const std::filesystem::path& folder) {
     World world;
@@ -76,6 +119,7 @@ World BuildNewWorld(const std::filesystem::path& folder) {
     RecountCities(world);
     for (int c = 0; c < kCityCount; ++c)
         world.SetOwner(c, kDistricts[c].startOwner);
+    ExpectSavable(world);
     return world;
 }
 

@@ -37,8 +37,6 @@ class Converter {
     iconv_t cd_;
 };
 
-constexpr std::string_view kReplacement = "\uFFFD";
-
 }  // namespace
 
 std::string DecodeCp949(std::string_view bytes) {
@@ -48,7 +46,7 @@ std::string DecodeCp949(std::string_view bytes) {
     if (!converter.ok()) {
         // Without the converter only ASCII can be trusted.
         for (unsigned char c : bytes)
-            out += c < 0x80 ? std::string(1, char(c)) : std::string(kReplacement);
+            out += c < 0x80 ? std::string(1, char(c)) : std::string(kUnreadable);
         return out;
     }
     std::string input(bytes);
@@ -58,7 +56,7 @@ std::string DecodeCp949(std::string_view bytes) {
         int error = converter.Convert(in, inLeft, out);
         if (error == 0) break;
         // EILSEQ: a byte that starts no character; EINVAL: a character cut off at the end.
-        out += kReplacement;
+        out += kUnreadable;
         // The C library's converter may report a bad sequence after having stepped over all
         // that was left; then nothing remains to skip.
         if (inLeft == 0) break;

@@ -12,6 +12,10 @@ namespace golmok {
 inline constexpr std::string_view kFieldSeparator = "\u00B8";
 inline constexpr std::string_view kBlockTerminator = "\u02DB";
 
+// What the decoder puts for bytes that are no CP949. CP949 has no such character, so a text holding
+// it cannot be written back.
+inline constexpr std::string_view kUnreadable = "\uFFFD";
+
 // CP949 bytes to UTF-8. Never fails: a byte sequence that is not CP949 becomes U+FFFD and decoding
 // goes on with the next byte.
 std::string DecodeCp949(std::string_view bytes);

@@ -1,11 +1,10 @@
 #include "world/RecordFiles.h"
 
 #include <cmath>
-#include <fstream>
-#include <iterator>
 
 #include "world/Cp949.h"
 #include "world/Numbers.h"
+#include "world/SmallFiles.h"
 
 namespace golmok {
 
@@ -41,11 +40,16 @@ std::vector<std::string> SplitRecords(std::string_view text) {
 
 std::vector<std::string> ReadRecordFile(const std::filesystem::path& path) {
     const std::string name = path.filename().string();
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw RecordFileError(name, "파일을 열 수 없습니다");
-    std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (in.bad()) throw RecordFileError(name, "파일을 읽을 수 없습니다");
-    return SplitRecords(JoinLines(DecodeCp949(bytes)));
+    SmallFile file = ReadSmallFile(path, kMaxRecordFileBytes);
+    switch (file.state) {
+        case SmallFile::State::Missing:
+            throw RecordFileError(name, "파일이 없습니다");
+        case SmallFile::State::Refused:
+            throw RecordFileError(name, file.bytes);
+        case SmallFile::State::Read:
+            break;
+    }
+    return SplitRecords(JoinLines(DecodeCp949(file.bytes)));
 }
 
 namespace {
@@ -114,9 +118,14 @@ void LoadRecordFile(const std::filesystem::path& folder, const RecordFileInfo& f
     }
     // Records beyond the table's rows are read and never used.
     for (int row = 0; row < rows; ++row) {
-        if (file.isNumber && !std::isfinite(ReadNumber(records[row]))) {
+        if (file.isNumber && !(std::abs(ReadNumber(records[row])) <= kMostRecordFigure)) {
             throw RecordFileError(file.name,
                                   "기록 " + std::to_string(row) + "의 숫자가 너무 큽니다");
+        }
+        // A byte that is no CP949 would become a character no save can write back.
+        if (!file.isNumber && records[row].find(kUnreadable) != std::string::npos) {
+            throw RecordFileError(
+                file.name, "기록 " + std::to_string(row) + "에 CP949가 아닌 바이트가 있습니다");
         }
         file.store(world, row, records[row]);
     }

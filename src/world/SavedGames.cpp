@@ -1,19 +1,24 @@
 #include "world/SavedGames.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <chrono>
 #include <cmath>
-#include <fstream>
-#include <stdexcept>
+#include <csignal>
+#include <limits>
 #include <system_error>
 #include <utility>
 #include <vector>
 
 #include <fcntl.h>
+#include <signal.h>
 #include <unistd.h>
 
 #include "world/Cp949.h"
 #include "world/Numbers.h"
+#include "world/RecordFiles.h"
+#include "world/SmallFiles.h"
 
 namespace golmok {
 
@@ -27,11 +32,19 @@ constexpr int kFirstYear = 1930;
 constexpr int kLastYear = 9999;
 
 constexpr std::string_view kBlockNames[] = {"게임", "사람", "조직", "지역"};
+constexpr std::string_view kGameFieldNames[kGameFieldCount] = {
+    "연도", "월", "주", "플레이어 조직 이름", "플레이어 조직의 색", "플레이어 조직 번호"};
 constexpr std::string_view kHumanFieldNames[kHumanFieldCount] = {
     "충성", "조직", "직급", "체력", "지역", "조직원수", "조직원사기", "행동 여부"};
 constexpr std::string_view kGroupFieldNames[kGroupFieldCount] = {"명성", "동맹", "적대감"};
 constexpr std::string_view kCityFieldNames[kCityFieldCount] = {"인구", "상업",   "돈",     "진검",
                                                                "각목", "사시미", "주인 색"};
+
+std::string_view Trimmed(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
 
 // --- Writing ------------------------------------------------------------------------------------
 
@@ -62,127 +75,76 @@ bool OnlyBlanks(std::string_view text) {
 }
 
 // The fields of one block: the text before each separator. The block must end with one.
-std::vector<std::string_view> BlockFields(std::string_view block, int index, std::size_t count) {
+std::vector<std::string_view> BlockFields(std::string_view block, SavedBlock index,
+                                          std::size_t count) {
+    const std::string blockName(kBlockNames[static_cast<int>(index)]);
     std::vector<std::string_view> fields;
     fields.reserve(count);
     std::size_t start = 0;
     for (std::size_t at = block.find(kFieldSeparator); at != std::string_view::npos;
          at = block.find(kFieldSeparator, start)) {
         if (fields.size() == count) {
-            Refuse(std::string(kBlockNames[index]) + " 블록의 항목이 " + std::to_string(count) +
-                   "개보다 많습니다");
+            Refuse(blockName + " 블록의 항목이 " + std::to_string(count) + "개보다 많습니다");
         }
         fields.push_back(block.substr(start, at - start));
         start = at + kFieldSeparator.size();
     }
-    if (start != block.size()) {
-        Refuse(std::string(kBlockNames[index]) + " 블록이 항목 구분자로 끝나지 않습니다");
-    }
+    if (start != block.size()) Refuse(blockName + " 블록이 항목 구분자로 끝나지 않습니다");
     if (fields.size() != count) {
-        Refuse(std::string(kBlockNames[index]) + " 블록의 항목이 " + std::to_string(count) +
-               "개가 아니라 " + std::to_string(fields.size()) + "개입니다");
+        Refuse(blockName + " 블록의 항목이 " + std::to_string(count) + "개가 아니라 " +
+               std::to_string(fields.size()) + "개입니다");
     }
     return fields;
 }
 
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-std::string_view Trimmed(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
-// Which field a refusal is about: "사람 12의 충성". Only put into words when a field is refused,
-// since a sound slot has two thousand fields.
-struct Where {
-    std::string_view table;  // empty in the game block
-    int row = 0;
-    std::string_view field;
-    std::string str() const {
-        if (table.empty()) return std::string(field);
-        return std::string(table) + " " + std::to_string(row) + "의 " + std::string(field);
-    }
-};
-
-// A number as the game writes one: blanks around it, an optional minus sign, digits and an
-// optional fraction. Nothing may follow it, and it must fit a double.
-double Number(std::string_view field, const Where& where) {
-    const std::string_view text = Trimmed(field);
-    std::size_t i = 0;
-    if (i < text.size() && text[i] == '-') ++i;
-    const std::size_t digits = i;
-    while (i < text.size() && IsDigit(text[i]))
-        ++i;
-    bool ok = i > digits;
-    if (ok && i < text.size() && text[i] == '.') {
-        const std::size_t fraction = ++i;
-        while (i < text.size() && IsDigit(text[i]))
-            ++i;
-        ok = i > fraction;
-    }
-    if (!ok || i != text.size()) Refuse(where.str() + " 값이 숫자가 아닙니다");
-    const double value = ReadNumber(text);
-    if (!std::isfinite(value)) Refuse(where.str() + " 값이 너무 큽니다");
+// A number by the record files' rule ("+5", "5e3" and "12abc" read as 5, 5000 and 12; no digits
+// read as 0). Whether it is in range is judged once the whole game is read.
+double Number(std::string_view field, const SavedField& where) {
+    const double value = ReadNumber(field);
+    if (!std::isfinite(value)) Refuse(where.Name() + " 값이 너무 큽니다");
     return value;
 }
 
-int WholeNumber(std::string_view field, const Where& where, int low, int high) {
+int WholeNumber(std::string_view field, const SavedField& where, int low, int high) {
     const double value = Number(field, where);
     if (value != Int(value) || value < low || value > high) {
-        Refuse(where.str() + " 값이 " + std::to_string(low) + "부터 " + std::to_string(high) +
+        Refuse(where.Name() + " 값이 " + std::to_string(low) + "부터 " + std::to_string(high) +
                " 사이의 정수가 아닙니다");
     }
     return static_cast<int>(value);
 }
 
-Color ColorNumber(std::string_view field, const Where& where) {
+Color ColorNumber(std::string_view field, const SavedField& where) {
     const double value = Number(field, where);
     if (value != Int(value) || value < 0 || value > 0xFFFFFF) {
-        Refuse(where.str() + " 값이 색이 아닙니다");
+        Refuse(where.Name() + " 값이 색이 아닙니다");
     }
     return static_cast<Color>(value);
 }
 
-bool TrueFalse(std::string_view field, const Where& where) {
+bool TrueFalse(std::string_view field, const SavedField& where) {
     const std::string_view text = Trimmed(field);
     if (text == "True") return true;
     if (text == "False") return false;
-    Refuse(where.str() + " 값이 True도 False도 아닙니다");
+    Refuse(where.Name() + " 값이 True도 False도 아닙니다");
 }
 
-template <std::size_t N>
-std::string KnownName(std::string_view field, const std::array<std::string, N>& names,
-                      const char* outsider, const Where& where) {
-    const std::string_view name = Trimmed(field);
-    if (name == outsider) return std::string(name);
-    for (const std::string& known : names) {
-        if (name == known) return known;
-    }
-    Refuse(where.str() + " 이름을 알 수 없습니다");
-}
-
-// Ranks are shown as they stand and only "두목" and "백수" carry a rule, so any rank the record
-// files could hold is accepted; a line break or a control character cannot come from them.
-std::string Rank(std::string_view field, const Where& where) {
-    std::string rank = TrimSpaces(field);
-    if (rank.empty()) Refuse(where.str() + " 값이 비어 있습니다");
-    for (unsigned char c : rank) {
-        if (c < 0x20 || c == 0x7F) Refuse(where.str() + " 값에 제어 문자가 있습니다");
-    }
-    return rank;
+// A text as the game writes one, trimmed of spaces.
+std::string Text(std::string_view field, const SavedField& where) {
+    std::string text = TrimSpaces(field);
+    if (auto why = UnwritableText(text)) Refuse(where.Name() + " 값" + *why);
+    return text;
 }
 
 void ReadGameBlock(std::string_view block, World& w) {
-    const auto f = BlockFields(block, 0, kGameFieldCount);
-    w.Year = WholeNumber(f[0], Where{{}, 0, "연도"}, kFirstYear, kLastYear);
-    w.Month = WholeNumber(f[1], Where{{}, 0, "월"}, 1, 12);
-    w.Week = WholeNumber(f[2], Where{{}, 0, "주"}, 1, 4);
+    const auto f = BlockFields(block, SavedBlock::Game, kGameFieldCount);
+    auto where = [](int field) { return SavedField{SavedBlock::Game, 0, field}; };
+    w.Year = WholeNumber(f[0], where(0), kFirstYear, kLastYear);
+    w.Month = WholeNumber(f[1], where(1), 1, 12);
+    w.Week = WholeNumber(f[2], where(2), 1, 4);
     const std::string name = TrimSpaces(f[3]);
-    const Color color = ColorNumber(f[4], Where{{}, 0, "플레이어 조직의 색"});
-    const int index = WholeNumber(f[5], Where{{}, 0, "플레이어 조직 번호"}, 0, kGroupCount - 1);
+    const Color color = ColorNumber(f[4], where(4));
+    const int index = WholeNumber(f[5], where(5), 0, kGroupCount - 1);
     // The three always describe the same gang; a file where they disagree would hand the player
     // districts of one gang and people of another.
     if (name != w.GroupName[index]) Refuse("플레이어 조직의 이름이 조직 번호와 맞지 않습니다");
@@ -193,15 +155,16 @@ void ReadGameBlock(std::string_view block, World& w) {
 }
 
 void ReadHumanBlock(std::string_view block, World& w) {
-    const auto f = BlockFields(block, 1, std::size_t{kHumanCount} * kHumanFieldCount);
+    const auto f =
+        BlockFields(block, SavedBlock::Humans, std::size_t{kHumanCount} * kHumanFieldCount);
     for (int h = 0; h < kHumanCount; ++h) {
         const std::string_view* row = &f[std::size_t(h) * kHumanFieldCount];
-        auto where = [h](int field) { return Where{"사람", h, kHumanFieldNames[field]}; };
+        auto where = [h](int field) { return SavedField{SavedBlock::Humans, h, field}; };
         w.HumanLoyalty[h] = Number(row[0], where(0));
-        w.HumanGroup[h] = KnownName(row[1], w.GroupName, kJoblessGroup, where(1));
-        w.HumanRank[h] = Rank(row[2], where(2));
+        w.HumanGroup[h] = Text(row[1], where(1));
+        w.HumanRank[h] = Text(row[2], where(2));
         w.HumanStamina[h] = Number(row[3], where(3));
-        w.HumanCity[h] = KnownName(row[4], w.CityName, kJoblessCity, where(4));
+        w.HumanCity[h] = Text(row[4], where(4));
         w.HumanMembers[h] = Number(row[5], where(5));
         w.HumanMorale[h] = Number(row[6], where(6));
         w.HumanCanAct[h] = TrueFalse(row[7], where(7));
@@ -209,10 +172,11 @@ void ReadHumanBlock(std::string_view block, World& w) {
 }
 
 void ReadGroupBlock(std::string_view block, World& w) {
-    const auto f = BlockFields(block, 2, std::size_t{kGroupCount} * kGroupFieldCount);
+    const auto f =
+        BlockFields(block, SavedBlock::Groups, std::size_t{kGroupCount} * kGroupFieldCount);
     for (int g = 0; g < kGroupCount; ++g) {
         const std::string_view* row = &f[std::size_t(g) * kGroupFieldCount];
-        auto where = [g](int field) { return Where{"조직", g, kGroupFieldNames[field]}; };
+        auto where = [g](int field) { return SavedField{SavedBlock::Groups, g, field}; };
         w.GroupFame[g] = Number(row[0], where(0));
         w.GroupAlly[g] = Number(row[1], where(1));
         w.GroupHostility[g] = Number(row[2], where(2));
@@ -220,23 +184,18 @@ void ReadGroupBlock(std::string_view block, World& w) {
 }
 
 void ReadCityBlock(std::string_view block, World& w) {
-    const auto f = BlockFields(block, 3, std::size_t{kCityCount} * kCityFieldCount);
+    const auto f =
+        BlockFields(block, SavedBlock::Cities, std::size_t{kCityCount} * kCityFieldCount);
     for (int c = 0; c < kCityCount; ++c) {
         const std::string_view* row = &f[std::size_t(c) * kCityFieldCount];
-        auto where = [c](int field) { return Where{"지역", c, kCityFieldNames[field]}; };
+        auto where = [c](int field) { return SavedField{SavedBlock::Cities, c, field}; };
         w.CityPopulation[c] = Number(row[0], where(0));
         w.CityCommerce[c] = Number(row[1], where(1));
         w.CityMoney[c] = Number(row[2], where(2));
         w.CitySword[c] = Number(row[3], where(3));
         w.CityStick[c] = Number(row[4], where(4));
         w.CityKnife[c] = Number(row[5], where(5));
-        // The map shows owners by colour: a colour of no gang would be a district nobody holds.
-        const Color color = ColorNumber(row[6], where(6));
-        bool isGangColor = false;
-        for (Color gang : w.GroupColor)
-            isGangColor = isGangColor || gang == color;
-        if (!isGangColor) Refuse(where(6).str() + " 값이 어느 조직의 색도 아닙니다");
-        w.CityOwnerColor[c] = color;
+        w.CityOwnerColor[c] = ColorNumber(row[6], where(6));
     }
 }
 
@@ -244,58 +203,163 @@ LoadResult Damaged(const std::string& why) {
     return {SlotState::Damaged, "저장된 게임이 손상되어 불러올 수 없습니다 (" + why + ")."};
 }
 
-// --- Files --------------------------------------------------------------------------------------
+// --- Ranges -----------------------------------------------------------------------------------
 
-// The slot file's bytes; Empty for a missing file, Damaged for one that cannot be a slot.
-struct SlotBytes {
-    SlotState state;
-    std::string bytes;  // or the reason it is damaged
-};
-
-SlotBytes ReadSlotBytes(const std::filesystem::path& path) {
-    std::error_code error;
-    const auto status = std::filesystem::status(path, error);
-    if (status.type() == std::filesystem::file_type::not_found) return {SlotState::Empty, {}};
-    if (error) return {SlotState::Damaged, "파일을 읽을 수 없습니다"};
-    if (status.type() != std::filesystem::file_type::regular) {
-        return {SlotState::Damaged, "파일이 아닙니다"};
-    }
-    const std::uintmax_t size = std::filesystem::file_size(path, error);
-    if (error) return {SlotState::Damaged, "파일을 읽을 수 없습니다"};
-    if (size > kMaxSlotBytes) return {SlotState::Damaged, "파일이 너무 큽니다"};
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return {SlotState::Damaged, "파일을 열 수 없습니다"};
-    // One byte more than the size: a file that grew meanwhile is found too large, not cut short.
-    std::string bytes(static_cast<std::size_t>(size) + 1, '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (in.bad()) return {SlotState::Damaged, "파일을 읽을 수 없습니다"};
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
-    if (bytes.size() > size) return {SlotState::Damaged, "파일이 읽는 동안 바뀌었습니다"};
-    if (bytes.empty()) return {SlotState::Empty, {}};
-    return {SlotState::Game, std::move(bytes)};
+// Bounds tested so that a value that is not a number falls outside too.
+bool Within(double value, double low, double high) {
+    return value >= low && value <= high;
 }
 
+std::optional<SavedFieldProblem> OutOf(const SavedField& field, double value, double low,
+                                       double high) {
+    if (Within(value, low, high)) return std::nullopt;
+    return SavedFieldProblem{field, field.Name() + " 값 " + FormatNumber(value) + "이(가) " +
+                                        FormatNumber(low) + "부터 " + FormatNumber(high) +
+                                        " 사이가 아닙니다"};
+}
+
+std::optional<SavedFieldProblem> BadText(const SavedField& field, const std::string& text) {
+    if (auto why = UnwritableText(text))
+        return SavedFieldProblem{field, field.Name() + " 값" + *why};
+    return std::nullopt;
+}
+
+std::optional<SavedFieldProblem> CheckGame(const World& w) {
+    auto field = [](int f) { return SavedField{SavedBlock::Game, 0, f}; };
+    if (auto p = OutOf(field(0), w.Year, kFirstYear, kLastYear)) return p;
+    if (auto p = OutOf(field(1), w.Month, 1, 12)) return p;
+    if (auto p = OutOf(field(2), w.Week, 1, 4)) return p;
+    if (auto p = OutOf(field(5), w.PlayerGroupIndex, 0, kGroupCount - 1)) return p;
+    if (w.PlayerGroupName != w.GroupName[w.PlayerGroupIndex]) {
+        return SavedFieldProblem{field(3), "플레이어 조직의 이름이 조직 번호와 맞지 않습니다"};
+    }
+    if (w.PlayerColor != w.GroupColor[w.PlayerGroupIndex]) {
+        return SavedFieldProblem{field(4), "플레이어 조직의 색이 조직 번호와 맞지 않습니다"};
+    }
+    return std::nullopt;
+}
+
+// What the rules can make of a person's figures between two turn ends. The turn end's checks
+// bring everything back into its range, and the commands and fights of one turn can only move it
+// so far: a failed scouting bribe lowers the target's loyalty by a millionth of the bribe, and
+// every person in a district loses 20 loyalty at each conquest of it, so loyalty has no floor
+// while the turn lasts; a fight lost takes 10 morale from each of its people, and a turn holds at
+// most one fight per person and the defence; a command caps members at 100, above a leadership
+// lower than that. Stamina and members of a beaten fighter are set to 0 as he leaves the field.
+std::optional<SavedFieldProblem> CheckHuman(const World& w, int h) {
+    auto field = [h](int f) { return SavedField{SavedBlock::Humans, h, f}; };
+    if (auto p = OutOf(field(0), w.HumanLoyalty[h], -kMostAmount, 100)) return p;
+    const std::string& group = w.HumanGroup[h];
+    if (group != kJoblessGroup && !w.GroupIndexOf(group)) {
+        return SavedFieldProblem{
+            field(1), field(1).Name() + " 값 '" + group + "'은(는) 조직의 이름이 아닙니다"};
+    }
+    if (auto p = BadText(field(2), w.HumanRank[h])) return p;
+    if (auto p = OutOf(field(3), w.HumanStamina[h], 0, std::max(0.0, w.FullStamina(h)))) return p;
+    // Any name that is no district is a place outside every district.
+    if (auto p = BadText(field(4), w.HumanCity[h])) return p;
+    const double mostMembers = std::max(w.HumanLeadership[h], 100.0);
+    if (auto p = OutOf(field(5), w.HumanMembers[h], 0, mostMembers)) return p;
+    if (auto p = OutOf(field(6), w.HumanMorale[h], -10.0 * (kHumanCount + 1), 100)) return p;
+    return std::nullopt;
+}
+
+// Fame only falls (a collection costs one point) and has no floor; hostility moves by 5 at most
+// for each envoy's alliance and by 20 for each attack, and by 10 at a cancelled alliance, so one
+// turn of 194 people's actions keeps it within these bounds.
+std::optional<SavedFieldProblem> CheckGroup(const World& w, int g) {
+    auto field = [g](int f) { return SavedField{SavedBlock::Groups, g, f}; };
+    if (auto p = OutOf(field(0), w.GroupFame[g], -kMostAmount, kMostRecordFigure)) return p;
+    if (w.GroupAlly[g] != 0 && w.GroupAlly[g] != 1) {
+        return SavedFieldProblem{field(1), field(1).Name() + " 값 " + FormatNumber(w.GroupAlly[g]) +
+                                               "이(가) 0도 1도 아닙니다"};
+    }
+    const double lowest = -5.0 * kHumanCount;
+    const double highest = 100 + 10 + 20.0 * (kHumanCount + 1);
+    if (auto p = OutOf(field(2), w.GroupHostility[g], lowest, highest)) return p;
+    return std::nullopt;
+}
+
+// Population never changes; commerce rises by one for each person who develops it, whose
+// intelligence must pass it; money and weapons are spent only as far as they go.
+std::optional<SavedFieldProblem> CheckCity(const World& w, int c) {
+    auto field = [c](int f) { return SavedField{SavedBlock::Cities, c, f}; };
+    if (auto p = OutOf(field(0), w.CityPopulation[c], 0, kMostRecordFigure)) return p;
+    if (auto p = OutOf(field(1), w.CityCommerce[c], 0, 100.0 + kHumanCount)) return p;
+    if (auto p = OutOf(field(2), w.CityMoney[c], 0, kMostAmount)) return p;
+    if (auto p = OutOf(field(3), w.CitySword[c], 0, kMostAmount)) return p;
+    if (auto p = OutOf(field(4), w.CityStick[c], 0, kMostAmount)) return p;
+    if (auto p = OutOf(field(5), w.CityKnife[c], 0, kMostAmount)) return p;
+    // The map shows owners by colour: a colour of no gang would be a district nobody holds.
+    if (std::find(w.GroupColor.begin(), w.GroupColor.end(), w.CityOwnerColor[c]) ==
+        w.GroupColor.end()) {
+        return SavedFieldProblem{field(6), field(6).Name() + " 값이 어느 조직의 색도 아닙니다"};
+    }
+    return std::nullopt;
+}
+
+// --- Files --------------------------------------------------------------------------------------
+
 LoadResult ReadSlotFile(const std::filesystem::path& path, World& world) {
-    SlotBytes slot = ReadSlotBytes(path);
-    if (slot.state == SlotState::Empty) return {SlotState::Empty, kEmptySlotMessage};
-    if (slot.state == SlotState::Damaged) return Damaged(slot.bytes);
+    SmallFile slot = ReadSmallFile(path, kMaxSlotBytes);
+    if (slot.state == SmallFile::State::Missing) return {SlotState::Empty, kEmptySlotMessage};
+    if (slot.state == SmallFile::State::Refused) return Damaged(slot.bytes);
+    if (slot.bytes.empty()) return {SlotState::Empty, kEmptySlotMessage};
     return ReadSaveBytes(slot.bytes, world);
 }
 
-std::string SystemReason(int error) {
+std::string SaveFailureReason(int error) {
     switch (error) {
-        case ENOSPC:
-        case EDQUOT:
-            return "디스크가 가득 찼습니다";
         case EACCES:
         case EPERM:
-        case EROFS:
             return "폴더에 쓸 권한이 없습니다";
         case ENOENT:
         case ENOTDIR:
             return "저장 폴더가 없습니다";
         default:
-            return std::generic_category().message(error);
+            return SystemErrorText(error);
+    }
+}
+
+constexpr std::string_view kTemporarySuffix = ".tmp";
+
+// A temporary file of a save: "save03.sav.<process>-<count>.tmp". Returns its process, or
+// nothing when the name is not one of ours.
+std::optional<pid_t> TemporaryOwner(const std::string& name) {
+    if (name.size() < 11 || !name.starts_with("save0") || name[5] < '0' ||
+        name[5] >= '0' + kSaveSlotCount || name.compare(6, 5, ".sav.") != 0 ||
+        !name.ends_with(kTemporarySuffix)) {
+        return std::nullopt;
+    }
+    const std::string_view rest =
+        std::string_view(name).substr(11, name.size() - 11 - kTemporarySuffix.size());
+    const std::size_t dash = rest.find('-');
+    if (dash == std::string_view::npos || dash == 0 || dash + 1 == rest.size()) return std::nullopt;
+    long long pid = 0;
+    for (std::size_t i = 0; i < rest.size(); ++i) {
+        if (i == dash) continue;
+        if (rest[i] < '0' || rest[i] > '9') return std::nullopt;
+        if (i < dash && pid < (1LL << 40)) pid = pid * 10 + (rest[i] - '0');
+    }
+    if (pid <= 0 || pid > std::numeric_limits<pid_t>::max()) return std::nullopt;
+    return static_cast<pid_t>(pid);
+}
+
+// A save that was killed half-way leaves its temporary file behind. Ours (not this process's,
+// whose saves tidy up after themselves) are removed once the process that wrote them is gone or
+// they have lain there an hour; another copy of the game saving right now keeps its own.
+void RemoveStaleTemporaries(const std::filesystem::path& folder) {
+    std::error_code error;
+    std::filesystem::directory_iterator entries(folder.empty() ? "." : folder, error);
+    if (error) return;
+    const auto now = std::filesystem::file_time_type::clock::now();
+    for (const auto& entry : entries) {
+        const std::optional<pid_t> owner = TemporaryOwner(entry.path().filename().string());
+        if (!owner || *owner == getpid() || !entry.is_regular_file(error)) continue;
+        const bool ownerGone = ::kill(*owner, 0) != 0 && errno == ESRCH;
+        const auto written = entry.last_write_time(error);
+        const bool old = !error && now - written > std::chrono::hours(1);
+        if (ownerGone || old) std::filesystem::remove(entry.path(), error);
     }
 }
 
@@ -309,7 +373,8 @@ int WriteWhole(const std::filesystem::path& path, const std::string& bytes) {
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
         temporary = path;
-        temporary += "." + std::to_string(getpid()) + "-" + std::to_string(counter++) + ".tmp";
+        temporary += "." + std::to_string(getpid()) + "-" + std::to_string(counter++) +
+                     std::string(kTemporarySuffix);
         fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST) return errno;
     }
@@ -345,6 +410,19 @@ int WriteWhole(const std::filesystem::path& path, const std::string& bytes) {
     return 0;
 }
 
+// The first person's text that CP949 cannot write, for the message of a failed save.
+std::optional<SavedField> FirstNonCp949Text(const World& world) {
+    for (int h = 0; h < kHumanCount; ++h) {
+        for (int f : {1, 2, 4}) {
+            const std::string& name = f == 1   ? world.HumanGroup[h]
+                                      : f == 2 ? world.HumanRank[h]
+                                               : world.HumanCity[h];
+            if (!EncodeCp949(name)) return SavedField{SavedBlock::Humans, h, f};
+        }
+    }
+    return std::nullopt;
+}
+
 bool SameSavedFields(const World& a, const World& b) {
     return a.Year == b.Year && a.Month == b.Month && a.Week == b.Week &&
            a.PlayerGroupName == b.PlayerGroupName && a.PlayerColor == b.PlayerColor &&
@@ -360,6 +438,56 @@ bool SameSavedFields(const World& a, const World& b) {
 }
 
 }  // namespace
+
+std::string SavedField::Name() const {
+    switch (block) {
+        case SavedBlock::Game:
+            return std::string(kGameFieldNames[field]);
+        case SavedBlock::Humans:
+            return "사람 " + std::to_string(row) + "의 " + std::string(kHumanFieldNames[field]);
+        case SavedBlock::Groups:
+            return "조직 " + std::to_string(row) + "의 " + std::string(kGroupFieldNames[field]);
+        case SavedBlock::Cities:
+            return "지역 " + std::to_string(row) + "의 " + std::string(kCityFieldNames[field]);
+    }
+    return {};
+}
+
+std::optional<std::string> UnwritableText(std::string_view text) {
+    if (text.find(kFieldSeparator) != std::string_view::npos ||
+        text.find(kBlockTerminator) != std::string_view::npos) {
+        return "에 저장 파일의 구분 문자가 있습니다";
+    }
+    for (unsigned char c : text) {
+        if (c < 0x20 || c == 0x7F) return "에 제어 문자가 있습니다";
+    }
+    if (text.find(kUnreadable) != std::string_view::npos) {
+        return "에 CP949로 쓸 수 없는 글자가 있습니다";
+    }
+    if (!text.empty() && (text.front() == ' ' || text.back() == ' ')) {
+        return "이 공백으로 시작하거나 끝납니다";
+    }
+    return std::nullopt;
+}
+
+std::optional<SavedFieldProblem> CheckSavedFields(const World& world) {
+    if (auto p = CheckGame(world)) return p;
+    for (int h = 0; h < kHumanCount; ++h) {
+        if (auto p = CheckHuman(world, h)) return p;
+    }
+    for (int g = 0; g < kGroupCount; ++g) {
+        if (auto p = CheckGroup(world, g)) return p;
+    }
+    for (int c = 0; c < kCityCount; ++c) {
+        if (auto p = CheckCity(world, c)) return p;
+    }
+    return std::nullopt;
+}
+
+void IgnoreFileSizeSignal() {
+    // NOLINTNEXTLINE(cert-err33-c): the old disposition is of no interest
+    ::signal(SIGXFSZ, SIG_IGN);
+}
 
 std::filesystem::path SlotPath(const std::filesystem::path& folder, int slot) {
     return folder / ("save0" + std::to_string(slot) + ".sav");
@@ -411,10 +539,11 @@ std::optional<std::string> SaveGame(const World& world, const std::filesystem::p
     const std::filesystem::path path = SlotPath(folder, slot);
     const std::string failed = path.filename().string() + "에 저장하지 못했습니다 (";
     const std::string kept = "). 전에 저장된 게임은 그대로 있습니다.";
-    const std::string text = SaveText(world);
     // A slot is only written when it will load back into this very game: a name holding a
-    // separator, a figure that is not a number or a date out of range would otherwise make a slot
+    // separator, a figure out of its range or a date out of range would otherwise make a slot
     // that the player finds damaged when he needs it.
+    if (auto problem = CheckSavedFields(world)) return failed + problem->why + kept;
+    const std::string text = SaveText(world);
     World check = world;
     LoadResult readBack = ReadSaveText(text, check);
     if (readBack.state != SlotState::Game) {
@@ -424,9 +553,14 @@ std::optional<std::string> SaveGame(const World& world, const std::filesystem::p
         return failed + "저장한 값이 그대로 읽히지 않습니다" + kept;
     }
     const std::optional<std::string> bytes = EncodeCp949(text);
-    if (!bytes) return failed + "CP949로 쓸 수 없는 글자가 있습니다" + kept;
+    if (!bytes) {
+        const std::optional<SavedField> field = FirstNonCp949Text(world);
+        return failed + (field ? field->Name() + " 값에 " : std::string()) +
+               "CP949로 쓸 수 없는 글자가 있습니다" + kept;
+    }
+    RemoveStaleTemporaries(folder);
     if (const int error = WriteWhole(path, *bytes); error != 0) {
-        return failed + SystemReason(error) + kept;
+        return failed + SaveFailureReason(error) + kept;
     }
     return std::nullopt;
 }
@@ -443,13 +577,14 @@ LoadResult ReadSaveText(std::string_view text, World& world) {
         blocks[b] = rest.substr(0, end);
         rest.remove_prefix(end + kBlockTerminator.size());
     }
-    if (!OnlyBlanks(rest)) return Damaged("네 번째 블록 뒤에 다른 내용이 있습니다");
+    // Whatever follows the fourth block is no part of the game.
     World loaded = world;
     try {
         ReadGameBlock(blocks[0], loaded);
         ReadHumanBlock(blocks[1], loaded);
         ReadGroupBlock(blocks[2], loaded);
         ReadCityBlock(blocks[3], loaded);
+        if (auto problem = CheckSavedFields(loaded)) Refuse(problem->why);
     } catch (const Damage& damage) {
         return Damaged(damage.why);
     }
@@ -461,7 +596,8 @@ LoadResult ReadSaveBytes(std::string_view bytes, World& world) {
     if (bytes.size() > kMaxSlotBytes) return Damaged("파일이 너무 큽니다");
     const std::string text = DecodeCp949(bytes);
     // CP949 cannot write U+FFFD, so finding it means the decoder met bytes that are no CP949.
-    if (text.find("\uFFFD") != std::string::npos) return Damaged("CP949가 아닌 바이트가 있습니다");
+    if (text.find(kUnreadable) != std::string::npos)
+        return Damaged("CP949가 아닌 바이트가 있습니다");
     return ReadSaveText(text, world);
 }
 

@@ -45,6 +45,42 @@ inline constexpr const char* kDamagedSlotLabel = "손상된 파일";
 // refused before it is read into memory.
 inline constexpr std::uintmax_t kMaxSlotBytes = 1 << 20;
 
+// The most money, weapons or fame a game can hold, either way: 2^53, beyond which a double no
+// longer holds every whole number, so that one won or one stick more would change nothing. Loyalty
+// has no other floor either.
+inline constexpr double kMostAmount = 9007199254740992.0;
+
+// One saved field: its block, its row (0 in the game block) and its place in the row.
+enum class SavedBlock { Game, Humans, Groups, Cities };
+struct SavedField {
+    SavedBlock block;
+    int row = 0;
+    int field = 0;
+    // "사람 12의 충성", as a refusal names it.
+    std::string Name() const;
+};
+
+struct SavedFieldProblem {
+    SavedField field;
+    std::string why;  // a whole clause naming the field: "사람 12의 충성 값 150이(가) ..."
+};
+
+// The first saved field of `world` that no game can hold, in save order: a figure outside what
+// the rules can make of it between two turn ends, a person's gang that is no gang (dismissed
+// people belong to 백수파), a text a save could not read back, an owner colour of no gang, a
+// date out of range or a player gang whose name, colour and index disagree. Places are free: any
+// name that is no district is a place outside every district.
+std::optional<SavedFieldProblem> CheckSavedFields(const World& world);
+
+// Why a text cannot be saved and read back as it is (a separator, a control character, a
+// character CP949 lacks, a space at either end), as the end of a sentence ("에 제어 문자가
+// 있습니다"), or nothing.
+std::optional<std::string> UnwritableText(std::string_view text);
+
+// A file-size limit (ulimit -f) kills a program that writes past it; ignoring that signal lets the
+// write fail instead, so that the save reports it. The programs call this once at start.
+void IgnoreFileSizeSignal();
+
 // "save00.sav" .. "save04.sav" in `folder`.
 std::filesystem::path SlotPath(const std::filesystem::path& folder, int slot);
 
@@ -53,6 +89,7 @@ std::string SaveText(const World& world);
 
 // Writes the world into slot `slot` of `folder`. Returns nothing when the game was saved, or the
 // message to show the player when it could not be; the slot then holds what it held before.
+// Temporary files that killed saves left in the folder are removed.
 std::optional<std::string> SaveGame(const World& world, const std::filesystem::path& folder,
                                     int slot);
 
@@ -68,8 +105,9 @@ struct LoadResult {
 };
 
 // Reads the slot text (UTF-8) onto `world`: every saved field is overwritten, every other field is
-// left as it is. When the text is not a sound saved game, `world` is not touched and the reason is
-// returned (Damaged, or Empty for a text holding only blanks).
+// left as it is. Numbers follow the record files' rule; text after the fourth block is ignored;
+// every field must pass CheckSavedFields. When the text is not a sound saved game, `world` is not
+// touched and the reason is returned (Damaged, or Empty for a text holding only blanks).
 LoadResult ReadSaveText(std::string_view text, World& world);
 
 // The same for the bytes of a slot file (CP949).

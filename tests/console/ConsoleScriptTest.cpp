@@ -5,6 +5,8 @@
 //   # exit: N              expected exit status (default 0)
 //   # remove: FILE         the record file is missing from the game folder
 //   # keep-records: FILE N the record file holds only its first N records
+//   # set-record: FILE N TEXT  record N of the record file reads TEXT
+//   # folder: FILE         a folder stands where the record file should be
 //   # stderr: TEXT         standard error must contain TEXT (otherwise it must be empty)
 #include <gtest/gtest.h>
 
@@ -66,6 +68,21 @@ TEST_P(ConsoleScript, PrintsWhatIsExpected) {
             for (const auto& record : records)
                 text += record + "¸";
             test::WriteFile(folder.path() / file, EncodeCp949(text).value());
+        } else if (key == "folder:") {
+            words >> file;
+            fs::remove(folder.path() / file);
+            fs::create_directory(folder.path() / file);
+        } else if (key == "set-record:") {
+            std::size_t row = 0;
+            std::string text;
+            words >> file >> row;
+            std::getline(words >> std::ws, text);
+            auto records = ReadRecordFile(folder.path() / file);
+            records.at(row) = text;
+            std::string joined;
+            for (const auto& record : records)
+                joined += record + "¸";
+            test::WriteFile(folder.path() / file, EncodeCp949(joined).value());
         } else if (key == "stderr:") {
             std::getline(words >> std::ws, expectedError);
         }

@@ -1,19 +1,23 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
 
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include "game/NewWorld.h"
 #include "game/TurnCycle.h"
+#include "support/GarbledSlots.h"
 #include "support/TestWorld.h"
 #include "world/Cp949.h"
 #include "world/SavedGames.h"
+#include "world/SmallFiles.h"
 
 namespace golmok {
 namespace {
@@ -71,7 +75,7 @@ TEST(SavedGames, NumbersCarryALeadingSpaceUnlessNegativeAndReadBackExactly) {
         {-0.0, " 0¸"},
         {0.1, " 0.1¸"},
         {-12345.6, "-12345.6¸"},
-        {1e20, " 100000000000000000000¸"},
+        {-1e15, "-1000000000000000¸"},  // plain digits, never an exponent
         {1.0 / 3, " 0.3333333333333333¸"},
     };
     for (const Case& c : cases) {
@@ -306,21 +310,17 @@ TEST(SavedGames, DamagedSlotsAreRefusedAndTheGameIsLeftAsItWas) {
         {"a field too many", Replace(good, "True¸", "True¸ 1¸", humans)},
         {"a field too few", Replace(good, human0, " 100¸거지파¸두목¸ 0¸서초¸ 0¸ 100¸")},
         {"10000 extra fields", manyFields},
-        {"text after the last block", good + "x"},
-        {"a fifth block", Replace(good, "\r\n", " 1¸˛\r\n")},
         {"separator inside a name", Replace(good, "거지파¸두목", "거지¸파¸두목")},
         {"terminator inside a name", Replace(good, "거지파¸두목", "거지˛파¸두목")},
-        {"letters after a number", Replace(good, " 1930¸", " 1930년¸")},
-        {"empty number", Replace(good, human0, "¸거지파¸두목¸ 0¸서초¸ 0¸ 100¸True¸")},
-        {"not a number", Replace(good, human0, " nan¸거지파¸두목¸ 0¸서초¸ 0¸ 100¸True¸")},
-        {"exponent", Replace(good, human0, " 1E2¸거지파¸두목¸ 0¸서초¸ 0¸ 100¸True¸")},
         {"number too large",
          Replace(good, human0,
                  " 1" + std::string(400, '0') + "¸거지파¸두목¸ 0¸서초¸ 0¸ 100¸True¸")},
         {"lower-case true", Replace(good, human0, " 100¸거지파¸두목¸ 0¸서초¸ 0¸ 100¸true¸")},
         {"unknown gang", Replace(good, human0, " 100¸없는파¸두목¸ 0¸서초¸ 0¸ 100¸True¸")},
-        {"unknown district", Replace(good, human0, " 100¸거지파¸두목¸ 0¸부산¸ 0¸ 100¸True¸")},
-        {"empty rank", Replace(good, human0, " 100¸거지파¸¸ 0¸서초¸ 0¸ 100¸True¸")},
+        {"a year that is no number", Replace(good, " 1930¸", " 연도¸")},
+        {"a fraction of a year", Replace(good, " 1930¸", " 1930.5¸")},
+        {"an exponent beyond any number",
+         Replace(good, human0, " 1e400¸거지파¸두목¸ 0¸서초¸ 0¸ 100¸True¸")},
         {"line break in a rank",
          Replace(good, human0, " 100¸거지파¸두\r\n목¸ 0¸서초¸ 0¸ 100¸True¸")},
         {"gang index out of range", Replace(good, " 33023¸ 0¸˛", " 33023¸ 7¸˛")},
@@ -371,6 +371,22 @@ TEST(SavedGames, SlotsWrittenByHandLoadWhenEveryFieldIsSound) {
          [](const World& w) { return w.HumanLoyalty[0] == 42 && w.HumanGroup[0] == "백수파"; }},
         {"negative and fractional figures", Replace(good, " 100¸백수파¸", "-5.25¸백수파¸", humans),
          [](const World& w) { return w.HumanLoyalty[0] == -5.25; }},
+        {"numbers by the record files' rule",
+         Replace(Replace(good, " 100¸백수파¸", "+5¸백수파¸", humans), " 1930¸ 1¸ 1¸",
+                 " 1930¸ 1e1¸ 1abc¸"),
+         [](const World& w) { return w.HumanLoyalty[0] == 5 && w.Month == 10 && w.Week == 1; }},
+        {"a number field without digits reads as 0",
+         Replace(Replace(good, " 100¸백수파¸", "¸백수파¸", humans), " 100¸백수파¸", "nan¸백수파¸",
+                 humans),
+         [](const World& w) { return w.HumanLoyalty[0] == 0 && w.HumanLoyalty[1] == 0; }},
+        {"text after the fourth block", Replace(good, "\r\n", "덧붙인 글 ¸ 1¸˛ 2¸˛\r\n"),
+         [](const World& w) { return w.Year == 1930 && w.HumanCity[0] == "백수동네"; }},
+        {"a place outside every district and an empty rank",
+         Replace(good, " 100¸백수파¸조장¸ 0¸백수동네¸", " 100¸흑사파¸¸ 0¸압구정 뒷골목¸", humans),
+         [](const World& w) {
+             return w.HumanCity[0] == "압구정 뒷골목" && w.HumanRank[0].empty() &&
+                    !w.CityIndexOf(w.HumanCity[0]);
+         }},
         {"a person of a gang",
          Replace(good, " 100¸백수파¸조장¸ 0¸백수동네¸", " 100¸흑사파¸조장¸ 0¸노원¸", humans),
          [](const World& w) { return w.HumanGroup[0] == "흑사파" && w.HumanCity[0] == "노원"; }},
@@ -426,39 +442,7 @@ TEST(SavedGames, DamagedFilesAreRefusedAndLabelledSo) {
 TEST(SavedGames, GarbledSlotsNeverHalfLoad) {
     const World saved = GameUnderWay();
     const std::string good = EncodeCp949(SaveText(saved)).value();
-    std::vector<std::string> variants;
-    for (std::size_t cut = 0; cut < 80; ++cut)
-        variants.push_back(good.substr(0, cut));
-    for (std::size_t cut = 80; cut < good.size(); cut += 97)
-        variants.push_back(good.substr(0, cut));
-    std::uint32_t state = 12345;  // a fixed sequence, so a failure can be replayed
-    auto next = [&state] {
-        state = state * 1664525u + 1013904223u;
-        return state >> 8;
-    };
-    const char specials[] = {'\xA2', '\xAC', '\xAD', '\r', '\n', ' ', '-', '.', '\0', '9'};
-    for (int i = 0; i < 2000; ++i) {
-        std::string v = good;
-        const int edits = 1 + static_cast<int>(next() % 3);
-        for (int e = 0; e < edits; ++e) {
-            const std::size_t at = next() % v.size();
-            switch (next() % 4) {
-                case 0:
-                    v[at] = static_cast<char>(v[at] ^ (1 << (next() % 8)));
-                    break;
-                case 1:
-                    v[at] = specials[next() % sizeof specials];
-                    break;
-                case 2:
-                    v.insert(at, 1, specials[next() % sizeof specials]);
-                    break;
-                default:
-                    v.erase(at, 1 + next() % 8);
-                    break;
-            }
-        }
-        variants.push_back(v);
-    }
+    const std::vector<std::string> variants = test::GarbledSlots(good);
 
     World base = ShippedWorld();
     base.options.music = false;
@@ -520,8 +504,9 @@ TEST(SavedGames, AWriteTheSystemRefusesLeavesNoTraceAndSaysWhy) {
         test::WriteFile(SlotPath(folder.path(), 0) / "keep.txt", "mine");
         const auto failure = SaveGame(w, folder.path(), 0);
         ASSERT_TRUE(failure.has_value());
-        EXPECT_TRUE(failure->starts_with("save00.sav에 저장하지 못했습니다 (")) << *failure;
-        EXPECT_TRUE(failure->ends_with("). 전에 저장된 게임은 그대로 있습니다.")) << *failure;
+        EXPECT_EQ(*failure,
+                  "save00.sav에 저장하지 못했습니다 (같은 이름의 폴더가 있습니다). 전에 저장된 "
+                  "게임은 그대로 있습니다.");
         EXPECT_EQ(FilesIn(folder.path()), std::vector<std::string>{"save00.sav"});
         EXPECT_EQ(test::ReadFile(SlotPath(folder.path(), 0) / "keep.txt"), "mine");
     }
@@ -593,6 +578,85 @@ TEST(SavedGames, TwoCopiesSavingIntoOneSlotNeverLeaveHalfAGame) {
     World loaded = ShippedWorld();
     EXPECT_EQ(LoadGame(loaded, folder.path(), 2).state, SlotState::Game);
     EXPECT_EQ(FilesIn(folder.path()), std::vector<std::string>{"save02.sav"});
+}
+
+}  // namespace
+}  // namespace golmok
+
+namespace golmok {
+namespace {
+
+TEST(SavedGames, ASaveRemovesWhatKilledSavesLeftAndNothingElse) {
+    // A process that has ended: the temporary files it named after itself are nobody's.
+    const pid_t gone = fork();
+    ASSERT_GE(gone, 0);
+    if (gone == 0) _exit(0);
+    ASSERT_EQ(waitpid(gone, nullptr, 0), gone);
+    const std::string dead = std::to_string(gone);
+
+    test::TempFolder folder;
+    struct File {
+        std::string name;
+        bool old;  // written two hours ago
+        bool stays;
+    };
+    const File files[] = {
+        {"save01.sav." + dead + "-3.tmp", false, false},
+        {"save04.sav." + dead + "-12.tmp", false, false},
+        // Process 1 runs as long as the system does: another copy of the game saving right now.
+        {"save02.sav.1-0.tmp", false, true},
+        {"save03.sav.1-7.tmp", true, false},  // an hour is longer than any save takes
+        {"save01.sav", false, true},
+        {"save09.sav." + dead + "-1.tmp", false, true},
+        {"save01.sav." + dead + "-x.tmp", false, true},
+        {"save01.sav." + dead + ".tmp", false, true},
+        {"notes.tmp", false, true},
+        {"hn.dat", true, true},
+    };
+    for (const File& f : files) {
+        test::WriteFile(folder.path() / f.name, "x");
+        if (f.old) {
+            fs::last_write_time(folder.path() / f.name,
+                                fs::file_time_type::clock::now() - std::chrono::hours(2));
+        }
+    }
+    ASSERT_EQ(SaveGame(GameUnderWay(), folder.path(), 0), std::nullopt);
+    std::vector<std::string> expected = {"save00.sav"};
+    for (const File& f : files) {
+        if (f.stays) expected.push_back(f.name);
+    }
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(FilesIn(folder.path()), expected);
+}
+
+TEST(SavedGames, AFileSizeLimitIsReportedNotFatal) {
+    test::TempFolder folder;
+    const World w = GameUnderWay();
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        IgnoreFileSizeSignal();
+        const rlimit limit{4096, 4096};
+        if (setrlimit(RLIMIT_FSIZE, &limit) != 0) _exit(3);
+        const std::optional<std::string> failure = SaveGame(w, folder.path(), 0);
+        _exit(failure && failure->find("파일 크기 제한") != std::string::npos ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status)) << "killed by signal " << WTERMSIG(status);
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(FilesIn(folder.path()), std::vector<std::string>{});
+}
+
+TEST(SavedGames, TheSystemsReasonsAreSaidInKorean) {
+    for (int error : {ENOSPC, EDQUOT, EACCES, EPERM, EROFS, EISDIR, ENOENT, ENOTDIR, EFBIG, EIO}) {
+        const std::string text = SystemErrorText(error);
+        EXPECT_FALSE(text.empty()) << error;
+        EXPECT_EQ(std::find_if(text.begin(), text.end(),
+                               [](char c) { return std::isalpha(static_cast<unsigned char>(c)); }),
+                  text.end())
+            << error << ": " << text;
+    }
 }
 
 }  // namespace
