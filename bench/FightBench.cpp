@@ -24,7 +24,7 @@ StartedFight FiveAgainstFive(bool realTime) {
     w.SelectedCity = 7;
     const FightSetup setup = OpenAttackSetup(w);
     ChooseTargetCity(w, 10);
-    SetupOutcome out = ConfirmAttack(w, setup, SetupChoice{true, {0, 1, 2, 3, 4}, true});
+    SetupOutcome out = ConfirmAttack(w, setup, SetupChoice{true, {0, 1, 2, 3, 4}, 10});
     if (!out.fight) throw std::runtime_error("the attack did not start");
     start.fight = *out.fight;
     return start;

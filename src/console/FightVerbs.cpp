@@ -120,7 +120,7 @@ void Attack(ConsoleContext& ctx, const Words& args) {
     const FightSetup setup = OpenAttackSetup(w);
     SetupChoice choice = ClickFighters(w, fighters);
     if (targetClicked) ChooseTargetCity(w, target);
-    choice.targetClicked = targetClicked;
+    choice.target = target;
     StartOrRefuse(ctx, ConfirmAttack(w, setup, choice));
 }
 

@@ -19,9 +19,10 @@ bool IsListed(const std::vector<int>& list, int value) {
 }
 
 // The checks every OK makes before anyone is counted.
-std::optional<std::string> ChoiceRefusal(const SetupChoice& choice, bool needsTarget) {
+std::optional<std::string> ChoiceRefusal(const SetupChoice& choice, const FightSetup& setup,
+                                         bool needsTarget) {
     if (!choice.personClicked) return kChoosePerson;
-    if (needsTarget && !choice.targetClicked) return kChooseCity;
+    if (needsTarget && !IsListed(setup.targets, choice.target)) return kChooseCity;
     if (choice.selected.empty() || choice.selected.size() > kSlotCount) return kOneToFive;
     return std::nullopt;
 }
@@ -212,15 +213,11 @@ void ChooseTargetCity(World& world, int city) {
 
 SetupOutcome ConfirmAttack(World& world, const FightSetup& setup, const SetupChoice& choice) {
     SetupOutcome result;
-    if (auto refusal = ChoiceRefusal(choice, true)) {
+    if (auto refusal = ChoiceRefusal(choice, setup, true)) {
         result.outcome = Refused(*refusal);
         return result;
     }
-    const int target = world.SelectedTargetCity;
-    if (target < 0 || target >= kCityCount) {
-        result.outcome = Refused(kChooseCity);
-        return result;
-    }
+    const int target = choice.target;
     Party attackers;
     const auto need = CountFighters(world, setup, choice, world.HumanInAttackParty, attackers);
     if (auto refusal = StockRefusal(need, setup.stocks)) {
@@ -260,7 +257,7 @@ SetupOutcome ConfirmDefence(World& world, const FightSetup& setup, const SetupCh
     if (!world.DefenceSetupOpen || !inRange(world.AttackFromCity) || !inRange(world.AttackToCity)) {
         return result;
     }
-    if (auto refusal = ChoiceRefusal(choice, false)) {
+    if (auto refusal = ChoiceRefusal(choice, setup, false)) {
         result.outcome = Refused(*refusal);
         return result;
     }

@@ -33,7 +33,9 @@ struct FightSetup {
 struct SetupChoice {
     bool personClicked = false;  // the person list has a current item
     std::vector<int> selected;   // the people selected in the list
-    bool targetClicked = false;  // the target list has a current item (attack only)
+    // The district selected in the target list, -1 when none is (attack only). The attack goes
+    // where the list shows, whatever another dialog clicked last.
+    int target = -1;
 };
 
 // What OK did.
@@ -57,7 +59,7 @@ void ChooseFighterWeapon(World& world, const std::string& weapon);
 // A click on a target district.
 void ChooseTargetCity(World& world, int city);
 
-// OK on the attack screen, with the target SelectedTargetCity.
+// OK on the attack screen, on the target the choice names.
 SetupOutcome ConfirmAttack(World& world, const FightSetup& setup, const SetupChoice& choice);
 // OK on the defence screen.
 SetupOutcome ConfirmDefence(World& world, const FightSetup& setup, const SetupChoice& choice);

@@ -93,7 +93,7 @@ struct AttackCase {
         w.SelectedCity = 7;
         const FightSetup setup = OpenAttackSetup(w);
         ChooseTargetCity(w, 8);
-        SetupOutcome out = ConfirmAttack(w, setup, SetupChoice{true, {0, 2}, true});
+        SetupOutcome out = ConfirmAttack(w, setup, SetupChoice{true, {0, 2}, 8});
         fight = out.fight.value();
     }
 
@@ -217,7 +217,7 @@ struct DefenceCase {
         w.DefenceSetupOpen = true;
         w.HumanCanAct[2] = false;
         w.HumanWeapon.fill("주먹");  // as the turn end leaves everybody
-        SetupOutcome out = ConfirmDefence(w, DefenceSetupOf(w), SetupChoice{true, {0, 1}, false});
+        SetupOutcome out = ConfirmDefence(w, DefenceSetupOf(w), SetupChoice{true, {0, 1}});
         fight = out.fight.value();
     }
 

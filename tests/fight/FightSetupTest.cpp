@@ -25,7 +25,7 @@ World AttackWorld() {
 }
 
 SetupChoice Selected(std::vector<int> people) {
-    return SetupChoice{!people.empty(), std::move(people), true};
+    return SetupChoice{!people.empty(), std::move(people), kTarget};
 }
 
 SetupOutcome Attack(World& w, const std::vector<std::pair<int, std::string>>& fighters,
@@ -38,7 +38,7 @@ SetupOutcome Attack(World& w, const std::vector<std::pair<int, std::string>>& fi
         choice.selected.push_back(h);
     }
     choice.personClicked = !fighters.empty();
-    choice.targetClicked = true;
+    choice.target = target;
     ChooseTargetCity(w, target);
     return ConfirmAttack(w, setup, choice);
 }
@@ -75,11 +75,12 @@ TEST(AttackSetup, RefusalsOfTheChoiceChangeNothingAndComeInOrder) {
         const char* message;
     };
     const Case cases[] = {
-        {SetupChoice{false, {}, false}, kChoosePerson},
-        {SetupChoice{false, {0}, true}, kChoosePerson},
-        {SetupChoice{true, {0}, false}, kChooseCity},
-        {SetupChoice{true, {}, true}, kOneToFive},  // a click that unselected the only one
-        {SetupChoice{true, {0, 1, 2, 3, 4, 5}, true}, kOneToFive},
+        {SetupChoice{false, {}, -1}, kChoosePerson},
+        {SetupChoice{false, {0}, kTarget}, kChoosePerson},
+        {SetupChoice{true, {0}, -1}, kChooseCity},
+        {SetupChoice{true, {0}, kHome}, kChooseCity},  // the player's own district is not listed
+        {SetupChoice{true, {}, kTarget}, kOneToFive},  // a click that unselected the only one
+        {SetupChoice{true, {0, 1, 2, 3, 4, 5}, kTarget}, kOneToFive},
     };
     for (const Case& c : cases) {
         World w = AttackWorld();
@@ -92,6 +93,18 @@ TEST(AttackSetup, RefusalsOfTheChoiceChangeNothingAndComeInOrder) {
         w.SelectedTargetCity = before.SelectedTargetCity;
         EXPECT_EQ(w, before) << c.message;
     }
+}
+
+TEST(AttackSetup, GoesWhereTheTargetListShowsWhateverWasClickedElsewhere) {
+    // 이동 left the player's own district as the last district clicked; the attack's own list
+    // shows 도봉, and 도봉 is where the fighters go.
+    World w = AttackWorld();
+    const FightSetup setup = OpenAttackSetup(w);
+    w.SelectedTargetCity = kHome;
+    const SetupOutcome out = ConfirmAttack(w, setup, Selected({0}));
+    ASSERT_TRUE(out.fight);
+    EXPECT_EQ(out.fight->city, kTarget);
+    EXPECT_TRUE(w.HumanInDefenceParty[100]);
 }
 
 TEST(AttackSetup, FiveFightersGoOutInListOrder) {
@@ -304,9 +317,8 @@ TEST(DefenceSetup, ListsEverybodyInTheAttackedDistrict) {
 TEST(DefenceSetup, RefusalsNeedNoDistrictAndAShortageComesBeforeAnyAttackerIsPicked) {
     World w = DefenceWorld();
     const FightSetup setup = DefenceSetupOf(w);
-    EXPECT_EQ(ConfirmDefence(w, setup, SetupChoice{false, {}, false}).outcome,
-              Refused(kChoosePerson));
-    EXPECT_EQ(ConfirmDefence(w, setup, SetupChoice{true, {0, 1, 2, 3, 4, 5}, false}).outcome,
+    EXPECT_EQ(ConfirmDefence(w, setup, SetupChoice{false, {}}).outcome, Refused(kChoosePerson));
+    EXPECT_EQ(ConfirmDefence(w, setup, SetupChoice{true, {0, 1, 2, 3, 4, 5}}).outcome,
               Refused(kOneToFive));
     w.HumanWeapon[0] = "각목";
     const SetupOutcome refused = ConfirmDefence(w, setup, Selected({0, 1}));

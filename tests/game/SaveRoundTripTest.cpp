@@ -144,7 +144,7 @@ void AttackWeek(World& w, Played& played) {
     }
     choice.personClicked = true;
     ChooseTargetCity(w, setup.targets.front());
-    choice.targetClicked = true;
+    choice.target = setup.targets.front();
 
     SetupOutcome outcome = ConfirmAttack(w, setup, choice);
     ASSERT_TRUE(outcome.outcome.done)
