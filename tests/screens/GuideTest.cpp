@@ -13,7 +13,6 @@
 
 #include "ScreenTestSupport.h"
 #include "game/NewWorld.h"
-#include "game/Session.h"
 #include "screens/GameLogo.h"
 #include "screens/GameMenu.h"
 #include "screens/GroupSelectMenu.h"
@@ -23,6 +22,7 @@
 #include "screens/Screens.h"
 #include "screens/help.h"
 #include "screens/infor.h"
+#include "session/Session.h"
 #include "support/TestWorld.h"
 
 using namespace golmok;

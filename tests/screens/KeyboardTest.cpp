@@ -15,15 +15,15 @@
 #include "ScreenTestSupport.h"
 #include "fight/Fight.h"
 #include "game/NewWorld.h"
-#include "game/Session.h"
-#include "game/SharedRoutines.h"
 #include "screens/CommandDialog.h"
 #include "screens/FightSetupScreen.h"
 #include "screens/GameMenu.h"
 #include "screens/GroupSelectMenu.h"
 #include "screens/MainGame.h"
 #include "screens/Screens.h"
+#include "session/Session.h"
 #include "support/TestWorld.h"
+#include "world/SharedRoutines.h"
 
 using namespace golmok;
 using namespace golmok::screens;

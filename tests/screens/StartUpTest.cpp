@@ -14,8 +14,6 @@
 
 #include "ScreenTestSupport.h"
 #include "game/NewWorld.h"
-#include "game/Session.h"
-#include "game/SharedRoutines.h"
 #include "screens/Application.h"
 #include "screens/CommandDialog.h"
 #include "screens/Credit.h"
@@ -31,7 +29,9 @@
 #include "screens/Screens.h"
 #include "screens/help.h"
 #include "screens/infor.h"
+#include "session/Session.h"
 #include "support/TestWorld.h"
+#include "world/SharedRoutines.h"
 
 using namespace golmok;
 using namespace golmok::screens;

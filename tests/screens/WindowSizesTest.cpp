@@ -9,8 +9,6 @@
 
 #include "ScreenTestSupport.h"
 #include "game/NewWorld.h"
-#include "game/Session.h"
-#include "game/SharedRoutines.h"
 #include "screens/CommandDialog.h"
 #include "screens/Credit.h"
 #include "screens/FightField.h"
@@ -19,7 +17,9 @@
 #include "screens/GroupSelectMenu.h"
 #include "screens/MainGame.h"
 #include "screens/Screens.h"
+#include "session/Session.h"
 #include "support/TestWorld.h"
+#include "world/SharedRoutines.h"
 
 using namespace golmok;
 using namespace golmok::screens;
