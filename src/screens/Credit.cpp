@@ -1,6 +1,7 @@
 #include "screens/Credit.h"
 
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QVBoxLayout>
@@ -70,8 +71,12 @@ Credit::Credit(Screens& screens) : Screen(screens, "Credit", "제작팀소개") 
     grid->addWidget(Line(kMakers, text1), row++, 0, 1, 3);
     grid->setRowMinimumHeight(row++, 8);
     for (const char* role : kRoles) {
-        grid->addWidget(Line(QString::fromUtf8(role), text1, "Role"), row, 0);
-        grid->addWidget(new Leader(text1), row, 1);
+        // The dots run from the end of the role's words to the makers' column.
+        auto* line = new QHBoxLayout;
+        line->setSpacing(0);
+        line->addWidget(Line(QString::fromUtf8(role), text1, "Role"));
+        line->addWidget(new Leader(text1), 1);
+        grid->addLayout(line, row, 0, 1, 2);
         grid->addWidget(Line(kMakers, text1, "Maker"), row, 2);
         ++row;
     }
