@@ -49,7 +49,8 @@ FightSetupScreen::FightSetupScreen(Screens& screens, const char* name, FightSide
     const bool attacking = side == FightSide::Attack;
     World& world = screens_.world();
     // Opening the attack resets every party and weapon; the defence was prepared by the turn end.
-    setup_ = attacking ? OpenAttackSetup(world) : DefenceSetupOf(world);
+    setup_ =
+        attacking ? OpenAttackSetup(world, screens_.menu().SelectedCity) : DefenceSetupOf(world);
 
     QPalette black = palette();
     black.setColor(QPalette::Window, Qt::black);
@@ -91,12 +92,12 @@ FightSetupScreen::FightSetupScreen(Screens& screens, const char* name, FightSide
         combo1_->addItem(QString::fromUtf8(weapon));
     combo1_->hide();  // until a person is clicked
     connect(combo1_, &QComboBox::activated, this, [this](int index) {
-        // The weapon is for the person whose figures are shown, whoever another dialog chose.
-        World& w = screens_.world();
-        if (QListWidgetItem* shown = ll1_->currentItem()) {
-            ChoosePerson(w, shown->data(Qt::UserRole).toInt());
-        }
-        ChooseFighterWeapon(w, kWeaponNames[index]);
+        // The weapon is for the person whose figures are shown, whoever another window chose.
+        const QListWidgetItem* shown = ll1_->currentItem();
+        if (!shown) return;
+        const int h = shown->data(Qt::UserRole).toInt();
+        ChoosePerson(screens_.menu(), h);
+        ChooseFighterWeapon(screens_.world(), h, kWeaponNames[index]);
     });
 
     if (attacking) {
@@ -106,7 +107,7 @@ FightSetupScreen::FightSetupScreen(Screens& screens, const char* name, FightSide
         ll2_->setStyleSheet(kListStyle);
         FillEntries(ll2_, setup_.targets,
                     [&world](int c) { return QString::fromStdString(world.CityName[c]); });
-        OnEntryChosen(ll2_, this, [this](int c) { ChooseTargetCity(screens_.world(), c); });
+        OnEntryChosen(ll2_, this, [this](int c) { ChooseTargetCity(screens_.menu(), c); });
     }
 
     command3_ = new QPushButton(kSelectAll, this);
@@ -155,7 +156,7 @@ void FightSetupScreen::keyPressEvent(QKeyEvent* event) {
 
 void FightSetupScreen::PersonClicked(int h) {
     World& world = screens_.world();
-    ChoosePerson(world, h);
+    ChoosePerson(screens_.menu(), h);
     combo1_->show();
     skill_[3]->setText(Figure(world.HumanAttack[h]));
     skill_[4]->setText(Figure(world.HumanDefence[h]));
@@ -184,10 +185,12 @@ void FightSetupScreen::OkClicked() {
         }
     }
     const bool attacking = side_ == FightSide::Attack;
-    // The attack goes to the district the list shows selected, and nowhere else.
-    if (attacking) choice.target = SelectedEntry(ll2_).value_or(-1);
-    SetupOutcome outcome =
-        attacking ? ConfirmAttack(world, setup_, choice) : ConfirmDefence(world, setup_, choice);
+    // The attack goes to the district the list shows selected, and nowhere else: not to the
+    // district another dialog clicked last.
+    const int target = attacking ? SelectedEntry(ll2_).value_or(-1) : -1;
+    choice.targetClicked = attacking && ll2_->currentItem() != nullptr;
+    SetupOutcome outcome = attacking ? ConfirmAttack(world, setup_, choice, target)
+                                     : ConfirmDefence(world, setup_, choice);
     for (const std::string& message : outcome.outcome.messages) {
         screens_.platform().Inform(this, QString::fromStdString(message));
     }

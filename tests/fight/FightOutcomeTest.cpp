@@ -90,10 +90,8 @@ struct AttackCase {
         w.HumanName[2] = "번개손";
         w.HumanName[103] = "발가락";
         w.HumanLoyalty[2] = w.HumanLoyalty[103] = 50;
-        w.SelectedCity = 7;
-        const FightSetup setup = OpenAttackSetup(w);
-        ChooseTargetCity(w, 8);
-        SetupOutcome out = ConfirmAttack(w, setup, SetupChoice{true, {0, 2}, 8});
+        const FightSetup setup = OpenAttackSetup(w, 7);
+        SetupOutcome out = ConfirmAttack(w, setup, SetupChoice{true, {0, 2}, true}, 8);
         fight = out.fight.value();
     }
 
@@ -217,7 +215,7 @@ struct DefenceCase {
         w.DefenceSetupOpen = true;
         w.HumanCanAct[2] = false;
         w.HumanWeapon.fill("주먹");  // as the turn end leaves everybody
-        SetupOutcome out = ConfirmDefence(w, DefenceSetupOf(w), SetupChoice{true, {0, 1}});
+        SetupOutcome out = ConfirmDefence(w, DefenceSetupOf(w), SetupChoice{true, {0, 1}, false});
         fight = out.fight.value();
     }
 

@@ -38,7 +38,9 @@ constexpr int kDongdaemun = 1;
 constexpr int kNowon = 15;
 
 // The world value a choice in the list sets.
-enum class Sets { Person, District, Gang, Shown };
+// Person and District: the menu's SelectedHuman or SelectedTargetCity; Hostility: the figure shows
+// the chosen gang's hostility; Shown: the figure is filled.
+enum class Sets { Person, District, Hostility, Shown };
 
 QListWidgetItem* RowOf(QListWidget* list, const QString& text) {
     const QList<QListWidgetItem*> found = list->findItems(text, Qt::MatchExactly);
@@ -86,6 +88,7 @@ class KeyboardTest : public QObject {
     MainGame* map_ = nullptr;
 
     World& world() { return session_->world(); }
+    MenuState& menu() { return session_->menu(); }
 
     void ClickDistrict(int city) {
         QTest::mouseClick(Control<QPushButton>(map_, "Cmd", city), Qt::LeftButton);
@@ -111,11 +114,10 @@ class KeyboardTest : public QObject {
     int ChosenValue(Sets kind) {
         switch (kind) {
             case Sets::Person:
-                return world().SelectedHuman;
+                return menu().SelectedHuman;
             case Sets::District:
-                return world().SelectedTargetCity;
-            case Sets::Gang:
-                return world().SelectedGroup;
+                return menu().SelectedTargetCity;
+            case Sets::Hostility:
             case Sets::Shown:
                 break;
         }
@@ -163,7 +165,7 @@ class KeyboardTest : public QObject {
             CommandDialog* move = screens_->dialog("MoveCity");
             auto* destinations = move->findChild<QListWidget*>("LL2");
             ClickItem(destinations, RowOf(destinations, "관악"));
-            QCOMPARE(world().SelectedTargetCity, kGwanak);
+            QCOMPARE(menu().SelectedTargetCity, kGwanak);
             Click(move->findChild<QWidget*>("Command2"));
             Settle();
             QVERIFY(!screens_->dialog("MoveCity"));
@@ -177,7 +179,7 @@ class KeyboardTest : public QObject {
             Press(Qt::Key_Tab);
         } else {
             ClickItem(ll2, RowOf(ll2, clicked));
-            QCOMPARE(world().SelectedTargetCity, 0);
+            QCOMPARE(menu().SelectedTargetCity, 0);
         }
         QCOMPARE(Focused(), QString("LL2"));
         const QString wanted = QString::fromStdString(world().CityName[target]);
@@ -188,13 +190,13 @@ class KeyboardTest : public QObject {
             QCOMPARE(SelectedTexts(ll2), QStringList{ll2->currentItem()->text()});
         }
         QCOMPARE(ll2->currentItem()->text(), wanted);
-        QCOMPARE(world().SelectedTargetCity, target);
+        QCOMPARE(menu().SelectedTargetCity, target);
         Click(setup->findChild<QWidget*>("Command1"));
         Settle();
         const Fight* fight = session_->fight();
         QVERIFY2(fight, qPrintable(platform_->informed.join(" / ")));
         QCOMPARE(fight->city, target);
-        QCOMPARE(fight->player[0].human, world().SelectedHuman);
+        QCOMPARE(fight->player[0].human, menu().SelectedHuman);
         QCOMPARE(QString::fromStdString(world().HumanName[fight->player[0].human]),
                  QString("번개손"));
     }
@@ -222,8 +224,8 @@ class KeyboardTest : public QObject {
         row("districts of 수송", "행동_수송", "Transport", "LL2", Sets::District, -1);
         row("districts of 이동", "행동_이동", "MoveCity", "LL2", Sets::District, -1);
         row("districts of 행동대장 스카웃", "인사_행동대장모집", "Scout", "LL3", Sets::Shown, -1);
-        row("gangs of 동맹", "외교_동맹", "AllyOk", "LL2", Sets::Gang, 2);
-        row("gangs of 원조", "외교_원조", "AllyHelp", "LL2", Sets::Gang, 2);
+        row("gangs of 동맹", "외교_동맹", "AllyOk", "LL2", Sets::Hostility, 2);
+        row("gangs of 원조", "외교_원조", "AllyHelp", "LL2", Sets::Hostility, 2);
         row("gangs of 조직정보", "정보_조직정보", "GroupInfo", "LL", Sets::Shown, 1);
     }
 
@@ -248,8 +250,13 @@ class KeyboardTest : public QObject {
             QCOMPARE(entries->currentRow(), row);
             QCOMPARE(entries->selectedItems(), QList<QListWidgetItem*>{entries->item(row)});
             const int value = entries->item(row)->data(Qt::UserRole).toInt();
-            if (static_cast<Sets>(kind) != Sets::Shown) {
-                QCOMPARE(ChosenValue(static_cast<Sets>(kind)), value);
+            const Sets sets = static_cast<Sets>(kind);
+            if (sets == Sets::Person || sets == Sets::District) {
+                QCOMPARE(ChosenValue(sets), value);
+            }
+            if (sets == Sets::Hostility) {
+                QCOMPARE(Control<QLabel>(window, "Skill", figure)->text(),
+                         QString::number(world().GroupHostility[value]));
             }
             if (figure >= 0) QVERIFY(!Control<QLabel>(window, "Skill", figure)->text().isEmpty());
         };
@@ -273,12 +280,12 @@ class KeyboardTest : public QObject {
         auto* combo = setup->findChild<QComboBox*>("Combo1");
         Press(Qt::Key_Down);
         const int second = ll1->currentItem()->data(Qt::UserRole).toInt();
-        QCOMPARE(world().SelectedHuman, second);  // shown as by a click
+        QCOMPARE(menu().SelectedHuman, second);  // shown as by a click
         QCOMPARE(Control<QLabel>(setup, "Skill", 3)->text(),
                  QString::number(world().HumanAttack[second]));
         QVERIFY(!ll1->currentItem()->isSelected());  // but not sent out
         // The weapon chosen now is the shown person's, whoever another window chose since.
-        world().SelectedHuman = 0;
+        menu().SelectedHuman = 0;
         combo->setFocus(Qt::TabFocusReason);
         Press(Qt::Key_Down);
         QCOMPARE(QString::fromStdString(world().HumanWeapon[second]), QString("각목"));
