@@ -17,14 +17,15 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The Qt 6 and C++ libraries the programs link come from dpkg-shlibdeps, which reads them off the
-# binaries. The windows draw Korean text with NanumGothic, which no library names.
+# binaries. The windows draw Korean text with NanumGothic, and the standard buttons of Qt's
+# message boxes read Korean from Qt's own translations; no library names either.
 find_program(GOLMOK_DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(GOLMOK_DPKG_SHLIBDEPS)
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 else()
-  message(STATUS "dpkg-shlibdeps not found: the package will name only its fonts as dependencies")
+  message(STATUS "dpkg-shlibdeps not found: the package will name only its fonts and translations as dependencies")
 endif()
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-nanum")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-nanum, qt6-translations-l10n")
 # Only what `cmake --install` puts in place, nothing of the build's own tools or tests.
 set(CPACK_STRIP_FILES ON)
 include(CPack)

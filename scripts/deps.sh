@@ -4,8 +4,9 @@ set -euo pipefail
 
 packages=(g++ make cmake pkg-config libgtest-dev libgmock-dev libbenchmark-dev
   # The windowed game: Qt 6 Widgets, its SVG drawing and sound effects, the platform plugins
-  # (xcb for the desktop, offscreen for the screen tests), and a Korean font.
-  qt6-base-dev qt6-svg-dev qt6-multimedia-dev qt6-qpa-plugins fonts-nanum
+  # (xcb for the desktop, offscreen for the screen tests), a Korean font, and Qt's own Korean
+  # translations so that the standard buttons read 확인, 예, 아니요, 취소.
+  qt6-base-dev qt6-svg-dev qt6-multimedia-dev qt6-qpa-plugins fonts-nanum qt6-translations-l10n
   # The whole-program figures in bench/ run the game on a virtual display.
   xvfb xauth time
   # clang-tidy on the core; the package's dependencies and its desktop metadata checks.

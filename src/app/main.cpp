@@ -4,7 +4,8 @@
 //                           and keeps the save slots there; without it a build tree or a copy
 //                           uses the folder of the program, and an installed game reads
 //                           <prefix>/share/golmok and saves into the player's data folder
-// Three switches serve the whole-program measurements in bench/:
+//   golmok --help, --version
+// Three switches, left out of --help, serve the whole-program measurements in bench/:
 //   --startup-probe         quits as soon as the first window is on screen
 //   --bench-map             skips the title and opens the map of a new game as 거지파
 //   --bench-fight           the same, then 서초's first five go at 도봉 in a turn-based fight
@@ -12,19 +13,21 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QFont>
 #include <QMessageBox>
 #include <QTimer>
+#include <cstdio>
+#include <variant>
 
 #include "commands/CommandMenu.h"
 #include "fight/FightSetup.h"
 #include "game/NewWorld.h"
-#include "session/Session.h"
+#include "screens/Application.h"
 #include "screens/GameLogo.h"
 #include "screens/MainGame.h"
 #include "screens/Platform.h"
 #include "screens/Screens.h"
 #include "screens/SlotDialog.h"
+#include "session/Session.h"
 #include "world/SavedGames.h"
 #include "world/SlotFolder.h"
 
@@ -59,38 +62,37 @@ void StartBenchFight(golmok::World& world, golmok::screens::Screens& screens) {
     if (outcome.fight) screens.OpenFightField(std::move(*outcome.fight));
 }
 
+// Prints what the command line was answered and gives the exit status.
+int Answer(const golmok::screens::CommandLineAnswer& answer) {
+    std::fputs(answer.out.toLocal8Bit().constData(), stdout);
+    std::fputs(answer.err.toLocal8Bit().constData(), stderr);
+    return answer.exitCode;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    // --help and --version need no display: they are answered before Qt looks for one.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    if (auto answer = golmok::screens::AnswerWithoutWindows(arguments)) return Answer(*answer);
+
     QApplication app(argc, argv);
-    QApplication::setApplicationName("golmok");
-    QApplication::setApplicationDisplayName(golmok::screens::kGameTitle);
-    // The desktop entry this window belongs to, for the icon in task bars.
-    QApplication::setDesktopFileName("org.golmok.golmok");
-    QApplication::setFont(QFont("NanumGothic", 10));
+    golmok::screens::SetUpApplication(app);
     // The title menu, not the last window, decides when the game ends: windows come and go as
     // the game moves between its screens.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    QString dirOption;
-    bool startupProbe = false;
-    bool benchMap = false;
-    bool benchFight = false;
-    const QStringList args = QCoreApplication::arguments();
-    for (qsizetype i = 1; i < args.size(); ++i) {
-        if (args[i] == "--dir" && i + 1 < args.size()) {
-            dirOption = args[++i];
-        } else if (args[i] == "--startup-probe") {
-            startupProbe = true;
-        } else if (args[i] == "--bench-map") {
-            benchMap = true;
-        } else if (args[i] == "--bench-fight") {
-            benchMap = benchFight = true;
-        }
+    // Qt has taken its own options; anything else it did not know is refused.
+    const auto read = golmok::screens::ReadGameOptions(QCoreApplication::arguments());
+    if (const auto* answer = std::get_if<golmok::screens::CommandLineAnswer>(&read)) {
+        return Answer(*answer);
     }
+    const auto& options = std::get<golmok::screens::GameOptions>(read);
     const golmok::GameFolders folders = golmok::FindGameFolders(
-        dirOption.isEmpty() ? std::filesystem::path()
-                            : QFileInfo(dirOption).filesystemAbsoluteFilePath(),
+        options.dir.isEmpty() ? std::filesystem::path()
+                              : QFileInfo(options.dir).filesystemAbsoluteFilePath(),
         QFileInfo(QCoreApplication::applicationDirPath()).filesystemAbsoluteFilePath());
     const QDir dir(folders.records);
 
@@ -106,12 +108,12 @@ int main(int argc, char** argv) {
     golmok::screens::Screens screens(session, platform, dir.absoluteFilePath("theme.wav"));
     screens.SetSlotFolder(folders.saves);
     screens.Start();
-    if (benchMap) {
+    if (options.benchMap) {
         session.StartNewGame(0);
         screens.ShowMap();
         screens.gameLogo()->hide();
     }
-    if (benchFight) StartBenchFight(session.world(), screens);
-    if (startupProbe) QTimer::singleShot(0, &app, &QCoreApplication::quit);
+    if (options.benchFight) StartBenchFight(session.world(), screens);
+    if (options.startupProbe) QTimer::singleShot(0, &app, &QCoreApplication::quit);
     return app.exec();
 }

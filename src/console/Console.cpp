@@ -14,6 +14,21 @@
 
 namespace golmok {
 
+namespace {
+
+constexpr const char* kConsoleUsage = "usage: golmok-console [--dir DIR] [SCRIPT]\n";
+constexpr const char* kConsoleHelp =
+    "Plays golmok (골목패권기) from the lines of SCRIPT, or of standard input without one.\n"
+    "\n"
+    "  --dir DIR      the game folder: the record files are read and the save slots kept there\n"
+    "  -h, --help     prints this and ends\n"
+    "  -v, --version  prints the version and ends\n"
+    "\n"
+    "Exit status: 0 when every line ran, 1 when a line was an error, 2 when the command line\n"
+    "was refused or the world could not be built.\n";
+
+}  // namespace
+
 void ConsoleContext::Message(const std::string& text) {
     out << "message: " << text << '\n';
 }
@@ -173,12 +188,28 @@ int ConsoleMain(const std::vector<std::string>& args, const std::filesystem::pat
                 std::istream& in, std::ostream& out, std::ostream& err) {
     std::filesystem::path dirOption;
     std::string script;
+    const auto refuse = [&err](const std::string& why) {
+        err << "golmok-console: " << why << '\n' << kConsoleUsage;
+        return 2;
+    };
     for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--dir" && i + 1 < args.size()) {
+        if (args[i] == "--help" || args[i] == "-h") {
+            out << kConsoleUsage << kConsoleHelp;
+            return 0;
+        }
+        if (args[i] == "--version" || args[i] == "-v") {
+            out << "golmok-console " << GOLMOK_VERSION << '\n';
+            return 0;
+        }
+    }
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--dir") {
+            if (i + 1 == args.size()) return refuse("--dir needs a folder");
             dirOption = args[++i];
-        } else if (args[i].starts_with("-") || !script.empty()) {
-            err << "usage: golmok-console [--dir DIR] [SCRIPT]\n";
-            return 2;
+        } else if (args[i].starts_with("-")) {
+            return refuse("unknown option " + args[i]);
+        } else if (!script.empty()) {
+            return refuse("one script only, not " + args[i]);
         } else {
             script = args[i];
         }

@@ -11,6 +11,7 @@
 #include <QStyleOptionFocusRect>
 
 #include "screens/Art.h"
+#include "screens/Lists.h"
 #include "screens/Screens.h"
 #include "world/Numbers.h"
 
@@ -38,6 +39,40 @@ PictureButton::PictureButton(const QString& picture, const char* name, QWidget* 
 
 QSize PictureButton::sizeHint() const {
     return PictureSize(face_->name()) + QSize(4, 4);
+}
+
+void PictureButton::SetButtonSize(QSize size) {
+    face_->resize(size - QSize(4, 4));
+    setFixedSize(size);
+}
+
+void PictureButton::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        click();
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
+}
+
+bool ConfirmOrCancelKey(QKeyEvent* event, QWidget* window, const std::function<void()>& confirm,
+                        const std::function<void()>& cancel) {
+    switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            // A focused text button (모두 선택, 맞짱도움말) passes Enter on: it presses that
+            // button.
+            if (auto* button = qobject_cast<QAbstractButton*>(window->focusWidget())) {
+                button->click();
+            } else {
+                confirm();
+            }
+            return true;
+        case Qt::Key_Escape:
+            cancel();
+            return true;
+        default:
+            return false;
+    }
 }
 
 void PictureButton::paintEvent(QPaintEvent*) {
@@ -148,16 +183,9 @@ void CommandDialog::Confirm() {
 }
 
 void CommandDialog::keyPressEvent(QKeyEvent* event) {
-    switch (event->key()) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            Confirm();
-            return;
-        case Qt::Key_Escape:
-            Cancel();
-            return;
-        default:
-            Screen::keyPressEvent(event);
+    if (!ConfirmOrCancelKey(
+            event, this, [this] { Confirm(); }, [this] { Cancel(); })) {
+        Screen::keyPressEvent(event);
     }
 }
 
@@ -225,25 +253,15 @@ void CommandDialog::AddButtons(int row, bool ok, bool cancel) {
 
 void CommandDialog::FillList(QListWidget* list, const std::vector<int>& entries,
                              const Names& name) {
-    list->clear();
-    for (int entry : entries) {
-        auto* item = new QListWidgetItem(QString::fromStdString(name(entry)), list);
-        item->setData(Qt::UserRole, entry);
-    }
-    list->clearSelection();
-    list->setCurrentItem(nullptr);
+    FillEntries(list, entries, [&name](int entry) { return QString::fromStdString(name(entry)); });
 }
 
 std::optional<int> CommandDialog::Selected(QListWidget* list) {
-    const QList<QListWidgetItem*> selected = list->selectedItems();
-    if (selected.isEmpty()) return std::nullopt;
-    return selected.first()->data(Qt::UserRole).toInt();
+    return SelectedEntry(list);
 }
 
 void CommandDialog::OnChoose(QListWidget* list, std::function<void(int)> choose) {
-    connect(list, &QListWidget::itemSelectionChanged, this, [list, choose] {
-        if (auto entry = Selected(list)) choose(*entry);
-    });
+    OnEntryChosen(list, this, std::move(choose));
 }
 
 std::string CommandDialog::PersonName(int human) {

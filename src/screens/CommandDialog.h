@@ -32,13 +32,22 @@ class PictureButton : public QAbstractButton {
   public:
     PictureButton(const QString& picture, const char* name, QWidget* parent);
     QSize sizeHint() const override;
+    // A button of another size than its drawing's: the drawing is scaled to fill it.
+    void SetButtonSize(QSize size);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    // Enter on the focused button presses it, as Space does.
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     Picture* face_;
 };
+
+// Enter and Esc on a dialog or a set-up. Enter on a focused button presses that button, anywhere
+// else it is `confirm` (확인); Esc is `cancel` (취소). Returns false for any other key.
+bool ConfirmOrCancelKey(QKeyEvent* event, QWidget* window, const std::function<void()>& confirm,
+                        const std::function<void()>& cancel);
 
 // The amount bar: a progress bar used as a slider whose full scale is its width, so its value is
 // the pointer's offset inside it. A press toggles BarTracking (the amount freezes or follows the
@@ -117,7 +126,8 @@ class CommandDialog : public Screen {
     static void FillList(QListWidget* list, const std::vector<int>& entries, const Names& name);
     // The index behind the selected entry, or nothing.
     static std::optional<int> Selected(QListWidget* list);
-    // Runs `choose` with the entry's index whenever the player selects an entry.
+    // Runs `choose` with the entry's index whenever the player chooses an entry, with a click or
+    // with the keyboard.
     void OnChoose(QListWidget* list, std::function<void(int)> choose);
     std::string PersonName(int human);
     std::string GroupName(int group);

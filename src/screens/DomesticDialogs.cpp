@@ -426,8 +426,16 @@ GroupInfo::GroupInfo(Screens& screens)
     constexpr const char* kCaptions[] = {
         "     돈     :", "명      성 :", "두      목 :", "행동대장 :",
         "조직원수 :",    "진      검 :", "사 시  미 :",  "각      목 :"};
-    for (int i = 0; i < 8; ++i)
+    for (int i = 0; i < 8; ++i) {
         skill_[i] = AddFigure(i, kCaptions[i], i, 1);
+        // The hidden figures keep their room, wide enough for a twelve-digit sum of money, so the
+        // window does not grow when the first gang is chosen.
+        QSizePolicy policy = skill_[i]->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        skill_[i]->setSizePolicy(policy);
+        skill_[i]->setMinimumWidth(skill_[i]->fontMetrics().horizontalAdvance("000000000000") +
+                                   2 * skill_[i]->frameWidth() + 8);
+    }
     OnChoose(list_, [this](int g) {
         const GroupFigures f = GroupInfoFigures(world(), g);
         auto show = [](QLabel* label, const std::optional<double>& value) {

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
+#include <algorithm>
 
 #include "screens/Platform.h"
 #include "screens/Screens.h"
@@ -116,7 +117,9 @@ void Piece::paintEvent(QPaintEvent* event) {
 
 FightField::FightField(Screens& screens, const char* name, FightSide side)
     : Screen(screens, name, "맞짱") {
-    setFixedSize(F(6330), F(side == FightSide::Attack ? 4800 : 4770));
+    // The defending field's client area is 4770 high, 30 twips short of the 4800 board: both
+    // fields are as high as the board, so its last row is never cut.
+    setFixedSize(F(6330), std::max(F(side == FightSide::Attack ? 4800 : 4770), F(4800)));
     QPalette ink = palette();
     ink.setColor(QPalette::Window, QColor(0x1b, 0x22, 0x33));
     setPalette(ink);

@@ -2,12 +2,15 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 
 #include "commands/Dialog.h"
 #include "screens/Art.h"
+#include "screens/CommandDialog.h"
+#include "screens/Lists.h"
 #include "screens/MainGame.h"
 #include "screens/Platform.h"
 #include "screens/Screens.h"
@@ -46,7 +49,8 @@ FightSetupScreen::FightSetupScreen(Screens& screens, const char* name, FightSide
     const bool attacking = side == FightSide::Attack;
     World& world = screens_.world();
     // Opening the attack resets every party and weapon; the defence was prepared by the turn end.
-    setup_ = attacking ? OpenAttackSetup(world, screens_.menu().SelectedCity) : DefenceSetupOf(world);
+    setup_ =
+        attacking ? OpenAttackSetup(world, screens_.menu().SelectedCity) : DefenceSetupOf(world);
 
     QPalette black = palette();
     black.setColor(QPalette::Window, Qt::black);
@@ -76,13 +80,9 @@ FightSetupScreen::FightSetupScreen(Screens& screens, const char* name, FightSide
     ll1_->setGeometry(Px(240), Px(720), Px(1335), Px(2220));
     ll1_->setSelectionMode(QAbstractItemView::MultiSelection);
     ll1_->setStyleSheet(kListStyle);
-    for (int h : setup_.people) {
-        auto* item = new QListWidgetItem(QString::fromStdString(world.HumanName[h]), ll1_);
-        item->setData(Qt::UserRole, h);
-    }
-    ll1_->setCurrentRow(-1, QItemSelectionModel::NoUpdate);
-    connect(ll1_, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { PersonClicked(ll1_->row(item)); });
+    FillEntries(ll1_, setup_.people,
+                [&world](int h) { return QString::fromStdString(world.HumanName[h]); });
+    OnEntryChosen(ll1_, this, [this](int h) { PersonClicked(h); });
 
     AddLabel("사용무기 :", 1800, 2640, 1200)->setObjectName("Label1");
     combo1_ = new QComboBox(this);
@@ -91,25 +91,23 @@ FightSetupScreen::FightSetupScreen(Screens& screens, const char* name, FightSide
     for (const char* weapon : kWeaponNames)
         combo1_->addItem(QString::fromUtf8(weapon));
     combo1_->hide();  // until a person is clicked
-    connect(combo1_, &QComboBox::activated, this,
-            [this](int index) {
-                ChooseFighterWeapon(screens_.world(), screens_.menu().SelectedHuman,
-                                    kWeaponNames[index]);
-            });
+    connect(combo1_, &QComboBox::activated, this, [this](int index) {
+        // The weapon is for the person whose figures are shown, whoever another window chose.
+        const QListWidgetItem* shown = ll1_->currentItem();
+        if (!shown) return;
+        const int h = shown->data(Qt::UserRole).toInt();
+        ChoosePerson(screens_.menu(), h);
+        ChooseFighterWeapon(screens_.world(), h, kWeaponNames[index]);
+    });
 
     if (attacking) {
         ll2_ = new QListWidget(this);
         ll2_->setObjectName("LL2");
         ll2_->setGeometry(Px(4320), Px(720), Px(1335), Px(2220));
         ll2_->setStyleSheet(kListStyle);
-        for (int c : setup_.targets) {
-            auto* item = new QListWidgetItem(QString::fromStdString(world.CityName[c]), ll2_);
-            item->setData(Qt::UserRole, c);
-        }
-        ll2_->setCurrentRow(-1, QItemSelectionModel::NoUpdate);
-        connect(ll2_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-            ChooseTargetCity(screens_.menu(), item->data(Qt::UserRole).toInt());
-        });
+        FillEntries(ll2_, setup_.targets,
+                    [&world](int c) { return QString::fromStdString(world.CityName[c]); });
+        OnEntryChosen(ll2_, this, [this](int c) { ChooseTargetCity(screens_.menu(), c); });
     }
 
     command3_ = new QPushButton(kSelectAll, this);
@@ -117,27 +115,47 @@ FightSetupScreen::FightSetupScreen(Screens& screens, const char* name, FightSide
     command3_->setGeometry(Px(240), Px(3120), Px(1335), Px(495));
     connect(command3_, &QPushButton::clicked, this, &FightSetupScreen::SelectAllClicked);
 
-    auto* ok = new Picture("ok", this);
-    ok->setObjectName("Command1");
-    ok->setGeometry(Px(1800), Px(3600), Px(1215), Px(855) * 2 / 3);
-    connect(ok, &Picture::clicked, this, &FightSetupScreen::OkClicked);
-    auto* cancel = new Picture("cancel", this);
-    cancel->setObjectName("Command2");
-    cancel->setGeometry(Px(3120), Px(3600), Px(1215), Px(855) * 2 / 3);
-    // The defence cannot be called off: its cancel picture does nothing.
-    if (attacking) connect(cancel, &Picture::clicked, this, &QWidget::close);
+    const QSize buttonSize(Px(1215), Px(855) * 2 / 3);
+    auto* ok = new PictureButton("ok", "Command1", this);
+    ok->SetButtonSize(buttonSize);
+    ok->move(Px(1800), Px(3600));
+    connect(ok, &QAbstractButton::clicked, this, &FightSetupScreen::OkClicked);
+    auto* cancel = new PictureButton("cancel", "Command2", this);
+    cancel->SetButtonSize(buttonSize);
+    cancel->move(Px(3120), Px(3600));
+    connect(cancel, &QAbstractButton::clicked, this, &FightSetupScreen::CancelClicked);
 
+    // Tab goes through the people, the weapon, the targets and the buttons in that order.
+    QWidget* chain[] = {ll1_, combo1_, ll2_, command3_, ok, cancel, nullptr};
     if (attacking) {
         auto* help = new QPushButton(kFightHelp, this);
         help->setObjectName("Command4");
         help->setGeometry(Px(120), Px(3720), Px(1575), Px(885) * 2 / 3);
         connect(help, &QPushButton::clicked, this, [this] { screens_.ShowHelp(); });
+        chain[6] = help;
+    }
+    QWidget* previous = nullptr;
+    for (QWidget* next : chain) {
+        if (!next) continue;
+        if (previous) setTabOrder(previous, next);
+        previous = next;
     }
 }
 
-void FightSetupScreen::PersonClicked(int row) {
+void FightSetupScreen::CancelClicked() {
+    // The defence cannot be called off: its cancel does nothing.
+    if (side_ == FightSide::Attack) close();
+}
+
+void FightSetupScreen::keyPressEvent(QKeyEvent* event) {
+    if (!ConfirmOrCancelKey(
+            event, this, [this] { OkClicked(); }, [this] { CancelClicked(); })) {
+        Screen::keyPressEvent(event);
+    }
+}
+
+void FightSetupScreen::PersonClicked(int h) {
     World& world = screens_.world();
-    const int h = ll1_->item(row)->data(Qt::UserRole).toInt();
     ChoosePerson(screens_.menu(), h);
     combo1_->show();
     skill_[3]->setText(Figure(world.HumanAttack[h]));
@@ -160,17 +178,19 @@ void FightSetupScreen::SelectAllClicked() {
 void FightSetupScreen::OkClicked() {
     World& world = screens_.world();
     SetupChoice choice;
-    choice.personClicked = ll1_->currentRow() >= 0;
+    choice.personClicked = ll1_->currentItem() != nullptr;
     for (int row = 0; row < ll1_->count(); ++row) {
         if (ll1_->item(row)->isSelected()) {
             choice.selected.push_back(ll1_->item(row)->data(Qt::UserRole).toInt());
         }
     }
     const bool attacking = side_ == FightSide::Attack;
-    choice.targetClicked = attacking && ll2_->currentRow() >= 0;
-    SetupOutcome outcome =
-        attacking ? ConfirmAttack(world, setup_, choice, screens_.menu().SelectedTargetCity)
-                  : ConfirmDefence(world, setup_, choice);
+    // The attack goes to the district the list shows selected, and nowhere else: not to the
+    // district another dialog clicked last.
+    const int target = attacking ? SelectedEntry(ll2_).value_or(-1) : -1;
+    choice.targetClicked = attacking && ll2_->currentItem() != nullptr;
+    SetupOutcome outcome = attacking ? ConfirmAttack(world, setup_, choice, target)
+                                     : ConfirmDefence(world, setup_, choice);
     for (const std::string& message : outcome.outcome.messages) {
         screens_.platform().Inform(this, QString::fromStdString(message));
     }

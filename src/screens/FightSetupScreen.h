@@ -21,13 +21,18 @@ class FightSetupScreen : public Screen {
     // OK: refused with a message, an unopposed take-over, or the fight on its field.
     void OkClicked();
     void SelectAllClicked();  // Command3: 모두 선택 / 모두 해제
+    // Command2 and Esc: the attack closes; the defence cannot be called off.
+    void CancelClicked();
 
   protected:
     FightSetupScreen(Screens& screens, const char* name, FightSide side);
     void closeEvent(QCloseEvent* event) override;
+    // Enter is 확인 and Esc is 취소.
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
-    void PersonClicked(int row);
+    // A person of LL1 chosen by a click or with the keys: his figures and weapon are shown.
+    void PersonClicked(int h);
     QLabel* AddLabel(const QString& text, int left, int top, int width);
 
     FightSide side_;

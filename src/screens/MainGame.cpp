@@ -201,7 +201,7 @@ MainGame::MainGame(Screens& screens) : Screen(screens, "MainGame", kGameTitle) {
     auto* homePage = new QPushButton(kHomePageCaption, side);
     homePage->setObjectName("Command1");
     homePage->setGeometry(20, 384, 180, 30);
-    connect(homePage, &QPushButton::clicked, this, [this] { screens_.platform().OpenHomePage(); });
+    connect(homePage, &QPushButton::clicked, this, [this] { screens_.ShowHelp(); });
     auto* help = new QPushButton("도움말", side);
     help->setObjectName("Command2");
     help->setGeometry(20, 424, 180, 30);

@@ -55,7 +55,7 @@ MainMenu::MainMenu(Screens& screens) : Screen(screens, "MainMenu", kGameTitle) {
     homePage->setObjectName("Command1");
     homePage->adjustSize();
     homePage->move((width() - homePage->width()) / 2, 564);
-    connect(homePage, &QPushButton::clicked, this, [this] { screens_.platform().OpenHomePage(); });
+    connect(homePage, &QPushButton::clicked, this, [this] { screens_.ShowHelp(); });
 }
 
 void MainMenu::Hover(int i) {

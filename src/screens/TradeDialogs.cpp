@@ -126,7 +126,8 @@ MoveCity::MoveCity(Screens& screens) : GoodsDialog(screens, "MoveCity", "이동"
         }
         selectAll_->setText(QString::fromUtf8(toggle_.caption.c_str()));
     });
-    connect(people_, &QListWidget::itemPressed, this, [this] { pointed_ = true; });
+    // Moving onto somebody, by a click or with the keys, points at the list.
+    OnChoose(people_, [this](int) { pointed_ = true; });
     connect(people_, &QListWidget::itemSelectionChanged, this, [this] {
         if (!people_->selectedItems().isEmpty()) pointed_ = true;
     });

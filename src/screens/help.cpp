@@ -1,7 +1,9 @@
 #include "screens/help.h"
 
+#include <QFile>
+#include <QGridLayout>
 #include <QHBoxLayout>
-#include <QVBoxLayout>
+#include <QTextBrowser>
 
 #include "screens/HomePage.h"
 #include "screens/Screens.h"
@@ -9,19 +11,39 @@
 
 namespace golmok::screens {
 
+namespace {
+
+QString GuideText() {
+    QFile guide(kGuideResource);
+    if (!guide.open(QIODevice::ReadOnly)) return QString();
+    return QString::fromUtf8(guide.readAll());
+}
+
+}  // namespace
+
 help::help(Screens& screens) : Screen(screens, "help", "도움말") {
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(ReadOnlyText("Text1", kFightHelp, this));
-    layout->addWidget(
-        ReadOnlyText("Text2", "더 궁금한 것은 안내서(guide.html)에 정리되어 있습니다.", this));
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(ReadOnlyText("Text1", kFightHelp, this), 0, 0, Qt::AlignTop);
+    layout->addWidget(ReadOnlyText("Text2", "더 궁금한 것은 옆의 안내서에 있습니다.", this), 1, 0,
+                      Qt::AlignTop);
+
+    // The whole guide, inside the game: it shows whether or not a browser is installed.
+    auto* guide = new QTextBrowser(this);
+    guide->setObjectName("Guide");
+    guide->setOpenLinks(false);
+    guide->setHtml(GuideText());
+    guide->setFixedSize(560, 420);
+    layout->addWidget(guide, 0, 1, 3, 1);
+
     auto* buttons = new QHBoxLayout;
-    auto* homePage = TextButton("Command1", kHomePageCaption, this);
+    auto* homePage = TextButton("Command1", kBrowserCaption, this);
     connect(homePage, &QPushButton::clicked, this, [this] { screens_.platform().OpenHomePage(); });
     auto* close = TextButton("Command2", "닫기", this);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     buttons->addWidget(homePage);
     buttons->addWidget(close);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons, 3, 0, 1, 2);
+    layout->setRowStretch(2, 1);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 

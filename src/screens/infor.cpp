@@ -24,7 +24,7 @@ infor::infor(Screens& screens) : Screen(screens, "infor", "정보") {
         "Text1", "Gamename : 골목패권기\nVersion : 1.5a\n만든 이 : 골목패권기 제작팀", this));
     auto* buttons = new QHBoxLayout;
     auto* homePage = TextButton("Command1", kHomePageCaption, this);
-    connect(homePage, &QPushButton::clicked, this, [this] { screens_.platform().OpenHomePage(); });
+    connect(homePage, &QPushButton::clicked, this, [this] { screens_.ShowHelp(); });
     auto* close = TextButton("Command2", "닫기", this);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     buttons->addWidget(homePage);

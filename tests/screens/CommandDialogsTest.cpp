@@ -503,7 +503,11 @@ class CommandDialogsTest : public QObject, GameOnScreen {
         auto* toggle = move->findChild<QPushButton*>("Command3");
         QCOMPARE(toggle->text(), QString("모두 선택"));
         // The list taking the focus points at nobody: OK still asks for a person.
-        people->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+        move->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(move));
+        people->setFocus(Qt::TabFocusReason);
+        QVERIFY(people->hasFocus());
+        QVERIFY(!people->currentItem());
         QTest::mouseClick(move->findChild<QWidget*>("Command1"), Qt::LeftButton);
         QCOMPARE(platform_->informed, QStringList{"사람을 선택해주세요."});
         platform_->informed.clear();

@@ -421,7 +421,14 @@ class ScreensTest : public QObject, GameOnScreen {
         Item(map, "도움말_제작팀소개")->trigger();
         QCOMPARE(screens_->inforScreen()->windowTitle(), QString("정보"));
         QCOMPARE(screens_->credit()->windowTitle(), QString("제작팀소개"));
+        // The map's 안내서 보기 shows the guide in the help screen; its own button hands it to
+        // the browser.
+        first->close();
+        Settle();
         Click(map->findChild<QPushButton*>("Command1"));
+        QVERIFY(screens_->helpScreen());
+        QCOMPARE(platform_->homePages, 0);
+        Click(screens_->helpScreen()->findChild<QPushButton*>("Command1"));
         QCOMPARE(platform_->homePages, 1);
     }
 };

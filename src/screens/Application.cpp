@@ -1,0 +1,146 @@
+#include "screens/Application.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QFont>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+#include <vector>
+
+#include "screens/Platform.h"
+
+namespace golmok::screens {
+
+namespace {
+
+constexpr const char* kProgram = "golmok";
+constexpr const char* kVersion = GOLMOK_VERSION;
+
+struct Option {
+    QStringList names;
+    QString valueName;  // empty: a switch
+    QString description;
+    bool listed = true;  // shown by --help
+};
+
+const std::vector<Option>& Options() {
+    static const std::vector<Option> options = {
+        {{"dir"},
+         "폴더",
+         "기록 파일, theme.wav, guide.html을 이 폴더에서 읽고 저장 칸도 여기에 둡니다."},
+        {{"h", "help"}, {}, "이 도움말을 보여 주고 끝냅니다."},
+        {{"v", "version"}, {}, "판 번호를 보여 주고 끝냅니다."},
+        // The whole-program measurements in bench/ use these.
+        {{"startup-probe"}, {}, "첫 창이 뜨자마자 끝냅니다.", false},
+        {{"bench-map"}, {}, "제목을 건너뛰고 거지파로 새 게임의 지도를 엽니다.", false},
+        {{"bench-fight"}, {}, "--bench-map에 이어 서초에서 도봉으로 맞짱을 겁니다.", false},
+    };
+    return options;
+}
+
+void AddOptions(QCommandLineParser& parser) {
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    for (const Option& option : Options()) {
+        parser.addOption(QCommandLineOption(option.names, option.description, option.valueName));
+    }
+}
+
+QString Dashed(const QString& name) {
+    return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+}
+
+// The columns a text takes in a terminal: Hangul and other wide letters take two.
+int Columns(const QString& text) {
+    int columns = 0;
+    for (QChar c : text)
+        columns += c.unicode() >= 0x1100 ? 2 : 1;
+    return columns;
+}
+
+QString HelpText() {
+    QString text = QStringLiteral("사용법: %1 [--dir 폴더]\n").arg(kProgram);
+    text += QString::fromUtf8(kGameTitle) +
+            ": 1930년 경성, 일곱 조직이 서울의 스물다섯 구역을 두고 싸우는 턴제 전략 게임.\n\n"
+            "옵션:\n";
+    QStringList heads;
+    int widest = 0;
+    for (const Option& option : Options()) {
+        QStringList dashed;
+        for (const QString& name : option.names)
+            dashed << Dashed(name);
+        QString head = dashed.join(", ");
+        if (!option.valueName.isEmpty()) head += ' ' + option.valueName;
+        heads << head;
+        if (option.listed) widest = std::max(widest, Columns(head));
+    }
+    for (std::size_t i = 0; i < Options().size(); ++i) {
+        if (!Options()[i].listed) continue;
+        const QString& head = heads[static_cast<qsizetype>(i)];
+        const QString padding(widest - Columns(head), QLatin1Char(' '));
+        text += QStringLiteral("  %1%2  %3\n").arg(head, padding, Options()[i].description);
+    }
+    return text;
+}
+
+CommandLineAnswer Refusal(const QString& why) {
+    return {kUsageError, QString(),
+            QStringLiteral("%1: %2\n'%1 --help'로 쓰는 법을 볼 수 있습니다.\n").arg(kProgram, why)};
+}
+
+}  // namespace
+
+std::optional<CommandLineAnswer> AnswerWithoutWindows(const QStringList& arguments) {
+    QCommandLineParser parser;
+    AddOptions(parser);
+    // Options this parser does not know may still be Qt's own: they are judged later.
+    parser.parse(arguments);
+    if (parser.isSet("help")) return CommandLineAnswer{0, HelpText(), QString()};
+    if (parser.isSet("version")) {
+        return CommandLineAnswer{0, QStringLiteral("%1 %2\n").arg(kProgram, kVersion), QString()};
+    }
+    return std::nullopt;
+}
+
+std::variant<GameOptions, CommandLineAnswer> ReadGameOptions(const QStringList& arguments) {
+    if (auto answer = AnswerWithoutWindows(arguments)) return *answer;
+    QCommandLineParser parser;
+    AddOptions(parser);
+    if (!parser.parse(arguments)) {
+        const QStringList unknown = parser.unknownOptionNames();
+        if (!unknown.isEmpty()) {
+            return Refusal(
+                QStringLiteral("알 수 없는 옵션입니다: %1").arg(Dashed(unknown.first())));
+        }
+        // The only other fault is an option whose value is missing: --dir at the end.
+        return Refusal(QStringLiteral("--dir 뒤에 폴더를 적어야 합니다."));
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        return Refusal(
+            QStringLiteral("알 수 없는 인자입니다: %1").arg(parser.positionalArguments().first()));
+    }
+    GameOptions options;
+    options.dir = parser.value("dir");
+    options.startupProbe = parser.isSet("startup-probe");
+    options.benchFight = parser.isSet("bench-fight");
+    options.benchMap = options.benchFight || parser.isSet("bench-map");
+    return options;
+}
+
+bool SetUpApplication(QApplication& app) {
+    QApplication::setApplicationName(kProgram);
+    QApplication::setApplicationVersion(kVersion);
+    // No display name: the window system would add it to every caption ("맞짱 — 골목패권기"),
+    // and each window's caption is exactly its own.
+    // The desktop entry this window belongs to, for the icon in task bars.
+    QApplication::setDesktopFileName("org.golmok.golmok");
+    QApplication::setFont(QFont("NanumGothic", 10));
+    // The game speaks Korean whatever the desktop's language: Qt's own texts too.
+    auto* translator = new QTranslator(&app);
+    const bool found = translator->load(QLocale(QLocale::Korean, QLocale::SouthKorea), "qtbase",
+                                        "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    if (found) QApplication::installTranslator(translator);
+    return found;
+}
+
+}  // namespace golmok::screens

@@ -1,0 +1,257 @@
+// How golmok starts: its command line (--help, --version, the game's own options, anything else
+// refused), the Korean of Qt's standard buttons, and every window's caption exactly as the game
+// names it, with nothing added by the window system.
+#include <QAction>
+#include <QApplication>
+#include <QListWidget>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+#include <memory>
+#include <variant>
+
+#include "ScreenTestSupport.h"
+#include "game/NewWorld.h"
+#include "screens/Application.h"
+#include "screens/CommandDialog.h"
+#include "screens/Credit.h"
+#include "screens/FightField.h"
+#include "screens/FightSetupScreen.h"
+#include "screens/GameLogo.h"
+#include "screens/GameMenu.h"
+#include "screens/GroupSelectMenu.h"
+#include "screens/MainGame.h"
+#include "screens/MainMenu.h"
+#include "screens/OpenFile.h"
+#include "screens/SaveFile.h"
+#include "screens/Screens.h"
+#include "screens/help.h"
+#include "screens/infor.h"
+#include "session/Session.h"
+#include "support/TestWorld.h"
+#include "world/SharedRoutines.h"
+
+using namespace golmok;
+using namespace golmok::screens;
+using namespace golmok::screens::testing;
+
+Q_DECLARE_METATYPE(golmok::screens::GameOptions)
+
+namespace {
+
+QStringList Line(const QString& words) {
+    return QStringList{"golmok"} + words.split(' ', Qt::SkipEmptyParts);
+}
+
+// The texts of the buttons of the message box on screen, and the box's caption; then `answer`.
+struct SeenBox {
+    QString caption;
+    QStringList buttons;
+};
+
+void AnswerNextBox(SeenBox& seen, QMessageBox::StandardButton answer) {
+    QTimer::singleShot(0, [&seen, answer] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) return;
+        seen.caption = box->windowTitle();
+        for (QAbstractButton* button : box->buttons())
+            seen.buttons << button->text();
+        seen.buttons.sort();
+        box->button(answer)->click();
+    });
+}
+
+}  // namespace
+
+class StartUpTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase() { QVERIFY2(SetUpApplication(*qApp), "qtbase_ko.qm was not found"); }
+
+    void helpAndVersionAnswerWithoutWindows_data() {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("printed");
+        QTest::newRow("--help") << "--help"
+                                << "사용법: golmok [--dir 폴더]";
+        QTest::newRow("-h") << "-h"
+                            << "  --dir 폴더";
+        QTest::newRow("help after an option") << "--dir /tmp --help"
+                                              << "-v, --version";
+        QTest::newRow("--version") << "--version"
+                                   << "golmok " GOLMOK_TEST_VERSION "\n";
+        QTest::newRow("-v") << "-v"
+                            << "golmok " GOLMOK_TEST_VERSION "\n";
+    }
+
+    void helpAndVersionAnswerWithoutWindows() {
+        QFETCH(QString, line);
+        QFETCH(QString, printed);
+        const auto answer = AnswerWithoutWindows(Line(line));
+        QVERIFY(answer);
+        QCOMPARE(answer->exitCode, 0);
+        QVERIFY2(answer->out.contains(printed), qPrintable(answer->out));
+        QVERIFY(answer->err.isEmpty());
+        // The switches that serve the measurements stay out of the help.
+        QVERIFY(!answer->out.contains("bench"));
+    }
+
+    void theGameReadsItsOptions_data() {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("dir");
+        QTest::addColumn<bool>("probe");
+        QTest::addColumn<bool>("map");
+        QTest::addColumn<bool>("fight");
+        QTest::newRow("nothing") << ""
+                                 << "" << false << false << false;
+        QTest::newRow("--dir") << "--dir /games/golmok"
+                               << "/games/golmok" << false << false << false;
+        QTest::newRow("--dir=") << "--dir=/g"
+                                << "/g" << false << false << false;
+        QTest::newRow("probe") << "--startup-probe"
+                               << "" << true << false << false;
+        QTest::newRow("map") << "--bench-map --dir d"
+                             << "d" << false << true << false;
+        QTest::newRow("fight implies map") << "--bench-fight"
+                                           << "" << false << true << true;
+    }
+
+    void theGameReadsItsOptions() {
+        QFETCH(QString, line);
+        QFETCH(QString, dir);
+        QFETCH(bool, probe);
+        QFETCH(bool, map);
+        QFETCH(bool, fight);
+        QVERIFY(!AnswerWithoutWindows(Line(line)));
+        const auto read = ReadGameOptions(Line(line));
+        const auto* options = std::get_if<GameOptions>(&read);
+        QVERIFY(options);
+        QCOMPARE(options->dir, dir);
+        QCOMPARE(options->startupProbe, probe);
+        QCOMPARE(options->benchMap, map);
+        QCOMPARE(options->benchFight, fight);
+    }
+
+    void anythingElseIsRefused_data() {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("why");
+        QTest::newRow("unknown long") << "--fullscreen"
+                                      << "알 수 없는 옵션입니다: --fullscreen";
+        QTest::newRow("unknown short") << "-x"
+                                       << "알 수 없는 옵션입니다: -x";
+        QTest::newRow("among good ones") << "--dir d --cheat"
+                                         << "알 수 없는 옵션입니다: --cheat";
+        QTest::newRow("no folder") << "--dir"
+                                   << "--dir 뒤에 폴더를 적어야 합니다.";
+        QTest::newRow("a stray word") << "save00.sav"
+                                      << "알 수 없는 인자입니다: save00.sav";
+    }
+
+    void anythingElseIsRefused() {
+        QFETCH(QString, line);
+        QFETCH(QString, why);
+        const auto read = ReadGameOptions(Line(line));
+        const auto* answer = std::get_if<CommandLineAnswer>(&read);
+        QVERIFY(answer);
+        QCOMPARE(answer->exitCode, kUsageError);
+        QVERIFY(answer->out.isEmpty());
+        QVERIFY2(answer->err.startsWith("golmok: " + why + "\n"), qPrintable(answer->err));
+        QVERIFY(answer->err.contains("golmok --help"));
+    }
+
+    // The standard buttons of the game's message boxes read Korean.
+    void messageBoxesSpeakKorean() {
+        DesktopPlatform desktop(QString{});
+        SeenBox question;
+        AnswerNextBox(question, QMessageBox::No);
+        QVERIFY(!desktop.Ask(nullptr, "종료하기", "종료하시겠습니까?"));
+        QCOMPARE(question.caption, QString("종료하기"));
+        QCOMPARE(question.buttons, (QStringList{"아니요(&N)", "예(&Y)"}));
+
+        SeenBox message;
+        AnswerNextBox(message, QMessageBox::Ok);
+        desktop.Inform(nullptr, "돈이 올라갔습니다.");
+        QCOMPARE(message.caption, QString("골목패권기"));
+        QCOMPARE(message.buttons, QStringList{"확인"});
+
+        QMessageBox box;
+        box.setStandardButtons(QMessageBox::Cancel);
+        QCOMPARE(box.button(QMessageBox::Cancel)->text(), QString("취소"));
+    }
+
+    // Every window's caption is its own. The window system adds the application's display name
+    // to captions when one is set ("맞짱 — 골목패권기"); the game sets none, so it reads the
+    // application's name, which nothing appends.
+    void everyCaptionIsExactlyItsOwn() {
+        QCOMPARE(QGuiApplication::applicationDisplayName(), QGuiApplication::applicationName());
+
+        Session session(BuildNewWorld(test::ShippedData()));
+        FakePlatform platform;
+        auto screens = std::make_unique<Screens>(session, platform, "/nonexistent/theme.wav");
+        screens->Start();
+        QStringList seen{screens->gameLogo()->windowTitle()};
+        for (int k = 0; k < 4; ++k)
+            screens->gameLogo()->TitleStep();
+        GroupSelectMenu* select = screens->ShowGroupSelectMenu();
+        seen << screens->mainMenu()->windowTitle() << select->windowTitle();
+        select->Choose(0);
+        select->Start();
+        Settle();
+        MainGame* map = screens->map();
+        seen << map->windowTitle();
+        QTest::mouseClick(Control<QPushButton>(map, "Cmd", 7), Qt::LeftButton);
+        seen << screens->gameMenu()->windowTitle();
+        QCOMPARE(seen, QStringList(5, "골목패권기"));
+
+        // Each item of the command menu opens a window captioned as the item: its dialog, or
+        // for 맞짱 the set-up.
+        QStringList items, titles;
+        for (QAction* action : screens->gameMenu()->findChildren<QAction*>()) {
+            if (action->menu() || !action->objectName().contains('_')) continue;
+            const QWidgetList before = QApplication::topLevelWidgets();
+            action->trigger();
+            for (QWidget* window : QApplication::topLevelWidgets()) {
+                if (!before.contains(window) && window->isVisible()) {
+                    items << action->text();
+                    titles << window->windowTitle();
+                }
+            }
+        }
+        QCOMPARE(items.size(), 19);
+        QCOMPARE(titles, items);
+        map->findChild<QAction*>("기능_저장하기")->trigger();
+        map->findChild<QAction*>("기능_불러오기")->trigger();
+        map->findChild<QAction*>("도움말_도움말")->trigger();
+        map->findChild<QAction*>("도움말_정보")->trigger();
+        map->findChild<QAction*>("도움말_제작팀소개")->trigger();
+        QStringList captions;
+        for (QWidget* window : {static_cast<QWidget*>(screens->saveFile()),
+                                static_cast<QWidget*>(screens->openFile()),
+                                static_cast<QWidget*>(screens->helpScreen()),
+                                static_cast<QWidget*>(screens->inforScreen()),
+                                static_cast<QWidget*>(screens->credit())}) {
+            captions << window->windowTitle();
+        }
+        QCOMPARE(captions, (QStringList{"저장하기", "불러오기", "도움말", "정보", "제작팀소개"}));
+        // The fight field is 맞짱 too.
+        Attack* setup = screens->attack();
+        auto* ll1 = setup->findChild<QListWidget*>("LL1");
+        auto* ll2 = setup->findChild<QListWidget*>("LL2");
+        ll1->item(0)->setSelected(true);
+        ll1->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+        ll2->setCurrentItem(ll2->findItems("도봉", Qt::MatchExactly).first());
+        setup->OkClicked();
+        Settle();
+        QVERIFY(screens->fightField());
+        QCOMPARE(screens->fightField()->windowTitle(), QString("맞짱"));
+        screens->DropFight();
+        Settle();
+        screens.reset();
+        Settle();
+    }
+};
+
+QTEST_MAIN(StartUpTest)
+#include "StartUpTest.moc"
