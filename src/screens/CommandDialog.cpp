@@ -11,6 +11,7 @@
 #include <QStyleOptionFocusRect>
 
 #include "screens/Art.h"
+#include "screens/Look.h"
 #include "screens/Screens.h"
 #include "world/Numbers.h"
 
@@ -19,6 +20,12 @@ namespace golmok::screens {
 namespace {
 
 constexpr const char* kFrozenFace = "고정";
+// The controls' widths at 100 %, chosen so that the widest dialog stays within 640 pixels.
+constexpr int kListWidth = 116;
+constexpr int kListHeight = 150;
+constexpr int kFigureWidth = 56;
+constexpr int kBoxWidth = 96;
+constexpr int kBarWidth = 150;
 constexpr const char* kBarTip =
     "마우스를 따라 양이 정해집니다. 누르면 그 자리에 고정되고, 다시 누르면 풀립니다.";
 
@@ -59,7 +66,7 @@ AmountBar::AmountBar(Screens& screens, int index, QWidget* parent)
     setValue(0);
     setAlignment(Qt::AlignCenter);
     setFixedHeight(18);
-    setMinimumWidth(200);
+    setMinimumWidth(kBarWidth);
     setToolTip(kBarTip);
     connect(&screens_, &Screens::barTrackingChanged, this, &AmountBar::ShowTracking);
     ShowTracking();
@@ -74,11 +81,7 @@ void AmountBar::ShowTracking() {
     setFormat(frozen ? kFrozenFace : QString());
     setTextVisible(frozen);
     setProperty("frozen", frozen);
-    setStyleSheet(frozen ? "QProgressBar { border: 2px solid #7a5a1e; background: #e8e1d0; "
-                           "color: #3b2a10; font-weight: bold; }"
-                           "QProgressBar::chunk { background: #9a8f78; }"
-                         : "QProgressBar { border: 2px solid #d9a441; background: #fffaf0; }"
-                           "QProgressBar::chunk { background: #c0392b; }");
+    Restyle(this);
 }
 
 void AmountBar::Point(double x) {
@@ -121,6 +124,7 @@ void AmountBar::resizeEvent(QResizeEvent* event) {
 
 CommandDialog::CommandDialog(Screens& screens, const char* name, const char* title, Menu menu)
     : Screen(screens, name, QString::fromUtf8(title)), menu_(menu), grid_(new QGridLayout(this)) {
+    ApplyGameLook(this);
     grid_->setSizeConstraint(QLayout::SetFixedSize);
     grid_->setHorizontalSpacing(8);
 }
@@ -161,7 +165,10 @@ QListWidget* CommandDialog::AddList(const char* name, int row, int column, int r
                                     int columnSpan) {
     auto* list = new QListWidget(this);
     list->setObjectName(QString::fromUtf8(name));
-    list->setMinimumSize(130, 150);
+    // Narrow and as tall as its neighbours: names are short, and a dialog is read at a glance.
+    list->setFixedWidth(kListWidth);
+    list->setMinimumHeight(kListHeight);
+    list->setMaximumHeight(kListHeight * 2);
     grid_->addWidget(list, row, column, rowSpan, columnSpan);
     return list;
 }
@@ -179,7 +186,7 @@ QLabel* CommandDialog::AddFigure(int index, const char* caption, int row, int co
     auto* figure = new QLabel(this);
     figure->setObjectName("Skill");
     figure->setProperty("index", index);
-    figure->setMinimumWidth(80);
+    figure->setMinimumWidth(kFigureWidth);
     figure->setFrameShape(QFrame::StyledPanel);
     grid_->addWidget(figure, row, column + 1);
     return figure;
@@ -189,7 +196,7 @@ QLineEdit* CommandDialog::AddBox(int index, int row, int column, int columnSpan)
     auto* box = new QLineEdit(this);
     box->setObjectName("Text1");
     box->setProperty("index", index);
-    box->setMinimumWidth(120);
+    box->setFixedWidth(kBoxWidth);
     // Amounts are whole numbers of 0 or more: other characters never reach the box.
     box->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]{0,15}"), box));
     grid_->addWidget(box, row, column, 1, columnSpan);

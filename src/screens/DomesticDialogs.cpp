@@ -26,10 +26,8 @@ QProgressBar* DisplayBar(QWidget* parent, int index) {
     bar->setProperty("index", index);
     bar->setTextVisible(false);
     bar->setFixedHeight(18);
-    bar->setMinimumWidth(200);
-    bar->setStyleSheet(
-        "QProgressBar { border: 2px solid #d9a441; background: #fffaf0; }"
-        "QProgressBar::chunk { background: #2e7d32; }");
+    bar->setMinimumWidth(150);
+    bar->setProperty("gauge", true);
     return bar;
 }
 
