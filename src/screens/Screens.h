@@ -11,9 +11,9 @@
 #include <functional>
 #include <utility>
 
-#include "game/Session.h"
 #include "screens/Placement.h"
 #include "screens/Platform.h"
+#include "session/Session.h"
 
 namespace golmok::screens {
 
