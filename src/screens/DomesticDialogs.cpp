@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -345,7 +346,7 @@ void Dismiss::Ok() {
 
 Scout::Scout(Screens& screens)
     : CommandDialog(screens, "Scout", "행동대장 스카웃", Menu::Personnel) {
-    scouts_ = AddList("LL1", 0, 0, 8);
+    scouts_ = AddList("LL1", 0, 0, 8, 2);
     skill_[11] = AddFigure(11, "매   력 :", 8, 0, "Label2");
     skill_[12] = AddFigure(12, "지   력 :", 9, 0, "Label2");
     districts_ = AddList("LL3", 0, 2, 10);
@@ -358,8 +359,9 @@ Scout::Scout(Screens& screens)
     for (int i = 0; i < 10; ++i)
         skill_[10 - i] = AddFigure(10 - i, kTargetCaptions[i], i, 4);
     AddCaption("돈 :", 10, 0);
-    box_ = AddBox(0, 10, 1, 3);
-    Drive(AddBar(0, 11, 1, 3), box_, [this] { return ScoutMost(world()); });
+    QHBoxLayout* bribe = AddRow(10, 1, 5);
+    box_ = AddBox(0, bribe);
+    Drive(AddBar(0, bribe), box_, [this] { return ScoutMost(world()); });
     OnChoose(scouts_, [this](int s) {
         ChoosePerson(world(), s);
         Write(skill_[11], world().HumanCharm[s]);
@@ -378,7 +380,7 @@ Scout::Scout(Screens& screens)
         for (int i = 0; i < 10; ++i)
             Write(skill_[10 - i], figures[i]);
     });
-    AddButtons(12);
+    AddButtons(11);
 }
 
 void Scout::Fill() {

@@ -2,7 +2,6 @@
 
 #include "commands/CommandMenu.h"
 #include "fight/FightSetup.h"
-#include "world/SharedRoutines.h"
 #include "screens/CommandDialog.h"
 #include "screens/Credit.h"
 #include "screens/FightField.h"
@@ -19,6 +18,7 @@
 #include "screens/SaveFile.h"
 #include "screens/help.h"
 #include "screens/infor.h"
+#include "world/SharedRoutines.h"
 
 namespace golmok::screens {
 

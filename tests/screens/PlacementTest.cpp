@@ -15,8 +15,6 @@
 #include "ScreenTestSupport.h"
 #include "fight/FightSetup.h"
 #include "game/NewWorld.h"
-#include "session/Session.h"
-#include "world/SharedRoutines.h"
 #include "screens/CommandDialog.h"
 #include "screens/Credit.h"
 #include "screens/FightField.h"
@@ -33,7 +31,9 @@
 #include "screens/Screens.h"
 #include "screens/help.h"
 #include "screens/infor.h"
+#include "session/Session.h"
 #include "support/TestWorld.h"
+#include "world/SharedRoutines.h"
 
 using namespace golmok;
 using namespace golmok::screens;
