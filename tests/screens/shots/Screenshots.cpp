@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QTest>
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <utility>
 #include <vector>
@@ -79,9 +80,9 @@ int main(int argc, char** argv) {
     World& world = screens.world();
     for (int h = 0; h < kHumanCount; ++h) {
         if (!world.IsIn(h, 0)) continue;
-        world.HumanStamina[h] = world.HumanStamina[h] * 0.8;
+        world.HumanStamina[h] = std::floor(world.HumanStamina[h] * 0.8);
         world.HumanLoyalty[h] = std::min(world.HumanLoyalty[h], 90.0);
-        world.HumanMembers[h] = world.HumanLeadership[h] * 0.7;
+        world.HumanMembers[h] = std::floor(world.HumanLeadership[h] * 0.7);
     }
     screens.OpenCommandMenu(0);  // 종로
     bool ok = Save(screens.gameMenu(), folder + "/screenshot-command-menu" + suffix + ".png");
