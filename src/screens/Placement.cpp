@@ -109,9 +109,12 @@ QRect AvailableArea(const QWidget* anchor) {
 }
 
 QRect FrameOf(const QWidget* window, const QWidget* framed) {
-    if (window->isVisible() && window->windowHandle()) return window->frameGeometry();
+    // A window manager frames a window some time after it is shown: until then the window
+    // borrows the borders of one already framed.
     QMargins borders;
-    if (framed && framed->isVisible() && framed->windowHandle())
+    if (window->isVisible() && window->windowHandle())
+        borders = window->windowHandle()->frameMargins();
+    if (borders.isNull() && framed && framed->isVisible() && framed->windowHandle())
         borders = framed->windowHandle()->frameMargins();
     return QRect(window->frameGeometry().topLeft(), window->size().grownBy(borders));
 }

@@ -40,7 +40,7 @@ QRect NearMenu(QSize size, const QRect& menu, const QRect& area);
 // screen's when there is no anchor.
 QRect AvailableArea(const QWidget* anchor);
 
-// The frame `window` has, or will have once shown: a window not yet framed by the window manager
+// The frame `window` has, or will have once framed: a window the window manager has not framed yet
 // borrows the borders of `framed` (the map), whose decorations are the same.
 QRect FrameOf(const QWidget* window, const QWidget* framed);
 
