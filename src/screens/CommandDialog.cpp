@@ -12,6 +12,7 @@
 
 #include "screens/Art.h"
 #include "screens/Lists.h"
+#include "screens/Look.h"
 #include "screens/Screens.h"
 #include "world/Numbers.h"
 
@@ -20,8 +21,22 @@ namespace golmok::screens {
 namespace {
 
 constexpr const char* kFrozenFace = "고정";
+// The controls' widths at 100 %, chosen so that the widest dialog stays within 640 pixels.
+constexpr int kListWidth = 116;
+constexpr int kListHeight = 150;
+constexpr int kFigureWidth = 56;
+constexpr int kBoxWidth = 96;
+constexpr int kBarWidth = 130;
 constexpr const char* kBarTip =
     "마우스를 따라 양이 정해집니다. 누르면 그 자리에 고정되고, 다시 누르면 풀립니다.";
+
+// A person (or district, or gang) list that asks only for the room of a few names, so that it
+// takes the height of the rows beside it instead of stretching them.
+class NameList : public QListWidget {
+  public:
+    using QListWidget::QListWidget;
+    QSize sizeHint() const override { return {kListWidth, kListHeight}; }
+};
 
 }  // namespace
 
@@ -94,7 +109,7 @@ AmountBar::AmountBar(Screens& screens, int index, QWidget* parent)
     setValue(0);
     setAlignment(Qt::AlignCenter);
     setFixedHeight(18);
-    setMinimumWidth(200);
+    setMinimumWidth(kBarWidth);
     setToolTip(kBarTip);
     connect(&screens_, &Screens::barTrackingChanged, this, &AmountBar::ShowTracking);
     ShowTracking();
@@ -109,11 +124,7 @@ void AmountBar::ShowTracking() {
     setFormat(frozen ? kFrozenFace : QString());
     setTextVisible(frozen);
     setProperty("frozen", frozen);
-    setStyleSheet(frozen ? "QProgressBar { border: 2px solid #7a5a1e; background: #e8e1d0; "
-                           "color: #3b2a10; font-weight: bold; }"
-                           "QProgressBar::chunk { background: #9a8f78; }"
-                         : "QProgressBar { border: 2px solid #d9a441; background: #fffaf0; }"
-                           "QProgressBar::chunk { background: #c0392b; }");
+    Restyle(this);
 }
 
 void AmountBar::Point(double x) {
@@ -156,6 +167,7 @@ void AmountBar::resizeEvent(QResizeEvent* event) {
 
 CommandDialog::CommandDialog(Screens& screens, const char* name, const char* title, Menu menu)
     : Screen(screens, name, QString::fromUtf8(title)), menu_(menu), grid_(new QGridLayout(this)) {
+    ApplyGameLook(this);
     grid_->setSizeConstraint(QLayout::SetFixedSize);
     grid_->setHorizontalSpacing(8);
 }
@@ -191,16 +203,32 @@ void CommandDialog::keyPressEvent(QKeyEvent* event) {
 
 QListWidget* CommandDialog::AddList(const char* name, int row, int column, int rowSpan,
                                     int columnSpan) {
-    auto* list = new QListWidget(this);
+    auto* list = new NameList(this);
     list->setObjectName(QString::fromUtf8(name));
-    list->setMinimumSize(130, 150);
+    // Narrow and as tall as its neighbours: names are short, and a dialog is read at a glance.
+    list->setFixedWidth(kListWidth);
+    list->setMinimumHeight(kListHeight);
     grid_->addWidget(list, row, column, rowSpan, columnSpan);
     return list;
 }
 
-QLabel* CommandDialog::AddCaption(const char* text, int row, int column, const char* name) {
+QLabel* CommandDialog::NewCaption(const char* text, const char* name) {
     auto* caption = new QLabel(QString::fromUtf8(text), this);
     caption->setObjectName(QString::fromUtf8(name));
+    return caption;
+}
+
+QLabel* CommandDialog::NewFigure(int index) {
+    auto* figure = new QLabel(this);
+    figure->setObjectName("Skill");
+    figure->setProperty("index", index);
+    figure->setMinimumWidth(kFigureWidth);
+    figure->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    return figure;
+}
+
+QLabel* CommandDialog::AddCaption(const char* text, int row, int column, const char* name) {
+    QLabel* caption = NewCaption(text, name);
     grid_->addWidget(caption, row, column);
     return caption;
 }
@@ -208,29 +236,59 @@ QLabel* CommandDialog::AddCaption(const char* text, int row, int column, const c
 QLabel* CommandDialog::AddFigure(int index, const char* caption, int row, int column,
                                  const char* captionName) {
     AddCaption(caption, row, column, captionName)->setProperty("index", index);
-    auto* figure = new QLabel(this);
-    figure->setObjectName("Skill");
-    figure->setProperty("index", index);
-    figure->setMinimumWidth(80);
-    figure->setFrameShape(QFrame::StyledPanel);
+    QLabel* figure = NewFigure(index);
     grid_->addWidget(figure, row, column + 1);
     return figure;
 }
 
-QLineEdit* CommandDialog::AddBox(int index, int row, int column, int columnSpan) {
+QHBoxLayout* CommandDialog::AddRow(int row, int column, int columnSpan) {
+    auto* line = new QHBoxLayout;
+    line->setSpacing(6);
+    grid_->addLayout(line, row, column, 1, columnSpan);
+    return line;
+}
+
+QLabel* CommandDialog::AddFigure(int index, const char* caption, QHBoxLayout* row,
+                                 const char* captionName) {
+    QLabel* label = NewCaption(caption, captionName);
+    label->setProperty("index", index);
+    QLabel* figure = NewFigure(index);
+    row->addWidget(label);
+    row->addWidget(figure);
+    return figure;
+}
+
+QLineEdit* CommandDialog::NewBox(int index) {
     auto* box = new QLineEdit(this);
     box->setObjectName("Text1");
     box->setProperty("index", index);
-    box->setMinimumWidth(120);
+    box->setFixedWidth(kBoxWidth);
     // Amounts are whole numbers of 0 or more: other characters never reach the box.
     box->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]{0,15}"), box));
+    return box;
+}
+
+QLineEdit* CommandDialog::AddBox(int index, int row, int column, int columnSpan) {
+    QLineEdit* box = NewBox(index);
     grid_->addWidget(box, row, column, 1, columnSpan);
+    return box;
+}
+
+QLineEdit* CommandDialog::AddBox(int index, QHBoxLayout* row) {
+    QLineEdit* box = NewBox(index);
+    row->addWidget(box);
     return box;
 }
 
 AmountBar* CommandDialog::AddBar(int index, int row, int column, int columnSpan) {
     auto* bar = new AmountBar(screens_, index, this);
     grid_->addWidget(bar, row, column, 1, columnSpan);
+    return bar;
+}
+
+AmountBar* CommandDialog::AddBar(int index, QHBoxLayout* row) {
+    auto* bar = new AmountBar(screens_, index, this);
+    row->addWidget(bar, 1);
     return bar;
 }
 

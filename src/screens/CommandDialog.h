@@ -17,6 +17,7 @@
 #include "screens/Screen.h"
 
 class QGridLayout;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -116,8 +117,15 @@ class CommandDialog : public Screen {
     QLabel* AddFigure(int index, const char* caption, int row, int column,
                       const char* captionName = "Label1");
     QLabel* AddCaption(const char* text, int row, int column, const char* name = "Label1");
+    // A row of its own inside the grid, for controls that line up among themselves.
+    QHBoxLayout* AddRow(int row, int column, int columnSpan = 1);
+    // A caption label and `Skill`(index) beside it, at the end of `row`.
+    QLabel* AddFigure(int index, const char* caption, QHBoxLayout* row,
+                      const char* captionName = "Label1");
     QLineEdit* AddBox(int index, int row, int column, int columnSpan = 1);
+    QLineEdit* AddBox(int index, QHBoxLayout* row);
     AmountBar* AddBar(int index, int row, int column, int columnSpan = 1);
+    AmountBar* AddBar(int index, QHBoxLayout* row);
     // 확인 and 취소 (or 취소 alone) on the last row.
     void AddButtons(int row, bool ok = true, bool cancel = true);
 
@@ -149,6 +157,10 @@ class CommandDialog : public Screen {
     void Inform(const std::string& message);
 
   private:
+    QLabel* NewCaption(const char* text, const char* name);
+    QLabel* NewFigure(int index);
+    QLineEdit* NewBox(int index);
+
     Menu menu_;
     QGridLayout* grid_;
 

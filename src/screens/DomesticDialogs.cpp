@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -26,10 +27,8 @@ QProgressBar* DisplayBar(QWidget* parent, int index) {
     bar->setProperty("index", index);
     bar->setTextVisible(false);
     bar->setFixedHeight(18);
-    bar->setMinimumWidth(200);
-    bar->setStyleSheet(
-        "QProgressBar { border: 2px solid #d9a441; background: #fffaf0; }"
-        "QProgressBar::chunk { background: #2e7d32; }");
+    bar->setMinimumWidth(150);
+    bar->setProperty("gauge", true);
     return bar;
 }
 
@@ -344,7 +343,7 @@ void Dismiss::Ok() {
 
 Scout::Scout(Screens& screens)
     : CommandDialog(screens, "Scout", "행동대장 스카웃", Menu::Personnel) {
-    scouts_ = AddList("LL1", 0, 0, 8);
+    scouts_ = AddList("LL1", 0, 0, 8, 2);
     skill_[11] = AddFigure(11, "매   력 :", 8, 0, "Label2");
     skill_[12] = AddFigure(12, "지   력 :", 9, 0, "Label2");
     districts_ = AddList("LL3", 0, 2, 10);
@@ -357,8 +356,9 @@ Scout::Scout(Screens& screens)
     for (int i = 0; i < 10; ++i)
         skill_[10 - i] = AddFigure(10 - i, kTargetCaptions[i], i, 4);
     AddCaption("돈 :", 10, 0);
-    box_ = AddBox(0, 10, 1, 3);
-    Drive(AddBar(0, 11, 1, 3), box_, [this] { return ScoutMost(world(), menuState()); });
+    QHBoxLayout* bribe = AddRow(10, 1, 5);
+    box_ = AddBox(0, bribe);
+    Drive(AddBar(0, bribe), box_, [this] { return ScoutMost(world(), menuState()); });
     OnChoose(scouts_, [this](int s) {
         ChoosePerson(menuState(), s);
         Write(skill_[11], world().HumanCharm[s]);
@@ -377,7 +377,7 @@ Scout::Scout(Screens& screens)
         for (int i = 0; i < 10; ++i)
             Write(skill_[10 - i], figures[i]);
     });
-    AddButtons(12);
+    AddButtons(11);
 }
 
 void Scout::Fill() {
@@ -391,8 +391,8 @@ void Scout::Fill() {
 }
 
 void Scout::Ok() {
-    Show(golmok::Scout(world(), menuState(), Selected(scouts_), Selected(targets_), Selected(districts_),
-                       BoxAmount(box_)));
+    Show(golmok::Scout(world(), menuState(), Selected(scouts_), Selected(targets_),
+                       Selected(districts_), BoxAmount(box_)));
 }
 
 // --- 인물정보 ----------------------------------------------------------------------------------
@@ -433,7 +433,10 @@ GroupInfo::GroupInfo(Screens& screens)
         QSizePolicy policy = skill_[i]->sizePolicy();
         policy.setRetainSizeWhenHidden(true);
         skill_[i]->setSizePolicy(policy);
-        skill_[i]->setMinimumWidth(skill_[i]->fontMetrics().horizontalAdvance("000000000000") +
+        // Measured in the game's look, whose type is not the plain widget's.
+        skill_[i]->ensurePolished();
+        const QString widest = QString::fromStdString(FormatNumber(999999999999.0));
+        skill_[i]->setMinimumWidth(skill_[i]->fontMetrics().horizontalAdvance(widest) +
                                    2 * skill_[i]->frameWidth() + 8);
     }
     OnChoose(list_, [this](int g) {

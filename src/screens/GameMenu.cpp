@@ -11,6 +11,7 @@
 #include "screens/CommandDialog.h"
 #include "screens/DomesticDialogs.h"
 #include "screens/FightSetupScreen.h"
+#include "screens/Look.h"
 #include "screens/Platform.h"
 #include "screens/Screens.h"
 #include "screens/TradeDialogs.h"
@@ -88,13 +89,14 @@ const Item kItems[] = {
 QString Background(Color color) {
     const QColor back(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
     const bool dark = 0.299 * back.red() + 0.587 * back.green() + 0.114 * back.blue() < 140;
-    return QStringLiteral("background-color: %1; color: %2; padding: 4px; font-weight: bold;")
+    return QStringLiteral("background-color: %1; color: %2;")
         .arg(back.name(), dark ? "white" : "black");
 }
 
 }  // namespace
 
 GameMenu::GameMenu(Screens& screens) : Screen(screens, "GameMenu", kGameTitle) {
+    ApplyGameLook(this);
     auto* grid = new QGridLayout(this);
     menuBar_ = new QMenuBar(this);
     grid->setMenuBar(menuBar_);

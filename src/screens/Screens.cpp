@@ -14,9 +14,11 @@
 #include "screens/Music.h"
 #include "screens/OpenFile.h"
 #include "screens/PicturePrint.h"
+#include "screens/Placement.h"
 #include "screens/SaveFile.h"
 #include "screens/help.h"
 #include "screens/infor.h"
+#include "world/SharedRoutines.h"
 
 namespace golmok::screens {
 
@@ -54,17 +56,32 @@ T* Screens::Open(QPointer<T>& slot) {
     return slot;
 }
 
-namespace {
+const QWidget* Screens::Anchor() const {
+    for (const QWidget* window :
+         {static_cast<const QWidget*>(map_.data()), static_cast<const QWidget*>(mainMenu_.data()),
+          static_cast<const QWidget*>(groupSelectMenu_.data()),
+          static_cast<const QWidget*>(gameLogo_.data())}) {
+        if (window && window->isVisible()) return window;
+    }
+    return nullptr;
+}
 
 template <class T>
-T* ShowWindow(T* screen) {
+T* Screens::ShowWindow(T* screen, Placing how, const QWidget* anchor) {
+    const QWidget* framed = Anchor();
+    Place(screen, how, anchor ? anchor : framed, framed);
     screen->show();
+    // Placed again now that its own frame is known, where the window manager has told it.
+    Place(screen, how, anchor ? anchor : framed, framed);
     screen->raise();
     screen->activateWindow();
     return screen;
 }
 
-}  // namespace
+template <class T>
+T* Screens::ShowCentred(T* screen) {
+    return ShowWindow(screen, Placing::Centred, nullptr);
+}
 
 GameLogo* Screens::gameLogo() const {
     return gameLogo_;
@@ -133,50 +150,48 @@ Music& Screens::music() {
 void Screens::Start() {
     gameLogo_ = new GameLogo(*this, musicPath_);
     Open(mainMenu_);  // laid out now, shown after the third title page
-    ShowWindow(gameLogo_.data());
+    ShowCentred(gameLogo_.data());
 }
 
 MainMenu* Screens::ShowMainMenu() {
-    return ShowWindow(Open(mainMenu_));
+    return ShowCentred(Open(mainMenu_));
 }
 
 GroupSelectMenu* Screens::ShowGroupSelectMenu() {
-    return ShowWindow(Open(groupSelectMenu_));
+    return ShowCentred(Open(groupSelectMenu_));
 }
 
 MainGame* Screens::ShowMap() {
     MainGame* map = Open(map_);
     map->Refresh();
-    return ShowWindow(map);
+    return ShowCentred(map);
 }
 
 help* Screens::ShowHelp() {
-    return ShowWindow(Open(help_));
+    return ShowCentred(Open(help_));
 }
 
 infor* Screens::ShowInfor() {
-    return ShowWindow(Open(infor_));
+    return ShowCentred(Open(infor_));
 }
 
 Credit* Screens::ShowCredit() {
-    return ShowWindow(Open(credit_));
+    return ShowCentred(Open(credit_));
 }
 
 GameMenu* Screens::ShowGameMenu() {
-    const bool fresh = !gameMenu_;
     GameMenu* menu = Open(gameMenu_);
     menu->Refresh();
-    // Beside the map, not over it: the player keeps clicking districts while it is open.
-    if (fresh && map_) menu->move(map_->frameGeometry().topRight() + QPoint(8, 0));
-    return ShowWindow(menu);
+    // Beside the map where there is room: the player keeps clicking districts while it is open.
+    return ShowWindow(menu, Placing::BesideMap, map_);
 }
 
 SaveFile* Screens::ShowSaveFile() {
-    return ShowWindow(Open(saveFile_));
+    return ShowCentred(Open(saveFile_));
 }
 
 OpenFile* Screens::ShowOpenFile() {
-    return ShowWindow(Open(openFile_));
+    return ShowCentred(Open(openFile_));
 }
 
 Attack* Screens::ShowAttack() {
@@ -186,12 +201,12 @@ Attack* Screens::ShowAttack() {
         attack_->close();
         attack_ = nullptr;
     }
-    return ShowWindow(Open(attack_));
+    return ShowCentred(Open(attack_));
 }
 
 Defence* Screens::ShowDefence() {
     if (!world().DefenceSetupOpen || !session_.running()) return nullptr;
-    return ShowWindow(Open(defence_));
+    return ShowCentred(Open(defence_));
 }
 
 void Screens::StartGame() {
@@ -220,6 +235,7 @@ void Screens::DialogsFollowMenu() {
         if (!dialog) continue;
         if (session_.DialogFollows(dialog->menu())) {
             dialog->Open();
+            Place(dialog, Placing::NearMenu, DialogAnchor(), Anchor());
         } else {
             dialog->close();
         }
@@ -230,15 +246,22 @@ CommandDialog* Screens::OpenDialog(const QString& name,
                                    const std::function<CommandDialog*()>& make) {
     if (world().MapLocked || !session_.running()) return nullptr;
     QPointer<CommandDialog>& slot = dialogs_[name];
-    const bool fresh = !slot;
-    if (fresh) {
+    if (!slot) {
         slot = make();
         connect(slot, &Screen::unloaded, this, [this, name] { dialogs_.remove(name); });
     }
     CommandDialog* dialog = slot;
     dialog->Open();
-    if (fresh && gameMenu_) dialog->move(gameMenu_->frameGeometry().bottomLeft() + QPoint(0, 8));
-    return ShowWindow(dialog);
+    return ShowDialog(dialog);
+}
+
+const QWidget* Screens::DialogAnchor() const {
+    if (gameMenu_ && gameMenu_->isVisible()) return gameMenu_;
+    return map_;
+}
+
+CommandDialog* Screens::ShowDialog(CommandDialog* dialog) {
+    return ShowWindow(dialog, Placing::NearMenu, DialogAnchor());
 }
 
 void Screens::CloseCommandDialogs() {
@@ -281,7 +304,7 @@ void Screens::OwnersChanged() {
     if (announcement.empty()) return;
     platform_.Inform(map_, QString::fromStdString(announcement));
     ending_ = new PicturePrint(*this, session_.ending() == GameEnd::Victory);
-    ShowWindow(ending_.data());
+    ShowCentred(ending_.data());
     // The map closes without bringing back the title menu: the program ends from the ending
     // screen.
     CloseGameForms();
@@ -313,7 +336,7 @@ void Screens::OpenFightField(Fight fight) {
         fightField_ = new DefenceGround(*this);
     }
     connect(fightField_, &Screen::unloaded, this, [this] { fightField_ = nullptr; });
-    ShowWindow(fightField_.data());
+    ShowCentred(fightField_.data());
     fightField_->Begin();
 }
 

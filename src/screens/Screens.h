@@ -11,8 +11,9 @@
 #include <functional>
 #include <utility>
 
-#include "session/Session.h"
+#include "screens/Placement.h"
 #include "screens/Platform.h"
+#include "session/Session.h"
 
 namespace golmok::screens {
 
@@ -95,6 +96,8 @@ class Screens : public QObject {
     void OpenCommandMenu(int city);
     // A command dialog's item: builds the dialog with `make` if it is not open, then (re)opens it.
     CommandDialog* OpenDialog(const QString& name, const std::function<CommandDialog*()>& make);
+    // Shows a command dialog near the command menu.
+    CommandDialog* ShowDialog(CommandDialog* dialog);
     // Closes every command dialog; closing the command menu does this too.
     void CloseCommandDialogs();
     // A command changed the world: the command menu shows the panel as it is now.
@@ -131,6 +134,16 @@ class Screens : public QObject {
   private:
     template <class T>
     T* Open(QPointer<T>& slot);
+    // The game window now on screen that the others open against: the map, else the title menu,
+    // the gang choice or the start-up screen.
+    const QWidget* Anchor() const;
+    // What a command dialog opens near: the command menu, or the map without it.
+    const QWidget* DialogAnchor() const;
+    // Places `screen` by the placement rules and brings it to the front.
+    template <class T>
+    T* ShowWindow(T* screen, Placing how, const QWidget* anchor);
+    template <class T>
+    T* ShowCentred(T* screen);
 
     Session& session_;
     Platform& platform_;

@@ -1,6 +1,7 @@
 #include "screens/TradeDialogs.h"
 
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -23,10 +24,11 @@ constexpr std::array<const char*, 4> kGoodsCaptions = {
 // --- Goods rows -------------------------------------------------------------------------------
 
 void GoodsDialog::AddGoods(int row, int column, int count, std::function<Amounts<4>()> bases) {
+    // One line a good: its caption, its box and its bar beside the box.
     for (int i = 0; i < count; ++i) {
-        AddCaption(kGoodsCaptions[i], row + 2 * i, column, "Label2");
-        boxes_[i] = AddBox(i, row + 2 * i, column + 1);
-        AmountBar* bar = AddBar(i, row + 2 * i + 1, column + 1);
+        AddCaption(kGoodsCaptions[i], row + i, column, "Label2");
+        boxes_[i] = AddBox(i, row + i, column + 1);
+        AmountBar* bar = AddBar(i, row + i, column + 2);
         Drive(bar, boxes_[i], [bases, i] { return bases()[i]; });
     }
 }
@@ -57,27 +59,29 @@ ArmsDialog::ArmsDialog(Screens& screens, bool buying)
     : GoodsDialog(screens, buying ? "ArmsBuy" : "ArmsSell", buying ? "무기매입" : "무기매출",
                   Menu::Trade),
       buying_(buying) {
-    list_ = AddList("LL", 0, 0, 8);
+    list_ = AddList("LL", 0, 0, 6);
     OnChoose(list_, [this](int h) {
         ChoosePerson(menuState(), h);
         Write(skill_[1], world().HumanIntelligence[h]);
     });
     const Amounts<3>& prices = buying_ ? kBuyingPrices : kSellingPrices;
-    skill_[6] = AddFigure(6, "진검가격 :", 0, 1);
-    skill_[7] = AddFigure(7, "사시미가격 :", 0, 3);
-    skill_[5] = AddFigure(5, "각목가격 :", 0, 5);
+    // The three prices on the top line, then the total and the trader, then a line a weapon.
+    QHBoxLayout* top = AddRow(0, 1, 3);
+    skill_[6] = AddFigure(6, "진검가격 :", top);
+    skill_[7] = AddFigure(7, "사시미가격 :", top);
+    skill_[5] = AddFigure(5, "각목가격 :", top);
     Write(skill_[6], prices[kSwords]);
     Write(skill_[7], prices[kKnives]);
     Write(skill_[5], prices[kSticks]);
     skill_[0] = AddFigure(0, "   돈    :", 1, 1);
-    skill_[1] = AddFigure(1, "지   력 :", 1, 3);
-    AddGoods(2, 1, 3, [this] {
+    skill_[1] = AddFigure(1, "지   력 :", 2, 1);
+    AddGoods(3, 1, 3, [this] {
         const Amounts<3> bases = buying_ ? BuyingBarBases() : SellingBarBases(world(), menuState());
         return Amounts<4>{bases[0], bases[1], bases[2], 0};
     });
     for (int i = 0; i < 3; ++i)
         connect(boxes_[i], &QLineEdit::textChanged, this, &ArmsDialog::ShowTotal);
-    AddButtons(8);
+    AddButtons(6);
 }
 
 void ArmsDialog::ShowTotal() {
@@ -99,18 +103,19 @@ void ArmsDialog::Fill() {
 void ArmsDialog::Ok() {
     const ArmsBoxes boxes = ArmsTexts();
     const std::optional<int> trader = Selected(list_);
-    Show(buying_ ? BuyArms(world(), menuState(), trader, boxes) : SellArms(world(), menuState(), trader, boxes));
+    Show(buying_ ? BuyArms(world(), menuState(), trader, boxes)
+                 : SellArms(world(), menuState(), trader, boxes));
 }
 
 // --- 이동 --------------------------------------------------------------------------------------
 
 MoveCity::MoveCity(Screens& screens) : GoodsDialog(screens, "MoveCity", "이동", Menu::Action) {
-    people_ = AddList("LL1", 0, 0, 8);
+    people_ = AddList("LL1", 0, 0, 5);
     // Several people go at once; a click adds or removes one without touching SelectedHuman.
     people_->setSelectionMode(QAbstractItemView::MultiSelection);
     selectAll_ = new QPushButton(QString::fromUtf8(toggle_.caption.c_str()), this);
     selectAll_->setObjectName("Command3");
-    grid()->addWidget(selectAll_, 8, 0);
+    grid()->addWidget(selectAll_, 5, 0);
     connect(selectAll_, &QPushButton::clicked, this, [this] {
         std::vector<int> listed;
         for (int row = 0; row < people_->count(); ++row)
@@ -131,11 +136,11 @@ MoveCity::MoveCity(Screens& screens) : GoodsDialog(screens, "MoveCity", "이동"
     connect(people_, &QListWidget::itemSelectionChanged, this, [this] {
         if (!people_->selectedItems().isEmpty()) pointed_ = true;
     });
-    AddCaption("도시 :", 0, 1);
-    targets_ = AddList("LL2", 1, 1, 7);
+    AddCaption("도시 :", 0, 1)->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    targets_ = AddList("LL2", 1, 1, 5);
     OnChoose(targets_, [this](int d) { ChooseDestination(menuState(), d); });
-    AddGoods(0, 2, 4, [this] { return GoodsBarBases(world(), menuState()); });
-    AddButtons(9);
+    AddGoods(1, 2, 4, [this] { return GoodsBarBases(world(), menuState()); });
+    AddButtons(6);
 }
 
 void MoveCity::Fill() {
@@ -162,7 +167,7 @@ void MoveCity::Ok() {
 // --- 수송 --------------------------------------------------------------------------------------
 
 Transport::Transport(Screens& screens) : GoodsDialog(screens, "Transport", "수송", Menu::Action) {
-    people_ = AddList("LL1", 0, 0, 4);
+    people_ = AddList("LL1", 0, 0, 4, 2);
     OnChoose(people_, [this](int h) {
         ChoosePerson(menuState(), h);
         const World& w = world();
@@ -175,10 +180,10 @@ Transport::Transport(Screens& screens) : GoodsDialog(screens, "Transport", "수�
     skill_[1] = AddFigure(1, "방어력 :", 5, 0);
     skill_[2] = AddFigure(2, "체   력 :", 6, 0);
     skill_[3] = AddFigure(3, "민   첩 :", 7, 0);
-    AddCaption("도시 :", 0, 2);
+    AddCaption("도시 :", 0, 2)->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
     targets_ = AddList("LL2", 1, 2, 7);
     OnChoose(targets_, [this](int d) { ChooseDestination(menuState(), d); });
-    AddGoods(0, 3, 4, [this] { return GoodsBarBases(world(), menuState()); });
+    AddGoods(1, 3, 4, [this] { return GoodsBarBases(world(), menuState()); });
     AddButtons(8);
 }
 
@@ -198,7 +203,7 @@ void Transport::Ok() {
 
 EnvoyDialog::EnvoyDialog(Screens& screens, const char* name, const char* title)
     : GoodsDialog(screens, name, title, Menu::Diplomacy) {
-    envoys_ = AddList("LL1", 0, 0, 5);
+    envoys_ = AddList("LL1", 0, 0, 5, 2);
     OnChoose(envoys_, [this](int h) {
         ChoosePerson(menuState(), h);
         Write(skill_[0], world().HumanIntelligence[h]);
@@ -206,11 +211,11 @@ EnvoyDialog::EnvoyDialog(Screens& screens, const char* name, const char* title)
     });
     skill_[0] = AddFigure(0, "지   력 :", 5, 0);
     skill_[1] = AddFigure(1, "매   력 :", 6, 0);
-    gangs_ = AddList("LL2", 0, 2, 5);
+    gangs_ = AddList("LL2", 0, 2, 5, 2);
     OnChoose(gangs_, [this](int g) { Write(skill_[2], world().GroupHostility[g]); });
     skill_[2] = AddFigure(2, "적대감 :", 5, 2);
     AddGoods(0, 4, 4, [this] { return Bases(); });
-    AddButtons(8);
+    AddButtons(7);
 }
 
 void EnvoyDialog::Fill() {

@@ -1,25 +1,28 @@
-// Pictures of the command menu and four of its dialogs for the documentation: runs the windowed
-// game on the shipped data, plays a few clicks and saves each window as PNG.
+// Pictures of the command menu and all nineteen of its dialogs for the documentation: runs the
+// windowed game on the shipped data, plays a few clicks and saves each window as PNG.
 //   golmok-screenshots OUTDIR SUFFIX    (e.g. docs "" at 100 %, docs "-200" with QT_SCALE_FACTOR=2)
-//   golmok-screenshots OUTDIR SUFFIX all   every dialog of the menu as well, for a look at them
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
-#include <QPushButton>
 #include <QTest>
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
+#include <utility>
+#include <vector>
 
 #include "game/NewWorld.h"
-#include "session/Session.h"
 #include "screens/CommandDialog.h"
+#include "screens/FightSetupScreen.h"
 #include "screens/GameLogo.h"
 #include "screens/GameMenu.h"
 #include "screens/GroupSelectMenu.h"
 #include "screens/MainGame.h"
 #include "screens/Platform.h"
 #include "screens/Screens.h"
+#include "session/Session.h"
 #include "support/TestWorld.h"
 
 using namespace golmok;
@@ -72,6 +75,15 @@ int main(int argc, char** argv) {
     GroupSelectMenu* select = screens.ShowGroupSelectMenu();
     select->Choose(4);  // 종로파
     select->Start();
+    // A few weeks into the game: some of 종로's people are hurt, restless or short of members,
+    // so that the healing, prize and recruiting dialogs have someone to list.
+    World& world = screens.world();
+    for (int h = 0; h < kHumanCount; ++h) {
+        if (!world.IsIn(h, 0)) continue;
+        world.HumanStamina[h] = std::floor(world.HumanStamina[h] * 0.8);
+        world.HumanLoyalty[h] = std::min(world.HumanLoyalty[h], 90.0);
+        world.HumanMembers[h] = std::floor(world.HumanLeadership[h] * 0.7);
+    }
     screens.OpenCommandMenu(0);  // 종로
     bool ok = Save(screens.gameMenu(), folder + "/screenshot-command-menu" + suffix + ".png");
     // The 행동 menu opened, to show its seven items.
@@ -84,46 +96,50 @@ int main(int argc, char** argv) {
         screens.gameMenu()->findChild<QAction*>(QString::fromUtf8(item))->trigger();
         return screens.dialog(QString::fromUtf8(name));
     };
-    CommandDialog* reset = open("행동_재편성", "Reset");
-    Pick(reset, "LL", 1);
-    ok &= Save(reset, folder + "/screenshot-reorganizing" + suffix + ".png");
-    reset->close();
-
-    CommandDialog* move = open("행동_이동", "MoveCity");
-    move->findChild<QPushButton*>("Command3")->click();
-    Pick(move, "LL2", 0);
-    Type(move, 3, "300000");
-    ok &= Save(move, folder + "/screenshot-moving" + suffix + ".png");
-    move->close();
-
-    CommandDialog* ally = open("외교_동맹", "AllyOk");
-    Pick(ally, "LL1", 0);
-    Pick(ally, "LL2", 2);
-    Type(ally, 3, "500000");
-    ok &= Save(ally, folder + "/screenshot-alliance" + suffix + ".png");
-    ally->close();
-
-    CommandDialog* buy = open("거래_무기매입", "ArmsBuy");
-    Pick(buy, "LL", 0);
-    Type(buy, 0, "2");
-    Type(buy, 1, "5");
-    ok &= Save(buy, folder + "/screenshot-arms-buying" + suffix + ".png");
-    buy->close();
-
-    if (argc > 3 && QString(argv[3]) == "all") {
-        for (QAction* item : screens.gameMenu()->findChildren<QAction*>()) {
-            if (!item->isEnabled() || !item->objectName().contains('_')) continue;
-            item->trigger();
-            for (const char* name :
-                 {"MoveCity", "Transport", "StaffScout", "Train", "Reset", "Heal", "Scout", "Prize",
-                  "Dismiss", "AllyOk", "AllyHelp", "AllyCancel", "HumanInfo", "GroupInfo",
-                  "ArmsBuy", "ArmsSell", "Trade", "GiveMeMoney"}) {
-                CommandDialog* dialog = screens.dialog(name);
-                if (!dialog) continue;
-                ok &= Save(dialog, folder + "/dialog-" + name + suffix + ".png");
-                dialog->close();
-            }
-        }
+    // Every dialog of the menu, filled as a player fills it: the first person (or gang, or
+    // district) chosen, a few amounts typed.
+    struct Shot {
+        const char* item;
+        const char* dialog;
+        std::vector<std::pair<const char*, int>> picks;
+        std::vector<std::pair<int, const char*>> amounts;
+    };
+    const Shot shots[] = {
+        {"행동_이동", "MoveCity", {{"LL1", 0}, {"LL1", 2}, {"LL2", 3}}, {{3, "300000"}}},
+        {"행동_수송", "Transport", {{"LL1", 0}, {"LL2", 1}}, {{0, "3"}, {3, "100000"}}},
+        {"행동_조직원모집", "StaffScout", {{"LL", 0}}, {{0, "200000"}}},
+        {"행동_훈련", "Train", {{"LL", 0}}, {}},
+        {"행동_재편성", "Reset", {{"LL", 1}}, {}},
+        {"행동_치료", "Heal", {{"LL", 0}}, {}},
+        {"인사_행동대장모집", "Scout", {{"LL1", 0}, {"LL3", 1}, {"LL2", 0}}, {{0, "500000"}}},
+        {"인사_포상", "Prize", {{"LL", 0}}, {{0, "50000"}}},
+        {"인사_해고", "Dismiss", {{"LL", 2}}, {}},
+        {"외교_동맹", "AllyOk", {{"LL1", 0}, {"LL2", 2}}, {{3, "500000"}}},
+        {"외교_원조", "AllyHelp", {{"LL1", 0}}, {}},
+        {"외교_동맹취소", "AllyCancel", {}, {}},
+        {"정보_인물정보", "HumanInfo", {{"LL", 0}}, {}},
+        {"정보_조직정보", "GroupInfo", {{"LL", 4}}, {}},
+        {"거래_무기매입", "ArmsBuy", {{"LL", 0}}, {{0, "2"}, {1, "5"}}},
+        {"거래_무기매출", "ArmsSell", {{"LL", 0}}, {}},
+        {"도시_상업개발", "Trade", {{"LL", 0}}, {{0, "100000"}}},
+        {"도시_돈걷기", "GiveMeMoney", {{"LL", 0}}, {}},
+    };
+    for (const Shot& shot : shots) {
+        CommandDialog* dialog = open(shot.item, shot.dialog);
+        for (const auto& [list, row] : shot.picks)
+            Pick(dialog, list, row);
+        for (const auto& [box, text] : shot.amounts)
+            Type(dialog, box, text);
+        ok &= Save(dialog, folder + "/dialog-" + shot.dialog + suffix + ".png");
+        dialog->close();
     }
+    // 맞짱 opens the attack set-up, a screen of its own.
+    screens.gameMenu()->findChild<QAction*>("행동_싸움")->trigger();
+    Attack* attack = screens.attack();
+    auto* people = attack->findChild<QListWidget*>("LL1");
+    QTest::mouseClick(people->viewport(), Qt::LeftButton, {},
+                      people->visualItemRect(people->item(0)).center());
+    ok &= Save(attack, folder + "/dialog-Attack" + suffix + ".png");
+    attack->close();
     return ok ? 0 : 1;
 }

@@ -1,0 +1,153 @@
+#include "screens/Placement.h"
+
+#include <QEvent>
+#include <QGuiApplication>
+#include <QLayout>
+#include <QScreen>
+#include <QVariant>
+#include <QWidget>
+#include <QWindow>
+#include <algorithm>
+
+namespace golmok::screens {
+
+namespace {
+
+// Where the game last put a window: a window found elsewhere was dragged by the player.
+constexpr const char* kPlacedAt = "golmokPlacedAt";
+// Set once a window watches its own size.
+constexpr const char* kKeptInside = "golmokKeptInside";
+
+bool FitsAcross(const QRect& frame, const QRect& area) {
+    return frame.left() >= area.left() && frame.right() <= area.right();
+}
+
+bool FitsDown(const QRect& frame, const QRect& area) {
+    return frame.top() >= area.top() && frame.bottom() <= area.bottom();
+}
+
+void MoveFrame(QWidget* window, const QPoint& topLeft) {
+    // A window's position is its frame's top-left corner.
+    window->move(topLeft);
+    window->setProperty(kPlacedAt, topLeft);
+}
+
+// Keeps a placed window wholly on its screen when it grows after it was placed (a dialog that
+// shows a longer name, a menu refilled for another district).
+class KeepInside : public QObject {
+  public:
+    explicit KeepInside(QWidget* window) : QObject(window), window_(window) {}
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == window_ && event->type() == QEvent::Resize && window_->isVisible()) {
+            const QRect frame = FrameOf(window_, window_);
+            const QRect area = AvailableArea(window_);
+            if (!area.contains(frame)) MoveFrame(window_, MovedInside(frame, area).topLeft());
+        }
+        return false;
+    }
+
+  private:
+    QWidget* window_;
+};
+
+}  // namespace
+
+QRect MovedInside(QRect frame, const QRect& area) {
+    // Right and bottom first, so that a frame larger than the area ends with its top-left corner
+    // (and its title bar) inside.
+    if (frame.right() > area.right()) frame.moveRight(area.right());
+    if (frame.bottom() > area.bottom()) frame.moveBottom(area.bottom());
+    if (frame.left() < area.left()) frame.moveLeft(area.left());
+    if (frame.top() < area.top()) frame.moveTop(area.top());
+    return frame;
+}
+
+QRect CentredOn(QSize size, const QRect& centre, const QRect& area) {
+    QRect frame(QPoint(0, 0), size);
+    frame.moveCenter(centre.center());
+    return MovedInside(frame, area);
+}
+
+QRect BesideMap(QSize size, const QRect& map, const QRect& area) {
+    const QRect right(QPoint(map.right() + 1 + kWindowGap, map.top()), size);
+    if (FitsAcross(right, area)) return MovedInside(right, area);
+    const QRect left(QPoint(map.left() - kWindowGap - size.width(), map.top()), size);
+    if (FitsAcross(left, area)) return MovedInside(left, area);
+    // No room on either side: over the map, against the edge on its freer side, where it hides
+    // the fewest districts.
+    const int freeRight = area.right() - map.right();
+    const int freeLeft = map.left() - area.left();
+    QRect over(QPoint(0, map.top()), size);
+    if (freeRight >= freeLeft) {
+        over.moveRight(area.right());
+    } else {
+        over.moveLeft(area.left());
+    }
+    return MovedInside(over, area);
+}
+
+QRect NearMenu(QSize size, const QRect& menu, const QRect& area) {
+    const QRect under(QPoint(menu.left(), menu.bottom() + 1 + kWindowGap), size);
+    if (FitsDown(under, area) && size.width() <= area.width()) return MovedInside(under, area);
+    const QRect right(QPoint(menu.right() + 1 + kWindowGap, menu.top()), size);
+    if (FitsAcross(right, area) && size.height() <= area.height()) return MovedInside(right, area);
+    const QRect left(QPoint(menu.left() - kWindowGap - size.width(), menu.top()), size);
+    if (FitsAcross(left, area) && size.height() <= area.height()) return MovedInside(left, area);
+    return MovedInside(under, area);
+}
+
+QRect AvailableArea(const QWidget* anchor) {
+    QScreen* screen = nullptr;
+    if (anchor) {
+        screen = QGuiApplication::screenAt(anchor->frameGeometry().center());
+        if (!screen) screen = anchor->screen();
+    }
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+}
+
+QRect FrameOf(const QWidget* window, const QWidget* framed) {
+    // A window manager frames a window some time after it is shown: until then the window
+    // borrows the borders of one already framed.
+    QMargins borders;
+    if (window->isVisible() && window->windowHandle())
+        borders = window->windowHandle()->frameMargins();
+    if (borders.isNull() && framed && framed->isVisible() && framed->windowHandle())
+        borders = framed->windowHandle()->frameMargins();
+    return QRect(window->frameGeometry().topLeft(), window->size().grownBy(borders));
+}
+
+void Place(QWidget* window, Placing how, const QWidget* anchor, const QWidget* framed) {
+    // A window laid out by its layout takes its size now, before it is measured.
+    if (window->layout()) window->layout()->activate();
+    const QRect frame = FrameOf(window, framed);
+    const QVariant placedAt = window->property(kPlacedAt);
+    if (window->isVisible() && placedAt.isValid() && placedAt.toPoint() != frame.topLeft() &&
+        AvailableArea(window).contains(frame)) {
+        return;  // dragged by the player, and still wholly on a screen
+    }
+    const QRect area = AvailableArea(anchor);
+    QRect target;
+    switch (how) {
+        case Placing::BesideMap:
+            target = anchor ? BesideMap(frame.size(), FrameOf(anchor, framed), area)
+                            : CentredOn(frame.size(), area, area);
+            break;
+        case Placing::NearMenu:
+            target = anchor ? NearMenu(frame.size(), FrameOf(anchor, framed), area)
+                            : CentredOn(frame.size(), area, area);
+            break;
+        case Placing::Centred:
+            target = CentredOn(frame.size(), area, area);
+            break;
+    }
+    MoveFrame(window, target.topLeft());
+    if (!window->property(kKeptInside).toBool()) {
+        window->setProperty(kKeptInside, true);
+        window->installEventFilter(new KeepInside(window));
+    }
+}
+
+}  // namespace golmok::screens

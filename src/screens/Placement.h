@@ -1,0 +1,59 @@
+// Where the game's windows open. Every window opens wholly inside the available area of the screen
+// that shows the map: the command menu beside the map, its dialogs under or beside the menu, the
+// fight screens centred. A window opened again or refilled is placed again by the same rule, but a
+// window the player dragged stays where he put it as long as it stays wholly on the screen.
+//
+// All rectangles here are frames: a window's title bar and borders count, since a title bar above
+// the top edge cannot be grabbed and a button under the bottom edge cannot be pressed.
+#pragma once
+
+#include <QMargins>
+#include <QRect>
+
+class QWidget;
+
+namespace golmok::screens {
+
+// The room left between a window and the one it opens beside.
+constexpr int kWindowGap = 8;
+
+// --- The rules, on plain rectangles -----------------------------------------------------------
+
+// `frame` moved (never resized) so that it lies inside `area`; a frame larger than the area keeps
+// its top-left corner inside, so its title bar stays in reach.
+QRect MovedInside(QRect frame, const QRect& area);
+
+// A frame of `size` centred on `centre`, moved inside `area`.
+QRect CentredOn(QSize size, const QRect& centre, const QRect& area);
+
+// The command menu: right of the map, else left of it, top edges level; where neither side has
+// room it lies over the map against the area's edge on the map's freer side.
+QRect BesideMap(QSize size, const QRect& map, const QRect& area);
+
+// A dialog: under the menu, else right of it, else left of it; where none fits it is moved inside
+// from under the menu.
+QRect NearMenu(QSize size, const QRect& menu, const QRect& area);
+
+// --- Windows ----------------------------------------------------------------------------------
+
+// The available area of the screen that shows `anchor` (the screen under its centre); the primary
+// screen's when there is no anchor.
+QRect AvailableArea(const QWidget* anchor);
+
+// The frame `window` has, or will have once framed: a window the window manager has not framed yet
+// borrows the borders of `framed` (the map), whose decorations are the same.
+QRect FrameOf(const QWidget* window, const QWidget* framed);
+
+enum class Placing {
+    BesideMap,  // the command menu, beside `anchor` (the map)
+    NearMenu,   // a command dialog, near `anchor` (the command menu)
+    Centred,    // centred on the screen that shows `anchor`
+};
+
+// Places `window` by `how` against `anchor` (which may be null: then the primary screen counts),
+// unless the player has dragged it somewhere wholly on the screen. `framed` is a shown window
+// whose borders stand for those `window` will get. From then on the window keeps itself inside
+// the area when it grows.
+void Place(QWidget* window, Placing how, const QWidget* anchor, const QWidget* framed);
+
+}  // namespace golmok::screens

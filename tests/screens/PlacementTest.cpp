@@ -1,0 +1,385 @@
+// Where the windows open, offscreen on two virtual screens (1024 × 768 and 1920 × 1080, side by
+// side; the same in logical pixels at 200 %): every window of a game opens wholly inside the
+// available area of the screen that shows the map, wherever the player has put the map; the
+// command menu goes beside the map where there is room, the fight screens are centred, a dragged
+// window stays where the player put it, and no dialog is larger than 640 × 480.
+#include <QAction>
+#include <QApplication>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QScreen>
+#include <QtTest>
+#include <memory>
+
+#include "ScreenTestSupport.h"
+#include "fight/FightSetup.h"
+#include "game/NewWorld.h"
+#include "screens/CommandDialog.h"
+#include "screens/Credit.h"
+#include "screens/FightField.h"
+#include "screens/FightSetupScreen.h"
+#include "screens/GameLogo.h"
+#include "screens/GameMenu.h"
+#include "screens/GroupSelectMenu.h"
+#include "screens/MainGame.h"
+#include "screens/MainMenu.h"
+#include "screens/OpenFile.h"
+#include "screens/PicturePrint.h"
+#include "screens/Placement.h"
+#include "screens/SaveFile.h"
+#include "screens/Screens.h"
+#include "screens/help.h"
+#include "screens/infor.h"
+#include "session/Session.h"
+#include "support/TestWorld.h"
+#include "world/SharedRoutines.h"
+
+using namespace golmok;
+using namespace golmok::screens;
+using namespace golmok::screens::testing;
+
+namespace {
+
+constexpr int kPlayer = 0;      // 거지파
+constexpr int kOwnCity = 7;     // 서초, 거지파's at the start
+constexpr int kTargetCity = 8;  // 도봉, 흑사파's
+
+// The eighteen command dialogs of the menu; the nineteenth item, 맞짱, opens the attack set-up.
+struct DialogItem {
+    const char* item;
+    const char* dialog;
+};
+constexpr DialogItem kDialogs[] = {
+    {"행동_이동", "MoveCity"},         {"행동_수송", "Transport"},
+    {"행동_조직원모집", "StaffScout"}, {"행동_훈련", "Train"},
+    {"행동_재편성", "Reset"},          {"행동_치료", "Heal"},
+    {"인사_행동대장모집", "Scout"},    {"인사_포상", "Prize"},
+    {"인사_해고", "Dismiss"},          {"외교_동맹", "AllyOk"},
+    {"외교_원조", "AllyHelp"},         {"외교_동맹취소", "AllyCancel"},
+    {"정보_인물정보", "HumanInfo"},    {"정보_조직정보", "GroupInfo"},
+    {"거래_무기매입", "ArmsBuy"},      {"거래_무기매출", "ArmsSell"},
+    {"도시_상업개발", "Trade"},        {"도시_돈걷기", "GiveMeMoney"},
+};
+
+// Where the map's frame is put on its screen, as fractions of the room the screen leaves it:
+// 0 = against the left or top edge, 1 = against the right or bottom edge.
+struct MapPlace {
+    const char* name;
+    double across;
+    double down;
+};
+constexpr MapPlace kMapPlaces[] = {
+    {"top left", 0, 0},      {"centre", 0.5, 0.5},   {"right edge", 1, 0.3},
+    {"bottom edge", 0.2, 1}, {"bottom right", 1, 1}, {"left edge", 0, 0.6},
+};
+
+QString Describe(const QRect& r) {
+    return QStringLiteral("%1,%2 %3×%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+}
+
+// The window is on screen and its frame, title bar included, lies inside `area`.
+bool Inside(const QWidget* window, const QRect& area, QString* why) {
+    if (!window || !window->isVisible()) {
+        *why = QStringLiteral("not shown");
+        return false;
+    }
+    const QRect frame = window->frameGeometry();
+    *why = QStringLiteral("%1: frame %2 outside %3")
+               .arg(window->objectName(), Describe(frame), Describe(area));
+    return area.contains(frame);
+}
+
+void ClickRow(QListWidget* list, int row) {
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(row)).center());
+}
+
+// Centred, give or take the rounding of a scaled screen.
+bool CentredIn(const QWidget* window, const QRect& area) {
+    return (window->frameGeometry().center() - area.center()).manhattanLength() <= 2;
+}
+
+#define VERIFY_INSIDE(window, area)                                \
+    do {                                                           \
+        QString why;                                               \
+        QVERIFY2(Inside((window), (area), &why), qPrintable(why)); \
+    } while (false)
+
+}  // namespace
+
+class PlacementTest : public QObject {
+    Q_OBJECT
+
+  private:
+    std::unique_ptr<Session> session_;
+    std::unique_ptr<FakePlatform> platform_;
+    std::unique_ptr<Screens> screens_;
+
+    World& world() { return session_->world(); }
+
+    MainGame* StartOnMap() {
+        for (int k = 0; k < 4; ++k)
+            screens_->gameLogo()->TitleStep();
+        GroupSelectMenu* select = screens_->ShowGroupSelectMenu();
+        select->Choose(kPlayer);
+        select->Start();
+        Settle();
+        return screens_->map();
+    }
+
+    // Puts the map's frame at `place` on screen `screen` and returns that screen's available area.
+    QRect PutMap(MainGame* map, int screen, const MapPlace& place) {
+        const QRect area = QGuiApplication::screens().at(screen)->availableGeometry();
+        const QSize frame = map->frameGeometry().size();
+        const int x = area.left() + int((area.width() - frame.width()) * place.across);
+        const int y = area.top() + int((area.height() - frame.height()) * place.down);
+        map->move(std::max(area.left(), x), std::max(area.top(), y));
+        QCoreApplication::processEvents();
+        return area;
+    }
+
+    QAction* MenuItem(const char* name) {
+        return screens_->gameMenu()->findChild<QAction*>(QString::fromUtf8(name));
+    }
+
+  private slots:
+    void init() {
+        session_ = std::make_unique<Session>(BuildNewWorld(test::ShippedData()));
+        platform_ = std::make_unique<FakePlatform>();
+        screens_ = std::make_unique<Screens>(*session_, *platform_, "/nonexistent/theme.wav");
+        screens_->Start();
+    }
+
+    void cleanup() {
+        screens_.reset();
+        Settle();
+        platform_.reset();
+        session_.reset();
+    }
+
+    // The rules themselves, on the rectangles of a 1920 × 1080 screen.
+    void theRulesKeepFramesInsideTheArea_data() {
+        QTest::addColumn<QString>("rule");
+        QTest::addColumn<QRect>("anchor");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QRect>("expected");
+        const QSize menu(330, 300);
+        QTest::newRow("menu right of the map")
+            << "map" << QRect(100, 50, 900, 560) << menu << QRect(1008, 50, 330, 300);
+        QTest::newRow("menu left of a map at the right edge")
+            << "map" << QRect(1000, 50, 900, 560) << menu << QRect(662, 50, 330, 300);
+        QTest::newRow("menu over the freer right side of a wide map")
+            << "map" << QRect(200, 50, 1500, 560) << menu << QRect(1590, 50, 330, 300);
+        QTest::newRow("menu over the freer left side of a wide map")
+            << "map" << QRect(300, 50, 1610, 560) << menu << QRect(0, 50, 330, 300);
+        QTest::newRow("menu beside a map low on the screen moves up")
+            << "map" << QRect(100, 900, 900, 560) << menu << QRect(1008, 780, 330, 300);
+        const QSize dialog(600, 450);
+        QTest::newRow("dialog under the menu")
+            << "menu" << QRect(1008, 50, 330, 300) << dialog << QRect(1008, 358, 600, 450);
+        QTest::newRow("dialog under the menu, pulled in from the right edge")
+            << "menu" << QRect(1590, 50, 330, 300) << dialog << QRect(1320, 358, 600, 450);
+        QTest::newRow("dialog right of a low menu")
+            << "menu" << QRect(300, 700, 330, 300) << dialog << QRect(638, 630, 600, 450);
+        QTest::newRow("dialog left of a low menu at the right edge")
+            << "menu" << QRect(1590, 700, 330, 300) << dialog << QRect(982, 630, 600, 450);
+        QTest::newRow("dialog moved inside when nothing fits")
+            << "menu" << QRect(0, 700, 1920, 300) << dialog << QRect(0, 630, 600, 450);
+        QTest::newRow("centred") << "centre" << QRect() << dialog << QRect(660, 315, 600, 450);
+        QTest::newRow("larger than the area keeps its title bar in reach")
+            << "centre" << QRect() << QSize(2000, 1200) << QRect(0, 0, 2000, 1200);
+    }
+
+    void theRulesKeepFramesInsideTheArea() {
+        QFETCH(QString, rule);
+        QFETCH(QRect, anchor);
+        QFETCH(QSize, size);
+        QFETCH(QRect, expected);
+        const QRect area(0, 0, 1920, 1080);
+        QRect placed;
+        if (rule == "map") {
+            placed = BesideMap(size, anchor, area);
+        } else if (rule == "menu") {
+            placed = NearMenu(size, anchor, area);
+        } else {
+            placed = CentredOn(size, area, area);
+        }
+        QCOMPARE(placed, expected);
+    }
+
+    void everyWindowOpensInsideTheScreenOfTheMap_data() {
+        QTest::addColumn<int>("screen");
+        QTest::addColumn<int>("place");
+        for (int s = 0; s < QGuiApplication::screens().size(); ++s) {
+            const QSize size = QGuiApplication::screens().at(s)->availableGeometry().size();
+            for (int p = 0; p < int(std::size(kMapPlaces)); ++p) {
+                QTest::addRow("%dx%d, map %s", size.width(), size.height(), kMapPlaces[p].name)
+                    << s << p;
+            }
+        }
+    }
+
+    void everyWindowOpensInsideTheScreenOfTheMap() {
+        QFETCH(int, screen);
+        QFETCH(int, place);
+        MainGame* map = StartOnMap();
+        const QRect area = PutMap(map, screen, kMapPlaces[place]);
+        VERIFY_INSIDE(map, area);
+
+        screens_->OpenCommandMenu(kOwnCity);
+        GameMenu* menu = screens_->gameMenu();
+        VERIFY_INSIDE(menu, area);
+        // Beside the map wherever one side has room for it.
+        const QRect mapFrame = map->frameGeometry();
+        const QRect menuFrame = menu->frameGeometry();
+        if (mapFrame.right() + kWindowGap + menuFrame.width() <= area.right() ||
+            mapFrame.left() - kWindowGap - menuFrame.width() >= area.left()) {
+            QVERIFY2(!menuFrame.intersects(mapFrame), qPrintable(Describe(menuFrame)));
+        }
+
+        for (const DialogItem& item : kDialogs) {
+            MenuItem(item.item)->trigger();
+            CommandDialog* dialog = screens_->dialog(item.dialog);
+            VERIFY_INSIDE(dialog, area);
+            dialog->close();
+            Settle();
+        }
+
+        for (QWidget* window : std::initializer_list<QWidget*>{
+                 screens_->ShowSaveFile(), screens_->ShowOpenFile(), screens_->ShowHelp(),
+                 screens_->ShowInfor(), screens_->ShowCredit()}) {
+            VERIFY_INSIDE(window, area);
+            window->close();
+            Settle();
+        }
+
+        // The attack set-up and its field, then the defence set-up and its field: centred.
+        MenuItem("행동_싸움")->trigger();
+        Attack* attack = screens_->attack();
+        VERIFY_INSIDE(attack, area);
+        QVERIFY(CentredIn(attack, area));
+        auto* people = attack->findChild<QListWidget*>("LL1");
+        auto* targets = attack->findChild<QListWidget*>("LL2");
+        ClickRow(people, 0);
+        for (int row = 0; row < targets->count(); ++row) {
+            if (targets->item(row)->data(Qt::UserRole).toInt() == kTargetCity)
+                ClickRow(targets, row);
+        }
+        attack->OkClicked();
+        Settle();
+        FightField* field = screens_->fightField();
+        VERIFY_INSIDE(field, area);
+        QVERIFY(CentredIn(field, area));
+        screens_->DropFight();
+        Settle();
+        UnlockMap(world());
+
+        world().AttackFromCity = kTargetCity;
+        world().AttackToCity = kOwnCity;
+        LockMap(world());
+        world().DefenceSetupOpen = true;
+        screens_->DefenceAnnounced();
+        Defence* defence = screens_->defence();
+        VERIFY_INSIDE(defence, area);
+        QVERIFY(CentredIn(defence, area));
+        ClickRow(defence->findChild<QListWidget*>("LL1"), 0);
+        defence->OkClicked();
+        Settle();
+        VERIFY_INSIDE(screens_->fightField(), area);
+        screens_->DropFight();
+        Settle();
+        UnlockMap(world());
+
+        // Every district the player's: the ending takes the map's place.
+        for (int c = 0; c < kCityCount; ++c)
+            world().CityOwnerColor[c] = world().PlayerColor;
+        screens_->OwnersChanged();
+        Settle();
+        VERIFY_INSIDE(screens_->ending(), area);
+    }
+
+    void aDraggedWindowStaysWhileItIsWhollyOnTheScreen() {
+        MainGame* map = StartOnMap();
+        const QRect area = PutMap(map, 0, kMapPlaces[0]);
+        screens_->OpenCommandMenu(kOwnCity);
+        MenuItem("인사_포상")->trigger();
+        CommandDialog* prize = screens_->dialog("Prize");
+        const QPoint placed = prize->pos();
+
+        // Dragged to the top-left corner: reopening and another district leave it there.
+        const QPoint dragged = area.topLeft() + QPoint(20, 30);
+        prize->move(dragged);
+        QCoreApplication::processEvents();
+        MenuItem("인사_포상")->trigger();
+        QCOMPARE(prize->pos(), dragged);
+        screens_->OpenCommandMenu(0);  // 종로 is not 거지파's: 인사 closes the dialog
+        screens_->OpenCommandMenu(kOwnCity);
+        MenuItem("인사_포상")->trigger();
+        prize = screens_->dialog("Prize");
+        QCOMPARE(prize->pos(), placed);  // a new window is placed afresh
+
+        // Dragged half off the screen: the next opening puts it back by the rule.
+        prize->move(area.right() - prize->width() / 2, area.top() + 40);
+        QCoreApplication::processEvents();
+        MenuItem("인사_포상")->trigger();
+        QCOMPARE(prize->pos(), placed);
+        VERIFY_INSIDE(prize, area);
+
+        // The command menu, dragged, stays when another district refills it.
+        GameMenu* menu = screens_->gameMenu();
+        const QPoint menuDragged = area.topLeft() + QPoint(200, 150);
+        menu->move(menuDragged);
+        QCoreApplication::processEvents();
+        screens_->OpenCommandMenu(kTargetCity);
+        QCOMPARE(menu->pos(), menuDragged);
+    }
+
+    void theTitleScreensOpenCentred() {
+        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+        VERIFY_INSIDE(screens_->gameLogo(), area);
+        QVERIFY(CentredIn(screens_->gameLogo(), area));
+        MainMenu* title = screens_->ShowMainMenu();
+        VERIFY_INSIDE(title, area);
+        GroupSelectMenu* select = screens_->ShowGroupSelectMenu();
+        VERIFY_INSIDE(select, area);
+        select->Choose(kPlayer);
+        select->Start();
+        Settle();
+        VERIFY_INSIDE(screens_->map(), area);
+    }
+
+    // Every dialog takes in at a glance: at most 640 × 480, title bar and borders included.
+    void everyDialogIsCompact() {
+        StartOnMap();
+        screens_->OpenCommandMenu(kOwnCity);
+        QStringList tooLarge;
+        for (const DialogItem& item : kDialogs) {
+            MenuItem(item.item)->trigger();
+            CommandDialog* dialog = screens_->dialog(item.dialog);
+            QVERIFY(dialog);
+            // Filled as a player fills it: every list's first entry chosen.
+            for (QListWidget* list : dialog->findChildren<QListWidget*>()) {
+                if (list->count() > 0) list->item(0)->setSelected(true);
+            }
+            QCoreApplication::processEvents();
+            const QSize frame = dialog->frameGeometry().size();
+            if (frame.width() > 640 || frame.height() > 480) {
+                tooLarge << QStringLiteral("%1 %2×%3")
+                                .arg(item.dialog)
+                                .arg(frame.width())
+                                .arg(frame.height());
+            }
+            dialog->close();
+            Settle();
+        }
+        MenuItem("행동_싸움")->trigger();
+        const QSize attack = screens_->attack()->frameGeometry().size();
+        if (attack.width() > 640 || attack.height() > 480)
+            tooLarge << QStringLiteral("Attack %1×%2").arg(attack.width()).arg(attack.height());
+        QVERIFY2(tooLarge.isEmpty(), qPrintable(tooLarge.join(", ")));
+    }
+};
+
+QTEST_MAIN(PlacementTest)
+#include "PlacementTest.moc"
