@@ -17,15 +17,27 @@ std::vector<int> GangsWithAlly(const World& world, double ally) {
 }  // namespace
 
 std::vector<int> Envoys(const World& world) {
-    return PeopleOfSelectedCity(world, [&](int h) { return world.HumanCanAct[h]; });
+    return EnvoysListing(world).entries;
+}
+
+Listing EnvoysListing(const World& world) {
+    return ListPeople(world, {MayStillAct(world)});
 }
 
 std::vector<int> UnalliedGangs(const World& world) {
     return GangsWithAlly(world, 0);
 }
 
+Listing UnalliedGangsListing(const World& world) {
+    return Explained(UnalliedGangs(world), kAlliedWithAll);
+}
+
 std::vector<int> AlliedGangs(const World& world) {
     return GangsWithAlly(world, 1);
+}
+
+Listing AlliedGangsListing(const World& world) {
+    return Explained(AlliedGangs(world), kNoAlly);
 }
 
 void ChooseGang(World& world, int group) {

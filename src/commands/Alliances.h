@@ -7,6 +7,7 @@
 
 #include "commands/Amounts.h"
 #include "commands/Dialog.h"
+#include "commands/Listing.h"
 #include "world/World.h"
 
 namespace golmok {
@@ -18,15 +19,21 @@ inline constexpr const char* kOfferTooSmall = "물건 더 바쳐라!";
 inline constexpr const char* kAllianceCancelled = "동맹이 취소되었습니다.";
 // A gang that holds no district has nobody to receive an envoy.
 inline constexpr const char* kGangWithoutDistrict = "그 조직에는 남은 구역이 없습니다.";
+// Why a list of gangs is empty.
+inline constexpr const char* kAlliedWithAll = "모든 조직과 이미 동맹을 맺었습니다.";
+inline constexpr const char* kNoAlly = "동맹을 맺은 조직이 없습니다.";
 
 // Envoys of the alliance and the aid dialogs: the people of the district who may still act.
 std::vector<int> Envoys(const World& world);
+Listing EnvoysListing(const World& world);
 
 // The gangs the player may ask for an alliance: not allied, not the player's own.
 std::vector<int> UnalliedGangs(const World& world);
+Listing UnalliedGangsListing(const World& world);
 
 // The player's allies: listed by the cancellation and the aid dialogs.
 std::vector<int> AlliedGangs(const World& world);
+Listing AlliedGangsListing(const World& world);
 
 // A click on a gang list sets SelectedGroup.
 void ChooseGang(World& world, int group);

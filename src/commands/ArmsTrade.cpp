@@ -15,7 +15,11 @@ bool DealersRefuse(const World& world) {
 }  // namespace
 
 std::vector<int> ArmsTraders(const World& world) {
-    return PeopleOfSelectedCity(world, [&](int h) { return world.HumanCanAct[h]; });
+    return ArmsTradersListing(world).entries;
+}
+
+Listing ArmsTradersListing(const World& world) {
+    return ListPeople(world, {MayStillAct(world)});
 }
 
 Amounts<3> BuyingBarBases() {

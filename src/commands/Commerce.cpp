@@ -5,7 +5,11 @@
 namespace golmok {
 
 std::vector<int> DevelopList(const World& world) {
-    return PeopleOfSelectedCity(world, [&](int h) { return world.HumanCanAct[h]; });
+    return DevelopListing(world).entries;
+}
+
+Listing DevelopListing(const World& world) {
+    return ListPeople(world, {MayStillAct(world)});
 }
 
 double DevelopMost(const World& world) {
@@ -31,7 +35,11 @@ Outcome DevelopCommerce(World& world, Chosen human, double amount) {
 }
 
 std::vector<int> CollectList(const World& world) {
-    return PeopleOfSelectedCity(world, [&](int h) { return world.HumanCanAct[h]; });
+    return CollectListing(world).entries;
+}
+
+Listing CollectListing(const World& world) {
+    return ListPeople(world, {MayStillAct(world)});
 }
 
 double CollectIncome(const World& world, int human, int city) {

@@ -3,8 +3,11 @@
 namespace golmok {
 
 std::vector<int> PersonInfoList(const World& world) {
-    if (world.SelectedCity < 0 || world.SelectedCity >= kCityCount) return {};
-    return world.HumansIn(world.SelectedCity);
+    return PersonInfoListing(world).entries;
+}
+
+Listing PersonInfoListing(const World& world) {
+    return ListPeople(world, {});
 }
 
 std::array<double, 10> PersonFigures(const World& world, int h) {

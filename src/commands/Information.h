@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "commands/Listing.h"
 #include "world/World.h"
 
 namespace golmok {
@@ -14,6 +15,7 @@ namespace golmok {
 // --- Person view (인물정보) ----------------------------------------------------------------
 // Everybody standing in the selected district, of any gang and rank.
 std::vector<int> PersonInfoList(const World& world);
+Listing PersonInfoListing(const World& world);
 
 // Captions of the ten figures, in the order PersonFigures gives them.
 inline constexpr std::array<const char*, 10> kPersonFigureCaptions = {

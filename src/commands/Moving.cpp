@@ -1,5 +1,7 @@
 #include "commands/Moving.h"
 
+#include <utility>
+
 #include "world/Numbers.h"
 
 namespace golmok {
@@ -23,7 +25,11 @@ void GiveGoods(World& world, int city, const Amounts<4>& goods) {
 }  // namespace
 
 std::vector<int> MovingPeople(const World& world) {
-    return PeopleOfSelectedCity(world, [&](int h) { return world.HumanCanAct[h]; });
+    return MovingPeopleListing(world).entries;
+}
+
+Listing MovingPeopleListing(const World& world) {
+    return ListPeople(world, {MayStillAct(world)});
 }
 
 std::vector<int> SelectAllButton::Press(const std::vector<int>& listed) {
@@ -36,11 +42,15 @@ std::vector<int> SelectAllButton::Press(const std::vector<int>& listed) {
 }
 
 std::vector<int> Destinations(const World& world) {
+    return DestinationsListing(world).entries;
+}
+
+Listing DestinationsListing(const World& world) {
     std::vector<int> cities;
     for (int d = 0; d < kCityCount; ++d) {
         if (world.IsPlayerCity(d) && d != world.SelectedCity) cities.push_back(d);
     }
-    return cities;
+    return Explained(std::move(cities), kNoOtherDistrict);
 }
 
 void ChooseDestination(World& world, int city) {

@@ -9,14 +9,17 @@
 
 #include "commands/Amounts.h"
 #include "commands/Dialog.h"
+#include "commands/Listing.h"
 #include "world/World.h"
 
 namespace golmok {
 
 inline constexpr const char* kTransportDone = "수송이 완료되었습니다.";
+inline constexpr const char* kNoOtherDistrict = "이 구역 말고는 우리 조직의 구역이 없습니다.";
 
 // Both person lists: the people of the district who may still act.
 std::vector<int> MovingPeople(const World& world);
+Listing MovingPeopleListing(const World& world);
 
 // The moving dialog's toggle button, "모두 선택" when its window is made: pressed, it selects every
 // listed person and reads "모두 해제"; pressed again, it selects nobody and reads "모두 선택".
@@ -30,6 +33,7 @@ struct SelectAllButton {
 
 // Both destination lists: every other district of the player, in map order.
 std::vector<int> Destinations(const World& world);
+Listing DestinationsListing(const World& world);
 
 // A click on a destination sets SelectedTargetCity.
 void ChooseDestination(World& world, int city);

@@ -4,8 +4,13 @@
 
 namespace golmok {
 
+Listing PrizeListing(const World& world) {
+    return ListPeople(world,
+                      {{[&](int h) { return world.HumanLoyalty[h] != 100; }, kEveryoneLoyal}});
+}
+
 std::vector<int> PrizeList(const World& world) {
-    return PeopleOfSelectedCity(world, [&](int h) { return world.HumanLoyalty[h] != 100; });
+    return PrizeListing(world).entries;
 }
 
 double PrizeMost(const World& world) {
@@ -21,11 +26,16 @@ Outcome GivePrize(World& world, Chosen human, double amount) {
     return Carried(world, kPrizeMessage);
 }
 
-std::vector<int> DismissList(const World& world) {
-    if (world.SelectedCity < 0 || world.SelectedCity >= kCityCount) return {};
+Listing DismissListing(const World& world) {
+    if (world.SelectedCity < 0 || world.SelectedCity >= kCityCount) return ListPeople(world, {});
     const auto owner = world.OwnerOf(world.SelectedCity);
-    return PeopleOfSelectedCity(
-        world, [&](int h) { return !owner || world.HumanName[h] != world.GroupBossName[*owner]; });
+    return ListPeople(
+        world, {{[&](int h) { return !owner || world.HumanName[h] != world.GroupBossName[*owner]; },
+                 kOnlyTheBoss}});
+}
+
+std::vector<int> DismissList(const World& world) {
+    return DismissListing(world).entries;
 }
 
 Outcome DismissPerson(World& world, Chosen human) {

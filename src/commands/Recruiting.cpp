@@ -6,10 +6,15 @@
 
 namespace golmok {
 
+Listing RecruitListing(const World& world) {
+    return ListPeople(world,
+                      {MayStillAct(world),
+                       {[&](int h) { return world.HumanMembers[h] != world.HumanLeadership[h]; },
+                        kEveryoneFull}});
+}
+
 std::vector<int> RecruitList(const World& world) {
-    return PeopleOfSelectedCity(world, [&](int h) {
-        return world.HumanCanAct[h] && world.HumanMembers[h] != world.HumanLeadership[h];
-    });
+    return RecruitListing(world).entries;
 }
 
 double RecruitMost(const World& world, int human) {

@@ -1,28 +1,41 @@
 #include "commands/Scouting.h"
 
+#include <utility>
+
 #include "game/SharedRoutines.h"
 #include "world/Numbers.h"
 
 namespace golmok {
 
 std::vector<int> ScoutList(const World& world) {
-    return PeopleOfSelectedCity(world, [&](int h) { return world.HumanCanAct[h]; });
+    return ScoutListing(world).entries;
+}
+
+Listing ScoutListing(const World& world) {
+    return ListPeople(world, {MayStillAct(world)});
 }
 
 std::vector<int> ScoutDistricts(const World& world) {
+    return ScoutDistrictsListing(world).entries;
+}
+
+Listing ScoutDistrictsListing(const World& world) {
     std::vector<int> districts;
     for (int e = 0; e < kCityCount; ++e) {
         if (world.CityOwnerColor[e] != world.PlayerColor) districts.push_back(e);
     }
-    return districts;
+    return Explained(std::move(districts), kNoRivalDistrict);
 }
 
 std::vector<int> ScoutTargets(const World& world, int district) {
-    std::vector<int> people;
-    for (int h = 0; h < kHumanCount; ++h) {
-        if (world.IsIn(h, district) && world.HumanRank[h] != kBossRank) people.push_back(h);
-    }
-    return people;
+    return ScoutTargetsListing(world, district).entries;
+}
+
+Listing ScoutTargetsListing(const World& world, int district) {
+    Listing listing = ListPeopleIn(
+        world, district, {{[&](int h) { return world.HumanRank[h] != kBossRank; }, kOnlyBosses}});
+    if (listing.whyEmpty == kNobodyHere) listing.whyEmpty = kNobodyThere;
+    return listing;
 }
 
 double ScoutMost(const World& world) {

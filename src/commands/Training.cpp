@@ -6,9 +6,14 @@
 
 namespace golmok {
 
+Listing TrainListing(const World& world) {
+    return ListPeople(
+        world, {MayStillAct(world),
+                {[&](int h) { return world.HumanMorale[h] != 100; }, kEveryoneAtFullMorale}});
+}
+
 std::vector<int> TrainList(const World& world) {
-    return PeopleOfSelectedCity(
-        world, [&](int h) { return world.HumanCanAct[h] && world.HumanMorale[h] != 100; });
+    return TrainListing(world).entries;
 }
 
 Outcome Train(World& world, Chosen human) {
@@ -20,9 +25,13 @@ Outcome Train(World& world, Chosen human) {
     return Carried(world, kTrainedMessage);
 }
 
+Listing HealListing(const World& world) {
+    return ListPeople(world, {{[&](int h) { return world.HumanStamina[h] != world.FullStamina(h); },
+                               kEveryoneHealthy}});
+}
+
 std::vector<int> HealList(const World& world) {
-    return PeopleOfSelectedCity(
-        world, [&](int h) { return world.HumanStamina[h] != world.FullStamina(h); });
+    return HealListing(world).entries;
 }
 
 double HealCost(const World& world, int human) {
@@ -45,8 +54,12 @@ Outcome Heal(World& world, Chosen human) {
     return CarriedQuietly(world);
 }
 
+Listing ReorgListing(const World& world) {
+    return ListPeople(world, {});
+}
+
 std::vector<int> ReorgList(const World& world) {
-    return PeopleOfSelectedCity(world, [](int) { return true; });
+    return ReorgListing(world).entries;
 }
 
 void OpenReorganizing(World& world) {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "commands/CommandMenu.h"
+#include "commands/Listing.h"
 #include "game/Session.h"
 
 namespace golmok {
@@ -44,8 +45,9 @@ using Verb = std::function<void(ConsoleContext&, const Words& args)>;
 using VerbTable = std::map<std::string, Verb, std::less<>>;
 
 // `list DIALOG [ARG]`: what the list of a dialog would hold if it were opened now (indexes of
-// people, districts or groups, in list order). Each area adds the lists of its dialogs.
-using Lister = std::function<std::vector<int>(ConsoleContext&, const Words& args)>;
+// people, districts or groups, in list order); `why-empty DIALOG [ARG]`: the line the dialog
+// shows when that list is empty. Each area adds the lists of its dialogs.
+using Lister = std::function<Listing(ConsoleContext&, const Words& args)>;
 using ListTable = std::map<std::string, Lister, std::less<>>;
 
 // Word readers; each throws ConsoleError naming what was wrong.
@@ -83,6 +85,8 @@ class Console {
 
   private:
     void List(ConsoleContext& ctx, const Words& args);
+    void WhyEmpty(ConsoleContext& ctx, const Words& args);
+    Listing Lookup(ConsoleContext& ctx, const Words& args, const char* verb);
 
     ConsoleContext context_;
     VerbTable verbs_;

@@ -165,7 +165,7 @@ void GroupInfoVerb(ConsoleContext& ctx, const Words& args) {
 }
 
 // A list of a dialog of `menu` that takes no argument.
-template <std::vector<int> (*list)(const World&)>
+template <Listing (*list)(const World&)>
 Lister MenuList(Menu menu) {
     return [menu](ConsoleContext& ctx, const Words& args) {
         ExpectArgs(args, 0, "list DIALOG");
@@ -174,11 +174,11 @@ Lister MenuList(Menu menu) {
     };
 }
 
-std::vector<int> ScoutTargetsList(ConsoleContext& ctx, const Words& args) {
+Listing ScoutTargetsList(ConsoleContext& ctx, const Words& args) {
     ExpectArgs(args, 1, "list scout-targets D");
     ctx.RequireCommandMenu(Menu::Personnel);
     const int d = ReadListed(args[0], ScoutDistricts(ctx.world()), "district");
-    return ScoutTargets(ctx.world(), d);
+    return ScoutTargetsListing(ctx.world(), d);
 }
 
 }  // namespace
@@ -198,18 +198,18 @@ void AddDomesticVerbs(VerbTable& verbs) {
 }
 
 void AddDomesticLists(ListTable& lists) {
-    lists["train"] = MenuList<TrainList>(Menu::Action);
-    lists["heal"] = MenuList<HealList>(Menu::Action);
-    lists["reorg"] = MenuList<ReorgList>(Menu::Action);
-    lists["recruit"] = MenuList<RecruitList>(Menu::Action);
-    lists["develop"] = MenuList<DevelopList>(Menu::City);
-    lists["collect"] = MenuList<CollectList>(Menu::City);
-    lists["prize"] = MenuList<PrizeList>(Menu::Personnel);
-    lists["dismiss"] = MenuList<DismissList>(Menu::Personnel);
-    lists["scout"] = MenuList<ScoutList>(Menu::Personnel);
-    lists["scout-districts"] = MenuList<ScoutDistricts>(Menu::Personnel);
+    lists["train"] = MenuList<TrainListing>(Menu::Action);
+    lists["heal"] = MenuList<HealListing>(Menu::Action);
+    lists["reorg"] = MenuList<ReorgListing>(Menu::Action);
+    lists["recruit"] = MenuList<RecruitListing>(Menu::Action);
+    lists["develop"] = MenuList<DevelopListing>(Menu::City);
+    lists["collect"] = MenuList<CollectListing>(Menu::City);
+    lists["prize"] = MenuList<PrizeListing>(Menu::Personnel);
+    lists["dismiss"] = MenuList<DismissListing>(Menu::Personnel);
+    lists["scout"] = MenuList<ScoutListing>(Menu::Personnel);
+    lists["scout-districts"] = MenuList<ScoutDistrictsListing>(Menu::Personnel);
     lists["scout-targets"] = ScoutTargetsList;
-    lists["info"] = MenuList<PersonInfoList>(Menu::Info);
+    lists["info"] = MenuList<PersonInfoListing>(Menu::Info);
 }
 
 }  // namespace golmok

@@ -130,7 +130,7 @@ void Aid(ConsoleContext& ctx, const Words& args) {
 }
 
 // A list of a dialog that one of the menus opens; the dialog can only be opened from there.
-Lister ListOf(Menu menu, std::vector<int> (*entries)(const World&)) {
+Lister ListOf(Menu menu, Listing (*entries)(const World&)) {
     return [menu, entries](ConsoleContext& ctx, const Words& args) {
         if (!args.empty()) throw ConsoleError("this list takes no argument");
         ctx.RequireCommandMenu(menu);
@@ -151,15 +151,15 @@ void AddTradeVerbs(VerbTable& verbs) {
 }
 
 void AddTradeLists(ListTable& lists) {
-    lists["buy-arms"] = ListOf(Menu::Trade, ArmsTraders);
-    lists["sell-arms"] = ListOf(Menu::Trade, ArmsTraders);
-    lists["move"] = ListOf(Menu::Action, MovingPeople);
-    lists["move-targets"] = ListOf(Menu::Action, Destinations);
-    lists["transport"] = ListOf(Menu::Action, MovingPeople);
-    lists["ally"] = ListOf(Menu::Diplomacy, Envoys);
-    lists["ally-groups"] = ListOf(Menu::Diplomacy, UnalliedGangs);
-    lists["aid-groups"] = ListOf(Menu::Diplomacy, AlliedGangs);
-    lists["cancel-groups"] = ListOf(Menu::Diplomacy, AlliedGangs);
+    lists["buy-arms"] = ListOf(Menu::Trade, ArmsTradersListing);
+    lists["sell-arms"] = ListOf(Menu::Trade, ArmsTradersListing);
+    lists["move"] = ListOf(Menu::Action, MovingPeopleListing);
+    lists["move-targets"] = ListOf(Menu::Action, DestinationsListing);
+    lists["transport"] = ListOf(Menu::Action, MovingPeopleListing);
+    lists["ally"] = ListOf(Menu::Diplomacy, EnvoysListing);
+    lists["ally-groups"] = ListOf(Menu::Diplomacy, UnalliedGangsListing);
+    lists["aid-groups"] = ListOf(Menu::Diplomacy, AlliedGangsListing);
+    lists["cancel-groups"] = ListOf(Menu::Diplomacy, AlliedGangsListing);
 }
 
 }  // namespace golmok

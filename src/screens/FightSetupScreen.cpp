@@ -8,6 +8,7 @@
 
 #include "commands/Dialog.h"
 #include "screens/Art.h"
+#include "screens/CommandDialog.h"
 #include "screens/MainGame.h"
 #include "screens/Platform.h"
 #include "screens/Screens.h"
@@ -81,6 +82,7 @@ FightSetupScreen::FightSetupScreen(Screens& screens, const char* name, FightSide
         item->setData(Qt::UserRole, h);
     }
     ll1_->setCurrentRow(-1, QItemSelectionModel::NoUpdate);
+    ShowWhyEmpty(ll1_, setup_.whyNoPeople);
     connect(ll1_, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { PersonClicked(ll1_->row(item)); });
 
@@ -104,6 +106,7 @@ FightSetupScreen::FightSetupScreen(Screens& screens, const char* name, FightSide
             item->setData(Qt::UserRole, c);
         }
         ll2_->setCurrentRow(-1, QItemSelectionModel::NoUpdate);
+        ShowWhyEmpty(ll2_, setup_.whyNoTargets);
         connect(ll2_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
             ChooseTargetCity(screens_.world(), item->data(Qt::UserRole).toInt());
         });
@@ -121,8 +124,14 @@ FightSetupScreen::FightSetupScreen(Screens& screens, const char* name, FightSide
     auto* cancel = new Picture("cancel", this);
     cancel->setObjectName("Command2");
     cancel->setGeometry(Px(3120), Px(3600), Px(1215), Px(855) * 2 / 3);
-    // The defence cannot be called off: its cancel picture does nothing.
-    if (attacking) connect(cancel, &Picture::clicked, this, &QWidget::close);
+    // The defence cannot be called off: its cancel picture only says so.
+    if (attacking) {
+        connect(cancel, &Picture::clicked, this, &QWidget::close);
+    } else {
+        connect(cancel, &Picture::clicked, this, [this] {
+            screens_.platform().Inform(this, QString::fromUtf8(kDefenceMustBeChosen));
+        });
+    }
 
     if (attacking) {
         auto* help = new QPushButton(kFightHelp, this);

@@ -93,7 +93,7 @@ void ArmsDialog::Fill() {
     }
     EmptyBoxes();
     skill_[0]->clear();  // the empty boxes wrote a total of 0
-    FillList(list_, ArmsTraders(world()), [this](int h) { return PersonName(h); });
+    FillList(list_, ArmsTradersListing(world()), [this](int h) { return PersonName(h); });
 }
 
 void ArmsDialog::Ok() {
@@ -139,9 +139,9 @@ MoveCity::MoveCity(Screens& screens) : GoodsDialog(screens, "MoveCity", "이동"
 
 void MoveCity::Fill() {
     EmptyBoxes();
-    FillList(people_, MovingPeople(world()), [this](int h) { return PersonName(h); });
+    FillList(people_, MovingPeopleListing(world()), [this](int h) { return PersonName(h); });
     pointed_ = false;
-    FillList(targets_, Destinations(world()), [this](int d) { return CityName(d); });
+    FillList(targets_, DestinationsListing(world()), [this](int d) { return CityName(d); });
 }
 
 void MoveCity::Ok() {
@@ -185,8 +185,8 @@ void Transport::Fill() {
     for (QLabel* label : skill_)
         label->clear();
     EmptyBoxes();
-    FillList(people_, MovingPeople(world()), [this](int h) { return PersonName(h); });
-    FillList(targets_, Destinations(world()), [this](int d) { return CityName(d); });
+    FillList(people_, MovingPeopleListing(world()), [this](int h) { return PersonName(h); });
+    FillList(targets_, DestinationsListing(world()), [this](int d) { return CityName(d); });
 }
 
 void Transport::Ok() {
@@ -219,12 +219,12 @@ void EnvoyDialog::Fill() {
     for (QLabel* label : skill_)
         label->setText("0");
     EmptyBoxes();
-    FillList(envoys_, Envoys(world()), [this](int h) { return PersonName(h); });
+    FillList(envoys_, EnvoysListing(world()), [this](int h) { return PersonName(h); });
     FillList(gangs_, Gangs(), [this](int g) { return GroupName(g); });
 }
 
-std::vector<int> AllyOk::Gangs() {
-    return UnalliedGangs(world());
+Listing AllyOk::Gangs() {
+    return UnalliedGangsListing(world());
 }
 
 Amounts<4> AllyOk::Bases() {
@@ -235,8 +235,8 @@ void AllyOk::Ok() {
     Show(MakeAlliance(world(), Selected(envoys_), Selected(gangs_), GoodsTexts()));
 }
 
-std::vector<int> AllyHelp::Gangs() {
-    return AlliedGangs(world());
+Listing AllyHelp::Gangs() {
+    return AlliedGangsListing(world());
 }
 
 Amounts<4> AllyHelp::Bases() {
@@ -262,7 +262,7 @@ AllyCancel::AllyCancel(Screens& screens)
 
 void AllyCancel::Fill() {
     hostility_->setText("0");
-    FillList(gangs_, AlliedGangs(world()), [this](int g) { return GroupName(g); });
+    FillList(gangs_, AlliedGangsListing(world()), [this](int g) { return GroupName(g); });
 }
 
 void AllyCancel::Ok() {
