@@ -2,8 +2,8 @@
 
 #include <utility>
 
-#include "game/SharedRoutines.h"
 #include "world/Numbers.h"
+#include "world/SharedRoutines.h"
 
 namespace golmok {
 

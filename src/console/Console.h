@@ -13,7 +13,7 @@
 
 #include "commands/CommandMenu.h"
 #include "commands/Listing.h"
-#include "game/Session.h"
+#include "session/Session.h"
 
 namespace golmok {
 
