@@ -16,12 +16,12 @@ std::vector<int> GangsWithAlly(const World& world, double ally) {
 
 }  // namespace
 
-std::vector<int> Envoys(const World& world) {
-    return EnvoysListing(world).entries;
+std::vector<int> Envoys(const World& world, const MenuState& menu) {
+    return EnvoysListing(world, menu).entries;
 }
 
-Listing EnvoysListing(const World& world) {
-    return ListPeople(world, {MayStillAct(world)});
+Listing EnvoysListing(const World& world, const MenuState& menu) {
+    return ListPeople(world, menu, {MayStillAct(world)});
 }
 
 std::vector<int> UnalliedGangs(const World& world) {
@@ -40,12 +40,8 @@ Listing AlliedGangsListing(const World& world) {
     return Explained(AlliedGangs(world), kNoAlly);
 }
 
-void ChooseGang(World& world, int group) {
-    world.SelectedGroup = group;
-}
-
-Amounts<4> AllianceBarBases(const World& world) {
-    return StockOfSelectedCity(world);
+Amounts<4> AllianceBarBases(const World& world, const MenuState& menu) {
+    return StockOfSelectedCity(world, menu);
 }
 
 std::vector<int> DistrictsOf(const World& world, int group) {
@@ -77,11 +73,14 @@ double AllianceThreshold(const World& world, int group) {
     return population / k * (commerce / k) / 10;
 }
 
-Outcome MakeAlliance(World& world, std::optional<int> envoy, std::optional<int> group,
-                     const GoodsBoxes& boxes) {
+Outcome MakeAlliance(World& world, MenuState& menu, std::optional<int> envoy,
+                     std::optional<int> group, const GoodsBoxes& boxes) {
     if (!envoy) return Refused(kChoosePerson);
     if (!group) return Refused(kChooseGang);
-    const TypedAmounts<4> offer = ReadAmountBoxes(boxes, AllianceBarBases(world));
+    if (auto refusal = RefuseUnlisted(menu, *envoy, Envoys(world, menu))) return *refusal;
+    if (auto refusal = RefuseUnlisted(menu, *group, UnalliedGangs(world), kChooseGang))
+        return *refusal;
+    const TypedAmounts<4> offer = ReadAmountBoxes(boxes, AllianceBarBases(world, menu));
     if (offer.refusal) return Refused(*offer.refusal);
     const int g = *group;
     const bool heard = EnvoyHeard(world, *envoy, g);
@@ -90,14 +89,14 @@ Outcome MakeAlliance(World& world, std::optional<int> envoy, std::optional<int> 
     if (heard && targets.empty()) return Refused(kGangWithoutDistrict);
 
     world.HumanCanAct[*envoy] = false;
-    if (!heard) return Carried(world, kRudeEnvoy);
+    if (!heard) return Carried(world, menu, kRudeEnvoy);
     if (!(OfferValue(offer.amounts) > AllianceThreshold(world, g))) {
-        return Carried(world, kOfferTooSmall);
+        return Carried(world, menu, kOfferTooSmall);
     }
 
     world.GroupAlly[g] = 1;
     world.GroupHostility[g] -= 5;
-    const int d = world.SelectedCity;
+    const int d = menu.SelectedCity;
     const Amounts<4>& goods = offer.amounts;
     world.CityMoney[d] -= goods[kMoney];
     world.CitySword[d] -= goods[kSwords];
@@ -119,15 +118,17 @@ Outcome MakeAlliance(World& world, std::optional<int> envoy, std::optional<int> 
         world.CityKnife[t] += part[kKnives];
         world.CityStick[t] += part[kSticks];
     }
-    return Carried(world, kAllianceMade);
+    return Carried(world, menu, kAllianceMade);
 }
 
-Outcome CancelAlliance(World& world, std::optional<int> group) {
+Outcome CancelAlliance(World& world, MenuState& menu, std::optional<int> group) {
     if (!group) return Refused(kChooseGang);
+    if (auto refusal = RefuseUnlisted(menu, *group, AlliedGangs(world), kChooseGang))
+        return *refusal;
     world.GroupAlly[*group] = 0;
     // The turn-end range check keeps it at 100 at most.
     world.GroupHostility[*group] += 10;
-    return Carried(world, kAllianceCancelled);
+    return Carried(world, menu, kAllianceCancelled);
 }
 
 }  // namespace golmok

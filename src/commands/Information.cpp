@@ -2,12 +2,12 @@
 
 namespace golmok {
 
-std::vector<int> PersonInfoList(const World& world) {
-    return PersonInfoListing(world).entries;
+std::vector<int> PersonInfoList(const World& world, const MenuState& menu) {
+    return PersonInfoListing(world, menu).entries;
 }
 
-Listing PersonInfoListing(const World& world) {
-    return ListPeople(world, {});
+Listing PersonInfoListing(const World& world, const MenuState& menu) {
+    return ListPeople(world, menu, {});
 }
 
 std::array<double, 10> PersonFigures(const World& world, int h) {

@@ -21,8 +21,8 @@ Listing ListPeopleIn(const World& world, int city, const std::vector<ListRule>& 
     return listing;
 }
 
-Listing ListPeople(const World& world, const std::vector<ListRule>& rules) {
-    return ListPeopleIn(world, world.SelectedCity, rules);
+Listing ListPeople(const World& world, const MenuState& menu, const std::vector<ListRule>& rules) {
+    return ListPeopleIn(world, menu.SelectedCity, rules);
 }
 
 ListRule MayStillAct(const World& world) {

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "commands/MenuState.h"
 #include "world/World.h"
 
 namespace golmok {
@@ -35,8 +36,8 @@ struct ListRule {
 // of the first rule that turned the last candidates away, or kNobodyHere when nobody stands there.
 Listing ListPeopleIn(const World& world, int city, const std::vector<ListRule>& rules);
 
-// The same for the selected district: the person list of most dialogs.
-Listing ListPeople(const World& world, const std::vector<ListRule>& rules);
+// The same for the district of the command menu: the person list of most dialogs.
+Listing ListPeople(const World& world, const MenuState& menu, const std::vector<ListRule>& rules);
 
 // The rule of most commands: the person may still act this week.
 ListRule MayStillAct(const World& world);

@@ -4,47 +4,50 @@
 
 namespace golmok {
 
-Listing PrizeListing(const World& world) {
-    return ListPeople(world,
+Listing PrizeListing(const World& world, const MenuState& menu) {
+    return ListPeople(world, menu,
                       {{[&](int h) { return world.HumanLoyalty[h] != 100; }, kEveryoneLoyal}});
 }
 
-std::vector<int> PrizeList(const World& world) {
-    return PrizeListing(world).entries;
+std::vector<int> PrizeList(const World& world, const MenuState& menu) {
+    return PrizeListing(world, menu).entries;
 }
 
-double PrizeMost(const World& world) {
-    return world.CityMoney[world.SelectedCity];
+double PrizeMost(const World& world, const MenuState& menu) {
+    return menu.HasCity() ? world.CityMoney[menu.SelectedCity] : 0;
 }
 
-Outcome GivePrize(World& world, Chosen human, double amount) {
+Outcome GivePrize(World& world, MenuState& menu, Chosen human, double amount) {
     if (!human) return Refused(kChoosePerson);
+    if (auto refusal = RefuseUnlisted(menu, *human, PrizeList(world, menu))) return *refusal;
     const int h = *human;
-    if (auto refusal = RefuseBadAmount(amount, PrizeMost(world))) return *refusal;
-    world.CityMoney[world.SelectedCity] -= amount;
+    if (auto refusal = RefuseBadAmount(amount, PrizeMost(world, menu))) return *refusal;
+    world.CityMoney[menu.SelectedCity] -= amount;
     world.HumanLoyalty[h] += Int(amount / 100000);
-    return Carried(world, kPrizeMessage);
+    return Carried(world, menu, kPrizeMessage);
 }
 
-Listing DismissListing(const World& world) {
-    if (world.SelectedCity < 0 || world.SelectedCity >= kCityCount) return ListPeople(world, {});
-    const auto owner = world.OwnerOf(world.SelectedCity);
+Listing DismissListing(const World& world, const MenuState& menu) {
+    if (!menu.HasCity()) return ListPeople(world, menu, {});
+    const auto owner = world.OwnerOf(menu.SelectedCity);
     return ListPeople(
-        world, {{[&](int h) { return !owner || world.HumanName[h] != world.GroupBossName[*owner]; },
-                 kOnlyTheBoss}});
+        world, menu,
+        {{[&](int h) { return !owner || world.HumanName[h] != world.GroupBossName[*owner]; },
+          kOnlyTheBoss}});
 }
 
-std::vector<int> DismissList(const World& world) {
-    return DismissListing(world).entries;
+std::vector<int> DismissList(const World& world, const MenuState& menu) {
+    return DismissListing(world, menu).entries;
 }
 
-Outcome DismissPerson(World& world, Chosen human) {
+Outcome DismissPerson(World& world, MenuState& menu, Chosen human) {
     if (!human) return Refused(kChoosePerson);
+    if (auto refusal = RefuseUnlisted(menu, *human, DismissList(world, menu))) return *refusal;
     const int h = *human;
     world.HumanGroup[h] = kJoblessGroup;
     world.HumanCity[h] = kJoblessCity;
     world.HumanRank[h] = kJoblessRank;
-    return Carried(world, kDismissedMessage);
+    return Carried(world, menu, kDismissedMessage);
 }
 
 }  // namespace golmok

@@ -15,8 +15,8 @@ inline constexpr const char* kEveryoneFull =
     "행동할 수 있는 사람은 모두 통솔만큼 조직원을 거느리고 있습니다.";
 
 // People of the selected district who may still act and do not lead exactly their leadership.
-std::vector<int> RecruitList(const World& world);
-Listing RecruitListing(const World& world);
+std::vector<int> RecruitList(const World& world, const MenuState& menu);
+Listing RecruitListing(const World& world, const MenuState& menu);
 
 // The most the amount can be: the price of filling the person up to his leadership. A person
 // leading more than his leadership can be filled up with nothing, so this is never below 0 (else
@@ -35,6 +35,6 @@ Gauge RecruitGauge(const World& world, int human, double shownMembers);
 
 // Spends `amount` of the district's money (it may be all of it, not more) on members for the
 // person; the person's action is spent only when this goes through. The dialog then opens again.
-Outcome Recruit(World& world, Chosen human, double amount);
+Outcome Recruit(World& world, MenuState& menu, Chosen human, double amount);
 
 }  // namespace golmok

@@ -29,6 +29,7 @@ struct ConsoleContext {
     std::filesystem::path folder;  // the folder of the save slots
 
     World& world() { return session.world(); }
+    MenuState& menu() { return session.menu(); }
     void Message(const std::string& text);
     void Messages(const std::vector<std::string>& texts);
 
@@ -49,6 +50,11 @@ using VerbTable = std::map<std::string, Verb, std::less<>>;
 // shows when that list is empty. Each area adds the lists of its dialogs.
 using Lister = std::function<Listing(ConsoleContext&, const Words& args)>;
 using ListTable = std::map<std::string, Lister, std::less<>>;
+
+// A list of a dialog that one of the menus opens and that takes no argument; the dialog can only be
+// opened from there.
+Lister MenuList(Menu menu, std::function<Listing(const World&, const MenuState&)> entries);
+Lister MenuList(Menu menu, Listing (*entries)(const World&));
 
 // Word readers; each throws ConsoleError naming what was wrong.
 int ReadIndex(const std::string& word, int count, const char* what);  // 0..count-1

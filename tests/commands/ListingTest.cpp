@@ -7,6 +7,7 @@
 #include "commands/CommandMenu.h"
 #include "commands/Commerce.h"
 #include "commands/Information.h"
+#include "commands/MenuState.h"
 #include "commands/Moving.h"
 #include "commands/PrizeDismissal.h"
 #include "commands/Recruiting.h"
@@ -23,8 +24,13 @@ constexpr int kDobong = 8;   // 흑사파's
 
 // Two people of the player's gang in 서초: 3 and 5, both able to act, below full stamina, morale
 // and loyalty, leading fewer members than their leadership.
-World TwoInSeocho() {
+struct TwoInSeocho {
     World w = test::BlankWorld();
+    MenuState m;
+    TwoInSeocho();
+};
+
+TwoInSeocho::TwoInSeocho() {
     for (int h : {3, 5}) {
         test::Place(w, h, kSeocho, 0);
         w.HumanMorale[h] = 50;
@@ -32,11 +38,10 @@ World TwoInSeocho() {
         w.HumanMembers[h] = 10;
         w.HumanStamina[h] = w.FullStamina(h) - 1;
     }
-    OpenCommandMenu(w, kSeocho);
-    return w;
+    OpenCommandMenu(w, m, kSeocho);
 }
 
-using Lister = std::function<Listing(const World&)>;
+using Lister = std::function<Listing(const World&, const MenuState&)>;
 using Change = std::function<void(World&)>;
 
 const Change kEveryoneActs = [](World& w) {
@@ -109,35 +114,35 @@ TEST(WhyEmpty, APersonListSaysWhichConditionLeftNobody) {
         {"info", PersonInfoListing, kEveryoneLeaves, kNobodyHere},
     };
     for (const Case& c : cases) {
-        World w = TwoInSeocho();
-        EXPECT_EQ(c.listing(w).whyEmpty, "") << c.list << ": two people are listed";
-        EXPECT_FALSE(c.listing(w).entries.empty()) << c.list;
+        auto [w, m] = TwoInSeocho();
+        EXPECT_EQ(c.listing(w, m).whyEmpty, "") << c.list << ": two people are listed";
+        EXPECT_FALSE(c.listing(w, m).entries.empty()) << c.list;
         c.change(w);
-        EXPECT_EQ(c.listing(w), (Listing{{}, c.why})) << c.list;
+        EXPECT_EQ(c.listing(w, m), (Listing{{}, c.why})) << c.list;
     }
 }
 
 TEST(WhyEmpty, AListWithAnybodyInItIsTheDialogsListAndSaysNothing) {
-    World w = TwoInSeocho();
+    auto [w, m] = TwoInSeocho();
     w.HumanCanAct[3] = false;              // 5 alone is left for the commands that need an action
     w.HumanStamina[3] = w.FullStamina(3);  // and 5 alone needs healing
     const std::vector<int> five = {5};
-    EXPECT_EQ(TrainListing(w), (Listing{five, ""}));
-    EXPECT_EQ(TrainList(w), five);
-    EXPECT_EQ(HealListing(w), (Listing{five, ""}));
-    EXPECT_EQ(RecruitListing(w), (Listing{five, ""}));
-    EXPECT_EQ(ReorgListing(w), (Listing{{3, 5}, ""}));
-    EXPECT_EQ(DismissListing(w), (Listing{{3, 5}, ""}));
+    EXPECT_EQ(TrainListing(w, m), (Listing{five, ""}));
+    EXPECT_EQ(TrainList(w, m), five);
+    EXPECT_EQ(HealListing(w, m), (Listing{five, ""}));
+    EXPECT_EQ(RecruitListing(w, m), (Listing{five, ""}));
+    EXPECT_EQ(ReorgListing(w, m), (Listing{{3, 5}, ""}));
+    EXPECT_EQ(DismissListing(w, m), (Listing{{3, 5}, ""}));
 }
 
 TEST(WhyEmpty, ListsOfDistrictsAndGangs) {
-    World w = TwoInSeocho();
+    auto [w, m] = TwoInSeocho();
     // 서초 is one of the player's districts; 관악, 금천, 동작 are the others.
-    EXPECT_EQ(DestinationsListing(w).whyEmpty, "");
+    EXPECT_EQ(DestinationsListing(w, m).whyEmpty, "");
     for (int d = 0; d < kCityCount; ++d) {
         if (d != kSeocho && w.IsPlayerCity(d)) w.SetOwner(d, 6);
     }
-    EXPECT_EQ(DestinationsListing(w), (Listing{{}, kNoOtherDistrict}));
+    EXPECT_EQ(DestinationsListing(w, m), (Listing{{}, kNoOtherDistrict}));
 
     EXPECT_EQ(AlliedGangsListing(w), (Listing{{}, kNoAlly}));
     EXPECT_EQ(UnalliedGangsListing(w).whyEmpty, "");
@@ -153,7 +158,7 @@ TEST(WhyEmpty, ListsOfDistrictsAndGangs) {
 }
 
 TEST(WhyEmpty, ScoutTargetsOfADistrict) {
-    World w = TwoInSeocho();
+    auto [w, m] = TwoInSeocho();
     EXPECT_EQ(ScoutTargetsListing(w, kGwanak), (Listing{{}, kNobodyThere}));
     test::Place(w, 40, kDobong, 6);
     w.HumanRank[40] = kBossRank;

@@ -102,7 +102,7 @@ class FightScreensTest : public QObject {
     // against the lone weak defender of 도봉.
     FightField* AttackWithFirstPerson(const char* mode, int* attacker, int* defender) {
         MainGame* map = StartOnMap();
-        world().BattleMode = mode;
+        world().BattleMode = std::string(mode) == "Real" ? BattleMode::Real : BattleMode::Turn;
         world().options.healthBars = true;
         *defender = LoneDefender();
         Click(Control<QPushButton>(map, "Cmd", kOwnCity));
@@ -328,7 +328,7 @@ class FightScreensTest : public QObject {
         QFETCH(QString, mode);
         QFETCH(bool, strongDefence);
         MainGame* map = StartOnMap();
-        world().BattleMode = mode.toStdString();
+        world().BattleMode = mode == "Real" ? BattleMode::Real : BattleMode::Turn;
         // 흑사파 comes from 도봉 to the player's 서초, as a turn end announces it.
         world().AttackFromCity = kTargetCity;
         world().AttackToCity = kOwnCity;
@@ -411,7 +411,7 @@ class FightScreensTest : public QObject {
     void theFastPaceEndsAFiveAgainstFiveFightInTime() {
         QFETCH(QString, mode);
         MainGame* map = StartOnMap();
-        world().BattleMode = mode.toStdString();
+        world().BattleMode = mode == "Real" ? BattleMode::Real : BattleMode::Turn;
         // Five of the player's people in 서초 and five of 흑사파 in 도봉, nobody else there.
         int mine = 0;
         int theirs = 0;
