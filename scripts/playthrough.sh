@@ -58,24 +58,22 @@ snap() {
     echo "$name: \"$title\" at $geometry" >>"$steps"
 }
 
-# "x y width height, whole|partly off the screen" of a window's frame as the window manager
-# placed it.
-where() {
-    local x y w h
-    read -r x y w h < <(xwininfo -id "$1" -frame 2>/dev/null |
-        awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4}
-             /Width:/{w=$2} /Height:/{h=$2} END{print x, y, w, h}')
-    local verdict=whole
-    if ((x < 0 || y < 0 || x + w > screen_w || y + h > screen_h)); then
-        verdict="partly off the screen"
-    fi
-    echo "$x,$y ${w}x$h, $verdict"
-}
-
 # The client area of a window: "x y width height".
 client() {
     xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4}
                              /Width:/{w=$2} /Height:/{h=$2} END{print x, y, w, h}'
+}
+
+# "x,y widthxheight, whole|partly off the screen" of a window's client area as the window manager
+# placed it; its title bar (20 pixels) must fit above it.
+where() {
+    local x y w h
+    read -r x y w h < <(client "$1")
+    local verdict=whole
+    if ((x < 0 || y < 20 || x + w > screen_w || y + h > screen_h)); then
+        verdict="partly off the screen"
+    fi
+    echo "$x,$y ${w}x$h, $verdict"
 }
 
 # Drags a window that sticks out back inside the screen, its title bar (20 pixels) included.
