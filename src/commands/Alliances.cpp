@@ -17,15 +17,27 @@ std::vector<int> GangsWithAlly(const World& world, double ally) {
 }  // namespace
 
 std::vector<int> Envoys(const World& world, const MenuState& menu) {
-    return PeopleOfSelectedCity(world, menu, [&](int h) { return world.HumanCanAct[h]; });
+    return EnvoysListing(world, menu).entries;
+}
+
+Listing EnvoysListing(const World& world, const MenuState& menu) {
+    return ListPeople(world, menu, {MayStillAct(world)});
 }
 
 std::vector<int> UnalliedGangs(const World& world) {
     return GangsWithAlly(world, 0);
 }
 
+Listing UnalliedGangsListing(const World& world) {
+    return Explained(UnalliedGangs(world), kAlliedWithAll);
+}
+
 std::vector<int> AlliedGangs(const World& world) {
     return GangsWithAlly(world, 1);
+}
+
+Listing AlliedGangsListing(const World& world) {
+    return Explained(AlliedGangs(world), kNoAlly);
 }
 
 Amounts<4> AllianceBarBases(const World& world, const MenuState& menu) {
@@ -61,12 +73,13 @@ double AllianceThreshold(const World& world, int group) {
     return population / k * (commerce / k) / 10;
 }
 
-Outcome MakeAlliance(World& world, MenuState& menu, std::optional<int> envoy, std::optional<int> group,
-                     const GoodsBoxes& boxes) {
+Outcome MakeAlliance(World& world, MenuState& menu, std::optional<int> envoy,
+                     std::optional<int> group, const GoodsBoxes& boxes) {
     if (!envoy) return Refused(kChoosePerson);
     if (!group) return Refused(kChooseGang);
     if (auto refusal = RefuseUnlisted(menu, *envoy, Envoys(world, menu))) return *refusal;
-    if (auto refusal = RefuseUnlisted(menu, *group, UnalliedGangs(world), kChooseGang)) return *refusal;
+    if (auto refusal = RefuseUnlisted(menu, *group, UnalliedGangs(world), kChooseGang))
+        return *refusal;
     const TypedAmounts<4> offer = ReadAmountBoxes(boxes, AllianceBarBases(world, menu));
     if (offer.refusal) return Refused(*offer.refusal);
     const int g = *group;
@@ -110,7 +123,8 @@ Outcome MakeAlliance(World& world, MenuState& menu, std::optional<int> envoy, st
 
 Outcome CancelAlliance(World& world, MenuState& menu, std::optional<int> group) {
     if (!group) return Refused(kChooseGang);
-    if (auto refusal = RefuseUnlisted(menu, *group, AlliedGangs(world), kChooseGang)) return *refusal;
+    if (auto refusal = RefuseUnlisted(menu, *group, AlliedGangs(world), kChooseGang))
+        return *refusal;
     world.GroupAlly[*group] = 0;
     // The turn-end range check keeps it at 100 at most.
     world.GroupHostility[*group] += 10;

@@ -7,6 +7,7 @@
 
 #include "commands/Amounts.h"
 #include "commands/Dialog.h"
+#include "commands/Listing.h"
 #include "world/World.h"
 
 namespace golmok {
@@ -18,15 +19,21 @@ inline constexpr const char* kOfferTooSmall = "물건 더 바쳐라!";
 inline constexpr const char* kAllianceCancelled = "동맹이 취소되었습니다.";
 // A gang that holds no district has nobody to receive an envoy.
 inline constexpr const char* kGangWithoutDistrict = "그 조직에는 남은 구역이 없습니다.";
+// Why a list of gangs is empty.
+inline constexpr const char* kAlliedWithAll = "모든 조직과 이미 동맹을 맺었습니다.";
+inline constexpr const char* kNoAlly = "동맹을 맺은 조직이 없습니다.";
 
 // Envoys of the alliance and the aid dialogs: the people of the district who may still act.
 std::vector<int> Envoys(const World& world, const MenuState& menu);
+Listing EnvoysListing(const World& world, const MenuState& menu);
 
 // The gangs the player may ask for an alliance: not allied, not the player's own.
 std::vector<int> UnalliedGangs(const World& world);
+Listing UnalliedGangsListing(const World& world);
 
 // The player's allies: listed by the cancellation and the aid dialogs.
 std::vector<int> AlliedGangs(const World& world);
+Listing AlliedGangsListing(const World& world);
 
 // The goods bars of the alliance dialog reach what the selected district holds.
 Amounts<4> AllianceBarBases(const World& world, const MenuState& menu);
@@ -47,8 +54,8 @@ double AllianceThreshold(const World& world, int group);
 // OK in 동맹. The envoy acts whatever the answer. A heard envoy with a large enough offer makes the
 // alliance (hostility − 5) and the goods are shared out among the gang's districts; otherwise
 // nothing is paid.
-Outcome MakeAlliance(World& world, MenuState& menu, std::optional<int> envoy, std::optional<int> group,
-                     const GoodsBoxes& boxes);
+Outcome MakeAlliance(World& world, MenuState& menu, std::optional<int> envoy,
+                     std::optional<int> group, const GoodsBoxes& boxes);
 
 // OK in 동맹취소: the alliance ends and the gang's hostility rises by 10.
 Outcome CancelAlliance(World& world, MenuState& menu, std::optional<int> group);

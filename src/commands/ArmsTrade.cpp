@@ -15,7 +15,11 @@ bool DealersRefuse(const World& world) {
 }  // namespace
 
 std::vector<int> ArmsTraders(const World& world, const MenuState& menu) {
-    return PeopleOfSelectedCity(world, menu, [&](int h) { return world.HumanCanAct[h]; });
+    return ArmsTradersListing(world, menu).entries;
+}
+
+Listing ArmsTradersListing(const World& world, const MenuState& menu) {
+    return ListPeople(world, menu, {MayStillAct(world)});
 }
 
 Amounts<3> BuyingBarBases() {

@@ -7,6 +7,7 @@
 
 #include "commands/Amounts.h"
 #include "commands/Dialog.h"
+#include "commands/Listing.h"
 #include "world/World.h"
 
 namespace golmok {
@@ -23,6 +24,7 @@ inline constexpr double kDealersFame = 50;
 
 // Both dialogs list the people of the district who may still act.
 std::vector<int> ArmsTraders(const World& world, const MenuState& menu);
+Listing ArmsTradersListing(const World& world, const MenuState& menu);
 
 // What each amount bar reaches: 1000 pieces when buying; the district's stock when selling.
 Amounts<3> BuyingBarBases();

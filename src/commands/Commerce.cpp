@@ -5,14 +5,19 @@
 namespace golmok {
 
 std::vector<int> DevelopList(const World& world, const MenuState& menu) {
-    return PeopleOfSelectedCity(world, menu, [&](int h) { return world.HumanCanAct[h]; });
+    return DevelopListing(world, menu).entries;
+}
+
+Listing DevelopListing(const World& world, const MenuState& menu) {
+    return ListPeople(world, menu, {MayStillAct(world)});
 }
 
 double DevelopMost(const World& world, const MenuState& menu) {
     return menu.HasCity() ? world.CityMoney[menu.SelectedCity] : 0;
 }
 
-double DevelopBarAmount(const World& world, const MenuState& menu, double offset, double fullScale) {
+double DevelopBarAmount(const World& world, const MenuState& menu, double offset,
+                        double fullScale) {
     return BarAmount(DevelopMost(world, menu), offset, fullScale, BarRounding::Down);
 }
 
@@ -32,7 +37,11 @@ Outcome DevelopCommerce(World& world, MenuState& menu, Chosen human, double amou
 }
 
 std::vector<int> CollectList(const World& world, const MenuState& menu) {
-    return PeopleOfSelectedCity(world, menu, [&](int h) { return world.HumanCanAct[h]; });
+    return CollectListing(world, menu).entries;
+}
+
+Listing CollectListing(const World& world, const MenuState& menu) {
+    return ListPeople(world, menu, {MayStillAct(world)});
 }
 
 double CollectIncome(const World& world, int human, int city) {

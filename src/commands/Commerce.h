@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "commands/Dialog.h"
+#include "commands/Listing.h"
 
 namespace golmok {
 
@@ -13,6 +14,7 @@ inline constexpr const char* kCollectedMessage = "돈이 걷혀졌습니다.";
 // --- Commerce development (상업개발) -------------------------------------------------------
 // People of the selected district who may still act.
 std::vector<int> DevelopList(const World& world, const MenuState& menu);
+Listing DevelopListing(const World& world, const MenuState& menu);
 
 // The investment the bar reaches (and a typed amount may not pass): the district's money.
 double DevelopMost(const World& world, const MenuState& menu);
@@ -28,6 +30,7 @@ Outcome DevelopCommerce(World& world, MenuState& menu, Chosen human, double amou
 // --- Collecting money (돈걷기) -------------------------------------------------------------
 // People of the selected district who may still act.
 std::vector<int> CollectList(const World& world, const MenuState& menu);
+Listing CollectListing(const World& world, const MenuState& menu);
 
 // What the person brings in: the average of attack, defence, agility and stamina, as a hundredth,
 // times population × commerce / 10, cut down.

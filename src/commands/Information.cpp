@@ -3,8 +3,11 @@
 namespace golmok {
 
 std::vector<int> PersonInfoList(const World& world, const MenuState& menu) {
-    if (!menu.HasCity()) return {};
-    return world.HumansIn(menu.SelectedCity);
+    return PersonInfoListing(world, menu).entries;
+}
+
+Listing PersonInfoListing(const World& world, const MenuState& menu) {
+    return ListPeople(world, menu, {});
 }
 
 std::array<double, 10> PersonFigures(const World& world, int h) {

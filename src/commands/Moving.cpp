@@ -1,5 +1,7 @@
 #include "commands/Moving.h"
 
+#include <utility>
+
 #include "world/Numbers.h"
 
 namespace golmok {
@@ -23,7 +25,11 @@ void GiveGoods(World& world, int city, const Amounts<4>& goods) {
 }  // namespace
 
 std::vector<int> MovingPeople(const World& world, const MenuState& menu) {
-    return PeopleOfSelectedCity(world, menu, [&](int h) { return world.HumanCanAct[h]; });
+    return MovingPeopleListing(world, menu).entries;
+}
+
+Listing MovingPeopleListing(const World& world, const MenuState& menu) {
+    return ListPeople(world, menu, {MayStillAct(world)});
 }
 
 std::vector<int> SelectAllButton::Press(const std::vector<int>& listed) {
@@ -36,11 +42,15 @@ std::vector<int> SelectAllButton::Press(const std::vector<int>& listed) {
 }
 
 std::vector<int> Destinations(const World& world, const MenuState& menu) {
+    return DestinationsListing(world, menu).entries;
+}
+
+Listing DestinationsListing(const World& world, const MenuState& menu) {
     std::vector<int> cities;
     for (int d = 0; d < kCityCount; ++d) {
         if (world.IsPlayerCity(d) && d != menu.SelectedCity) cities.push_back(d);
     }
-    return cities;
+    return Explained(std::move(cities), kNoOtherDistrict);
 }
 
 void ChooseDestination(MenuState& menu, int city) {
@@ -83,8 +93,8 @@ Outcome MovePeople(World& world, MenuState& menu, const std::optional<std::vecto
     return Carried(world, menu, kTransportDone);
 }
 
-Outcome TransportGoods(World& world, MenuState& menu, std::optional<int> escort, std::optional<int> target,
-                       const GoodsBoxes& boxes) {
+Outcome TransportGoods(World& world, MenuState& menu, std::optional<int> escort,
+                       std::optional<int> target, const GoodsBoxes& boxes) {
     if (!escort) return Refused(kChoosePerson);
     if (!target) return Refused(kChooseCity);
     if (auto refusal = RefuseUnlisted(menu, *escort, MovingPeople(world, menu))) return *refusal;

@@ -9,14 +9,17 @@
 
 #include "commands/Amounts.h"
 #include "commands/Dialog.h"
+#include "commands/Listing.h"
 #include "world/World.h"
 
 namespace golmok {
 
 inline constexpr const char* kTransportDone = "수송이 완료되었습니다.";
+inline constexpr const char* kNoOtherDistrict = "이 구역 말고는 우리 조직의 구역이 없습니다.";
 
 // Both person lists: the people of the district who may still act.
 std::vector<int> MovingPeople(const World& world, const MenuState& menu);
+Listing MovingPeopleListing(const World& world, const MenuState& menu);
 
 // The moving dialog's toggle button, "모두 선택" when its window is made: pressed, it selects every
 // listed person and reads "모두 해제"; pressed again, it selects nobody and reads "모두 선택".
@@ -30,6 +33,7 @@ struct SelectAllButton {
 
 // Both destination lists: every other district of the player, in map order.
 std::vector<int> Destinations(const World& world, const MenuState& menu);
+Listing DestinationsListing(const World& world, const MenuState& menu);
 
 // A click on a destination sets SelectedTargetCity.
 void ChooseDestination(MenuState& menu, int city);
@@ -49,7 +53,7 @@ Outcome MovePeople(World& world, MenuState& menu, const std::optional<std::vecto
 
 // OK in 수송: the escort has acted and stays; the goods leave the district and `target` gets
 // Int(amount × delivery rate) of each.
-Outcome TransportGoods(World& world, MenuState& menu, std::optional<int> escort, std::optional<int> target,
-                       const GoodsBoxes& boxes);
+Outcome TransportGoods(World& world, MenuState& menu, std::optional<int> escort,
+                       std::optional<int> target, const GoodsBoxes& boxes);
 
 }  // namespace golmok

@@ -4,8 +4,13 @@
 
 namespace golmok {
 
+Listing PrizeListing(const World& world, const MenuState& menu) {
+    return ListPeople(world, menu,
+                      {{[&](int h) { return world.HumanLoyalty[h] != 100; }, kEveryoneLoyal}});
+}
+
 std::vector<int> PrizeList(const World& world, const MenuState& menu) {
-    return PeopleOfSelectedCity(world, menu, [&](int h) { return world.HumanLoyalty[h] != 100; });
+    return PrizeListing(world, menu).entries;
 }
 
 double PrizeMost(const World& world, const MenuState& menu) {
@@ -22,11 +27,17 @@ Outcome GivePrize(World& world, MenuState& menu, Chosen human, double amount) {
     return Carried(world, menu, kPrizeMessage);
 }
 
-std::vector<int> DismissList(const World& world, const MenuState& menu) {
-    if (!menu.HasCity()) return {};
+Listing DismissListing(const World& world, const MenuState& menu) {
+    if (!menu.HasCity()) return ListPeople(world, menu, {});
     const auto owner = world.OwnerOf(menu.SelectedCity);
-    return PeopleOfSelectedCity(
-        world, menu, [&](int h) { return !owner || world.HumanName[h] != world.GroupBossName[*owner]; });
+    return ListPeople(
+        world, menu,
+        {{[&](int h) { return !owner || world.HumanName[h] != world.GroupBossName[*owner]; },
+          kOnlyTheBoss}});
+}
+
+std::vector<int> DismissList(const World& world, const MenuState& menu) {
+    return DismissListing(world, menu).entries;
 }
 
 Outcome DismissPerson(World& world, MenuState& menu, Chosen human) {

@@ -4,15 +4,19 @@
 #include <vector>
 
 #include "commands/Dialog.h"
+#include "commands/Listing.h"
 
 namespace golmok {
 
 inline constexpr const char* kPrizeMessage = "더 열심히 하겠습니다.";
 inline constexpr const char* kDismissedMessage = "해고되었습니다.";
+inline constexpr const char* kEveryoneLoyal = "모두 충성이 100입니다.";
+inline constexpr const char* kOnlyTheBoss = "두목 말고는 해고할 사람이 없습니다.";
 
 // --- Prize (포상) --------------------------------------------------------------------------
 // People of the selected district whose loyalty is not 100, whether or not they acted.
 std::vector<int> PrizeList(const World& world, const MenuState& menu);
+Listing PrizeListing(const World& world, const MenuState& menu);
 
 // The prize the bar reaches (and a typed amount may not pass): the district's money.
 double PrizeMost(const World& world, const MenuState& menu);
@@ -24,6 +28,7 @@ Outcome GivePrize(World& world, MenuState& menu, Chosen human, double amount);
 // --- Dismissal (해고) ----------------------------------------------------------------------
 // Everybody standing in the selected district except the boss of the gang that owns it.
 std::vector<int> DismissList(const World& world, const MenuState& menu);
+Listing DismissListing(const World& world, const MenuState& menu);
 
 // The person leaves the district and the gang, with his members, for no district and no gang.
 // The dialog then opens again without him.

@@ -6,10 +6,15 @@
 
 namespace golmok {
 
+Listing RecruitListing(const World& world, const MenuState& menu) {
+    return ListPeople(world, menu,
+                      {MayStillAct(world),
+                       {[&](int h) { return world.HumanMembers[h] != world.HumanLeadership[h]; },
+                        kEveryoneFull}});
+}
+
 std::vector<int> RecruitList(const World& world, const MenuState& menu) {
-    return PeopleOfSelectedCity(world, menu, [&](int h) {
-        return world.HumanCanAct[h] && world.HumanMembers[h] != world.HumanLeadership[h];
-    });
+    return RecruitListing(world, menu).entries;
 }
 
 double RecruitMost(const World& world, int human) {

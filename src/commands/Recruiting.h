@@ -4,15 +4,19 @@
 #include <vector>
 
 #include "commands/Dialog.h"
+#include "commands/Listing.h"
 
 namespace golmok {
 
 inline constexpr double kMemberPrice = 20000;
 inline constexpr const char* kMemberPriceNote = "1조직원당 20000";
 inline constexpr const char* kRecruitedMessage = "조직원이 스카웃되었습니다.";
+inline constexpr const char* kEveryoneFull =
+    "행동할 수 있는 사람은 모두 통솔만큼 조직원을 거느리고 있습니다.";
 
 // People of the selected district who may still act and do not lead exactly their leadership.
 std::vector<int> RecruitList(const World& world, const MenuState& menu);
+Listing RecruitListing(const World& world, const MenuState& menu);
 
 // The most the amount can be: the price of filling the person up to his leadership. A person
 // leading more than his leadership can be filled up with nothing, so this is never below 0 (else

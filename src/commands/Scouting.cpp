@@ -1,41 +1,56 @@
 #include "commands/Scouting.h"
 
-#include "world/SharedRoutines.h"
+#include <utility>
+
 #include "world/Numbers.h"
+#include "world/SharedRoutines.h"
 
 namespace golmok {
 
 std::vector<int> ScoutList(const World& world, const MenuState& menu) {
-    return PeopleOfSelectedCity(world, menu, [&](int h) { return world.HumanCanAct[h]; });
+    return ScoutListing(world, menu).entries;
+}
+
+Listing ScoutListing(const World& world, const MenuState& menu) {
+    return ListPeople(world, menu, {MayStillAct(world)});
 }
 
 std::vector<int> ScoutDistricts(const World& world) {
+    return ScoutDistrictsListing(world).entries;
+}
+
+Listing ScoutDistrictsListing(const World& world) {
     std::vector<int> districts;
     for (int e = 0; e < kCityCount; ++e) {
         if (world.CityOwnerColor[e] != world.PlayerColor) districts.push_back(e);
     }
-    return districts;
+    return Explained(std::move(districts), kNoRivalDistrict);
 }
 
 std::vector<int> ScoutTargets(const World& world, int district) {
-    std::vector<int> people;
-    for (int h = 0; h < kHumanCount; ++h) {
-        if (world.IsIn(h, district) && world.HumanRank[h] != kBossRank) people.push_back(h);
-    }
-    return people;
+    return ScoutTargetsListing(world, district).entries;
+}
+
+Listing ScoutTargetsListing(const World& world, int district) {
+    Listing listing = ListPeopleIn(
+        world, district, {{[&](int h) { return world.HumanRank[h] != kBossRank; }, kOnlyBosses}});
+    if (listing.whyEmpty == kNobodyHere) listing.whyEmpty = kNobodyThere;
+    return listing;
 }
 
 double ScoutMost(const World& world, const MenuState& menu) {
     return menu.HasCity() ? world.CityMoney[menu.SelectedCity] : 0;
 }
 
-Outcome Scout(World& world, MenuState& menu, Chosen scout, Chosen target, std::optional<int> district,
-              double bribe) {
+Outcome Scout(World& world, MenuState& menu, Chosen scout, Chosen target,
+              std::optional<int> district, double bribe) {
     if (!scout || !target) return Refused(kChoosePerson);
     if (!district) return Refused(kChooseDistrict);
     if (auto refusal = RefuseUnlisted(menu, *scout, ScoutList(world, menu))) return *refusal;
-    if (auto refusal = RefuseUnlisted(menu, *district, ScoutDistricts(world), kChooseDistrict)) return *refusal;
-    if (auto refusal = RefuseUnlisted(menu, *target, ScoutTargets(world, *district))) return *refusal;
+    if (auto refusal = RefuseUnlisted(menu, *district, ScoutDistricts(world), kChooseDistrict))
+        return *refusal;
+    if (auto refusal = RefuseUnlisted(menu, *target, ScoutTargets(world, *district)))
+        return *refusal;
     if (auto refusal = RefuseBadAmount(bribe, ScoutMost(world, menu))) return *refusal;
     const int s = *scout;
     const int t = *target;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "commands/Dialog.h"
+#include "commands/Listing.h"
 
 namespace golmok {
 
@@ -12,15 +13,21 @@ inline constexpr const char* kChooseDistrict = "도시를 선택해주세요.";
 inline constexpr const char* kContentMessage = "난 우리 두목에게 만족한다.";
 inline constexpr const char* kScoutedMessage = "행동대장이 스카웃 되었습니다.";
 inline constexpr const char* kScoutRefusedMessage = "싸가지 없는놈을 나한테 보내냐?";
+// Why the target list of a district is empty.
+inline constexpr const char* kNobodyThere = "그 구역에는 사람이 없습니다.";
+inline constexpr const char* kOnlyBosses = "그 구역에는 두목밖에 없습니다.";
 
 // Scouts: people of the selected district who may still act.
 std::vector<int> ScoutList(const World& world, const MenuState& menu);
+Listing ScoutListing(const World& world, const MenuState& menu);
 
 // Districts the player does not own, in index order.
 std::vector<int> ScoutDistricts(const World& world);
+Listing ScoutDistrictsListing(const World& world);
 
 // Targets in `district`: everybody standing there but the bosses.
 std::vector<int> ScoutTargets(const World& world, int district);
+Listing ScoutTargetsListing(const World& world, int district);
 
 // The bribe the bar reaches (and a typed amount may not pass): the district's money.
 double ScoutMost(const World& world, const MenuState& menu);
@@ -29,6 +36,7 @@ double ScoutMost(const World& world, const MenuState& menu);
 // loyalty will not listen; otherwise every full 1000000 takes a point of loyalty, and he comes over
 // (with his members, into the scout's district, at full loyalty) when the scout's charm and
 // intelligence, averaged and cut down, reach what loyalty he has left.
-Outcome Scout(World& world, MenuState& menu, Chosen scout, Chosen target, std::optional<int> district, double bribe);
+Outcome Scout(World& world, MenuState& menu, Chosen scout, Chosen target,
+              std::optional<int> district, double bribe);
 
 }  // namespace golmok

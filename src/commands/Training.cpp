@@ -6,9 +6,15 @@
 
 namespace golmok {
 
+Listing TrainListing(const World& world, const MenuState& menu) {
+    return ListPeople(
+        world, menu,
+        {MayStillAct(world),
+         {[&](int h) { return world.HumanMorale[h] != 100; }, kEveryoneAtFullMorale}});
+}
+
 std::vector<int> TrainList(const World& world, const MenuState& menu) {
-    return PeopleOfSelectedCity(
-        world, menu, [&](int h) { return world.HumanCanAct[h] && world.HumanMorale[h] != 100; });
+    return TrainListing(world, menu).entries;
 }
 
 Outcome Train(World& world, MenuState& menu, Chosen human) {
@@ -21,9 +27,14 @@ Outcome Train(World& world, MenuState& menu, Chosen human) {
     return Carried(world, menu, kTrainedMessage);
 }
 
+Listing HealListing(const World& world, const MenuState& menu) {
+    return ListPeople(
+        world, menu,
+        {{[&](int h) { return world.HumanStamina[h] != world.FullStamina(h); }, kEveryoneHealthy}});
+}
+
 std::vector<int> HealList(const World& world, const MenuState& menu) {
-    return PeopleOfSelectedCity(
-        world, menu, [&](int h) { return world.HumanStamina[h] != world.FullStamina(h); });
+    return HealListing(world, menu).entries;
 }
 
 double HealCost(const World& world, int human) {
@@ -47,8 +58,12 @@ Outcome Heal(World& world, MenuState& menu, Chosen human) {
     return CarriedQuietly(world, menu);
 }
 
+Listing ReorgListing(const World& world, const MenuState& menu) {
+    return ListPeople(world, menu, {});
+}
+
 std::vector<int> ReorgList(const World& world, const MenuState& menu) {
-    return PeopleOfSelectedCity(world, menu, [](int) { return true; });
+    return ReorgListing(world, menu).entries;
 }
 
 void OpenReorganizing(World& world, MenuState& menu) {

@@ -7,15 +7,24 @@
 #include <vector>
 
 #include "commands/Dialog.h"
+#include "commands/Listing.h"
 
 namespace golmok {
 
 inline constexpr const char* kTrainedMessage = "조직원사기가 +1 되었습니다.";
 inline constexpr const char* kReorgAmountMessage = "0 이상의 정수를 입력해주세요.";
+// Why the training and healing lists are empty when everybody there is listed out.
+inline constexpr const char* kEveryoneAtFullMorale =
+    "행동할 수 있는 사람은 모두 조직원사기가 100입니다.";
+inline constexpr const char* kEveryoneHealthy = "모두 체력이 가득합니다.";
+// Said by the reorganizing dialog: what it does not give back.
+inline constexpr const char* kReorgPoolLost =
+    "창을 닫으면 남은조직원수에 남은 조직원은 사라집니다.";
 
 // --- Training (훈련) -----------------------------------------------------------------------
 // People of the selected district who may still act and whose members' morale is not 100.
 std::vector<int> TrainList(const World& world, const MenuState& menu);
+Listing TrainListing(const World& world, const MenuState& menu);
 
 // One point of morale for the person's members. The person's action is spent first, so a person
 // whose morale is already 100 or more loses his action for nothing: no message, the dialog stays.
@@ -24,6 +33,7 @@ Outcome Train(World& world, MenuState& menu, Chosen human);
 // --- Healing (치료) ------------------------------------------------------------------------
 // People of the selected district below (or above) their full stamina, whether or not they acted.
 std::vector<int> HealList(const World& world, const MenuState& menu);
+Listing HealListing(const World& world, const MenuState& menu);
 
 // 10000 for each point of stamina missing. A person somehow above his full stamina is brought
 // down to it for nothing rather than paid for the points he loses.
@@ -39,6 +49,7 @@ Outcome Heal(World& world, MenuState& menu, Chosen human);
 // --- Reorganizing (재편성) ----------------------------------------------------------------
 // Everybody standing in the selected district.
 std::vector<int> ReorgList(const World& world, const MenuState& menu);
+Listing ReorgListing(const World& world, const MenuState& menu);
 
 // Opens the dialog: empty pool, its list filled from the selected district, the bar disabled
 // until a person is clicked. Opening it again while it is open refills it in place.

@@ -55,8 +55,7 @@ void ConsoleContext::RequireCommandMenu(Menu menu) const {
     }
 }
 
-Lister MenuList(Menu menu,
-                std::function<std::vector<int>(const World&, const MenuState&)> entries) {
+Lister MenuList(Menu menu, std::function<Listing(const World&, const MenuState&)> entries) {
     return [menu, entries](ConsoleContext& ctx, const Words& args) {
         if (!args.empty()) throw ConsoleError("this list takes no argument");
         ctx.RequireCommandMenu(menu);
@@ -64,8 +63,9 @@ Lister MenuList(Menu menu,
     };
 }
 
-Lister MenuList(Menu menu, std::vector<int> (*entries)(const World&)) {
-    return MenuList(menu, [entries](const World& world, const MenuState&) { return entries(world); });
+Lister MenuList(Menu menu, Listing (*entries)(const World&)) {
+    return MenuList(menu,
+                    [entries](const World& world, const MenuState&) { return entries(world); });
 }
 
 int ReadListed(const std::string& word, const std::vector<int>& listed, const char* what) {
@@ -130,16 +130,28 @@ Console::Console(Session& session, std::ostream& out, std::filesystem::path fold
     AddFightVerbs(verbs_);
     AddFightLists(lists_);
     verbs_["list"] = [this](ConsoleContext& ctx, const Words& args) { List(ctx, args); };
+    verbs_["why-empty"] = [this](ConsoleContext& ctx, const Words& args) { WhyEmpty(ctx, args); };
+}
+
+Listing Console::Lookup(ConsoleContext& ctx, const Words& args, const char* verb) {
+    if (args.empty()) throw ConsoleError(std::string("usage: ") + verb + " DIALOG [ARG]");
+    auto lister = lists_.find(args[0]);
+    if (lister == lists_.end()) throw ConsoleError("no list '" + args[0] + "'");
+    return lister->second(ctx, Words(args.begin() + 1, args.end()));
 }
 
 void Console::List(ConsoleContext& ctx, const Words& args) {
-    if (args.empty()) throw ConsoleError("usage: list DIALOG [ARG]");
-    auto lister = lists_.find(args[0]);
-    if (lister == lists_.end()) throw ConsoleError("no list '" + args[0] + "'");
-    const std::vector<int> entries = lister->second(ctx, Words(args.begin() + 1, args.end()));
+    const Listing listing = Lookup(ctx, args, "list");
     ctx.out << "list " << args[0];
-    for (int entry : entries)
+    for (int entry : listing.entries)
         ctx.out << ' ' << entry;
+    ctx.out << '\n';
+}
+
+void Console::WhyEmpty(ConsoleContext& ctx, const Words& args) {
+    const Listing listing = Lookup(ctx, args, "why-empty");
+    ctx.out << "why-empty " << args[0];
+    if (!listing.whyEmpty.empty()) ctx.out << ' ' << listing.whyEmpty;
     ctx.out << '\n';
 }
 

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "commands/CommandMenu.h"
+#include "commands/Listing.h"
 #include "session/Session.h"
 
 namespace golmok {
@@ -45,15 +46,15 @@ using Verb = std::function<void(ConsoleContext&, const Words& args)>;
 using VerbTable = std::map<std::string, Verb, std::less<>>;
 
 // `list DIALOG [ARG]`: what the list of a dialog would hold if it were opened now (indexes of
-// people, districts or groups, in list order). Each area adds the lists of its dialogs.
-using Lister = std::function<std::vector<int>(ConsoleContext&, const Words& args)>;
+// people, districts or groups, in list order); `why-empty DIALOG [ARG]`: the line the dialog
+// shows when that list is empty. Each area adds the lists of its dialogs.
+using Lister = std::function<Listing(ConsoleContext&, const Words& args)>;
 using ListTable = std::map<std::string, Lister, std::less<>>;
 
 // A list of a dialog that one of the menus opens and that takes no argument; the dialog can only be
 // opened from there.
-Lister MenuList(Menu menu,
-                std::function<std::vector<int>(const World&, const MenuState&)> entries);
-Lister MenuList(Menu menu, std::vector<int> (*entries)(const World&));
+Lister MenuList(Menu menu, std::function<Listing(const World&, const MenuState&)> entries);
+Lister MenuList(Menu menu, Listing (*entries)(const World&));
 
 // Word readers; each throws ConsoleError naming what was wrong.
 int ReadIndex(const std::string& word, int count, const char* what);  // 0..count-1
@@ -90,6 +91,8 @@ class Console {
 
   private:
     void List(ConsoleContext& ctx, const Words& args);
+    void WhyEmpty(ConsoleContext& ctx, const Words& args);
+    Listing Lookup(ConsoleContext& ctx, const Words& args, const char* verb);
 
     ConsoleContext context_;
     VerbTable verbs_;

@@ -167,11 +167,11 @@ void GroupInfoVerb(ConsoleContext& ctx, const Words& args) {
             << " knife=" << Figure(f.knife) << " stick=" << Figure(f.stick) << '\n';
 }
 
-std::vector<int> ScoutTargetsList(ConsoleContext& ctx, const Words& args) {
+Listing ScoutTargetsList(ConsoleContext& ctx, const Words& args) {
     ExpectArgs(args, 1, "list scout-targets D");
     ctx.RequireCommandMenu(Menu::Personnel);
     const int d = ReadListed(args[0], ScoutDistricts(ctx.world()), "district");
-    return ScoutTargets(ctx.world(), d);
+    return ScoutTargetsListing(ctx.world(), d);
 }
 
 }  // namespace
@@ -191,18 +191,18 @@ void AddDomesticVerbs(VerbTable& verbs) {
 }
 
 void AddDomesticLists(ListTable& lists) {
-    lists["train"] = MenuList(Menu::Action, TrainList);
-    lists["heal"] = MenuList(Menu::Action, HealList);
-    lists["reorg"] = MenuList(Menu::Action, ReorgList);
-    lists["recruit"] = MenuList(Menu::Action, RecruitList);
-    lists["develop"] = MenuList(Menu::City, DevelopList);
-    lists["collect"] = MenuList(Menu::City, CollectList);
-    lists["prize"] = MenuList(Menu::Personnel, PrizeList);
-    lists["dismiss"] = MenuList(Menu::Personnel, DismissList);
-    lists["scout"] = MenuList(Menu::Personnel, ScoutList);
-    lists["scout-districts"] = MenuList(Menu::Personnel, ScoutDistricts);
+    lists["train"] = MenuList(Menu::Action, TrainListing);
+    lists["heal"] = MenuList(Menu::Action, HealListing);
+    lists["reorg"] = MenuList(Menu::Action, ReorgListing);
+    lists["recruit"] = MenuList(Menu::Action, RecruitListing);
+    lists["develop"] = MenuList(Menu::City, DevelopListing);
+    lists["collect"] = MenuList(Menu::City, CollectListing);
+    lists["prize"] = MenuList(Menu::Personnel, PrizeListing);
+    lists["dismiss"] = MenuList(Menu::Personnel, DismissListing);
+    lists["scout"] = MenuList(Menu::Personnel, ScoutListing);
+    lists["scout-districts"] = MenuList(Menu::Personnel, ScoutDistrictsListing);
     lists["scout-targets"] = ScoutTargetsList;
-    lists["info"] = MenuList(Menu::Info, PersonInfoList);
+    lists["info"] = MenuList(Menu::Info, PersonInfoListing);
 }
 
 }  // namespace golmok

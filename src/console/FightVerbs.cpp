@@ -187,18 +187,21 @@ void AddFightLists(ListTable& lists) {
     lists["attack"] = [](ConsoleContext& ctx, const Words& args) {
         ExpectArgs(args, 0, "list attack");
         ctx.RequireCommandMenu(Menu::Action);
-        return AttackSetupOf(ctx.world(), ctx.menu().SelectedCity).people;
+        FightSetup setup = AttackSetupOf(ctx.world(), ctx.menu().SelectedCity);
+        return Listing{std::move(setup.people), std::move(setup.whyNoPeople)};
     };
     lists["attack-targets"] = [](ConsoleContext& ctx, const Words& args) {
         ExpectArgs(args, 0, "list attack-targets");
         ctx.RequireCommandMenu(Menu::Action);
-        return AttackSetupOf(ctx.world(), ctx.menu().SelectedCity).targets;
+        FightSetup setup = AttackSetupOf(ctx.world(), ctx.menu().SelectedCity);
+        return Listing{std::move(setup.targets), std::move(setup.whyNoTargets)};
     };
     lists["defend"] = [](ConsoleContext& ctx, const Words& args) {
         ExpectArgs(args, 0, "list defend");
         ctx.RequireGame();
         if (!ctx.world().DefenceSetupOpen) throw ConsoleError("no defence set-up is open");
-        return DefenceSetupOf(ctx.world()).people;
+        FightSetup setup = DefenceSetupOf(ctx.world());
+        return Listing{std::move(setup.people), std::move(setup.whyNoPeople)};
     };
 }
 

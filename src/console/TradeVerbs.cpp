@@ -132,7 +132,6 @@ void Aid(ConsoleContext& ctx, const Words& args) {
     ctx.Messages(RequestAid(w, m, envoy, group, boxes).messages);
 }
 
-
 }  // namespace
 
 void AddTradeVerbs(VerbTable& verbs) {
@@ -146,15 +145,15 @@ void AddTradeVerbs(VerbTable& verbs) {
 }
 
 void AddTradeLists(ListTable& lists) {
-    lists["buy-arms"] = MenuList(Menu::Trade, ArmsTraders);
-    lists["sell-arms"] = MenuList(Menu::Trade, ArmsTraders);
-    lists["move"] = MenuList(Menu::Action, MovingPeople);
-    lists["move-targets"] = MenuList(Menu::Action, Destinations);
-    lists["transport"] = MenuList(Menu::Action, MovingPeople);
-    lists["ally"] = MenuList(Menu::Diplomacy, Envoys);
-    lists["ally-groups"] = MenuList(Menu::Diplomacy, UnalliedGangs);
-    lists["aid-groups"] = MenuList(Menu::Diplomacy, AlliedGangs);
-    lists["cancel-groups"] = MenuList(Menu::Diplomacy, AlliedGangs);
+    lists["buy-arms"] = MenuList(Menu::Trade, ArmsTradersListing);
+    lists["sell-arms"] = MenuList(Menu::Trade, ArmsTradersListing);
+    lists["move"] = MenuList(Menu::Action, MovingPeopleListing);
+    lists["move-targets"] = MenuList(Menu::Action, DestinationsListing);
+    lists["transport"] = MenuList(Menu::Action, MovingPeopleListing);
+    lists["ally"] = MenuList(Menu::Diplomacy, EnvoysListing);
+    lists["ally-groups"] = MenuList(Menu::Diplomacy, UnalliedGangsListing);
+    lists["aid-groups"] = MenuList(Menu::Diplomacy, AlliedGangsListing);
+    lists["cancel-groups"] = MenuList(Menu::Diplomacy, AlliedGangsListing);
 }
 
 }  // namespace golmok

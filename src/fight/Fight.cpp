@@ -444,19 +444,36 @@ std::vector<std::string> AutoAct(World& world, Fight& fight) {
     return messages;
 }
 
+std::vector<std::string> AutoRound(World& world, Fight& fight) {
+    std::vector<std::string> messages;
+    if (fight.over()) return messages;
+    Append(messages, AutoAct(world, fight));
+    Append(messages, DeathPass(world, fight));
+    if (fight.realTime) {
+        Append(messages, ComputerAct(world, fight));
+        Append(messages, DeathPass(world, fight));
+    }
+    return messages;
+}
+
 std::vector<std::string> PlayOutFight(World& world, Fight& fight, int maxActions) {
     std::vector<std::string> messages;
     fight.autoBattle = true;
     for (int n = 0; n < maxActions && !fight.over(); ++n) {
-        Append(messages, AutoAct(world, fight));
-        Append(messages, DeathPass(world, fight));
-        if (fight.realTime) {
-            Append(messages, ComputerAct(world, fight));
-            Append(messages, DeathPass(world, fight));
-        }
+        Append(messages, AutoRound(world, fight));
         HideEnemyWeapons(fight);
     }
     return messages;
+}
+
+int AutoRoundsLeft(World world, Fight fight, int maxActions) {
+    fight.autoBattle = true;
+    int rounds = 0;
+    while (rounds < maxActions && !fight.over()) {
+        AutoRound(world, fight);
+        ++rounds;
+    }
+    return rounds;
 }
 
 }  // namespace golmok

@@ -73,6 +73,7 @@ struct Fighter {
     Position shown;
     Position pending;  // where a move would put him; only an accepted move is shown
     HealthBar bar;
+    std::string gang;  // the gang he fought for, as the fight began
     bool operator==(const Fighter&) const = default;
 };
 
@@ -163,9 +164,17 @@ std::vector<std::string> DeathPass(World& world, Fight& fight);
 // enemy if he stands next to him, else step toward him (a fighter boxed in waits); the turn then
 // passes as after a key.
 std::vector<std::string> AutoAct(World& world, Fight& fight);
+// One round of a fight fought by itself: the player's side takes its turn, then the death pass;
+// in a real-time fight the computer's clock answers at once, then the pass again. (In a
+// turn-based fight the computer answers every passed turn anyway.) Keeping both sides in step
+// makes the course of the fight the same at any pace the view plays it.
+std::vector<std::string> AutoRound(World& world, Fight& fight);
 // Hands the player's side over and plays the fight out, at most `maxActions` actions of
 // each side. A fight where no side can hurt the other is called off at its first death pass.
 // Returns the messages (the result's).
 std::vector<std::string> PlayOutFight(World& world, Fight& fight, int maxActions = 10000);
+// How many rounds the fight still takes when it is fought by itself from here, at most
+// `maxActions`: played out on copies, so that the view can set a pace that ends it in time.
+int AutoRoundsLeft(World world, Fight fight, int maxActions = 10000);
 
 }  // namespace golmok

@@ -1,9 +1,10 @@
 #include "fight/FightSetup.h"
 
 #include <algorithm>
+#include <utility>
 
-#include "world/SharedRoutines.h"
 #include "world/Numbers.h"
+#include "world/SharedRoutines.h"
 
 namespace golmok {
 
@@ -139,6 +140,7 @@ Fighter PlacedFighter(const World& world, int human, int slot, int row, double b
     f.human = human;
     if (human < 0) return f;
     f.present = true;
+    f.gang = world.HumanGroup[human];
     f.shown = f.pending = Position{2 * kCell * slot, row};
     if (world.options.healthBars) {
         const double health = Int((world.HumanStamina[human] + world.HumanMembers[human]) / 2);
@@ -173,15 +175,17 @@ std::string GroupOfFirst(const World& world, bool (*matches)(const World&, int, 
 FightSetup AttackSetupOf(const World& world, int city) {
     FightSetup setup;
     if (city < 0 || city >= kCityCount) return setup;
-    for (int h = 0; h < kHumanCount; ++h) {
-        if (world.IsIn(h, city) && world.HumanCanAct[h] && world.HumanStamina[h] != 0 &&
-            world.HumanMembers[h] > 0) {
-            setup.people.push_back(h);
-        }
-    }
+    Listing people =
+        ListPeopleIn(world, city,
+                     {MayStillAct(world),
+                      {[&](int h) { return world.HumanStamina[h] != 0; }, kEveryoneExhausted},
+                      {[&](int h) { return world.HumanMembers[h] > 0; }, kNobodyLeadsMembers}});
+    setup.people = std::move(people.entries);
+    setup.whyNoPeople = std::move(people.whyEmpty);
     for (int c = 0; c < kCityCount; ++c) {
         if (!world.IsPlayerCity(c)) setup.targets.push_back(c);
     }
+    if (setup.targets.empty()) setup.whyNoTargets = kNoRivalDistrict;
     setup.stocks = {world.CitySword[city], world.CityKnife[city], world.CityStick[city]};
     return setup;
 }
@@ -200,6 +204,7 @@ FightSetup DefenceSetupOf(const World& world) {
     const int city = world.AttackToCity;
     if (city < 0 || city >= kCityCount) return setup;
     setup.people = world.HumansIn(city);
+    if (setup.people.empty()) setup.whyNoPeople = kNobodyHere;
     setup.stocks = {world.CitySword[city], world.CityKnife[city], world.CityStick[city]};
     return setup;
 }

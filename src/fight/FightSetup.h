@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "commands/Dialog.h"
+#include "commands/Listing.h"
 #include "fight/Fight.h"
 #include "world/World.h"
 
@@ -19,6 +20,13 @@ inline constexpr const char* kOneToFive =
 inline constexpr const char* kSwordsShort = "진검 갯수가 모자릅니다.";
 inline constexpr const char* kKnivesShort = "사시미 갯수가 모자릅니다.";
 inline constexpr const char* kSticksShort = "각목 갯수가 모자릅니다.";
+// Why nobody can be sent from the district.
+inline constexpr const char* kEveryoneExhausted = "행동할 수 있는 사람은 모두 체력이 0입니다.";
+inline constexpr const char* kNobodyLeadsMembers =
+    "행동할 수 있고 체력이 남은 사람은 모두 조직원이 없습니다.";
+// Said by the defence set-up's 취소: there is no way out of a defence but a fight.
+inline constexpr const char* kDefenceMustBeChosen =
+    "방어는 취소할 수 없습니다. 싸울 사람을 골라 확인을 누르십시오.";
 
 // A set-up screen as it was filled when it opened.
 struct FightSetup {
@@ -27,6 +35,9 @@ struct FightSetup {
     // The stocks the screen shows, in the order 진검, 사시미, 각목: the selected district's when
     // attacking, the attacked district's when defending.
     std::array<double, 3> stocks{};
+    // Why a list is empty: one line for the screen, empty while the list holds anybody.
+    std::string whyNoPeople;
+    std::string whyNoTargets;
 };
 
 // What the player did on the screen before OK.

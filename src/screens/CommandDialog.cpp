@@ -40,6 +40,46 @@ class NameList : public QListWidget {
 
 }  // namespace
 
+// --- The note over an empty list -----------------------------------------------------------
+
+namespace {
+
+// Keeps itself over the whole of the list's viewport.
+class EmptyNote : public QLabel {
+  public:
+    explicit EmptyNote(QWidget* viewport) : QLabel(viewport) {
+        setObjectName("WhyEmpty");
+        setWordWrap(true);
+        setAlignment(Qt::AlignCenter);
+        setMargin(6);
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setStyleSheet("color: #8a7a5a; background: transparent;");
+        setGeometry(viewport->rect());
+        viewport->installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == parentWidget() && event->type() == QEvent::Resize)
+            setGeometry(parentWidget()->rect());
+        return QLabel::eventFilter(watched, event);
+    }
+};
+
+}  // namespace
+
+void ShowWhyEmpty(QListWidget* list, const std::string& why) {
+    auto* note = list->viewport()->findChild<QLabel*>("WhyEmpty", Qt::FindDirectChildrenOnly);
+    if (why.empty() || list->count() > 0) {
+        if (note) note->hide();
+        return;
+    }
+    if (!note) note = new EmptyNote(list->viewport());
+    note->setText(QString::fromStdString(why));
+    note->setGeometry(list->viewport()->rect());
+    note->show();
+}
+
 // --- PictureButton ----------------------------------------------------------------------------
 
 PictureButton::PictureButton(const QString& picture, const char* name, QWidget* parent)
@@ -312,6 +352,11 @@ void CommandDialog::AddButtons(int row, bool ok, bool cancel) {
 void CommandDialog::FillList(QListWidget* list, const std::vector<int>& entries,
                              const Names& name) {
     FillEntries(list, entries, [&name](int entry) { return QString::fromStdString(name(entry)); });
+}
+
+void CommandDialog::FillList(QListWidget* list, const Listing& listing, const Names& name) {
+    FillList(list, listing.entries, name);
+    ShowWhyEmpty(list, listing.whyEmpty);
 }
 
 std::optional<int> CommandDialog::Selected(QListWidget* list) {

@@ -14,6 +14,7 @@
 
 #include "commands/CommandMenu.h"
 #include "commands/Dialog.h"
+#include "commands/Listing.h"
 #include "screens/Screen.h"
 
 class QGridLayout;
@@ -82,6 +83,10 @@ class AmountBar : public QProgressBar {
     Screens& screens_;
 };
 
+// Writes over an empty list why it is empty (the note "WhyEmpty", wrapped to the list's width);
+// hides the note again while the list holds anybody.
+void ShowWhyEmpty(QListWidget* list, const std::string& why);
+
 class CommandDialog : public Screen {
     Q_OBJECT
   public:
@@ -132,6 +137,8 @@ class CommandDialog : public Screen {
     // --- Lists ------------------------------------------------------------------------------
     using Names = std::function<std::string(int)>;
     static void FillList(QListWidget* list, const std::vector<int>& entries, const Names& name);
+    // The same, and an empty list says why.
+    static void FillList(QListWidget* list, const Listing& listing, const Names& name);
     // The index behind the selected entry, or nothing.
     static std::optional<int> Selected(QListWidget* list);
     // Runs `choose` with the entry's index whenever the player chooses an entry, with a click or

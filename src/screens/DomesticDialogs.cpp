@@ -57,7 +57,7 @@ Train::Train(Screens& screens) : CommandDialog(screens, "Train", "훈련", Menu:
 void Train::Fill() {
     for (QLabel* label : skill_)
         label->clear();
-    FillList(list_, TrainList(world(), menuState()), [this](int h) { return PersonName(h); });
+    FillList(list_, TrainListing(world(), menuState()), [this](int h) { return PersonName(h); });
 }
 
 void Train::Ok() {
@@ -87,7 +87,7 @@ void Heal::Fill() {
     for (QLabel* label : skill_)
         label->clear();
     ShowGauge(stamina_, Gauge{});
-    FillList(list_, HealList(world(), menuState()), [this](int h) { return PersonName(h); });
+    FillList(list_, HealListing(world(), menuState()), [this](int h) { return PersonName(h); });
 }
 
 void Heal::Ok() {
@@ -128,7 +128,13 @@ Reset::Reset(Screens& screens) : CommandDialog(screens, "Reset", "재편성", Me
             Inform(message);
         ShowPerson();
     });
-    AddButtons(5, false);
+    // Nothing on the dialog gives the pool back: the player is told before he closes it.
+    auto* poolNote = new QLabel(QString::fromUtf8(kReorgPoolLost), this);
+    poolNote->setObjectName("PoolNote");
+    poolNote->setWordWrap(true);
+    poolNote->setStyleSheet("color: #b8322a; font-weight: bold;");
+    grid()->addWidget(poolNote, 5, 0, 1, 3);
+    AddButtons(6, false);
 }
 
 void Reset::ShowPerson() {
@@ -154,6 +160,7 @@ void Reset::Fill() {
     box_->setEnabled(false);
     bar_->SetRatio(0);
     FillList(list_, menuState().reorg.people, [this](int h) { return PersonName(h); });
+    ShowWhyEmpty(list_, ReorgListing(world(), menuState()).whyEmpty);
     Write(skill_[2], menuState().reorg.ReorgPool);
 }
 
@@ -226,7 +233,7 @@ void StaffScout::Fill() {
     box_->clear();
     ShowGauge(members_, Gauge{});
     bar_->SetRatio(0);
-    FillList(list_, RecruitList(world(), menuState()), [this](int h) { return PersonName(h); });
+    FillList(list_, RecruitListing(world(), menuState()), [this](int h) { return PersonName(h); });
 }
 
 void StaffScout::Ok() {
@@ -262,7 +269,7 @@ void Trade::Fill() {
     box_->clear();
     Write(skill_[0], DevelopMost(world(), menuState()));
     Write(skill_[1], DevelopMost(world(), menuState()));
-    FillList(list_, DevelopList(world(), menuState()), [this](int h) { return PersonName(h); });
+    FillList(list_, DevelopListing(world(), menuState()), [this](int h) { return PersonName(h); });
 }
 
 void Trade::Ok() {
@@ -291,7 +298,7 @@ GiveMeMoney::GiveMeMoney(Screens& screens)
 void GiveMeMoney::Fill() {
     for (QLabel* label : skill_)
         label->clear();
-    FillList(list_, CollectList(world(), menuState()), [this](int h) { return PersonName(h); });
+    FillList(list_, CollectListing(world(), menuState()), [this](int h) { return PersonName(h); });
 }
 
 void GiveMeMoney::Ok() {
@@ -316,7 +323,7 @@ Prize::Prize(Screens& screens) : CommandDialog(screens, "Prize", "포상", Menu:
 void Prize::Fill() {
     loyalty_->clear();
     box_->clear();
-    FillList(list_, PrizeList(world(), menuState()), [this](int h) { return PersonName(h); });
+    FillList(list_, PrizeListing(world(), menuState()), [this](int h) { return PersonName(h); });
 }
 
 void Prize::Ok() {
@@ -332,7 +339,7 @@ Dismiss::Dismiss(Screens& screens) : CommandDialog(screens, "Dismiss", "해고",
 }
 
 void Dismiss::Fill() {
-    FillList(list_, DismissList(world(), menuState()), [this](int h) { return PersonName(h); });
+    FillList(list_, DismissListing(world(), menuState()), [this](int h) { return PersonName(h); });
 }
 
 void Dismiss::Ok() {
@@ -365,9 +372,9 @@ Scout::Scout(Screens& screens)
         Write(skill_[12], world().HumanIntelligence[s]);
     });
     OnChoose(districts_, [this](int d) {
-        const std::vector<int> targets = ScoutTargets(world(), d);
+        const Listing targets = ScoutTargetsListing(world(), d);
         FillList(targets_, targets, [this](int h) { return PersonName(h); });
-        if (!targets.empty()) {
+        if (!targets.entries.empty()) {
             for (int i = 1; i <= 10; ++i)
                 skill_[i]->clear();
         }
@@ -385,9 +392,9 @@ void Scout::Fill() {
         if (label) label->clear();
     }
     box_->clear();
-    FillList(scouts_, ScoutList(world(), menuState()), [this](int h) { return PersonName(h); });
-    FillList(targets_, {}, {});
-    FillList(districts_, ScoutDistricts(world()), [this](int d) { return CityName(d); });
+    FillList(scouts_, ScoutListing(world(), menuState()), [this](int h) { return PersonName(h); });
+    FillList(targets_, Listing{}, {});
+    FillList(districts_, ScoutDistrictsListing(world()), [this](int d) { return CityName(d); });
 }
 
 void Scout::Ok() {
@@ -414,7 +421,8 @@ HumanInfo::HumanInfo(Screens& screens)
 void HumanInfo::Fill() {
     for (QLabel* label : skill_)
         label->clear();
-    FillList(list_, PersonInfoList(world(), menuState()), [this](int h) { return PersonName(h); });
+    FillList(list_, PersonInfoListing(world(), menuState()),
+             [this](int h) { return PersonName(h); });
 }
 
 // --- 조직정보 ----------------------------------------------------------------------------------

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <algorithm>
 
+#include "fight/FightSummary.h"
 #include "screens/Platform.h"
 #include "screens/Screens.h"
 #include "world/Numbers.h"
@@ -24,12 +25,19 @@ constexpr int F(int twips) {
 
 constexpr int kComputerClockMs = 200;
 constexpr int kWeaponShownMs = 100;
+// A fight fought by itself moves one round (a turn of each side) every 200 ms, the computer's
+// own clock: a player can follow every step. The fast pace runs it in ticks of 20 ms with as many
+// rounds in each as end it within 4 s.
 constexpr int kAutoPaceMs = 200;
+constexpr int kFastTickMs = 20;
+constexpr int kFastFightMs = 4000;
 
 constexpr const char* kVersus = "VS";
 constexpr const char* kStaminaWord = "체력 :";
 constexpr const char* kAutoOn = "자동 싸움";
 constexpr const char* kAutoOff = "직접 싸움";
+constexpr const char* kFastOn = "빠르게";
+constexpr const char* kFastOff = "천천히";
 
 QString FighterPicture(bool player, const World& world, int human) {
     const int w = WeaponIndex(world.HumanWeapon[human]);
@@ -195,6 +203,12 @@ FightField::FightField(Screens& screens, const char* name, FightSide side)
         " border-radius: 6px; font-weight: bold; font-size: 16px; }"
         "QPushButton:pressed { background: #8a251f; }");
     connect(auto_, &QPushButton::clicked, this, &FightField::ToggleAutoBattle);
+    fast_ = new QPushButton(kFastOn, this);
+    fast_->setObjectName("FastPace");
+    fast_->setGeometry(F(4920), F(2850), F(1320), F(420));
+    fast_->setFocusPolicy(Qt::NoFocus);
+    fast_->setStyleSheet(auto_->styleSheet());
+    connect(fast_, &QPushButton::clicked, this, &FightField::ToggleFastPace);
 
     // No 1 ms clocks for the death pass and the highlight: both run after each event that can
     // change what they look at.
@@ -265,6 +279,7 @@ void FightField::Refresh() {
         armorI2_[w]->raise();
     }
     auto_->setText(running->autoBattle ? kAutoOff : kAutoOn);
+    fast_->setText(running->autoBattle && fastPace_ ? kFastOff : kFastOn);
 }
 
 std::array<double, kSlotCount * 2> FightField::Health() const {
@@ -317,6 +332,9 @@ void FightField::Finish(std::vector<std::string> messages) {
     for (const std::string& message : messages) {
         screens_.platform().Inform(this, QString::fromStdString(message));
     }
+    // Then what the fight came to, in one message.
+    screens_.platform().Inform(
+        this, QString::fromStdString(FightSummaryText(world, SummarizeFight(world, *running))));
     released_ = true;
     screens_.FightOver();
 }
@@ -350,7 +368,11 @@ void FightField::AutoTick() {
     Fight* running = fight();
     if (!running || running->over() || !running->autoBattle) return;
     const auto before = Health();
-    std::vector<std::string> messages = AutoAct(screens_.world(), *running);
+    std::vector<std::string> messages;
+    for (int k = 0; k < roundsPerTick_ && !running->over(); ++k) {
+        for (std::string& text : AutoRound(screens_.world(), *running))
+            messages.push_back(std::move(text));
+    }
     MarkHits(before);
     Finish(std::move(messages));
 }
@@ -360,11 +382,35 @@ void FightField::ToggleAutoBattle() {
     if (!running || running->over()) return;
     running->autoBattle = !running->autoBattle;
     if (running->autoBattle) {
-        // The aim is put away: the side now moves by itself.
+        // The aim is put away: the side now moves by itself. Both sides now move in rounds on
+        // one clock, so the computer's own clock rests.
         running->Aiming = false;
-        autoTimer_.start();
+        timer2_.stop();
+        fastPace_ = false;
+        roundsPerTick_ = 1;
+        autoTimer_.start(kAutoPaceMs);
     } else {
         autoTimer_.stop();
+        fastPace_ = false;
+        if (running->realTime) timer2_.start();
+    }
+    Refresh();
+}
+
+void FightField::ToggleFastPace() {
+    Fight* running = fight();
+    if (!running || running->over()) return;
+    if (!running->autoBattle) ToggleAutoBattle();
+    fastPace_ = !fastPace_;
+    if (fastPace_) {
+        // The rounds left are counted on a copy, so the ticks share them out evenly.
+        constexpr int kTicks = kFastFightMs / kFastTickMs;
+        const int rounds = AutoRoundsLeft(screens_.world(), *running);
+        roundsPerTick_ = std::max(1, (rounds + kTicks - 1) / kTicks);
+        autoTimer_.start(kFastTickMs);
+    } else {
+        roundsPerTick_ = 1;
+        autoTimer_.start(kAutoPaceMs);
     }
     Refresh();
 }

@@ -46,10 +46,15 @@ class FightField : public Screen {
     void ComputerTick();
     // Timer3: the computer's weapon and the hit marks disappear again.
     void HideTick();
-    // One turn of the player's side fighting by itself.
+    // One tick of the side fighting by itself: one round at the normal pace, as many as keep the
+    // fight within its time at the fast pace.
     void AutoTick();
     // The 자동 button: the player's side fights by itself, or is handed back.
     void ToggleAutoBattle();
+    // The 빠르게 button: the fight goes on by itself fast enough to end within a few seconds, or
+    // back at the pace a player can follow.
+    void ToggleFastPace();
+    bool fastPace() const { return fastPace_; }
 
     QTimer& timer2() { return timer2_; }
     QTimer& timer3() { return timer3_; }
@@ -82,9 +87,12 @@ class FightField : public Screen {
     std::array<QLabel*, 5> skill_{};
     QLabel* label2_;  // Label2: "체력 :" before the pointed fighter's stamina
     QPushButton* auto_;
+    QPushButton* fast_;
+    bool fastPace_ = false;
+    int roundsPerTick_ = 1;
     QTimer timer2_;     // the computer's clock in a real-time fight: 200 ms
     QTimer timer3_;     // hides the computer's weapon 100 ms after its strike
-    QTimer autoTimer_;  // paces the player's side while it fights by itself
+    QTimer autoTimer_;  // paces the fight while the player's side fights by itself
     bool released_ = false;
 };
 

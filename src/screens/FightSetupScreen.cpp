@@ -83,6 +83,7 @@ FightSetupScreen::FightSetupScreen(Screens& screens, const char* name, FightSide
     FillEntries(ll1_, setup_.people,
                 [&world](int h) { return QString::fromStdString(world.HumanName[h]); });
     OnEntryChosen(ll1_, this, [this](int h) { PersonClicked(h); });
+    ShowWhyEmpty(ll1_, setup_.whyNoPeople);
 
     AddLabel("사용무기 :", 1800, 2640, 1200)->setObjectName("Label1");
     combo1_ = new QComboBox(this);
@@ -108,6 +109,7 @@ FightSetupScreen::FightSetupScreen(Screens& screens, const char* name, FightSide
         FillEntries(ll2_, setup_.targets,
                     [&world](int c) { return QString::fromStdString(world.CityName[c]); });
         OnEntryChosen(ll2_, this, [this](int c) { ChooseTargetCity(screens_.menu(), c); });
+        ShowWhyEmpty(ll2_, setup_.whyNoTargets);
     }
 
     command3_ = new QPushButton(kSelectAll, this);
@@ -143,8 +145,12 @@ FightSetupScreen::FightSetupScreen(Screens& screens, const char* name, FightSide
 }
 
 void FightSetupScreen::CancelClicked() {
-    // The defence cannot be called off: its cancel does nothing.
-    if (side_ == FightSide::Attack) close();
+    // The defence cannot be called off: its cancel only says so.
+    if (side_ == FightSide::Attack) {
+        close();
+    } else {
+        screens_.platform().Inform(this, QString::fromUtf8(kDefenceMustBeChosen));
+    }
 }
 
 void FightSetupScreen::keyPressEvent(QKeyEvent* event) {

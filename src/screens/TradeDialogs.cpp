@@ -97,7 +97,8 @@ void ArmsDialog::Fill() {
     }
     EmptyBoxes();
     skill_[0]->clear();  // the empty boxes wrote a total of 0
-    FillList(list_, ArmsTraders(world(), menuState()), [this](int h) { return PersonName(h); });
+    FillList(list_, ArmsTradersListing(world(), menuState()),
+             [this](int h) { return PersonName(h); });
 }
 
 void ArmsDialog::Ok() {
@@ -145,9 +146,11 @@ MoveCity::MoveCity(Screens& screens) : GoodsDialog(screens, "MoveCity", "이동"
 
 void MoveCity::Fill() {
     EmptyBoxes();
-    FillList(people_, MovingPeople(world(), menuState()), [this](int h) { return PersonName(h); });
+    FillList(people_, MovingPeopleListing(world(), menuState()),
+             [this](int h) { return PersonName(h); });
     pointed_ = false;
-    FillList(targets_, Destinations(world(), menuState()), [this](int d) { return CityName(d); });
+    FillList(targets_, DestinationsListing(world(), menuState()),
+             [this](int d) { return CityName(d); });
 }
 
 void MoveCity::Ok() {
@@ -191,8 +194,10 @@ void Transport::Fill() {
     for (QLabel* label : skill_)
         label->clear();
     EmptyBoxes();
-    FillList(people_, MovingPeople(world(), menuState()), [this](int h) { return PersonName(h); });
-    FillList(targets_, Destinations(world(), menuState()), [this](int d) { return CityName(d); });
+    FillList(people_, MovingPeopleListing(world(), menuState()),
+             [this](int h) { return PersonName(h); });
+    FillList(targets_, DestinationsListing(world(), menuState()),
+             [this](int d) { return CityName(d); });
 }
 
 void Transport::Ok() {
@@ -222,12 +227,12 @@ void EnvoyDialog::Fill() {
     for (QLabel* label : skill_)
         label->setText("0");
     EmptyBoxes();
-    FillList(envoys_, Envoys(world(), menuState()), [this](int h) { return PersonName(h); });
+    FillList(envoys_, EnvoysListing(world(), menuState()), [this](int h) { return PersonName(h); });
     FillList(gangs_, Gangs(), [this](int g) { return GroupName(g); });
 }
 
-std::vector<int> AllyOk::Gangs() {
-    return UnalliedGangs(world());
+Listing AllyOk::Gangs() {
+    return UnalliedGangsListing(world());
 }
 
 Amounts<4> AllyOk::Bases() {
@@ -238,8 +243,8 @@ void AllyOk::Ok() {
     Show(MakeAlliance(world(), menuState(), Selected(envoys_), Selected(gangs_), GoodsTexts()));
 }
 
-std::vector<int> AllyHelp::Gangs() {
-    return AlliedGangs(world());
+Listing AllyHelp::Gangs() {
+    return AlliedGangsListing(world());
 }
 
 Amounts<4> AllyHelp::Bases() {
@@ -262,7 +267,7 @@ AllyCancel::AllyCancel(Screens& screens)
 
 void AllyCancel::Fill() {
     hostility_->setText("0");
-    FillList(gangs_, AlliedGangs(world()), [this](int g) { return GroupName(g); });
+    FillList(gangs_, AlliedGangsListing(world()), [this](int g) { return GroupName(g); });
 }
 
 void AllyCancel::Ok() {

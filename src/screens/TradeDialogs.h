@@ -108,7 +108,7 @@ class EnvoyDialog : public GoodsDialog {
 
   protected:
     void Fill() override;
-    virtual std::vector<int> Gangs() = 0;
+    virtual Listing Gangs() = 0;
     virtual Amounts<4> Bases() = 0;
 
     QListWidget* envoys_;
@@ -123,7 +123,7 @@ class AllyOk : public EnvoyDialog {
     explicit AllyOk(Screens& screens) : EnvoyDialog(screens, "AllyOk", "동맹") {}
 
   protected:
-    std::vector<int> Gangs() override;
+    Listing Gangs() override;
     Amounts<4> Bases() override;
     void Ok() override;
 };
@@ -135,7 +135,7 @@ class AllyHelp : public EnvoyDialog {
     explicit AllyHelp(Screens& screens) : EnvoyDialog(screens, "AllyHelp", "원조") {}
 
   protected:
-    std::vector<int> Gangs() override;
+    Listing Gangs() override;
     Amounts<4> Bases() override;
     void Ok() override;
 };

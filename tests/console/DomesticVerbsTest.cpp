@@ -72,6 +72,18 @@ TEST(DomesticVerbs, EveryCommandOnASmallWorld) {
          "human 3 name=사람3 group=거지파 rank=조장 city=서초 loyalty=90 attack=31 defence=20 "
          "charm=0 agility=0 stamina=10 intelligence=0 leadership=30 members=12 morale=99 "
          "canact=False weapon=각목 attackparty=False defenceparty=False\n"},
+        // The line an empty list shows; nothing after the name while the list holds anybody.
+        {{"why-empty train", "train 3", "why-empty train", "collect 2", "why-empty collect",
+          "why-empty heal", "why-empty scout-targets 0", "why-empty nothing"},
+         "why-empty train\n"
+         "message: 조직원사기가 +1 되었습니다.\n"
+         "why-empty train 행동할 수 있는 사람은 모두 조직원사기가 100입니다.\n"
+         "message: 돈이 걷혀졌습니다.\n"
+         "message: 명성이(가) -1이 되었습니다.\n"
+         "why-empty collect 이 구역 사람들은 이번 주에 모두 행동했습니다.\n"
+         "why-empty heal\n"
+         "why-empty scout-targets\n"
+         "error: no list 'nothing'\n"},
         {{"prize 3 250000", "list prize"},
          "message: 더 열심히 하겠습니다.\n"
          "message: 돈이(가) -250000이 되었습니다.\n"

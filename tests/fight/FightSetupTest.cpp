@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "fight/FightSetup.h"
-#include "world/SharedRoutines.h"
 #include "support/TestWorld.h"
+#include "world/SharedRoutines.h"
 
 namespace golmok {
 namespace {
@@ -51,6 +51,44 @@ TEST(AttackSetup, ListsAbleFightersOfTheDistrictAndEveryOtherGangsDistrict) {
     for (int own : {7, 12, 20, 21}) {
         EXPECT_EQ(std::count(setup.targets.begin(), setup.targets.end(), own), 0);
     }
+}
+
+TEST(AttackSetup, SaysWhyNobodyCanBeSent) {
+    struct Case {
+        const char* name;
+        void (*change)(World&, int h);
+        const char* why;
+    };
+    const Case cases[] = {
+        {"moved away", [](World& w, int h) { w.HumanCity[h] = w.CityName[kTarget]; }, kNobodyHere},
+        {"acted", [](World& w, int h) { w.HumanCanAct[h] = false; }, kEveryoneActed},
+        {"exhausted", [](World& w, int h) { w.HumanStamina[h] = 0; }, kEveryoneExhausted},
+        {"no members", [](World& w, int h) { w.HumanMembers[h] = 0; }, kNobodyLeadsMembers},
+    };
+    for (const Case& c : cases) {
+        World w = AttackWorld();
+        EXPECT_EQ(AttackSetupOf(w, kHome).whyNoPeople, "");
+        for (int h = 0; h < 6; ++h)
+            c.change(w, h);
+        const FightSetup setup = AttackSetupOf(w, kHome);
+        EXPECT_TRUE(setup.people.empty()) << c.name;
+        EXPECT_EQ(setup.whyNoPeople, c.why) << c.name;
+        EXPECT_EQ(setup.whyNoTargets, "");
+    }
+    // Those who acted and those without strength together: the last rule that turned the rest
+    // away is what the screen says.
+    World w = AttackWorld();
+    for (int h = 0; h < 6; ++h) {
+        if (h % 2) {
+            w.HumanCanAct[h] = false;
+        } else {
+            w.HumanStamina[h] = 0;
+        }
+    }
+    EXPECT_EQ(AttackSetupOf(w, kHome).whyNoPeople, kEveryoneExhausted);
+    for (int d = 0; d < kCityCount; ++d)
+        w.SetOwner(d, 0);
+    EXPECT_EQ(AttackSetupOf(w, kHome).whyNoTargets, kNoRivalDistrict);
 }
 
 TEST(AttackSetup, OpeningForgetsEarlierWeaponsAndParties) {

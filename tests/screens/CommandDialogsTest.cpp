@@ -13,9 +13,11 @@
 #include <memory>
 
 #include "ScreenTestSupport.h"
+#include "commands/Alliances.h"
 #include "commands/Commerce.h"
 #include "commands/Information.h"
 #include "commands/Moving.h"
+#include "commands/Training.h"
 #include "game/NewWorld.h"
 #include "screens/CommandDialog.h"
 #include "screens/GameLogo.h"
@@ -557,6 +559,101 @@ class CommandDialogsTest : public QObject, GameOnScreen {
         LockMap(world());
         screens_->OpenCommandMenu(kJongno);
         QVERIFY(!screens_->gameMenu());
+    }
+
+    // An empty list says why in a note over it, the core's reason word for word; a list with
+    // anybody in it shows no note.
+    void anEmptyListSaysWhy_data() {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("dialog");
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<int>("change");  // 0 none, 1 everybody has acted, 2 nobody there
+        QTest::addColumn<QString>("why");
+        // After change 1, once everybody may act again: the note then, empty for none.
+        QTest::addColumn<QString>("whyAfter");
+        // In the first week everybody's morale is 100: training has nobody to offer.
+        QTest::newRow("훈련, all acted") << "행동_훈련"
+                                         << "Train"
+                                         << "LL" << 1 << kEveryoneActed << kEveryoneAtFullMorale;
+        QTest::newRow("치료, all healthy") << "행동_치료"
+                                           << "Heal"
+                                           << "LL" << 0 << kEveryoneHealthy << "";
+        QTest::newRow("돈걷기 lists people") << "도시_돈걷기"
+                                             << "GiveMeMoney"
+                                             << "LL" << 0 << ""
+                                             << "";
+        QTest::newRow("돈걷기, all acted") << "도시_돈걷기"
+                                           << "GiveMeMoney"
+                                           << "LL" << 1 << kEveryoneActed << "";
+        QTest::newRow("재편성, nobody") << "행동_재편성"
+                                        << "Reset"
+                                        << "LL" << 2 << kNobodyHere << "";
+        QTest::newRow("동맹취소, no ally") << "외교_동맹취소"
+                                           << "AllyCancel"
+                                           << "LL" << 0 << kNoAlly << "";
+        QTest::newRow("원조, all acted") << "외교_원조"
+                                         << "AllyHelp"
+                                         << "LL1" << 1 << kEveryoneActed << "";
+        QTest::newRow("인물정보, nobody") << "정보_인물정보"
+                                          << "HumanInfo"
+                                          << "LL" << 2 << kNobodyHere << "";
+    }
+
+    void anEmptyListSaysWhy() {
+        QFETCH(QString, item);
+        QFETCH(QString, dialog);
+        QFETCH(QString, list);
+        QFETCH(int, change);
+        QFETCH(QString, why);
+        QFETCH(QString, whyAfter);
+        for (int h = 0; h < kHumanCount; ++h) {
+            // Nobody needs healing at the start; everybody stays in the district unless moved.
+            world().HumanStamina[h] = world().FullStamina(h);
+            if (change == 1) world().HumanCanAct[h] = false;
+            if (change == 2 && world().IsIn(h, kJongno))
+                world().HumanCity[h] = world().CityName[kDobong];
+        }
+        ClickDistrict(kJongno);
+        CommandDialog* opened = Choose(item.toUtf8().constData(), dialog.toUtf8().constData());
+        QVERIFY(opened);
+        opened->show();
+        auto* entries = opened->findChild<QListWidget*>(list);
+        QVERIFY(entries);
+        auto* note = entries->viewport()->findChild<QLabel*>("WhyEmpty");
+        if (why.isEmpty()) {
+            QVERIFY(entries->count() > 0);
+            QVERIFY(!note || note->isHidden());
+            return;
+        }
+        QCOMPARE(entries->count(), 0);
+        QVERIFY(note);
+        QVERIFY(note->isVisible());
+        QCOMPARE(note->text(), why);
+        // The note covers the list and wraps within it.
+        QCOMPARE(note->geometry(), entries->viewport()->rect());
+        QVERIFY(note->wordWrap());
+        if (change != 1) return;
+        // Refilled, the list says the new reason, or loses its note when it holds anybody.
+        world().HumanCanAct.fill(true);
+        opened->Open();
+        if (whyAfter.isEmpty()) {
+            QVERIFY(entries->count() > 0);
+            QVERIFY(note->isHidden());
+        } else {
+            QCOMPARE(entries->count(), 0);
+            QCOMPARE(note->text(), whyAfter);
+        }
+    }
+
+    void reorganizingWarnsThatThePoolIsLostOnClosing() {
+        ClickDistrict(kJongno);
+        CommandDialog* reset = Choose("행동_재편성", "Reset");
+        QVERIFY(reset);
+        reset->show();
+        auto* note = reset->findChild<QLabel*>("PoolNote");
+        QVERIFY(note);
+        QVERIFY(note->isVisible());
+        QCOMPARE(note->text(), QString::fromUtf8(kReorgPoolLost));
     }
 };
 

@@ -225,7 +225,12 @@ class FightScreensTest : public QObject, GameOnScreen {
 
         QTest::keyClick(field, Qt::Key_Return);
         Settle();
-        QCOMPARE(platform_->informed, QStringList{kFightWon});
+        // The result, then what it came to: he fell, joined us, and 도봉 is ours.
+        const QString name = QString::fromStdString(world().HumanName[defender]);
+        QCOMPARE(platform_->informed,
+                 (QStringList{kFightWon, QString("쓰러진 우리 편: 없음\n쓰러진 상대 편: ") + name +
+                                             "\n거지파로 넘어간 사람: " + name +
+                                             "\n도봉은 이제 거지파의 구역입니다."}));
         // His answer before he fell did no harm: five members hit for nothing.
         QCOMPARE(world().HumanStamina[attacker], health);
         QCOMPARE(world().HumanStamina[defender], 0.0);
@@ -316,10 +321,12 @@ class FightScreensTest : public QObject, GameOnScreen {
         QVERIFY(setup && setup->isVisible());
         QVERIFY(!setup->findChild<QListWidget*>("LL2"));
 
-        // No way out but the fight: closing and the cancel picture leave it open.
+        // No way out but the fight: closing and the cancel picture leave it open, and the
+        // picture says so.
         setup->close();
         Click(setup->findChild<QWidget*>("Command2"));
         QVERIFY(setup->isVisible());
+        QCOMPARE(platform_->informed.last(), QString::fromUtf8(kDefenceMustBeChosen));
         setup->OkClicked();
         QCOMPARE(platform_->informed.last(), kChoosePerson);
 
@@ -353,7 +360,11 @@ class FightScreensTest : public QObject, GameOnScreen {
         }
         Settle();
         QVERIFY(!screens_->fightField());
-        QCOMPARE(platform_->informed, QStringList{strongDefence ? kFightWon : kFightLost});
+        QCOMPARE(platform_->informed.size(), 2);
+        QCOMPARE(platform_->informed[0], strongDefence ? kFightWon : kFightLost);
+        QVERIFY(platform_->informed[1].endsWith(strongDefence
+                                                    ? "서초는 이제 거지파의 구역입니다."
+                                                    : "서초는 이제 흑사파의 구역입니다."));
         QVERIFY(!world().MapLocked);
         QVERIFY(!world().DefenceSetupOpen);
         // A lost defence hands 서초 to 흑사파, and the map shows it.
@@ -362,6 +373,82 @@ class FightScreensTest : public QObject, GameOnScreen {
         auto* from = Control<QPushButton>(map, "Cmd", kTargetCity);
         QVERIFY(own->isEnabled());
         QCOMPARE(own->styleSheet() == from->styleSheet(), !strongDefence);
+    }
+
+    // Five against five fought by itself: the normal pace moves one round every 200 ms; the fast
+    // pace ends the fight within 5 s of its clock and with the very result the slow one gets.
+    void theFastPaceEndsAFiveAgainstFiveFightInTime_data() {
+        QTest::addColumn<QString>("mode");
+        QTest::newRow("Real") << "Real";
+        QTest::newRow("Turn") << "Turn";
+    }
+
+    void theFastPaceEndsAFiveAgainstFiveFightInTime() {
+        QFETCH(QString, mode);
+        MainGame* map = StartOnMap(0);
+        world().BattleMode = mode == "Real" ? BattleMode::Real : BattleMode::Turn;
+        // Five of the player's people in 서초 and five of 흑사파 in 도봉, nobody else there.
+        int mine = 0;
+        int theirs = 0;
+        for (int h = 0; h < kHumanCount; ++h) {
+            World& w = world();
+            const bool ours = w.HumanGroup[h] == w.GroupName[0];
+            const bool black = w.HumanGroup[h] == w.GroupName[6];
+            if (ours && mine < 5) {
+                w.HumanCity[h] = w.CityName[kOwnCity];
+                ++mine;
+            } else if (black && theirs < 5) {
+                w.HumanCity[h] = w.CityName[kTargetCity];
+                ++theirs;
+            } else if (w.IsIn(h, kOwnCity) || w.IsIn(h, kTargetCity)) {
+                w.HumanCity[h] = w.CityName[9];
+            }
+        }
+        QCOMPARE(mine, 5);
+        QCOMPARE(theirs, 5);
+        Click(Control<QPushButton>(map, "Cmd", kOwnCity));
+        screens_->gameMenu()->findChild<QAction*>("행동_싸움")->trigger();
+        Attack* setup = screens_->attack();
+        auto* ll1 = setup->findChild<QListWidget*>("LL1");
+        QCOMPARE(ll1->count(), 5);
+        ClickRow(ll1, ll1->item(0)->data(Qt::UserRole).toInt());
+        setup->SelectAllClicked();
+        ClickRow(setup->findChild<QListWidget*>("LL2"), kTargetCity);
+        setup->OkClicked();
+        Settle();
+        FightField* field = screens_->fightField();
+        QVERIFY(field);
+        for (const Fighter& f : session_->fight()->enemy)
+            QVERIFY(f.present);
+        for (const Fighter& f : session_->fight()->player)
+            QVERIFY(f.present);
+
+        // What the fight comes to when it is played out by the rules alone.
+        World expectedWorld = world();
+        Fight expectedFight = *session_->fight();
+        PlayOutFight(expectedWorld, expectedFight);
+        QVERIFY(expectedFight.over());
+
+        field->ToggleAutoBattle();
+        QCOMPARE(field->autoTimer().interval(), 200);
+        QVERIFY(!field->timer2().isActive());  // both sides move on the one clock
+        field->ToggleFastPace();
+        QVERIFY(field->fastPace());
+        QCOMPARE(field->findChild<QPushButton*>("FastPace")->text(), QString("천천히"));
+        const int interval = field->autoTimer().interval();
+        int ticks = 0;
+        while (screens_->fightField() && ticks < 10000) {
+            field->AutoTick();
+            ++ticks;
+        }
+        Settle();
+        QVERIFY(!screens_->fightField());
+        QVERIFY2(ticks * interval <= 5000,
+                 qPrintable(QString("%1 ticks of %2 ms").arg(ticks).arg(interval)));
+        QVERIFY(world().HumanGroup == expectedWorld.HumanGroup);
+        QVERIFY(world().HumanMembers == expectedWorld.HumanMembers);
+        QVERIFY(world().HumanStamina == expectedWorld.HumanStamina);
+        QVERIFY(world().CityOwnerColor == expectedWorld.CityOwnerColor);
     }
 
     void leavingTheGameTakesARunningFightAway() {
