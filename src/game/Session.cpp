@@ -1,8 +1,10 @@
 #include "game/Session.h"
 
+#include <system_error>
 #include <utility>
 
 #include "game/NewWorld.h"
+#include "game/TurnCycle.h"
 
 namespace golmok {
 
@@ -30,6 +32,8 @@ std::vector<std::string> Session::StartNewGame(int group) {
     ChooseGroup(fresh, group);
     world_ = std::move(fresh);
     fight_.reset();
+    news_.clear();
+    chronicle_ = StartChronicle(world_);
     running_ = true;
     ending_ = GameEnd::Running;
     return {kStartMessage};
@@ -39,10 +43,11 @@ void Session::QuitToTitle() {
     world_.panel.open = false;
     world_.reorg = ReorgDialog{};
     fight_.reset();
+    news_.clear();
     running_ = false;
 }
 
-void Session::ShowGame(World world) {
+void Session::ShowGame(World world, std::optional<Chronicle> chronicle) {
     world.panel.open = false;
     world.reorg = ReorgDialog{};
     // The map opens anew, unfrozen: a fight is never saved, and one left behind by a game the
@@ -53,6 +58,62 @@ void Session::ShowGame(World world) {
     fight_.reset();
     running_ = true;
     ending_ = GameEnd::Running;
+    news_.clear();
+    chronicle_ =
+        chronicle && chronicle->Fits(world_) ? std::move(*chronicle) : StartChronicle(world_);
+}
+
+std::vector<std::string> Session::EndTurn(const std::filesystem::path& saveFolder) {
+    // The week that ends keeps the standings its fights left.
+    chronicle_.Note(world_);
+    news_.clear();
+    std::vector<std::string> messages = golmok::EndTurn(world_, &news_);
+    chronicle_.Note(world_);
+    // An announced attack is not saved before it is fought: the autosave keeps the week before,
+    // whose turn end brings the same attack again, so a killed game cannot dodge it. A game that
+    // has just ended has nothing to resume.
+    GameEnd end = CheckGameEnd(world_);
+    if (world_.options.autosave && !world_.DefenceSetupOpen && end == GameEnd::Running) {
+        if (auto failure = SaveTo(saveFolder, kAutosaveSlot)) messages.push_back(*failure);
+    }
+    return messages;
+}
+
+const Chronicle& Session::chronicle() {
+    if (running_) chronicle_.Note(world_);
+    return chronicle_;
+}
+
+std::optional<std::string> Session::SaveTo(const std::filesystem::path& folder, int slot) {
+    // The player's data folder of an installed game may not exist before the first save. If it
+    // cannot be made, the save says why.
+    std::error_code ignored;
+    std::filesystem::create_directories(folder, ignored);
+    if (auto failure = SaveGame(world_, folder, slot)) return failure;
+    // The slot holds the game whatever becomes of its chronicle: one that cannot be written is
+    // started afresh when the slot is loaded.
+    SaveChronicle(chronicle(), SlotPath(folder, slot));
+    return std::nullopt;
+}
+
+SlotGame ReadSlotGame(const World& base, const std::filesystem::path& folder, int slot) {
+    SlotGame game{{}, base, std::nullopt};
+    game.result = LoadGame(game.world, folder, slot);
+    if (game.result.state == SlotState::Game)
+        game.chronicle = LoadChronicle(SlotPath(folder, slot));
+    return game;
+}
+
+LoadResult Session::LoadFrom(const std::filesystem::path& folder, int slot) {
+    SlotGame game = ReadSlotGame(world_, folder, slot);
+    if (game.result.state == SlotState::Game)
+        ShowGame(std::move(game.world), std::move(game.chronicle));
+    return game.result;
+}
+
+bool Session::CanContinue(const std::filesystem::path& folder) const {
+    World copy = world_;
+    return LoadGame(copy, folder, kAutosaveSlot).state == SlotState::Game;
 }
 
 std::string Session::AnnounceGameEnd() {

@@ -3,6 +3,7 @@
 #include "commands/CommandMenu.h"
 #include "fight/FightSetup.h"
 #include "game/SharedRoutines.h"
+#include "screens/ChronicleChart.h"
 #include "screens/CommandDialog.h"
 #include "screens/Credit.h"
 #include "screens/FightField.h"
@@ -13,6 +14,7 @@
 #include "screens/MainGame.h"
 #include "screens/MainMenu.h"
 #include "screens/Music.h"
+#include "screens/News.h"
 #include "screens/OpenFile.h"
 #include "screens/PicturePrint.h"
 #include "screens/SaveFile.h"
@@ -138,7 +140,9 @@ void Screens::Start() {
 }
 
 MainMenu* Screens::ShowMainMenu() {
-    return ShowWindow(Open(mainMenu_));
+    MainMenu* menu = Open(mainMenu_);
+    menu->RefreshContinue();
+    return ShowWindow(menu);
 }
 
 GroupSelectMenu* Screens::ShowGroupSelectMenu() {
@@ -153,6 +157,36 @@ MainGame* Screens::ShowMap() {
 
 help* Screens::ShowHelp() {
     return ShowWindow(Open(help_));
+}
+
+News* Screens::ShowNews() {
+    News* news = Open(news_);
+    news->Refresh();
+    return ShowWindow(news);
+}
+
+ChronicleChart* Screens::ShowChronicle() {
+    // Drawn when it opens: an open chart is opened afresh.
+    if (chronicleChart_) chronicleChart_->close();
+    return ShowWindow(Open(chronicleChart_));
+}
+
+News* Screens::news() const {
+    return news_;
+}
+
+ChronicleChart* Screens::chronicleChart() const {
+    return chronicleChart_;
+}
+
+void Screens::ContinueGame() {
+    if (session_.running() && world().MapLocked) return;
+    SlotGame game = ReadSlotGame(world(), slotFolder_, kAutosaveSlot);
+    if (game.result.state != SlotState::Game) {
+        platform_.Inform(mainMenu_, QString::fromStdString(game.result.message));
+        return;
+    }
+    ShowLoadedGame(std::move(game.world), std::move(game.chronicle));
 }
 
 infor* Screens::ShowInfor() {
@@ -266,12 +300,15 @@ void Screens::TurnEnded() {
 
 void Screens::CloseGameForms() {
     if (gameMenu_) gameMenu_->close();
+    // The news and the chronicle tell of the game on the map.
+    if (news_) news_->close();
+    if (chronicleChart_) chronicleChart_->close();
     if (map_) map_->close();
 }
 
-void Screens::ShowLoadedGame(World loaded) {
+void Screens::ShowLoadedGame(World loaded, std::optional<Chronicle> chronicle) {
     CloseGameForms();
-    session_.ShowGame(std::move(loaded));
+    session_.ShowGame(std::move(loaded), std::move(chronicle));
     ShowMap();
     if (openFile_) openFile_->close();
     // The title menu goes, and with it a gang choice left open there: its Start would throw the

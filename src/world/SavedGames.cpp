@@ -362,7 +362,12 @@ bool SameSavedFields(const World& a, const World& b) {
 }  // namespace
 
 std::filesystem::path SlotPath(const std::filesystem::path& folder, int slot) {
+    if (slot == kAutosaveSlot) return folder / "autosave.sav";
     return folder / ("save0" + std::to_string(slot) + ".sav");
+}
+
+int WriteFileWhole(const std::filesystem::path& path, const std::string& bytes) {
+    return WriteWhole(path, bytes);
 }
 
 std::string SaveText(const World& w) {
