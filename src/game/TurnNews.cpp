@@ -141,6 +141,26 @@ std::string NewsLine(const TurnEvent& e) {
     return line;
 }
 
+namespace {
+
+// A sentence for a person lured `times` times in one turn end: `e` is the last luring, with the
+// gang he belonged to before the first.
+std::string PoachedSentence(const World& w, const TurnEvent& e, int times) {
+    const std::string by = GangName(w, e.gang);
+    const std::string person = HumanName(w, e.human);
+    const std::string city = Towards(CityName(w, e.city));
+    if (times > 1) {
+        const std::string from = e.fromGang >= 0 ? GangName(w, e.fromGang) + "의 " : "조직이 없던 ";
+        return from + Subject(person) + " 이번 주에 " + std::to_string(times) +
+               "번이나 꾀임에 넘어가 " + by + "의 " + city + " 갔습니다.";
+    }
+    if (e.fromGang == e.gang) return Subject(by) + " " + Object(person) + " " + city + " 불러들였습니다.";
+    const std::string owner = e.fromGang >= 0 ? GangName(w, e.fromGang) + "의 " : "조직이 없던 ";
+    return Subject(by) + " " + owner + Object(person) + " 꾀어 " + city + " 데려갔습니다.";
+}
+
+}  // namespace
+
 std::string NewsSentence(const World& w, const TurnEvent& e) {
     const std::string by = GangName(w, e.gang);
     const std::string from = GangName(w, e.fromGang);
@@ -157,11 +177,8 @@ std::string NewsSentence(const World& w, const TurnEvent& e) {
         case TurnEventKind::Attack:
             return Subject(by) + " " + CityName(w, e.fromCity) + "에서 " + Towards(city) +
                    " 쳐들어왔습니다.";
-        case TurnEventKind::Poached: {
-            const std::string owner = e.fromGang >= 0 ? from + "의 " : "조직이 없던 ";
-            return Subject(by) + " " + owner + Object(person) + " 꾀어 " + Towards(city) +
-                   " 데려갔습니다.";
-        }
+        case TurnEventKind::Poached:
+            return PoachedSentence(w, e, 1);
         case TurnEventKind::Recruited:
             return Subject(by) + " 조직원 " + FormatNumber(e.members) + "명을 새로 모았습니다.";
         case TurnEventKind::ChangedSides: {
@@ -181,11 +198,29 @@ std::vector<NewsSection> NewsSections(const World& w, const TurnNews& news) {
     std::vector<NewsSection> byGang(kGroupCount + 1);
     for (int g = 0; g <= kGroupCount; ++g)
         byGang[g].title = GangName(w, g < kGroupCount ? g : -1);
+    // A person lured from district to district in one turn end is told once, where he ended,
+    // as a loss of the gang he started from.
+    HumanTable<int> lured{};
+    HumanTable<int> firstGang{};
     for (const TurnEvent& e : news) {
+        if (e.kind != TurnEventKind::Poached || e.human < 0 || e.human >= kHumanCount) continue;
+        if (lured[e.human]++ == 0) firstGang[e.human] = e.fromGang;
+    }
+    HumanTable<int> told{};
+    for (const TurnEvent& raw : news) {
+        TurnEvent e = raw;
+        std::string sentence;
+        if (e.kind == TurnEventKind::Poached && e.human >= 0 && e.human < kHumanCount) {
+            if (++told[e.human] < lured[e.human]) continue;  // not his last move yet
+            e.fromGang = firstGang[e.human];
+            sentence = PoachedSentence(w, e, lured[e.human]);
+        } else {
+            sentence = NewsSentence(w, e);
+        }
         NewsSection& section =
             IsPlayerLoss(w, e) ? losses
                                : byGang[e.gang >= 0 && e.gang < kGroupCount ? e.gang : kGroupCount];
-        section.lines.push_back(NewsSentence(w, e));
+        section.lines.push_back(std::move(sentence));
     }
     if (!losses.lines.empty()) sections.push_back(std::move(losses));
     for (NewsSection& section : byGang) {

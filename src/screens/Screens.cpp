@@ -2,8 +2,8 @@
 
 #include "commands/CommandMenu.h"
 #include "fight/FightSetup.h"
-#include "game/SharedRoutines.h"
 #include "screens/ChronicleChart.h"
+#include "world/SharedRoutines.h"
 #include "screens/CommandDialog.h"
 #include "screens/Credit.h"
 #include "screens/FightField.h"

@@ -12,7 +12,7 @@
 #include <optional>
 #include <utility>
 
-#include "game/Session.h"
+#include "session/Session.h"
 #include "screens/Platform.h"
 
 namespace golmok::screens {
