@@ -154,7 +154,8 @@ std::string PoachedSentence(const World& w, const TurnEvent& e, int times) {
         return from + Subject(person) + " 이번 주에 " + std::to_string(times) +
                "번이나 꾀임에 넘어가 " + by + "의 " + city + " 갔습니다.";
     }
-    if (e.fromGang == e.gang) return Subject(by) + " " + Object(person) + " " + city + " 불러들였습니다.";
+    if (e.fromGang == e.gang)
+        return Subject(by) + " " + Object(person) + " " + city + " 불러들였습니다.";
     const std::string owner = e.fromGang >= 0 ? GangName(w, e.fromGang) + "의 " : "조직이 없던 ";
     return Subject(by) + " " + owner + Object(person) + " 꾀어 " + city + " 데려갔습니다.";
 }

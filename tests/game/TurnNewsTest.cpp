@@ -2,6 +2,8 @@
 // console's lines and the news window's sentences and order.
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "game/ComputerGangs.h"
 #include "game/NewWorld.h"
 #include "game/TurnCycle.h"
@@ -33,11 +35,29 @@ void Empty(World& w, int city) {
         w.HumanCity[city * 2 + i] = kJoblessCity;
 }
 
+// Two more people in every district but `except`: four in all, more than the party below.
+void Crowd(World& w, int except) {
+    for (int c = 0; c < kCityCount; ++c) {
+        if (c == except) continue;
+        for (int h = 60 + c * 2; h < 62 + c * 2; ++h)
+            test::Place(w, h, c, *w.OwnerOf(c), 0, 0, 0);
+    }
+}
+
 // Three fighters of 마적파 in 영등포, people 150..152, strong enough for any district above.
 void PlaceFighters(World& w) {
     for (int h = 150; h < 153; ++h)
         test::Place(w, h, 3, kMajeok, 100, 100, 100);
 }
+
+}  // namespace
+
+// Failures show the event as the console prints it.
+void PrintTo(const TurnEvent& event, std::ostream* out) {
+    *out << NewsLine(event);
+}
+
+namespace {
 
 TurnEvent Taken(int city, int by, int from, int attacker, bool fought) {
     TurnEvent e;
@@ -117,21 +137,15 @@ TEST(TurnNews, AttackStepRecordsEveryDistrictTakenAndWhoChangedSides) {
          {Taken(0, kMajeok, 4, 3, true), ChangedSides(0, 0, 4, kMajeok)}},
         {"an empty district of the player is taken without a fight",
          [](World& w) {
-             // Every district before the player's 서초 (7) holds more than three people.
-             for (int c = 0; c < 7; ++c) {
-                 for (int h = 60 + c * 2; h < 62 + c * 2; ++h)
-                     test::Place(w, h, c, *w.OwnerOf(c), 0, 0, 0);
-             }
+             // Every district but the player's 서초 (7) holds more people than the party.
+             Crowd(w, 7);
              PlaceFighters(w);
              Empty(w, 7);
          },
          {Taken(7, kMajeok, kPlayer, 3, false)}},
         {"a held district of the player is attacked after the turn end",
          [](World& w) {
-             for (int c = 0; c < 7; ++c) {
-                 for (int h = 60 + c * 2; h < 62 + c * 2; ++h)
-                     test::Place(w, h, c, *w.OwnerOf(c), 0, 0, 0);
-             }
+             Crowd(w, 7);
              PlaceFighters(w);
          },
          {AttackOn(7, kMajeok, 3)}},
@@ -264,8 +278,7 @@ TEST(TurnNews, WindowTellsThePlayersLossesFirstThenGangByGang) {
         Poached(59, kMajeok, kHero, 3), Poached(59, 2, kMajeok, 6), Poached(59, 6, 2, 11),
         Taken(1, 4, 3, 0, true),
         // The player's man goes over, and the player's district is attacked.
-        ChangedSides(58, 1, kPlayer, 4), AttackOn(12, 2, 6),
-        Recruited(2, 5, 1)};
+        ChangedSides(58, 1, kPlayer, 4), AttackOn(12, 2, 6), Recruited(2, 5, 1)};
     const std::vector<NewsSection> sections = NewsSections(w, news);
     ASSERT_EQ(sections.size(), 4u);
     EXPECT_EQ(sections[0].title, kPlayerLossesTitle);
@@ -276,8 +289,9 @@ TEST(TurnNews, WindowTellsThePlayersLossesFirstThenGangByGang) {
     EXPECT_EQ(sections[1].lines,
               (std::vector<std::string>{"불사파가 조직원 5명을 새로 모았습니다."}));
     EXPECT_EQ(sections[2].title, "종로파");
-    EXPECT_EQ(sections[2].lines, (std::vector<std::string>{
-                                     "종로파가 종로에서 쳐들어가 영웅파의 동대문을 빼앗았습니다."}));
+    EXPECT_EQ(
+        sections[2].lines,
+        (std::vector<std::string>{"종로파가 종로에서 쳐들어가 영웅파의 동대문을 빼앗았습니다."}));
     EXPECT_EQ(sections[3].title, "흑사파");
     EXPECT_EQ(sections[3].lines,
               (std::vector<std::string>{

@@ -53,7 +53,7 @@ TEST(Chronicle, TextRoundTrip) {
         chronicle.Note(w);
     }
     const std::string text = ChronicleText(chronicle);
-    EXPECT_TRUE(text.starts_with("golmok-chronicle 1 3\n1930 1 1 4 4 3 4 3 4 3\n"));
+    EXPECT_TRUE(text.starts_with("golmok-chronicle 1 3\n1930 1 1 4 4 3 3 3 4 4\n"));
     EXPECT_EQ(ReadChronicleText(text), chronicle);
 }
 

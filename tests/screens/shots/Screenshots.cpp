@@ -13,7 +13,6 @@
 #include <cstdio>
 
 #include "game/NewWorld.h"
-#include "session/Session.h"
 #include "screens/ChronicleChart.h"
 #include "screens/CommandDialog.h"
 #include "screens/GameLogo.h"
@@ -23,6 +22,7 @@
 #include "screens/News.h"
 #include "screens/Platform.h"
 #include "screens/Screens.h"
+#include "session/Session.h"
 #include "support/TestWorld.h"
 
 using namespace golmok;
