@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Pictures of the command menu and four of its dialogs, at 100 % and 200 %, saved in docs/. Runs
+# Pictures of the command menu and four of its dialogs, the week's news and the chronicle, at
+# 100 % and 200 %, saved in docs/. Runs
 # on a virtual display (xvfb-run) with the Korean font of fonts-nanum.
 set -euo pipefail
 cd "$(dirname "$0")/.."

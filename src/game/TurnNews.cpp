@@ -152,7 +152,7 @@ std::string PoachedSentence(const World& w, const TurnEvent& e, int times) {
     if (times > 1) {
         const std::string from = e.fromGang >= 0 ? GangName(w, e.fromGang) + "의 " : "조직이 없던 ";
         return from + Subject(person) + " 이번 주에 " + std::to_string(times) +
-               "번이나 꾀임에 넘어가 " + by + "의 " + city + " 갔습니다.";
+               "번이나 꾐에 넘어가 " + by + "의 " + city + " 갔습니다.";
     }
     if (e.fromGang == e.gang)
         return Subject(by) + " " + Object(person) + " " + city + " 불러들였습니다.";

@@ -46,8 +46,16 @@ void ChronicleView::paintEvent(QPaintEvent*) {
     const auto x = [&](int i) {
         return plot.left() + (weeks == 1 ? plot.width() / 2.0 : i * step);
     };
+    // The scale reaches a little above the most districts any gang held, in fives: the gangs'
+    // ups and downs of a few districts stay visible until somebody grows large.
+    int most = 0;
+    for (const ChronicleWeek& entry : chronicle_.weeks) {
+        for (int held : entry.districts)
+            most = std::max(most, held);
+    }
+    const int scaleTop = std::min(kCityCount, std::max(10, (most / 5 + 1) * 5));
     const auto y = [&](int held) {
-        return plot.bottom() - held * plot.height() / double(kCityCount);
+        return plot.bottom() - held * plot.height() / double(scaleTop);
     };
 
     // The grid: every five districts, and each new year.
@@ -55,7 +63,7 @@ void ChronicleView::paintEvent(QPaintEvent*) {
     QFont small = painter.font();
     small.setPixelSize(11);
     painter.setFont(small);
-    for (int held = 0; held <= kCityCount; held += 5) {
+    for (int held = 0; held <= scaleTop; held += scaleTop > 10 ? 5 : 2) {
         painter.setPen(QPen(QColor(0xc8, 0xb8, 0x90), 1, held == 0 ? Qt::SolidLine : Qt::DotLine));
         painter.drawLine(QPointF(plot.left(), y(held)), QPointF(plot.right(), y(held)));
         painter.setPen(QColor(0x2b, 0x21, 0x18));
@@ -81,7 +89,9 @@ void ChronicleView::paintEvent(QPaintEvent*) {
         const bool player = g == chronicle_.player;
         QPainterPath path;
         for (int i = 0; i < weeks; ++i) {
-            const QPointF point(x(i), y(chronicle_.weeks[i].districts[g]));
+            // Gangs holding the same number of districts lie side by side, not on top of one
+            // another: each line is shifted by a hair.
+            const QPointF point(x(i), y(chronicle_.weeks[i].districts[g]) + (k - 3) * 2.5);
             if (i == 0) {
                 path.moveTo(point);
             } else {

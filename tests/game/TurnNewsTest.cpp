@@ -296,7 +296,7 @@ TEST(TurnNews, WindowTellsThePlayersLossesFirstThenGangByGang) {
     EXPECT_EQ(sections[3].lines,
               (std::vector<std::string>{
                   "흑사파가 조직원 10명을 새로 모았습니다.",
-                  "영웅파의 김소가 이번 주에 3번이나 꾀임에 넘어가 흑사파의 성북으로 갔습니다."}));
+                  "영웅파의 김소가 이번 주에 3번이나 꾐에 넘어가 흑사파의 성북으로 갔습니다."}));
     EXPECT_TRUE(NewsSections(w, {}).empty());
 }
 
