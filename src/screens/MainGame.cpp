@@ -86,9 +86,10 @@ MainGame::MainGame(Screens& screens) : Screen(screens, "MainGame", kGameTitle) {
         mode->setCheckable(true);
         modes->addAction(mode);
     }
-    connect(realTime_, &QAction::triggered, this, [this] { screens_.world().BattleMode = "Real"; });
+    connect(realTime_, &QAction::triggered, this,
+            [this] { screens_.world().BattleMode = BattleMode::Real; });
     connect(turnBased_, &QAction::triggered, this,
-            [this] { screens_.world().BattleMode = "Turn"; });
+            [this] { screens_.world().BattleMode = BattleMode::Turn; });
 
     QMenu* musicMenu = optionMenu_->addMenu("음악");
     musicMenu->setObjectName("옵션_음악");
@@ -241,8 +242,8 @@ void MainGame::Refresh() {
     groupLogo_->resize(200, 40);
     // The check marks show the settings in force. The items act on `triggered`, which only the
     // player fires, so setting the marks here changes nothing else.
-    realTime_->setChecked(world.BattleMode == "Real");
-    turnBased_->setChecked(world.BattleMode != "Real");
+    realTime_->setChecked(world.BattleMode == BattleMode::Real);
+    turnBased_->setChecked(world.BattleMode != BattleMode::Real);
     music_->setChecked(world.options.music);
     notices_->setChecked(world.options.notices);
     healthBars_->setChecked(world.options.healthBars);

@@ -11,16 +11,14 @@ namespace {
 TEST(CheckGameEnd, AllNoneOrSome) {
     World w = test::BlankWorld();
     EXPECT_EQ(CheckGameEnd(w), GameEnd::Running);
-    EXPECT_EQ(w.WorkSlot[0], 0);
-    EXPECT_EQ(w.WorkSlot[1], 0);
     for (int c = 0; c < kCityCount; ++c)
         w.SetOwner(c, 0);
     EXPECT_EQ(CheckGameEnd(w), GameEnd::Victory);
-    EXPECT_EQ(w.WorkSlot[0], 1);
+    w.SetOwner(24, 3);
+    EXPECT_EQ(CheckGameEnd(w), GameEnd::Running);
     for (int c = 0; c < kCityCount; ++c)
         w.SetOwner(c, 3);
     EXPECT_EQ(CheckGameEnd(w), GameEnd::Defeat);
-    EXPECT_EQ(w.WorkSlot[1], 1);
 }
 
 TEST(Session, NewGameStartsFromTheStartingWorldWithTheOptionsKept) {
@@ -35,11 +33,11 @@ TEST(Session, NewGameStartsFromTheStartingWorldWithTheOptionsKept) {
     w.SetOwner(0, 3);
     w.options.notices = true;
     w.options.music = false;
-    w.BattleMode = "Real";
-    OpenCommandMenu(w, 1);
+    w.BattleMode = BattleMode::Real;
+    ASSERT_TRUE(session.ClickCity(1));
     session.QuitToTitle();
     EXPECT_FALSE(session.running());
-    EXPECT_FALSE(session.world().panel.open);
+    EXPECT_FALSE(session.menu().panel.open);
 
     session.StartNewGame(0);
     const World& fresh = session.world();
@@ -48,7 +46,7 @@ TEST(Session, NewGameStartsFromTheStartingWorldWithTheOptionsKept) {
     EXPECT_EQ(fresh.PlayerGroupIndex, 0);
     EXPECT_TRUE(fresh.options.notices);
     EXPECT_FALSE(fresh.options.music);
-    EXPECT_EQ(fresh.BattleMode, "Real");
+    EXPECT_EQ(fresh.BattleMode, BattleMode::Real);
 }
 
 TEST(Session, AnnouncesTheEndOnce) {
