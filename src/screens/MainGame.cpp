@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "game/TurnCycle.h"
+#include "game/TurnNews.h"
 #include "screens/Art.h"
 #include "screens/GameMenu.h"
 #include "screens/HomePage.h"
@@ -74,6 +75,9 @@ MainGame::MainGame(Screens& screens) : Screen(screens, "MainGame", kGameTitle) {
     QAction* endTurn = AddItem(turnMenu_, "턴_종료", "종료");
     endTurn->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
     connect(endTurn, &QAction::triggered, this, &MainGame::EndTurnClicked);
+    // The last turn end's news again, whether or not it opens by itself.
+    connect(AddItem(turnMenu_, "턴_이번주소식", kNewsTitle), &QAction::triggered, this,
+            [this] { screens_.ShowNews(); });
 
     optionMenu_ = menuBar_->addMenu("옵션");
     optionMenu_->setObjectName("옵션");

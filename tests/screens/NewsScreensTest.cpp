@@ -120,6 +120,10 @@ class NewsScreensTest : public QObject {
         Settle();
         map->EndTurnClicked();
         QVERIFY(!screens_->news());
+        // 턴 > 이번 주 소식 still shows it.
+        Trigger("턴_이번주소식");
+        QVERIFY(screens_->news() && screens_->news()->isVisible());
+        QVERIFY(Items(screens_->news()).size() > 1);
         // It is a setting: a new game keeps it.
         map->findChild<QAction*>("기능_종료하기")->trigger();
         Settle();
