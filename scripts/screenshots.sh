@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Pictures of the command menu and all nineteen of its dialogs, at 100 % and 200 %, saved in docs/
-# as dialog-NAME.png and dialog-NAME-200.png. Runs on a virtual display (xvfb-run) with the Korean
-# font of fonts-nanum.
+# Pictures of the command menu and all nineteen of its dialogs (dialog-NAME.png), the week's news
+# and the chronicle, at 100 % and 200 %, saved in docs/ (the 200 % ones end in -200). Runs on a
+# virtual display (xvfb-run) with the Korean font of fonts-nanum.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 cmake -S . -B build >/dev/null

@@ -103,6 +103,8 @@ int main(int argc, char** argv) {
         QMessageBox::critical(nullptr, golmok::screens::kGameTitle, QString::fromStdString(error));
         return 1;
     }
+    // The windows save the game after every turn end unless the player turns it off.
+    world.options.autosave = true;
     golmok::Session session(std::move(world));
     golmok::screens::DesktopPlatform platform(dir.absoluteFilePath("guide.html"));
     golmok::screens::Screens screens(session, platform, dir.absoluteFilePath("theme.wav"));

@@ -20,7 +20,7 @@ void Quit(ConsoleContext& ctx, const Words& args) {
 }
 
 void Option(ConsoleContext& ctx, const Words& args) {
-    ExpectArgs(args, 2, "option notices|healthbars|music on|off, option battle turn|real");
+    ExpectArgs(args, 2, "option notices|healthbars|music|autosave on|off, option battle turn|real");
     ctx.RequireMapUnlocked();
     World& w = ctx.world();
     const std::string& name = args[0];
@@ -38,6 +38,8 @@ void Option(ConsoleContext& ctx, const Words& args) {
         w.options.healthBars = ReadOnOff(args[1]);
     } else if (name == "music") {
         w.options.music = ReadOnOff(args[1]);
+    } else if (name == "autosave") {
+        w.options.autosave = ReadOnOff(args[1]);
     } else {
         throw ConsoleError("no option '" + name + "'");
     }

@@ -11,30 +11,26 @@ namespace golmok {
 
 namespace {
 
+// `load auto`: the slot the game saves itself into after every turn end.
+constexpr const char* kAutosaveWord = "auto";
+
 void Save(ConsoleContext& ctx, const Words& args) {
     ExpectArgs(args, 1, "save N");
     ctx.RequireMapUnlocked();
+    if (args[0] == kAutosaveWord) throw ConsoleError("the autosave slot cannot be saved over");
     const int slot = ReadIndex(args[0], kSaveSlotCount, "slot");
-    // The player's data folder of an installed game may not exist before the first save. If it
-    // cannot be made, the save says why.
-    std::error_code ignored;
-    std::filesystem::create_directories(ctx.folder, ignored);
     // A saved game shows no message; only a failed one does.
-    if (auto failure = SaveGame(ctx.world(), ctx.folder, slot)) ctx.Message(*failure);
+    if (auto failure = ctx.session.SaveTo(ctx.folder, slot)) ctx.Message(*failure);
 }
 
 void Load(ConsoleContext& ctx, const Words& args) {
-    ExpectArgs(args, 1, "load N");
+    ExpectArgs(args, 1, "load N|auto");
     // The title menu offers 불러오기 too; on the map it is in a menu the fights freeze.
     if (ctx.session.running()) ctx.RequireMapUnlocked();
-    const int slot = ReadIndex(args[0], kSaveSlotCount, "slot");
-    World loaded = ctx.world();
-    LoadResult result = LoadGame(loaded, ctx.folder, slot);
-    if (result.state != SlotState::Game) {
-        ctx.Message(result.message);
-        return;
-    }
-    ctx.session.ShowGame(std::move(loaded));
+    const int slot =
+        args[0] == kAutosaveWord ? kAutosaveSlot : ReadIndex(args[0], kSaveSlotCount, "slot");
+    LoadResult result = ctx.session.LoadFrom(ctx.folder, slot);
+    if (result.state != SlotState::Game) ctx.Message(result.message);
 }
 
 void Slots(ConsoleContext& ctx, const Words& args) {

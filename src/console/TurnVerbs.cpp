@@ -1,5 +1,6 @@
-// end-turn, money-up: the map's 턴 > 종료 and 돈올리기.
+// end-turn, money-up, news: the map's 턴 > 종료 and 돈올리기, and what the last turn end did.
 #include <charconv>
+#include <ostream>
 
 #include "console/Console.h"
 #include "game/TurnCycle.h"
@@ -23,7 +24,7 @@ void EndTurns(ConsoleContext& ctx, const Words& args) {
     ctx.RequireMapUnlocked();
     World& w = ctx.world();
     for (int turn = 0; turn < turns; ++turn) {
-        ctx.Messages(ctx.session.EndTurn());
+        ctx.Messages(ctx.session.EndTurn(ctx.folder));
         // An announced attack waits for the defence; a lost last district ends the game, which
         // the line's end-of-game check then announces once.
         if (w.DefenceSetupOpen || CheckGameEnd(w) != GameEnd::Running) break;
@@ -37,11 +38,20 @@ void MoneyUpVerb(ConsoleContext& ctx, const Words& args) {
     ctx.Messages(MoneyUp(ctx.world()));
 }
 
+// One line for each thing the computer gangs did at the last turn end, in the order they did it.
+void News(ConsoleContext& ctx, const Words& args) {
+    ExpectArgs(args, 0, "news");
+    ctx.RequireGame();
+    for (const TurnEvent& event : ctx.session.news())
+        ctx.out << NewsLine(event) << '\n';
+}
+
 }  // namespace
 
 void AddTurnVerbs(VerbTable& verbs) {
     verbs["end-turn"] = EndTurns;
     verbs["money-up"] = MoneyUpVerb;
+    verbs["news"] = News;
 }
 
 }  // namespace golmok

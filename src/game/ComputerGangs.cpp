@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "game/TurnNews.h"
 #include "world/Numbers.h"
 
 namespace golmok {
@@ -62,6 +63,8 @@ struct Places {
     std::array<int, kHumanCount> city{};
     std::array<bool, kHumanCount> computer{};
     CityTable<PeopleSet> in{};  // the people standing in each district
+    // Where the week's news is written, if anybody wants it; every step reaches it through here.
+    TurnNews* news = nullptr;
 
     explicit Places(const World& w) {
         // The districts' names in a small hash table; a district listed earlier wins a clash, as
@@ -111,7 +114,16 @@ struct Places {
 
     // A person the computer runs and who has not acted this turn.
     bool AbleComputerPerson(const World& w, int h) const { return w.HumanCanAct[h] && computer[h]; }
+
+    void Record(const TurnEvent& event) const {
+        if (news != nullptr) news->push_back(event);
+    }
 };
+
+int OwnerIndex(const World& w, int city) {
+    if (auto owner = w.OwnerOf(city)) return *owner;
+    return -1;
+}
 
 void Commerce(World& w, const Places& places) {
     // Nobody clever enough anywhere: a district at or above this commerce finds nobody.
@@ -168,11 +180,31 @@ void Money(World& w, const Places& places) {
 }
 
 void Recruit(World& w, const Places& places) {
+    // The news counts, gang by gang, the members that stay once the range check has run.
+    GroupTable<double> gained{};
+    GroupTable<int> recruiters{};
     for (int h = 0; h < kHumanCount; ++h) {
         if (!places.AbleComputerPerson(w, h) || w.HumanLeadership[h] == w.HumanMembers[h]) continue;
+        if (places.news != nullptr) {
+            const double kept = std::min(w.HumanMembers[h] + 5, w.HumanLeadership[h]);
+            const int gang = GangOf(w, h);
+            if (gang >= 0 && kept > w.HumanMembers[h]) {
+                gained[gang] += kept - w.HumanMembers[h];
+                recruiters[gang] += 1;
+            }
+        }
         // Free, and may pass the leadership: the turn end's range check brings members back.
         w.HumanMembers[h] += 5;
         w.HumanCanAct[h] = false;
+    }
+    for (int g = 0; g < kGroupCount; ++g) {
+        if (recruiters[g] == 0) continue;
+        TurnEvent recruited;
+        recruited.kind = TurnEventKind::Recruited;
+        recruited.gang = g;
+        recruited.members = gained[g];
+        recruited.people = recruiters[g];
+        places.Record(recruited);
     }
 }
 
@@ -247,6 +279,13 @@ void Scout(World& w, Places& places) {
         const double r = (w.HumanCharm[recruiter] + w.HumanIntelligence[recruiter]) / 2;
         if (r >= w.HumanLoyalty[target]) {
             w.HumanCanAct[recruiter] = false;
+            TurnEvent poached;
+            poached.kind = TurnEventKind::Poached;
+            poached.human = target;
+            poached.gang = GangOf(w, recruiter);
+            poached.fromGang = GangOf(w, target);
+            poached.city = c;
+            places.Record(poached);
             // Rank, loyalty and members go with him; he may still act this turn.
             places.Move(w, target, c);
             places.Join(w, target, w.HumanGroup[recruiter]);
@@ -321,12 +360,32 @@ int ChooseTarget(const World& w, int c, const Party& party) {
 
 void Conquer(World& w, Places& places, const BossRestorer& bosses, const Party& party, int c, int t,
              const std::string& attackGroupName) {
+    TurnEvent taken;
+    taken.kind = TurnEventKind::Taken;
+    taken.city = t;
+    taken.fromCity = c;
+    taken.gang = OwnerIndex(w, c);
+    taken.fromGang = OwnerIndex(w, t);
+    places.in[t].ForEach([&](int) {
+        taken.fought = true;
+        return false;
+    });
+    places.Record(taken);
     w.CityOwnerColor[t] = w.CityOwnerColor[c];
     // Everybody in the district and every fighter, in index order; a fighter who has just moved
     // in is not taken for a defender.
     (places.in[t] | party.fighters).ForEach([&](int h) {
         if (places.city[h] == t) {
             // Whoever is found there joins the winners, beaten.
+            if (places.news != nullptr && w.HumanGroup[h] != attackGroupName) {
+                TurnEvent changed;
+                changed.kind = TurnEventKind::ChangedSides;
+                changed.human = h;
+                changed.city = t;
+                changed.fromGang = GangOf(w, h);
+                changed.gang = w.GroupIndexOf(attackGroupName).value_or(-1);
+                places.Record(changed);
+            }
             places.Join(w, h, attackGroupName);
             w.HumanLoyalty[h] -= 20;
             bosses.Run(w, places);
@@ -356,6 +415,13 @@ void Conquer(World& w, Places& places, const BossRestorer& bosses, const Party& 
 // Nobody defends it: the fighters walk in and nothing is announced.
 void TakeEmptyPlayerDistrict(World& w, Places& places, const BossRestorer& bosses,
                              const Party& party, int c, int t) {
+    TurnEvent taken;
+    taken.kind = TurnEventKind::Taken;
+    taken.city = t;
+    taken.fromCity = c;
+    taken.gang = OwnerIndex(w, c);
+    taken.fromGang = OwnerIndex(w, t);
+    places.Record(taken);
     w.CityOwnerColor[t] = w.CityOwnerColor[c];
     party.fighters.ForEach([&](int h) {
         w.HumanLoyalty[h] -= 20;
@@ -404,6 +470,13 @@ void Attack(World& w, Places& places) {
                 // Fought out on the defence set-up after the turn end.
                 w.AttackFromCity = c;
                 w.AttackToCity = t;
+                TurnEvent attack;
+                attack.kind = TurnEventKind::Attack;
+                attack.city = t;
+                attack.fromCity = c;
+                attack.gang = OwnerIndex(w, c);
+                attack.fromGang = OwnerIndex(w, t);
+                places.Record(attack);
             } else {
                 TakeEmptyPlayerDistrict(w, places, bosses, party, c, t);
             }
@@ -447,10 +520,11 @@ void AttackAI(World& world) {
     Attack(world, places);
 }
 
-void RunComputerGangs(World& world) {
+void RunComputerGangs(World& world, TurnNews* news) {
     // Only poaching and conquest move people or change their gang, and they keep the places up
     // to date.
     Places places(world);
+    places.news = news;
     Commerce(world, places);
     Money(world, places);
     Recruit(world, places);

@@ -2,6 +2,7 @@
 // fixed rules and no chance; a step that uses a person marks him as having acted.
 #pragma once
 
+#include "game/TurnNews.h"
 #include "world/World.h"
 
 namespace golmok {
@@ -15,7 +16,7 @@ void MoraleAI(World& world);    // train morale
 void ScoutAI(World& world);     // poach people
 void AttackAI(World& world);    // conquer districts and plan the attack on the player
 
-// All eight steps in order.
-void RunComputerGangs(World& world);
+// All eight steps in order. What they do is written into `news` when one is given.
+void RunComputerGangs(World& world, TurnNews* news = nullptr);
 
 }  // namespace golmok

@@ -40,8 +40,9 @@ std::string AttackAnnouncement(const World& world) {
            "이 맞짱까러 왔습니다.";
 }
 
-std::vector<std::string> EndTurn(World& world) {
+std::vector<std::string> EndTurn(World& world, TurnNews* news) {
     std::vector<std::string> messages;
+    const GroupTable<double> allies = world.GroupAlly;
     NextWeek(world);
     world.AttackFromCity = -1;
     world.AttackToCity = -1;
@@ -49,8 +50,9 @@ std::vector<std::string> EndTurn(World& world) {
         world.HumanCanAct[h] = true;
         world.HumanMorale[h] -= 1;
     }
-    RunComputerGangs(world);
+    RunComputerGangs(world, news);
     ErrorCheck(world);
+    if (news != nullptr) RecordEndedAlliances(allies, world, *news);
     if (world.AttackFromCity != -1) {
         messages.push_back(AttackAnnouncement(world));
         LockMap(world);

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "game/TurnNews.h"
 #include "world/World.h"
 
 namespace golmok {
@@ -11,8 +12,9 @@ namespace golmok {
 // 턴 > 종료: the date moves on a week, everybody may act again and every morale drops by 1, the
 // computer gangs take their eight steps, the figures are brought back into range, and when a
 // computer gang attacks one of the player's districts the attack is announced, the map locks and
-// the defence set-up opens. Returns the messages to show, in order.
-std::vector<std::string> EndTurn(World& world);
+// the defence set-up opens. Returns the messages to show, in order. When `news` is given, what the
+// computer gangs did is written into it, in the order it happened.
+std::vector<std::string> EndTurn(World& world, TurnNews* news = nullptr);
 
 // The announcement of an attack: "종로에 중구이 맞짱까러 왔습니다." for 중구 attacking 종로.
 std::string AttackAnnouncement(const World& world);

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "game/TurnCycle.h"
+#include "game/TurnNews.h"
 #include "screens/Art.h"
 #include "screens/GameMenu.h"
 #include "screens/HomePage.h"
@@ -74,6 +75,9 @@ MainGame::MainGame(Screens& screens) : Screen(screens, "MainGame", kGameTitle) {
     QAction* endTurn = AddItem(turnMenu_, "턴_종료", "종료");
     endTurn->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
     connect(endTurn, &QAction::triggered, this, &MainGame::EndTurnClicked);
+    // The last turn end's news again, whether or not it opens by itself.
+    connect(AddItem(turnMenu_, "턴_이번주소식", kNewsTitle), &QAction::triggered, this,
+            [this] { screens_.ShowNews(); });
 
     optionMenu_ = menuBar_->addMenu("옵션");
     optionMenu_->setObjectName("옵션");
@@ -86,7 +90,8 @@ MainGame::MainGame(Screens& screens) : Screen(screens, "MainGame", kGameTitle) {
         mode->setCheckable(true);
         modes->addAction(mode);
     }
-    connect(realTime_, &QAction::triggered, this, [this] { screens_.world().BattleMode = BattleMode::Real; });
+    connect(realTime_, &QAction::triggered, this,
+            [this] { screens_.world().BattleMode = BattleMode::Real; });
     connect(turnBased_, &QAction::triggered, this,
             [this] { screens_.world().BattleMode = BattleMode::Turn; });
 
@@ -113,6 +118,14 @@ MainGame::MainGame(Screens& screens) : Screen(screens, "MainGame", kGameTitle) {
     healthBars_->setCheckable(true);
     connect(healthBars_, &QAction::triggered, this,
             [this](bool on) { screens_.world().options.healthBars = on; });
+    news_ = AddItem(view, "옵션_보기_이번주소식", kNewsTitle);
+    news_->setCheckable(true);
+    connect(news_, &QAction::triggered, this,
+            [this](bool on) { screens_.world().options.news = on; });
+    autosave_ = AddItem(optionMenu_, "옵션_자동저장", "자동저장");
+    autosave_->setCheckable(true);
+    connect(autosave_, &QAction::triggered, this,
+            [this](bool on) { screens_.world().options.autosave = on; });
 
     functionMenu_ = menuBar_->addMenu("기능");
     functionMenu_->setObjectName("기능");
@@ -127,6 +140,8 @@ MainGame::MainGame(Screens& screens) : Screen(screens, "MainGame", kGameTitle) {
     connect(load, &QAction::triggered, this, [this] {
         if (!screens_.world().MapLocked) screens_.ShowOpenFile();
     });
+    connect(AddItem(functionMenu_, "기능_연대기", "연대기"), &QAction::triggered, this,
+            [this] { screens_.ShowChronicle(); });
     QAction* quit = AddItem(functionMenu_, "기능_종료하기", "종료하기");
     quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
     connect(quit, &QAction::triggered, this, &MainGame::QuitClicked);
@@ -236,14 +251,18 @@ void MainGame::Refresh() {
     music_->setChecked(world.options.music);
     notices_->setChecked(world.options.notices);
     healthBars_->setChecked(world.options.healthBars);
+    news_->setChecked(world.options.news);
+    autosave_->setChecked(world.options.autosave);
 }
 
 void MainGame::EndTurnClicked() {
     World& world = screens_.world();
     // A frozen map ignores the shortcut as well as the menu.
     if (world.MapLocked || !screens_.session().running()) return;
-    const std::vector<std::string> messages = screens_.session().EndTurn();
+    const std::vector<std::string> messages = screens_.session().EndTurn(screens_.slotFolder());
     Refresh();
+    // The week's news comes first: the player reads who did what before he answers an attack.
+    if (world.options.news) screens_.ShowNews();
     // An attack on the player freezes the map: the command menu and its dialogs go before the
     // announcement, so nothing can change the world while the defence is set up.
     if (world.MapLocked) {

@@ -50,6 +50,8 @@ class MainGame : public Screen {
     QAction* music_;
     QAction* notices_;
     QAction* healthBars_;
+    QAction* news_;      // 옵션_보기_이번주소식
+    QAction* autosave_;  // 옵션_자동저장
 };
 
 }  // namespace golmok::screens

@@ -39,6 +39,22 @@ MainMenu::MainMenu(Screens& screens) : Screen(screens, "MainMenu", kGameTitle) {
         connect(button2_[i], &Picture::clicked, this, [this, i] { Choose(i); });
     }
 
+    continue_ = new QPushButton("이어하기", this);
+    continue_->setObjectName("Continue");
+    QFont big = continue_->font();
+    big.setPixelSize(18);
+    big.setBold(true);
+    continue_->setFont(big);
+    continue_->setStyleSheet(
+        "QPushButton { background-color: #e8d8b0; color: #2b2118; border: 2px solid #2b2118;"
+        " border-radius: 4px; padding: 4px 18px; }"
+        "QPushButton:hover { background-color: #fff4d0; }");
+    continue_->adjustSize();
+    continue_->move(button1_[0]->x() + (button1_[0]->width() - continue_->width()) / 2,
+                    button1_[0]->y() - continue_->height() - 14);
+    connect(continue_, &QPushButton::clicked, this, [this] { screens_.ContinueGame(); });
+    RefreshContinue();
+
     auto* version = new QLabel("Ver 1.5a", this);
     version->setObjectName("Label1");
     version->setStyleSheet("color: #e8d8b0; background: transparent;");
@@ -82,6 +98,10 @@ void MainMenu::Choose(int i) {
         default:
             break;
     }
+}
+
+void MainMenu::RefreshContinue() {
+    continue_->setVisible(screens_.session().CanContinue(screens_.slotFolder()));
 }
 
 void MainMenu::Unload() {

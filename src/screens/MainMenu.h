@@ -1,9 +1,12 @@
 // The title menu: new game, load game, credits, quit. An entry lights up while the mouse is on it.
+// Above them 이어하기 resumes the game of the autosave slot, when there is one.
 #pragma once
 
 #include <array>
 
 #include "screens/Screen.h"
+
+class QPushButton;
 
 namespace golmok::screens {
 
@@ -18,6 +21,8 @@ class MainMenu : public Screen {
     void Hover(int i);
     // A click on the highlighted entry i.
     void Choose(int i);
+    // 이어하기 shows only while the autosave slot holds a game that loads.
+    void RefreshContinue();
 
   protected:
     void Unload() override;
@@ -25,6 +30,7 @@ class MainMenu : public Screen {
   private:
     std::array<Picture*, 4> button1_{};  // normal look
     std::array<Picture*, 4> button2_{};  // highlighted look, lying exactly over the normal one
+    QPushButton* continue_;              // 이어하기
 };
 
 }  // namespace golmok::screens

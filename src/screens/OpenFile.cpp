@@ -6,20 +6,20 @@
 
 namespace golmok::screens {
 
-OpenFile::OpenFile(Screens& screens) : SlotDialog(screens, "OpenFile", "불러오기") {}
+OpenFile::OpenFile(Screens& screens)
+    : SlotDialog(screens, "OpenFile", "불러오기", kSaveSlotCount + 1) {}
 
 void OpenFile::SlotClicked(int slot) {
     Session& session = screens_.session();
     // On the map 불러오기 sits in the menu a fight freezes; from the title menu it is always there.
     if (session.running() && session.world().MapLocked) return;
     // The slot is read onto a copy: the running game is replaced only by a whole, sound game.
-    World loaded = session.world();
-    LoadResult result = LoadGame(loaded, screens_.slotFolder(), slot);
-    if (result.state != SlotState::Game) {
-        screens_.platform().Inform(this, QString::fromStdString(result.message));
+    SlotGame game = ReadSlotGame(session.world(), screens_.slotFolder(), slot);
+    if (game.result.state != SlotState::Game) {
+        screens_.platform().Inform(this, QString::fromStdString(game.result.message));
         return;
     }
-    screens_.ShowLoadedGame(std::move(loaded));
+    screens_.ShowLoadedGame(std::move(game.world), std::move(game.chronicle));
 }
 
 }  // namespace golmok::screens

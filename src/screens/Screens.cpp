@@ -2,6 +2,7 @@
 
 #include "commands/CommandMenu.h"
 #include "fight/FightSetup.h"
+#include "screens/ChronicleChart.h"
 #include "screens/CommandDialog.h"
 #include "screens/Credit.h"
 #include "screens/FightField.h"
@@ -12,6 +13,7 @@
 #include "screens/MainGame.h"
 #include "screens/MainMenu.h"
 #include "screens/Music.h"
+#include "screens/News.h"
 #include "screens/OpenFile.h"
 #include "screens/PicturePrint.h"
 #include "screens/Placement.h"
@@ -154,7 +156,9 @@ void Screens::Start() {
 }
 
 MainMenu* Screens::ShowMainMenu() {
-    return ShowCentred(Open(mainMenu_));
+    MainMenu* menu = Open(mainMenu_);
+    menu->RefreshContinue();
+    return ShowCentred(menu);
 }
 
 GroupSelectMenu* Screens::ShowGroupSelectMenu() {
@@ -169,6 +173,36 @@ MainGame* Screens::ShowMap() {
 
 help* Screens::ShowHelp() {
     return ShowCentred(Open(help_));
+}
+
+News* Screens::ShowNews() {
+    News* news = Open(news_);
+    news->Refresh();
+    return ShowCentred(news);
+}
+
+ChronicleChart* Screens::ShowChronicle() {
+    // Drawn when it opens: an open chart is opened afresh.
+    if (chronicleChart_) chronicleChart_->close();
+    return ShowCentred(Open(chronicleChart_));
+}
+
+News* Screens::news() const {
+    return news_;
+}
+
+ChronicleChart* Screens::chronicleChart() const {
+    return chronicleChart_;
+}
+
+void Screens::ContinueGame() {
+    if (session_.running() && world().MapLocked) return;
+    SlotGame game = ReadSlotGame(world(), slotFolder_, kAutosaveSlot);
+    if (game.result.state != SlotState::Game) {
+        platform_.Inform(mainMenu_, QString::fromStdString(game.result.message));
+        return;
+    }
+    ShowLoadedGame(std::move(game.world), std::move(game.chronicle));
 }
 
 infor* Screens::ShowInfor() {
@@ -283,12 +317,15 @@ void Screens::TurnEnded() {
 
 void Screens::CloseGameForms() {
     if (gameMenu_) gameMenu_->close();
+    // The news and the chronicle tell of the game on the map.
+    if (news_) news_->close();
+    if (chronicleChart_) chronicleChart_->close();
     if (map_) map_->close();
 }
 
-void Screens::ShowLoadedGame(World loaded) {
+void Screens::ShowLoadedGame(World loaded, std::optional<Chronicle> chronicle) {
     CloseGameForms();
-    session_.ShowGame(std::move(loaded));
+    session_.ShowGame(std::move(loaded), std::move(chronicle));
     ShowMap();
     if (openFile_) openFile_->close();
     // The title menu goes, and with it a gang choice left open there: its Start would throw the

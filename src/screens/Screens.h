@@ -9,6 +9,7 @@
 #include <QString>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <utility>
 
 #include "screens/Placement.h"
@@ -33,6 +34,8 @@ class OpenFile;
 class Attack;
 class Defence;
 class FightField;
+class News;
+class ChronicleChart;
 
 class Screens : public QObject {
     Q_OBJECT
@@ -69,6 +72,10 @@ class Screens : public QObject {
     Attack* ShowAttack();
     // The defence set-up of the attack a turn end announced.
     Defence* ShowDefence();
+    // 이번 주 소식, filled from the last turn end (refilled when it is already open).
+    News* ShowNews();
+    // 기능 > 연대기: the chronicle of the game, drawn as it stands now.
+    ChronicleChart* ShowChronicle();
 
     // The screens as they are now; null when not loaded.
     GameLogo* gameLogo() const;
@@ -88,6 +95,8 @@ class Screens : public QObject {
     Defence* defence() const;
     // AttackGround or DefenceGround while a fight is on the board.
     FightField* fightField() const;
+    News* news() const;
+    ChronicleChart* chronicleChart() const;
 
     // The title menu's new game: the fresh world with the chosen gang, the map on screen.
     void StartGame();
@@ -111,7 +120,10 @@ class Screens : public QObject {
     void CloseGameForms();
     // A game read from a slot: every game screen closes, and the map opens anew on it with its
     // emblem and owners; the load screen and the title menu go away.
-    void ShowLoadedGame(World loaded);
+    // The chronicle read beside the slot goes on with the game if it belongs to it.
+    void ShowLoadedGame(World loaded, std::optional<Chronicle> chronicle = std::nullopt);
+    // The title menu's 이어하기 and the load screen's sixth entry: the game of the autosave slot.
+    void ContinueGame();
     // Run wherever districts may have changed hands: announces a victory or a defeat once, then
     // the ending screen replaces the map.
     void OwnersChanged();
@@ -164,6 +176,8 @@ class Screens : public QObject {
     QPointer<Attack> attack_;
     QPointer<Defence> defence_;
     QPointer<FightField> fightField_;
+    QPointer<News> news_;
+    QPointer<ChronicleChart> chronicleChart_;
 };
 
 }  // namespace golmok::screens

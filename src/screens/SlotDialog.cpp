@@ -11,25 +11,28 @@ namespace golmok::screens {
 namespace {
 
 // The slot buttons, in twips: left 240, a top every 840 from 240, 4335 wide and 735 high.
+// The autosave slot's caption names it.
+constexpr const char* kAutosavePrefix = "자동저장: ";
+
 constexpr int kSlotLeft = 240;
 constexpr int kFirstSlotTop = 240;
 constexpr int kSlotStep = 840;
 constexpr int kSlotWidth = 4335;
 constexpr int kSlotHeight = 735;
 
-constexpr int kCloseTop = kFirstSlotTop + kSaveSlotCount * kSlotStep;
 constexpr int kCloseWidth = 1500;
 constexpr int kCloseHeight = 480;
 
 }  // namespace
 
-SlotDialog::SlotDialog(Screens& screens, const char* name, const QString& caption)
+SlotDialog::SlotDialog(Screens& screens, const char* name, const QString& caption, int slotCount)
     : Screen(screens, name, caption) {
+    const int closeTop = kFirstSlotTop + slotCount * kSlotStep;
     QPalette paper = palette();
     paper.setColor(QPalette::Window, QColor(0xe9, 0xdc, 0xbc));
     setPalette(paper);
     setAutoFillBackground(true);
-    for (int n = 0; n < kSaveSlotCount; ++n) {
+    for (int n = 0; n < slotCount; ++n) {
         auto* button = new QPushButton(this);
         button->setObjectName("OpenList");
         button->setProperty("index", n);
@@ -44,21 +47,22 @@ SlotDialog::SlotDialog(Screens& screens, const char* name, const QString& captio
             "QPushButton:hover { background-color: #d4d4d4; border: 1px solid #2b2118; }"
             "QPushButton:pressed { background-color: #a8a8a8; }");
         connect(button, &QPushButton::clicked, this, [this, n] { SlotClicked(n); });
-        openList_[n] = button;
+        openList_.push_back(button);
     }
     auto* close = new QPushButton("닫기", this);
     close->setObjectName("Command2");
-    close->setGeometry(Px(kSlotLeft + kSlotWidth - kCloseWidth), Px(kCloseTop), Px(kCloseWidth),
+    close->setGeometry(Px(kSlotLeft + kSlotWidth - kCloseWidth), Px(closeTop), Px(kCloseWidth),
                        Px(kCloseHeight));
     connect(close, &QPushButton::clicked, this, &QWidget::close);
-    setFixedSize(Px(kSlotWidth + 2 * kSlotLeft), Px(kCloseTop + kCloseHeight + kSlotLeft));
+    setFixedSize(Px(kSlotWidth + 2 * kSlotLeft), Px(closeTop + kCloseHeight + kSlotLeft));
     RefreshLabels();
 }
 
 void SlotDialog::RefreshLabels() {
-    for (int n = 0; n < kSaveSlotCount; ++n) {
-        openList_[n]->setText(
-            QString::fromStdString(SlotLabel(screens_.slotFolder(), n, screens_.world())));
+    for (int n = 0; n < static_cast<int>(openList_.size()); ++n) {
+        const QString text =
+            QString::fromStdString(SlotLabel(screens_.slotFolder(), n, screens_.world()));
+        openList_[n]->setText(n == kAutosaveSlot ? kAutosavePrefix + text : text);
     }
 }
 

@@ -1,9 +1,10 @@
 // The save and load screens share one face: five slot buttons, one under another, each showing
-// the game its slot holds ("1930년 3월 2주 거지파") or "비어있음", and a close button.
+// the game its slot holds ("1930년 3월 2주 거지파") or "비어있음", and a close button. The load
+// screen has a sixth button for the autosave slot, which the save screen never offers.
 #pragma once
 
-#include <array>
 #include <filesystem>
+#include <vector>
 
 #include "screens/Screen.h"
 #include "world/SavedGames.h"
@@ -20,12 +21,13 @@ class SlotDialog : public Screen {
     QString label(int slot) const;
 
   protected:
-    SlotDialog(Screens& screens, const char* name, const QString& caption);
+    // `slotCount` buttons: kSaveSlotCount, or one more for the autosave slot.
+    SlotDialog(Screens& screens, const char* name, const QString& caption, int slotCount);
     // A click on slot button `slot`.
     virtual void SlotClicked(int slot) = 0;
 
   private:
-    std::array<QPushButton*, kSaveSlotCount> openList_{};
+    std::vector<QPushButton*> openList_;
 };
 
 // The slot folder of the program in `programFolder` (FindGameFolders): `dirOption` is the --dir

@@ -1,5 +1,6 @@
 #include "session/Session.h"
 
+#include <system_error>
 #include <utility>
 
 #include "commands/Training.h"
@@ -33,6 +34,8 @@ std::vector<std::string> Session::StartNewGame(int group) {
     world_ = std::move(fresh);
     menu_ = MenuState{};
     fight_.reset();
+    news_.clear();
+    chronicle_ = StartChronicle(world_);
     running_ = true;
     ending_ = GameEnd::Running;
     return {kStartMessage};
@@ -41,10 +44,11 @@ std::vector<std::string> Session::StartNewGame(int group) {
 void Session::QuitToTitle() {
     CloseMenu();
     fight_.reset();
+    news_.clear();
     running_ = false;
 }
 
-void Session::ShowGame(World world) {
+void Session::ShowGame(World world, std::optional<Chronicle> chronicle) {
     // A loaded game opens with no district clicked.
     menu_ = MenuState{};
     // The map opens anew, unfrozen: a fight is never saved, and one left behind by a game the
@@ -55,6 +59,70 @@ void Session::ShowGame(World world) {
     fight_.reset();
     running_ = true;
     ending_ = GameEnd::Running;
+    news_.clear();
+    chronicle_ =
+        chronicle && chronicle->Fits(world_) ? std::move(*chronicle) : StartChronicle(world_);
+}
+
+std::vector<std::string> Session::EndTurn(const std::filesystem::path& saveFolder) {
+    // The week that ends keeps the standings its fights left.
+    chronicle_.Note(world_);
+    news_.clear();
+    std::vector<std::string> messages = golmok::EndTurn(world_, &news_);
+    chronicle_.Note(world_);
+    if (world_.MapLocked) {
+        // An attack was announced: the defence set-up takes the screen.
+        CloseMenu();
+    } else if (menu_.panel.open) {
+        // The computer gangs may have changed the district's figures or taken it.
+        OpenCommandMenu(world_, menu_, menu_.SelectedCity);
+        FollowMenu();
+    }
+    // An announced attack is not saved before it is fought: the autosave keeps the week before,
+    // whose turn end brings the same attack again, so a killed game cannot dodge it. A game that
+    // has just ended has nothing to resume.
+    const bool over = CheckGameEnd(world_) != GameEnd::Running;
+    if (world_.options.autosave && !saveFolder.empty() && !world_.DefenceSetupOpen && !over) {
+        if (auto failure = SaveTo(saveFolder, kAutosaveSlot)) messages.push_back(*failure);
+    }
+    return messages;
+}
+
+const Chronicle& Session::chronicle() {
+    if (running_) chronicle_.Note(world_);
+    return chronicle_;
+}
+
+std::optional<std::string> Session::SaveTo(const std::filesystem::path& folder, int slot) {
+    // The player's data folder of an installed game may not exist before the first save. If it
+    // cannot be made, the save says why.
+    std::error_code ignored;
+    std::filesystem::create_directories(folder, ignored);
+    if (auto failure = SaveGame(world_, folder, slot)) return failure;
+    // The slot holds the game whatever becomes of its chronicle: one that cannot be written is
+    // started afresh when the slot is loaded.
+    SaveChronicle(chronicle(), SlotPath(folder, slot));
+    return std::nullopt;
+}
+
+SlotGame ReadSlotGame(const World& base, const std::filesystem::path& folder, int slot) {
+    SlotGame game{{}, base, std::nullopt};
+    game.result = LoadGame(game.world, folder, slot);
+    if (game.result.state == SlotState::Game)
+        game.chronicle = LoadChronicle(SlotPath(folder, slot));
+    return game;
+}
+
+LoadResult Session::LoadFrom(const std::filesystem::path& folder, int slot) {
+    SlotGame game = ReadSlotGame(world_, folder, slot);
+    if (game.result.state == SlotState::Game)
+        ShowGame(std::move(game.world), std::move(game.chronicle));
+    return game.result;
+}
+
+bool Session::CanContinue(const std::filesystem::path& folder) const {
+    World copy = world_;
+    return LoadGame(copy, folder, kAutosaveSlot).state == SlotState::Game;
 }
 
 std::string Session::AnnounceGameEnd() {
@@ -83,19 +151,6 @@ bool Session::ClickCity(int city) {
     OpenCommandMenu(world_, menu_, city);
     if (moved) FollowMenu();
     return moved;
-}
-
-std::vector<std::string> Session::EndTurn() {
-    std::vector<std::string> messages = golmok::EndTurn(world_);
-    if (world_.MapLocked) {
-        // An attack was announced: the defence set-up takes the screen.
-        CloseMenu();
-    } else if (menu_.panel.open) {
-        // The computer gangs may have changed the district's figures or taken it.
-        OpenCommandMenu(world_, menu_, menu_.SelectedCity);
-        FollowMenu();
-    }
-    return messages;
 }
 
 bool Session::DialogFollows(Menu dialogMenu) const {

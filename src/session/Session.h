@@ -3,6 +3,7 @@
 // district the same way in the windows and the console. Both front ends drive this.
 #pragma once
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <utility>
@@ -11,6 +12,9 @@
 #include "commands/CommandMenu.h"
 #include "commands/MenuState.h"
 #include "fight/Fight.h"
+#include "game/TurnNews.h"
+#include "world/Chronicle.h"
+#include "world/SavedGames.h"
 #include "world/World.h"
 
 namespace golmok {
@@ -45,11 +49,6 @@ class Session {
     // its other open dialogs by DialogFollows.
     bool ClickCity(int city);
 
-    // 턴 > 종료 (EndTurn). Then an open command menu is refreshed as if its district were clicked
-    // again (figures, owner, which menus are enabled) and the open dialogs follow it as above;
-    // an announced attack closes the menu and its dialogs instead. Returns the messages to show.
-    std::vector<std::string> EndTurn();
-
     // Whether an open dialog of menu `dialogMenu` stays open, refilled, as the command menu
     // follows its district; any other closes.
     bool DialogFollows(Menu dialogMenu) const;
@@ -68,8 +67,35 @@ class Session {
     // 기능 > 종료하기 answered Yes: the command menu and the map close, the title menu shows.
     void QuitToTitle();
 
-    // Shows a loaded or otherwise replaced world on the map: the game runs from it.
-    void ShowGame(World world);
+    // Shows a loaded or otherwise replaced world on the map: the game runs from it. The chronicle
+    // read beside its slot goes on if it belongs to this game; otherwise a new one starts from
+    // the world's week.
+    void ShowGame(World world, std::optional<Chronicle> chronicle = std::nullopt);
+
+    // 턴 > 종료 (EndTurn). Then an open command menu is refreshed as if its district were clicked
+    // again (figures, owner, which menus are enabled) and the open dialogs follow it as above;
+    // an announced attack closes the menu and its dialogs instead. The turn end's news is kept
+    // for the news window and the console's `news`, the chronicle is written up, and while
+    // 자동저장 is on the game is saved into the autosave slot of `saveFolder` (none without a
+    // folder). Returns the messages to show, in order (a failed autosave says so last).
+    std::vector<std::string> EndTurn(const std::filesystem::path& saveFolder = {});
+
+    // What the last turn end of this game did; nothing before the first one.
+    const TurnNews& news() const { return news_; }
+
+    // The districts of each gang week by week, this week's as they stand now.
+    const Chronicle& chronicle();
+
+    // 저장하기 into slot `slot` of `folder` (the folder is made if it is missing), with the
+    // chronicle beside it. Nothing, or the message to show when the game could not be saved.
+    std::optional<std::string> SaveTo(const std::filesystem::path& folder, int slot);
+
+    // 불러오기 of slot `slot` (kAutosaveSlot included): a sound game replaces the running one and
+    // its chronicle comes with it. The result says why nothing was loaded.
+    LoadResult LoadFrom(const std::filesystem::path& folder, int slot);
+
+    // The title menu's 이어하기: the autosave slot holds a game that loads.
+    bool CanContinue(const std::filesystem::path& folder) const;
 
     // Run after every change of owners. Announces a victory or a defeat once: the message to show,
     // or an empty text while the game goes on. After it the map is closed for good.
@@ -93,6 +119,17 @@ class Session {
     bool running_ = false;
     GameEnd ending_ = GameEnd::Running;
     std::optional<Fight> fight_;
+    TurnNews news_;
+    Chronicle chronicle_;
 };
+
+// The game as read from a slot and its chronicle file, not yet shown. Nothing is changed when the
+// slot holds no sound game; `base` gives every field a slot does not hold.
+struct SlotGame {
+    LoadResult result;
+    World world;
+    std::optional<Chronicle> chronicle;
+};
+SlotGame ReadSlotGame(const World& base, const std::filesystem::path& folder, int slot);
 
 }  // namespace golmok

@@ -323,16 +323,22 @@ std::string SaveFailureReason(int error) {
 
 constexpr std::string_view kTemporarySuffix = ".tmp";
 
-// A temporary file of a save: "save03.sav.<process>-<count>.tmp". Returns its process, or
-// nothing when the name is not one of ours.
+// The files a save writes whole: the slots, the autosave slot and the chronicle beside each.
+bool SavedFileName(std::string_view name) {
+    if (name == "autosave.sav" || name == "autosave.chronicle") return true;
+    return name.size() >= 6 && name.starts_with("save0") && name[5] >= '0' &&
+           name[5] < '0' + kSaveSlotCount && (name.substr(6) == ".sav" || name.substr(6) == ".chronicle");
+}
+
+// A temporary file of a save: "save03.sav.<process>-<count>.tmp" (or of the autosave slot or a
+// chronicle). Returns its process, or nothing when the name is not one of ours.
 std::optional<pid_t> TemporaryOwner(const std::string& name) {
-    if (name.size() < 11 || !name.starts_with("save0") || name[5] < '0' ||
-        name[5] >= '0' + kSaveSlotCount || name.compare(6, 5, ".sav.") != 0 ||
-        !name.ends_with(kTemporarySuffix)) {
-        return std::nullopt;
-    }
-    const std::string_view rest =
-        std::string_view(name).substr(11, name.size() - 11 - kTemporarySuffix.size());
+    if (!name.ends_with(kTemporarySuffix)) return std::nullopt;
+    const std::string_view stem =
+        std::string_view(name).substr(0, name.size() - kTemporarySuffix.size());
+    const std::size_t dot = stem.rfind('.');
+    if (dot == std::string_view::npos || !SavedFileName(stem.substr(0, dot))) return std::nullopt;
+    const std::string_view rest = stem.substr(dot + 1);
     const std::size_t dash = rest.find('-');
     if (dash == std::string_view::npos || dash == 0 || dash + 1 == rest.size()) return std::nullopt;
     long long pid = 0;
@@ -490,7 +496,12 @@ void IgnoreFileSizeSignal() {
 }
 
 std::filesystem::path SlotPath(const std::filesystem::path& folder, int slot) {
+    if (slot == kAutosaveSlot) return folder / "autosave.sav";
     return folder / ("save0" + std::to_string(slot) + ".sav");
+}
+
+int WriteFileWhole(const std::filesystem::path& path, const std::string& bytes) {
+    return WriteWhole(path, bytes);
 }
 
 std::string SaveText(const World& w) {

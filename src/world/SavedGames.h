@@ -29,6 +29,9 @@
 namespace golmok {
 
 inline constexpr int kSaveSlotCount = 5;
+// The extra slot the game writes after every turn end while 자동저장 is on: autosave.sav, in the
+// slot format. The player loads it but never saves over it.
+inline constexpr int kAutosaveSlot = kSaveSlotCount;
 
 // Fields of each block.
 inline constexpr int kGameFieldCount = 6;
@@ -81,8 +84,12 @@ std::optional<std::string> UnwritableText(std::string_view text);
 // write fail instead, so that the save reports it. The programs call this once at start.
 void IgnoreFileSizeSignal();
 
-// "save00.sav" .. "save04.sav" in `folder`.
+// "save00.sav" .. "save04.sav" in `folder`; "autosave.sav" for kAutosaveSlot.
 std::filesystem::path SlotPath(const std::filesystem::path& folder, int slot);
+
+// Writes the bytes to a new file beside `path` and renames it over `path`, as a slot is written.
+// Returns 0, or the errno that stopped it (`path` then holds what it held before).
+int WriteFileWhole(const std::filesystem::path& path, const std::string& bytes);
 
 // The slot text of the world, in UTF-8, CR LF included.
 std::string SaveText(const World& world);

@@ -44,6 +44,12 @@ struct Options {
     bool notices = false;    // 알림상자: announce every change of the district panel
     bool healthBars = true;  // 체력막대바: health bars on the fight field
     bool music = true;       // 배경음악
+    // 자동저장: the game is saved into autosave.sav after every turn end. The windows turn it on
+    // at start-up; the console leaves it off until a script asks, so that scripts write nothing
+    // unasked.
+    bool autosave = false;
+    // 이번 주 소식: the windows show what the computer gangs did after every turn end.
+    bool news = true;
     bool operator==(const Options&) const = default;
 };
 

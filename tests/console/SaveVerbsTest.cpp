@@ -1,10 +1,12 @@
-// The save verbs in states a script cannot reach: a frozen map and a damaged slot file.
+// The save verbs in states a script cannot reach: a frozen map, a damaged slot file, a game killed
+// and started again.
 #include <gtest/gtest.h>
 
 #include <sstream>
 
 #include "console/Console.h"
 #include "support/TestWorld.h"
+#include "world/RecordFiles.h"
 #include "world/SavedGames.h"
 
 namespace golmok {
@@ -60,6 +62,53 @@ TEST(SaveVerbs, AFailedSaveIsOneMessage) {
     const std::string printed = run.Run("save 2");
     EXPECT_TRUE(printed.starts_with("message: save02.sav에 저장하지 못했습니다 (")) << printed;
     EXPECT_EQ(printed.find('\n'), printed.size() - 1) << printed;
+}
+
+// A whole run of golmok-console on the shipped records in `folder`: what it printed.
+std::string RunConsole(const test::TempFolder& folder, const std::string& script) {
+    std::istringstream in(script);
+    std::ostringstream out, err;
+    ConsoleMain({"--dir", folder.path().string()}, folder.path(), in, out, err);
+    return out.str();
+}
+
+// A dump without the district tallies " count=N total=N" at the end of the city lines.
+std::string WithoutTallies(const std::string& dump) {
+    std::istringstream lines(dump);
+    std::string kept;
+    for (std::string line; std::getline(lines, line);) {
+        if (line.starts_with("city ")) line = line.substr(0, line.find(" count="));
+        kept += line + '\n';
+    }
+    return kept;
+}
+
+TEST(SaveVerbs, AKilledGameResumesFromItsLastTurnEnd) {
+    test::TempFolder folder;
+    for (const RecordFileInfo& file : RecordFiles())
+        std::filesystem::copy_file(test::ShippedData() / file.name, folder.path() / file.name);
+    EXPECT_EQ(RunConsole(folder, "load auto\nnew-game 0\nsave auto\n"),
+              "message: 빈 슬롯입니다. 불러올 게임이 없습니다.\n"
+              "message: 도움말을 꼭 보십시오.\n"
+              "error: the autosave slot cannot be saved over\n");
+
+    // A console saves nothing unasked.
+    RunConsole(folder, "new-game 3\nend-turn 2\n");
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / "autosave.sav"));
+    // With autosave on, every turn end saves; the run then stops without quitting, as a killed
+    // game does.
+    const std::string played = RunConsole(folder,
+                                          "new-game 3\nend-turn 2\noption autosave on\n"
+                                          "end-turn 3\ndump\nmoney-up\n");
+    ASSERT_TRUE(std::filesystem::exists(folder.path() / "autosave.sav"));
+    std::string atTurnEnd = played.substr(played.find("game year="));
+    atTurnEnd = atTurnEnd.substr(0, atTurnEnd.find("message: 돈이 올라갔습니다."));
+    // A fresh console resumes from the last turn end: the money added after it is gone. The
+    // district tallies (count, total) are no part of a saved game, in any slot: a loaded game
+    // keeps those of the running world until the next turn end counts them again.
+    const std::string resumed = RunConsole(folder, "load auto\ndump\n");
+    EXPECT_EQ(WithoutTallies(resumed), WithoutTallies(atTurnEnd));
+    EXPECT_TRUE(resumed.starts_with("game year=1930 month=2 week=2 ")) << resumed;
 }
 
 }  // namespace

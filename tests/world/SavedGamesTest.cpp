@@ -603,6 +603,11 @@ TEST(SavedGames, ASaveRemovesWhatKilledSavesLeftAndNothingElse) {
     const File files[] = {
         {"save01.sav." + dead + "-3.tmp", false, false},
         {"save04.sav." + dead + "-12.tmp", false, false},
+        // The autosave slot and the chronicles are written the same way.
+        {"autosave.sav." + dead + "-2.tmp", false, false},
+        {"save02.chronicle." + dead + "-5.tmp", false, false},
+        {"autosave.chronicle." + dead + "-6.tmp", false, false},
+        {"save02.chronicle.x" + dead + "-5.tmp", false, true},
         // Process 1 runs as long as the system does: another copy of the game saving right now.
         {"save02.sav.1-0.tmp", false, true},
         {"save03.sav.1-7.tmp", true, false},  // an hour is longer than any save takes

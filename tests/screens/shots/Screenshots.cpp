@@ -1,5 +1,6 @@
-// Pictures of the command menu and all nineteen of its dialogs for the documentation: runs the
-// windowed game on the shipped data, plays a few clicks and saves each window as PNG.
+// Pictures of the command menu and all nineteen of its dialogs, the week's news and the chronicle
+// for the documentation: runs the windowed game on the shipped data, plays a few clicks and turn
+// ends and saves each window as PNG.
 //   golmok-screenshots OUTDIR SUFFIX    (e.g. docs "" at 100 %, docs "-200" with QT_SCALE_FACTOR=2)
 #include <QAction>
 #include <QApplication>
@@ -14,12 +15,14 @@
 #include <vector>
 
 #include "game/NewWorld.h"
+#include "screens/ChronicleChart.h"
 #include "screens/CommandDialog.h"
 #include "screens/FightSetupScreen.h"
 #include "screens/GameLogo.h"
 #include "screens/GameMenu.h"
 #include "screens/GroupSelectMenu.h"
 #include "screens/MainGame.h"
+#include "screens/News.h"
 #include "screens/Platform.h"
 #include "screens/Screens.h"
 #include "session/Session.h"
@@ -141,5 +144,21 @@ int main(int argc, char** argv) {
                       people->visualItemRect(people->item(0)).center());
     ok &= Save(attack, folder + "/dialog-Attack" + suffix + ".png");
     attack->close();
+    // Forty weeks of the gangs' wars; the attacks on the player are not fought here, the map is
+    // simply unfrozen. The last turn end is the map's own, which opens the news.
+    screens.gameMenu()->close();
+    for (int week = 0; week < 39; ++week) {
+        session.EndTurn({});
+        session.world().MapLocked = false;
+        session.world().DefenceSetupOpen = false;
+    }
+    screens.map()->EndTurnClicked();
+    if (News* news = screens.news()) {
+        ok &= Save(news, folder + "/screenshot-news" + suffix + ".png");
+    } else {
+        ok = false;
+    }
+    ok &= Save(screens.ShowChronicle(), folder + "/screenshot-chronicle" + suffix + ".png");
+
     return ok ? 0 : 1;
 }

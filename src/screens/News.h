@@ -1,0 +1,24 @@
+// 이번 주 소식: what the computer gangs did at the last turn end, told in sentences, what the
+// player lost first and then gang by gang. It opens after every turn end while the option
+// 옵션 > 보기 > 이번 주 소식 is on, and stays open, refilled, until the player closes it.
+#pragma once
+
+#include "screens/Screen.h"
+
+class QListWidget;
+
+namespace golmok::screens {
+
+class News : public Screen {
+    Q_OBJECT
+  public:
+    explicit News(Screens& screens);
+
+    // Fills the list from the session's last turn end.
+    void Refresh();
+
+  private:
+    QListWidget* list_;  // NewsList: headings and sentences
+};
+
+}  // namespace golmok::screens

@@ -1,0 +1,304 @@
+// The week's news: what the computer gangs' steps record, that recording changes nothing, the
+// console's lines and the news window's sentences and order.
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+#include "game/ComputerGangs.h"
+#include "game/NewWorld.h"
+#include "game/TurnCycle.h"
+#include "game/TurnNews.h"
+#include "support/TestWorld.h"
+
+namespace golmok {
+namespace {
+
+constexpr int kPlayer = 0;  // 거지파
+constexpr int kJijon = 1;   // 지존파: 강남 5, 강동 24
+constexpr int kHero = 3;    // 영웅파: 동대문 1
+constexpr int kMajeok = 5;  // 마적파: 영등포 3
+
+// Every district held by two people of its owner who lead nobody and have no stamina (never
+// picked to fight, but counted), people 0..49; tests move them away where they want a district
+// empty.
+World HeldWorld() {
+    World w = test::BlankWorld();
+    for (int c = 0; c < kCityCount; ++c) {
+        for (int i = 0; i < 2; ++i)
+            test::Place(w, c * 2 + i, c, *w.OwnerOf(c), 0, 0, 0);
+    }
+    return w;
+}
+
+void Empty(World& w, int city) {
+    for (int i = 0; i < 2; ++i)
+        w.HumanCity[city * 2 + i] = kJoblessCity;
+}
+
+// Two more people in every district but `except`: four in all, more than the party below.
+void Crowd(World& w, int except) {
+    for (int c = 0; c < kCityCount; ++c) {
+        if (c == except) continue;
+        for (int h = 60 + c * 2; h < 62 + c * 2; ++h)
+            test::Place(w, h, c, *w.OwnerOf(c), 0, 0, 0);
+    }
+}
+
+// Three fighters of 마적파 in 영등포, people 150..152, strong enough for any district above.
+void PlaceFighters(World& w) {
+    for (int h = 150; h < 153; ++h)
+        test::Place(w, h, 3, kMajeok, 100, 100, 100);
+}
+
+}  // namespace
+
+// Failures show the event as the console prints it.
+void PrintTo(const TurnEvent& event, std::ostream* out) {
+    *out << NewsLine(event);
+}
+
+namespace {
+
+TurnEvent Taken(int city, int by, int from, int attacker, bool fought) {
+    TurnEvent e;
+    e.kind = TurnEventKind::Taken;
+    e.city = city;
+    e.gang = by;
+    e.fromGang = from;
+    e.fromCity = attacker;
+    e.fought = fought;
+    return e;
+}
+
+TurnEvent ChangedSides(int human, int city, int from, int to) {
+    TurnEvent e;
+    e.kind = TurnEventKind::ChangedSides;
+    e.human = human;
+    e.city = city;
+    e.fromGang = from;
+    e.gang = to;
+    return e;
+}
+
+TurnEvent Poached(int human, int by, int from, int city) {
+    TurnEvent e;
+    e.kind = TurnEventKind::Poached;
+    e.human = human;
+    e.gang = by;
+    e.fromGang = from;
+    e.city = city;
+    return e;
+}
+
+TurnEvent Recruited(int gang, double members, int people) {
+    TurnEvent e;
+    e.kind = TurnEventKind::Recruited;
+    e.gang = gang;
+    e.members = members;
+    e.people = people;
+    return e;
+}
+
+TurnEvent AttackOn(int city, int by, int attacker) {
+    TurnEvent e;
+    e.kind = TurnEventKind::Attack;
+    e.city = city;
+    e.gang = by;
+    e.fromGang = kPlayer;
+    e.fromCity = attacker;
+    return e;
+}
+
+TEST(TurnNews, AttackStepRecordsEveryDistrictTakenAndWhoChangedSides) {
+    struct Case {
+        const char* what;
+        void (*arrange)(World&);
+        TurnNews expected;
+    };
+    const Case cases[] = {
+        {"a held district is fought for; its people join the winners",
+         [](World& w) {
+             // 종로 (0) is held by people 0 and 1; 마적파's three outnumber them.
+             PlaceFighters(w);
+         },
+         {Taken(0, kMajeok, 4, 3, true), ChangedSides(0, 0, 4, kMajeok),
+          ChangedSides(1, 0, 4, kMajeok)}},
+        {"an empty district is walked into",
+         [](World& w) {
+             PlaceFighters(w);
+             Empty(w, 0);
+         },
+         {Taken(0, kMajeok, 4, 3, false)}},
+        {"a defender of the attacking gang does not change sides",
+         [](World& w) {
+             PlaceFighters(w);
+             w.HumanGroup[1] = "마적파";
+         },
+         {Taken(0, kMajeok, 4, 3, true), ChangedSides(0, 0, 4, kMajeok)}},
+        {"an empty district of the player is taken without a fight",
+         [](World& w) {
+             // Every district but the player's 서초 (7) holds more people than the party.
+             Crowd(w, 7);
+             PlaceFighters(w);
+             Empty(w, 7);
+         },
+         {Taken(7, kMajeok, kPlayer, 3, false)}},
+        {"a held district of the player is attacked after the turn end",
+         [](World& w) {
+             Crowd(w, 7);
+             PlaceFighters(w);
+         },
+         {AttackOn(7, kMajeok, 3)}},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.what);
+        World w = HeldWorld();
+        // Nobody able: only the attack step acts, and it does not care.
+        w.HumanCanAct.fill(false);
+        k.arrange(w);
+        TurnNews news;
+        RunComputerGangs(w, &news);
+        EXPECT_EQ(news, k.expected);
+    }
+}
+
+TEST(TurnNews, PoachingAndRecruitingAreRecordedAsTheyHappen) {
+    World w = test::BlankWorld();
+    // 마적파's recruiter in 영등포 (r = 50) lures the player's man (loyalty 40) out of 서초.
+    test::Place(w, 150, 3, kMajeok, 0, 0, 0);
+    w.HumanCharm[150] = 50;
+    w.HumanIntelligence[150] = 50;
+    w.HumanMembers[150] = 0;
+    w.HumanLeadership[150] = 0;
+    test::Place(w, 160, 7, kPlayer, 0, 0, 0);
+    w.HumanLoyalty[160] = 40;
+    // Recruiting: 영웅파's two people short of their leadership by 2 and by 10 keep 2 + 5; 지존파's
+    // man at his leadership recruits nobody.
+    test::Place(w, 170, 1, kHero, 0, 0, 30);
+    w.HumanMembers[170] = 28;
+    test::Place(w, 171, 1, kHero, 0, 0, 30);
+    w.HumanMembers[171] = 20;
+    test::Place(w, 172, 5, kJijon, 0, 0, 30);
+    // Allies of the player attack nobody: the empty districts stay as they are.
+    w.GroupAlly[kHero] = 1;
+    w.GroupAlly[kJijon] = 1;
+    TurnNews news;
+    RunComputerGangs(w, &news);
+    const TurnNews expected = {Recruited(kHero, 7, 2), Poached(160, kMajeok, kPlayer, 3)};
+    EXPECT_EQ(news, expected);
+}
+
+// Recording is only looking: over many turns of the shipped world's wars the turn end with news
+// gives the same world and messages as the turn end without.
+TEST(TurnNews, RecordingChangesNothing) {
+    for (int player : {0, 1, 4}) {
+        SCOPED_TRACE(player);
+        World plain = BuildNewWorld(test::ShippedData());
+        ChooseGroup(plain, player);
+        World recorded = plain;
+        bool heard = false;
+        for (int turn = 1; turn <= 120; ++turn) {
+            TurnNews news;
+            const auto messages = EndTurn(plain);
+            ASSERT_EQ(EndTurn(recorded, &news), messages) << "turn " << turn;
+            ASSERT_EQ(recorded, plain) << "turn " << turn;
+            heard = heard || !news.empty();
+            // Nobody fights the announced attacks: the map is unfrozen for the next turn end.
+            for (World* w : {&plain, &recorded}) {
+                w->MapLocked = false;
+                w->DefenceSetupOpen = false;
+            }
+        }
+        EXPECT_TRUE(heard);
+    }
+}
+
+TEST(TurnNews, AnAllianceThatEndsIsRecorded) {
+    World after = test::BlankWorld();
+    GroupTable<double> before{};
+    before[2] = 1;  // ended
+    before[4] = 1;  // goes on
+    after.GroupAlly[4] = 1;
+    after.GroupAlly[5] = 1;  // begun: no news
+    TurnNews news;
+    RecordEndedAlliances(before, after, news);
+    TurnEvent ended;
+    ended.kind = TurnEventKind::AllianceEnded;
+    ended.gang = 2;
+    EXPECT_EQ(news, TurnNews{ended});
+}
+
+TEST(TurnNews, ConsoleLines) {
+    TurnEvent alliance;
+    alliance.kind = TurnEventKind::AllianceEnded;
+    alliance.gang = 6;
+    const std::pair<TurnEvent, const char*> cases[] = {
+        {Taken(24, 4, 1, 0, true), "news taken city=24 by=4 from=1 attacker=0 fought=True"},
+        {Taken(20, 2, -1, 1, false), "news taken city=20 by=2 from=-1 attacker=1 fought=False"},
+        {AttackOn(12, 4, 4), "news attack city=12 by=4 attacker=4"},
+        {Poached(87, 6, -1, 11), "news poached human=87 by=6 from=-1 city=11"},
+        {Recruited(3, 45, 9), "news recruited group=3 members=45 people=9"},
+        {ChangedSides(58, 24, 1, 4), "news changed-sides human=58 city=24 from=1 to=4"},
+        {alliance, "news alliance-ended group=6"},
+    };
+    for (const auto& [event, line] : cases)
+        EXPECT_EQ(NewsLine(event), line);
+}
+
+TEST(TurnNews, SentencesFitTheWordsTheyFollow) {
+    World w = test::BlankWorld();
+    w.HumanName[58] = "박달";  // ends in ㄹ
+    w.HumanName[59] = "김소";  // ends in a vowel
+    TurnEvent alliance;
+    alliance.kind = TurnEventKind::AllianceEnded;
+    alliance.gang = 6;
+    const std::pair<TurnEvent, const char*> cases[] = {
+        {Taken(1, 4, 3, 0, true), "종로파가 종로에서 쳐들어가 영웅파의 동대문을 빼앗았습니다."},
+        {Taken(7, 5, 0, 3, false), "마적파가 비어 있던 거지파의 서초를 차지했습니다."},
+        {AttackOn(12, 4, 4), "종로파가 용산에서 관악으로 쳐들어왔습니다."},
+        {AttackOn(7, 4, 0), "종로파가 종로에서 서초로 쳐들어왔습니다."},
+        {Poached(58, 6, 0, 11), "흑사파가 거지파의 박달을 꾀어 성북으로 데려갔습니다."},
+        {Poached(59, 6, -1, 0), "흑사파가 조직이 없던 김소를 꾀어 종로로 데려갔습니다."},
+        {Poached(59, 6, 6, 8), "흑사파가 김소를 도봉으로 불러들였습니다."},
+        {Recruited(3, 45, 9), "영웅파가 조직원 45명을 새로 모았습니다."},
+        {ChangedSides(58, 24, 1, 4), "강동의 박달이 지존파를 떠나 종로파에 들어갔습니다."},
+        {alliance, "흑사파와의 동맹이 끝났습니다."},
+    };
+    for (const auto& [event, sentence] : cases)
+        EXPECT_EQ(NewsSentence(w, event), sentence);
+}
+
+TEST(TurnNews, WindowTellsThePlayersLossesFirstThenGangByGang) {
+    World w = test::BlankWorld();
+    w.HumanName[58] = "박달";
+    w.HumanName[59] = "김소";
+    const TurnNews news = {
+        Recruited(6, 10, 2),
+        // 김소 of 영웅파 is lured three times and ends with 흑사파 in 성북: told once, as 흑사파's.
+        Poached(59, kMajeok, kHero, 3), Poached(59, 2, kMajeok, 6), Poached(59, 6, 2, 11),
+        Taken(1, 4, 3, 0, true),
+        // The player's man goes over, and the player's district is attacked.
+        ChangedSides(58, 1, kPlayer, 4), AttackOn(12, 2, 6), Recruited(2, 5, 1)};
+    const std::vector<NewsSection> sections = NewsSections(w, news);
+    ASSERT_EQ(sections.size(), 4u);
+    EXPECT_EQ(sections[0].title, kPlayerLossesTitle);
+    EXPECT_EQ(sections[0].lines,
+              (std::vector<std::string>{"동대문의 박달이 거지파를 떠나 종로파에 들어갔습니다.",
+                                        "불사파가 마포에서 관악으로 쳐들어왔습니다."}));
+    EXPECT_EQ(sections[1].title, "불사파");
+    EXPECT_EQ(sections[1].lines,
+              (std::vector<std::string>{"불사파가 조직원 5명을 새로 모았습니다."}));
+    EXPECT_EQ(sections[2].title, "종로파");
+    EXPECT_EQ(
+        sections[2].lines,
+        (std::vector<std::string>{"종로파가 종로에서 쳐들어가 영웅파의 동대문을 빼앗았습니다."}));
+    EXPECT_EQ(sections[3].title, "흑사파");
+    EXPECT_EQ(sections[3].lines,
+              (std::vector<std::string>{
+                  "흑사파가 조직원 10명을 새로 모았습니다.",
+                  "영웅파의 김소가 이번 주에 3번이나 꾐에 넘어가 흑사파의 성북으로 갔습니다."}));
+    EXPECT_TRUE(NewsSections(w, {}).empty());
+}
+
+}  // namespace
+}  // namespace golmok
