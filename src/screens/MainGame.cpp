@@ -114,6 +114,17 @@ MainGame::MainGame(Screens& screens) : Screen(screens, "MainGame", kGameTitle) {
     connect(healthBars_, &QAction::triggered, this,
             [this](bool on) { screens_.world().options.healthBars = on; });
 
+    // Rules beyond the game's own, off until the player switches them on.
+    optionMenu_->addSeparator();
+    truce_ = AddItem(optionMenu_, "옵션_초반휴전", "초반 휴전");
+    truce_->setCheckable(true);
+    connect(truce_, &QAction::triggered, this,
+            [this](bool on) { screens_.world().options.truce = on; });
+    strongGangs_ = AddItem(optionMenu_, "옵션_강한조직", "강한 조직");
+    strongGangs_->setCheckable(true);
+    connect(strongGangs_, &QAction::triggered, this,
+            [this](bool on) { screens_.world().options.strongGangs = on; });
+
     functionMenu_ = menuBar_->addMenu("기능");
     functionMenu_->setObjectName("기능");
     QAction* save = AddItem(functionMenu_, "기능_저장하기", "저장하기");
@@ -236,6 +247,8 @@ void MainGame::Refresh() {
     music_->setChecked(world.options.music);
     notices_->setChecked(world.options.notices);
     healthBars_->setChecked(world.options.healthBars);
+    truce_->setChecked(world.options.truce);
+    strongGangs_->setChecked(world.options.strongGangs);
 }
 
 void MainGame::EndTurnClicked() {

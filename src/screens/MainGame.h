@@ -50,6 +50,8 @@ class MainGame : public Screen {
     QAction* music_;
     QAction* notices_;
     QAction* healthBars_;
+    QAction* truce_;  // 초반 휴전: no computer attack on the player in the first four weeks
+    QAction* strongGangs_;  // 강한 조직: a full party may attack a district of five or more
 };
 
 }  // namespace golmok::screens

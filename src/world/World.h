@@ -45,6 +45,9 @@ struct Options {
     bool notices = false;    // 알림상자: announce every change of the district panel
     bool healthBars = true;  // 체력막대바: health bars on the fight field
     bool music = true;       // 배경음악
+    // Rules the player may switch on; off, the computer gangs play as they always have.
+    bool truce = false;  // 초반 휴전: no computer attack on the player in the first four weeks
+    bool strongGangs = false;  // 강한 조직: a full party may fall upon a district of five or more
     bool operator==(const Options&) const = default;
 };
 
