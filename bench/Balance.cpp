@@ -46,8 +46,8 @@
 #include "commands/Training.h"
 #include "fight/FightSetup.h"
 #include "game/NewWorld.h"
-#include "game/Session.h"
-#include "game/SharedRoutines.h"
+#include "session/Session.h"
+#include "world/SharedRoutines.h"
 #include "game/TurnCycle.h"
 
 namespace {

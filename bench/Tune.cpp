@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "game/NewWorld.h"
-#include "game/Session.h"
+#include "session/Session.h"
 #include "game/TurnCycle.h"
 #include "world/Tables.h"
 

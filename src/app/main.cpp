@@ -19,7 +19,7 @@
 #include "commands/CommandMenu.h"
 #include "fight/FightSetup.h"
 #include "game/NewWorld.h"
-#include "game/Session.h"
+#include "session/Session.h"
 #include "screens/GameLogo.h"
 #include "screens/MainGame.h"
 #include "screens/Platform.h"

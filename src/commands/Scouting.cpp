@@ -1,6 +1,6 @@
 #include "commands/Scouting.h"
 
-#include "game/SharedRoutines.h"
+#include "world/SharedRoutines.h"
 #include "world/Numbers.h"
 
 namespace golmok {

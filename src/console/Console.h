@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "commands/CommandMenu.h"
-#include "game/Session.h"
+#include "session/Session.h"
 
 namespace golmok {
 

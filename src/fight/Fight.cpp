@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "game/SharedRoutines.h"
+#include "world/SharedRoutines.h"
 #include "world/Numbers.h"
 
 namespace golmok {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "game/SharedRoutines.h"
+#include "world/SharedRoutines.h"
 #include "world/Numbers.h"
 
 namespace golmok {

@@ -1,6 +1,6 @@
 #include "game/NewWorld.h"
 
-#include "game/SharedRoutines.h"
+#include "world/SharedRoutines.h"
 #include "world/RecordFiles.h"
 #include "world/Tables.h"
 

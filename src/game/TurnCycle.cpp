@@ -1,7 +1,7 @@
 #include "game/TurnCycle.h"
 
 #include "game/ComputerGangs.h"
-#include "game/SharedRoutines.h"
+#include "world/SharedRoutines.h"
 #include "world/ValueRanges.h"
 
 namespace golmok {

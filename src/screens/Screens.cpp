@@ -2,7 +2,7 @@
 
 #include "commands/CommandMenu.h"
 #include "fight/FightSetup.h"
-#include "game/SharedRoutines.h"
+#include "world/SharedRoutines.h"
 #include "screens/CommandDialog.h"
 #include "screens/Credit.h"
 #include "screens/FightField.h"

@@ -11,7 +11,7 @@
 #include <functional>
 #include <utility>
 
-#include "game/Session.h"
+#include "session/Session.h"
 #include "screens/Platform.h"
 
 namespace golmok::screens {

@@ -4,8 +4,8 @@
 
 #include "commands/CommandMenu.h"
 #include "commands/Training.h"
-#include "game/Session.h"
-#include "game/SharedRoutines.h"
+#include "session/Session.h"
+#include "world/SharedRoutines.h"
 #include "support/PrintOutcome.h"
 #include "support/TestWorld.h"
 #include "world/ValueRanges.h"

@@ -5,7 +5,7 @@
 #include <sstream>
 
 #include "console/Console.h"
-#include "game/SharedRoutines.h"
+#include "world/SharedRoutines.h"
 #include "support/TestWorld.h"
 
 namespace golmok {

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "fight/Fight.h"
-#include "game/SharedRoutines.h"
+#include "world/SharedRoutines.h"
 #include "support/TestWorld.h"
 
 namespace golmok::test {

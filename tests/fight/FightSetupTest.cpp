@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "fight/FightSetup.h"
-#include "game/SharedRoutines.h"
+#include "world/SharedRoutines.h"
 #include "support/TestWorld.h"
 
 namespace golmok {

@@ -4,7 +4,7 @@
 
 #include "game/ComputerGangs.h"
 #include "game/NewWorld.h"
-#include "game/SharedRoutines.h"
+#include "world/SharedRoutines.h"
 #include "support/TestWorld.h"
 #include "world/ValueRanges.h"
 

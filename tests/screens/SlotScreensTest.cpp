@@ -10,8 +10,8 @@
 
 #include "ScreenTestSupport.h"
 #include "game/NewWorld.h"
-#include "game/Session.h"
-#include "game/SharedRoutines.h"
+#include "session/Session.h"
+#include "world/SharedRoutines.h"
 #include "game/TurnCycle.h"
 #include "screens/Art.h"
 #include "screens/GameLogo.h"

@@ -12,7 +12,7 @@
 #include <cstdio>
 
 #include "game/NewWorld.h"
-#include "game/Session.h"
+#include "session/Session.h"
 #include "screens/CommandDialog.h"
 #include "screens/GameLogo.h"
 #include "screens/GameMenu.h"

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "commands/CommandMenu.h"
-#include "game/Session.h"
-#include "game/SharedRoutines.h"
+#include "session/Session.h"
+#include "world/SharedRoutines.h"
 #include "support/TestWorld.h"
 
 namespace golmok {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "game/SharedRoutines.h"
+#include "world/SharedRoutines.h"
 #include "support/TestWorld.h"
 
 namespace golmok {

@@ -1,4 +1,4 @@
-#include "game/Session.h"
+#include "session/Session.h"
 
 #include <utility>
 

@@ -1,4 +1,4 @@
-#include "game/SharedRoutines.h"
+#include "world/SharedRoutines.h"
 
 namespace golmok {
 
