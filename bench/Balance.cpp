@@ -46,9 +46,9 @@
 #include "commands/Training.h"
 #include "fight/FightSetup.h"
 #include "game/NewWorld.h"
+#include "game/TurnCycle.h"
 #include "session/Session.h"
 #include "world/SharedRoutines.h"
-#include "game/TurnCycle.h"
 
 namespace {
 

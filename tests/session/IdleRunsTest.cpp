@@ -8,9 +8,9 @@
 
 #include "fight/FightSetup.h"
 #include "game/NewWorld.h"
-#include "game/SharedRoutines.h"
 #include "game/TurnCycle.h"
 #include "support/TestWorld.h"
+#include "world/SharedRoutines.h"
 
 namespace golmok {
 namespace {
