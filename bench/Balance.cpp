@@ -207,7 +207,7 @@ void PoachTheDisloyal(World& w) {
     for (int d : ScoutDistricts(w)) {
         for (int t : ScoutTargets(w, d)) {
             if (w.HumanLoyalty[t] >= 100) continue;
-            const double bribe = std::max(0.0, w.HumanLoyalty[t] - score) * 1000000;
+            const double bribe = std::max(0.0, std::ceil(w.HumanLoyalty[t] - score)) * 1000000;
             if (bribe > ScoutMost(w)) continue;
             if (best < 0 || Strength(w, t) > Strength(w, best)) {
                 best = t;
@@ -407,15 +407,16 @@ std::string Css(Color color) {
 // Seven panels, one per player's gang: districts held by each gang, week by week.
 void WriteChart(const World& start, const std::vector<Run>& runs, const std::string& title,
                 const fs::path& file) {
-    const int panelWidth = 330, panelHeight = 150, left = 40, top = 50, gapX = 60, gapY = 60;
+    const int panelWidth = 330, panelHeight = 150, left = 40, top = 70, gapX = 60, gapY = 60;
     const int columns = 2;
-    std::ofstream svg(file);
     const int rows = (kGroupCount + columns - 1) / columns;
-    svg << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\""
-        << left + columns * (panelWidth + gapX) + 120 << "\" height=\""
-        << top + rows * (panelHeight + gapY) << "\" font-family=\"sans-serif\" font-size=\"11\">\n"
-        << "<rect width=\"100%\" height=\"100%\" fill=\"#303030\"/>\n"
-        << "<text x=\"" << left << "\" y=\"24\" fill=\"#FFFFFF\" font-size=\"15\">" << title
+    const int width = left + columns * (panelWidth + gapX) + 120;
+    const int height = top + rows * (panelHeight + gapY);
+    std::ofstream svg(file);
+    svg << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" << width << "\" height=\"" << height
+        << "\" font-family=\"sans-serif\" font-size=\"11\">\n"
+        << "<rect width=\"" << width << "\" height=\"" << height << "\" fill=\"#303030\"/>\n"
+        << "<text x=\"" << left << "\" y=\"28\" fill=\"#FFFFFF\" font-size=\"15\">" << title
         << "</text>\n";
     for (const Run& run : runs) {
         const int px = left + (run.player % columns) * (panelWidth + gapX);
@@ -436,7 +437,7 @@ void WriteChart(const World& start, const std::vector<Run>& runs, const std::str
                 << "<text x=\"" << px - 20 << "\" y=\"" << y(held) + 4 << "\" fill=\"#B0B0B0\">"
                 << held << "</text>\n";
         }
-        const int step = span <= 100 ? 20 : span <= 300 ? 50 : 200;
+        const int step = span <= 40 ? 5 : span <= 100 ? 20 : span <= 300 ? 50 : 200;
         for (int week = 0; week <= weeks; week += step) {
             svg << "<text x=\"" << x(week) - 6 << "\" y=\"" << py + panelHeight + 14
                 << "\" fill=\"#B0B0B0\">" << week << "</text>\n";
