@@ -46,7 +46,6 @@
 #include "commands/Training.h"
 #include "fight/FightSetup.h"
 #include "game/NewWorld.h"
-#include "game/TurnCycle.h"
 #include "session/Session.h"
 #include "world/SharedRoutines.h"
 
@@ -169,29 +168,29 @@ std::vector<int> Defenders(const World& w, int city) {
     return FiveStrongest(w, people);
 }
 
-void HealEveryone(World& w) {
-    for (int h : HealList(w)) {
-        if (w.CityMoney[w.SelectedCity] > HealCost(w, h)) {
-            OpenCommandDialog(w);
-            ChoosePerson(w, h);
-            Heal(w, h);
+void HealEveryone(World& w, MenuState& m) {
+    for (int h : HealList(w, m)) {
+        if (w.CityMoney[m.SelectedCity] > HealCost(w, h)) {
+            OpenCommandDialog(m);
+            ChoosePerson(m, h);
+            Heal(w, m, h);
         }
     }
 }
 
-void RewardLoyalty(World& w) {
-    for (int h : PrizeList(w)) {
+void RewardLoyalty(World& w, MenuState& m) {
+    for (int h : PrizeList(w, m)) {
         const double prize = std::max(0.0, (100 - w.HumanLoyalty[h]) * 100000);
-        if (prize <= PrizeMost(w)) {
-            OpenCommandDialog(w);
-            ChoosePerson(w, h);
-            GivePrize(w, h, prize);
+        if (prize <= PrizeMost(w, m)) {
+            OpenCommandDialog(m);
+            ChoosePerson(m, h);
+            GivePrize(w, m, h, prize);
         }
     }
 }
 
-void PoachTheDisloyal(World& w) {
-    const std::vector<int> scouts = ScoutList(w);
+void PoachTheDisloyal(World& w, MenuState& m) {
+    const std::vector<int> scouts = ScoutList(w, m);
     if (scouts.empty()) return;
     int scout = scouts.front();
     for (int h : scouts) {
@@ -208,7 +207,7 @@ void PoachTheDisloyal(World& w) {
         for (int t : ScoutTargets(w, d)) {
             if (w.HumanLoyalty[t] >= 100) continue;
             const double bribe = std::max(0.0, std::ceil(w.HumanLoyalty[t] - score)) * 1000000;
-            if (bribe > ScoutMost(w)) continue;
+            if (bribe > ScoutMost(w, m)) continue;
             if (best < 0 || Strength(w, t) > Strength(w, best)) {
                 best = t;
                 bestCity = d;
@@ -217,14 +216,16 @@ void PoachTheDisloyal(World& w) {
         }
     }
     if (best < 0) return;
-    OpenCommandDialog(w);
-    ChoosePerson(w, scout);
-    Scout(w, scout, best, bestCity, bestBribe);
+    OpenCommandDialog(m);
+    ChoosePerson(m, scout);
+    Scout(w, m, scout, best, bestCity, bestBribe);
 }
 
 // One attack from the selected district, if a target is weak enough. Returns whether it went.
-bool AttackIfStronger(World& w, int home, Run& run) {
-    const FightSetup listed = AttackSetupOf(w);
+bool AttackIfStronger(Session& session, int home, Run& run) {
+    World& w = session.world();
+    MenuState& m = session.menu();
+    const FightSetup listed = AttackSetupOf(w, home);
     // Somebody stays at home, or the computer walks in unopposed.
     std::vector<int> ours = FiveStrongest(w, listed.people);
     int atHome = 0;
@@ -250,54 +251,60 @@ bool AttackIfStronger(World& w, int home, Run& run) {
         }
     }
     if (target < 0) return false;
-    const FightSetup setup = OpenAttackSetup(w);
+    const FightSetup setup = OpenAttackSetup(w, home);
     // Armed as a defence is: the best weapon the stocks still allow, in index order.
     FightSetup going = setup;
     going.people = ours;
     SetupChoice choice = ChooseStrongestDefenders(w, going);
-    ChooseTargetCity(w, target);
+    ChooseTargetCity(m, target);
     choice.targetClicked = true;
-    SetupOutcome out = ConfirmAttack(w, setup, choice);
+    SetupOutcome out = ConfirmAttack(w, setup, choice, m.SelectedTargetCity);
     if (!out.outcome.done && !out.fight && !out.takenOver) return false;
     run.attacksMade += 1;
-    if (out.fight) PlayOutFight(w, *out.fight);
+    if (out.fight) {
+        session.StartFight(std::move(*out.fight));
+        PlayOutFight(w, *session.fight());
+        session.CloseFight();
+    }
     return true;
 }
 
-void RecruitEveryone(World& w) {
-    for (int h : RecruitList(w)) {
-        const double money = w.CityMoney[w.SelectedCity];
+void RecruitEveryone(World& w, MenuState& m) {
+    for (int h : RecruitList(w, m)) {
+        const double money = w.CityMoney[m.SelectedCity];
         const double amount =
             std::min(RecruitMost(w, h), std::floor(money / kMemberPrice) * kMemberPrice);
         if (amount < kMemberPrice) continue;
-        OpenCommandDialog(w);
-        ChoosePerson(w, h);
-        Recruit(w, h, amount);
+        OpenCommandDialog(m);
+        ChoosePerson(m, h);
+        Recruit(w, m, h, amount);
     }
 }
 
-void TrainEveryone(World& w) {
-    for (int h : TrainList(w)) {
+void TrainEveryone(World& w, MenuState& m) {
+    for (int h : TrainList(w, m)) {
         if (w.HumanMorale[h] >= 100) continue;
-        OpenCommandDialog(w);
-        ChoosePerson(w, h);
-        Train(w, h);
+        OpenCommandDialog(m);
+        ChoosePerson(m, h);
+        Train(w, m, h);
     }
 }
 
-void PlayWeek(World& w, Run& run) {
+void PlayWeek(Session& session, Run& run) {
+    World& w = session.world();
+    MenuState& m = session.menu();
     for (int d = 0; d < kCityCount; ++d) {
         if (!w.IsPlayerCity(d) || w.MapLocked) continue;
-        OpenCommandMenu(w, d);
-        HealEveryone(w);
-        RewardLoyalty(w);
-        PoachTheDisloyal(w);
-        // The attack closes the command menu: open it again for the rest.
-        if (AttackIfStronger(w, d, run)) OpenCommandMenu(w, d);
-        RecruitEveryone(w);
-        TrainEveryone(w);
+        session.ClickCity(d);
+        HealEveryone(w, m);
+        RewardLoyalty(w, m);
+        PoachTheDisloyal(w, m);
+        // The fight closes the command menu: a click opens it again for the rest.
+        if (AttackIfStronger(session, d, run)) session.ClickCity(d);
+        RecruitEveryone(w, m);
+        TrainEveryone(w, m);
     }
-    CloseCommandMenu(w);
+    session.CloseMenu();
 }
 
 // --- Runs ------------------------------------------------------------------------------------
@@ -341,16 +348,17 @@ Run Play(const World& start, int player, const Options& options, bool active) {
     Run run;
     run.player = player;
     run.active = active;
-    World w = start;
-    w.options = options;
-    ChooseGroup(w, player);
+    Session session(start);
+    session.world().options = options;
+    session.StartNewGame(player);
+    World& w = session.world();
     run.standings.push_back(Count(w));
     std::vector<std::string> maps{Map(w)}, positions{Position(w)};
     const int weeks = active ? kActiveWeeks : kIdleWeeks;
     for (int week = 1; week <= weeks; ++week) {
         const World before = w;
-        if (active) PlayWeek(w, run);
-        EndTurn(w);
+        if (active) PlayWeek(session, run);
+        session.EndTurn();
         Defend(w, week, run);
         CountChanges(before, w, week, run);
         run.standings.push_back(Count(w));

@@ -20,11 +20,9 @@ StartedFight FiveAgainstFive(bool realTime) {
     StartedFight start{BuildNewWorld(GOLMOK_DATA_DIR), {}};
     World& w = start.world;
     ChooseGroup(w, 0);
-    w.BattleMode = realTime ? "Real" : "Turn";
-    w.SelectedCity = 7;
-    const FightSetup setup = OpenAttackSetup(w);
-    ChooseTargetCity(w, 10);
-    SetupOutcome out = ConfirmAttack(w, setup, SetupChoice{true, {0, 1, 2, 3, 4}, true});
+    w.BattleMode = realTime ? BattleMode::Real : BattleMode::Turn;
+    const FightSetup setup = OpenAttackSetup(w, 7);
+    SetupOutcome out = ConfirmAttack(w, setup, SetupChoice{true, {0, 1, 2, 3, 4}, true}, 10);
     if (!out.fight) throw std::runtime_error("the attack did not start");
     start.fight = *out.fight;
     return start;

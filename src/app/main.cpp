@@ -36,29 +36,26 @@ void StartBenchFight(golmok::World& world, golmok::screens::Screens& screens) {
     using namespace golmok;
     constexpr int kFrom = 7;
     constexpr int kTarget = 8;
-    world.BattleMode = "Turn";
+    world.BattleMode = BattleMode::Turn;
     world.options.healthBars = true;
-    OpenCommandMenu(world, kFrom);
-    const FightSetup setup = OpenAttackSetup(world);
+    const FightSetup setup = OpenAttackSetup(world, kFrom);
     SetupChoice choice;
     std::array<double, 3> left = setup.stocks;  // 진검, 사시미, 각목
     static constexpr const char* kBest[] = {"진검", "사시미", "각목"};
     for (int h : setup.people) {
         if (choice.selected.size() == kSlotCount) break;
-        ChoosePerson(world, h);
         for (int k = 0; k < 3; ++k) {
             if (world.HumanMembers[h] <= left[k]) {
                 left[k] -= world.HumanMembers[h];
-                ChooseFighterWeapon(world, kBest[k]);
+                ChooseFighterWeapon(world, h, kBest[k]);
                 break;
             }
         }
         choice.selected.push_back(h);
     }
     choice.personClicked = !choice.selected.empty();
-    ChooseTargetCity(world, kTarget);
     choice.targetClicked = true;
-    SetupOutcome outcome = ConfirmAttack(world, setup, choice);
+    SetupOutcome outcome = ConfirmAttack(world, setup, choice, kTarget);
     if (outcome.fight) screens.OpenFightField(std::move(*outcome.fight));
 }
 

@@ -29,10 +29,12 @@ Amounts<4> AidBarBases() {
     return {1000, 1000, 1000, 100000000};
 }
 
-Outcome RequestAid(World& world, std::optional<int> envoy, std::optional<int> group,
+Outcome RequestAid(World& world, MenuState& menu, std::optional<int> envoy, std::optional<int> group,
                    const GoodsBoxes& boxes) {
     if (!envoy) return Refused(kChoosePerson);
     if (!group) return Refused(kChooseGang);
+    if (auto refusal = RefuseUnlisted(menu, *envoy, Envoys(world, menu))) return *refusal;
+    if (auto refusal = RefuseUnlisted(menu, *group, AlliedGangs(world), kChooseGang)) return *refusal;
     const TypedAmounts<4> request = ReadAmountBoxes(boxes, AidBarBases());
     if (request.refusal) return Refused(*request.refusal);
     const int g = *group;
@@ -42,7 +44,7 @@ Outcome RequestAid(World& world, std::optional<int> envoy, std::optional<int> gr
     if (heard && givers.empty()) return Refused(kGangWithoutDistrict);
 
     world.HumanCanAct[*envoy] = false;
-    if (!heard) return Carried(world, kRudeEnvoy);
+    if (!heard) return Carried(world, menu, kRudeEnvoy);
 
     const Amounts<4>& asked = request.amounts;
     const double k = static_cast<double>(givers.size());
@@ -54,7 +56,7 @@ Outcome RequestAid(World& world, std::optional<int> envoy, std::optional<int> gr
     for (std::size_t x = 0; x < total.size(); ++x) {
         if (!(total[x] / k >= asked[x])) {
             world.GroupHostility[g] -= 1;
-            return Carried(world, kAskedTooMuch);
+            return Carried(world, menu, kAskedTooMuch);
         }
     }
 
@@ -83,12 +85,12 @@ Outcome RequestAid(World& world, std::optional<int> envoy, std::optional<int> gr
             Holding(world, givers[i], x) -= owed[i];
     }
     world.GroupHostility[g] += 1;
-    const int d = world.SelectedCity;
+    const int d = menu.SelectedCity;
     world.CityMoney[d] += asked[kMoney];
     world.CitySword[d] += asked[kSwords];
     world.CityKnife[d] += asked[kKnives];
     world.CityStick[d] += asked[kSticks];
-    return Carried(world, kAidGiven);
+    return Carried(world, menu, kAidGiven);
 }
 
 }  // namespace golmok

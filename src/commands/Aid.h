@@ -21,7 +21,7 @@ Amounts<4> AidBarBases();
 // OK in 원조 (envoys: Envoys; gangs: AlliedGangs). The envoy acts whatever the answer. A heard
 // envoy asking for no more of each good than one of the ally's districts holds on average gets it
 // all (the ally's hostility + 1); asking for more is refused (hostility − 1).
-Outcome RequestAid(World& world, std::optional<int> envoy, std::optional<int> group,
+Outcome RequestAid(World& world, MenuState& menu, std::optional<int> envoy, std::optional<int> group,
                    const GoodsBoxes& boxes);
 
 }  // namespace golmok

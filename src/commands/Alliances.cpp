@@ -16,8 +16,8 @@ std::vector<int> GangsWithAlly(const World& world, double ally) {
 
 }  // namespace
 
-std::vector<int> Envoys(const World& world) {
-    return PeopleOfSelectedCity(world, [&](int h) { return world.HumanCanAct[h]; });
+std::vector<int> Envoys(const World& world, const MenuState& menu) {
+    return PeopleOfSelectedCity(world, menu, [&](int h) { return world.HumanCanAct[h]; });
 }
 
 std::vector<int> UnalliedGangs(const World& world) {
@@ -28,12 +28,8 @@ std::vector<int> AlliedGangs(const World& world) {
     return GangsWithAlly(world, 1);
 }
 
-void ChooseGang(World& world, int group) {
-    world.SelectedGroup = group;
-}
-
-Amounts<4> AllianceBarBases(const World& world) {
-    return StockOfSelectedCity(world);
+Amounts<4> AllianceBarBases(const World& world, const MenuState& menu) {
+    return StockOfSelectedCity(world, menu);
 }
 
 std::vector<int> DistrictsOf(const World& world, int group) {
@@ -65,11 +61,13 @@ double AllianceThreshold(const World& world, int group) {
     return population / k * (commerce / k) / 10;
 }
 
-Outcome MakeAlliance(World& world, std::optional<int> envoy, std::optional<int> group,
+Outcome MakeAlliance(World& world, MenuState& menu, std::optional<int> envoy, std::optional<int> group,
                      const GoodsBoxes& boxes) {
     if (!envoy) return Refused(kChoosePerson);
     if (!group) return Refused(kChooseGang);
-    const TypedAmounts<4> offer = ReadAmountBoxes(boxes, AllianceBarBases(world));
+    if (auto refusal = RefuseUnlisted(menu, *envoy, Envoys(world, menu))) return *refusal;
+    if (auto refusal = RefuseUnlisted(menu, *group, UnalliedGangs(world), kChooseGang)) return *refusal;
+    const TypedAmounts<4> offer = ReadAmountBoxes(boxes, AllianceBarBases(world, menu));
     if (offer.refusal) return Refused(*offer.refusal);
     const int g = *group;
     const bool heard = EnvoyHeard(world, *envoy, g);
@@ -78,14 +76,14 @@ Outcome MakeAlliance(World& world, std::optional<int> envoy, std::optional<int> 
     if (heard && targets.empty()) return Refused(kGangWithoutDistrict);
 
     world.HumanCanAct[*envoy] = false;
-    if (!heard) return Carried(world, kRudeEnvoy);
+    if (!heard) return Carried(world, menu, kRudeEnvoy);
     if (!(OfferValue(offer.amounts) > AllianceThreshold(world, g))) {
-        return Carried(world, kOfferTooSmall);
+        return Carried(world, menu, kOfferTooSmall);
     }
 
     world.GroupAlly[g] = 1;
     world.GroupHostility[g] -= 5;
-    const int d = world.SelectedCity;
+    const int d = menu.SelectedCity;
     const Amounts<4>& goods = offer.amounts;
     world.CityMoney[d] -= goods[kMoney];
     world.CitySword[d] -= goods[kSwords];
@@ -107,15 +105,16 @@ Outcome MakeAlliance(World& world, std::optional<int> envoy, std::optional<int> 
         world.CityKnife[t] += part[kKnives];
         world.CityStick[t] += part[kSticks];
     }
-    return Carried(world, kAllianceMade);
+    return Carried(world, menu, kAllianceMade);
 }
 
-Outcome CancelAlliance(World& world, std::optional<int> group) {
+Outcome CancelAlliance(World& world, MenuState& menu, std::optional<int> group) {
     if (!group) return Refused(kChooseGang);
+    if (auto refusal = RefuseUnlisted(menu, *group, AlliedGangs(world), kChooseGang)) return *refusal;
     world.GroupAlly[*group] = 0;
     // The turn-end range check keeps it at 100 at most.
     world.GroupHostility[*group] += 10;
-    return Carried(world, kAllianceCancelled);
+    return Carried(world, menu, kAllianceCancelled);
 }
 
 }  // namespace golmok

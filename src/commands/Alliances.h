@@ -20,7 +20,7 @@ inline constexpr const char* kAllianceCancelled = "동맹이 취소되었습니�
 inline constexpr const char* kGangWithoutDistrict = "그 조직에는 남은 구역이 없습니다.";
 
 // Envoys of the alliance and the aid dialogs: the people of the district who may still act.
-std::vector<int> Envoys(const World& world);
+std::vector<int> Envoys(const World& world, const MenuState& menu);
 
 // The gangs the player may ask for an alliance: not allied, not the player's own.
 std::vector<int> UnalliedGangs(const World& world);
@@ -28,11 +28,8 @@ std::vector<int> UnalliedGangs(const World& world);
 // The player's allies: listed by the cancellation and the aid dialogs.
 std::vector<int> AlliedGangs(const World& world);
 
-// A click on a gang list sets SelectedGroup.
-void ChooseGang(World& world, int group);
-
 // The goods bars of the alliance dialog reach what the selected district holds.
-Amounts<4> AllianceBarBases(const World& world);
+Amounts<4> AllianceBarBases(const World& world, const MenuState& menu);
 
 // The districts whose colour is the gang's, in map order.
 std::vector<int> DistrictsOf(const World& world, int group);
@@ -50,10 +47,10 @@ double AllianceThreshold(const World& world, int group);
 // OK in 동맹. The envoy acts whatever the answer. A heard envoy with a large enough offer makes the
 // alliance (hostility − 5) and the goods are shared out among the gang's districts; otherwise
 // nothing is paid.
-Outcome MakeAlliance(World& world, std::optional<int> envoy, std::optional<int> group,
+Outcome MakeAlliance(World& world, MenuState& menu, std::optional<int> envoy, std::optional<int> group,
                      const GoodsBoxes& boxes);
 
 // OK in 동맹취소: the alliance ends and the gang's hostility rises by 10.
-Outcome CancelAlliance(World& world, std::optional<int> group);
+Outcome CancelAlliance(World& world, MenuState& menu, std::optional<int> group);
 
 }  // namespace golmok

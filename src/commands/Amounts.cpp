@@ -2,13 +2,9 @@
 
 namespace golmok {
 
-void OpenBarDialog(World& world) {
-    world.BarTracking = 1;
-}
-
-Amounts<4> StockOfSelectedCity(const World& world) {
-    const int d = world.SelectedCity;
-    if (d < 0 || d >= kCityCount) return {};
+Amounts<4> StockOfSelectedCity(const World& world, const MenuState& menu) {
+    const int d = menu.SelectedCity;
+    if (!menu.HasCity()) return {};
     return {world.CitySword[d], world.CityKnife[d], world.CityStick[d], world.CityMoney[d]};
 }
 

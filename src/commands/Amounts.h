@@ -46,11 +46,8 @@ TypedAmounts<N> ReadAmountBoxes(const AmountBoxes<N>& boxes, const Amounts<N>& m
     return typed;
 }
 
-// Opening a dialog with amount bars: they follow the pointer at once.
-void OpenBarDialog(World& world);
-
 // What the selected district holds of each good: the bases of the goods bars when the goods come
 // out of that district (moving, transport, alliance).
-Amounts<4> StockOfSelectedCity(const World& world);
+Amounts<4> StockOfSelectedCity(const World& world, const MenuState& menu);
 
 }  // namespace golmok

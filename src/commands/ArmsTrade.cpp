@@ -14,16 +14,16 @@ bool DealersRefuse(const World& world) {
 
 }  // namespace
 
-std::vector<int> ArmsTraders(const World& world) {
-    return PeopleOfSelectedCity(world, [&](int h) { return world.HumanCanAct[h]; });
+std::vector<int> ArmsTraders(const World& world, const MenuState& menu) {
+    return PeopleOfSelectedCity(world, menu, [&](int h) { return world.HumanCanAct[h]; });
 }
 
 Amounts<3> BuyingBarBases() {
     return {1000, 1000, 1000};
 }
 
-Amounts<3> SellingBarBases(const World& world) {
-    const Amounts<4> stock = StockOfSelectedCity(world);
+Amounts<3> SellingBarBases(const World& world, const MenuState& menu) {
+    const Amounts<4> stock = StockOfSelectedCity(world, menu);
     return {stock[kSwords], stock[kKnives], stock[kSticks]};
 }
 
@@ -32,13 +32,14 @@ double OrderTotal(const Amounts<3>& prices, const Amounts<3>& pieces) {
            prices[kSticks] * pieces[kSticks];
 }
 
-Outcome BuyArms(World& world, std::optional<int> trader, const ArmsBoxes& boxes) {
+Outcome BuyArms(World& world, MenuState& menu, std::optional<int> trader, const ArmsBoxes& boxes) {
     if (!trader) return Refused(kChoosePerson);
+    if (auto refusal = RefuseUnlisted(menu, *trader, ArmsTraders(world, menu))) return *refusal;
     if (DealersRefuse(world)) return Refused(kLowFameRefusal);
     const TypedAmounts<3> order = ReadAmountBoxes(boxes, BuyingBarBases());
     if (order.refusal) return Refused(*order.refusal);
 
-    const int d = world.SelectedCity;
+    const int d = menu.SelectedCity;
     const double total = OrderTotal(kBuyingPrices, order.amounts);
     // The dealers want to see the full price before they talk about a discount.
     if (world.CityMoney[d] < total) return Refused(kNotEnoughMoney);
@@ -57,17 +58,18 @@ Outcome BuyArms(World& world, std::optional<int> trader, const ArmsBoxes& boxes)
     world.CityStick[d] += order.amounts[kSticks];
 
     // An empty order costs the trader his turn but gives nothing to announce.
-    if (total != 0) return Carried(world, kTradeDone);
-    return Outcome{true, ChangeValue(world)};
+    if (total != 0) return Carried(world, menu, kTradeDone);
+    return Outcome{true, ChangeValue(world, menu.SelectedCity, menu.panel)};
 }
 
-Outcome SellArms(World& world, std::optional<int> trader, const ArmsBoxes& boxes) {
+Outcome SellArms(World& world, MenuState& menu, std::optional<int> trader, const ArmsBoxes& boxes) {
     if (!trader) return Refused(kChoosePerson);
+    if (auto refusal = RefuseUnlisted(menu, *trader, ArmsTraders(world, menu))) return *refusal;
     if (DealersRefuse(world)) return Refused(kLowFameRefusal);
-    const TypedAmounts<3> order = ReadAmountBoxes(boxes, SellingBarBases(world));
+    const TypedAmounts<3> order = ReadAmountBoxes(boxes, SellingBarBases(world, menu));
     if (order.refusal) return Refused(*order.refusal);
 
-    const int d = world.SelectedCity;
+    const int d = menu.SelectedCity;
     const double total = OrderTotal(kSellingPrices, order.amounts);
     world.CityMoney[d] += total;
     const double intelligence = world.HumanIntelligence[*trader];
@@ -80,7 +82,7 @@ Outcome SellArms(World& world, std::optional<int> trader, const ArmsBoxes& boxes
     world.CitySword[d] -= order.amounts[kSwords];
     world.CityKnife[d] -= order.amounts[kKnives];
     world.CityStick[d] -= order.amounts[kSticks];
-    return Carried(world, kTradeDone);
+    return Carried(world, menu, kTradeDone);
 }
 
 }  // namespace golmok

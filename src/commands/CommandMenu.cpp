@@ -4,10 +4,11 @@
 
 namespace golmok {
 
-void OpenCommandMenu(World& world, int city) {
-    world.SelectedCity = city;
-    world.SelectedCityIsOwn = world.IsPlayerCity(city);
-    Panel& panel = world.panel;
+void OpenCommandMenu(const World& world, MenuState& menu, int city) {
+    if (city < 0 || city >= kCityCount) return;
+    menu.SelectedCity = city;
+    menu.SelectedCityIsOwn = world.IsPlayerCity(city);
+    Panel& panel = menu.panel;
     panel.open = true;
     panel.cityLabel = world.CityName[city];
     panel.labelColor = world.CityOwnerColor[city];
@@ -17,12 +18,12 @@ void OpenCommandMenu(World& world, int city) {
     if (!owner) panel.rows[8].clear();
 }
 
-bool MenuEnabled(const World& world, Menu menu) {
-    return menu == Menu::Info || world.SelectedCityIsOwn;
+bool MenuEnabled(const MenuState& state, Menu menu) {
+    return menu == Menu::Info || state.SelectedCityIsOwn;
 }
 
-void CloseCommandMenu(World& world) {
-    world.panel.open = false;
+void CloseCommandMenu(MenuState& menu) {
+    menu.panel.open = false;
 }
 
 }  // namespace golmok

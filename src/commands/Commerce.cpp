@@ -4,34 +4,35 @@
 
 namespace golmok {
 
-std::vector<int> DevelopList(const World& world) {
-    return PeopleOfSelectedCity(world, [&](int h) { return world.HumanCanAct[h]; });
+std::vector<int> DevelopList(const World& world, const MenuState& menu) {
+    return PeopleOfSelectedCity(world, menu, [&](int h) { return world.HumanCanAct[h]; });
 }
 
-double DevelopMost(const World& world) {
-    return world.CityMoney[world.SelectedCity];
+double DevelopMost(const World& world, const MenuState& menu) {
+    return menu.HasCity() ? world.CityMoney[menu.SelectedCity] : 0;
 }
 
-double DevelopBarAmount(const World& world, double offset, double fullScale) {
-    return BarAmount(DevelopMost(world), offset, fullScale, BarRounding::Down);
+double DevelopBarAmount(const World& world, const MenuState& menu, double offset, double fullScale) {
+    return BarAmount(DevelopMost(world, menu), offset, fullScale, BarRounding::Down);
 }
 
-Outcome DevelopCommerce(World& world, Chosen human, double amount) {
+Outcome DevelopCommerce(World& world, MenuState& menu, Chosen human, double amount) {
     if (!human) return Refused(kChoosePerson);
+    if (auto refusal = RefuseUnlisted(menu, *human, DevelopList(world, menu))) return *refusal;
     const int h = *human;
-    const int d = world.SelectedCity;
-    if (auto refusal = RefuseBadAmount(amount, DevelopMost(world))) return *refusal;
+    const int d = menu.SelectedCity;
+    if (auto refusal = RefuseBadAmount(amount, DevelopMost(world, menu))) return *refusal;
     world.CityMoney[d] -= amount;
     world.HumanCanAct[h] = false;
     const double commerce = world.CityCommerce[d];
     if (world.HumanIntelligence[h] > commerce && amount > world.CityPopulation[d] * commerce / 10) {
         world.CityCommerce[d] = commerce + 1;
     }
-    return Carried(world, kCommerceMessage);
+    return Carried(world, menu, kCommerceMessage);
 }
 
-std::vector<int> CollectList(const World& world) {
-    return PeopleOfSelectedCity(world, [&](int h) { return world.HumanCanAct[h]; });
+std::vector<int> CollectList(const World& world, const MenuState& menu) {
+    return PeopleOfSelectedCity(world, menu, [&](int h) { return world.HumanCanAct[h]; });
 }
 
 double CollectIncome(const World& world, int human, int city) {
@@ -41,14 +42,15 @@ double CollectIncome(const World& world, int human, int city) {
     return Int((average * 0.01) * (world.CityPopulation[city] * world.CityCommerce[city] / 10));
 }
 
-Outcome CollectMoney(World& world, Chosen human) {
+Outcome CollectMoney(World& world, MenuState& menu, Chosen human) {
     if (!human) return Refused(kChoosePerson);
+    if (auto refusal = RefuseUnlisted(menu, *human, CollectList(world, menu))) return *refusal;
     const int h = *human;
-    const int d = world.SelectedCity;
+    const int d = menu.SelectedCity;
     world.GroupFame[world.PlayerGroupIndex] -= 1;
     world.HumanCanAct[h] = false;
     world.CityMoney[d] += CollectIncome(world, h, d);
-    return Carried(world, kCollectedMessage);
+    return Carried(world, menu, kCollectedMessage);
 }
 
 }  // namespace golmok

@@ -11,19 +11,32 @@ Outcome Refused(std::string message) {
     return Outcome{false, {std::move(message)}};
 }
 
-Outcome Carried(World& world, std::string message) {
+Outcome Carried(World& world, MenuState& menu, std::string message) {
     Outcome outcome{true, {std::move(message)}};
-    for (std::string& notice : ChangeValue(world))
+    for (std::string& notice : ChangeValue(world, menu.SelectedCity, menu.panel))
         outcome.messages.push_back(std::move(notice));
     return outcome;
 }
 
-Outcome CarriedQuietly(World& world) {
-    return Outcome{true, ChangeValue(world)};
+Outcome CarriedQuietly(World& world, MenuState& menu) {
+    return Outcome{true, ChangeValue(world, menu.SelectedCity, menu.panel)};
 }
 
-void OpenCommandDialog(World& world) {
-    world.BarTracking = 1;
+std::optional<Outcome> RefuseUnlisted(const MenuState& menu, int chosen,
+                                      const std::vector<int>& listed, const char* message) {
+    if (auto refusal = RefuseNoCity(menu)) return refusal;
+    if (std::find(listed.begin(), listed.end(), chosen) == listed.end()) return Refused(message);
+    return std::nullopt;
+}
+
+std::optional<Outcome> RefuseNoCity(const MenuState& menu) {
+    // Every command but 정보 needs a menu opened on one of the player's districts.
+    if (!menu.HasCity() || !menu.SelectedCityIsOwn) return Refused(kChooseCity);
+    return std::nullopt;
+}
+
+void OpenCommandDialog(MenuState& menu) {
+    menu.BarTracking = true;
 }
 
 double BarAmount(double base, double offset, double fullScale, BarRounding rounding) {
@@ -37,8 +50,8 @@ double BarAmount(double base, double offset, double fullScale, BarRounding round
     return amount;
 }
 
-void ToggleBarTracking(World& world) {
-    world.BarTracking = world.BarTracking == 1 ? 0 : 1;
+void ToggleBarTracking(MenuState& menu) {
+    menu.BarTracking = !menu.BarTracking;
 }
 
 std::optional<double> AcceptTypedAmount(std::string_view text, double most) {
@@ -61,8 +74,8 @@ Gauge MakeGauge(double value, double fullScale) {
     return Gauge{std::clamp(value, 0.0, fullScale), fullScale};
 }
 
-void ChoosePerson(World& world, int human) {
-    world.SelectedHuman = human;
+void ChoosePerson(MenuState& menu, int human) {
+    menu.SelectedHuman = human;
 }
 
 }  // namespace golmok

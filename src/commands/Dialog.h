@@ -5,7 +5,8 @@
 // How a dialog hands its choice to an operation: a click on a list entry calls ChoosePerson, which
 // sets SelectedHuman; OK then calls the operation with a `Chosen` person: std::nullopt when nothing
 // is selected in that list (the operation answers "사람을 선택해주세요." and changes nothing),
-// otherwise the index the click chose. The operations act on that index and on SelectedCity.
+// otherwise the index the click chose. The operations act on that index and on the menu's
+// district (MenuState::SelectedCity), and refuse anything their own list would not offer.
 //
 // Amounts reach an operation as the number in the amount box. The bar only ever yields whole
 // numbers from 0 to its base; a typed amount must be one of those too, so each operation with an
@@ -18,6 +19,7 @@
 #include <string_view>
 #include <vector>
 
+#include "commands/MenuState.h"
 #include "world/World.h"
 
 namespace golmok {
@@ -42,13 +44,25 @@ struct Outcome {
 Outcome Refused(std::string message);
 
 // A command carried out: its result message, then the value-change routine (caps, panel, notices).
-Outcome Carried(World& world, std::string message);
+Outcome Carried(World& world, MenuState& menu, std::string message);
 
 // A command carried out that has no result message of its own (healing): only the notices.
-Outcome CarriedQuietly(World& world);
+Outcome CarriedQuietly(World& world, MenuState& menu);
+
+// The guard every operation runs before it touches anything: the menu stands on a district of the
+// player (RefuseNoCity), and
+// `chosen` is among what the operation's own list offers (`listed`). Returns the refusal, with
+// `message`, or nothing when the operation may go on.
+std::optional<Outcome> RefuseUnlisted(const MenuState& menu, int chosen,
+                                      const std::vector<int>& listed,
+                                      const char* message = kChoosePerson);
+
+// The menu stands on a district that was the player's when it was opened or last refreshed: the
+// refusal when it does not.
+std::optional<Outcome> RefuseNoCity(const MenuState& menu);
 
 // Opening any command dialog with a person list: the amount bar follows the pointer again.
-void OpenCommandDialog(World& world);
+void OpenCommandDialog(MenuState& menu);
 
 // The amount bar. `offset` is the pointer's offset inside a bar `fullScale` wide (offsets outside
 // the bar are taken at its ends). HalfUp: base × ratio, the ratio in single precision, taken to the
@@ -58,8 +72,8 @@ enum class BarRounding { HalfUp, Down };
 double BarAmount(double base, double offset, double fullScale,
                  BarRounding rounding = BarRounding::HalfUp);
 
-// A mouse press on any amount bar freezes or releases it (BarTracking 1 = follows the pointer).
-void ToggleBarTracking(World& world);
+// A mouse press on any amount bar freezes or releases it.
+void ToggleBarTracking(MenuState& menu);
 
 // A typed amount: a whole number from 0 up to `most`, what the dialog's bar can reach. Anything
 // else is refused with TypedAmountMessage and changes nothing.
@@ -80,16 +94,16 @@ struct Gauge {
 Gauge MakeGauge(double value, double fullScale);
 
 // A click on a person list entry.
-void ChoosePerson(World& world, int human);
+void ChoosePerson(MenuState& menu, int human);
 
 // The people standing in the selected district for whom `listed` holds, in index order: the person
 // list of most dialogs.
 template <class Condition>
-std::vector<int> PeopleOfSelectedCity(const World& world, Condition listed) {
+std::vector<int> PeopleOfSelectedCity(const World& world, const MenuState& menu, Condition listed) {
     std::vector<int> people;
-    if (world.SelectedCity < 0 || world.SelectedCity >= kCityCount) return people;
+    if (!menu.HasCity()) return people;
     for (int h = 0; h < kHumanCount; ++h) {
-        if (world.IsIn(h, world.SelectedCity) && listed(h)) people.push_back(h);
+        if (world.IsIn(h, menu.SelectedCity) && listed(h)) people.push_back(h);
     }
     return people;
 }

@@ -2,9 +2,9 @@
 
 namespace golmok {
 
-std::vector<int> PersonInfoList(const World& world) {
-    if (world.SelectedCity < 0 || world.SelectedCity >= kCityCount) return {};
-    return world.HumansIn(world.SelectedCity);
+std::vector<int> PersonInfoList(const World& world, const MenuState& menu) {
+    if (!menu.HasCity()) return {};
+    return world.HumansIn(menu.SelectedCity);
 }
 
 std::array<double, 10> PersonFigures(const World& world, int h) {

@@ -7,13 +7,14 @@
 #include <string>
 #include <vector>
 
+#include "commands/MenuState.h"
 #include "world/World.h"
 
 namespace golmok {
 
 // --- Person view (인물정보) ----------------------------------------------------------------
 // Everybody standing in the selected district, of any gang and rank.
-std::vector<int> PersonInfoList(const World& world);
+std::vector<int> PersonInfoList(const World& world, const MenuState& menu);
 
 // Captions of the ten figures, in the order PersonFigures gives them.
 inline constexpr std::array<const char*, 10> kPersonFigureCaptions = {

@@ -22,8 +22,8 @@ void GiveGoods(World& world, int city, const Amounts<4>& goods) {
 
 }  // namespace
 
-std::vector<int> MovingPeople(const World& world) {
-    return PeopleOfSelectedCity(world, [&](int h) { return world.HumanCanAct[h]; });
+std::vector<int> MovingPeople(const World& world, const MenuState& menu) {
+    return PeopleOfSelectedCity(world, menu, [&](int h) { return world.HumanCanAct[h]; });
 }
 
 std::vector<int> SelectAllButton::Press(const std::vector<int>& listed) {
@@ -35,20 +35,20 @@ std::vector<int> SelectAllButton::Press(const std::vector<int>& listed) {
     return {};
 }
 
-std::vector<int> Destinations(const World& world) {
+std::vector<int> Destinations(const World& world, const MenuState& menu) {
     std::vector<int> cities;
     for (int d = 0; d < kCityCount; ++d) {
-        if (world.IsPlayerCity(d) && d != world.SelectedCity) cities.push_back(d);
+        if (world.IsPlayerCity(d) && d != menu.SelectedCity) cities.push_back(d);
     }
     return cities;
 }
 
-void ChooseDestination(World& world, int city) {
-    world.SelectedTargetCity = city;
+void ChooseDestination(MenuState& menu, int city) {
+    menu.SelectedTargetCity = city;
 }
 
-Amounts<4> GoodsBarBases(const World& world) {
-    return StockOfSelectedCity(world);
+Amounts<4> GoodsBarBases(const World& world, const MenuState& menu) {
+    return StockOfSelectedCity(world, menu);
 }
 
 double DeliveryRate(const World& world, int escort) {
@@ -60,43 +60,50 @@ double DeliveryRate(const World& world, int escort) {
     return sum / 4 * 0.01;
 }
 
-Outcome MovePeople(World& world, const std::optional<std::vector<int>>& people,
+Outcome MovePeople(World& world, MenuState& menu, const std::optional<std::vector<int>>& people,
                    std::optional<int> target, const GoodsBoxes& boxes) {
     if (!people) return Refused(kChoosePerson);
     if (!target) return Refused(kChooseCity);
-    const TypedAmounts<4> goods = ReadAmountBoxes(boxes, GoodsBarBases(world));
+    const std::vector<int> listed = MovingPeople(world, menu);
+    for (int h : *people) {
+        if (auto refusal = RefuseUnlisted(menu, h, listed)) return *refusal;
+    }
+    if (auto refusal = RefuseUnlisted(menu, *target, Destinations(world, menu), kChooseCity)) {
+        return *refusal;
+    }
+    const TypedAmounts<4> goods = ReadAmountBoxes(boxes, GoodsBarBases(world, menu));
     if (goods.refusal) return Refused(*goods.refusal);
 
     for (int h : *people) {
         world.HumanCity[h] = world.CityName[*target];
         world.HumanCanAct[h] = false;
     }
-    TakeGoods(world, world.SelectedCity, goods.amounts);
+    TakeGoods(world, menu.SelectedCity, goods.amounts);
     GiveGoods(world, *target, goods.amounts);
-    return Carried(world, kTransportDone);
+    return Carried(world, menu, kTransportDone);
 }
 
-Outcome TransportGoods(World& world, std::optional<int> escort, std::optional<int> target,
+Outcome TransportGoods(World& world, MenuState& menu, std::optional<int> escort, std::optional<int> target,
                        const GoodsBoxes& boxes) {
     if (!escort) return Refused(kChoosePerson);
     if (!target) return Refused(kChooseCity);
-    const TypedAmounts<4> goods = ReadAmountBoxes(boxes, GoodsBarBases(world));
+    if (auto refusal = RefuseUnlisted(menu, *escort, MovingPeople(world, menu))) return *refusal;
+    if (auto refusal = RefuseUnlisted(menu, *target, Destinations(world, menu), kChooseCity)) {
+        return *refusal;
+    }
+    const TypedAmounts<4> goods = ReadAmountBoxes(boxes, GoodsBarBases(world, menu));
     if (goods.refusal) return Refused(*goods.refusal);
 
     world.HumanCanAct[*escort] = false;
-    // Like every command that uses the working values, the transport clears all eleven first; its
-    // rate lives in the first.
-    world.WorkSlot.fill(0);
-    world.WorkSlot[0] = DeliveryRate(world, *escort);
-    const double rate = world.WorkSlot[0];
+    const double rate = DeliveryRate(world, *escort);
 
-    TakeGoods(world, world.SelectedCity, goods.amounts);
+    TakeGoods(world, menu.SelectedCity, goods.amounts);
     Amounts<4> delivered{};
     for (std::size_t i = 0; i < delivered.size(); ++i) {
         delivered[i] = Int(goods.amounts[i] * rate);  // what does not arrive is lost on the way
     }
     GiveGoods(world, *target, delivered);
-    return Carried(world, kTransportDone);
+    return Carried(world, menu, kTransportDone);
 }
 
 }  // namespace golmok

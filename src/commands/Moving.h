@@ -16,7 +16,7 @@ namespace golmok {
 inline constexpr const char* kTransportDone = "수송이 완료되었습니다.";
 
 // Both person lists: the people of the district who may still act.
-std::vector<int> MovingPeople(const World& world);
+std::vector<int> MovingPeople(const World& world, const MenuState& menu);
 
 // The moving dialog's toggle button, "모두 선택" when its window is made: pressed, it selects every
 // listed person and reads "모두 해제"; pressed again, it selects nobody and reads "모두 선택".
@@ -29,13 +29,13 @@ struct SelectAllButton {
 };
 
 // Both destination lists: every other district of the player, in map order.
-std::vector<int> Destinations(const World& world);
+std::vector<int> Destinations(const World& world, const MenuState& menu);
 
 // A click on a destination sets SelectedTargetCity.
-void ChooseDestination(World& world, int city);
+void ChooseDestination(MenuState& menu, int city);
 
 // The goods bars reach everything the selected district holds: swords, knives, sticks, money.
-Amounts<4> GoodsBarBases(const World& world);
+Amounts<4> GoodsBarBases(const World& world, const MenuState& menu);
 
 // The share of a shipment an escort delivers: the average of his attack, defence, stamina and
 // agility, in hundredths.
@@ -44,12 +44,12 @@ double DeliveryRate(const World& world, int escort);
 // OK in 이동. `people` is nullopt while the list has no current entry; otherwise the entries
 // selected in it (possibly none: the goods then travel alone). Everyone selected goes to `target`
 // and has acted; the goods leave the district and arrive in full.
-Outcome MovePeople(World& world, const std::optional<std::vector<int>>& people,
+Outcome MovePeople(World& world, MenuState& menu, const std::optional<std::vector<int>>& people,
                    std::optional<int> target, const GoodsBoxes& boxes);
 
 // OK in 수송: the escort has acted and stays; the goods leave the district and `target` gets
 // Int(amount × delivery rate) of each.
-Outcome TransportGoods(World& world, std::optional<int> escort, std::optional<int> target,
+Outcome TransportGoods(World& world, MenuState& menu, std::optional<int> escort, std::optional<int> target,
                        const GoodsBoxes& boxes);
 
 }  // namespace golmok

@@ -12,21 +12,21 @@ inline constexpr const char* kDismissedMessage = "해고되었습니다.";
 
 // --- Prize (포상) --------------------------------------------------------------------------
 // People of the selected district whose loyalty is not 100, whether or not they acted.
-std::vector<int> PrizeList(const World& world);
+std::vector<int> PrizeList(const World& world, const MenuState& menu);
 
 // The prize the bar reaches (and a typed amount may not pass): the district's money.
-double PrizeMost(const World& world);
+double PrizeMost(const World& world, const MenuState& menu);
 
 // Takes the prize from the district; every full 100000 is one point of loyalty (the value-change
 // routine caps it at 100). The person keeps his action.
-Outcome GivePrize(World& world, Chosen human, double amount);
+Outcome GivePrize(World& world, MenuState& menu, Chosen human, double amount);
 
 // --- Dismissal (해고) ----------------------------------------------------------------------
 // Everybody standing in the selected district except the boss of the gang that owns it.
-std::vector<int> DismissList(const World& world);
+std::vector<int> DismissList(const World& world, const MenuState& menu);
 
 // The person leaves the district and the gang, with his members, for no district and no gang.
 // The dialog then opens again without him.
-Outcome DismissPerson(World& world, Chosen human);
+Outcome DismissPerson(World& world, MenuState& menu, Chosen human);
 
 }  // namespace golmok

@@ -6,8 +6,8 @@
 
 namespace golmok {
 
-std::vector<int> RecruitList(const World& world) {
-    return PeopleOfSelectedCity(world, [&](int h) {
+std::vector<int> RecruitList(const World& world, const MenuState& menu) {
+    return PeopleOfSelectedCity(world, menu, [&](int h) {
         return world.HumanCanAct[h] && world.HumanMembers[h] != world.HumanLeadership[h];
     });
 }
@@ -30,16 +30,17 @@ Gauge RecruitGauge(const World& world, int human, double shownMembers) {
     return MakeGauge(shownMembers, world.HumanLeadership[human]);
 }
 
-Outcome Recruit(World& world, Chosen human, double amount) {
+Outcome Recruit(World& world, MenuState& menu, Chosen human, double amount) {
     if (!human) return Refused(kChoosePerson);
+    if (auto refusal = RefuseUnlisted(menu, *human, RecruitList(world, menu))) return *refusal;
     const int h = *human;
-    const int d = world.SelectedCity;
+    const int d = menu.SelectedCity;
     if (auto refusal = RefuseBadAmount(amount, RecruitMost(world, h))) return *refusal;
     if (amount > world.CityMoney[d]) return Refused(kShortOfMoney);
     world.HumanCanAct[h] = false;
     world.HumanMembers[h] = RecruitedMembers(world, h, amount);
     world.CityMoney[d] -= amount;
-    return Carried(world, kRecruitedMessage);
+    return Carried(world, menu, kRecruitedMessage);
 }
 
 }  // namespace golmok

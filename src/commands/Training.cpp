@@ -6,23 +6,24 @@
 
 namespace golmok {
 
-std::vector<int> TrainList(const World& world) {
+std::vector<int> TrainList(const World& world, const MenuState& menu) {
     return PeopleOfSelectedCity(
-        world, [&](int h) { return world.HumanCanAct[h] && world.HumanMorale[h] != 100; });
+        world, menu, [&](int h) { return world.HumanCanAct[h] && world.HumanMorale[h] != 100; });
 }
 
-Outcome Train(World& world, Chosen human) {
+Outcome Train(World& world, MenuState& menu, Chosen human) {
     if (!human) return Refused(kChoosePerson);
+    if (auto refusal = RefuseUnlisted(menu, *human, TrainList(world, menu))) return *refusal;
     const int h = *human;
     world.HumanCanAct[h] = false;
     if (world.HumanMorale[h] >= 100) return Outcome{};
     world.HumanMorale[h] += 1;
-    return Carried(world, kTrainedMessage);
+    return Carried(world, menu, kTrainedMessage);
 }
 
-std::vector<int> HealList(const World& world) {
+std::vector<int> HealList(const World& world, const MenuState& menu) {
     return PeopleOfSelectedCity(
-        world, [&](int h) { return world.HumanStamina[h] != world.FullStamina(h); });
+        world, menu, [&](int h) { return world.HumanStamina[h] != world.FullStamina(h); });
 }
 
 double HealCost(const World& world, int human) {
@@ -33,41 +34,42 @@ Gauge HealGauge(const World& world, int human) {
     return MakeGauge(world.HumanStamina[human], world.FullStamina(human));
 }
 
-Outcome Heal(World& world, Chosen human) {
+Outcome Heal(World& world, MenuState& menu, Chosen human) {
     if (!human) return Refused(kChoosePerson);
+    if (auto refusal = RefuseUnlisted(menu, *human, HealList(world, menu))) return *refusal;
     const int h = *human;
-    const int d = world.SelectedCity;
+    const int d = menu.SelectedCity;
     const double cost = HealCost(world, h);
     // Money equal to the cost is not enough.
     if (!(world.CityMoney[d] > cost)) return Refused(kShortOfMoney);
     world.CityMoney[d] -= cost;
     world.HumanStamina[h] = world.FullStamina(h);
-    return CarriedQuietly(world);
+    return CarriedQuietly(world, menu);
 }
 
-std::vector<int> ReorgList(const World& world) {
-    return PeopleOfSelectedCity(world, [](int) { return true; });
+std::vector<int> ReorgList(const World& world, const MenuState& menu) {
+    return PeopleOfSelectedCity(world, menu, [](int) { return true; });
 }
 
-void OpenReorganizing(World& world) {
-    OpenCommandDialog(world);
-    ReorgDialog& dialog = world.reorg;
+void OpenReorganizing(World& world, MenuState& menu) {
+    OpenCommandDialog(menu);
+    ReorgDialog& dialog = menu.reorg;
     dialog = ReorgDialog{};
     dialog.open = true;
-    dialog.people = ReorgList(world);
+    dialog.people = ReorgList(world, menu);
 }
 
-void CloseReorganizing(World& world) {
-    world.reorg = ReorgDialog{};
+void CloseReorganizing(MenuState& menu) {
+    menu.reorg = ReorgDialog{};
 }
 
 namespace {
 
 // The person leads `members` now; the pool gives or takes the difference.
-void SetMembers(World& world, int human, double members) {
-    world.reorg.ReorgPool -= members - world.HumanMembers[human];
+void SetMembers(World& world, ReorgDialog& dialog, int human, double members) {
+    dialog.ReorgPool -= members - world.HumanMembers[human];
     world.HumanMembers[human] = members;
-    world.reorg.box = members;
+    dialog.box = members;
 }
 
 float Ratio(double part, double whole) {
@@ -77,38 +79,41 @@ float Ratio(double part, double whole) {
 
 // The box's change rule: the least of the typed number, what the person and the pool hold
 // together, and the leadership.
-void ApplyBox(World& world, int human, double typed) {
-    const double held = world.reorg.ReorgPool + world.HumanMembers[human];
+void ApplyBox(World& world, ReorgDialog& dialog, int human, double typed) {
+    const double held = dialog.ReorgPool + world.HumanMembers[human];
     const double members = std::min({typed, held, world.HumanLeadership[human]});
-    SetMembers(world, human, members);
+    SetMembers(world, dialog, human, members);
     if (world.HumanMembers[human] != 0) {
-        world.reorg.barRatio =
-            Ratio(world.HumanMembers[human], world.HumanMembers[human] + world.reorg.ReorgPool);
+        dialog.barRatio =
+            Ratio(world.HumanMembers[human], world.HumanMembers[human] + dialog.ReorgPool);
     }
 }
 
 }  // namespace
 
-void ChooseForReorganizing(World& world, int human) {
-    ReorgDialog& dialog = world.reorg;
+void ChooseForReorganizing(World& world, MenuState& menu, int human) {
+    if (RefuseUnlisted(menu, human, menu.reorg.people)) return;
+    ReorgDialog& dialog = menu.reorg;
     dialog.barEnabled = true;
-    ChoosePerson(world, human);
-    ApplyBox(world, human, world.HumanMembers[human]);
+    ChoosePerson(menu, human);
+    ApplyBox(world, menu.reorg, human, world.HumanMembers[human]);
     dialog.barRatio = Ratio(world.HumanMembers[human], world.HumanLeadership[human]);
-    world.BarTracking = 1;
+    menu.BarTracking = true;
 }
 
-void ReorganizeByBar(World& world, int human, double offset, double fullScale) {
-    if (!world.reorg.open || !world.reorg.barEnabled || world.BarTracking != 1) return;
+void ReorganizeByBar(World& world, MenuState& menu, int human, double offset, double fullScale) {
+    if (!menu.reorg.open || !menu.reorg.barEnabled || !menu.BarTracking) return;
+    if (RefuseUnlisted(menu, human, menu.reorg.people)) return;
     const double cap =
-        std::min(world.HumanMembers[human] + world.reorg.ReorgPool, world.HumanLeadership[human]);
-    SetMembers(world, human, BarAmount(cap, offset, fullScale));
-    world.reorg.barRatio = Ratio(std::clamp(offset, 0.0, fullScale), fullScale);
+        std::min(world.HumanMembers[human] + menu.reorg.ReorgPool, world.HumanLeadership[human]);
+    SetMembers(world, menu.reorg, human, BarAmount(cap, offset, fullScale));
+    menu.reorg.barRatio = Ratio(std::clamp(offset, 0.0, fullScale), fullScale);
 }
 
-Outcome Reorganize(World& world, int human, double members) {
+Outcome Reorganize(World& world, MenuState& menu, int human, double members) {
+    if (auto refusal = RefuseUnlisted(menu, human, menu.reorg.people)) return *refusal;
     if (!(members >= 0) || members != Int(members)) return Refused(kReorgAmountMessage);
-    ApplyBox(world, human, members);
+    ApplyBox(world, menu.reorg, human, members);
     return Outcome{true, {}};
 }
 

@@ -34,10 +34,23 @@ void ConsoleContext::RequireMapUnlocked() const {
 
 void ConsoleContext::RequireCommandMenu(Menu menu) const {
     RequireMapUnlocked();
-    if (!session.world().panel.open) throw ConsoleError("the command menu is not open (city D)");
-    if (!MenuEnabled(session.world(), menu)) {
+    if (!session.menu().panel.open) throw ConsoleError("the command menu is not open (city D)");
+    if (!MenuEnabled(session.menu(), menu)) {
         throw ConsoleError("that menu is disabled in a district of another gang");
     }
+}
+
+Lister MenuList(Menu menu,
+                std::function<std::vector<int>(const World&, const MenuState&)> entries) {
+    return [menu, entries](ConsoleContext& ctx, const Words& args) {
+        if (!args.empty()) throw ConsoleError("this list takes no argument");
+        ctx.RequireCommandMenu(menu);
+        return entries(ctx.world(), ctx.menu());
+    };
+}
+
+Lister MenuList(Menu menu, std::vector<int> (*entries)(const World&)) {
+    return MenuList(menu, [entries](const World& world, const MenuState&) { return entries(world); });
 }
 
 int ReadListed(const std::string& word, const std::vector<int>& listed, const char* what) {

@@ -28,6 +28,7 @@ struct ConsoleContext {
     std::filesystem::path folder;  // the folder of the save slots
 
     World& world() { return session.world(); }
+    MenuState& menu() { return session.menu(); }
     void Message(const std::string& text);
     void Messages(const std::vector<std::string>& texts);
 
@@ -47,6 +48,12 @@ using VerbTable = std::map<std::string, Verb, std::less<>>;
 // people, districts or groups, in list order). Each area adds the lists of its dialogs.
 using Lister = std::function<std::vector<int>(ConsoleContext&, const Words& args)>;
 using ListTable = std::map<std::string, Lister, std::less<>>;
+
+// A list of a dialog that one of the menus opens and that takes no argument; the dialog can only be
+// opened from there.
+Lister MenuList(Menu menu,
+                std::function<std::vector<int>(const World&, const MenuState&)> entries);
+Lister MenuList(Menu menu, std::vector<int> (*entries)(const World&));
 
 // Word readers; each throws ConsoleError naming what was wrong.
 int ReadIndex(const std::string& word, int count, const char* what);  // 0..count-1

@@ -43,87 +43,89 @@ double ReadWhole(const std::string& word) {
 template <class Operation>
 void PressOk(ConsoleContext& ctx, Chosen human, Operation ok) {
     World& w = ctx.world();
-    OpenCommandDialog(w);
-    if (human) ChoosePerson(w, *human);
-    ctx.Messages(ok(w).messages);
+    MenuState& m = ctx.menu();
+    OpenCommandDialog(m);
+    if (human) ChoosePerson(m, *human);
+    ctx.Messages(ok(w, m).messages);
 }
 
 void TrainVerb(ConsoleContext& ctx, const Words& args) {
     ExpectArgs(args, 1, "train H");
     ctx.RequireCommandMenu(Menu::Action);
-    const Chosen h = ReadChosen(args[0], TrainList(ctx.world()), "person");
-    PressOk(ctx, h, [&](World& w) { return Train(w, h); });
+    const Chosen h = ReadChosen(args[0], TrainList(ctx.world(), ctx.menu()), "person");
+    PressOk(ctx, h, [&](World& w, MenuState& m) { return Train(w, m, h); });
 }
 
 void HealVerb(ConsoleContext& ctx, const Words& args) {
     ExpectArgs(args, 1, "heal H");
     ctx.RequireCommandMenu(Menu::Action);
-    const Chosen h = ReadChosen(args[0], HealList(ctx.world()), "person");
-    PressOk(ctx, h, [&](World& w) { return Heal(w, h); });
+    const Chosen h = ReadChosen(args[0], HealList(ctx.world(), ctx.menu()), "person");
+    PressOk(ctx, h, [&](World& w, MenuState& m) { return Heal(w, m, h); });
 }
 
 void ReorgVerb(ConsoleContext& ctx, const Words& args) {
     ExpectArgs(args, 2, "reorg H N");
     ctx.RequireCommandMenu(Menu::Action);
     World& w = ctx.world();
+    MenuState& m = ctx.menu();
     // An open dialog keeps the list it was opened with.
-    const Chosen h = ReadChosen(args[0], w.reorg.open ? w.reorg.people : ReorgList(w), "person");
+    const Chosen h = ReadChosen(args[0], m.reorg.open ? m.reorg.people : ReorgList(w, m), "person");
     const double typed = ReadWhole(args[1]);
-    if (!w.reorg.open) OpenReorganizing(w);
+    if (!m.reorg.open) OpenReorganizing(w, m);
     // Typing with nobody clicked in this dialog changes nobody.
     if (h) {
-        ChooseForReorganizing(w, *h);
-        ctx.Messages(Reorganize(w, *h, typed).messages);
+        ChooseForReorganizing(w, m, *h);
+        ctx.Messages(Reorganize(w, m, *h, typed).messages);
     }
-    ctx.out << "reorg pool=" << FormatNumber(w.reorg.ReorgPool)
+    ctx.out << "reorg pool=" << FormatNumber(m.reorg.ReorgPool)
             << " members=" << (h ? FormatNumber(w.HumanMembers[*h]) : "") << '\n';
 }
 
 void ReorgCloseVerb(ConsoleContext& ctx, const Words& args) {
     ExpectArgs(args, 0, "reorg-close");
     ctx.RequireGame();
-    if (!ctx.world().reorg.open) throw ConsoleError("the 재편성 dialog is not open");
-    CloseReorganizing(ctx.world());
+    if (!ctx.menu().reorg.open) throw ConsoleError("the 재편성 dialog is not open");
+    CloseReorganizing(ctx.menu());
 }
 
 void RecruitVerb(ConsoleContext& ctx, const Words& args) {
     ExpectArgs(args, 2, "recruit H AMOUNT");
     ctx.RequireCommandMenu(Menu::Action);
-    const Chosen h = ReadChosen(args[0], RecruitList(ctx.world()), "person");
+    const Chosen h = ReadChosen(args[0], RecruitList(ctx.world(), ctx.menu()), "person");
     // Without a person the bar has no base: any whole number goes, and OK asks for a person.
     const double amount =
         h ? ReadAmount(args[1], RecruitMost(ctx.world(), *h)) : ReadWhole(args[1]);
-    PressOk(ctx, h, [&](World& w) { return Recruit(w, h, amount); });
+    PressOk(ctx, h, [&](World& w, MenuState& m) { return Recruit(w, m, h, amount); });
 }
 
 void DevelopVerb(ConsoleContext& ctx, const Words& args) {
     ExpectArgs(args, 2, "develop H AMOUNT");
     ctx.RequireCommandMenu(Menu::City);
-    const Chosen h = ReadChosen(args[0], DevelopList(ctx.world()), "person");
-    const double amount = ReadAmount(args[1], DevelopMost(ctx.world()));
-    PressOk(ctx, h, [&](World& w) { return DevelopCommerce(w, h, amount); });
+    const Chosen h = ReadChosen(args[0], DevelopList(ctx.world(), ctx.menu()), "person");
+    const double amount = ReadAmount(args[1], DevelopMost(ctx.world(), ctx.menu()));
+    PressOk(ctx, h, [&](World& w, MenuState& m) { return DevelopCommerce(w, m, h, amount); });
 }
 
 void CollectVerb(ConsoleContext& ctx, const Words& args) {
     ExpectArgs(args, 1, "collect H");
     ctx.RequireCommandMenu(Menu::City);
-    const Chosen h = ReadChosen(args[0], CollectList(ctx.world()), "person");
-    PressOk(ctx, h, [&](World& w) { return CollectMoney(w, h); });
+    const Chosen h = ReadChosen(args[0], CollectList(ctx.world(), ctx.menu()), "person");
+    PressOk(ctx, h, [&](World& w, MenuState& m) { return CollectMoney(w, m, h); });
 }
 
 void PrizeVerb(ConsoleContext& ctx, const Words& args) {
     ExpectArgs(args, 2, "prize H AMOUNT");
     ctx.RequireCommandMenu(Menu::Personnel);
-    const Chosen h = ReadChosen(args[0], PrizeList(ctx.world()), "person");
-    const double amount = ReadAmount(args[1], PrizeMost(ctx.world()));
-    PressOk(ctx, h, [&](World& w) { return GivePrize(w, h, amount); });
+    const Chosen h = ReadChosen(args[0], PrizeList(ctx.world(), ctx.menu()), "person");
+    const double amount = ReadAmount(args[1], PrizeMost(ctx.world(), ctx.menu()));
+    PressOk(ctx, h, [&](World& w, MenuState& m) { return GivePrize(w, m, h, amount); });
 }
 
 void DismissVerb(ConsoleContext& ctx, const Words& args) {
     ExpectArgs(args, 1, "dismiss H");
     ctx.RequireCommandMenu(Menu::Personnel);
-    const Chosen h = ReadChosen(args[0], DismissList(ctx.world()), "person");
-    PressOk(ctx, h, [&](World& w) { return DismissPerson(w, h); });
+    const Chosen h = ReadChosen(args[0], DismissList(ctx.world(), ctx.menu()), "person");
+    PressOk(ctx, h, [&](World& w, MenuState& m) { return DismissPerson(w, m, h); });
 }
 
 // Every target the dialog can list: the targets of every district it lists.
@@ -140,13 +142,14 @@ void ScoutVerb(ConsoleContext& ctx, const Words& args) {
     ExpectArgs(args, 3, "scout S T AMOUNT");
     ctx.RequireCommandMenu(Menu::Personnel);
     const World& world = ctx.world();
-    const Chosen s = ReadChosen(args[0], ScoutList(world), "scout");
+    const MenuState& menu = ctx.menu();
+    const Chosen s = ReadChosen(args[0], ScoutList(world, menu), "scout");
     const Chosen t = ReadChosen(args[1], AllScoutTargets(world), "target");
     // The target's district is clicked first, then the target in it.
     const std::optional<int> district =
         t ? world.CityIndexOf(world.HumanCity[*t]) : std::optional<int>();
-    const double bribe = ReadAmount(args[2], ScoutMost(world));
-    PressOk(ctx, s, [&](World& w) { return Scout(w, s, t, district, bribe); });
+    const double bribe = ReadAmount(args[2], ScoutMost(world, menu));
+    PressOk(ctx, s, [&](World& w, MenuState& m) { return Scout(w, m, s, t, district, bribe); });
 }
 
 std::string Figure(const std::optional<double>& label) {
@@ -162,16 +165,6 @@ void GroupInfoVerb(ConsoleContext& ctx, const Words& args) {
             << " boss=" << f.boss << " people=" << Figure(f.people)
             << " members=" << Figure(f.members) << " sword=" << Figure(f.sword)
             << " knife=" << Figure(f.knife) << " stick=" << Figure(f.stick) << '\n';
-}
-
-// A list of a dialog of `menu` that takes no argument.
-template <std::vector<int> (*list)(const World&)>
-Lister MenuList(Menu menu) {
-    return [menu](ConsoleContext& ctx, const Words& args) {
-        ExpectArgs(args, 0, "list DIALOG");
-        ctx.RequireCommandMenu(menu);
-        return list(ctx.world());
-    };
 }
 
 std::vector<int> ScoutTargetsList(ConsoleContext& ctx, const Words& args) {
@@ -198,18 +191,18 @@ void AddDomesticVerbs(VerbTable& verbs) {
 }
 
 void AddDomesticLists(ListTable& lists) {
-    lists["train"] = MenuList<TrainList>(Menu::Action);
-    lists["heal"] = MenuList<HealList>(Menu::Action);
-    lists["reorg"] = MenuList<ReorgList>(Menu::Action);
-    lists["recruit"] = MenuList<RecruitList>(Menu::Action);
-    lists["develop"] = MenuList<DevelopList>(Menu::City);
-    lists["collect"] = MenuList<CollectList>(Menu::City);
-    lists["prize"] = MenuList<PrizeList>(Menu::Personnel);
-    lists["dismiss"] = MenuList<DismissList>(Menu::Personnel);
-    lists["scout"] = MenuList<ScoutList>(Menu::Personnel);
-    lists["scout-districts"] = MenuList<ScoutDistricts>(Menu::Personnel);
+    lists["train"] = MenuList(Menu::Action, TrainList);
+    lists["heal"] = MenuList(Menu::Action, HealList);
+    lists["reorg"] = MenuList(Menu::Action, ReorgList);
+    lists["recruit"] = MenuList(Menu::Action, RecruitList);
+    lists["develop"] = MenuList(Menu::City, DevelopList);
+    lists["collect"] = MenuList(Menu::City, CollectList);
+    lists["prize"] = MenuList(Menu::Personnel, PrizeList);
+    lists["dismiss"] = MenuList(Menu::Personnel, DismissList);
+    lists["scout"] = MenuList(Menu::Personnel, ScoutList);
+    lists["scout-districts"] = MenuList(Menu::Personnel, ScoutDistricts);
     lists["scout-targets"] = ScoutTargetsList;
-    lists["info"] = MenuList<PersonInfoList>(Menu::Info);
+    lists["info"] = MenuList(Menu::Info, PersonInfoList);
 }
 
 }  // namespace golmok

@@ -40,11 +40,11 @@ std::vector<Armed> ReadFighters(const Words& words, const std::vector<int>& list
 }
 
 // Clicks each person and chooses his weapon; all of them end up selected.
-SetupChoice ClickFighters(World& world, const std::vector<Armed>& fighters) {
+SetupChoice ClickFighters(World& world, MenuState& menu, const std::vector<Armed>& fighters) {
     SetupChoice choice;
     for (const Armed& armed : fighters) {
-        ChoosePerson(world, armed.human);
-        ChooseFighterWeapon(world, armed.weapon);
+        ChoosePerson(menu, armed.human);
+        ChooseFighterWeapon(world, menu.SelectedHuman, armed.weapon);
         choice.selected.push_back(armed.human);
     }
     choice.personClicked = !fighters.empty();
@@ -111,26 +111,28 @@ void Attack(ConsoleContext& ctx, const Words& args) {
     if (args.empty()) throw ConsoleError("usage: attack TARGET [H:WEAPON ...]");
     ctx.RequireCommandMenu(Menu::Action);
     World& w = ctx.world();
-    const FightSetup listed = AttackSetupOf(w);
+    MenuState& m = ctx.menu();
+    const FightSetup listed = AttackSetupOf(w, m.SelectedCity);
     const bool targetClicked = args[0] != "-";
     const int target = targetClicked ? ReadListed(args[0], listed.targets, "district") : -1;
     const std::vector<Armed> fighters =
         ReadFighters(Words(args.begin() + 1, args.end()), listed.people);
 
-    const FightSetup setup = OpenAttackSetup(w);
-    SetupChoice choice = ClickFighters(w, fighters);
-    if (targetClicked) ChooseTargetCity(w, target);
+    const FightSetup setup = OpenAttackSetup(w, m.SelectedCity);
+    SetupChoice choice = ClickFighters(w, m, fighters);
+    if (targetClicked) ChooseTargetCity(m, target);
     choice.targetClicked = targetClicked;
-    StartOrRefuse(ctx, ConfirmAttack(w, setup, choice));
+    StartOrRefuse(ctx, ConfirmAttack(w, setup, choice, m.SelectedTargetCity));
 }
 
 void Defend(ConsoleContext& ctx, const Words& args) {
     ctx.RequireGame();
     World& w = ctx.world();
+    MenuState& m = ctx.menu();
     if (!w.DefenceSetupOpen) throw ConsoleError("no attack is announced: no defence to set up");
     const FightSetup setup = DefenceSetupOf(w);
     const std::vector<Armed> fighters = ReadFighters(args, setup.people);
-    const SetupChoice choice = ClickFighters(w, fighters);
+    const SetupChoice choice = ClickFighters(w, m, fighters);
     StartOrRefuse(ctx, ConfirmDefence(w, setup, choice));
 }
 
@@ -172,12 +174,12 @@ void AddFightLists(ListTable& lists) {
     lists["attack"] = [](ConsoleContext& ctx, const Words& args) {
         ExpectArgs(args, 0, "list attack");
         ctx.RequireCommandMenu(Menu::Action);
-        return AttackSetupOf(ctx.world()).people;
+        return AttackSetupOf(ctx.world(), ctx.menu().SelectedCity).people;
     };
     lists["attack-targets"] = [](ConsoleContext& ctx, const Words& args) {
         ExpectArgs(args, 0, "list attack-targets");
         ctx.RequireCommandMenu(Menu::Action);
-        return AttackSetupOf(ctx.world()).targets;
+        return AttackSetupOf(ctx.world(), ctx.menu().SelectedCity).targets;
     };
     lists["defend"] = [](ConsoleContext& ctx, const Words& args) {
         ExpectArgs(args, 0, "list defend");

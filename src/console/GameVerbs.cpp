@@ -27,9 +27,9 @@ void Option(ConsoleContext& ctx, const Words& args) {
     const std::string& name = args[0];
     if (name == "battle") {
         if (args[1] == "turn") {
-            w.BattleMode = "Turn";
+            w.BattleMode = BattleMode::Turn;
         } else if (args[1] == "real") {
-            w.BattleMode = "Real";
+            w.BattleMode = BattleMode::Real;
         } else {
             throw ConsoleError("expected turn or real, not '" + args[1] + "'");
         }

@@ -9,9 +9,9 @@ namespace golmok {
 namespace {
 
 void PrintPanel(ConsoleContext& ctx) {
-    const World& w = ctx.world();
-    const Panel& p = w.panel;
-    ctx.out << "panel city=" << w.SelectedCity << " name=" << p.cityLabel
+    const MenuState& menu = ctx.menu();
+    const Panel& p = menu.panel;
+    ctx.out << "panel city=" << menu.SelectedCity << " name=" << p.cityLabel
             << " group=" << p.groupLabel << " population=" << p.rows[0] << " commerce=" << p.rows[1]
             << " money=" << p.rows[2] << " people=" << p.rows[3] << " stick=" << p.rows[4]
             << " sword=" << p.rows[5] << " members=" << p.rows[6] << " knife=" << p.rows[7]
@@ -21,14 +21,15 @@ void PrintPanel(ConsoleContext& ctx) {
 void City(ConsoleContext& ctx, const Words& args) {
     ExpectArgs(args, 1, "city D");
     ctx.RequireMapUnlocked();
-    OpenCommandMenu(ctx.world(), ReadIndex(args[0], kCityCount, "district"));
+    // The open dialogs follow the menu to the new district.
+    ctx.session.ClickCity(ReadIndex(args[0], kCityCount, "district"));
     PrintPanel(ctx);
 }
 
 void ShowPanel(ConsoleContext& ctx, const Words& args) {
     ExpectArgs(args, 0, "panel");
     ctx.RequireGame();
-    if (!ctx.world().panel.open) throw ConsoleError("the command menu is not open (city D)");
+    if (!ctx.menu().panel.open) throw ConsoleError("the command menu is not open (city D)");
     PrintPanel(ctx);
 }
 

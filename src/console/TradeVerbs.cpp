@@ -39,11 +39,9 @@ AmountBoxes<N> ReadBoxes(const Words& args, std::size_t first, const Amounts<N>&
 }
 
 // The line's clicks, made once every word of it has been read, so that an error changes nothing.
-void Click(World& world, std::optional<int> human, std::optional<int> target = std::nullopt,
-           std::optional<int> group = std::nullopt) {
-    if (human) ChoosePerson(world, *human);
-    if (target) ChooseDestination(world, *target);
-    if (group) ChooseGang(world, *group);
+void Click(MenuState& menu, std::optional<int> human, std::optional<int> target = std::nullopt) {
+    if (human) ChoosePerson(menu, *human);
+    if (target) ChooseDestination(menu, *target);
 }
 
 void Arms(ConsoleContext& ctx, const Words& args, bool buying) {
@@ -51,11 +49,12 @@ void Arms(ConsoleContext& ctx, const Words& args, bool buying) {
                buying ? "buy-arms H SWORDS KNIVES STICKS" : "sell-arms H SWORDS KNIVES STICKS");
     ctx.RequireCommandMenu(Menu::Trade);
     World& w = ctx.world();
-    const std::optional<int> trader = ReadChoice(args[0], ArmsTraders(w), "person");
-    const ArmsBoxes boxes = ReadBoxes(args, 1, buying ? BuyingBarBases() : SellingBarBases(w));
-    OpenBarDialog(w);
-    Click(w, trader);
-    ctx.Messages((buying ? BuyArms(w, trader, boxes) : SellArms(w, trader, boxes)).messages);
+    MenuState& m = ctx.menu();
+    const std::optional<int> trader = ReadChoice(args[0], ArmsTraders(w, m), "person");
+    const ArmsBoxes boxes = ReadBoxes(args, 1, buying ? BuyingBarBases() : SellingBarBases(w, m));
+    OpenCommandDialog(m);
+    Click(m, trader);
+    ctx.Messages((buying ? BuyArms(w, m, trader, boxes) : SellArms(w, m, trader, boxes)).messages);
 }
 
 void Move(ConsoleContext& ctx, const Words& args) {
@@ -63,7 +62,8 @@ void Move(ConsoleContext& ctx, const Words& args) {
         throw ConsoleError("usage: move TARGET SWORDS KNIVES STICKS MONEY [H ...]");
     ctx.RequireCommandMenu(Menu::Action);
     World& w = ctx.world();
-    const std::vector<int> listed = MovingPeople(w);
+    MenuState& m = ctx.menu();
+    const std::vector<int> listed = MovingPeople(w, m);
     // Clicking people in this list selects them without touching SelectedHuman; no person given
     // leaves the list without a current entry.
     std::optional<std::vector<int>> people;
@@ -77,66 +77,61 @@ void Move(ConsoleContext& ctx, const Words& args) {
             people->push_back(h);
         }
     }
-    const std::optional<int> target = ReadChoice(args[0], Destinations(w), "district");
-    const GoodsBoxes boxes = ReadBoxes(args, 1, GoodsBarBases(w));
-    OpenBarDialog(w);
-    Click(w, std::nullopt, target);
-    ctx.Messages(MovePeople(w, people, target, boxes).messages);
+    const std::optional<int> target = ReadChoice(args[0], Destinations(w, m), "district");
+    const GoodsBoxes boxes = ReadBoxes(args, 1, GoodsBarBases(w, m));
+    OpenCommandDialog(m);
+    Click(m, std::nullopt, target);
+    ctx.Messages(MovePeople(w, m, people, target, boxes).messages);
 }
 
 void Transport(ConsoleContext& ctx, const Words& args) {
     ExpectArgs(args, 6, "transport H TARGET SWORDS KNIVES STICKS MONEY");
     ctx.RequireCommandMenu(Menu::Action);
     World& w = ctx.world();
-    const std::optional<int> escort = ReadChoice(args[0], MovingPeople(w), "person");
-    const std::optional<int> target = ReadChoice(args[1], Destinations(w), "district");
-    const GoodsBoxes boxes = ReadBoxes(args, 2, GoodsBarBases(w));
-    OpenBarDialog(w);
-    Click(w, escort, target);
-    ctx.Messages(TransportGoods(w, escort, target, boxes).messages);
+    MenuState& m = ctx.menu();
+    const std::optional<int> escort = ReadChoice(args[0], MovingPeople(w, m), "person");
+    const std::optional<int> target = ReadChoice(args[1], Destinations(w, m), "district");
+    const GoodsBoxes boxes = ReadBoxes(args, 2, GoodsBarBases(w, m));
+    OpenCommandDialog(m);
+    Click(m, escort, target);
+    ctx.Messages(TransportGoods(w, m, escort, target, boxes).messages);
 }
 
 void Ally(ConsoleContext& ctx, const Words& args) {
     ExpectArgs(args, 6, "ally H G SWORDS KNIVES STICKS MONEY");
     ctx.RequireCommandMenu(Menu::Diplomacy);
     World& w = ctx.world();
-    const std::optional<int> envoy = ReadChoice(args[0], Envoys(w), "person");
+    MenuState& m = ctx.menu();
+    const std::optional<int> envoy = ReadChoice(args[0], Envoys(w, m), "person");
     const std::optional<int> group = ReadChoice(args[1], UnalliedGangs(w), "group");
-    const GoodsBoxes boxes = ReadBoxes(args, 2, AllianceBarBases(w));
-    OpenBarDialog(w);
-    Click(w, envoy, std::nullopt, group);
-    ctx.Messages(MakeAlliance(w, envoy, group, boxes).messages);
+    const GoodsBoxes boxes = ReadBoxes(args, 2, AllianceBarBases(w, m));
+    OpenCommandDialog(m);
+    Click(m, envoy);
+    ctx.Messages(MakeAlliance(w, m, envoy, group, boxes).messages);
 }
 
 void AllyCancel(ConsoleContext& ctx, const Words& args) {
     ExpectArgs(args, 1, "ally-cancel G");
     ctx.RequireCommandMenu(Menu::Diplomacy);
     World& w = ctx.world();
+    MenuState& m = ctx.menu();
     const std::optional<int> group = ReadChoice(args[0], AlliedGangs(w), "group");
-    Click(w, std::nullopt, std::nullopt, group);
-    ctx.Messages(CancelAlliance(w, group).messages);
+    ctx.Messages(CancelAlliance(w, m, group).messages);
 }
 
 void Aid(ConsoleContext& ctx, const Words& args) {
     ExpectArgs(args, 6, "aid H G SWORDS KNIVES STICKS MONEY");
     ctx.RequireCommandMenu(Menu::Diplomacy);
     World& w = ctx.world();
-    const std::optional<int> envoy = ReadChoice(args[0], Envoys(w), "person");
+    MenuState& m = ctx.menu();
+    const std::optional<int> envoy = ReadChoice(args[0], Envoys(w, m), "person");
     const std::optional<int> group = ReadChoice(args[1], AlliedGangs(w), "group");
     const GoodsBoxes boxes = ReadBoxes(args, 2, AidBarBases());
-    OpenBarDialog(w);
-    Click(w, envoy, std::nullopt, group);
-    ctx.Messages(RequestAid(w, envoy, group, boxes).messages);
+    OpenCommandDialog(m);
+    Click(m, envoy);
+    ctx.Messages(RequestAid(w, m, envoy, group, boxes).messages);
 }
 
-// A list of a dialog that one of the menus opens; the dialog can only be opened from there.
-Lister ListOf(Menu menu, std::vector<int> (*entries)(const World&)) {
-    return [menu, entries](ConsoleContext& ctx, const Words& args) {
-        if (!args.empty()) throw ConsoleError("this list takes no argument");
-        ctx.RequireCommandMenu(menu);
-        return entries(ctx.world());
-    };
-}
 
 }  // namespace
 
@@ -151,15 +146,15 @@ void AddTradeVerbs(VerbTable& verbs) {
 }
 
 void AddTradeLists(ListTable& lists) {
-    lists["buy-arms"] = ListOf(Menu::Trade, ArmsTraders);
-    lists["sell-arms"] = ListOf(Menu::Trade, ArmsTraders);
-    lists["move"] = ListOf(Menu::Action, MovingPeople);
-    lists["move-targets"] = ListOf(Menu::Action, Destinations);
-    lists["transport"] = ListOf(Menu::Action, MovingPeople);
-    lists["ally"] = ListOf(Menu::Diplomacy, Envoys);
-    lists["ally-groups"] = ListOf(Menu::Diplomacy, UnalliedGangs);
-    lists["aid-groups"] = ListOf(Menu::Diplomacy, AlliedGangs);
-    lists["cancel-groups"] = ListOf(Menu::Diplomacy, AlliedGangs);
+    lists["buy-arms"] = MenuList(Menu::Trade, ArmsTraders);
+    lists["sell-arms"] = MenuList(Menu::Trade, ArmsTraders);
+    lists["move"] = MenuList(Menu::Action, MovingPeople);
+    lists["move-targets"] = MenuList(Menu::Action, Destinations);
+    lists["transport"] = MenuList(Menu::Action, MovingPeople);
+    lists["ally"] = MenuList(Menu::Diplomacy, Envoys);
+    lists["ally-groups"] = MenuList(Menu::Diplomacy, UnalliedGangs);
+    lists["aid-groups"] = MenuList(Menu::Diplomacy, AlliedGangs);
+    lists["cancel-groups"] = MenuList(Menu::Diplomacy, AlliedGangs);
 }
 
 }  // namespace golmok

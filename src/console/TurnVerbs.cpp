@@ -23,7 +23,7 @@ void EndTurns(ConsoleContext& ctx, const Words& args) {
     ctx.RequireMapUnlocked();
     World& w = ctx.world();
     for (int turn = 0; turn < turns; ++turn) {
-        ctx.Messages(EndTurn(w));
+        ctx.Messages(ctx.session.EndTurn());
         // An announced attack waits for the defence; a lost last district ends the game, which
         // the line's end-of-game check then announces once.
         if (w.DefenceSetupOpen || CheckGameEnd(w) != GameEnd::Running) break;

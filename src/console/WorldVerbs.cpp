@@ -46,7 +46,7 @@ void PrintGroup(std::ostream& out, const World& w, int g) {
 void PrintGame(std::ostream& out, const World& w) {
     out << "game year=" << w.Year << " month=" << w.Month << " week=" << w.Week
         << " player=" << w.PlayerGroupIndex << " playername=" << w.PlayerGroupName
-        << " playercolor=" << w.PlayerColor << " battlemode=" << w.BattleMode
+        << " playercolor=" << w.PlayerColor << " battlemode=" << BattleModeName(w.BattleMode)
         << " attackfrom=" << w.AttackFromCity << " attackto=" << w.AttackToCity
         << " maplocked=" << Bool(w.MapLocked) << '\n';
 }

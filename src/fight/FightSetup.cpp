@@ -18,11 +18,16 @@ bool IsListed(const std::vector<int>& list, int value) {
     return std::find(list.begin(), list.end(), value) != list.end();
 }
 
-// The checks every OK makes before anyone is counted.
-std::optional<std::string> ChoiceRefusal(const SetupChoice& choice, bool needsTarget) {
+// The checks every OK makes before anyone is counted. Somebody the screen does not list cannot
+// have been selected.
+std::optional<std::string> ChoiceRefusal(const FightSetup& setup, const SetupChoice& choice,
+                                         bool needsTarget) {
     if (!choice.personClicked) return kChoosePerson;
     if (needsTarget && !choice.targetClicked) return kChooseCity;
     if (choice.selected.empty() || choice.selected.size() > kSlotCount) return kOneToFive;
+    for (int h : choice.selected) {
+        if (!IsListed(setup.people, h)) return kChoosePerson;
+    }
     return std::nullopt;
 }
 
@@ -147,7 +152,7 @@ Fight NewFight(const World& world, FightSide side, const Party& playerParty,
                const Party& enemyParty) {
     Fight fight;
     fight.side = side;
-    fight.realTime = world.BattleMode == "Real";
+    fight.realTime = world.BattleMode == BattleMode::Real;
     const double playerBarExtra = side == FightSide::Defence ? 1 : 0;
     for (int i = 0; i < kSlotCount; ++i) {
         fight.player[i] = PlacedFighter(world, playerParty[i], i, 0, playerBarExtra);
@@ -165,9 +170,8 @@ std::string GroupOfFirst(const World& world, bool (*matches)(const World&, int, 
 
 }  // namespace
 
-FightSetup AttackSetupOf(const World& world) {
+FightSetup AttackSetupOf(const World& world, int city) {
     FightSetup setup;
-    const int city = world.SelectedCity;
     if (city < 0 || city >= kCityCount) return setup;
     for (int h = 0; h < kHumanCount; ++h) {
         if (world.IsIn(h, city) && world.HumanCanAct[h] && world.HumanStamina[h] != 0 &&
@@ -182,13 +186,13 @@ FightSetup AttackSetupOf(const World& world) {
     return setup;
 }
 
-FightSetup OpenAttackSetup(World& world) {
+FightSetup OpenAttackSetup(World& world, int city) {
     for (int h = 0; h < kHumanCount; ++h) {
         world.HumanInAttackParty[h] = false;
         world.HumanInDefenceParty[h] = false;
         world.HumanWeapon[h] = kFist;
     }
-    return AttackSetupOf(world);
+    return AttackSetupOf(world, city);
 }
 
 FightSetup DefenceSetupOf(const World& world) {
@@ -200,24 +204,22 @@ FightSetup DefenceSetupOf(const World& world) {
     return setup;
 }
 
-void ChooseFighterWeapon(World& world, const std::string& weapon) {
-    if (world.SelectedHuman >= 0 && world.SelectedHuman < kHumanCount) {
-        world.HumanWeapon[world.SelectedHuman] = weapon;
-    }
+void ChooseFighterWeapon(World& world, int human, const std::string& weapon) {
+    if (human >= 0 && human < kHumanCount) world.HumanWeapon[human] = weapon;
 }
 
-void ChooseTargetCity(World& world, int city) {
-    world.SelectedTargetCity = city;
+void ChooseTargetCity(MenuState& menu, int city) {
+    menu.SelectedTargetCity = city;
 }
 
-SetupOutcome ConfirmAttack(World& world, const FightSetup& setup, const SetupChoice& choice) {
+SetupOutcome ConfirmAttack(World& world, const FightSetup& setup, const SetupChoice& choice,
+                           int target) {
     SetupOutcome result;
-    if (auto refusal = ChoiceRefusal(choice, true)) {
+    if (auto refusal = ChoiceRefusal(setup, choice, true)) {
         result.outcome = Refused(*refusal);
         return result;
     }
-    const int target = world.SelectedTargetCity;
-    if (target < 0 || target >= kCityCount) {
+    if (!IsListed(setup.targets, target)) {
         result.outcome = Refused(kChooseCity);
         return result;
     }
@@ -246,7 +248,6 @@ SetupOutcome ConfirmAttack(World& world, const FightSetup& setup, const SetupCho
     fight.Skill[1] = world.GroupName[world.PlayerGroupIndex];
     fight.Skill[2] = GroupOfFirst(
         world, [](const World& w, int h, int c) { return w.IsIn(h, c); }, target);
-    world.panel.open = false;  // the fight closes the command menu
     LockMap(world);
     RaiseHostility(world, target);
     result.fight = std::move(fight);
@@ -260,7 +261,7 @@ SetupOutcome ConfirmDefence(World& world, const FightSetup& setup, const SetupCh
     if (!world.DefenceSetupOpen || !inRange(world.AttackFromCity) || !inRange(world.AttackToCity)) {
         return result;
     }
-    if (auto refusal = ChoiceRefusal(choice, false)) {
+    if (auto refusal = ChoiceRefusal(setup, choice, false)) {
         result.outcome = Refused(*refusal);
         return result;
     }
@@ -286,7 +287,6 @@ SetupOutcome ConfirmDefence(World& world, const FightSetup& setup, const SetupCh
     fight.Skill[2] = GroupOfFirst(
         world, [](const World& w, int h, int) { return bool(w.HumanInAttackParty[h]); }, 0);
     world.DefenceSetupOpen = false;
-    world.panel.open = false;
     result.fight = std::move(fight);
     return result;
 }
@@ -326,8 +326,7 @@ SetupChoice ChooseStrongestDefenders(World& world, const FightSetup& setup) {
             weapon = "각목";
             sticks -= m;
         }
-        world.SelectedHuman = h;
-        ChooseFighterWeapon(world, weapon);
+        ChooseFighterWeapon(world, h, weapon);
     }
     choice.personClicked = !choice.selected.empty();
     return choice;

@@ -43,22 +43,26 @@ struct SetupOutcome {
     std::optional<Fight> fight;  // the fight that starts now
 };
 
-// The attack screen as it would open now in the selected district (no change to the world).
-FightSetup AttackSetupOf(const World& world);
+// The attack screen as it would open now in district `city`, the command menu's (no change to the
+// world). A number that is no district opens an empty screen.
+FightSetup AttackSetupOf(const World& world, int city);
 // Opening it: nobody is in a party any more and everybody's weapon is back to 주먹, so a weapon
 // chosen in an earlier set-up is not kept.
-FightSetup OpenAttackSetup(World& world);
+FightSetup OpenAttackSetup(World& world, int city);
 // The defence screen that a turn end opened: everybody in the attacked district, whatever his
 // state, and that district's stocks.
 FightSetup DefenceSetupOf(const World& world);
 
-// A weapon chosen for the person last clicked; it is stored at once.
-void ChooseFighterWeapon(World& world, const std::string& weapon);
-// A click on a target district.
-void ChooseTargetCity(World& world, int city);
+// A weapon chosen for the person last clicked (`human`); it is stored at once.
+void ChooseFighterWeapon(World& world, int human, const std::string& weapon);
+// A click on a target district: it becomes SelectedTargetCity.
+void ChooseTargetCity(MenuState& menu, int city);
 
-// OK on the attack screen, with the target SelectedTargetCity.
-SetupOutcome ConfirmAttack(World& world, const FightSetup& setup, const SetupChoice& choice);
+// OK on the attack screen, with the target last clicked (SelectedTargetCity); a target the screen
+// does not list is refused as if none were clicked. Starting the fight closes the command menu
+// (the session does it).
+SetupOutcome ConfirmAttack(World& world, const FightSetup& setup, const SetupChoice& choice,
+                           int target);
 // OK on the defence screen.
 SetupOutcome ConfirmDefence(World& world, const FightSetup& setup, const SetupChoice& choice);
 

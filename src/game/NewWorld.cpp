@@ -41,7 +41,7 @@ void ExpectNames(const char* file, const Table& table, const Names& names) {
 
 World BuildNewWorld(const std::filesystem::path& folder) {
     World world;
-    world.BattleMode = "Turn";
+    world.BattleMode = BattleMode::Turn;
     world.HumanWeapon.fill(kDefaultWeapon);
     world.HumanInAttackParty.fill(false);
     world.HumanInDefenceParty.fill(false);

@@ -70,7 +70,7 @@ void AmountBar::SetRatio(double ratio) {
 }
 
 void AmountBar::ShowTracking() {
-    const bool frozen = screens_.world().BarTracking != 1;
+    const bool frozen = !screens_.menu().BarTracking;
     setFormat(frozen ? kFrozenFace : QString());
     setTextVisible(frozen);
     setProperty("frozen", frozen);
@@ -100,13 +100,13 @@ void AmountBar::Press(double x) {
     // The bar lands where it was pressed whenever it is following: a press that freezes it
     // freezes it there, and a press that releases it puts it under the pointer at once.
     Track(x);
-    ToggleBarTracking(screens_.world());
+    ToggleBarTracking(screens_.menu());
     emit screens_.barTrackingChanged();
     Track(x);
 }
 
 void AmountBar::Track(double x) {
-    if (screens_.world().BarTracking == 1) Point(x);
+    if (screens_.menu().BarTracking) Point(x);
 }
 
 void AmountBar::resizeEvent(QResizeEvent* event) {
@@ -129,9 +129,13 @@ World& CommandDialog::world() {
     return screens_.world();
 }
 
+MenuState& CommandDialog::menuState() {
+    return screens_.menu();
+}
+
 void CommandDialog::Open() {
     if (!keepsBarTracking_) {
-        world().BarTracking = 1;
+        menuState().BarTracking = true;
         emit screens_.barTrackingChanged();
     }
     Fill();

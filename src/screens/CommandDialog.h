@@ -55,7 +55,7 @@ class AmountBar : public QProgressBar {
     void ShowTracking();
     // A mouse press at offset x: toggles BarTracking. Another control may pass its presses on.
     void Press(double x);
-    // The pointer over the bar at offset x: the bar follows it while BarTracking is 1.
+    // The pointer over the bar at offset x: the bar follows it while BarTracking is on.
     void Track(double x);
 
   signals:
@@ -80,12 +80,10 @@ class CommandDialog : public Screen {
     // The menu whose item opens this dialog: a district where that menu is disabled closes it.
     Menu menu() const { return menu_; }
 
-    // The item handler: BarTracking 1, every list and label rebuilt from the world. Also what a
-    // dialog that is already open does when its item is chosen again, or when the command menu
-    // moves to another district.
+    // The item handler: the bar follows the pointer, every list and label rebuilt from the world.
+    // Also what a dialog that is already open does when its item is chosen again, or when the
+    // command menu follows its district to another one or into a new turn.
     void Open();
-    // A turn has ended while the dialog was open: it shows the new turn's people and figures.
-    virtual void TurnEnded() { Open(); }
 
     // 확인 and 취소, as the buttons and the Enter and Esc keys give them.
     void Confirm();
@@ -98,6 +96,7 @@ class CommandDialog : public Screen {
     virtual void Ok() {}
 
     World& world();
+    MenuState& menuState();
     void keyPressEvent(QKeyEvent* event) override;
 
     // --- Building the window ----------------------------------------------------------------

@@ -48,7 +48,7 @@ Train::Train(Screens& screens) : CommandDialog(screens, "Train", "훈련", Menu:
     skill_[0] = AddFigure(0, "조직원사기 :", 0, 1);
     skill_[1] = AddFigure(1, "통         솔 :", 1, 1);
     OnChoose(list_, [this](int h) {
-        ChoosePerson(world(), h);
+        ChoosePerson(menuState(), h);
         Write(skill_[0], world().HumanMorale[h]);
         Write(skill_[1], world().HumanLeadership[h]);
     });
@@ -58,13 +58,13 @@ Train::Train(Screens& screens) : CommandDialog(screens, "Train", "훈련", Menu:
 void Train::Fill() {
     for (QLabel* label : skill_)
         label->clear();
-    FillList(list_, TrainList(world()), [this](int h) { return PersonName(h); });
+    FillList(list_, TrainList(world(), menuState()), [this](int h) { return PersonName(h); });
 }
 
 void Train::Ok() {
     // Training someone already at full morale spends his action silently; the dialog stays, and
     // its list must no longer offer him.
-    if (!Show(golmok::Train(world(), Selected(list_))) && Selected(list_)) Fill();
+    if (!Show(golmok::Train(world(), menuState(), Selected(list_))) && Selected(list_)) Fill();
 }
 
 // --- 치료 --------------------------------------------------------------------------------------
@@ -76,7 +76,7 @@ Heal::Heal(Screens& screens) : CommandDialog(screens, "Heal", "치료", Menu::Ac
     stamina_ = DisplayBar(this, 0);
     grid()->addWidget(stamina_, 2, 1, 1, 2);
     OnChoose(list_, [this](int h) {
-        ChoosePerson(world(), h);
+        ChoosePerson(menuState(), h);
         ShowGauge(stamina_, HealGauge(world(), h));
         Write(skill_[0], HealCost(world(), h));
         Write(skill_[1], world().HumanStamina[h]);
@@ -88,11 +88,11 @@ void Heal::Fill() {
     for (QLabel* label : skill_)
         label->clear();
     ShowGauge(stamina_, Gauge{});
-    FillList(list_, HealList(world()), [this](int h) { return PersonName(h); });
+    FillList(list_, HealList(world(), menuState()), [this](int h) { return PersonName(h); });
 }
 
 void Heal::Ok() {
-    Show(golmok::Heal(world(), Selected(list_)), true);
+    Show(golmok::Heal(world(), menuState(), Selected(list_)), true);
 }
 
 // --- 재편성 ------------------------------------------------------------------------------------
@@ -108,14 +108,14 @@ Reset::Reset(Screens& screens) : CommandDialog(screens, "Reset", "재편성", Me
     OnChoose(list_, [this](int h) {
         bar_->setEnabled(true);
         box_->setEnabled(true);
-        ChooseForReorganizing(world(), h);
+        ChooseForReorganizing(world(), menuState(), h);
         emit screens_.barTrackingChanged();
         ShowPerson();
     });
     connect(bar_, &AmountBar::pointed, this, [this](double offset) {
         const std::optional<int> h = Selected(list_);
         if (!h || world().MapLocked) return;
-        ReorganizeByBar(world(), *h, offset, bar_->fullScale());
+        ReorganizeByBar(world(), menuState(), *h, offset, bar_->fullScale());
         ShowPerson();
     });
     // Typing moves members at once, capped by the box's own rule; only what the player types runs
@@ -124,7 +124,7 @@ Reset::Reset(Screens& screens) : CommandDialog(screens, "Reset", "재편성", Me
         const std::optional<int> h = Selected(list_);
         if (!h || world().MapLocked) return;
         const Outcome outcome =
-            Reorganize(world(), *h, ParseWholeAmount(text.toStdString()).value_or(-1));
+            Reorganize(world(), menuState(), *h, ParseWholeAmount(text.toStdString()).value_or(-1));
         for (const std::string& message : outcome.messages)
             Inform(message);
         ShowPerson();
@@ -134,18 +134,19 @@ Reset::Reset(Screens& screens) : CommandDialog(screens, "Reset", "재편성", Me
 
 void Reset::ShowPerson() {
     const World& w = world();
-    Write(skill_[2], w.reorg.ReorgPool);
+    const ReorgDialog& dialog = menuState().reorg;
+    Write(skill_[2], dialog.ReorgPool);
     const std::optional<int> h = Selected(list_);
     if (!h) return;
     Write(skill_[0], w.HumanLeadership[*h]);
     Write(skill_[1], w.HumanMembers[*h]);
-    const QString box = QString::fromStdString(FormatNumber(w.reorg.box));
+    const QString box = QString::fromStdString(FormatNumber(dialog.box));
     if (box_->text() != box) box_->setText(box);
-    bar_->SetRatio(w.reorg.barRatio);
+    bar_->SetRatio(dialog.barRatio);
 }
 
 void Reset::Fill() {
-    OpenReorganizing(world());
+    OpenReorganizing(world(), menuState());
     for (QLabel* label : skill_)
         label->clear();
     box_->clear();
@@ -153,17 +154,13 @@ void Reset::Fill() {
     bar_->setEnabled(false);
     box_->setEnabled(false);
     bar_->SetRatio(0);
-    FillList(list_, world().reorg.people, [this](int h) { return PersonName(h); });
-    Write(skill_[2], world().reorg.ReorgPool);
-}
-
-void Reset::TurnEnded() {
-    ShowPerson();
+    FillList(list_, menuState().reorg.people, [this](int h) { return PersonName(h); });
+    Write(skill_[2], menuState().reorg.ReorgPool);
 }
 
 void Reset::Unload() {
     // Members still in the pool are lost.
-    CloseReorganizing(world());
+    CloseReorganizing(menuState());
 }
 
 // --- 조직원 스카웃 ------------------------------------------------------------------------------
@@ -183,7 +180,7 @@ StaffScout::StaffScout(Screens& screens)
     box_ = AddBox(0, 4, 2);
     bar_ = AddBar(1, 5, 1, 2);
     OnChoose(list_, [this](int h) {
-        ChoosePerson(world(), h);
+        ChoosePerson(menuState(), h);
         Write(skill_[0], world().HumanLeadership[h]);
         ShowMembers(h, world().HumanMembers[h]);
     });
@@ -230,11 +227,11 @@ void StaffScout::Fill() {
     box_->clear();
     ShowGauge(members_, Gauge{});
     bar_->SetRatio(0);
-    FillList(list_, RecruitList(world()), [this](int h) { return PersonName(h); });
+    FillList(list_, RecruitList(world(), menuState()), [this](int h) { return PersonName(h); });
 }
 
 void StaffScout::Ok() {
-    Show(Recruit(world(), Selected(list_), BoxAmount(box_)), true);
+    Show(Recruit(world(), menuState(), Selected(list_), BoxAmount(box_)), true);
 }
 
 // --- 상업개발 ----------------------------------------------------------------------------------
@@ -251,10 +248,10 @@ Trade::Trade(Screens& screens) : CommandDialog(screens, "Trade", "상업개발",
     box_ = AddBox(0, 2, 2);
     AmountBar* bar = AddBar(0, 3, 1, 2);
     connect(bar, &AmountBar::pointed, this, [this, bar](double offset) {
-        Write(box_, DevelopBarAmount(world(), offset, bar->fullScale()));
+        Write(box_, DevelopBarAmount(world(), menuState(), offset, bar->fullScale()));
     });
     OnChoose(list_, [this](int h) {
-        ChoosePerson(world(), h);
+        ChoosePerson(menuState(), h);
         Write(skill_[2], world().HumanIntelligence[h]);
     });
     AddButtons(5);
@@ -264,13 +261,13 @@ void Trade::Fill() {
     for (QLabel* label : skill_)
         label->clear();
     box_->clear();
-    Write(skill_[0], DevelopMost(world()));
-    Write(skill_[1], DevelopMost(world()));
-    FillList(list_, DevelopList(world()), [this](int h) { return PersonName(h); });
+    Write(skill_[0], DevelopMost(world(), menuState()));
+    Write(skill_[1], DevelopMost(world(), menuState()));
+    FillList(list_, DevelopList(world(), menuState()), [this](int h) { return PersonName(h); });
 }
 
 void Trade::Ok() {
-    Show(DevelopCommerce(world(), Selected(list_), BoxAmount(box_)));
+    Show(DevelopCommerce(world(), menuState(), Selected(list_), BoxAmount(box_)));
 }
 
 // --- 돈걷기 ------------------------------------------------------------------------------------
@@ -282,7 +279,7 @@ GiveMeMoney::GiveMeMoney(Screens& screens)
     for (int i = 0; i < 4; ++i)
         skill_[i] = AddFigure(i, kCaptions[i], i, 1);
     OnChoose(list_, [this](int h) {
-        ChoosePerson(world(), h);
+        ChoosePerson(menuState(), h);
         const World& w = world();
         Write(skill_[0], w.HumanAttack[h]);
         Write(skill_[1], w.HumanDefence[h]);
@@ -295,11 +292,11 @@ GiveMeMoney::GiveMeMoney(Screens& screens)
 void GiveMeMoney::Fill() {
     for (QLabel* label : skill_)
         label->clear();
-    FillList(list_, CollectList(world()), [this](int h) { return PersonName(h); });
+    FillList(list_, CollectList(world(), menuState()), [this](int h) { return PersonName(h); });
 }
 
 void GiveMeMoney::Ok() {
-    Show(CollectMoney(world(), Selected(list_)));
+    Show(CollectMoney(world(), menuState(), Selected(list_)));
 }
 
 // --- 포상 --------------------------------------------------------------------------------------
@@ -309,9 +306,9 @@ Prize::Prize(Screens& screens) : CommandDialog(screens, "Prize", "포상", Menu:
     loyalty_ = AddFigure(0, "충성 :", 0, 1);
     AddCaption("  돈  :", 1, 1);
     box_ = AddBox(0, 1, 2);
-    Drive(AddBar(0, 2, 1, 2), box_, [this] { return PrizeMost(world()); });
+    Drive(AddBar(0, 2, 1, 2), box_, [this] { return PrizeMost(world(), menuState()); });
     OnChoose(list_, [this](int h) {
-        ChoosePerson(world(), h);
+        ChoosePerson(menuState(), h);
         Write(loyalty_, world().HumanLoyalty[h]);
     });
     AddButtons(4);
@@ -320,27 +317,27 @@ Prize::Prize(Screens& screens) : CommandDialog(screens, "Prize", "포상", Menu:
 void Prize::Fill() {
     loyalty_->clear();
     box_->clear();
-    FillList(list_, PrizeList(world()), [this](int h) { return PersonName(h); });
+    FillList(list_, PrizeList(world(), menuState()), [this](int h) { return PersonName(h); });
 }
 
 void Prize::Ok() {
-    Show(GivePrize(world(), Selected(list_), BoxAmount(box_)));
+    Show(GivePrize(world(), menuState(), Selected(list_), BoxAmount(box_)));
 }
 
 // --- 해고 --------------------------------------------------------------------------------------
 
 Dismiss::Dismiss(Screens& screens) : CommandDialog(screens, "Dismiss", "해고", Menu::Personnel) {
     list_ = AddList("LL", 0, 0);
-    OnChoose(list_, [this](int h) { ChoosePerson(world(), h); });
+    OnChoose(list_, [this](int h) { ChoosePerson(menuState(), h); });
     AddButtons(1);
 }
 
 void Dismiss::Fill() {
-    FillList(list_, DismissList(world()), [this](int h) { return PersonName(h); });
+    FillList(list_, DismissList(world(), menuState()), [this](int h) { return PersonName(h); });
 }
 
 void Dismiss::Ok() {
-    Show(DismissPerson(world(), Selected(list_)), true);
+    Show(DismissPerson(world(), menuState(), Selected(list_)), true);
 }
 
 // --- 행동대장 스카웃 ----------------------------------------------------------------------------
@@ -361,9 +358,9 @@ Scout::Scout(Screens& screens)
         skill_[10 - i] = AddFigure(10 - i, kTargetCaptions[i], i, 4);
     AddCaption("돈 :", 10, 0);
     box_ = AddBox(0, 10, 1, 3);
-    Drive(AddBar(0, 11, 1, 3), box_, [this] { return ScoutMost(world()); });
+    Drive(AddBar(0, 11, 1, 3), box_, [this] { return ScoutMost(world(), menuState()); });
     OnChoose(scouts_, [this](int s) {
-        ChoosePerson(world(), s);
+        ChoosePerson(menuState(), s);
         Write(skill_[11], world().HumanCharm[s]);
         Write(skill_[12], world().HumanIntelligence[s]);
     });
@@ -388,13 +385,13 @@ void Scout::Fill() {
         if (label) label->clear();
     }
     box_->clear();
-    FillList(scouts_, ScoutList(world()), [this](int h) { return PersonName(h); });
+    FillList(scouts_, ScoutList(world(), menuState()), [this](int h) { return PersonName(h); });
     FillList(targets_, {}, {});
     FillList(districts_, ScoutDistricts(world()), [this](int d) { return CityName(d); });
 }
 
 void Scout::Ok() {
-    Show(golmok::Scout(world(), Selected(scouts_), Selected(targets_), Selected(districts_),
+    Show(golmok::Scout(world(), menuState(), Selected(scouts_), Selected(targets_), Selected(districts_),
                        BoxAmount(box_)));
 }
 
@@ -417,7 +414,7 @@ HumanInfo::HumanInfo(Screens& screens)
 void HumanInfo::Fill() {
     for (QLabel* label : skill_)
         label->clear();
-    FillList(list_, PersonInfoList(world()), [this](int h) { return PersonName(h); });
+    FillList(list_, PersonInfoList(world(), menuState()), [this](int h) { return PersonName(h); });
 }
 
 // --- 조직정보 ----------------------------------------------------------------------------------

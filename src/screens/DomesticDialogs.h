@@ -45,8 +45,6 @@ class Reset : public CommandDialog {
     Q_OBJECT
   public:
     explicit Reset(Screens& screens);
-    // Across a turn end the pool and the list stay; the labels show the new figures.
-    void TurnEnded() override;
 
   protected:
     void Fill() override;

@@ -46,7 +46,7 @@ FightSetupScreen::FightSetupScreen(Screens& screens, const char* name, FightSide
     const bool attacking = side == FightSide::Attack;
     World& world = screens_.world();
     // Opening the attack resets every party and weapon; the defence was prepared by the turn end.
-    setup_ = attacking ? OpenAttackSetup(world) : DefenceSetupOf(world);
+    setup_ = attacking ? OpenAttackSetup(world, screens_.menu().SelectedCity) : DefenceSetupOf(world);
 
     QPalette black = palette();
     black.setColor(QPalette::Window, Qt::black);
@@ -92,7 +92,10 @@ FightSetupScreen::FightSetupScreen(Screens& screens, const char* name, FightSide
         combo1_->addItem(QString::fromUtf8(weapon));
     combo1_->hide();  // until a person is clicked
     connect(combo1_, &QComboBox::activated, this,
-            [this](int index) { ChooseFighterWeapon(screens_.world(), kWeaponNames[index]); });
+            [this](int index) {
+                ChooseFighterWeapon(screens_.world(), screens_.menu().SelectedHuman,
+                                    kWeaponNames[index]);
+            });
 
     if (attacking) {
         ll2_ = new QListWidget(this);
@@ -105,7 +108,7 @@ FightSetupScreen::FightSetupScreen(Screens& screens, const char* name, FightSide
         }
         ll2_->setCurrentRow(-1, QItemSelectionModel::NoUpdate);
         connect(ll2_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-            ChooseTargetCity(screens_.world(), item->data(Qt::UserRole).toInt());
+            ChooseTargetCity(screens_.menu(), item->data(Qt::UserRole).toInt());
         });
     }
 
@@ -135,7 +138,7 @@ FightSetupScreen::FightSetupScreen(Screens& screens, const char* name, FightSide
 void FightSetupScreen::PersonClicked(int row) {
     World& world = screens_.world();
     const int h = ll1_->item(row)->data(Qt::UserRole).toInt();
-    ChoosePerson(world, h);
+    ChoosePerson(screens_.menu(), h);
     combo1_->show();
     skill_[3]->setText(Figure(world.HumanAttack[h]));
     skill_[4]->setText(Figure(world.HumanDefence[h]));
@@ -166,7 +169,8 @@ void FightSetupScreen::OkClicked() {
     const bool attacking = side_ == FightSide::Attack;
     choice.targetClicked = attacking && ll2_->currentRow() >= 0;
     SetupOutcome outcome =
-        attacking ? ConfirmAttack(world, setup_, choice) : ConfirmDefence(world, setup_, choice);
+        attacking ? ConfirmAttack(world, setup_, choice, screens_.menu().SelectedTargetCity)
+                  : ConfirmDefence(world, setup_, choice);
     for (const std::string& message : outcome.outcome.messages) {
         screens_.platform().Inform(this, QString::fromStdString(message));
     }

@@ -160,7 +160,8 @@ GameMenu::GameMenu(Screens& screens) : Screen(screens, "GameMenu", kGameTitle) {
 
 void GameMenu::Refresh() {
     const World& world = screens_.world();
-    const Panel& panel = world.panel;
+    const MenuState& menu = screens_.menu();
+    const Panel& panel = menu.panel;
     cityLabel_->setText(QString::fromStdString(panel.cityLabel));
     groupLabel_->setText(QString::fromStdString(panel.groupLabel));
     cityLabel_->setStyleSheet(Background(panel.labelColor));
@@ -171,12 +172,12 @@ void GameMenu::Refresh() {
     }
     for (std::size_t m = 0; m < kMenus.size(); ++m) {
         // While a fight is set up or fought no command may change the world.
-        menus_[m]->menuAction()->setEnabled(!world.MapLocked && MenuEnabled(world, kMenus[m].menu));
+        menus_[m]->menuAction()->setEnabled(!world.MapLocked && MenuEnabled(menu, kMenus[m].menu));
     }
 }
 
 void GameMenu::Unload() {
-    CloseCommandMenu(screens_.world());
+    screens_.session().CloseMenu();
     // The dialogs belong to the menu: they would otherwise act on a district no longer shown.
     screens_.CloseCommandDialogs();
     if (Attack* attack = screens_.attack()) attack->close();

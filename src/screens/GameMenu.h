@@ -6,6 +6,7 @@
 #include <array>
 
 #include "screens/Screen.h"
+#include "world/ValueRanges.h"
 #include "world/World.h"
 
 class QAction;

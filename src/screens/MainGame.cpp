@@ -86,9 +86,9 @@ MainGame::MainGame(Screens& screens) : Screen(screens, "MainGame", kGameTitle) {
         mode->setCheckable(true);
         modes->addAction(mode);
     }
-    connect(realTime_, &QAction::triggered, this, [this] { screens_.world().BattleMode = "Real"; });
+    connect(realTime_, &QAction::triggered, this, [this] { screens_.world().BattleMode = BattleMode::Real; });
     connect(turnBased_, &QAction::triggered, this,
-            [this] { screens_.world().BattleMode = "Turn"; });
+            [this] { screens_.world().BattleMode = BattleMode::Turn; });
 
     QMenu* musicMenu = optionMenu_->addMenu("음악");
     musicMenu->setObjectName("옵션_음악");
@@ -242,8 +242,8 @@ void MainGame::Refresh() {
     groupLogo_->resize(200, 40);
     // The check marks show the settings in force. The items act on `triggered`, which only the
     // player fires, so setting the marks here changes nothing else.
-    realTime_->setChecked(world.BattleMode == "Real");
-    turnBased_->setChecked(world.BattleMode != "Real");
+    realTime_->setChecked(world.BattleMode == BattleMode::Real);
+    turnBased_->setChecked(world.BattleMode != BattleMode::Real);
     music_->setChecked(world.options.music);
     notices_->setChecked(world.options.notices);
     healthBars_->setChecked(world.options.healthBars);
@@ -255,7 +255,7 @@ void MainGame::EndTurnClicked() {
     World& world = screens_.world();
     // A frozen map ignores the shortcut as well as the menu.
     if (world.MapLocked || !screens_.session().running()) return;
-    const std::vector<std::string> messages = EndTurn(world);
+    const std::vector<std::string> messages = screens_.session().EndTurn();
     Refresh();
     // An attack on the player freezes the map: the command menu and its dialogs go before the
     // announcement, so nothing can change the world while the defence is set up.

@@ -206,17 +206,20 @@ void Screens::StartGame() {
 
 void Screens::OpenCommandMenu(int city) {
     if (world().MapLocked || !session_.running()) return;
-    const bool moved = world().SelectedCity != city;
-    golmok::OpenCommandMenu(world(), city);
+    const bool moved = session_.ClickCity(city);
     ShowGameMenu();
     if (!moved) return;
     // The attack set-up lists the people of the district it was opened for.
     if (attack_) attack_->close();
+    DialogsFollowMenu();
+}
+
+void Screens::DialogsFollowMenu() {
     // A dialog's lists belong to the district it was opened for: it follows the menu, or closes
     // where its menu is disabled.
     for (const QPointer<CommandDialog>& dialog : dialogs_.values()) {
         if (!dialog) continue;
-        if (MenuEnabled(world(), dialog->menu())) {
+        if (session_.DialogFollows(dialog->menu())) {
             dialog->Open();
         } else {
             dialog->close();
@@ -250,18 +253,10 @@ void Screens::PanelChanged() {
 }
 
 void Screens::TurnEnded() {
+    // The session has refreshed the menu as if its district were clicked again.
     if (!gameMenu_) return;
-    // The computer gangs may have changed the district's figures or taken it.
-    golmok::OpenCommandMenu(world(), world().SelectedCity);
     gameMenu_->Refresh();
-    for (const QPointer<CommandDialog>& dialog : dialogs_.values()) {
-        if (!dialog) continue;
-        if (MenuEnabled(world(), dialog->menu())) {
-            dialog->TurnEnded();
-        } else {
-            dialog->close();
-        }
-    }
+    DialogsFollowMenu();
 }
 
 void Screens::CloseGameForms() {

@@ -42,6 +42,7 @@ class Screens : public QObject {
 
     Session& session() { return session_; }
     World& world() { return session_.world(); }
+    MenuState& menu() { return session_.menu(); }
     Platform& platform() { return platform_; }
     Music& music();
     // The folder of the five save slots; set once at start-up.
@@ -100,6 +101,9 @@ class Screens : public QObject {
     void PanelChanged();
     // A turn has ended: the command menu and its open dialogs show the new turn.
     void TurnEnded();
+    // The open dialogs follow the command menu's district (Session::DialogFollows): refilled, or
+    // closed.
+    void DialogsFollowMenu();
     // Closes the command menu and the map; the map's own unload then brings back the title menu.
     void CloseGameForms();
     // A game read from a slot: every game screen closes, and the map opens anew on it with its

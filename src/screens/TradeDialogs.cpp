@@ -59,7 +59,7 @@ ArmsDialog::ArmsDialog(Screens& screens, bool buying)
       buying_(buying) {
     list_ = AddList("LL", 0, 0, 8);
     OnChoose(list_, [this](int h) {
-        ChoosePerson(world(), h);
+        ChoosePerson(menuState(), h);
         Write(skill_[1], world().HumanIntelligence[h]);
     });
     const Amounts<3>& prices = buying_ ? kBuyingPrices : kSellingPrices;
@@ -72,7 +72,7 @@ ArmsDialog::ArmsDialog(Screens& screens, bool buying)
     skill_[0] = AddFigure(0, "   돈    :", 1, 1);
     skill_[1] = AddFigure(1, "지   력 :", 1, 3);
     AddGoods(2, 1, 3, [this] {
-        const Amounts<3> bases = buying_ ? BuyingBarBases() : SellingBarBases(world());
+        const Amounts<3> bases = buying_ ? BuyingBarBases() : SellingBarBases(world(), menuState());
         return Amounts<4>{bases[0], bases[1], bases[2], 0};
     });
     for (int i = 0; i < 3; ++i)
@@ -93,13 +93,13 @@ void ArmsDialog::Fill() {
     }
     EmptyBoxes();
     skill_[0]->clear();  // the empty boxes wrote a total of 0
-    FillList(list_, ArmsTraders(world()), [this](int h) { return PersonName(h); });
+    FillList(list_, ArmsTraders(world(), menuState()), [this](int h) { return PersonName(h); });
 }
 
 void ArmsDialog::Ok() {
     const ArmsBoxes boxes = ArmsTexts();
     const std::optional<int> trader = Selected(list_);
-    Show(buying_ ? BuyArms(world(), trader, boxes) : SellArms(world(), trader, boxes));
+    Show(buying_ ? BuyArms(world(), menuState(), trader, boxes) : SellArms(world(), menuState(), trader, boxes));
 }
 
 // --- 이동 --------------------------------------------------------------------------------------
@@ -132,16 +132,16 @@ MoveCity::MoveCity(Screens& screens) : GoodsDialog(screens, "MoveCity", "이동"
     });
     AddCaption("도시 :", 0, 1);
     targets_ = AddList("LL2", 1, 1, 7);
-    OnChoose(targets_, [this](int d) { ChooseDestination(world(), d); });
-    AddGoods(0, 2, 4, [this] { return GoodsBarBases(world()); });
+    OnChoose(targets_, [this](int d) { ChooseDestination(menuState(), d); });
+    AddGoods(0, 2, 4, [this] { return GoodsBarBases(world(), menuState()); });
     AddButtons(9);
 }
 
 void MoveCity::Fill() {
     EmptyBoxes();
-    FillList(people_, MovingPeople(world()), [this](int h) { return PersonName(h); });
+    FillList(people_, MovingPeople(world(), menuState()), [this](int h) { return PersonName(h); });
     pointed_ = false;
-    FillList(targets_, Destinations(world()), [this](int d) { return CityName(d); });
+    FillList(targets_, Destinations(world(), menuState()), [this](int d) { return CityName(d); });
 }
 
 void MoveCity::Ok() {
@@ -155,7 +155,7 @@ void MoveCity::Ok() {
                 people->push_back(people_->item(row)->data(Qt::UserRole).toInt());
         }
     }
-    Show(MovePeople(world(), people, Selected(targets_), GoodsTexts()));
+    Show(MovePeople(world(), menuState(), people, Selected(targets_), GoodsTexts()));
 }
 
 // --- 수송 --------------------------------------------------------------------------------------
@@ -163,7 +163,7 @@ void MoveCity::Ok() {
 Transport::Transport(Screens& screens) : GoodsDialog(screens, "Transport", "수송", Menu::Action) {
     people_ = AddList("LL1", 0, 0, 4);
     OnChoose(people_, [this](int h) {
-        ChoosePerson(world(), h);
+        ChoosePerson(menuState(), h);
         const World& w = world();
         Write(skill_[0], w.HumanAttack[h]);
         Write(skill_[1], w.HumanDefence[h]);
@@ -176,8 +176,8 @@ Transport::Transport(Screens& screens) : GoodsDialog(screens, "Transport", "수�
     skill_[3] = AddFigure(3, "민   첩 :", 7, 0);
     AddCaption("도시 :", 0, 2);
     targets_ = AddList("LL2", 1, 2, 7);
-    OnChoose(targets_, [this](int d) { ChooseDestination(world(), d); });
-    AddGoods(0, 3, 4, [this] { return GoodsBarBases(world()); });
+    OnChoose(targets_, [this](int d) { ChooseDestination(menuState(), d); });
+    AddGoods(0, 3, 4, [this] { return GoodsBarBases(world(), menuState()); });
     AddButtons(8);
 }
 
@@ -185,12 +185,12 @@ void Transport::Fill() {
     for (QLabel* label : skill_)
         label->clear();
     EmptyBoxes();
-    FillList(people_, MovingPeople(world()), [this](int h) { return PersonName(h); });
-    FillList(targets_, Destinations(world()), [this](int d) { return CityName(d); });
+    FillList(people_, MovingPeople(world(), menuState()), [this](int h) { return PersonName(h); });
+    FillList(targets_, Destinations(world(), menuState()), [this](int d) { return CityName(d); });
 }
 
 void Transport::Ok() {
-    Show(TransportGoods(world(), Selected(people_), Selected(targets_), GoodsTexts()));
+    Show(TransportGoods(world(), menuState(), Selected(people_), Selected(targets_), GoodsTexts()));
 }
 
 // --- 동맹, 원조 -------------------------------------------------------------------------------
@@ -199,17 +199,14 @@ EnvoyDialog::EnvoyDialog(Screens& screens, const char* name, const char* title)
     : GoodsDialog(screens, name, title, Menu::Diplomacy) {
     envoys_ = AddList("LL1", 0, 0, 5);
     OnChoose(envoys_, [this](int h) {
-        ChoosePerson(world(), h);
+        ChoosePerson(menuState(), h);
         Write(skill_[0], world().HumanIntelligence[h]);
         Write(skill_[1], world().HumanCharm[h]);
     });
     skill_[0] = AddFigure(0, "지   력 :", 5, 0);
     skill_[1] = AddFigure(1, "매   력 :", 6, 0);
     gangs_ = AddList("LL2", 0, 2, 5);
-    OnChoose(gangs_, [this](int g) {
-        ChooseGang(world(), g);
-        Write(skill_[2], world().GroupHostility[g]);
-    });
+    OnChoose(gangs_, [this](int g) { Write(skill_[2], world().GroupHostility[g]); });
     skill_[2] = AddFigure(2, "적대감 :", 5, 2);
     AddGoods(0, 4, 4, [this] { return Bases(); });
     AddButtons(8);
@@ -219,7 +216,7 @@ void EnvoyDialog::Fill() {
     for (QLabel* label : skill_)
         label->setText("0");
     EmptyBoxes();
-    FillList(envoys_, Envoys(world()), [this](int h) { return PersonName(h); });
+    FillList(envoys_, Envoys(world(), menuState()), [this](int h) { return PersonName(h); });
     FillList(gangs_, Gangs(), [this](int g) { return GroupName(g); });
 }
 
@@ -228,11 +225,11 @@ std::vector<int> AllyOk::Gangs() {
 }
 
 Amounts<4> AllyOk::Bases() {
-    return AllianceBarBases(world());
+    return AllianceBarBases(world(), menuState());
 }
 
 void AllyOk::Ok() {
-    Show(MakeAlliance(world(), Selected(envoys_), Selected(gangs_), GoodsTexts()));
+    Show(MakeAlliance(world(), menuState(), Selected(envoys_), Selected(gangs_), GoodsTexts()));
 }
 
 std::vector<int> AllyHelp::Gangs() {
@@ -244,7 +241,7 @@ Amounts<4> AllyHelp::Bases() {
 }
 
 void AllyHelp::Ok() {
-    Show(RequestAid(world(), Selected(envoys_), Selected(gangs_), GoodsTexts()));
+    Show(RequestAid(world(), menuState(), Selected(envoys_), Selected(gangs_), GoodsTexts()));
 }
 
 // --- 동맹취소 ---------------------------------------------------------------------------------
@@ -252,10 +249,7 @@ void AllyHelp::Ok() {
 AllyCancel::AllyCancel(Screens& screens)
     : CommandDialog(screens, "AllyCancel", "동맹취소", Menu::Diplomacy) {
     gangs_ = AddList("LL", 0, 0, 1, 2);
-    OnChoose(gangs_, [this](int g) {
-        ChooseGang(world(), g);
-        Write(hostility_, world().GroupHostility[g]);
-    });
+    OnChoose(gangs_, [this](int g) { Write(hostility_, world().GroupHostility[g]); });
     hostility_ = AddFigure(0, "적대감 :", 1, 0);
     AddButtons(2);
 }
@@ -266,7 +260,7 @@ void AllyCancel::Fill() {
 }
 
 void AllyCancel::Ok() {
-    Show(CancelAlliance(world(), Selected(gangs_)));
+    Show(CancelAlliance(world(), menuState(), Selected(gangs_)));
 }
 
 }  // namespace golmok::screens

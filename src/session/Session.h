@@ -1,5 +1,6 @@
 // One run of the game, as the title menu and the map see it: the world built at start-up, whether
-// a game is on the map, and how it ended. The windows and the console both drive this.
+// a game is on the map, how it ended, and the command menu with its dialogs, which follow their
+// district the same way in the windows and the console. Both front ends drive this.
 #pragma once
 
 #include <optional>
@@ -7,6 +8,8 @@
 #include <utility>
 #include <vector>
 
+#include "commands/CommandMenu.h"
+#include "commands/MenuState.h"
 #include "fight/Fight.h"
 #include "world/World.h"
 
@@ -14,9 +17,8 @@ namespace golmok {
 
 enum class GameEnd { Running, Victory, Defeat };
 
-// The map's end-of-game check: WorkSlot 0 says every district is the player's, WorkSlot 1 that
-// none is.
-GameEnd CheckGameEnd(World& world);
+// The map's end-of-game check: won when every district is the player's, lost when none is.
+GameEnd CheckGameEnd(const World& world);
 
 inline constexpr const char* kVictoryMessage = "당신의 조직은 서울의 모든 지역들을 장악했습니다.";
 inline constexpr const char* kDefeatMessage = "당신은 조직은 망했습니다.";
@@ -31,6 +33,29 @@ class Session {
 
     World& world() { return world_; }
     const World& world() const { return world_; }
+
+    // The command menu and its dialogs: a value beside the game, never saved.
+    MenuState& menu() { return menu_; }
+    const MenuState& menu() const { return menu_; }
+
+    // A click on district `city` on the map (nothing while the map is locked or no game runs):
+    // the command menu opens on it. When it was on another district the open dialogs follow it:
+    // an open 재편성 dialog starts again with an empty pool and the district's people, or closes
+    // where 행동 is disabled. Returns whether the menu moved, so that a view refills or closes
+    // its other open dialogs by DialogFollows.
+    bool ClickCity(int city);
+
+    // 턴 > 종료 (EndTurn). Then an open command menu is refreshed as if its district were clicked
+    // again (figures, owner, which menus are enabled) and the open dialogs follow it as above;
+    // an announced attack closes the menu and its dialogs instead. Returns the messages to show.
+    std::vector<std::string> EndTurn();
+
+    // Whether an open dialog of menu `dialogMenu` stays open, refilled, as the command menu
+    // follows its district; any other closes.
+    bool DialogFollows(Menu dialogMenu) const;
+
+    // The command menu closes (its 확인 button, a fight, the end of a game), and 재편성 with it.
+    void CloseMenu();
 
     // The map is on screen: a game is being played.
     bool running() const { return running_; }
@@ -54,12 +79,17 @@ class Session {
     // been applied (or when the game is left).
     Fight* fight() { return fight_ ? &*fight_ : nullptr; }
     const Fight* fight() const { return fight_ ? &*fight_ : nullptr; }
-    void StartFight(Fight fight) { fight_ = std::move(fight); }
+    // The fight starts on the field; the command menu and its dialogs close.
+    void StartFight(Fight fight);
     void CloseFight() { fight_.reset(); }
 
   private:
+    // The open 재편성 dialog follows the menu's district: refilled with an empty pool, or closed.
+    void FollowMenu();
+
     World start_;
     World world_;
+    MenuState menu_;
     bool running_ = false;
     GameEnd ending_ = GameEnd::Running;
     std::optional<Fight> fight_;

@@ -27,8 +27,6 @@ void RestoreBossLoyalty(World& world) {
 
 void LockMap(World& world) {
     world.MapLocked = true;
-    // A fight closes the command dialogs; the reorganizing pool is lost like any closing.
-    world.reorg = ReorgDialog{};
 }
 
 void UnlockMap(World& world) {

@@ -15,8 +15,8 @@ void RecountCities(World& world);
 void RestoreBossLoyalty(World& world);
 
 // The map is frozen while a fight is set up or fought: district buttons and the menus 턴, 옵션,
-// 기능 and 도움말 are disabled. 돈올리기 stays usable. Locking closes the 재편성 dialog, the one
-// command dialog that stays open between clicks.
+// 기능 and 도움말 are disabled. 돈올리기 stays usable. The session closes the command menu and its
+// dialogs when the map locks.
 void LockMap(World& world);
 void UnlockMap(World& world);
 

@@ -30,19 +30,18 @@ std::array<std::string, kPanelRowCount> PanelFigures(const World& world, int cit
     return rows;
 }
 
-std::vector<std::string> ChangeValue(World& world) {
+std::vector<std::string> ChangeValue(World& world, int city, Panel& panel) {
     for (int h = 0; h < kHumanCount; ++h) {
         if (world.HumanLoyalty[h] > 100) world.HumanLoyalty[h] = 100;
         if (world.HumanMembers[h] > 100) world.HumanMembers[h] = 100;
     }
     std::vector<std::string> notices;
-    const int city = world.SelectedCity;
     if (city < 0 || city >= kCityCount) return notices;
 
     // The fame row shows the player's own fame here, whoever owns the district.
     const auto fresh = PanelFigures(world, city, false, world.GroupFame[world.PlayerGroupIndex]);
     for (int k = 0; k < kPanelRowCount; ++k) {
-        std::string shown = TrimSpaces(world.panel.rows[k]);
+        std::string shown = TrimSpaces(panel.rows[k]);
         std::string next = TrimSpaces(fresh[k]);
         if (world.options.notices && shown != next) {
             double diff = ReadNumber(next) - ReadNumber(shown);
@@ -50,7 +49,7 @@ std::vector<std::string> ChangeValue(World& world) {
                               (diff >= 0 ? "이(가) +" : "이(가) ") + (diff >= 0 ? " " : "") +
                               FormatNumber(diff) + "이 되었습니다.");
         }
-        world.panel.rows[k] = next;
+        panel.rows[k] = next;
     }
     return notices;
 }

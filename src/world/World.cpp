@@ -4,6 +4,10 @@
 
 namespace golmok {
 
+const char* BattleModeName(BattleMode mode) {
+    return mode == BattleMode::Real ? "Real" : "Turn";
+}
+
 std::optional<int> World::OwnerOf(int city) const {
     for (int g = 0; g < kGroupCount; ++g) {
         if (GroupColor[g] == CityOwnerColor[city]) return g;

@@ -1,5 +1,6 @@
-// The whole game in one value: 194 people, 25 districts of Seoul, 7 gangs, the date, the player,
-// the selections the dialogs share and the command menu's panel.
+// The whole game in one value: 194 people, 25 districts of Seoul, 7 gangs, the date, the player
+// and the map's settings. What the command menu and its dialogs hold between clicks is kept beside
+// it (MenuState), so two worlds compare equal exactly when they are the same game.
 //
 // The tables are parallel arrays named after their fields (`HumanLoyalty[h]`, `CityMoney[c]`), so
 // that a rule reads the same in code as it does on paper. References between the tables are by
@@ -18,8 +19,6 @@ namespace golmok {
 inline constexpr int kHumanCount = 194;
 inline constexpr int kCityCount = 25;
 inline constexpr int kGroupCount = 7;
-inline constexpr int kWorkSlotCount = 11;
-inline constexpr int kPanelRowCount = 9;
 
 // 24-bit colour 0x00BBGGRR, blue in the high byte, as the map paints it.
 using Color = std::uint32_t;
@@ -51,29 +50,10 @@ struct Options {
     bool operator==(const Options&) const = default;
 };
 
-// The district panel of the command menu: two name labels and nine rows, each row's shown text.
-// Row order: 인구, 상업, 돈, 조폭인원, 각목, 진검, 조직원수, 사시미, 명성.
-struct Panel {
-    bool open = false;       // the command menu is on screen
-    std::string cityLabel;   // Citylabel: the district's name
-    std::string groupLabel;  // GroupLabel: the owner gang's name when the menu was opened
-    Color labelColor = 0;    // background of both labels: the owner's colour
-    std::array<std::string, kPanelRowCount> rows{};
-    bool operator==(const Panel&) const = default;
-};
-
-// The reorganizing dialog (재편성) moves members between people through a pool and has no OK: it
-// stays open across many clicks, so its state lives here, where the windows and the console both
-// reach it. Everything else a dialog holds is rebuilt from the world each time it opens.
-struct ReorgDialog {
-    bool open = false;
-    double ReorgPool = 0;     // members released and not yet given to anyone (남은조직원수)
-    std::vector<int> people;  // its person list, as filled when it opened
-    bool barEnabled = false;  // the bar takes the pointer only once a person is clicked
-    double box = 0;           // the amount box: the clicked person's members
-    float barRatio = 0;       // the bar's position, 0..1 of its width
-    bool operator==(const ReorgDialog&) const = default;
-};
+// How fights are fought: turn by turn, or on a clock (실시간).
+enum class BattleMode { Turn, Real };
+// "Turn" or "Real", as the console prints it.
+const char* BattleModeName(BattleMode mode);
 
 struct World {
     // --- People -----------------------------------------------------------------------------
@@ -120,25 +100,12 @@ struct World {
     int Year = 1930;
     int Month = 1;
     int Week = 1;
-    std::string BattleMode = "Turn";  // "Turn" or "Real"
+    ::golmok::BattleMode BattleMode = ::golmok::BattleMode::Turn;
     int PlayerGroupIndex = 0;
     std::string PlayerGroupName = "거지파";
     Color PlayerColor = 33023;
     int AttackFromCity = -1;  // a computer gang attacks the player from here at this turn end
     int AttackToCity = -1;
-
-    // --- Selections shared by the map and the dialogs ----------------------------------------
-    int SelectedCity = -1;
-    bool SelectedCityIsOwn = false;
-    int SelectedHuman = -1;
-    int SelectedTargetCity = -1;
-    int SelectedGroup = -1;
-
-    std::array<double, kWorkSlotCount> WorkSlot{};
-
-    // Whether the amount bar of an open dialog follows the pointer (1) or is frozen (anything
-    // else).
-    int BarTracking = 1;
 
     // The map is frozen while a fight is set up or fought: no district button, no 턴, 옵션, 기능
     // or 도움말 menu.
@@ -148,8 +115,6 @@ struct World {
     bool DefenceSetupOpen = false;
 
     Options options;
-    Panel panel;
-    ReorgDialog reorg;
 
     bool operator==(const World&) const = default;
 

@@ -15,7 +15,7 @@ constexpr int kAlly = 1;  // 지존파
 
 // An envoy of intelligence and charm 90 in 서초; 지존파, allied at hostility 75, keeps only the
 // districts named.
-World AidWorld(std::vector<int> allyDistricts) {
+test::MenuWorld AidWorld(std::vector<int> allyDistricts) {
     World w = test::BlankWorld();
     test::Place(w, kEnvoy, kHome, 0);
     w.HumanIntelligence[kEnvoy] = 90;
@@ -26,16 +26,17 @@ World AidWorld(std::vector<int> allyDistricts) {
         w.SetOwner(d, 2);
     for (int d : allyDistricts)
         w.SetOwner(d, kAlly);
-    OpenCommandMenu(w, kHome);
-    return w;
+    MenuState m;
+    OpenCommandMenu(w, m, kHome);
+    return {w, m};
 }
 
 TEST(RequestAid, AModestRequestIsPaidInProportion) {
-    World w = AidWorld({5, 13});
+    auto [w, m] = AidWorld({5, 13});
     w.CityMoney[5] = 300;
     w.CityMoney[13] = 100;
     w.options.notices = true;
-    const Outcome outcome = RequestAid(w, kEnvoy, kAlly, {"", "", "", "200"});
+    const Outcome outcome = RequestAid(w, m, kEnvoy, kAlly, {"", "", "", "200"});
     EXPECT_EQ(outcome.messages,
               (std::vector<std::string>{"원조가 완료되었습니다.", "돈이(가) + 200이 되었습니다."}));
     EXPECT_EQ(w.CityMoney[5], 150);
@@ -64,11 +65,11 @@ TEST(RequestAid, WhatTheRoundingLeavesIsMadeUpByTheLastDistricts) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        World w = AidWorld(c.districts);
+        auto [w, m] = AidWorld(c.districts);
         for (std::size_t i = 0; i < c.districts.size(); ++i) {
             w.CityKnife[c.districts[i]] = c.knivesBefore[i];
         }
-        EXPECT_EQ(RequestAid(w, kEnvoy, kAlly, {"", c.asked, "", ""}),
+        EXPECT_EQ(RequestAid(w, m, kEnvoy, kAlly, {"", c.asked, "", ""}),
                   (Outcome{true, {"원조가 완료되었습니다."}}));
         std::vector<double> after;
         for (int d : c.districts)
@@ -87,36 +88,36 @@ TEST(RequestAid, AskingForMoreThanTheAverageIsRefused) {
     const Case cases[] = {{"201 money", {"", "", "", "201"}}, {"1 stick", {"", "", "1", ""}}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        World w = AidWorld({5, 13});
+        auto [w, m] = AidWorld({5, 13});
         w.CityMoney[5] = 300;
         w.CityMoney[13] = 100;
         World expected = w;
         expected.HumanCanAct[kEnvoy] = false;
         expected.GroupHostility[kAlly] = 74;
-        EXPECT_EQ(RequestAid(w, kEnvoy, kAlly, c.boxes),
+        EXPECT_EQ(RequestAid(w, m, kEnvoy, kAlly, c.boxes),
                   (Outcome{true, {"우리 조직에게 너무 많은 물건을 요구하지 말아라."}}));
         EXPECT_EQ(w, expected);
     }
 }
 
 TEST(RequestAid, NothingAskedStillRaisesTheHostility) {
-    World w = AidWorld({5});
+    auto [w, m] = AidWorld({5});
     World expected = w;
     expected.HumanCanAct[kEnvoy] = false;
     expected.GroupHostility[kAlly] = 76;
-    EXPECT_EQ(RequestAid(w, kEnvoy, kAlly, {}), (Outcome{true, {"원조가 완료되었습니다."}}));
+    EXPECT_EQ(RequestAid(w, m, kEnvoy, kAlly, {}), (Outcome{true, {"원조가 완료되었습니다."}}));
     EXPECT_EQ(w, expected);
 }
 
 TEST(RequestAid, AnEnvoyNotHeardSpendsHisTurnOnly) {
-    World w = AidWorld({5});
+    auto [w, m] = AidWorld({5});
     w.CityMoney[5] = 1000;
     w.HumanIntelligence[kEnvoy] = 60;
     w.HumanCharm[kEnvoy] = 31;  // 45.5
     w.GroupHostility[kAlly] = 46;
     World expected = w;
     expected.HumanCanAct[kEnvoy] = false;
-    EXPECT_EQ(RequestAid(w, kEnvoy, kAlly, {"", "", "", "10"}),
+    EXPECT_EQ(RequestAid(w, m, kEnvoy, kAlly, {"", "", "", "10"}),
               (Outcome{true, {"싸가지 없는놈을 나한테 보내냐?"}}));
     EXPECT_EQ(w, expected);
 }
@@ -155,9 +156,9 @@ TEST(RequestAid, RefusalsThatChangeNothing) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        World w = AidWorld(c.allyDistricts);
+        auto [w, m] = AidWorld(c.allyDistricts);
         const World before = w;
-        EXPECT_EQ(RequestAid(w, c.envoy, c.group, c.boxes), Refused(c.message));
+        EXPECT_EQ(RequestAid(w, m, c.envoy, c.group, c.boxes), Refused(c.message));
         EXPECT_EQ(w, before);
     }
 }

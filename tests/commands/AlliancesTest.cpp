@@ -14,7 +14,7 @@ constexpr int kGang = 1;  // 지존파: 강남 5, 송파 13, 광진 23, 강동 2
 
 // An envoy of intelligence 90 and charm 90 in 서초, which holds goods; 지존파 (hostility 75)
 // keeps only the districts named.
-World DiplomacyWorld(std::vector<int> gangDistricts) {
+test::MenuWorld DiplomacyWorld(std::vector<int> gangDistricts) {
     World w = test::BlankWorld();
     test::Place(w, kEnvoy, kHome, 0);
     w.HumanIntelligence[kEnvoy] = 90;
@@ -27,8 +27,9 @@ World DiplomacyWorld(std::vector<int> gangDistricts) {
         w.SetOwner(d, 2);
     for (int d : gangDistricts)
         w.SetOwner(d, kGang);
-    OpenCommandMenu(w, kHome);
-    return w;
+    MenuState m;
+    OpenCommandMenu(w, m, kHome);
+    return {w, m};
 }
 
 TEST(MakeAlliance, AnEnvoyIsHeardAboveTheHostility) {
@@ -40,11 +41,11 @@ TEST(MakeAlliance, AnEnvoyIsHeardAboveTheHostility) {
     const Case cases[] = {{45, true}, {45.5, false}, {46, false}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.hostility);
-        World w = DiplomacyWorld({5});
+        auto [w, m] = DiplomacyWorld({5});
         w.HumanIntelligence[kEnvoy] = 60;
         w.HumanCharm[kEnvoy] = 31;
         w.GroupHostility[kGang] = c.hostility;
-        const Outcome outcome = MakeAlliance(w, kEnvoy, kGang, {"1", "", "", ""});
+        const Outcome outcome = MakeAlliance(w, m, kEnvoy, kGang, {"1", "", "", ""});
         EXPECT_TRUE(outcome.done);
         EXPECT_EQ(outcome.messages,
                   std::vector<std::string>{c.heard ? "동맹이 체결되었습니다."
@@ -58,26 +59,26 @@ TEST(MakeAlliance, AnEnvoyIsHeardAboveTheHostility) {
 TEST(MakeAlliance, TheOfferMustBeAboveTheThreshold) {
     // Populations 100 and 300, commerce 10 and 30: 200 × 20 / 10 = 400.
     auto world = [] {
-        World w = DiplomacyWorld({5, 13});
+        auto [w, m] = DiplomacyWorld({5, 13});
         w.CityPopulation[5] = 100;
         w.CityPopulation[13] = 300;
         w.CityCommerce[5] = 10;
         w.CityCommerce[13] = 30;
-        return w;
+        return test::MenuWorld{w, m};
     };
-    World w = world();
+    auto [w, m] = world();
     EXPECT_EQ(AllianceThreshold(w, kGang), 400);
 
     // Money 400 is not above it: the envoy has spent his turn, nothing is paid.
     World expected = w;
     expected.HumanCanAct[kEnvoy] = false;
-    EXPECT_EQ(MakeAlliance(w, kEnvoy, kGang, {"", "", "", "400"}),
+    EXPECT_EQ(MakeAlliance(w, m, kEnvoy, kGang, {"", "", "", "400"}),
               (Outcome{true, {"물건 더 바쳐라!"}}));
     EXPECT_EQ(w, expected);
 
     // One stick (3000) is: the stick goes to the last district, the share of each being 0.
-    w = world();
-    EXPECT_EQ(MakeAlliance(w, kEnvoy, kGang, {"", "", "1", ""}),
+    w = world().world;
+    EXPECT_EQ(MakeAlliance(w, m, kEnvoy, kGang, {"", "", "1", ""}),
               (Outcome{true, {"동맹이 체결되었습니다."}}));
     EXPECT_EQ(w.GroupAlly[kGang], 1);
     EXPECT_EQ(w.GroupHostility[kGang], 70);
@@ -88,9 +89,9 @@ TEST(MakeAlliance, TheOfferMustBeAboveTheThreshold) {
 }
 
 TEST(MakeAlliance, GoodsAreSharedAmongTheGangsDistricts) {
-    World w = DiplomacyWorld({5, 13, 23});
+    auto [w, m] = DiplomacyWorld({5, 13, 23});
     w.CityMoney[13] = 5;
-    EXPECT_TRUE(MakeAlliance(w, kEnvoy, kGang, {"7", "2", "", "10000"}).done);
+    EXPECT_TRUE(MakeAlliance(w, m, kEnvoy, kGang, {"7", "2", "", "10000"}).done);
     EXPECT_EQ(w.CitySword[5], 2);
     EXPECT_EQ(w.CitySword[13], 2);
     EXPECT_EQ(w.CitySword[23], 3);
@@ -128,36 +129,36 @@ TEST(MakeAlliance, RefusalsThatChangeNothing) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        World w = DiplomacyWorld({5});
+        auto [w, m] = DiplomacyWorld({5});
         const World before = w;
-        EXPECT_EQ(MakeAlliance(w, c.envoy, c.group, c.boxes), Refused(c.message));
+        EXPECT_EQ(MakeAlliance(w, m, c.envoy, c.group, c.boxes), Refused(c.message));
         EXPECT_EQ(w, before);
     }
 }
 
 TEST(MakeAlliance, AGangWithoutADistrict) {
     // A heard envoy would have nothing to average the threshold over: he is not sent.
-    World w = DiplomacyWorld({});
+    auto [w, m] = DiplomacyWorld({});
     World before = w;
-    EXPECT_EQ(MakeAlliance(w, kEnvoy, kGang, {"1", "", "", ""}),
+    EXPECT_EQ(MakeAlliance(w, m, kEnvoy, kGang, {"1", "", "", ""}),
               Refused("그 조직에는 남은 구역이 없습니다."));
     EXPECT_EQ(w, before);
     // An envoy the gang will not hear is turned away as anywhere else.
     w.GroupHostility[kGang] = 95;
-    EXPECT_EQ(MakeAlliance(w, kEnvoy, kGang, {"1", "", "", ""}),
+    EXPECT_EQ(MakeAlliance(w, m, kEnvoy, kGang, {"1", "", "", ""}),
               (Outcome{true, {"싸가지 없는놈을 나한테 보내냐?"}}));
     EXPECT_FALSE(w.HumanCanAct[kEnvoy]);
 }
 
 TEST(Alliances, ListsFollowTheAlliance) {
-    World w = DiplomacyWorld({5});
+    auto [w, m] = DiplomacyWorld({5});
     w.GroupAlly[3] = 1;
-    EXPECT_EQ(Envoys(w), (std::vector<int>{kEnvoy}));
+    EXPECT_EQ(Envoys(w, m), (std::vector<int>{kEnvoy}));
     EXPECT_EQ(UnalliedGangs(w), (std::vector<int>{1, 2, 4, 5, 6}));
     EXPECT_EQ(AlliedGangs(w), (std::vector<int>{3}));
 
-    MakeAlliance(w, kEnvoy, kGang, {"1", "", "", ""});
-    EXPECT_TRUE(Envoys(w).empty());
+    MakeAlliance(w, m, kEnvoy, kGang, {"1", "", "", ""});
+    EXPECT_TRUE(Envoys(w, m).empty());
     EXPECT_EQ(UnalliedGangs(w), (std::vector<int>{2, 4, 5, 6}));
     EXPECT_EQ(AlliedGangs(w), (std::vector<int>{1, 3}));
 
@@ -167,14 +168,14 @@ TEST(Alliances, ListsFollowTheAlliance) {
 }
 
 TEST(CancelAlliance, EndsItAndTheGangResentsIt) {
-    World w = DiplomacyWorld({5});
+    auto [w, m] = DiplomacyWorld({5});
     w.GroupAlly[kGang] = 1;
     w.GroupHostility[kGang] = 95;
     World before = w;
-    EXPECT_EQ(CancelAlliance(w, std::nullopt), Refused("조직을 선택해주세요."));
+    EXPECT_EQ(CancelAlliance(w, m, std::nullopt), Refused("조직을 선택해주세요."));
     EXPECT_EQ(w, before);
 
-    EXPECT_EQ(CancelAlliance(w, kGang), (Outcome{true, {"동맹이 취소되었습니다."}}));
+    EXPECT_EQ(CancelAlliance(w, m, kGang), (Outcome{true, {"동맹이 취소되었습니다."}}));
     EXPECT_EQ(w.GroupAlly[kGang], 0);
     EXPECT_EQ(w.GroupHostility[kGang], 105);  // the turn end brings it back to 100
     EXPECT_TRUE(w.HumanCanAct[kEnvoy]);

@@ -11,7 +11,7 @@ constexpr int kHome = 7;  // 서초, the player's
 constexpr int kTrader = 3;
 
 // The player's gang (fame 60) with one trader in 서초 and a few pieces in store.
-World ArmsWorld(double intelligence, double money) {
+test::MenuWorld ArmsWorld(double intelligence, double money) {
     World w = test::BlankWorld();
     w.GroupFame[0] = 60;
     test::Place(w, kTrader, kHome, 0);
@@ -20,8 +20,9 @@ World ArmsWorld(double intelligence, double money) {
     w.CitySword[kHome] = 2;
     w.CityKnife[kHome] = 3;
     w.CityStick[kHome] = 4;
-    OpenCommandMenu(w, kHome);
-    return w;
+    MenuState m;
+    OpenCommandMenu(w, m, kHome);
+    return {w, m};
 }
 
 TEST(BuyArms, ClevererTradersPayLessOnceTheFullPriceIsThere) {
@@ -40,9 +41,9 @@ TEST(BuyArms, ClevererTradersPayLessOnceTheFullPriceIsThere) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.intelligence << " " << c.money);
-        World w = ArmsWorld(c.intelligence, c.money);
+        auto [w, m] = ArmsWorld(c.intelligence, c.money);
         const World before = w;
-        const Outcome outcome = BuyArms(w, kTrader, {"1", "2", ""});
+        const Outcome outcome = BuyArms(w, m, kTrader, {"1", "2", ""});
         if (c.moneyAfter < 0) {
             EXPECT_EQ(outcome, Refused("돈이 모자릅니다."));
             EXPECT_EQ(w, before);
@@ -65,8 +66,8 @@ TEST(SellArms, ClevererTradersGetABonus) {
     const Case cases[] = {{79, 51000}, {80, 56100}, {89, 56100}, {90, 61200}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.intelligence);
-        World w = ArmsWorld(c.intelligence, 0);
-        EXPECT_EQ(SellArms(w, kTrader, {"1", "2", "3"}),
+        auto [w, m] = ArmsWorld(c.intelligence, 0);
+        EXPECT_EQ(SellArms(w, m, kTrader, {"1", "2", "3"}),
                   (Outcome{true, {"거래가 체결되었습니다."}}));
         EXPECT_EQ(w.CityMoney[kHome], c.moneyAfter);
         EXPECT_EQ(w.CitySword[kHome], 1);
@@ -77,7 +78,7 @@ TEST(SellArms, ClevererTradersGetABonus) {
 }
 
 TEST(ArmsTrade, RefusalsChangeNothing) {
-    using Operation = Outcome (*)(World&, std::optional<int>, const ArmsBoxes&);
+    using Operation = Outcome (*)(World&, MenuState&, std::optional<int>, const ArmsBoxes&);
     struct Case {
         const char* name;
         Operation operation;
@@ -111,37 +112,38 @@ TEST(ArmsTrade, RefusalsChangeNothing) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        World w = ArmsWorld(85, 1000000);
+        auto [w, m] = ArmsWorld(85, 1000000);
         w.GroupFame[0] = c.fame;
         const World before = w;
-        EXPECT_EQ(c.operation(w, c.trader, c.boxes), Refused(c.message));
+        EXPECT_EQ(c.operation(w, m, c.trader, c.boxes), Refused(c.message));
         EXPECT_EQ(w, before);
     }
 }
 
 TEST(ArmsTrade, FameFiftyIsEnoughAndAnEmptyOrderStillTakesTheTurn) {
-    World w = ArmsWorld(85, 1000);
+    auto [w, m] = ArmsWorld(85, 1000);
     w.GroupFame[0] = 50;
-    OpenCommandMenu(w, kHome);
+    OpenCommandMenu(w, m, kHome);
     World expected = w;
     expected.HumanCanAct[kTrader] = false;
     // Buying nothing has nothing to announce; selling nothing is still a deal.
-    EXPECT_EQ(BuyArms(w, kTrader, {"", "", ""}), (Outcome{true, {}}));
+    EXPECT_EQ(BuyArms(w, m, kTrader, {"", "", ""}), (Outcome{true, {}}));
     EXPECT_EQ(w, expected);
 
-    w = ArmsWorld(85, 1000);
+    w = ArmsWorld(85, 1000).world;
     w.GroupFame[0] = 50;
-    OpenCommandMenu(w, kHome);
+    OpenCommandMenu(w, m, kHome);
     expected = w;
     expected.HumanCanAct[kTrader] = false;
-    EXPECT_EQ(SellArms(w, kTrader, {"0", "0", "0"}), (Outcome{true, {"거래가 체결되었습니다."}}));
+    EXPECT_EQ(SellArms(w, m, kTrader, {"0", "0", "0"}),
+              (Outcome{true, {"거래가 체결되었습니다."}}));
     EXPECT_EQ(w, expected);
 }
 
 TEST(ArmsTrade, SellingTheWholeStockAndTheNotices) {
-    World w = ArmsWorld(70, 0);
+    auto [w, m] = ArmsWorld(70, 0);
     w.options.notices = true;
-    const Outcome outcome = SellArms(w, kTrader, {"2", "3", "4"});
+    const Outcome outcome = SellArms(w, m, kTrader, {"2", "3", "4"});
     EXPECT_TRUE(outcome.done);
     EXPECT_EQ(outcome.messages, (std::vector<std::string>{
                                     "거래가 체결되었습니다.", "돈이(가) + 90000이 되었습니다.",
@@ -151,18 +153,18 @@ TEST(ArmsTrade, SellingTheWholeStockAndTheNotices) {
     EXPECT_EQ(w.CityKnife[kHome], 0);
     EXPECT_EQ(w.CityStick[kHome], 0);
     // Nothing left to sell: the bars stop at 0.
-    EXPECT_EQ(SellingBarBases(w), (Amounts<3>{0, 0, 0}));
+    EXPECT_EQ(SellingBarBases(w, m), (Amounts<3>{0, 0, 0}));
 }
 
 TEST(ArmsTraders, OnlyThoseOfTheDistrictWhoMayStillAct) {
-    World w = ArmsWorld(85, 0);
+    auto [w, m] = ArmsWorld(85, 0);
     test::Place(w, 10, kHome, 0);
     test::Place(w, 11, kHome, 0);
     test::Place(w, 12, 12, 0);  // another district
     w.HumanCanAct[11] = false;
-    EXPECT_EQ(ArmsTraders(w), (std::vector<int>{kTrader, 10}));
-    BuyArms(w, kTrader, {"", "", ""});
-    EXPECT_EQ(ArmsTraders(w), (std::vector<int>{10}));
+    EXPECT_EQ(ArmsTraders(w, m), (std::vector<int>{kTrader, 10}));
+    BuyArms(w, m, kTrader, {"", "", ""});
+    EXPECT_EQ(ArmsTraders(w, m), (std::vector<int>{10}));
 }
 
 TEST(OrderTotal, PricesOfTheLabels) {

@@ -18,10 +18,11 @@ TEST(CommandMenu, OnlyInformationInAnotherGangsDistrict) {
     const Menu menus[] = {Menu::Action, Menu::Personnel, Menu::Diplomacy,
                           Menu::Info,   Menu::Trade,     Menu::City};
     for (int city : {7, 0}) {
-        OpenCommandMenu(w, city);
-        EXPECT_EQ(w.SelectedCityIsOwn, city == 7);
+        MenuState m;
+        OpenCommandMenu(w, m, city);
+        EXPECT_EQ(m.SelectedCityIsOwn, city == 7);
         for (Menu menu : menus) {
-            EXPECT_EQ(MenuEnabled(w, menu), city == 7 || menu == Menu::Info)
+            EXPECT_EQ(MenuEnabled(m, menu), city == 7 || menu == Menu::Info)
                 << city << ' ' << static_cast<int>(menu);
         }
     }
@@ -30,22 +31,23 @@ TEST(CommandMenu, OnlyInformationInAnotherGangsDistrict) {
 TEST(CommandMenu, EmptyDistrictListsNobodyAndOkAsksForAPerson) {
     World w = test::BlankWorld();
     w.CityMoney[7] = 1000000;
-    OpenCommandMenu(w, 7);
-    EXPECT_EQ(w.panel.rows[3], "");
-    EXPECT_EQ(w.panel.rows[6], "");
+    MenuState m;
+    OpenCommandMenu(w, m, 7);
+    EXPECT_EQ(m.panel.rows[3], "");
+    EXPECT_EQ(m.panel.rows[6], "");
     for (const auto& list : {TrainList, HealList, ReorgList, RecruitList, DevelopList, CollectList,
                              PrizeList, DismissList, ScoutList, PersonInfoList}) {
-        EXPECT_TRUE(list(w).empty());
+        EXPECT_TRUE(list(w, m).empty());
     }
     const World before = w;
     const Outcome asks = Refused(kChoosePerson);
-    EXPECT_EQ(Train(w, std::nullopt), asks);
-    EXPECT_EQ(Heal(w, std::nullopt), asks);
-    EXPECT_EQ(Recruit(w, std::nullopt, 0), asks);
-    EXPECT_EQ(DevelopCommerce(w, std::nullopt, 0), asks);
-    EXPECT_EQ(CollectMoney(w, std::nullopt), asks);
-    EXPECT_EQ(GivePrize(w, std::nullopt, 0), asks);
-    EXPECT_EQ(DismissPerson(w, std::nullopt), asks);
+    EXPECT_EQ(Train(w, m, std::nullopt), asks);
+    EXPECT_EQ(Heal(w, m, std::nullopt), asks);
+    EXPECT_EQ(Recruit(w, m, std::nullopt, 0), asks);
+    EXPECT_EQ(DevelopCommerce(w, m, std::nullopt, 0), asks);
+    EXPECT_EQ(CollectMoney(w, m, std::nullopt), asks);
+    EXPECT_EQ(GivePrize(w, m, std::nullopt, 0), asks);
+    EXPECT_EQ(DismissPerson(w, m, std::nullopt), asks);
     EXPECT_EQ(w, before);
 }
 

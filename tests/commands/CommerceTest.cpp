@@ -28,12 +28,13 @@ TEST(DevelopCommerce, NeedsIntelligenceAndInvestmentAboveTheLevel) {
         w.CityPopulation[kSeocho] = 1000;
         w.CityCommerce[kSeocho] = 20;
         w.CityMoney[kSeocho] = 100000;
-        OpenCommandMenu(w, kSeocho);
-        EXPECT_EQ(DevelopCommerce(w, 3, c.amount), (Outcome{true, {kCommerceMessage}}));
+        MenuState m;
+        OpenCommandMenu(w, m, kSeocho);
+        EXPECT_EQ(DevelopCommerce(w, m, 3, c.amount), (Outcome{true, {kCommerceMessage}}));
         EXPECT_EQ(w.CityCommerce[kSeocho], c.commerceAfter) << c.intelligence << ' ' << c.amount;
         EXPECT_EQ(w.CityMoney[kSeocho], 100000 - c.amount);
         EXPECT_FALSE(w.HumanCanAct[3]);
-        EXPECT_TRUE(DevelopList(w).empty());
+        EXPECT_TRUE(DevelopList(w, m).empty());
     }
 }
 
@@ -41,11 +42,12 @@ TEST(DevelopCommerce, BarCutsDownAndTypingStopsAtTheMoney) {
     World w = test::BlankWorld();
     test::Place(w, 3, kSeocho, 0);
     w.CityMoney[kSeocho] = 1001;
-    OpenCommandMenu(w, kSeocho);
-    EXPECT_EQ(DevelopBarAmount(w, 75, 100), 750);
+    MenuState m;
+    OpenCommandMenu(w, m, kSeocho);
+    EXPECT_EQ(DevelopBarAmount(w, m, 75, 100), 750);
     const World before = w;
-    EXPECT_EQ(DevelopCommerce(w, 3, 1002), Refused(TypedAmountMessage(1001)));
-    EXPECT_EQ(DevelopCommerce(w, std::nullopt, 10), Refused(kChoosePerson));
+    EXPECT_EQ(DevelopCommerce(w, m, 3, 1002), Refused(TypedAmountMessage(1001)));
+    EXPECT_EQ(DevelopCommerce(w, m, std::nullopt, 10), Refused(kChoosePerson));
     EXPECT_EQ(w, before);
 }
 
@@ -63,8 +65,9 @@ TEST(CollectMoney, YieldGrowsWithFiguresPopulationAndCommerce) {
         w.CityCommerce[kSeocho] = c.commerce;
         w.CityMoney[kSeocho] = 1000;
         w.GroupFame[0] = 50;
-        OpenCommandMenu(w, kSeocho);
-        EXPECT_EQ(CollectMoney(w, 3), (Outcome{true, {kCollectedMessage}}));
+        MenuState m;
+        OpenCommandMenu(w, m, kSeocho);
+        EXPECT_EQ(CollectMoney(w, m, 3), (Outcome{true, {kCollectedMessage}}));
         EXPECT_EQ(w.CityMoney[kSeocho], 1000 + c.income);
         EXPECT_EQ(w.GroupFame[0], 49);
         EXPECT_FALSE(w.HumanCanAct[3]);
@@ -79,13 +82,14 @@ TEST(CollectMoney, NoticesNameTheMoneyAndThePlayersFame) {
     w.CityPopulation[kSeocho] = 1234;
     w.CityCommerce[kSeocho] = 17;
     w.GroupFame[0] = 50;
-    OpenCommandMenu(w, kSeocho);
+    MenuState m;
+    OpenCommandMenu(w, m, kSeocho);
     w.options.notices = true;
-    EXPECT_EQ(CollectMoney(w, 3), (Outcome{true,
-                                           {kCollectedMessage, "돈이(가) + 477이 되었습니다.",
-                                            "명성이(가) -1이 되었습니다."}}));
+    EXPECT_EQ(CollectMoney(w, m, 3), (Outcome{true,
+                                              {kCollectedMessage, "돈이(가) + 477이 되었습니다.",
+                                               "명성이(가) -1이 되었습니다."}}));
     const World before = w;
-    EXPECT_EQ(CollectMoney(w, std::nullopt), Refused(kChoosePerson));
+    EXPECT_EQ(CollectMoney(w, m, std::nullopt), Refused(kChoosePerson));
     EXPECT_EQ(w, before);
 }
 

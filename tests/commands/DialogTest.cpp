@@ -32,12 +32,12 @@ TEST(BarAmount, NearestWithHalvesUpOrCutDown) {
 }
 
 TEST(BarTracking, PressFreezesAndReleases) {
-    World w = test::BlankWorld();
-    EXPECT_EQ(w.BarTracking, 1);
-    ToggleBarTracking(w);
-    EXPECT_EQ(w.BarTracking, 0);
-    ToggleBarTracking(w);
-    EXPECT_EQ(w.BarTracking, 1);
+    MenuState m;
+    EXPECT_TRUE(m.BarTracking);
+    ToggleBarTracking(m);
+    EXPECT_FALSE(m.BarTracking);
+    ToggleBarTracking(m);
+    EXPECT_TRUE(m.BarTracking);
 }
 
 TEST(AcceptTypedAmount, WholeNumbersUpToWhatTheBarReaches) {
@@ -52,10 +52,11 @@ TEST(AcceptTypedAmount, WholeNumbersUpToWhatTheBarReaches) {
 TEST(Outcome, CarriedShowsTheResultThenTheNotices) {
     World w = test::BlankWorld();
     w.CityMoney[7] = 20000;
-    OpenCommandMenu(w, 7);
+    MenuState m;
+    OpenCommandMenu(w, m, 7);
     w.options.notices = true;
     w.CityMoney[7] = 15000;
-    EXPECT_EQ(Carried(w, "돈이 걷혀졌습니다."),
+    EXPECT_EQ(Carried(w, m, "돈이 걷혀졌습니다."),
               (Outcome{true, {"돈이 걷혀졌습니다.", "돈이(가) -5000이 되었습니다."}}));
     EXPECT_EQ(Refused("돈이 모자릅니다."), (Outcome{false, {"돈이 모자릅니다."}}));
 }
@@ -66,9 +67,10 @@ TEST(PeopleOfSelectedCity, ListsInIndexOrder) {
     test::Place(w, 3, 7, 0);
     test::Place(w, 4, 12, 0);
     w.HumanCanAct[30] = false;
-    OpenCommandMenu(w, 7);
-    EXPECT_EQ(PeopleOfSelectedCity(w, [](int) { return true; }), (std::vector<int>{3, 30}));
-    EXPECT_EQ(PeopleOfSelectedCity(w, [&](int h) { return w.HumanCanAct[h]; }),
+    MenuState m;
+    OpenCommandMenu(w, m, 7);
+    EXPECT_EQ(PeopleOfSelectedCity(w, m, [](int) { return true; }), (std::vector<int>{3, 30}));
+    EXPECT_EQ(PeopleOfSelectedCity(w, m, [&](int h) { return w.HumanCanAct[h]; }),
               (std::vector<int>{3}));
 }
 

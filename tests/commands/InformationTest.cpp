@@ -22,9 +22,10 @@ TEST(PersonInfo, ListsEverybodyInTheDistrictWithTheirFigures) {
     w.HumanAgility[9] = 4;
     w.HumanIntelligence[9] = 6;
     w.HumanMorale[9] = 88;
-    OpenCommandMenu(w, kJongno);  // a rival's district: only the information menu
-    EXPECT_TRUE(MenuEnabled(w, Menu::Info));
-    EXPECT_EQ(PersonInfoList(w), (std::vector<int>{4, 9}));
+    MenuState m;
+    OpenCommandMenu(w, m, kJongno);  // a rival's district: only the information menu
+    EXPECT_TRUE(MenuEnabled(m, Menu::Info));
+    EXPECT_EQ(PersonInfoList(w, m), (std::vector<int>{4, 9}));
     EXPECT_EQ(PersonFigures(w, 9), (std::array<double, 10>{71, 31, 20, 3, 4, 25, 6, 45, 45, 88}));
 }
 
@@ -83,8 +84,9 @@ TEST(GroupInfo, EmptyLabelsStayEmpty) {
 TEST(GroupInfo, DismissedPersonNoLongerCounts) {
     World w = GroupFixture();
     w.SetOwner(8, 0);  // the player takes 도봉 and throws gang 6's man out
-    OpenCommandMenu(w, 8);
-    DismissPerson(w, 30);
+    MenuState m;
+    OpenCommandMenu(w, m, 8);
+    DismissPerson(w, m, 30);
     const GroupFigures f = GroupInfoFigures(w, 6);
     EXPECT_EQ(f.people, 1);
     EXPECT_EQ(f.members, 15);

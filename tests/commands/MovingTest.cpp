@@ -14,7 +14,7 @@ constexpr int kAway = 12;  // 관악, the player's
 constexpr int kOther = 5;  // 강남, another gang's
 
 // Three of the player's people in 서초, which holds money and weapons.
-World MovingWorld() {
+test::MenuWorld MovingWorld() {
     World w = test::BlankWorld();
     for (int h : {3, 4, 5})
         test::Place(w, h, kHome, 0);
@@ -23,26 +23,27 @@ World MovingWorld() {
     w.CityKnife[kHome] = 4;
     w.CityStick[kHome] = 5;
     w.CityMoney[kAway] = 100;
-    OpenCommandMenu(w, kHome);
-    return w;
+    MenuState m;
+    OpenCommandMenu(w, m, kHome);
+    return {w, m};
 }
 
 TEST(Destinations, TheOtherDistrictsOfThePlayer) {
-    World w = MovingWorld();
-    EXPECT_EQ(Destinations(w), (std::vector<int>{12, 20, 21}));
+    auto [w, m] = MovingWorld();
+    EXPECT_EQ(Destinations(w, m), (std::vector<int>{12, 20, 21}));
     // With only one district left there is nowhere to go.
     for (int d : {12, 20, 21})
         w.SetOwner(d, 3);
-    EXPECT_TRUE(Destinations(w).empty());
-    EXPECT_EQ(MovePeople(w, std::vector<int>{3}, std::nullopt, {}),
+    EXPECT_TRUE(Destinations(w, m).empty());
+    EXPECT_EQ(MovePeople(w, m, std::vector<int>{3}, std::nullopt, {}),
               Refused("도시를 선택해주세요."));
 }
 
 TEST(MovePeople, TheSelectedGoWithTheGoodsInFull) {
-    World w = MovingWorld();
-    EXPECT_EQ(MovingPeople(w), (std::vector<int>{3, 4, 5}));
+    auto [w, m] = MovingWorld();
+    EXPECT_EQ(MovingPeople(w, m), (std::vector<int>{3, 4, 5}));
     w.options.notices = true;
-    const Outcome outcome = MovePeople(w, std::vector<int>{3, 5}, kAway, {"1", "", "5", "5000"});
+    const Outcome outcome = MovePeople(w, m, std::vector<int>{3, 5}, kAway, {"1", "", "5", "5000"});
     EXPECT_EQ(outcome.messages,
               (std::vector<std::string>{
                   "수송이 완료되었습니다.", "돈이(가) -5000이 되었습니다.",
@@ -55,7 +56,7 @@ TEST(MovePeople, TheSelectedGoWithTheGoodsInFull) {
     }
     EXPECT_EQ(w.HumanCity[4], "서초");
     EXPECT_TRUE(w.HumanCanAct[4]);
-    EXPECT_EQ(MovingPeople(w), (std::vector<int>{4}));
+    EXPECT_EQ(MovingPeople(w, m), (std::vector<int>{4}));
     EXPECT_EQ(w.CityMoney[kHome], 15000);
     EXPECT_EQ(w.CityMoney[kAway], 5100);
     EXPECT_EQ(w.CitySword[kAway], 1);
@@ -64,14 +65,14 @@ TEST(MovePeople, TheSelectedGoWithTheGoodsInFull) {
 }
 
 TEST(SelectAllButton, SelectsEveryoneThenNobody) {
-    World w = MovingWorld();
+    auto [w, m] = MovingWorld();
     SelectAllButton button;
     EXPECT_EQ(button.caption, "모두 선택");
-    const std::vector<int> selected = button.Press(MovingPeople(w));
+    const std::vector<int> selected = button.Press(MovingPeople(w, m));
     EXPECT_EQ(selected, (std::vector<int>{3, 4, 5}));
     EXPECT_EQ(button.caption, "모두 해제");
     // Everyone selected moves.
-    EXPECT_TRUE(MovePeople(w, selected, kAway, {}).done);
+    EXPECT_TRUE(MovePeople(w, m, selected, kAway, {}).done);
     for (int h : {3, 4, 5})
         EXPECT_EQ(w.HumanCity[h], "관악");
     EXPECT_EQ(button.Press({3, 4, 5}), std::vector<int>{});
@@ -79,12 +80,12 @@ TEST(SelectAllButton, SelectsEveryoneThenNobody) {
 }
 
 TEST(MovePeople, GoodsTravelAloneWhenNobodyIsSelected) {
-    World w = MovingWorld();
+    auto [w, m] = MovingWorld();
     // The list has a current entry, but its selection was taken back.
-    EXPECT_TRUE(MovePeople(w, std::vector<int>{}, kAway, {"", "4", "", ""}).done);
+    EXPECT_TRUE(MovePeople(w, m, std::vector<int>{}, kAway, {"", "4", "", ""}).done);
     EXPECT_EQ(w.CityKnife[kHome], 0);
     EXPECT_EQ(w.CityKnife[kAway], 4);
-    EXPECT_EQ(MovingPeople(w), (std::vector<int>{3, 4, 5}));
+    EXPECT_EQ(MovingPeople(w, m), (std::vector<int>{3, 4, 5}));
 }
 
 TEST(TransportGoods, TheEscortsFiguresDecideWhatArrives) {
@@ -101,11 +102,11 @@ TEST(TransportGoods, TheEscortsFiguresDecideWhatArrives) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.attack << " " << c.defence << " " << c.agility);
-        World w = MovingWorld();
+        auto [w, m] = MovingWorld();
         test::Place(w, 4, kHome, 0, c.attack, c.defence);
         w.HumanAgility[4] = c.agility;
         const std::string money = FormatNumber(c.money), swords = FormatNumber(c.swords);
-        EXPECT_EQ(TransportGoods(w, 4, kAway, {swords, "", "", money}),
+        EXPECT_EQ(TransportGoods(w, m, 4, kAway, {swords, "", "", money}),
                   (Outcome{true, {"수송이 완료되었습니다."}}));
         EXPECT_EQ(w.CityMoney[kHome], 20000 - c.money);
         EXPECT_EQ(w.CitySword[kHome], 3 - c.swords);
@@ -113,16 +114,14 @@ TEST(TransportGoods, TheEscortsFiguresDecideWhatArrives) {
         EXPECT_EQ(w.CitySword[kAway], c.swordsArrived);
         EXPECT_EQ(w.HumanCity[4], "서초");
         EXPECT_FALSE(w.HumanCanAct[4]);
-        EXPECT_EQ(w.WorkSlot[0], DeliveryRate(w, 4));
     }
 }
 
 TEST(TransportGoods, AnEmptyShipmentStillTakesTheEscortsTurn) {
-    World w = MovingWorld();
+    auto [w, m] = MovingWorld();
     World expected = w;
     expected.HumanCanAct[3] = false;
-    expected.WorkSlot[0] = DeliveryRate(w, 3);
-    EXPECT_EQ(TransportGoods(w, 3, kAway, {}), (Outcome{true, {"수송이 완료되었습니다."}}));
+    EXPECT_EQ(TransportGoods(w, m, 3, kAway, {}), (Outcome{true, {"수송이 완료되었습니다."}}));
     EXPECT_EQ(w, expected);
 }
 
@@ -167,13 +166,13 @@ TEST(MovingAndTransport, RefusalsChangeNothing) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        World w = MovingWorld();
+        auto [w, m] = MovingWorld();
         const World before = w;
         const Outcome outcome =
             c.transport
-                ? TransportGoods(w, c.chosen ? std::optional<int>(3) : std::nullopt, c.target,
+                ? TransportGoods(w, m, c.chosen ? std::optional<int>(3) : std::nullopt, c.target,
                                  c.boxes)
-                : MovePeople(w, c.chosen ? std::optional(std::vector<int>{3}) : std::nullopt,
+                : MovePeople(w, m, c.chosen ? std::optional(std::vector<int>{3}) : std::nullopt,
                              c.target, c.boxes);
         EXPECT_EQ(outcome, Refused(c.message));
         EXPECT_EQ(w, before);
@@ -181,12 +180,12 @@ TEST(MovingAndTransport, RefusalsChangeNothing) {
 }
 
 TEST(Destinations, AnotherGangsDistrictIsNeverListed) {
-    World w = MovingWorld();
+    auto [w, m] = MovingWorld();
     w.SetOwner(kOther, 0);
-    EXPECT_EQ(Destinations(w), (std::vector<int>{kOther, 12, 20, 21}));
-    OpenCommandMenu(w, kOther);
-    EXPECT_EQ(Destinations(w), (std::vector<int>{kHome, 12, 20, 21}));
-    EXPECT_EQ(GoodsBarBases(w), (Amounts<4>{0, 0, 0, 0}));
+    EXPECT_EQ(Destinations(w, m), (std::vector<int>{kOther, 12, 20, 21}));
+    OpenCommandMenu(w, m, kOther);
+    EXPECT_EQ(Destinations(w, m), (std::vector<int>{kHome, 12, 20, 21}));
+    EXPECT_EQ(GoodsBarBases(w, m), (Amounts<4>{0, 0, 0, 0}));
 }
 
 }  // namespace

@@ -11,17 +11,18 @@ namespace {
 constexpr int kSeocho = 7;
 
 // Person 4 leads 40 members of leadership 50.
-World Fixture(double money = 1000000) {
+test::MenuWorld Fixture(double money = 1000000) {
     World w = test::BlankWorld();
     test::Place(w, 4, kSeocho, 0, 40, 40, 50);
     w.HumanMembers[4] = 40;
     w.CityMoney[kSeocho] = money;
-    OpenCommandMenu(w, kSeocho);
-    return w;
+    MenuState m;
+    OpenCommandMenu(w, m, kSeocho);
+    return {w, m};
 }
 
 TEST(Recruit, BarBuysOneMemberPerFull20000) {
-    World w = Fixture();
+    auto [w, m] = Fixture();
     EXPECT_EQ(RecruitMost(w, 4), 200000);
     EXPECT_EQ(RecruitBarAmount(w, 4, 50, 100), 100000);  // the bar's middle
     struct Case {
@@ -34,12 +35,12 @@ TEST(Recruit, BarBuysOneMemberPerFull20000) {
 }
 
 TEST(Recruit, SpendsTheAmountAndTheAction) {
-    World w = Fixture();
-    EXPECT_EQ(Recruit(w, 4, 110000), (Outcome{true, {kRecruitedMessage}}));
+    auto [w, m] = Fixture();
+    EXPECT_EQ(Recruit(w, m, 4, 110000), (Outcome{true, {kRecruitedMessage}}));
     EXPECT_EQ(w.HumanMembers[4], 45);
     EXPECT_EQ(w.CityMoney[kSeocho], 890000);
     EXPECT_FALSE(w.HumanCanAct[4]);
-    EXPECT_TRUE(RecruitList(w).empty());  // the dialog opens again without him
+    EXPECT_TRUE(RecruitList(w, m).empty());  // the dialog opens again without him
 }
 
 TEST(Recruit, MoneyEqualToTheAmountIsEnough) {
@@ -48,9 +49,9 @@ TEST(Recruit, MoneyEqualToTheAmountIsEnough) {
         bool done;
     };
     for (const Case& c : {Case{100000, true}, Case{99999, false}}) {
-        World w = Fixture(c.money);
+        auto [w, m] = Fixture(c.money);
         const World before = w;
-        const Outcome outcome = Recruit(w, 4, 100000);
+        const Outcome outcome = Recruit(w, m, 4, 100000);
         EXPECT_EQ(outcome.done, c.done) << c.money;
         if (c.done) {
             EXPECT_EQ(w.CityMoney[kSeocho], 0);
@@ -63,42 +64,42 @@ TEST(Recruit, MoneyEqualToTheAmountIsEnough) {
 
 TEST(Recruit, RefusesAmountsTheBarCannotReach) {
     for (double amount : {200001.0, -20000.0, 20000.5}) {
-        World w = Fixture();
+        auto [w, m] = Fixture();
         const World before = w;
-        EXPECT_EQ(Recruit(w, 4, amount), Refused(TypedAmountMessage(200000))) << amount;
+        EXPECT_EQ(Recruit(w, m, 4, amount), Refused(TypedAmountMessage(200000))) << amount;
         EXPECT_EQ(w, before);
     }
-    World w = Fixture();
+    auto [w, m] = Fixture();
     const World before = w;
-    EXPECT_EQ(Recruit(w, std::nullopt, 20000), Refused(kChoosePerson));
+    EXPECT_EQ(Recruit(w, m, std::nullopt, 20000), Refused(kChoosePerson));
     EXPECT_EQ(w, before);
 }
 
 TEST(Recruit, LeadershipAbove100IsCappedByTheValueChange) {
-    World w = Fixture(3000000);
+    auto [w, m] = Fixture(3000000);
     w.HumanLeadership[4] = 150;
-    EXPECT_TRUE(Recruit(w, 4, 2200000).done);  // 110 members bought up to 150
+    EXPECT_TRUE(Recruit(w, m, 4, 2200000).done);  // 110 members bought up to 150
     EXPECT_EQ(w.HumanMembers[4], 100);
 }
 
 TEST(Recruit, OverfullPersonGetsNoMoneyFromTheBar) {
-    World w = Fixture();
+    auto [w, m] = Fixture();
     w.HumanMembers[4] = 70;
-    EXPECT_EQ(RecruitList(w), (std::vector<int>{4}));
+    EXPECT_EQ(RecruitList(w, m), (std::vector<int>{4}));
     EXPECT_EQ(RecruitMost(w, 4), 0);
     EXPECT_EQ(RecruitBarAmount(w, 4, 100, 100), 0);
-    EXPECT_EQ(Recruit(w, 4, 1), Refused(TypedAmountMessage(0)));
+    EXPECT_EQ(Recruit(w, m, 4, 1), Refused(TypedAmountMessage(0)));
 }
 
 TEST(Recruit, ListsThoseWhoMayActAndCanLeadMore) {
-    World w = Fixture();
+    auto [w, m] = Fixture();
     test::Place(w, 2, kSeocho, 0);  // full
     test::Place(w, 6, kSeocho, 0);
     w.HumanMembers[6] = 3;
     w.HumanCanAct[6] = false;
     test::Place(w, 8, kSeocho, 0);
     w.HumanMembers[8] = 0;
-    EXPECT_EQ(RecruitList(w), (std::vector<int>{4, 8}));
+    EXPECT_EQ(RecruitList(w, m), (std::vector<int>{4, 8}));
     EXPECT_EQ(RecruitGauge(w, 4, 45), (Gauge{45, 50}));
 }
 

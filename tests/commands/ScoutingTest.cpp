@@ -14,7 +14,7 @@ constexpr int kJongno = 0;  // gang 4's
 
 // Scout 2 (charm 70, intelligence 60: threshold 65) in 서초; target 50 of gang 4 in 종로 with
 // loyalty 80 and 33 members.
-World Fixture() {
+test::MenuWorld Fixture() {
     World w = test::BlankWorld();
     test::Place(w, 2, kSeocho, 0);
     w.HumanCharm[2] = 70;
@@ -23,8 +23,9 @@ World Fixture() {
     w.HumanLoyalty[50] = 80;
     w.HumanRank[50] = "행동대장";
     w.CityMoney[kSeocho] = 20000000;
-    OpenCommandMenu(w, kSeocho);
-    return w;
+    MenuState m;
+    OpenCommandMenu(w, m, kSeocho);
+    return {w, m};
 }
 
 TEST(Scout, BribeLowersLoyaltyUntilTheScoutReachesIt) {
@@ -40,8 +41,8 @@ TEST(Scout, BribeLowersLoyaltyUntilTheScoutReachesIt) {
         {999999, kScoutRefusedMessage, 80, false},
     };
     for (const Case& c : cases) {
-        World w = Fixture();
-        EXPECT_EQ(Scout(w, 2, 50, kJongno, c.bribe), (Outcome{true, {c.message}})) << c.bribe;
+        auto [w, m] = Fixture();
+        EXPECT_EQ(Scout(w, m, 2, 50, kJongno, c.bribe), (Outcome{true, {c.message}})) << c.bribe;
         EXPECT_EQ(w.HumanLoyalty[50], c.loyalty);
         EXPECT_EQ(w.CityMoney[kSeocho], 20000000 - c.bribe);
         EXPECT_FALSE(w.HumanCanAct[2]);
@@ -53,21 +54,21 @@ TEST(Scout, BribeLowersLoyaltyUntilTheScoutReachesIt) {
 }
 
 TEST(Scout, ComesOverAtOnceWhenLoyaltyIsAlreadyLowEnough) {
-    World w = Fixture();
+    auto [w, m] = Fixture();
     w.HumanLoyalty[50] = 65;
     w.options.notices = true;
-    EXPECT_EQ(Scout(w, 2, 50, kJongno, 0),
+    EXPECT_EQ(Scout(w, m, 2, 50, kJongno, 0),
               (Outcome{true,
                        {kScoutedMessage, "조폭인원이(가) + 1이 되었습니다.",
                         "조직원수이(가) + 33이 되었습니다."}}));
     // He is listed by the district's commands at once.
-    EXPECT_EQ(ScoutList(w), (std::vector<int>{50}));
+    EXPECT_EQ(ScoutList(w, m), (std::vector<int>{50}));
 }
 
 TEST(Scout, FullLoyaltyNeverListensAndTheBribeIsLost) {
-    World w = Fixture();
+    auto [w, m] = Fixture();
     w.HumanLoyalty[50] = 100;
-    EXPECT_EQ(Scout(w, 2, 50, kJongno, 20000000), (Outcome{true, {kContentMessage}}));
+    EXPECT_EQ(Scout(w, m, 2, 50, kJongno, 20000000), (Outcome{true, {kContentMessage}}));
     EXPECT_EQ(w.HumanLoyalty[50], 100);
     EXPECT_EQ(w.HumanCity[50], "종로");
     EXPECT_EQ(w.CityMoney[kSeocho], 0);
@@ -90,27 +91,27 @@ TEST(Scout, MissingChoicesAndBadBribesChangeNothing) {
         {2, 50, kJongno, -1000000, Refused(TypedAmountMessage(20000000))},
     };
     for (const Case& c : cases) {
-        World w = Fixture();
+        auto [w, m] = Fixture();
         const World before = w;
-        EXPECT_EQ(Scout(w, c.scout, c.target, c.district, c.bribe), c.outcome);
+        EXPECT_EQ(Scout(w, m, c.scout, c.target, c.district, c.bribe), c.outcome);
         EXPECT_EQ(w, before);
     }
 }
 
 TEST(Scout, BossesRecoverTheirLoyaltyInTheirOwnDistricts) {
-    World w = Fixture();
+    auto [w, m] = Fixture();
     w.HumanName[60] = kGroups[4].bossName;
     test::Place(w, 60, kJongno, 4);
     w.HumanLoyalty[60] = 40;
-    Scout(w, 2, 50, kJongno, 1000000);
+    Scout(w, m, 2, 50, kJongno, 1000000);
     EXPECT_EQ(w.HumanLoyalty[60], 100);
 }
 
 TEST(Scout, ListsRivalDistrictsAndTheirPeopleButBosses) {
-    World w = Fixture();
+    auto [w, m] = Fixture();
     w.HumanCanAct[2] = false;
     test::Place(w, 3, kSeocho, 0);
-    EXPECT_EQ(ScoutList(w), (std::vector<int>{3}));
+    EXPECT_EQ(ScoutList(w, m), (std::vector<int>{3}));
     const std::vector<int> districts = ScoutDistricts(w);
     for (int d = 0; d < kCityCount; ++d) {
         const bool listed = std::find(districts.begin(), districts.end(), d) != districts.end();

@@ -16,11 +16,12 @@ namespace {
 constexpr int kSeocho = 7;  // the player's district in the fixture
 constexpr int kJongno = 0;  // a rival's
 
-World Fixture() {
+test::MenuWorld Fixture() {
     World w = test::BlankWorld();
     w.CityMoney[kSeocho] = 1000000;
-    OpenCommandMenu(w, kSeocho);
-    return w;
+    MenuState m;
+    OpenCommandMenu(w, m, kSeocho);
+    return {w, m};
 }
 
 TEST(Train, RaisesMoraleOrSpendsTheActionForNothing) {
@@ -35,26 +36,26 @@ TEST(Train, RaisesMoraleOrSpendsTheActionForNothing) {
         {101, {false, {}}, 101},  // silent: the dialog stays and the action is gone
     };
     for (const Case& c : cases) {
-        World w = Fixture();
+        auto [w, m] = Fixture();
         test::Place(w, 3, kSeocho, 0);
         w.HumanMorale[3] = c.morale;
-        EXPECT_EQ(Train(w, 3), c.outcome) << c.morale;
+        EXPECT_EQ(Train(w, m, 3), c.outcome) << c.morale;
         EXPECT_EQ(w.HumanMorale[3], c.moraleAfter);
         EXPECT_FALSE(w.HumanCanAct[3]);
     }
 }
 
 TEST(Train, NobodyChosenChangesNothing) {
-    World w = Fixture();
+    auto [w, m] = Fixture();
     test::Place(w, 3, kSeocho, 0);
     w.HumanMorale[3] = 50;
     const World before = w;
-    EXPECT_EQ(Train(w, std::nullopt), Refused(kChoosePerson));
+    EXPECT_EQ(Train(w, m, std::nullopt), Refused(kChoosePerson));
     EXPECT_EQ(w, before);
 }
 
 TEST(Train, ListsThoseWhoMayActBelowFullMorale) {
-    World w = Fixture();
+    auto [w, m] = Fixture();
     for (int h : {2, 4, 6, 8})
         test::Place(w, h, kSeocho, 0);
     test::Place(w, 9, kJongno, 0);
@@ -64,9 +65,9 @@ TEST(Train, ListsThoseWhoMayActBelowFullMorale) {
     w.HumanMorale[6] = 100;
     w.HumanMorale[8] = 101;
     w.HumanMorale[9] = 50;
-    EXPECT_EQ(TrainList(w), (std::vector<int>{2, 8}));
-    Train(w, 2);
-    EXPECT_EQ(TrainList(w), (std::vector<int>{8}));
+    EXPECT_EQ(TrainList(w, m), (std::vector<int>{2, 8}));
+    Train(w, m, 2);
+    EXPECT_EQ(TrainList(w, m), (std::vector<int>{8}));
 }
 
 TEST(Heal, MoneyMustExceedTheCost) {
@@ -77,21 +78,21 @@ TEST(Heal, MoneyMustExceedTheCost) {
     };
     // attack 31, defence 20: full stamina 25; from 10 the cost is 150000.
     for (const Case& c : {Case{150000, false, 150000}, Case{150001, true, 1}}) {
-        World w = Fixture();
+        auto [w, m] = Fixture();
         test::Place(w, 5, kSeocho, 0, 31, 20);
         w.HumanStamina[5] = 10;
         w.HumanCanAct[5] = false;  // healing does not need the action
         w.CityMoney[kSeocho] = c.money;
-        OpenCommandMenu(w, kSeocho);
-        ASSERT_EQ(HealList(w), (std::vector<int>{5}));
+        OpenCommandMenu(w, m, kSeocho);
+        ASSERT_EQ(HealList(w, m), (std::vector<int>{5}));
         EXPECT_EQ(HealCost(w, 5), 150000);
         const World before = w;
-        const Outcome outcome = Heal(w, 5);
+        const Outcome outcome = Heal(w, m, 5);
         EXPECT_EQ(outcome.done, c.healed);
         if (c.healed) {
             EXPECT_TRUE(outcome.messages.empty());  // no message of its own, notices are off
             EXPECT_EQ(w.HumanStamina[5], 25);
-            EXPECT_TRUE(HealList(w).empty());
+            EXPECT_TRUE(HealList(w, m).empty());
         } else {
             EXPECT_EQ(outcome, Refused(kShortOfMoney));
             EXPECT_EQ(w, before);
@@ -101,30 +102,30 @@ TEST(Heal, MoneyMustExceedTheCost) {
 }
 
 TEST(Heal, ShowsOnlyTheNoticesWhenTheyAreOn) {
-    World w = Fixture();
+    auto [w, m] = Fixture();
     test::Place(w, 5, kSeocho, 0, 31, 20);
     w.HumanStamina[5] = 24;
-    OpenCommandMenu(w, kSeocho);
+    OpenCommandMenu(w, m, kSeocho);
     w.options.notices = true;
-    EXPECT_EQ(Heal(w, 5), (Outcome{true, {"돈이(가) -10000이 되었습니다."}}));
-    EXPECT_EQ(Heal(w, std::nullopt), Refused(kChoosePerson));
+    EXPECT_EQ(Heal(w, m, 5), (Outcome{true, {"돈이(가) -10000이 되었습니다."}}));
+    EXPECT_EQ(Heal(w, m, std::nullopt), Refused(kChoosePerson));
 }
 
 TEST(Heal, StaminaAboveFullCostsNothingAndGainsNothing) {
-    World w = Fixture();
+    auto [w, m] = Fixture();
     test::Place(w, 5, kSeocho, 0, 31, 20);
     w.HumanStamina[5] = 30;
     w.CityMoney[kSeocho] = 1;
-    EXPECT_EQ(HealList(w), (std::vector<int>{5}));
+    EXPECT_EQ(HealList(w, m), (std::vector<int>{5}));
     EXPECT_EQ(HealCost(w, 5), 0);
     EXPECT_EQ(HealGauge(w, 5), (Gauge{25, 25}));  // the bar never runs past its end
-    EXPECT_TRUE(Heal(w, 5).done);
+    EXPECT_TRUE(Heal(w, m, 5).done);
     EXPECT_EQ(w.HumanStamina[5], 25);
     EXPECT_EQ(w.CityMoney[kSeocho], 1);
 }
 
 TEST(Heal, GaugeOfAPersonWithoutStaminaIsEmpty) {
-    World w = Fixture();
+    auto [w, m] = Fixture();
     test::Place(w, 5, kSeocho, 0, 0, 1);  // full stamina Int(0.5) = 0
     w.HumanStamina[5] = 3;
     EXPECT_EQ(HealGauge(w, 5), (Gauge{0, 0}));
@@ -133,34 +134,34 @@ TEST(Heal, GaugeOfAPersonWithoutStaminaIsEmpty) {
 }
 
 // Person A leads 30 of leadership 40, person B 10 of leadership 50.
-World ReorgFixture() {
-    World w = Fixture();
+test::MenuWorld ReorgFixture() {
+    auto [w, m] = Fixture();
     test::Place(w, 11, kSeocho, 0, 40, 40, 40);
     test::Place(w, 12, kSeocho, 0, 40, 40, 50);
     test::Place(w, 13, kJongno, 0, 40, 40, 50);
     w.HumanMembers[11] = 30;
     w.HumanMembers[12] = 10;
-    OpenCommandMenu(w, kSeocho);
-    OpenReorganizing(w);
-    return w;
+    OpenCommandMenu(w, m, kSeocho);
+    OpenReorganizing(w, m);
+    return {w, m};
 }
 
 TEST(Reorganize, BarMovesMembersThroughThePool) {
-    World w = ReorgFixture();
-    EXPECT_EQ(w.reorg.people, (std::vector<int>{11, 12}));
-    ChooseForReorganizing(w, 11);
-    EXPECT_FLOAT_EQ(w.reorg.barRatio, 0.75f);
-    ReorganizeByBar(w, 11, 25, 100);  // a quarter of 30 is 7.5, halves up
+    auto [w, m] = ReorgFixture();
+    EXPECT_EQ(m.reorg.people, (std::vector<int>{11, 12}));
+    ChooseForReorganizing(w, m, 11);
+    EXPECT_FLOAT_EQ(m.reorg.barRatio, 0.75f);
+    ReorganizeByBar(w, m, 11, 25, 100);  // a quarter of 30 is 7.5, halves up
     EXPECT_EQ(w.HumanMembers[11], 8);
-    EXPECT_EQ(w.reorg.ReorgPool, 22);
-    ChooseForReorganizing(w, 12);
-    ReorganizeByBar(w, 12, 100, 100);  // min(10 + 22, 50)
+    EXPECT_EQ(m.reorg.ReorgPool, 22);
+    ChooseForReorganizing(w, m, 12);
+    ReorganizeByBar(w, m, 12, 100, 100);  // min(10 + 22, 50)
     EXPECT_EQ(w.HumanMembers[12], 32);
-    EXPECT_EQ(w.reorg.ReorgPool, 0);
+    EXPECT_EQ(m.reorg.ReorgPool, 0);
     // Typing caps at what the person and the pool hold.
-    EXPECT_EQ(Reorganize(w, 12, 100), (Outcome{true, {}}));
+    EXPECT_EQ(Reorganize(w, m, 12, 100), (Outcome{true, {}}));
     EXPECT_EQ(w.HumanMembers[12], 32);
-    EXPECT_EQ(w.reorg.box, 32);
+    EXPECT_EQ(m.reorg.box, 32);
     EXPECT_TRUE(w.HumanCanAct[11] && w.HumanCanAct[12]);
 }
 
@@ -175,93 +176,100 @@ TEST(Reorganize, TypedNumbersTakeTheLeastOfTypedHeldAndLeadership) {
         {45, 30, 0},  // nothing in the pool to take
     };
     for (const Case& c : cases) {
-        World w = ReorgFixture();
-        ChooseForReorganizing(w, 11);
-        EXPECT_TRUE(Reorganize(w, 11, c.typed).done);
+        auto [w, m] = ReorgFixture();
+        ChooseForReorganizing(w, m, 11);
+        EXPECT_TRUE(Reorganize(w, m, 11, c.typed).done);
         EXPECT_EQ(w.HumanMembers[11], c.members) << c.typed;
-        EXPECT_EQ(w.reorg.ReorgPool, c.pool) << c.typed;
+        EXPECT_EQ(m.reorg.ReorgPool, c.pool) << c.typed;
     }
     // With 25 in the pool, the other person takes up to his leadership.
-    World w = ReorgFixture();
-    ChooseForReorganizing(w, 11);
-    Reorganize(w, 11, 0);
-    ChooseForReorganizing(w, 12);
-    Reorganize(w, 12, 60);
+    auto [w, m] = ReorgFixture();
+    ChooseForReorganizing(w, m, 11);
+    Reorganize(w, m, 11, 0);
+    ChooseForReorganizing(w, m, 12);
+    Reorganize(w, m, 12, 60);
     EXPECT_EQ(w.HumanMembers[12], 40);  // 10 + 30 held, below leadership 50
-    EXPECT_EQ(w.reorg.ReorgPool, 0);
+    EXPECT_EQ(m.reorg.ReorgPool, 0);
 }
 
 TEST(Reorganize, RefusesNegativeAndFractionalNumbers) {
     for (double typed : {-1.0, 2.5, std::nan("")}) {
-        World w = ReorgFixture();
-        ChooseForReorganizing(w, 11);
+        auto [w, m] = ReorgFixture();
+        ChooseForReorganizing(w, m, 11);
         const World before = w;
-        EXPECT_EQ(Reorganize(w, 11, typed), Refused(kReorgAmountMessage));
+        EXPECT_EQ(Reorganize(w, m, 11, typed), Refused(kReorgAmountMessage));
         EXPECT_EQ(w, before);
     }
 }
 
 TEST(Reorganize, ExcessOverLeadershipDropsIntoThePoolOnTheClick) {
-    World w = ReorgFixture();
+    auto [w, m] = ReorgFixture();
     w.HumanMembers[12] = 70;
-    ChooseForReorganizing(w, 12);
+    ChooseForReorganizing(w, m, 12);
     EXPECT_EQ(w.HumanMembers[12], 50);
-    EXPECT_EQ(w.reorg.ReorgPool, 20);
-    EXPECT_EQ(w.SelectedHuman, 12);
+    EXPECT_EQ(m.reorg.ReorgPool, 20);
+    EXPECT_EQ(m.SelectedHuman, 12);
 }
 
 TEST(Reorganize, LeadershipZeroLeavesTheBarEmpty) {
-    World w = ReorgFixture();
+    auto [w, m] = ReorgFixture();
     w.HumanLeadership[11] = 0;
-    ChooseForReorganizing(w, 11);
-    EXPECT_EQ(w.reorg.barRatio, 0.0f);
+    ChooseForReorganizing(w, m, 11);
+    EXPECT_EQ(m.reorg.barRatio, 0.0f);
     EXPECT_EQ(w.HumanMembers[11], 0);
-    EXPECT_EQ(w.reorg.ReorgPool, 30);
-    ReorganizeByBar(w, 11, 50, 100);
+    EXPECT_EQ(m.reorg.ReorgPool, 30);
+    ReorganizeByBar(w, m, 11, 50, 100);
     EXPECT_EQ(w.HumanMembers[11], 0);
-    EXPECT_FALSE(std::isnan(w.reorg.barRatio));
+    EXPECT_FALSE(std::isnan(m.reorg.barRatio));
 }
 
 TEST(Reorganize, FrozenOrUnclickedBarChangesNothing) {
-    World w = ReorgFixture();
+    auto [w, m] = ReorgFixture();
     World before = w;
-    ReorganizeByBar(w, 11, 10, 100);  // nobody clicked yet: the bar is disabled
+    ReorganizeByBar(w, m, 11, 10, 100);  // nobody clicked yet: the bar is disabled
     EXPECT_EQ(w, before);
-    ChooseForReorganizing(w, 11);
-    ToggleBarTracking(w);
+    ChooseForReorganizing(w, m, 11);
+    ToggleBarTracking(m);
     before = w;
-    ReorganizeByBar(w, 11, 10, 100);
+    ReorganizeByBar(w, m, 11, 10, 100);
     EXPECT_EQ(w, before);
 }
 
 TEST(Reorganize, ClosingLosesThePoolAndTheNextChangeValueShowsIt) {
-    World w = ReorgFixture();
-    ChooseForReorganizing(w, 11);
-    ReorganizeByBar(w, 11, 25, 100);
-    EXPECT_EQ(w.panel.rows[6], "40");  // no value-change routine while reorganizing
-    CloseReorganizing(w);
-    EXPECT_FALSE(w.reorg.open);
-    EXPECT_EQ(w.reorg.ReorgPool, 0);
+    auto [w, m] = ReorgFixture();
+    ChooseForReorganizing(w, m, 11);
+    ReorganizeByBar(w, m, 11, 25, 100);
+    EXPECT_EQ(m.panel.rows[6], "40");  // no value-change routine while reorganizing
+    CloseReorganizing(m);
+    EXPECT_FALSE(m.reorg.open);
+    EXPECT_EQ(m.reorg.ReorgPool, 0);
     w.options.notices = true;
-    EXPECT_EQ(ChangeValue(w), (std::vector<std::string>{"조직원수이(가) -22이 되었습니다."}));
+    EXPECT_EQ(ChangeValue(w, m.SelectedCity, m.panel),
+              (std::vector<std::string>{"조직원수이(가) -22이 되었습니다."}));
     // Opening again starts from an empty pool with a fresh list.
     test::Place(w, 14, kSeocho, 0);
-    OpenReorganizing(w);
-    EXPECT_EQ(w.reorg.people, (std::vector<int>{11, 12, 14}));
-    EXPECT_FALSE(w.reorg.barEnabled);
+    OpenReorganizing(w, m);
+    EXPECT_EQ(m.reorg.people, (std::vector<int>{11, 12, 14}));
+    EXPECT_FALSE(m.reorg.barEnabled);
 }
 
 TEST(Reorganize, AFightOrALoadClosesTheDialog) {
-    World w = ReorgFixture();
-    ChooseForReorganizing(w, 11);
-    Reorganize(w, 11, 0);
-    ASSERT_EQ(w.reorg.ReorgPool, 30);
-    World fight = w;
-    LockMap(fight);
-    EXPECT_EQ(fight.reorg, ReorgDialog{});
     Session session(test::BlankWorld());
-    session.ShowGame(w);  // a loaded game
-    EXPECT_EQ(session.world().reorg, ReorgDialog{});
+    session.ShowGame(ReorgFixture().world);
+    session.ClickCity(kSeocho);
+    OpenReorganizing(session.world(), session.menu());
+    ChooseForReorganizing(session.world(), session.menu(), 11);
+    Reorganize(session.world(), session.menu(), 11, 0);
+    ASSERT_EQ(session.menu().reorg.ReorgPool, 30);
+
+    Session loading = session;
+    loading.ShowGame(session.world());
+    EXPECT_EQ(loading.menu().reorg, ReorgDialog{});
+    EXPECT_FALSE(loading.menu().panel.open);
+
+    session.StartFight(Fight{});
+    EXPECT_EQ(session.menu().reorg, ReorgDialog{});
+    EXPECT_FALSE(session.menu().panel.open);
 }
 
 }  // namespace

@@ -44,7 +44,7 @@ struct ConsoleFight {
 
 TEST(FightVerbs, ADefenceOnTheComputersClockFoughtToItsEnd) {
     ConsoleFight c;
-    c.session.world().BattleMode = "Real";
+    c.session.world().BattleMode = BattleMode::Real;
     c.AnnounceAttack();
     EXPECT_EQ(c.Run({"list defend", "city 7", "attack 8 0:주먹", "key 40", "defend",
                      "defend 0:진검", "defend 0:주먹"}),

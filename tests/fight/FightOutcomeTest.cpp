@@ -90,10 +90,8 @@ struct AttackCase {
         w.HumanName[2] = "번개손";
         w.HumanName[103] = "발가락";
         w.HumanLoyalty[2] = w.HumanLoyalty[103] = 50;
-        w.SelectedCity = 7;
-        const FightSetup setup = OpenAttackSetup(w);
-        ChooseTargetCity(w, 8);
-        SetupOutcome out = ConfirmAttack(w, setup, SetupChoice{true, {0, 2}, true});
+        const FightSetup setup = OpenAttackSetup(w, 7);
+        SetupOutcome out = ConfirmAttack(w, setup, SetupChoice{true, {0, 2}, true}, 8);
         fight = out.fight.value();
     }
 

@@ -11,16 +11,14 @@ constexpr int kHome = 7;    // 서초, the player's (gang 0)
 constexpr int kTarget = 8;  // 도봉, 흑사파 (gang 6)
 constexpr int kEnemyGang = 6;
 
-// Six of the player's people in 서초 (0..5) and two of 흑사파 in 도봉 (100, 101); the command
-// menu is open on 서초.
+// Six of the player's people in 서초 (0..5), whose command menu sends the attack, and two of
+// 흑사파 in 도봉 (100, 101).
 World AttackWorld() {
     World w = test::BlankWorld();
     for (int h = 0; h < 6; ++h)
         test::Place(w, h, kHome, 0);
     test::Place(w, 100, kTarget, kEnemyGang);
     test::Place(w, 101, kTarget, kEnemyGang);
-    w.SelectedCity = kHome;
-    w.panel.open = true;
     return w;
 }
 
@@ -30,17 +28,15 @@ SetupChoice Selected(std::vector<int> people) {
 
 SetupOutcome Attack(World& w, const std::vector<std::pair<int, std::string>>& fighters,
                     int target = kTarget) {
-    const FightSetup setup = OpenAttackSetup(w);
+    const FightSetup setup = OpenAttackSetup(w, kHome);
     SetupChoice choice;
     for (const auto& [h, weapon] : fighters) {
-        ChoosePerson(w, h);
-        ChooseFighterWeapon(w, weapon);
+        ChooseFighterWeapon(w, h, weapon);
         choice.selected.push_back(h);
     }
     choice.personClicked = !fighters.empty();
     choice.targetClicked = true;
-    ChooseTargetCity(w, target);
-    return ConfirmAttack(w, setup, choice);
+    return ConfirmAttack(w, setup, choice, target);
 }
 
 TEST(AttackSetup, ListsAbleFightersOfTheDistrictAndEveryOtherGangsDistrict) {
@@ -49,7 +45,7 @@ TEST(AttackSetup, ListsAbleFightersOfTheDistrictAndEveryOtherGangsDistrict) {
     w.HumanStamina[2] = 0;     // no strength
     w.HumanMembers[3] = 0;     // nobody to lead
     w.HumanStamina[4] = -5;    // only a stamina of exactly 0 keeps him off the list
-    const FightSetup setup = AttackSetupOf(w);
+    const FightSetup setup = AttackSetupOf(w, kHome);
     EXPECT_EQ(setup.people, (std::vector<int>{0, 4, 5}));
     EXPECT_EQ(setup.targets.size(), 21u);  // every district but the player's four
     for (int own : {7, 12, 20, 21}) {
@@ -62,7 +58,7 @@ TEST(AttackSetup, OpeningForgetsEarlierWeaponsAndParties) {
     w.HumanWeapon[0] = "진검";
     w.HumanInAttackParty[0] = true;
     w.HumanInDefenceParty[100] = true;
-    OpenAttackSetup(w);
+    OpenAttackSetup(w, kHome);
     EXPECT_EQ(w.HumanWeapon[0], "주먹");
     EXPECT_EQ(w.HumanWeapon[100], "주먹");
     EXPECT_FALSE(w.HumanInAttackParty[0]);
@@ -73,6 +69,7 @@ TEST(AttackSetup, RefusalsOfTheChoiceChangeNothingAndComeInOrder) {
     struct Case {
         SetupChoice choice;
         const char* message;
+        int target = kTarget;
     };
     const Case cases[] = {
         {SetupChoice{false, {}, false}, kChoosePerson},
@@ -80,16 +77,18 @@ TEST(AttackSetup, RefusalsOfTheChoiceChangeNothingAndComeInOrder) {
         {SetupChoice{true, {0}, false}, kChooseCity},
         {SetupChoice{true, {}, true}, kOneToFive},  // a click that unselected the only one
         {SetupChoice{true, {0, 1, 2, 3, 4, 5}, true}, kOneToFive},
+        // What the screen does not list cannot be chosen: a rival, an own district, no district.
+        {SetupChoice{true, {0, 100}, true}, kChoosePerson},
+        {SetupChoice{true, {0}, true}, kChooseCity, 12},
+        {SetupChoice{true, {0}, true}, kChooseCity, kCityCount},
     };
     for (const Case& c : cases) {
         World w = AttackWorld();
-        const FightSetup setup = OpenAttackSetup(w);
+        const FightSetup setup = OpenAttackSetup(w, kHome);
         const World before = w;
-        w.SelectedTargetCity = kTarget;
-        const SetupOutcome out = ConfirmAttack(w, setup, c.choice);
+        const SetupOutcome out = ConfirmAttack(w, setup, c.choice, c.target);
         EXPECT_EQ(out.outcome, Refused(c.message));
         EXPECT_FALSE(out.fight);
-        w.SelectedTargetCity = before.SelectedTargetCity;
         EXPECT_EQ(w, before) << c.message;
     }
 }
@@ -153,14 +152,12 @@ TEST(AttackSetup, ARetryWithOthersSendsOnlyThoseSelectedNow) {
     World w = AttackWorld();
     w.CitySword[kHome] = 10;
     w.HumanMembers[0] = 20;
-    const FightSetup setup = OpenAttackSetup(w);
-    ChooseTargetCity(w, kTarget);
-    ChoosePerson(w, 0);
-    ChooseFighterWeapon(w, "진검");
-    EXPECT_EQ(ConfirmAttack(w, setup, Selected({0})).outcome, Refused(kSwordsShort));
+    const FightSetup setup = OpenAttackSetup(w, kHome);
+    ChooseFighterWeapon(w, 0, "진검");
+    EXPECT_EQ(ConfirmAttack(w, setup, Selected({0}), kTarget).outcome, Refused(kSwordsShort));
     // OK again on the same screen with somebody else: the first one has lost his action but
     // does not go along.
-    const SetupOutcome out = ConfirmAttack(w, setup, Selected({1}));
+    const SetupOutcome out = ConfirmAttack(w, setup, Selected({1}), kTarget);
     ASSERT_TRUE(out.fight);
     EXPECT_EQ(out.fight->player[0].human, 1);
     EXPECT_FALSE(w.HumanInAttackParty[0]);
@@ -181,7 +178,6 @@ TEST(AttackSetup, AnEmptyDistrictIsTakenWithoutAFight) {
     EXPECT_EQ(w.HumanCity[2], w.CityName[empty]);
     EXPECT_EQ(w.HumanCity[1], w.CityName[kHome]);
     EXPECT_FALSE(w.MapLocked);
-    EXPECT_TRUE(w.panel.open);
     EXPECT_EQ(w.GroupHostility[5], 75);
 }
 
@@ -238,7 +234,7 @@ TEST(AttackSetup, TheFieldOpensLockedWithTheTargetGangHostile) {
     for (bool bars : {true, false}) {
         World w = AttackWorld();
         w.options.healthBars = bars;
-        w.BattleMode = "Real";
+        w.BattleMode = BattleMode::Real;
         w.HumanStamina[1] = 35;  // 35 + 30 members: bar 32
         w.CitySword[kHome] = 30;
         const SetupOutcome out = Attack(w, {{0, "주먹"}, {1, "진검"}});
@@ -256,7 +252,6 @@ TEST(AttackSetup, TheFieldOpensLockedWithTheTargetGangHostile) {
         EXPECT_FALSE(f.Aiming);
         EXPECT_EQ(f.Skill, (std::array<std::string, 3>{"도봉", "거지파", "흑사파"}));
         EXPECT_TRUE(w.MapLocked);
-        EXPECT_FALSE(w.panel.open);
         EXPECT_EQ(w.GroupHostility[kEnemyGang], 95);
         EXPECT_EQ(w.GroupHostility[5], 75);
     }
@@ -340,7 +335,6 @@ TEST(DefenceSetup, AttackersAreArmedFromTheirOwnDistrictOrKeepTheirWeapon) {
 TEST(DefenceSetup, TheDefendingFieldOpens) {
     World w = DefenceWorld();
     w.options.healthBars = true;
-    w.panel.open = true;
     const SetupOutcome out = ConfirmDefence(w, DefenceSetupOf(w), Selected({1, 3}));
     ASSERT_TRUE(out.fight);
     const Fight& f = *out.fight;
@@ -356,7 +350,6 @@ TEST(DefenceSetup, TheDefendingFieldOpens) {
     EXPECT_EQ(w.GroupHostility[kEnemyGang], 95);
     EXPECT_EQ(w.GroupHostility[0], 75);
     EXPECT_TRUE(w.MapLocked);
-    EXPECT_FALSE(w.panel.open);
 }
 
 TEST(DefenceSetup, StrongestDefendersWithTheBestWeaponsTheStocksAllow) {

@@ -70,7 +70,7 @@ TEST(BuildNewWorld, StartingValuesAndDerivedFigures) {
     EXPECT_EQ(w.Year, 1930);
     EXPECT_EQ(w.Month, 1);
     EXPECT_EQ(w.Week, 1);
-    EXPECT_EQ(w.BattleMode, "Turn");
+    EXPECT_EQ(w.BattleMode, BattleMode::Turn);
     EXPECT_EQ(w.PlayerGroupIndex, 0);
     EXPECT_EQ(w.PlayerGroupName, "거지파");
     EXPECT_EQ(w.PlayerColor, 33023u);

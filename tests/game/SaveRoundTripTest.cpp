@@ -65,37 +65,39 @@ struct Played {
 
 // One week of the player's own commands in district `city`.
 void CommandWeek(World& w, int city, int turn, Played& played) {
-    OpenCommandMenu(w, city);
-    ASSERT_TRUE(MenuEnabled(w, Menu::City));
+    MenuState m;
+    OpenCommandMenu(w, m, city);
+    ASSERT_TRUE(MenuEnabled(m, Menu::City));
 
-    if (const std::vector<int> people = CollectList(w); !people.empty() && turn % 3 == 0) {
-        ChoosePerson(w, people.front());
-        if (CollectMoney(w, people.front()).done) ++played.collected;
+    if (const std::vector<int> people = CollectList(w, m); !people.empty() && turn % 3 == 0) {
+        ChoosePerson(m, people.front());
+        if (CollectMoney(w, m, people.front()).done) ++played.collected;
     }
-    if (const std::vector<int> people = DevelopList(w); !people.empty()) {
-        const double amount = std::min(DevelopMost(w), 300000.0 + 1000 * turn);
-        if (DevelopCommerce(w, people.back(), amount).done) ++played.developed;
+    if (const std::vector<int> people = DevelopList(w, m); !people.empty()) {
+        const double amount = std::min(DevelopMost(w, m), 300000.0 + 1000 * turn);
+        if (DevelopCommerce(w, m, people.back(), amount).done) ++played.developed;
     }
-    if (const std::vector<int> traders = ArmsTraders(w); !traders.empty()) {
+    if (const std::vector<int> traders = ArmsTraders(w, m); !traders.empty()) {
         const ArmsBoxes boxes = {"1", std::to_string(turn % 4), std::to_string(2 + turn % 3)};
-        if (BuyArms(w, traders.front(), boxes).done) ++played.armsBought;
+        if (BuyArms(w, m, traders.front(), boxes).done) ++played.armsBought;
     }
-    if (const std::vector<int> people = PrizeList(w); !people.empty() && PrizeMost(w) >= 200000) {
-        if (GivePrize(w, people.front(), 150000 + turn).done) ++played.prizes;
+    if (const std::vector<int> people = PrizeList(w, m);
+        !people.empty() && PrizeMost(w, m) >= 200000) {
+        if (GivePrize(w, m, people.front(), 150000 + turn).done) ++played.prizes;
     }
     // Every fifth week somebody takes a little of everything to another district.
     if (turn % 5 == 0) {
-        const std::vector<int> people = MovingPeople(w);
-        const std::vector<int> destinations = Destinations(w);
+        const std::vector<int> people = MovingPeople(w, m);
+        const std::vector<int> destinations = Destinations(w, m);
         if (!people.empty() && !destinations.empty()) {
             const int person = people.back();
             const int target = destinations[turn % destinations.size()];
-            ChooseDestination(w, target);
+            ChooseDestination(m, target);
             const GoodsBoxes goods = {
                 w.CitySword[city] >= 1 ? "1" : "0", w.CityKnife[city] >= 1 ? "1" : "0",
                 w.CityStick[city] >= 1 ? "1" : "0", w.CityMoney[city] >= 12345 ? "12345" : "0"};
             const Outcome moved =
-                MovePeople(w, std::vector<int>{person}, w.SelectedTargetCity, goods);
+                MovePeople(w, m, std::vector<int>{person}, m.SelectedTargetCity, goods);
             ASSERT_TRUE(moved.done) << (moved.messages.empty() ? "" : moved.messages.front());
             ++played.moves;
             played.movedPerson = person;
@@ -103,15 +105,15 @@ void CommandWeek(World& w, int city, int turn, Played& played) {
     }
     // Once, the lowest-ranked person of the district is thrown out.
     if (played.dismissedPerson < 0 && turn >= 6) {
-        const std::vector<int> people = DismissList(w);
+        const std::vector<int> people = DismissList(w, m);
         if (!people.empty()) {
             const int person = people.back();
-            ChoosePerson(w, person);
-            ASSERT_TRUE(DismissPerson(w, person).done);
+            ChoosePerson(m, person);
+            ASSERT_TRUE(DismissPerson(w, m, person).done);
             played.dismissedPerson = person;
         }
     }
-    CloseCommandMenu(w);
+    CloseCommandMenu(m);
 }
 
 // The attack from the command menu of the player's busiest district on the first district it may
@@ -119,11 +121,12 @@ void CommandWeek(World& w, int city, int turn, Played& played) {
 void AttackWeek(World& w, Played& played) {
     const std::optional<int> from = BusiestPlayerCity(w);
     if (!from) return;
-    OpenCommandMenu(w, *from);
-    ASSERT_TRUE(MenuEnabled(w, Menu::Action));
-    const FightSetup setup = OpenAttackSetup(w);
+    MenuState m;
+    OpenCommandMenu(w, m, *from);
+    ASSERT_TRUE(MenuEnabled(m, Menu::Action));
+    const FightSetup setup = OpenAttackSetup(w, m.SelectedCity);
     if (setup.targets.empty() || setup.people.empty()) {
-        CloseCommandMenu(w);
+        CloseCommandMenu(m);
         return;
     }
     // The strongest (most members) go first.
@@ -135,23 +138,23 @@ void AttackWeek(World& w, Played& played) {
     SetupChoice choice;
     double sticks = setup.stocks[2];
     for (int person : people) {
-        ChoosePerson(w, person);
+        ChoosePerson(m, person);
         // Every member of a fighter's crew needs a stick of his own.
         const bool armed = sticks >= w.HumanMembers[person];
-        ChooseFighterWeapon(w, armed ? "각목" : kFist);
+        ChooseFighterWeapon(w, m.SelectedHuman, armed ? "각목" : kFist);
         if (armed) sticks -= w.HumanMembers[person];
         choice.selected.push_back(person);
     }
     choice.personClicked = true;
-    ChooseTargetCity(w, setup.targets.front());
+    ChooseTargetCity(m, setup.targets.front());
     choice.targetClicked = true;
 
-    SetupOutcome outcome = ConfirmAttack(w, setup, choice);
+    SetupOutcome outcome = ConfirmAttack(w, setup, choice, m.SelectedTargetCity);
     ASSERT_TRUE(outcome.outcome.done)
         << (outcome.outcome.messages.empty() ? "" : outcome.outcome.messages.front());
     if (outcome.takenOver) {
         ++played.takeOvers;
-        CloseCommandMenu(w);
+        CloseCommandMenu(m);
         return;
     }
     ASSERT_TRUE(outcome.fight.has_value());
@@ -252,11 +255,12 @@ TEST(SaveRoundTrip, WeeksOfCommandsTurnEndsAndFightsComeBackByteForByte) {
     EXPECT_NE(w.Year * 100 + w.Month, start.Year * 100 + start.Month);
 
     // Somebody acted this week: the action flags are not all alike.
-    OpenCommandMenu(w, PlayerCities(w).front());
-    const std::vector<int> collectors = CollectList(w);
+    MenuState m;
+    OpenCommandMenu(w, m, PlayerCities(w).front());
+    const std::vector<int> collectors = CollectList(w, m);
     ASSERT_FALSE(collectors.empty());
-    ASSERT_TRUE(CollectMoney(w, collectors.front()).done);
-    CloseCommandMenu(w);
+    ASSERT_TRUE(CollectMoney(w, m, collectors.front()).done);
+    CloseCommandMenu(m);
     ASSERT_FALSE(w.HumanCanAct[collectors.front()]);
 
     test::TempFolder folder;

@@ -94,6 +94,7 @@ class CommandDialogsTest : public QObject {
     MainGame* map_ = nullptr;
 
     World& world() { return session_->world(); }
+    MenuState& menu() { return session_->menu(); }
 
     GameMenu* ClickDistrict(int city) {
         QTest::mouseClick(Control<QPushButton>(map_, "Cmd", city), Qt::LeftButton);
@@ -171,12 +172,12 @@ class CommandDialogsTest : public QObject {
         QVERIFY(dialog && dialog->isVisible());
         QCOMPARE(dialog->windowTitle(), QString("돈걷기"));
         auto* list = dialog->findChild<QListWidget*>("LL");
-        QCOMPARE(Entries(list), Names(world(), CollectList(world())));
+        QCOMPARE(Entries(list), Names(world(), CollectList(world(), menu())));
         QVERIFY(list->selectedItems().isEmpty());
         QVERIFY(Figure(dialog, 0).isEmpty());
         ClickEntry(list, 1);
-        const int h = CollectList(world())[1];
-        QCOMPARE(world().SelectedHuman, h);
+        const int h = CollectList(world(), menu())[1];
+        QCOMPARE(menu().SelectedHuman, h);
         const QStringList shown{Figure(dialog, 0), Figure(dialog, 1), Figure(dialog, 2),
                                 Figure(dialog, 3)};
         QCOMPARE(shown,
@@ -191,11 +192,11 @@ class CommandDialogsTest : public QObject {
         Settle();
         CommandDialog* info = Choose("정보_인물정보", "HumanInfo");
         QCOMPARE(Entries(info->findChild<QListWidget*>("LL")),
-                 Names(world(), PersonInfoList(world())));
+                 Names(world(), PersonInfoList(world(), menu())));
         // It follows the menu to the next district clicked.
         ClickDistrict(kJongno);
         QCOMPARE(Entries(info->findChild<QListWidget*>("LL")),
-                 Names(world(), PersonInfoList(world())));
+                 Names(world(), PersonInfoList(world(), menu())));
     }
 
     void theBarRoundsItsAmount_data() {
@@ -239,19 +240,19 @@ class CommandDialogsTest : public QObject {
         auto* bar = Control<AmountBar>(prize, "PB", 0);
         auto* box = Control<QLineEdit>(prize, "Text1");
         const double width = bar->fullScale();
-        QCOMPARE(world().BarTracking, 1);
+        QVERIFY(menu().BarTracking);
         MoveOver(bar, width / 4);
         QCOMPARE(box->text(), QString("250"));
 
         PressOn(bar, width / 2);  // frozen where it was pressed
-        QCOMPARE(world().BarTracking, 0);
+        QVERIFY(!menu().BarTracking);
         QCOMPARE(box->text(), QString("500"));
         QCOMPARE(bar->format(), QString("고정"));
         MoveOver(bar, width);
         QCOMPARE(box->text(), QString("500"));
 
         PressOn(bar, width);  // following again, from where it was pressed
-        QCOMPARE(world().BarTracking, 1);
+        QVERIFY(menu().BarTracking);
         QCOMPARE(box->text(), QString("1000"));
         QVERIFY(bar->format().isEmpty());
         MoveOver(bar, 0);
@@ -260,7 +261,7 @@ class CommandDialogsTest : public QObject {
         // Opening a dialog lets the bars follow the pointer again.
         PressOn(bar, 0);
         Choose("인사_포상", "Prize");
-        QCOMPARE(world().BarTracking, 1);
+        QVERIFY(menu().BarTracking);
     }
 
     void okWithNothingChosen_data() {
@@ -357,7 +358,7 @@ class CommandDialogsTest : public QObject {
         const double fame = world().GroupFame[kPlayer];
         CommandDialog* collect = Choose("도시_돈걷기", "GiveMeMoney");
         auto* list = collect->findChild<QListWidget*>("LL");
-        const int h = CollectList(world())[0];
+        const int h = CollectList(world(), menu())[0];
         ClickEntry(list, 0);
         const double income = CollectIncome(world(), h, kJongno);
         QVERIFY(income > 0);
@@ -411,7 +412,7 @@ class CommandDialogsTest : public QObject {
         QVERIFY(before.size() >= 2);
         const QString people = PanelRow(kPeopleRow);
         ClickEntry(list, 0);
-        const int h = world().SelectedHuman;
+        const int h = menu().SelectedHuman;
         if (dialog == "StaffScout") {
             QTest::keyClicks(Control<QLineEdit>(window, "Text1"), "40000");
             QCOMPARE(Figure(window, 1),
@@ -445,13 +446,13 @@ class CommandDialogsTest : public QObject {
         Settle();
         collect = Choose("도시_돈걷기", "GiveMeMoney");
         const QStringList acted = Entries(collect->findChild<QListWidget*>("LL"));
-        QCOMPARE(acted.size(), int(CollectList(world()).size()));
+        QCOMPARE(acted.size(), int(CollectList(world(), menu()).size()));
         map_->EndTurnClicked();
         Settle();
         QVERIFY(screens_->dialog("GiveMeMoney"));
         // Everybody may act again, the person who collected too.
         QCOMPARE(Entries(collect->findChild<QListWidget*>("LL")),
-                 Names(world(), CollectList(world())));
+                 Names(world(), CollectList(world(), menu())));
         QCOMPARE(Entries(collect->findChild<QListWidget*>("LL")).size(), acted.size() + 1);
     }
 
@@ -469,9 +470,9 @@ class CommandDialogsTest : public QObject {
         QCOMPARE(Figure(info, 2), QString::fromStdString(f.boss));
         QCOMPARE(Figure(info, 3), QString::fromStdString(FormatNumber(*f.people)));
         // A view changes nothing, not even the amount bars.
-        world().BarTracking = 0;
+        menu().BarTracking = false;
         Choose("정보_조직정보", "GroupInfo");
-        QCOMPARE(world().BarTracking, 0);
+        QVERIFY(!menu().BarTracking);
         QTest::mouseClick(info->findChild<QWidget*>("Command1"), Qt::LeftButton);
         Settle();
         QVERIFY(!screens_->dialog("GroupInfo"));
@@ -485,8 +486,8 @@ class CommandDialogsTest : public QObject {
         auto* box = Control<QLineEdit>(reset, "Text1");
         QVERIFY(!bar->isEnabled());
         auto* list = reset->findChild<QListWidget*>("LL");
-        const int a = world().reorg.people[0];
-        const int b = world().reorg.people[1];
+        const int a = menu().reorg.people[0];
+        const int b = menu().reorg.people[1];
         const double membersA = world().HumanMembers[a];
         const double membersB = world().HumanMembers[b];
         QVERIFY(membersA > 5);
@@ -498,7 +499,7 @@ class CommandDialogsTest : public QObject {
         box->selectAll();
         QTest::keyClicks(box, "5");
         QCOMPARE(world().HumanMembers[a], 5.0);
-        QCOMPARE(world().reorg.ReorgPool, membersA - 5);
+        QCOMPARE(menu().reorg.ReorgPool, membersA - 5);
         QCOMPARE(Figure(reset, 2), QString::fromStdString(FormatNumber(membersA - 5)));
 
         // The bar at its right end gives B what he and the pool hold, up to his leadership.
@@ -511,7 +512,7 @@ class CommandDialogsTest : public QObject {
         // Closing loses what is left in the pool.
         reset->close();
         Settle();
-        QVERIFY(!world().reorg.open);
+        QVERIFY(!menu().reorg.open);
     }
 
     void movingSelectsEveryoneWithOneButton() {
@@ -526,7 +527,7 @@ class CommandDialogsTest : public QObject {
         QTest::mouseClick(move->findChild<QWidget*>("Command1"), Qt::LeftButton);
         QCOMPARE(platform_->informed, QStringList{"사람을 선택해주세요."});
         platform_->informed.clear();
-        const std::vector<int> listed = MovingPeople(world());
+        const std::vector<int> listed = MovingPeople(world(), menu());
         QTest::mouseClick(toggle, Qt::LeftButton);
         QCOMPARE(toggle->text(), QString("모두 해제"));
         QCOMPARE(people->selectedItems().size(), int(listed.size()));

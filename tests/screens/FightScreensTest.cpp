@@ -102,7 +102,7 @@ class FightScreensTest : public QObject {
     // against the lone weak defender of 도봉.
     FightField* AttackWithFirstPerson(const char* mode, int* attacker, int* defender) {
         MainGame* map = StartOnMap();
-        world().BattleMode = mode;
+        world().BattleMode = std::string(mode) == "Real" ? BattleMode::Real : BattleMode::Turn;
         world().options.healthBars = true;
         *defender = LoneDefender();
         Click(Control<QPushButton>(map, "Cmd", kOwnCity));
@@ -323,7 +323,7 @@ class FightScreensTest : public QObject {
         QFETCH(QString, mode);
         QFETCH(bool, strongDefence);
         MainGame* map = StartOnMap();
-        world().BattleMode = mode.toStdString();
+        world().BattleMode = mode == "Real" ? BattleMode::Real : BattleMode::Turn;
         // 흑사파 comes from 도봉 to the player's 서초, as a turn end announces it.
         world().AttackFromCity = kTargetCity;
         world().AttackToCity = kOwnCity;

@@ -69,6 +69,7 @@ class ScreensTest : public QObject {
     std::unique_ptr<Screens> screens_;
 
     World& world() { return session_->world(); }
+    MenuState& menu() { return session_->menu(); }
 
     // Through the title pages and the group selection onto the map as gang `group`.
     MainGame* StartOnMap(int group) {
@@ -224,12 +225,12 @@ class ScreensTest : public QObject {
 
         Click(Control<QPushButton>(map, "Cmd", 8));  // 도봉, 흑사파's
         QVERIFY(screens_->gameMenu()->isVisible());
-        QCOMPARE(world().SelectedCity, 8);
-        QVERIFY(!world().SelectedCityIsOwn);
+        QCOMPARE(menu().SelectedCity, 8);
+        QVERIFY(!menu().SelectedCityIsOwn);
         QCOMPARE(screens_->gameMenu()->findChild<QLabel*>("Citylabel")->text(), QString("도봉"));
         Click(jongno);
-        QCOMPARE(world().SelectedCity, 0);
-        QVERIFY(world().SelectedCityIsOwn);
+        QCOMPARE(menu().SelectedCity, 0);
+        QVERIFY(menu().SelectedCityIsOwn);
         QCOMPARE(screens_->gameMenu()->findChild<QLabel*>("GroupLabel")->text(), QString("종로파"));
     }
 
@@ -263,7 +264,7 @@ class ScreensTest : public QObject {
         }
 
         Item(map, "옵션_전투_리얼타임")->trigger();
-        QCOMPARE(world().BattleMode, std::string("Real"));
+        QVERIFY(world().BattleMode == BattleMode::Real);
         QVERIFY(!Item(map, "옵션_전투_턴")->isChecked());
         Item(map, "옵션_보기_알림상자")->trigger();
         Item(map, "옵션_보기_체력막대바")->trigger();

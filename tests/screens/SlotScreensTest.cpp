@@ -73,6 +73,7 @@ class SlotScreensTest : public QObject {
     std::unique_ptr<Screens> screens_;
 
     World& world() { return session_->world(); }
+    MenuState& menu() { return session_->menu(); }
 
     // Through the title pages (the first time) and the group selection onto the map.
     MainGame* StartOnMap(int group) {
@@ -233,7 +234,7 @@ class SlotScreensTest : public QObject {
         }
         // The loaded game plays on: its menu and districts answer.
         Click(Control<QPushButton>(map, "Cmd", 0));
-        QVERIFY(world().SelectedCityIsOwn);
+        QVERIFY(menu().SelectedCityIsOwn);
     }
 
     void aSlotWithoutAGameSaysSoAndChangesNothing_data() {

@@ -2,8 +2,8 @@
 
 #include "commands/CommandMenu.h"
 #include "session/Session.h"
-#include "world/SharedRoutines.h"
 #include "support/TestWorld.h"
+#include "world/SharedRoutines.h"
 
 namespace golmok {
 namespace {
@@ -11,16 +11,14 @@ namespace {
 TEST(CheckGameEnd, AllNoneOrSome) {
     World w = test::BlankWorld();
     EXPECT_EQ(CheckGameEnd(w), GameEnd::Running);
-    EXPECT_EQ(w.WorkSlot[0], 0);
-    EXPECT_EQ(w.WorkSlot[1], 0);
     for (int c = 0; c < kCityCount; ++c)
         w.SetOwner(c, 0);
     EXPECT_EQ(CheckGameEnd(w), GameEnd::Victory);
-    EXPECT_EQ(w.WorkSlot[0], 1);
+    w.SetOwner(24, 3);
+    EXPECT_EQ(CheckGameEnd(w), GameEnd::Running);
     for (int c = 0; c < kCityCount; ++c)
         w.SetOwner(c, 3);
     EXPECT_EQ(CheckGameEnd(w), GameEnd::Defeat);
-    EXPECT_EQ(w.WorkSlot[1], 1);
 }
 
 TEST(Session, NewGameStartsFromTheStartingWorldWithTheOptionsKept) {
@@ -37,11 +35,11 @@ TEST(Session, NewGameStartsFromTheStartingWorldWithTheOptionsKept) {
     w.options.music = false;
     w.options.truce = true;
     w.options.strongGangs = true;
-    w.BattleMode = "Real";
-    OpenCommandMenu(w, 1);
+    w.BattleMode = BattleMode::Real;
+    ASSERT_TRUE(session.ClickCity(1));
     session.QuitToTitle();
     EXPECT_FALSE(session.running());
-    EXPECT_FALSE(session.world().panel.open);
+    EXPECT_FALSE(session.menu().panel.open);
 
     session.StartNewGame(0);
     const World& fresh = session.world();
@@ -52,7 +50,7 @@ TEST(Session, NewGameStartsFromTheStartingWorldWithTheOptionsKept) {
     EXPECT_FALSE(fresh.options.music);
     EXPECT_TRUE(fresh.options.truce);
     EXPECT_TRUE(fresh.options.strongGangs);
-    EXPECT_EQ(fresh.BattleMode, "Real");
+    EXPECT_EQ(fresh.BattleMode, BattleMode::Real);
 }
 
 TEST(Session, AnnouncesTheEndOnce) {

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 
+#include "commands/MenuState.h"
 #include "world/World.h"
 
 namespace golmok::test {
@@ -18,6 +19,13 @@ World BlankWorld();
 // defence (full stamina follows) and leadership (members follow).
 void Place(World& world, int human, int city, int group, double attack = 40, double defence = 40,
            double leadership = 30);
+
+// A world and the command menu open on one of its districts, as the session holds them side by
+// side; a test takes both apart with `auto [w, m] = ...`.
+struct MenuWorld {
+    World world;
+    MenuState menu;
+};
 
 // The folder of the shipped record files.
 std::filesystem::path ShippedData();

@@ -127,7 +127,7 @@ TEST(SavedGames, LoadingRestoresEverySavedFieldAndKeepsTheRest) {
     EXPECT_EQ(SlotLabel(folder.path(), 2, saved), "1932년 11월 4주 영웅파");
 
     // Play on: a turn end, another gang, figures and owners changed, the dismissed person back,
-    // and the player's own settings, weapons, parties and selections changed too.
+    // and the player's own settings, weapons and parties changed too.
     World w = saved;
     EndTurn(w);
     ChooseGroup(w, 5);
@@ -152,12 +152,10 @@ TEST(SavedGames, LoadingRestoresEverySavedFieldAndKeepsTheRest) {
     w.options.music = false;
     w.options.truce = true;
     w.options.strongGangs = true;
-    w.BattleMode = "Real";
+    w.BattleMode = BattleMode::Real;
     w.HumanWeapon[0] = "진검";
     w.HumanInAttackParty[1] = true;
     w.HumanInDefenceParty[2] = true;
-    w.SelectedCity = 4;
-    w.SelectedHuman = 9;
     w.AttackFromCity = 3;
     w.AttackToCity = 4;
     w.CityHumanCount[0] = 99;
@@ -200,12 +198,10 @@ TEST(SavedGames, LoadingRestoresEverySavedFieldAndKeepsTheRest) {
 
     // What a slot does not hold is the running game's.
     EXPECT_EQ(w.options, beforeLoad.options);
-    EXPECT_EQ(w.BattleMode, "Real");
+    EXPECT_EQ(w.BattleMode, BattleMode::Real);
     EXPECT_EQ(w.HumanWeapon, beforeLoad.HumanWeapon);
     EXPECT_EQ(w.HumanInAttackParty, beforeLoad.HumanInAttackParty);
     EXPECT_EQ(w.HumanInDefenceParty, beforeLoad.HumanInDefenceParty);
-    EXPECT_EQ(w.SelectedCity, 4);
-    EXPECT_EQ(w.SelectedHuman, 9);
     EXPECT_EQ(w.AttackFromCity, 3);
     EXPECT_EQ(w.AttackToCity, 4);
     EXPECT_EQ(w.CityHumanCount, beforeLoad.CityHumanCount);

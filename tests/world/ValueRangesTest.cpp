@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "commands/CommandMenu.h"
 #include "support/TestWorld.h"
 #include "world/ValueRanges.h"
 
@@ -54,31 +53,40 @@ TEST(ErrorCheck, LeavesValuesInRangeAndFameAlone) {
     EXPECT_EQ(w, before);
 }
 
-// The player's district 서초 (7) with two people of the player's gang, menu open on it.
-World MenuOnSeocho() {
+constexpr int kSeocho = 7;
+
+// The player's district 서초 with two people of the player's gang, and the panel as the command
+// menu shows it when opened there.
+struct PanelWorld {
+    World world;
+    Panel panel;
+};
+PanelWorld MenuOnSeocho() {
     World w = test::BlankWorld();
-    test::Place(w, 10, 7, 0, 40, 40, 30);
-    test::Place(w, 11, 7, 0, 40, 40, 25);
-    w.CityPopulation[7] = 42513;
-    w.CityMoney[7] = 20000;
+    test::Place(w, 10, kSeocho, 0, 40, 40, 30);
+    test::Place(w, 11, kSeocho, 0, 40, 40, 25);
+    w.CityPopulation[kSeocho] = 42513;
+    w.CityMoney[kSeocho] = 20000;
     w.GroupFame[0] = 60;
-    OpenCommandMenu(w, 7);
-    return w;
+    Panel panel;
+    panel.open = true;
+    panel.rows = PanelFigures(w, kSeocho, true, w.GroupFame[0]);
+    return {w, panel};
 }
 
 TEST(ChangeValue, CapsLoyaltyAndMembersAtOneHundred) {
-    World w = MenuOnSeocho();
+    auto [w, panel] = MenuOnSeocho();
     w.HumanLoyalty[10] = 130;
     w.HumanMembers[10] = 120;
     w.HumanMembers[11] = 100;
-    ChangeValue(w);
+    ChangeValue(w, kSeocho, panel);
     EXPECT_EQ(w.HumanLoyalty[10], 100);
     EXPECT_EQ(w.HumanMembers[10], 100);
     EXPECT_EQ(w.HumanMembers[11], 100);
 }
 
 TEST(ChangeValue, AnnouncesEachChangedRowInOrderWhenAsked) {
-    World w = MenuOnSeocho();
+    auto [w, panel] = MenuOnSeocho();
     w.options.notices = true;
     w.CityMoney[7] = 15000;
     test::Place(w, 12, 7, 0, 40, 40, 5);  // one more person with 5 members
@@ -89,31 +97,31 @@ TEST(ChangeValue, AnnouncesEachChangedRowInOrderWhenAsked) {
         "조직원수이(가) + 5이 되었습니다.",
         "사시미이(가) + 3이 되었습니다.",
     };
-    EXPECT_EQ(ChangeValue(w), expected);
-    EXPECT_EQ(w.panel.rows[2], "15000");
-    EXPECT_EQ(w.panel.rows[3], "3");
-    EXPECT_EQ(w.panel.rows[6], "60");
+    EXPECT_EQ(ChangeValue(w, kSeocho, panel), expected);
+    EXPECT_EQ(panel.rows[2], "15000");
+    EXPECT_EQ(panel.rows[3], "3");
+    EXPECT_EQ(panel.rows[6], "60");
     // Nothing changed since: nothing to say.
-    EXPECT_TRUE(ChangeValue(w).empty());
+    EXPECT_TRUE(ChangeValue(w, kSeocho, panel).empty());
 }
 
 TEST(ChangeValue, SilentWithNoticesOffButThePanelFollows) {
-    World w = MenuOnSeocho();
+    auto [w, panel] = MenuOnSeocho();
     w.CityMoney[7] = 15000;
-    EXPECT_TRUE(ChangeValue(w).empty());
-    EXPECT_EQ(w.panel.rows[2], "15000");
+    EXPECT_TRUE(ChangeValue(w, kSeocho, panel).empty());
+    EXPECT_EQ(panel.rows[2], "15000");
 }
 
 TEST(ChangeValue, EmptyDistrictEmptiesThePeopleRows) {
-    World w = MenuOnSeocho();
+    auto [w, panel] = MenuOnSeocho();
     w.options.notices = true;
     w.HumanCity[10] = w.CityName[0];
     w.HumanCity[11] = w.CityName[0];
-    const auto notices = ChangeValue(w);
+    const auto notices = ChangeValue(w, kSeocho, panel);
     EXPECT_EQ(notices, (std::vector<std::string>{"조폭인원이(가) -2이 되었습니다.",
                                                  "조직원수이(가) -55이 되었습니다."}));
-    EXPECT_EQ(w.panel.rows[3], "");
-    EXPECT_EQ(w.panel.rows[6], "");
+    EXPECT_EQ(panel.rows[3], "");
+    EXPECT_EQ(panel.rows[6], "");
 }
 
 TEST(ChangeValue, LeavesDismissedPeopleOutAndShowsThePlayersFame) {
@@ -123,15 +131,16 @@ TEST(ChangeValue, LeavesDismissedPeopleOutAndShowsThePlayersFame) {
     w.HumanRank[11] = kJoblessRank;
     w.GroupFame[4] = 90;
     w.GroupFame[0] = 60;
-    OpenCommandMenu(w, 0);
     // Opening the menu counts everybody standing there and shows the owner's fame.
-    EXPECT_EQ(w.panel.rows[3], "2");
-    EXPECT_EQ(w.panel.rows[6], "50");
-    EXPECT_EQ(w.panel.rows[8], "90");
-    ChangeValue(w);
-    EXPECT_EQ(w.panel.rows[3], "1");
-    EXPECT_EQ(w.panel.rows[6], "30");
-    EXPECT_EQ(w.panel.rows[8], "60");
+    Panel panel;
+    panel.rows = PanelFigures(w, 0, true, w.GroupFame[4]);
+    EXPECT_EQ(panel.rows[3], "2");
+    EXPECT_EQ(panel.rows[6], "50");
+    EXPECT_EQ(panel.rows[8], "90");
+    ChangeValue(w, 0, panel);
+    EXPECT_EQ(panel.rows[3], "1");
+    EXPECT_EQ(panel.rows[6], "30");
+    EXPECT_EQ(panel.rows[8], "60");
 }
 
 }  // namespace
