@@ -20,7 +20,9 @@ void Quit(ConsoleContext& ctx, const Words& args) {
 }
 
 void Option(ConsoleContext& ctx, const Words& args) {
-    ExpectArgs(args, 2, "option notices|healthbars|music|autosave on|off, option battle turn|real");
+    ExpectArgs(args, 2,
+               "option notices|healthbars|music|autosave|truce|strong on|off, "
+               "option battle turn|real");
     ctx.RequireMapUnlocked();
     World& w = ctx.world();
     const std::string& name = args[0];
@@ -40,6 +42,10 @@ void Option(ConsoleContext& ctx, const Words& args) {
         w.options.music = ReadOnOff(args[1]);
     } else if (name == "autosave") {
         w.options.autosave = ReadOnOff(args[1]);
+    } else if (name == "truce") {
+        w.options.truce = ReadOnOff(args[1]);
+    } else if (name == "strong") {
+        w.options.strongGangs = ReadOnOff(args[1]);
     } else {
         throw ConsoleError("no option '" + name + "'");
     }

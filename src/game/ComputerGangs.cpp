@@ -344,13 +344,30 @@ Party PickFighters(World& w, const Places& places, int c, std::string& attackGro
     return party;
 }
 
+// 초반 휴전: the turn ends of the game's first four weeks (January 1930) attack none of the
+// player's districts. The turn end has already moved the date on: ending week 4 shows week 5.
+bool InTruce(const World& w) {
+    const int week = (w.Year - 1930) * 48 + (w.Month - 1) * 4 + w.Week;
+    return w.options.truce && week <= 5;
+}
+
+// 강한 조직: five fighters may fall upon a player's district of five or more people when they are
+// more than three times as strong as all the members there.
+bool StrongPartyMayAttack(const World& w, const Party& party, int t) {
+    return w.options.strongGangs && w.IsPlayerCity(t) && party.n == 5 && w.CityHumanCount[t] >= 5 &&
+           party.strength > 3 * w.CityMemberTotal[t];
+}
+
 int ChooseTarget(const World& w, int c, const Party& party) {
     // A gang allied with the player attacks nobody.
     if (auto owner = w.OwnerOf(c); owner && w.GroupAlly[*owner] == 1) return -1;
     for (int t = 0; t < kCityCount; ++t) {
-        if (!(party.n > w.CityHumanCount[t]) || !(party.strength > w.CityMemberTotal[t])) continue;
+        if ((!(party.n > w.CityHumanCount[t]) || !(party.strength > w.CityMemberTotal[t])) &&
+            !StrongPartyMayAttack(w, party, t)) {
+            continue;
+        }
         // Once an attack on the player is planned, his districts are safe for the turn.
-        if (w.IsPlayerCity(t) && w.AttackFromCity != -1) continue;
+        if (w.IsPlayerCity(t) && (w.AttackFromCity != -1 || InTruce(w))) continue;
         // A gang does not fall upon its own districts.
         if (w.CityOwnerColor[t] == w.CityOwnerColor[c]) continue;
         return t;

@@ -127,6 +127,17 @@ MainGame::MainGame(Screens& screens) : Screen(screens, "MainGame", kGameTitle) {
     connect(autosave_, &QAction::triggered, this,
             [this](bool on) { screens_.world().options.autosave = on; });
 
+    // Rules beyond the game's own, off until the player switches them on.
+    optionMenu_->addSeparator();
+    truce_ = AddItem(optionMenu_, "옵션_초반휴전", "초반 휴전");
+    truce_->setCheckable(true);
+    connect(truce_, &QAction::triggered, this,
+            [this](bool on) { screens_.world().options.truce = on; });
+    strongGangs_ = AddItem(optionMenu_, "옵션_강한조직", "강한 조직");
+    strongGangs_->setCheckable(true);
+    connect(strongGangs_, &QAction::triggered, this,
+            [this](bool on) { screens_.world().options.strongGangs = on; });
+
     functionMenu_ = menuBar_->addMenu("기능");
     functionMenu_->setObjectName("기능");
     QAction* save = AddItem(functionMenu_, "기능_저장하기", "저장하기");
@@ -253,6 +264,8 @@ void MainGame::Refresh() {
     healthBars_->setChecked(world.options.healthBars);
     news_->setChecked(world.options.news);
     autosave_->setChecked(world.options.autosave);
+    truce_->setChecked(world.options.truce);
+    strongGangs_->setChecked(world.options.strongGangs);
 }
 
 void MainGame::EndTurnClicked() {

@@ -52,6 +52,8 @@ class MainGame : public Screen {
     QAction* healthBars_;
     QAction* news_;      // 옵션_보기_이번주소식
     QAction* autosave_;  // 옵션_자동저장
+    QAction* truce_;  // 초반 휴전: no computer attack on the player in the first four weeks
+    QAction* strongGangs_;  // 강한 조직: a full party may attack a district of five or more
 };
 
 }  // namespace golmok::screens

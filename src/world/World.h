@@ -50,6 +50,9 @@ struct Options {
     bool autosave = false;
     // 이번 주 소식: the windows show what the computer gangs did after every turn end.
     bool news = true;
+    // Rules the player may switch on; off, the computer gangs play as they always have.
+    bool truce = false;  // 초반 휴전: no computer attack on the player in the first four weeks
+    bool strongGangs = false;  // 강한 조직: a full party may fall upon a district of five or more
     bool operator==(const Options&) const = default;
 };
 

@@ -552,6 +552,54 @@ TEST(AttackAI, EmptyPlayerDistrictTakenSilently) {
     EXPECT_EQ(w.CityHumanCount[12], 5);
 }
 
+// 강한 조직: the five fighters of 영등포 (strength 10 × 75 = 750) against the player's 서초 (7),
+// which holds its five garrison people and, in some cases, a sixth; one of them leads `members`.
+// Every computer district holds five people and no members: only the new rule can find a target,
+// and the player's other districts lead too many members for it.
+TEST(AttackAI, StrongPartyFallsUponADistrictOfFiveOrMore) {
+    struct Case {
+        const char* what;
+        bool strongGangs;
+        double members;  // the member total of 서초
+        int fighters;    // the party's size
+        bool sixth;      // a sixth person in 서초, leading nobody
+        bool planned;
+    } cases[] = {
+        {"more than three times", true, 249, 5, false, true},
+        {"exactly three times", true, 250, 5, false, false},
+        {"six people, more than three times", true, 249, 5, true, true},
+        {"a party of four", true, 1, 4, false, false},
+        {"the rule off", false, 0, 5, false, false},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.what);
+        World w = GarrisonedWorld();
+        w.options.strongGangs = k.strongGangs;
+        PlaceFighters(w, 3, kMajeok, 75);
+        // The player's other districts are out of reach.
+        for (int c = 0; c < kCityCount; ++c) {
+            if (c != 7 && w.IsPlayerCity(c)) {
+                w.HumanLeadership[c * 5] = 1000;
+                w.HumanMembers[c * 5] = 1000;
+            }
+        }
+        for (int h = 150 + k.fighters; h < 155; ++h)
+            w.HumanCity[h] = kJoblessCity;
+        w.HumanLeadership[35] = k.members;
+        w.HumanMembers[35] = k.members;
+        if (k.sixth) test::Place(w, 160, 7, kPlayer, 0, 0, 0);
+        const World before = w;
+        AttackAI(w);
+        EXPECT_EQ(w.AttackFromCity, k.planned ? 3 : -1);
+        if (k.planned) {
+            EXPECT_EQ(w.AttackToCity, 7);
+        }
+        // Nobody moves and no computer district changes hands.
+        EXPECT_EQ(w.CityOwnerColor, before.CityOwnerColor);
+        EXPECT_EQ(w.HumanCity, before.HumanCity);
+    }
+}
+
 // The turn end runs the eight steps together, sharing where everybody stands between them; it
 // must come to exactly what the steps give one by one, over many turns of the shipped world's
 // wars.

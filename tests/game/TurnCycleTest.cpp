@@ -128,6 +128,44 @@ TEST(EndTurn, EmptyPlayerDistrictFallsWithoutAWord) {
     EXPECT_EQ(w.HumanWeapon[150], kDefaultWeapon);
 }
 
+// 초반 휴전 spares the player's districts, defended or empty, at the turn ends of the first four
+// weeks of 1930; the fifth week's end attacks as usual, and with the truce off so does the first.
+TEST(EndTurn, TruceSparesThePlayerInTheFirstFourWeeks) {
+    struct Case {
+        const char* what;
+        bool truce;
+        int year, month, week;  // the week being ended
+        bool defended;          // 종로 holds its two defenders; else it is empty
+        bool attacked;
+    } cases[] = {
+        {"truce off, week 1", false, 1930, 1, 1, true, true},
+        {"week 1", true, 1930, 1, 1, true, false},
+        {"week 4", true, 1930, 1, 4, true, false},
+        {"week 4, empty", true, 1930, 1, 4, false, false},
+        {"week 5", true, 1930, 2, 1, true, true},
+        {"week 5, empty", true, 1930, 2, 1, false, true},
+        {"a later year's first week", true, 1931, 1, 1, true, true},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.what);
+        World w = WorldWithAnAttackComing();
+        w.options.truce = k.truce;
+        w.Year = k.year;
+        w.Month = k.month;
+        w.Week = k.week;
+        if (!k.defended) {
+            w.HumanCity[0] = kJoblessCity;
+            w.HumanCity[1] = kJoblessCity;
+        }
+        const std::vector<std::string> messages = EndTurn(w);
+        const bool announced = !messages.empty();
+        EXPECT_EQ(announced, k.attacked && k.defended);
+        EXPECT_EQ(w.DefenceSetupOpen, k.attacked && k.defended);
+        EXPECT_EQ(w.IsPlayerCity(0), k.defended || !k.attacked);
+        EXPECT_EQ(w.HumanCity[150], k.attacked && !k.defended ? "종로" : "중구");
+    }
+}
+
 TEST(AttackAnnouncement, NamesBothDistricts) {
     World w = test::BlankWorld();
     w.AttackFromCity = 3;

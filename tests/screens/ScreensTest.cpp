@@ -200,7 +200,8 @@ class ScreensTest : public QObject, GameOnScreen {
         for (const Check& check :
              {Check{"옵션_전투_리얼타임", false}, Check{"옵션_전투_턴", true},
               Check{"옵션_음악_배경음악", true}, Check{"옵션_보기_알림상자", false},
-              Check{"옵션_보기_체력막대바", true}}) {
+              Check{"옵션_보기_체력막대바", true}, Check{"옵션_초반휴전", false},
+              Check{"옵션_강한조직", false}}) {
             QVERIFY2(Item(map, check.item)->isChecked() == check.checked, check.item);
         }
         struct Shortcut {
@@ -229,6 +230,14 @@ class ScreensTest : public QObject, GameOnScreen {
         QVERIFY(!world().options.healthBars);
         QVERIFY(!world().options.music);
         QVERIFY(!screens_->music().playing());
+        QCOMPARE(Item(map, "옵션_초반휴전")->text(), QString("초반 휴전"));
+        QCOMPARE(Item(map, "옵션_강한조직")->text(), QString("강한 조직"));
+        Item(map, "옵션_초반휴전")->trigger();
+        Item(map, "옵션_강한조직")->trigger();
+        QVERIFY(world().options.truce);
+        QVERIFY(world().options.strongGangs);
+        Item(map, "옵션_강한조직")->trigger();
+        QVERIFY(!world().options.strongGangs);
         Item(map, "옵션_음악_배경음악")->trigger();
         QVERIFY(screens_->music().playing());
 
@@ -239,6 +248,9 @@ class ScreensTest : public QObject, GameOnScreen {
         QVERIFY(Item(map, "옵션_전투_리얼타임")->isChecked());
         QVERIFY(Item(map, "옵션_보기_알림상자")->isChecked());
         QVERIFY(!Item(map, "옵션_보기_체력막대바")->isChecked());
+        QVERIFY(Item(map, "옵션_초반휴전")->isChecked());
+        QVERIFY(!Item(map, "옵션_강한조직")->isChecked());
+        QVERIFY(world().options.truce);
     }
 
     void ctrlTEndsTheWeek_data() {

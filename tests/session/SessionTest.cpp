@@ -33,6 +33,8 @@ TEST(Session, NewGameStartsFromTheStartingWorldWithTheOptionsKept) {
     w.SetOwner(0, 3);
     w.options.notices = true;
     w.options.music = false;
+    w.options.truce = true;
+    w.options.strongGangs = true;
     w.BattleMode = BattleMode::Real;
     ASSERT_TRUE(session.ClickCity(1));
     session.QuitToTitle();
@@ -46,6 +48,8 @@ TEST(Session, NewGameStartsFromTheStartingWorldWithTheOptionsKept) {
     EXPECT_EQ(fresh.PlayerGroupIndex, 0);
     EXPECT_TRUE(fresh.options.notices);
     EXPECT_FALSE(fresh.options.music);
+    EXPECT_TRUE(fresh.options.truce);
+    EXPECT_TRUE(fresh.options.strongGangs);
     EXPECT_EQ(fresh.BattleMode, BattleMode::Real);
 }
 

@@ -154,6 +154,8 @@ TEST(SavedGames, LoadingRestoresEverySavedFieldAndKeepsTheRest) {
     w.GroupHostility.fill(100);
     w.options.notices = true;
     w.options.music = false;
+    w.options.truce = true;
+    w.options.strongGangs = true;
     w.BattleMode = BattleMode::Real;
     w.HumanWeapon[0] = "진검";
     w.HumanInAttackParty[1] = true;
