@@ -1,12 +1,11 @@
 #include "world/Chronicle.h"
 
 #include <charconv>
-#include <fstream>
-#include <sstream>
 #include <system_error>
 #include <tuple>
 
 #include "world/SavedGames.h"
+#include "world/SmallFiles.h"
 
 namespace golmok {
 
@@ -149,16 +148,11 @@ bool SaveChronicle(const Chronicle& chronicle, const std::filesystem::path& slot
 }
 
 std::optional<Chronicle> LoadChronicle(const std::filesystem::path& slotPath) {
-    const std::filesystem::path path = ChroniclePath(slotPath);
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error)) return std::nullopt;
-    const std::uintmax_t size = std::filesystem::file_size(path, error);
-    if (error || size > kMaxChronicleBytes) return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    if (!in && !in.eof()) return std::nullopt;
-    return ReadChronicleText(bytes.str());
+    // Whatever lies beside the slot is read as a slot is: a folder, a FIFO or a huge file there is
+    // no chronicle, and the game starts a new one.
+    const SmallFile file = ReadSmallFile(ChroniclePath(slotPath), kMaxChronicleBytes);
+    if (file.state != SmallFile::State::Read) return std::nullopt;
+    return ReadChronicleText(file.bytes);
 }
 
 }  // namespace golmok

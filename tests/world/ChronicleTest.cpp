@@ -1,5 +1,8 @@
 // The chronicle: one entry a week of the districts each gang holds, and its file beside a slot.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
 
 #include "support/TestWorld.h"
 #include "world/Chronicle.h"
@@ -96,6 +99,22 @@ TEST(Chronicle, FileBesideTheSlot) {
     EXPECT_FALSE(LoadChronicle(slot).has_value());
 
     EXPECT_FALSE(SaveChronicle(chronicle, folder.path() / "missing" / "save02.sav"));
+}
+
+// What lies beside a slot is no chronicle unless it is a small regular file: a FIFO must not block
+// the load, a folder or a device must not throw or be read.
+TEST(Chronicle, HostileThingsBesideTheSlotAreNoChronicle) {
+    test::TempFolder folder;
+    const auto slot = SlotPath(folder.path(), 1);
+    const auto path = ChroniclePath(slot);
+    ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+    EXPECT_FALSE(LoadChronicle(slot).has_value());
+    std::filesystem::remove(path);
+    std::filesystem::create_directory(path);
+    EXPECT_FALSE(LoadChronicle(slot).has_value());
+    std::filesystem::remove(path);
+    std::filesystem::create_symlink("/dev/zero", path);
+    EXPECT_FALSE(LoadChronicle(slot).has_value());
 }
 
 }  // namespace
