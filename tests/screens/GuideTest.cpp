@@ -100,36 +100,12 @@ QString ShippedGuide() {
 
 }  // namespace
 
-class GuideTest : public QObject {
+class GuideTest : public QObject, public GameOnScreen {
     Q_OBJECT
 
-  private:
-    std::unique_ptr<Session> session_;
-    std::unique_ptr<FakePlatform> platform_;
-    std::unique_ptr<Screens> screens_;
-
-    MainGame* StartOnMap() {
-        GroupSelectMenu* select = screens_->ShowGroupSelectMenu();
-        select->Choose(0);
-        select->Start();
-        Settle();
-        return screens_->map();
-    }
-
   private slots:
-    void init() {
-        session_ = std::make_unique<Session>(BuildNewWorld(test::ShippedData()));
-        platform_ = std::make_unique<FakePlatform>();
-        screens_ = std::make_unique<Screens>(*session_, *platform_, "/nonexistent/theme.wav");
-        screens_->Start();
-    }
-
-    void cleanup() {
-        screens_.reset();
-        Settle();
-        platform_.reset();
-        session_.reset();
-    }
+    void init() { StartGame(); }
+    void cleanup() { StopGame(); }
 
     void theGuideIsTheShippedOne() {
         QFile source(QStringLiteral(GOLMOK_TESTS_DIR "/../assets/guide/guide.html"));
@@ -139,7 +115,7 @@ class GuideTest : public QObject {
 
     void theGuideNamesTheMenusAsTheWindowsShowThem() {
         const QString guide = ShippedGuide();
-        MainGame* map = StartOnMap();
+        MainGame* map = StartOnMap(0);
         const Menus mapMenus = BarMenus(map->findChild<QMenuBar*>());
         QVERIFY(mapMenus.size() >= 5);
         QCOMPARE(GuideMenus(guide, "map-menus"), mapMenus);
@@ -178,7 +154,7 @@ class GuideTest : public QObject {
         shown->close();
         Settle();
 
-        MainGame* map = StartOnMap();
+        MainGame* map = StartOnMap(0);
         for (const char* button : {"Command1", "Command2"}) {  // 안내서 보기, 도움말
             Click(map->findChild<QPushButton*>(button));
             QVERIFY(screens_->helpScreen());

@@ -78,17 +78,11 @@ QStringList SelectedTexts(QListWidget* list) {
 
 }  // namespace
 
-class KeyboardTest : public QObject {
+class KeyboardTest : public QObject, public GameOnScreen {
     Q_OBJECT
 
   private:
-    std::unique_ptr<Session> session_;
-    std::unique_ptr<FakePlatform> platform_;
-    std::unique_ptr<Screens> screens_;
     MainGame* map_ = nullptr;
-
-    World& world() { return session_->world(); }
-    MenuState& menu() { return session_->menu(); }
 
     void ClickDistrict(int city) {
         QTest::mouseClick(Control<QPushButton>(map_, "Cmd", city), Qt::LeftButton);
@@ -126,25 +120,13 @@ class KeyboardTest : public QObject {
 
   private slots:
     void init() {
-        session_ = std::make_unique<Session>(BuildNewWorld(test::ShippedData()));
-        platform_ = std::make_unique<FakePlatform>();
-        screens_ = std::make_unique<Screens>(*session_, *platform_, "/nonexistent/theme.wav");
-        screens_->Start();
-        GroupSelectMenu* select = screens_->ShowGroupSelectMenu();
-        select->Choose(kBeggars);
-        select->Start();
-        Settle();
-        map_ = screens_->map();
+        StartGame();
+        map_ = StartOnMap(kBeggars);
         ClickDistrict(kSeocho);
         platform_->informed.clear();
     }
 
-    void cleanup() {
-        screens_.reset();
-        Settle();
-        platform_.reset();
-        session_.reset();
-    }
+    void cleanup() { StopGame(); }
 
     // The attack that went to the wrong district: a target chosen with the keys counts, and
     // 확인 attacks the district the list shows selected, whatever 이동 or an earlier click left.

@@ -37,28 +37,11 @@ QStringList Items(QWidget* news) {
 
 }  // namespace
 
-class NewsScreensTest : public QObject {
+class NewsScreensTest : public QObject, public GameOnScreen {
     Q_OBJECT
 
   private:
     std::unique_ptr<test::TempFolder> slots_;
-    std::unique_ptr<Session> session_;
-    std::unique_ptr<FakePlatform> platform_;
-    std::unique_ptr<Screens> screens_;
-
-    World& world() { return session_->world(); }
-
-    MainGame* StartOnMap(int group) {
-        if (screens_->gameLogo()->isVisible()) {
-            for (int k = 0; k < 4; ++k)
-                screens_->gameLogo()->TitleStep();
-        }
-        GroupSelectMenu* select = screens_->ShowGroupSelectMenu();
-        select->Choose(group);
-        select->Start();
-        Settle();
-        return screens_->map();
-    }
 
     void Trigger(const char* item) {
         screens_->map()->findChild<QAction*>(QString::fromUtf8(item))->trigger();
@@ -68,19 +51,12 @@ class NewsScreensTest : public QObject {
   private slots:
     void init() {
         slots_ = std::make_unique<test::TempFolder>();
-        session_ = std::make_unique<Session>(BuildNewWorld(test::ShippedData()));
-        platform_ = std::make_unique<FakePlatform>();
+        StartGame(slots_->path());
         platform_->answer = true;
-        screens_ = std::make_unique<Screens>(*session_, *platform_, "/nonexistent/theme.wav");
-        screens_->SetSlotFolder(slots_->path());
-        screens_->Start();
     }
 
     void cleanup() {
-        screens_.reset();
-        Settle();
-        platform_.reset();
-        session_.reset();
+        StopGame();
         slots_.reset();
     }
 

@@ -108,25 +108,10 @@ bool CentredIn(const QWidget* window, const QRect& area) {
 
 }  // namespace
 
-class PlacementTest : public QObject {
+class PlacementTest : public QObject, public GameOnScreen {
     Q_OBJECT
 
   private:
-    std::unique_ptr<Session> session_;
-    std::unique_ptr<FakePlatform> platform_;
-    std::unique_ptr<Screens> screens_;
-
-    World& world() { return session_->world(); }
-
-    MainGame* StartOnMap() {
-        for (int k = 0; k < 4; ++k)
-            screens_->gameLogo()->TitleStep();
-        GroupSelectMenu* select = screens_->ShowGroupSelectMenu();
-        select->Choose(kPlayer);
-        select->Start();
-        Settle();
-        return screens_->map();
-    }
 
     // Puts the map's frame at `place` on screen `screen` and returns that screen's available area.
     QRect PutMap(MainGame* map, int screen, const MapPlace& place) {
@@ -144,19 +129,8 @@ class PlacementTest : public QObject {
     }
 
   private slots:
-    void init() {
-        session_ = std::make_unique<Session>(BuildNewWorld(test::ShippedData()));
-        platform_ = std::make_unique<FakePlatform>();
-        screens_ = std::make_unique<Screens>(*session_, *platform_, "/nonexistent/theme.wav");
-        screens_->Start();
-    }
-
-    void cleanup() {
-        screens_.reset();
-        Settle();
-        platform_.reset();
-        session_.reset();
-    }
+    void init() { StartGame(); }
+    void cleanup() { StopGame(); }
 
     // The rules themselves, on the rectangles of a 1920 × 1080 screen.
     void theRulesKeepFramesInsideTheArea_data() {
@@ -223,7 +197,7 @@ class PlacementTest : public QObject {
     void everyWindowOpensInsideTheScreenOfTheMap() {
         QFETCH(int, screen);
         QFETCH(int, place);
-        MainGame* map = StartOnMap();
+        MainGame* map = StartOnMap(kPlayer);
         const QRect area = PutMap(map, screen, kMapPlaces[place]);
         VERIFY_INSIDE(map, area);
 
@@ -300,7 +274,7 @@ class PlacementTest : public QObject {
     }
 
     void aDraggedWindowStaysWhileItIsWhollyOnTheScreen() {
-        MainGame* map = StartOnMap();
+        MainGame* map = StartOnMap(kPlayer);
         const QRect area = PutMap(map, 0, kMapPlaces[0]);
         screens_->OpenCommandMenu(kOwnCity);
         MenuItem("인사_포상")->trigger();
@@ -351,7 +325,7 @@ class PlacementTest : public QObject {
 
     // Every dialog takes in at a glance: at most 640 × 480, title bar and borders included.
     void everyDialogIsCompact() {
-        StartOnMap();
+        StartOnMap(kPlayer);
         screens_->OpenCommandMenu(kOwnCity);
         QStringList tooLarge;
         for (const DialogItem& item : kDialogs) {

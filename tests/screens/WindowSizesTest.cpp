@@ -32,36 +32,19 @@ constexpr int kDobong = 8;  // 흑사파's
 
 }  // namespace
 
-class WindowSizesTest : public QObject {
+class WindowSizesTest : public QObject, public GameOnScreen {
     Q_OBJECT
 
   private:
-    std::unique_ptr<Session> session_;
-    std::unique_ptr<FakePlatform> platform_;
-    std::unique_ptr<Screens> screens_;
     MainGame* map_ = nullptr;
-
-    World& world() { return session_->world(); }
 
   private slots:
     void init() {
-        session_ = std::make_unique<Session>(BuildNewWorld(test::ShippedData()));
-        platform_ = std::make_unique<FakePlatform>();
-        screens_ = std::make_unique<Screens>(*session_, *platform_, "/nonexistent/theme.wav");
-        screens_->Start();
-        GroupSelectMenu* select = screens_->ShowGroupSelectMenu();
-        select->Choose(0);
-        select->Start();
-        Settle();
-        map_ = screens_->map();
+        StartGame();
+        map_ = StartOnMap(0);
     }
 
-    void cleanup() {
-        screens_.reset();
-        Settle();
-        platform_.reset();
-        session_.reset();
-    }
+    void cleanup() { StopGame(); }
 
     void bothFieldsHoldTheWholeBoard_data() {
         QTest::addColumn<bool>("defending");
