@@ -134,10 +134,10 @@ dismiss_messages() {
 }
 
 # A command of the command menu: menu `m` (0 행동 … 5 도시), item `i` counted from 0.
-menu_x=(22 61 100 139 178 217)
+menu_x=(29 78 127 176 225 274)
 command() {
     xdotool windowactivate --sync "$menu" 2>/dev/null || true
-    click "$menu" "${menu_x[$1]}" 8
+    click "$menu" "${menu_x[$1]}" 10
     sleep 0.3
     for _ in $(seq 0 "$2"); do xdotool key Down; done
     xdotool key Return

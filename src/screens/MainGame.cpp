@@ -274,8 +274,6 @@ void MainGame::EndTurnClicked() {
     if (world.MapLocked || !screens_.session().running()) return;
     const std::vector<std::string> messages = screens_.session().EndTurn(screens_.slotFolder());
     Refresh();
-    // The week's news comes first: the player reads who did what before he answers an attack.
-    if (world.options.news) screens_.ShowNews();
     // An attack on the player freezes the map: the command menu and its dialogs go before the
     // announcement, so nothing can change the world while the defence is set up.
     if (world.MapLocked) {
@@ -290,6 +288,10 @@ void MainGame::EndTurnClicked() {
         screens_.TurnEnded();
         screens_.OwnersChanged();
     }
+    // The week's news opens last, on top of everything the turn end opened (a message box raises
+    // the map above what opened before it): the player reads who did what before he answers an
+    // attack. A game that ended with this week has closed the map, and its news with it.
+    if (world.options.news && isVisible()) screens_.ShowNews();
 }
 
 void MainGame::QuitClicked() {

@@ -9,6 +9,7 @@
 #include "ScreenTestSupport.h"
 #include "game/NewWorld.h"
 #include "screens/ChronicleChart.h"
+#include "screens/FightSetupScreen.h"
 #include "screens/GameLogo.h"
 #include "screens/GroupSelectMenu.h"
 #include "screens/MainGame.h"
@@ -105,6 +106,27 @@ class NewsScreensTest : public QObject, public GameOnScreen {
         Settle();
         map = StartOnMap(2);
         QVERIFY(!map->findChild<QAction*>("옵션_보기_이번주소식")->isChecked());
+    }
+
+    // The news opens over whatever else the turn end opened, the defence set-up among them; a
+    // week that ends the game shows the ending alone.
+    void theNewsComesLastAndNotAfterTheEnd() {
+        MainGame* map = StartOnMap(1);  // 지존파, whose 강동 is attacked in the first week
+        map->EndTurnClicked();
+        QVERIFY(screens_->defence() && screens_->defence()->isVisible());
+        News* news = screens_->news();
+        QVERIFY(news && news->isVisible());
+        QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(news));
+        news->close();
+        Settle();
+
+        Trigger("기능_종료하기");
+        map = StartOnMap(1);
+        for (int c = 0; c < kCityCount; ++c)
+            world().CityOwnerColor[c] = world().PlayerColor;
+        map->EndTurnClicked();
+        Settle();
+        QVERIFY(!screens_->news() || !screens_->news()->isVisible());
     }
 
     void theChronicleOpensFromTheMenu() {
