@@ -2,10 +2,10 @@
 
 #include <QPainter>
 #include <QPainterPath>
-#include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "screens/Look.h"
 #include "screens/Screens.h"
 
 namespace golmok::screens {
@@ -127,10 +127,8 @@ void ChronicleView::paintEvent(QPaintEvent*) {
 ChronicleChart::ChronicleChart(Screens& screens) : Screen(screens, "ChronicleChart", "연대기") {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new ChronicleView(screens_.session().chronicle(), screens_.world(), this));
-    auto* close = new QPushButton("닫기", this);
-    close->setObjectName("Command2");
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
-    layout->addWidget(close, 0, Qt::AlignRight);
+    AddCloseButton(layout);
+    ApplyGameLook(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 

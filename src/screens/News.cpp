@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "game/TurnNews.h"
+#include "screens/Look.h"
 #include "screens/Screens.h"
 
 namespace golmok::screens {
@@ -21,10 +22,8 @@ News::News(Screens& screens) : Screen(screens, "News", kNewsTitle) {
     auto* layout = new QVBoxLayout(this);
     auto* date = new QLabel(this);
     date->setObjectName("DateLabel");
-    QFont big = date->font();
-    big.setPixelSize(16);
-    big.setBold(true);
-    date->setFont(big);
+    // The game's look sets the type of every widget: the date asks for its own.
+    date->setStyleSheet("font-family: \"NanumMyeongjo\"; font-size: 16px; font-weight: bold;");
     layout->addWidget(date);
 
     list_ = new QListWidget(this);
@@ -35,10 +34,8 @@ News::News(Screens& screens) : Screen(screens, "News", kNewsTitle) {
     list_->setStyleSheet("QListWidget { background: #f6ecd2; color: #2b2118; }");
     layout->addWidget(list_);
 
-    auto* close = new QPushButton("닫기", this);
-    close->setObjectName("Command2");
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
-    layout->addWidget(close, 0, Qt::AlignRight);
+    AddCloseButton(layout);
+    ApplyGameLook(this);
     resize(kWidth, kHeight);
     Refresh();
 }

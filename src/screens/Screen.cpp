@@ -1,6 +1,9 @@
 #include "screens/Screen.h"
 
+#include <QBoxLayout>
 #include <QCloseEvent>
+#include <QPushButton>
+#include <QShortcut>
 
 namespace golmok::screens {
 
@@ -14,6 +17,17 @@ void Screen::closeEvent(QCloseEvent* event) {
     Unload();
     emit unloaded();
     event->accept();
+}
+
+void Screen::AddCloseButton(QBoxLayout* layout) {
+    auto* close = new QPushButton("닫기", this);
+    close->setObjectName("Command2");
+    close->setAutoDefault(true);
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    layout->addWidget(close, 0, Qt::AlignRight);
+    setFocusProxy(close);
+    close->setFocus();
+    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
 }
 
 }  // namespace golmok::screens

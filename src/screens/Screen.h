@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+class QBoxLayout;
+
 namespace golmok::screens {
 
 class Screens;
@@ -20,6 +22,9 @@ class Screen : public QWidget {
     void closeEvent(QCloseEvent* event) override;
     // The screen's own Unload handler, run when its window closes.
     virtual void Unload() {}
+    // A 닫기 button at the right end of `layout` that closes the window; it takes the focus, so
+    // Enter closes the window as Esc does.
+    void AddCloseButton(QBoxLayout* layout);
 
     Screens& screens_;
 };

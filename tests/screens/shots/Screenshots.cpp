@@ -43,7 +43,11 @@ class QuietPlatform : public Platform {
 
 void Pick(QWidget* dialog, const char* list, int row) {
     auto* widget = dialog->findChild<QListWidget*>(list);
-    if (widget && row < widget->count()) widget->item(row)->setSelected(true);
+    if (!widget || row >= widget->count()) return;
+    // Clicked as a player clicks it, so that the dialog shows what the entry chooses.
+    widget->scrollToItem(widget->item(row));
+    QTest::mouseClick(widget->viewport(), Qt::LeftButton, {},
+                      widget->visualItemRect(widget->item(row)).center());
 }
 
 void Type(QWidget* dialog, int box, const char* text) {
@@ -139,9 +143,7 @@ int main(int argc, char** argv) {
     // 맞짱 opens the attack set-up, a screen of its own.
     screens.gameMenu()->findChild<QAction*>("행동_싸움")->trigger();
     Attack* attack = screens.attack();
-    auto* people = attack->findChild<QListWidget*>("LL1");
-    QTest::mouseClick(people->viewport(), Qt::LeftButton, {},
-                      people->visualItemRect(people->item(0)).center());
+    Pick(attack, "LL1", 0);
     ok &= Save(attack, folder + "/dialog-Attack" + suffix + ".png");
     attack->close();
     // Forty weeks of the gangs' wars; the attacks on the player are not fought here, the map is
