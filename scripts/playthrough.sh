@@ -225,6 +225,13 @@ for week in 1 2 3 4 5 6 7 8; do
     sleep 1.5
     dismiss_messages "turn-end-$week"
     win=$(xdotool getactivewindow)
+    # The week's news opens last, over the defence set-up when an attack comes: read, then closed.
+    if [[ $(xdotool getwindowname "$win") == "이번 주 소식" ]]; then
+        snap "news-$week"
+        xdotool key Escape
+        sleep 0.5
+        win=$(xdotool getactivewindow)
+    fi
     if [[ $(xdotool getwindowname "$win") =~ 맞짱 ]]; then
         defence=$win
         break

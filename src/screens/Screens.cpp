@@ -176,7 +176,17 @@ help* Screens::ShowHelp() {
 }
 
 News* Screens::ShowNews() {
+    const bool fresh = !news_;
     News* news = Open(news_);
+    if (fresh) {
+        // Read, the news hands the keyboard back to a defence it was opened over.
+        connect(news, &Screen::unloaded, this, [this] {
+            if (defence_ && defence_->isVisible()) {
+                defence_->raise();
+                defence_->activateWindow();
+            }
+        });
+    }
     news->Refresh();
     return ShowCentred(news);
 }

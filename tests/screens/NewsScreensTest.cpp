@@ -117,8 +117,10 @@ class NewsScreensTest : public QObject, public GameOnScreen {
         News* news = screens_->news();
         QVERIFY(news && news->isVisible());
         QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(news));
+        // Closed, it hands the keys back to the defence.
         news->close();
         Settle();
+        QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(screens_->defence()));
 
         Trigger("기능_종료하기");
         map = StartOnMap(1);
