@@ -370,6 +370,15 @@ class KeyboardTest : public QObject, public GameOnScreen {
         Settle();
         QVERIFY(!screens_->attack());
         Q_UNUSED(setup);
+
+        // The command menu itself: Enter is its 확인, and Esc closes it as well.
+        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
+            ClickDistrict(kSeocho);
+            Activate(screens_->gameMenu());
+            Press(key);
+            Settle();
+            QVERIFY(!screens_->gameMenu());
+        }
     }
 
     // The defence cannot be called off: Esc leaves it where it is; Enter is still its 확인.
