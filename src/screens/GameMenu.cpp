@@ -158,8 +158,7 @@ GameMenu::GameMenu(Screens& screens) : Screen(screens, "GameMenu", kGameTitle) {
     auto* ok = new PictureButton("ok", "Command1", this);
     grid->addWidget(ok, 6, 0, 1, 4, Qt::AlignCenter);
     connect(ok, &QAbstractButton::clicked, this, &QWidget::close);
-    // 확인 holds the keyboard, so Enter closes the menu; Esc closes it too. The menus open from
-    // the keyboard with Alt, as every menu bar does.
+    // 확인 holds the keyboard, so Enter closes the menu; Esc closes it too.
     setFocusProxy(ok);
     ok->setFocus();
     new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
