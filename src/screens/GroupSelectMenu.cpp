@@ -1,5 +1,8 @@
 #include "screens/GroupSelectMenu.h"
 
+#include <QKeyEvent>
+#include <algorithm>
+
 #include "game/NewWorld.h"
 #include "screens/Art.h"
 #include "screens/MainGame.h"
@@ -36,6 +39,7 @@ GroupSelectMenu::GroupSelectMenu(Screens& screens)
     back->setObjectName("Command2");
     back->move(width() / 2 + 20, height() - back->height() - 16);
     connect(back, &Picture::clicked, this, &GroupSelectMenu::Back);
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void GroupSelectMenu::Choose(int i) {
@@ -43,6 +47,8 @@ void GroupSelectMenu::Choose(int i) {
         groupSelect2_[k]->setVisible(k == i);
         groupSelect_[k]->setVisible(k != i);
     }
+    chosenRow_ = static_cast<int>(std::find(kGroupSelectOrder.begin(), kGroupSelectOrder.end(), i) -
+                                  kGroupSelectOrder.begin());
     ChooseGroup(screens_.world(), i);
     // The map's emblem always follows the player's gang; an open map shows it at once.
     if (MainGame* map = screens_.map()) map->Refresh();
@@ -54,6 +60,29 @@ void GroupSelectMenu::Start() {
 
 void GroupSelectMenu::Back() {
     close();
+}
+
+void GroupSelectMenu::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Down:
+        case Qt::Key_Up: {
+            const int step = event->key() == Qt::Key_Down ? 1 : -1;
+            // Before any choice Down takes the top gang and Up the bottom one.
+            const int row = chosenRow_ < 0 ? (step > 0 ? 0 : kGroupCount - 1)
+                                           : std::clamp(chosenRow_ + step, 0, kGroupCount - 1);
+            Choose(kGroupSelectOrder[row]);
+            return;
+        }
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            Start();
+            return;
+        case Qt::Key_Escape:
+            Back();
+            return;
+        default:
+            Screen::keyPressEvent(event);
+    }
 }
 
 }  // namespace golmok::screens

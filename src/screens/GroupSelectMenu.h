@@ -21,9 +21,15 @@ class GroupSelectMenu : public Screen {
     void Start();  // Command1
     void Back();   // Command2
 
+  protected:
+    // The keyboard as well as the mouse: Up and Down choose the gang above or below, Enter starts
+    // and Esc goes back.
+    void keyPressEvent(QKeyEvent* event) override;
+
   private:
     std::array<Picture*, kGroupCount> groupSelect_{};   // normal look
     std::array<Picture*, kGroupCount> groupSelect2_{};  // selected look, over the normal one
+    int chosenRow_ = -1;  // the row of the gang chosen on this screen, -1 before any choice
 };
 
 // The gangs from top to bottom on this screen.

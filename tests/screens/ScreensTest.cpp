@@ -172,6 +172,39 @@ class ScreensTest : public QObject, GameOnScreen {
         QCOMPARE(screens_->map()->findChild<Picture*>("GroupLogo")->name(), QString("emblem3_on"));
     }
 
+    // The keys choose as the clicks do: Down from nothing takes the top gang, Up and Down move
+    // along the column and stop at its ends; Esc goes back, Enter starts.
+    void theKeysChooseAGang() {
+        GroupSelectMenu* select = screens_->ShowGroupSelectMenu();
+        const auto press = [&select](Qt::Key key) {
+            select->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(select));
+            QTest::keyClick(select, key);
+        };
+        press(Qt::Key_Down);
+        QCOMPARE(world().PlayerGroupIndex, 0);
+        press(Qt::Key_Down);
+        press(Qt::Key_Down);
+        QCOMPARE(world().PlayerGroupIndex, 2);  // 0, 3, 2 from the top
+        for (int g = 0; g < kGroupCount; ++g) {
+            QCOMPARE(Control<QWidget>(select, "GroupSelect2", g)->isVisible(), g == 2);
+        }
+        for (int k = 0; k < 10; ++k)
+            press(Qt::Key_Up);
+        QCOMPARE(world().PlayerGroupIndex, 0);
+        press(Qt::Key_Escape);
+        Settle();
+        QVERIFY(!screens_->groupSelectMenu());
+
+        select = screens_->ShowGroupSelectMenu();
+        press(Qt::Key_Up);
+        QCOMPARE(world().PlayerGroupIndex, 6);  // the bottom gang
+        press(Qt::Key_Return);
+        Settle();
+        QVERIFY(session_->running());
+        QCOMPARE(world().PlayerGroupName, std::string("흑사파"));
+    }
+
     void theMapPaintsTheOwnersAndOpensTheDistrict() {
         MainGame* map = StartOnMap(4);  // 종로파 holds 종로, 용산 and 중구
         QPushButton* jongno = Control<QPushButton>(map, "Cmd", 0);
