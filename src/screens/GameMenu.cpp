@@ -101,6 +101,7 @@ GameMenu::GameMenu(Screens& screens) : Screen(screens, "GameMenu", kGameTitle) {
     auto* grid = new QGridLayout(this);
     menuBar_ = new QMenuBar(this);
     grid->setMenuBar(menuBar_);
+    OpenMenusByF10(this, menuBar_);
     for (std::size_t m = 0; m < kMenus.size(); ++m) {
         menus_[m] = menuBar_->addMenu(QString::fromUtf8(kMenus[m].name));
         menus_[m]->setObjectName(QString::fromUtf8(kMenus[m].name));

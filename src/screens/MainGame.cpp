@@ -68,6 +68,7 @@ MainGame::MainGame(Screens& screens) : Screen(screens, "MainGame", kGameTitle) {
     // --- The menu bar -----------------------------------------------------------------------
     menuBar_ = new QMenuBar(this);
     layout->setMenuBar(menuBar_);
+    OpenMenusByF10(this, menuBar_);
     World& world = screens_.world();
 
     turnMenu_ = menuBar_->addMenu("턴");

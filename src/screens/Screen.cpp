@@ -2,6 +2,7 @@
 
 #include <QBoxLayout>
 #include <QCloseEvent>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QShortcut>
 
@@ -28,6 +29,17 @@ void Screen::AddCloseButton(QBoxLayout* layout) {
     setFocusProxy(close);
     close->setFocus();
     new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
+}
+
+void OpenMenusByF10(QWidget* window, QMenuBar* bar) {
+    new QShortcut(QKeySequence(Qt::Key_F10), window, bar, [bar] {
+        for (QAction* menu : bar->actions()) {
+            if (menu->isEnabled() && menu->menu()) {
+                bar->setActiveAction(menu);
+                return;
+            }
+        }
+    });
 }
 
 }  // namespace golmok::screens

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 class QBoxLayout;
+class QMenuBar;
 
 namespace golmok::screens {
 
@@ -28,6 +29,10 @@ class Screen : public QWidget {
 
     Screens& screens_;
 };
+
+// F10 opens the first menu of `bar` that may be opened, as in most desktop programs; the arrow
+// keys then go through the menus and their items, Enter chooses and Esc closes.
+void OpenMenusByF10(QWidget* window, QMenuBar* bar);
 
 // Position and size in twips (1/1440 inch) as pixels at 100 %: 15 twips a pixel.
 constexpr int Px(int twips) {

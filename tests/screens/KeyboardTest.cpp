@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QtTest>
 #include <memory>
@@ -370,6 +371,22 @@ class KeyboardTest : public QObject, public GameOnScreen {
         Settle();
         QVERIFY(!screens_->attack());
         Q_UNUSED(setup);
+
+        // F10 opens the command menu's first menu; the arrows and Enter choose a command.
+        ClickDistrict(kSeocho);
+        Activate(screens_->gameMenu());
+        QTest::keyClick(screens_->gameMenu(), Qt::Key_F10);
+        QMenu* action = screens_->gameMenu()->findChild<QMenu*>("행동");
+        QTRY_COMPARE(QApplication::activePopupWidget(), static_cast<QWidget*>(action));
+        const int healRow = static_cast<int>(action->actions().indexOf(
+            screens_->gameMenu()->findChild<QAction*>("행동_치료")));
+        for (int k = 0; k <= healRow; ++k)
+            QTest::keyClick(action, Qt::Key_Down);
+        QTest::keyClick(action, Qt::Key_Return);
+        Settle();
+        QVERIFY(screens_->dialog("Heal"));
+        screens_->dialog("Heal")->close();
+        Settle();
 
         // The command menu itself: Enter is its 확인, and Esc closes it as well.
         for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
