@@ -1,7 +1,9 @@
 #include "screens/MainMenu.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 
 #include "screens/Art.h"
 #include "screens/HomePage.h"
@@ -72,9 +74,11 @@ MainMenu::MainMenu(Screens& screens) : Screen(screens, "MainMenu", kGameTitle) {
     homePage->adjustSize();
     homePage->move((width() - homePage->width()) / 2, 564);
     connect(homePage, &QPushButton::clicked, this, [this] { screens_.ShowHelp(); });
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void MainMenu::Hover(int i) {
+    lit_ = i;
     for (int k = 0; k < 4; ++k) {
         button1_[k]->setVisible(k != i);
         button2_[k]->setVisible(k == i);
@@ -102,6 +106,23 @@ void MainMenu::Choose(int i) {
 
 void MainMenu::RefreshContinue() {
     continue_->setVisible(screens_.session().CanContinue(screens_.slotFolder()));
+}
+
+void MainMenu::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Down:
+            Hover(lit_ < 0 ? 0 : std::min(lit_ + 1, 3));
+            return;
+        case Qt::Key_Up:
+            Hover(lit_ < 0 ? 3 : std::max(lit_ - 1, 0));
+            return;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (lit_ >= 0) Choose(lit_);
+            return;
+        default:
+            Screen::keyPressEvent(event);
+    }
 }
 
 void MainMenu::Unload() {

@@ -26,11 +26,15 @@ class MainMenu : public Screen {
 
   protected:
     void Unload() override;
+    // The keyboard as well as the mouse: Up and Down light the entry above or below, Enter
+    // chooses the lit one.
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     std::array<Picture*, 4> button1_{};  // normal look
     std::array<Picture*, 4> button2_{};  // highlighted look, lying exactly over the normal one
     QPushButton* continue_;              // 이어하기
+    int lit_ = -1;                       // the entry in its highlighted look, -1 for none
 };
 
 }  // namespace golmok::screens

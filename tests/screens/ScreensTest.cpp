@@ -102,6 +102,31 @@ class ScreensTest : public QObject, GameOnScreen {
         }
     }
 
+    // The keys light the entries as the mouse does, and Enter chooses the lit one.
+    void titleMenuByTheKeys() {
+        MainMenu* menu = screens_->ShowMainMenu();
+        menu->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(menu));
+        const auto lit = [menu] {
+            int shown = -1;
+            for (int k = 0; k < 4; ++k) {
+                if (Control<QWidget>(menu, "Button2", k)->isVisible()) shown = k;
+            }
+            return shown;
+        };
+        QTest::keyClick(menu, Qt::Key_Return);  // nothing lit: nothing chosen
+        QVERIFY(!screens_->groupSelectMenu());
+        QTest::keyClick(menu, Qt::Key_Up);
+        QCOMPARE(lit(), 3);
+        QTest::keyClick(menu, Qt::Key_Down);
+        QCOMPARE(lit(), 3);  // the last entry stays lit
+        for (int k = 0; k < 3; ++k)
+            QTest::keyClick(menu, Qt::Key_Up);
+        QCOMPARE(lit(), 0);
+        QTest::keyClick(menu, Qt::Key_Return);
+        QVERIFY(screens_->groupSelectMenu() && screens_->groupSelectMenu()->isVisible());
+    }
+
     void quittingFromTheTitleMenuAsksFirst_data() {
         QTest::addColumn<bool>("yes");
         QTest::newRow("no") << false;
