@@ -2,9 +2,11 @@
 # A short game of the real program on a virtual screen of 1024 × 768 under a window manager
 # (openbox), played by keys and clicks with xdotool: the title pages, a new game as 지존파 (whom
 # a rival attacks in the first weeks), the command menu of 강남, a few dialogs, an attack fought
-# at the fast pace, turn ends until an attack on the player comes (at most eight), the defence. Each step leaves a screenshot of the
-# whole screen in docs/playthrough/ and a line in docs/playthrough/steps.txt with the window that
-# step opened and whether it lies wholly on the screen. A window that opens partly off the screen
+# at the fast pace, turn ends until an attack on the player comes (at most eight) with the week's
+# news, the defence, then the save slots, the chronicle and the help window reached from the
+# keyboard. Each step leaves a screenshot of the whole screen in docs/playthrough/ and a line in
+# docs/playthrough/steps.txt with the window that step opened and whether it lies wholly on the
+# screen. A window that opens partly off the screen
 # is photographed where it opened and then dragged inside, as a player would, so the game goes on.
 #
 #   scripts/playthrough.sh [BIN]     BIN: the folder of golmok and its data (build/dev/bin)
@@ -256,4 +258,30 @@ if [ -n "$defence" ]; then
 else
     echo "no attack on the player in eight weeks" >>"$steps"
 fi
+
+# --- The map's other windows, from the keyboard -----------------------------------------------
+# Each is photographed, then closed by the window manager as a player closes it.
+close_window() {
+    xdotool key alt+F4
+    sleep 0.6
+}
+xdotool windowactivate --sync "$map" 2>/dev/null || true
+xdotool key ctrl+s # 기능 > 저장하기
+await '저장하기' >/dev/null
+snap save-slots
+drag_inside "$(xdotool getactivewindow)"
+close_window
+xdotool windowactivate --sync "$map" 2>/dev/null || true
+# F10 opens 턴; Esc leaves the bar lit, Right walks along it, Down opens a menu on its first item.
+xdotool key F10 Escape Right Right Down Down Down Return # 기능 > 연대기
+await '연대기' >/dev/null
+snap chronicle
+xdotool key Escape
+sleep 0.5
+xdotool windowactivate --sync "$map" 2>/dev/null || true
+xdotool key F10 Escape Right Right Right Down Return # 도움말 > 도움말
+await '도움말' >/dev/null
+snap help
+drag_inside "$(xdotool getactivewindow)"
+close_window
 echo "screenshots in $out"

@@ -1,8 +1,8 @@
 #include "screens/MainMenu.h"
 
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <algorithm>
 
 #include "screens/Art.h"
@@ -74,7 +74,18 @@ MainMenu::MainMenu(Screens& screens) : Screen(screens, "MainMenu", kGameTitle) {
     homePage->adjustSize();
     homePage->move((width() - homePage->width()) / 2, 564);
     connect(homePage, &QPushButton::clicked, this, [this] { screens_.ShowHelp(); });
-    setFocusPolicy(Qt::StrongFocus);
+    // The keyboard as well as the mouse: Up and Down light the entry above or below, Enter
+    // chooses the lit one. Shortcuts, so that they work whichever button holds the focus.
+    const auto key = [this](Qt::Key k, auto action) {
+        new QShortcut(QKeySequence(k), this, this, action);
+    };
+    key(Qt::Key_Down, [this] { Hover(lit_ < 0 ? 0 : std::min(lit_ + 1, 3)); });
+    key(Qt::Key_Up, [this] { Hover(lit_ < 0 ? 3 : std::max(lit_ - 1, 0)); });
+    for (Qt::Key enter : {Qt::Key_Return, Qt::Key_Enter}) {
+        key(enter, [this] {
+            if (lit_ >= 0) Choose(lit_);
+        });
+    }
 }
 
 void MainMenu::Hover(int i) {
@@ -106,23 +117,6 @@ void MainMenu::Choose(int i) {
 
 void MainMenu::RefreshContinue() {
     continue_->setVisible(screens_.session().CanContinue(screens_.slotFolder()));
-}
-
-void MainMenu::keyPressEvent(QKeyEvent* event) {
-    switch (event->key()) {
-        case Qt::Key_Down:
-            Hover(lit_ < 0 ? 0 : std::min(lit_ + 1, 3));
-            return;
-        case Qt::Key_Up:
-            Hover(lit_ < 0 ? 3 : std::max(lit_ - 1, 0));
-            return;
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            if (lit_ >= 0) Choose(lit_);
-            return;
-        default:
-            Screen::keyPressEvent(event);
-    }
 }
 
 void MainMenu::Unload() {

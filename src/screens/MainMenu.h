@@ -26,9 +26,6 @@ class MainMenu : public Screen {
 
   protected:
     void Unload() override;
-    // The keyboard as well as the mouse: Up and Down light the entry above or below, Enter
-    // chooses the lit one.
-    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     std::array<Picture*, 4> button1_{};  // normal look
