@@ -375,14 +375,20 @@ int ChooseTarget(const World& w, int c, const Party& party) {
     return -1;
 }
 
+// The gang of district c goes for district t, the player's or another gang's.
+TurnEvent MoveEvent(const World& w, TurnEventKind kind, int c, int t) {
+    TurnEvent event;
+    event.kind = kind;
+    event.city = t;
+    event.fromCity = c;
+    event.gang = OwnerIndex(w, c);
+    event.fromGang = OwnerIndex(w, t);
+    return event;
+}
+
 void Conquer(World& w, Places& places, const BossRestorer& bosses, const Party& party, int c, int t,
              const std::string& attackGroupName) {
-    TurnEvent taken;
-    taken.kind = TurnEventKind::Taken;
-    taken.city = t;
-    taken.fromCity = c;
-    taken.gang = OwnerIndex(w, c);
-    taken.fromGang = OwnerIndex(w, t);
+    TurnEvent taken = MoveEvent(w, TurnEventKind::Taken, c, t);
     places.in[t].ForEach([&](int) {
         taken.fought = true;
         return false;
@@ -432,12 +438,7 @@ void Conquer(World& w, Places& places, const BossRestorer& bosses, const Party& 
 // Nobody defends it: the fighters walk in and nothing is announced.
 void TakeEmptyPlayerDistrict(World& w, Places& places, const BossRestorer& bosses,
                              const Party& party, int c, int t) {
-    TurnEvent taken;
-    taken.kind = TurnEventKind::Taken;
-    taken.city = t;
-    taken.fromCity = c;
-    taken.gang = OwnerIndex(w, c);
-    taken.fromGang = OwnerIndex(w, t);
+    const TurnEvent taken = MoveEvent(w, TurnEventKind::Taken, c, t);
     places.Record(taken);
     w.CityOwnerColor[t] = w.CityOwnerColor[c];
     party.fighters.ForEach([&](int h) {
@@ -487,13 +488,7 @@ void Attack(World& w, Places& places) {
                 // Fought out on the defence set-up after the turn end.
                 w.AttackFromCity = c;
                 w.AttackToCity = t;
-                TurnEvent attack;
-                attack.kind = TurnEventKind::Attack;
-                attack.city = t;
-                attack.fromCity = c;
-                attack.gang = OwnerIndex(w, c);
-                attack.fromGang = OwnerIndex(w, t);
-                places.Record(attack);
+                places.Record(MoveEvent(w, TurnEventKind::Attack, c, t));
             } else {
                 TakeEmptyPlayerDistrict(w, places, bosses, party, c, t);
             }
