@@ -53,6 +53,15 @@ QLabel* SideLabel(const QString& text, QWidget* parent, int pixelSize, bool bold
 
 }  // namespace
 
+QAction* MainGame::AddOption(QMenu* menu, const char* name, const char* caption,
+                             bool Options::*option) {
+    QAction* action = AddItem(menu, name, caption);
+    action->setCheckable(true);
+    connect(action, &QAction::triggered, this,
+            [this, option](bool on) { screens_.world().options.*option = on; });
+    return action;
+}
+
 QAction* MainGame::AddItem(QMenu* menu, const char* name, const char* caption) {
     QAction* action = menu->addAction(QString::fromUtf8(caption));
     action->setObjectName(QString::fromUtf8(name));
@@ -111,33 +120,15 @@ MainGame::MainGame(Screens& screens) : Screen(screens, "MainGame", kGameTitle) {
 
     QMenu* view = optionMenu_->addMenu("보기");
     view->setObjectName("옵션_보기");
-    notices_ = AddItem(view, "옵션_보기_알림상자", "알림상자");
-    notices_->setCheckable(true);
-    connect(notices_, &QAction::triggered, this,
-            [this](bool on) { screens_.world().options.notices = on; });
-    healthBars_ = AddItem(view, "옵션_보기_체력막대바", "체력막대바");
-    healthBars_->setCheckable(true);
-    connect(healthBars_, &QAction::triggered, this,
-            [this](bool on) { screens_.world().options.healthBars = on; });
-    news_ = AddItem(view, "옵션_보기_이번주소식", kNewsTitle);
-    news_->setCheckable(true);
-    connect(news_, &QAction::triggered, this,
-            [this](bool on) { screens_.world().options.news = on; });
-    autosave_ = AddItem(optionMenu_, "옵션_자동저장", "자동저장");
-    autosave_->setCheckable(true);
-    connect(autosave_, &QAction::triggered, this,
-            [this](bool on) { screens_.world().options.autosave = on; });
+    notices_ = AddOption(view, "옵션_보기_알림상자", "알림상자", &Options::notices);
+    healthBars_ = AddOption(view, "옵션_보기_체력막대바", "체력막대바", &Options::healthBars);
+    news_ = AddOption(view, "옵션_보기_이번주소식", kNewsTitle, &Options::news);
+    autosave_ = AddOption(optionMenu_, "옵션_자동저장", "자동저장", &Options::autosave);
 
     // Rules beyond the game's own, off until the player switches them on.
     optionMenu_->addSeparator();
-    truce_ = AddItem(optionMenu_, "옵션_초반휴전", "초반 휴전");
-    truce_->setCheckable(true);
-    connect(truce_, &QAction::triggered, this,
-            [this](bool on) { screens_.world().options.truce = on; });
-    strongGangs_ = AddItem(optionMenu_, "옵션_강한조직", "강한 조직");
-    strongGangs_->setCheckable(true);
-    connect(strongGangs_, &QAction::triggered, this,
-            [this](bool on) { screens_.world().options.strongGangs = on; });
+    truce_ = AddOption(optionMenu_, "옵션_초반휴전", "초반 휴전", &Options::truce);
+    strongGangs_ = AddOption(optionMenu_, "옵션_강한조직", "강한 조직", &Options::strongGangs);
 
     functionMenu_ = menuBar_->addMenu("기능");
     functionMenu_->setObjectName("기능");

@@ -36,6 +36,9 @@ class MainGame : public Screen {
 
   private:
     QAction* AddItem(QMenu* menu, const char* name, const char* caption);
+    // A check item that switches one of the settings.
+    QAction* AddOption(QMenu* menu, const char* name, const char* caption,
+                       bool Options::*option);
 
     QMenuBar* menuBar_;
     std::array<QPushButton*, kCityCount> cmd_{};
