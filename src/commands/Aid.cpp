@@ -44,7 +44,11 @@ Outcome RequestAid(World& world, MenuState& menu, std::optional<int> envoy, std:
     if (heard && givers.empty()) return Refused(kGangWithoutDistrict);
 
     world.HumanCanAct[*envoy] = false;
-    if (!heard) return Carried(world, menu, kRudeEnvoy);
+    if (!heard) {
+        Outcome outcome = Carried(world, menu, kRudeEnvoy);
+        outcome.detail = EnvoyUnheardDetail(world, *envoy, g);
+        return outcome;
+    }
 
     const Amounts<4>& asked = request.amounts;
     const double k = static_cast<double>(givers.size());
@@ -56,7 +60,13 @@ Outcome RequestAid(World& world, MenuState& menu, std::optional<int> envoy, std:
     for (std::size_t x = 0; x < total.size(); ++x) {
         if (!(total[x] / k >= asked[x])) {
             world.GroupHostility[g] -= 1;
-            return Carried(world, menu, kAskedTooMuch);
+            Outcome outcome = Carried(world, menu, kAskedTooMuch);
+            // The ally gives at most what its districts hold on average, good by good.
+            static constexpr const char* kGoods[] = {"진검", "사시미", "각목", "돈"};
+            outcome.detail = "요청한 " + std::string(kGoods[x]) + " " + FormatNumber(asked[x]) +
+                             ": 그 조직의 구역 평균 " + FormatNumber(Int(total[x] / k)) +
+                             "보다 많습니다.";
+            return outcome;
         }
     }
 

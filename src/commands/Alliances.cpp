@@ -57,6 +57,12 @@ bool EnvoyHeard(const World& world, int envoy, int group) {
     return score > world.GroupHostility[group];
 }
 
+std::string EnvoyUnheardDetail(const World& world, int envoy, int group) {
+    const double score = (world.HumanIntelligence[envoy] + world.HumanCharm[envoy]) / 2;
+    return "보낸 사람의 지능과 매력의 평균 " + FormatNumber(score) + "이(가) 그 조직의 적대감 " +
+           FormatNumber(world.GroupHostility[group]) + "보다 높아야 합니다.";
+}
+
 double OfferValue(const Amounts<4>& goods) {
     return 30000 * goods[kSwords] + 6000 * goods[kKnives] + 3000 * goods[kSticks] + goods[kMoney];
 }
@@ -89,7 +95,11 @@ Outcome MakeAlliance(World& world, MenuState& menu, std::optional<int> envoy,
     if (heard && targets.empty()) return Refused(kGangWithoutDistrict);
 
     world.HumanCanAct[*envoy] = false;
-    if (!heard) return Carried(world, menu, kRudeEnvoy);
+    if (!heard) {
+        Outcome outcome = Carried(world, menu, kRudeEnvoy);
+        outcome.detail = EnvoyUnheardDetail(world, *envoy, g);
+        return outcome;
+    }
     if (!(OfferValue(offer.amounts) > AllianceThreshold(world, g))) {
         return Carried(world, menu, kOfferTooSmall);
     }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "commands/Amounts.h"
@@ -43,6 +44,8 @@ std::vector<int> DistrictsOf(const World& world, int group);
 
 // An envoy is heard when the mean of his intelligence and charm is above the gang's hostility.
 bool EnvoyHeard(const World& world, int envoy, int group);
+// Why an envoy was not heard, with the two figures compared.
+std::string EnvoyUnheardDetail(const World& world, int envoy, int group);
 
 // What the gang makes of an offer: swords 30000, knives 6000, sticks 3000 apiece, money as it is.
 double OfferValue(const Amounts<4>& goods);

@@ -63,7 +63,7 @@ Outcome BuyArms(World& world, MenuState& menu, std::optional<int> trader, const 
 
     // An empty order costs the trader his turn but gives nothing to announce.
     if (total != 0) return Carried(world, menu, kTradeDone);
-    return Outcome{true, ChangeValue(world, menu.SelectedCity, menu.panel)};
+    return Outcome{true, ChangeValue(world, menu.SelectedCity, menu.panel), {}};
 }
 
 Outcome SellArms(World& world, MenuState& menu, std::optional<int> trader, const ArmsBoxes& boxes) {

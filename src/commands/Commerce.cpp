@@ -30,10 +30,23 @@ Outcome DevelopCommerce(World& world, MenuState& menu, Chosen human, double amou
     world.CityMoney[d] -= amount;
     world.HumanCanAct[h] = false;
     const double commerce = world.CityCommerce[d];
-    if (world.HumanIntelligence[h] > commerce && amount > world.CityPopulation[d] * commerce / 10) {
-        world.CityCommerce[d] = commerce + 1;
+    const double needed = world.CityPopulation[d] * commerce / 10;
+    const bool wise = world.HumanIntelligence[h] > commerce;
+    const bool enough = amount > needed;
+    if (wise && enough) world.CityCommerce[d] = commerce + 1;
+    Outcome outcome = Carried(world, menu, kCommerceMessage);
+    if (wise && enough) {
+        outcome.detail = "상업도가 " + FormatNumber(commerce) + "에서 " +
+                         FormatNumber(commerce + 1) + "(으)로 올랐습니다.";
+    } else {
+        // The money is spent either way; the player is told what a rise would have taken.
+        outcome.detail = "상업도는 " + FormatNumber(commerce) + " 그대로입니다. 올리려면";
+        if (!enough) outcome.detail += " " + FormatNumber(needed) + "보다 많은 돈";
+        if (!enough && !wise) outcome.detail += "과";
+        if (!wise) outcome.detail += " 지능이 " + FormatNumber(commerce) + "보다 높은 사람";
+        outcome.detail += "이 필요합니다.";
     }
-    return Carried(world, menu, kCommerceMessage);
+    return outcome;
 }
 
 std::vector<int> CollectList(const World& world, const MenuState& menu) {
@@ -58,8 +71,11 @@ Outcome CollectMoney(World& world, MenuState& menu, Chosen human) {
     const int d = menu.SelectedCity;
     world.GroupFame[world.PlayerGroupIndex] -= 1;
     world.HumanCanAct[h] = false;
-    world.CityMoney[d] += CollectIncome(world, h, d);
-    return Carried(world, menu, kCollectedMessage);
+    const double income = CollectIncome(world, h, d);
+    world.CityMoney[d] += income;
+    Outcome outcome = Carried(world, menu, kCollectedMessage);
+    outcome.detail = "걷힌 돈: " + FormatNumber(income);
+    return outcome;
 }
 
 }  // namespace golmok

@@ -8,18 +8,18 @@
 namespace golmok {
 
 Outcome Refused(std::string message) {
-    return Outcome{false, {std::move(message)}};
+    return Outcome{false, {std::move(message)}, {}};
 }
 
 Outcome Carried(World& world, MenuState& menu, std::string message) {
-    Outcome outcome{true, {std::move(message)}};
+    Outcome outcome{true, {std::move(message)}, {}};
     for (std::string& notice : ChangeValue(world, menu.SelectedCity, menu.panel))
         outcome.messages.push_back(std::move(notice));
     return outcome;
 }
 
 Outcome CarriedQuietly(World& world, MenuState& menu) {
-    return Outcome{true, ChangeValue(world, menu.SelectedCity, menu.panel)};
+    return Outcome{true, ChangeValue(world, menu.SelectedCity, menu.panel), {}};
 }
 
 std::optional<Outcome> RefuseUnlisted(const MenuState& menu, int chosen,

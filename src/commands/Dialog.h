@@ -36,6 +36,10 @@ using Chosen = std::optional<int>;
 struct Outcome {
     bool done = false;                  // carried out: the dialog closes (some open again)
     std::vector<std::string> messages;  // the result or the refusal, then the change notices
+    // The figures behind the first message (what was collected, why a request was turned down),
+    // shown by the windows as a second, smaller line of its box; empty when it needs none. A
+    // command with no message of its own (healing) tells here what it did.
+    std::string detail;
 
     bool operator==(const Outcome&) const = default;
 };

@@ -113,7 +113,13 @@ Outcome TransportGoods(World& world, MenuState& menu, std::optional<int> escort,
         delivered[i] = Int(goods.amounts[i] * rate);  // what does not arrive is lost on the way
     }
     GiveGoods(world, *target, delivered);
-    return Carried(world, menu, kTransportDone);
+    Outcome outcome = Carried(world, menu, kTransportDone);
+    outcome.detail = "도착한 것: 진검 " + FormatNumber(delivered[kSwords]) + ", 사시미 " +
+                     FormatNumber(delivered[kKnives]) + ", 각목 " +
+                     FormatNumber(delivered[kSticks]) + ", 돈 " +
+                     FormatNumber(delivered[kMoney]) + " (보낸 것의 " +
+                     FormatNumber(Int(rate * 100 + 0.5)) + "%)";
+    return outcome;
 }
 
 }  // namespace golmok

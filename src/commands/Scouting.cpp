@@ -57,12 +57,22 @@ Outcome Scout(World& world, MenuState& menu, Chosen scout, Chosen target,
     const int d = menu.SelectedCity;
     world.CityMoney[d] -= bribe;
     world.HumanCanAct[s] = false;
-    if (world.HumanLoyalty[t] == 100) return Carried(world, menu, kContentMessage);
+    if (world.HumanLoyalty[t] == 100) {
+        Outcome outcome = Carried(world, menu, kContentMessage);
+        outcome.detail = "충성도가 100인 사람은 뇌물로도 움직이지 않습니다.";
+        return outcome;
+    }
 
     world.HumanLoyalty[t] -= Int(bribe / 1000000);
     RestoreBossLoyalty(world);
-    if (Int((world.HumanCharm[s] + world.HumanIntelligence[s]) / 2) < world.HumanLoyalty[t]) {
-        return Carried(world, menu, kScoutRefusedMessage);
+    const double persuasion = Int((world.HumanCharm[s] + world.HumanIntelligence[s]) / 2);
+    if (persuasion < world.HumanLoyalty[t]) {
+        Outcome outcome = Carried(world, menu, kScoutRefusedMessage);
+        // Every million of the bribe takes a point of loyalty.
+        outcome.detail = "보낸 사람의 매력과 지능의 평균 " + FormatNumber(persuasion) +
+                         "이(가) 상대의 충성도 " + FormatNumber(world.HumanLoyalty[t]) +
+                         "보다 낮습니다. 뇌물 백만마다 충성도가 1 내려갑니다.";
+        return outcome;
     }
     // He joins the gang the command menu shows for the scout's district: the player's.
     const auto owner = world.OwnerOf(d);

@@ -55,7 +55,10 @@ Outcome Heal(World& world, MenuState& menu, Chosen human) {
     if (!(world.CityMoney[d] > cost)) return Refused(kShortOfMoney);
     world.CityMoney[d] -= cost;
     world.HumanStamina[h] = world.FullStamina(h);
-    return CarriedQuietly(world, menu);
+    Outcome outcome = CarriedQuietly(world, menu);
+    outcome.detail = world.HumanName[h] + "의 체력이 " + FormatNumber(world.HumanStamina[h]) +
+                     "(으)로 회복되었습니다. 치료비 " + FormatNumber(cost);
+    return outcome;
 }
 
 Listing ReorgListing(const World& world, const MenuState& menu) {
@@ -72,6 +75,15 @@ void OpenReorganizing(World& world, MenuState& menu) {
     dialog = ReorgDialog{};
     dialog.open = true;
     dialog.people = ReorgList(world, menu);
+}
+
+void RefillReorganizing(const World& world, MenuState& menu) {
+    if (!menu.reorg.open) return;
+    const double pool = menu.reorg.ReorgPool;
+    menu.reorg = ReorgDialog{};
+    menu.reorg.open = true;
+    menu.reorg.ReorgPool = pool;
+    menu.reorg.people = ReorgList(world, menu);
 }
 
 void CloseReorganizing(MenuState& menu) {
@@ -129,7 +141,7 @@ Outcome Reorganize(World& world, MenuState& menu, int human, double members) {
     if (auto refusal = RefuseUnlisted(menu, human, menu.reorg.people)) return *refusal;
     if (!(members >= 0) || members != Int(members)) return Refused(kReorgAmountMessage);
     ApplyBox(world, menu.reorg, human, members);
-    return Outcome{true, {}};
+    return Outcome{true, {}, {}};
 }
 
 }  // namespace golmok

@@ -55,6 +55,11 @@ Listing ReorgListing(const World& world, const MenuState& menu);
 // until a person is clicked. Opening it again while it is open refills it in place.
 void OpenReorganizing(World& world, MenuState& menu);
 
+// Refills an open dialog with the people standing in the selected district now, keeping its pool
+// (a turn end, a click on the district already shown). The bar and the box wait for a person
+// again. Nothing happens while the dialog is closed.
+void RefillReorganizing(const World& world, MenuState& menu);
+
 // Closes the dialog: members still in the pool are lost.
 void CloseReorganizing(MenuState& menu);
 

@@ -85,12 +85,12 @@ Fight& RunningFight(ConsoleContext& ctx) {
     return *fight;
 }
 
-// What an event of the field showed, then the death and result pass that the field's 1 ms clock
-// runs before the next event can arrive. A result closes the fight.
+// What an event of the field showed, then the death and result passes that the field's 1 ms
+// clock runs before the next event can arrive. A result closes the fight.
 void FinishEvent(ConsoleContext& ctx, std::vector<std::string> messages) {
     Fight& fight = *ctx.session.fight();
     if (!fight.over()) {
-        for (std::string& text : DeathPass(ctx.world(), fight))
+        for (std::string& text : SettleDeaths(ctx.world(), fight))
             messages.push_back(std::move(text));
     }
     ctx.Messages(messages);

@@ -412,6 +412,24 @@ std::vector<std::string> DeathPass(World& world, Fight& fight) {
     return messages;
 }
 
+std::vector<std::string> SettleDeaths(World& world, Fight& fight) {
+    const auto standing = [&fight] {
+        int n = 0;
+        for (const auto* side : {&fight.player, &fight.enemy}) {
+            n += static_cast<int>(std::count_if(side->begin(), side->end(),
+                                                [](const Fighter& f) { return f.present; }));
+        }
+        return n;
+    };
+    std::vector<std::string> messages;
+    // Every pass that changes nothing ends it; each other one takes a piece off, so at most eleven.
+    for (int before = -1; !fight.over() && standing() != before;) {
+        before = standing();
+        Append(messages, DeathPass(world, fight));
+    }
+    return messages;
+}
+
 std::vector<std::string> AutoAct(World& world, Fight& fight) {
     std::vector<std::string> messages;
     if (fight.over()) return messages;

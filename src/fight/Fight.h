@@ -74,6 +74,9 @@ struct Fighter {
     Position pending;  // where a move would put him; only an accepted move is shown
     HealthBar bar;
     std::string gang;  // the gang he fought for, as the fight began
+    // He went out with no members or no stamina left: the opening pass takes him off the board
+    // before anybody could see him or strike a blow.
+    bool unfit = false;
     bool operator==(const Fighter&) const = default;
 };
 
@@ -158,6 +161,11 @@ void HideEnemyWeapons(Fight& fight);
 // death of a side decides the fight and applies its result to the world, once. Returns the
 // result's message.
 std::vector<std::string> DeathPass(World& world, Fight& fight);
+// The passes the field's 1 ms clock runs before the next event can arrive: one, and another after
+// each pass that took somebody off the board, until a pass takes nobody or decides the fight. So
+// a side whose last fighter falls in a pass of its own (one sent out with no members) loses
+// at once instead of waiting for a key.
+std::vector<std::string> SettleDeaths(World& world, Fight& fight);
 
 // --- Auto-battle ------------------------------------------------------------------------------
 // One turn of the player's active fighter by the computer fighters' rule: strike the nearest

@@ -64,11 +64,18 @@ std::array<double, 3> CountFighters(World& world, const FightSetup& setup,
     return need;
 }
 
-std::optional<std::string> StockRefusal(const std::array<double, 3>& need,
-                                        const std::array<double, 3>& stocks) {
-    if (need[kSword] > stocks[kSword]) return kSwordsShort;
-    if (need[kKnife] > stocks[kKnife]) return kKnivesShort;
-    if (need[kStick] > stocks[kStick]) return kSticksShort;
+// A weapon arms a fighter's every member, so he needs as many of it as he leads.
+std::optional<Outcome> StockRefusal(const std::array<double, 3>& need,
+                                    const std::array<double, 3>& stocks) {
+    static constexpr const char* kShort[] = {kSwordsShort, kKnivesShort, kSticksShort};
+    static constexpr const char* kNames[] = {"진검", "사시미", "각목"};
+    for (int k : {kSword, kKnife, kStick}) {
+        if (!(need[k] > stocks[k])) continue;
+        Outcome outcome = Refused(kShort[k]);
+        outcome.detail = std::string("고른 사람들에게 ") + kNames[k] + " " + FormatNumber(need[k]) +
+                         "개가 필요한데 창고에는 " + FormatNumber(stocks[k]) + "개뿐입니다.";
+        return outcome;
+    }
     return std::nullopt;
 }
 
@@ -141,6 +148,7 @@ Fighter PlacedFighter(const World& world, int human, int slot, int row, double b
     if (human < 0) return f;
     f.present = true;
     f.gang = world.HumanGroup[human];
+    f.unfit = world.HumanStamina[human] <= 0 || world.HumanMembers[human] <= 0;
     f.shown = f.pending = Position{2 * kCell * slot, row};
     if (world.options.healthBars) {
         const double health = Int((world.HumanStamina[human] + world.HumanMembers[human]) / 2);
@@ -231,7 +239,7 @@ SetupOutcome ConfirmAttack(World& world, const FightSetup& setup, const SetupCho
     Party attackers;
     const auto need = CountFighters(world, setup, choice, world.HumanInAttackParty, attackers);
     if (auto refusal = StockRefusal(need, setup.stocks)) {
-        result.outcome = Refused(*refusal);
+        result.outcome = std::move(*refusal);
         return result;
     }
     result.outcome.done = true;
@@ -274,7 +282,7 @@ SetupOutcome ConfirmDefence(World& world, const FightSetup& setup, const SetupCh
     const auto need = CountFighters(world, setup, choice, world.HumanInDefenceParty, defenders);
     // A shortage stops here, before any attacker is picked.
     if (auto refusal = StockRefusal(need, setup.stocks)) {
-        result.outcome = Refused(*refusal);
+        result.outcome = std::move(*refusal);
         return result;
     }
     result.outcome.done = true;

@@ -8,6 +8,7 @@ namespace {
 
 constexpr const char* kPlayerFallen = "쓰러진 우리 편: ";
 constexpr const char* kEnemyFallen = "쓰러진 상대 편: ";
+constexpr const char* kUnfit = "싸워 보지도 못하고 쓰러진 사람: ";
 constexpr const char* kNobodyTurned = "편을 바꾼 사람: 없음";
 constexpr const char* kNone = "없음";
 
@@ -52,7 +53,9 @@ FightSummary SummarizeFight(const World& world, const Fight& fight) {
     for (const auto* side : {&fight.player, &fight.enemy}) {
         for (const Fighter& f : *side) {
             if (f.human < 0) continue;
-            if (!f.present) {
+            if (f.unfit) {
+                summary.unfit.push_back(f.human);
+            } else if (!f.present) {
                 (side == &fight.player ? summary.playerFallen : summary.enemyFallen)
                     .push_back(f.human);
             }
@@ -67,6 +70,7 @@ FightSummary SummarizeFight(const World& world, const Fight& fight) {
 std::string FightSummaryText(const World& world, const FightSummary& summary) {
     std::string text = kPlayerFallen + Names(world, summary.playerFallen) + '\n';
     text += kEnemyFallen + Names(world, summary.enemyFallen) + '\n';
+    if (!summary.unfit.empty()) text += kUnfit + Names(world, summary.unfit) + '\n';
     if (summary.turned.empty()) {
         text += kNobodyTurned;
     } else {

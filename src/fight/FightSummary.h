@@ -17,6 +17,10 @@ struct FightSummary {
     std::vector<int> turned;        // fighters of either side now in another gang, player's first
     int city = -1;                  // the fought-over district
     std::optional<int> holder;      // the gang whose colour it shows now
+    // Fighters of either side, player's first, who went out with no members or no stamina and
+    // fell before a blow was struck: they are never on the board, so they are told apart from
+    // the fallen.
+    std::vector<int> unfit;
     bool operator==(const FightSummary&) const = default;
 };
 

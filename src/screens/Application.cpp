@@ -8,6 +8,7 @@
 #include <QTranslator>
 #include <vector>
 
+#include "screens/Art.h"
 #include "screens/Platform.h"
 
 namespace golmok::screens {
@@ -134,6 +135,8 @@ bool SetUpApplication(QApplication& app) {
     // and each window's caption is exactly its own.
     // The desktop entry this window belongs to, for the icon in task bars.
     QApplication::setDesktopFileName("org.golmok.golmok");
+    // Every window shows the game's own icon, not the window manager's generic one.
+    QApplication::setWindowIcon(GameIcon());
     QApplication::setFont(QFont("NanumGothic", 10));
     // The game speaks Korean whatever the desktop's language: Qt's own texts too.
     auto* translator = new QTranslator(&app);

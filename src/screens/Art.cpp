@@ -21,7 +21,40 @@ QSvgRenderer& Renderer(const QString& name) {
     return **found;
 }
 
+// What a drawing that serves as a button says to assistive technology: the words drawn on it.
+QString SpokenName(const QString& name) {
+    static const QHash<QString, QString> names = {
+        {"ok", "확인"},         {"cancel", "취소"},     {"menu0", "새 게임"},
+        {"menu1", "불러오기"},  {"menu2", "제작팀소개"}, {"menu3", "끝내기"},
+        {"logo", "골목패권기: 누르면 넘어갑니다"},
+        {"victory1", "승리: 누르면 넘어갑니다"},
+        {"victory2", "승리: 누르면 넘어갑니다"},
+        {"defeat", "패배: 누르면 넘어갑니다"},
+    };
+    QString plain = name;
+    if (plain.endsWith(QStringLiteral("_on"))) plain.chop(3);
+    return names.value(plain);
+}
+
 }  // namespace
+
+QPixmap PaintedPixmap(const QString& resource, QSize size, qreal ratio) {
+    QPixmap pixmap(size * ratio);
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::transparent);
+    QSvgRenderer renderer(resource);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
+    return pixmap;
+}
+
+QIcon GameIcon() {
+    QIcon icon;
+    for (int side : {16, 24, 32, 48, 64, 128, 256})
+        icon.addPixmap(PaintedPixmap(QStringLiteral(":/icon/golmok.svg"), QSize(side, side), 1));
+    return icon;
+}
 
 QSize PictureSize(const QString& name) {
     return Renderer(name).defaultSize();
@@ -30,11 +63,13 @@ QSize PictureSize(const QString& name) {
 Picture::Picture(const QString& name, QWidget* parent) : QWidget(parent), name_(name) {
     setMouseTracking(true);
     resize(PictureSize(name_));
+    setAccessibleName(SpokenName(name_));
 }
 
 void Picture::SetPicture(const QString& name) {
     name_ = name;
     resize(PictureSize(name_));
+    if (const QString spoken = SpokenName(name_); !spoken.isEmpty()) setAccessibleName(spoken);
     update();
 }
 

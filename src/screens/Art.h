@@ -2,6 +2,8 @@
 // screen uses so they stay sharp at 200 %.
 #pragma once
 
+#include <QIcon>
+#include <QPixmap>
 #include <QSize>
 #include <QString>
 #include <QWidget>
@@ -10,6 +12,13 @@ namespace golmok::screens {
 
 // The size of a drawing at 100 %, in pixels.
 QSize PictureSize(const QString& name);
+
+// A drawing of the given resource (":/art/ok.svg") painted into a pixmap of `size` logical
+// pixels for a screen of `ratio` device pixels a pixel, so it is sharp at any scale.
+QPixmap PaintedPixmap(const QString& resource, QSize size, qreal ratio);
+
+// The game's icon at every size a window manager asks for.
+QIcon GameIcon();
 
 // A picture control: shows one drawing (by name, "map" for :/art/map.svg) scaled to the control.
 // It reports clicks and the mouse passing over it, which is all the picture buttons need.

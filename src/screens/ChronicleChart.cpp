@@ -1,5 +1,6 @@
 #include "screens/ChronicleChart.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QVBoxLayout>
@@ -23,6 +24,47 @@ QColor ToQColor(Color color) {
     return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
 }
 
+// Gangs holding the same number of districts share a line's place: each gang's line has a dash
+// pattern and a marker of its own, so lines lying on one another stay told apart.
+constexpr Qt::PenStyle kDashes[kGroupCount] = {Qt::SolidLine,      Qt::DashLine,   Qt::DotLine,
+                                               Qt::DashDotLine,    Qt::SolidLine,  Qt::DashLine,
+                                               Qt::DashDotDotLine};
+enum class Marker { Circle, Square, Diamond, TriangleUp, TriangleDown, Cross, Plus };
+constexpr Marker kMarkers[kGroupCount] = {Marker::Circle,     Marker::Square,
+                                          Marker::Diamond,    Marker::TriangleUp,
+                                          Marker::TriangleDown, Marker::Cross, Marker::Plus};
+
+void DrawMarker(QPainter& painter, Marker marker, QPointF at, double r) {
+    switch (marker) {
+        case Marker::Circle:
+            painter.drawEllipse(at, r, r);
+            break;
+        case Marker::Square:
+            painter.drawRect(QRectF(at.x() - r, at.y() - r, 2 * r, 2 * r));
+            break;
+        case Marker::Diamond:
+            painter.drawPolygon(QPolygonF({at + QPointF(0, -r), at + QPointF(r, 0),
+                                           at + QPointF(0, r), at + QPointF(-r, 0)}));
+            break;
+        case Marker::TriangleUp:
+            painter.drawPolygon(
+                QPolygonF({at + QPointF(0, -r), at + QPointF(r, r), at + QPointF(-r, r)}));
+            break;
+        case Marker::TriangleDown:
+            painter.drawPolygon(
+                QPolygonF({at + QPointF(0, r), at + QPointF(r, -r), at + QPointF(-r, -r)}));
+            break;
+        case Marker::Cross:
+            painter.drawLine(at + QPointF(-r, -r), at + QPointF(r, r));
+            painter.drawLine(at + QPointF(-r, r), at + QPointF(r, -r));
+            break;
+        case Marker::Plus:
+            painter.drawLine(at + QPointF(-r, 0), at + QPointF(r, 0));
+            painter.drawLine(at + QPointF(0, -r), at + QPointF(0, r));
+            break;
+    }
+}
+
 }  // namespace
 
 ChronicleView::ChronicleView(const Chronicle& chronicle, const World& world, QWidget* parent)
@@ -33,19 +75,62 @@ ChronicleView::ChronicleView(const Chronicle& chronicle, const World& world, QWi
         colors_[g] = world.GroupColor[g];
     }
     setFixedSize(kWidth, kHeight);
+    setMouseTracking(true);
+}
+
+QRect ChronicleView::Plot() const {
+    return QRect(kLeft, kTop, width() - kLeft - kRight, height() - kTop - kBottom);
+}
+
+double ChronicleView::WeekX(int week) const {
+    const QRect plot = Plot();
+    const int weeks = static_cast<int>(chronicle_.weeks.size());
+    if (weeks <= 1) return plot.left() + plot.width() / 2.0;
+    return plot.left() + week * plot.width() / double(weeks - 1);
+}
+
+int ChronicleView::WeekAt(int x) const {
+    const QRect plot = Plot();
+    const int weeks = static_cast<int>(chronicle_.weeks.size());
+    if (weeks == 0 || x < plot.left() - 4 || x > plot.right() + 4) return -1;
+    if (weeks == 1) return 0;
+    const double step = plot.width() / double(weeks - 1);
+    return std::clamp(static_cast<int>((x - plot.left()) / step + 0.5), 0, weeks - 1);
+}
+
+QString ChronicleView::ValueAt(int x) const {
+    const int i = WeekAt(x);
+    if (i < 0) return {};
+    const ChronicleWeek& entry = chronicle_.weeks[static_cast<std::size_t>(i)];
+    QStringList held;
+    for (int g = 0; g < kGroupCount; ++g)
+        held << QStringLiteral("%1 %2").arg(names_[g]).arg(entry.districts[g]);
+    return QStringLiteral("%1년 %2월 %3주 — ").arg(entry.year).arg(entry.month).arg(entry.week) +
+           held.join(", ");
+}
+
+void ChronicleView::mouseMoveEvent(QMouseEvent* event) {
+    const int x = static_cast<int>(event->position().x());
+    const int week = WeekAt(x);
+    if (week != pointed_) {
+        pointed_ = week;
+        setToolTip(ValueAt(x));
+        update();
+    }
+}
+
+void ChronicleView::leaveEvent(QEvent*) {
+    pointed_ = -1;
+    update();
 }
 
 void ChronicleView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.fillRect(rect(), QColor(0xf6, 0xec, 0xd2));
-    const QRect plot(kLeft, kTop, width() - kLeft - kRight, height() - kTop - kBottom);
+    const QRect plot = Plot();
     const int weeks = static_cast<int>(chronicle_.weeks.size());
-    // A single week still gets a line's width, so that its standings show as short strokes.
-    const double step = plot.width() / static_cast<double>(std::max(weeks - 1, 1));
-    const auto x = [&](int i) {
-        return plot.left() + (weeks == 1 ? plot.width() / 2.0 : i * step);
-    };
+    const auto x = [&](int i) { return WeekX(i); };
     // The scale reaches a little above the most districts any gang held, in fives: the gangs'
     // ups and downs of a few districts stay visible until somebody grows large.
     int most = 0;
@@ -70,17 +155,30 @@ void ChronicleView::paintEvent(QPaintEvent*) {
         painter.drawText(QRectF(0, y(held) - 8, kLeft - 8, 16), Qt::AlignRight | Qt::AlignVCenter,
                          QString::number(held));
     }
-    int lastLabel = -1000;
+    // The time axis: a tick at each month's first week, its number under it where there is room,
+    // and the year under each January and under the first week shown.
+    int lastMonth = -1000;
+    int lastYear = -1000;
     for (int i = 0; i < weeks; ++i) {
-        const ChronicleWeek& entry = chronicle_.weeks[i];
-        if (i != 0 && !(entry.month == 1 && entry.week == 1)) continue;
-        if (x(i) - lastLabel < 40) continue;  // years too close together share one label
-        lastLabel = static_cast<int>(x(i));
-        painter.setPen(QPen(QColor(0xc8, 0xb8, 0x90), 1, Qt::DotLine));
-        painter.drawLine(QPointF(x(i), plot.top()), QPointF(x(i), plot.bottom()));
+        const ChronicleWeek& entry = chronicle_.weeks[static_cast<std::size_t>(i)];
+        const bool monthStarts = i == 0 || entry.month != chronicle_.weeks[i - 1].month;
+        if (!monthStarts) continue;
+        const bool yearStarts = i == 0 || entry.year != chronicle_.weeks[i - 1].year;
         painter.setPen(QColor(0x2b, 0x21, 0x18));
-        painter.drawText(QRectF(x(i) - 30, plot.bottom() + 6, 60, 16), Qt::AlignCenter,
-                         QStringLiteral("%1년").arg(entry.year));
+        painter.drawLine(QPointF(x(i), plot.bottom()), QPointF(x(i), plot.bottom() + 4));
+        if (x(i) - lastMonth >= 22) {
+            lastMonth = static_cast<int>(x(i));
+            painter.drawText(QRectF(x(i) - 11, plot.bottom() + 4, 22, 14), Qt::AlignCenter,
+                             QStringLiteral("%1월").arg(entry.month));
+        }
+        if (yearStarts && x(i) - lastYear >= 44) {
+            lastYear = static_cast<int>(x(i));
+            painter.setPen(QPen(QColor(0xc8, 0xb8, 0x90), 1, Qt::DotLine));
+            painter.drawLine(QPointF(x(i), plot.top()), QPointF(x(i), plot.bottom()));
+            painter.setPen(QColor(0x2b, 0x21, 0x18));
+            painter.drawText(QRectF(x(i) - 30, plot.bottom() + 18, 60, 14), Qt::AlignCenter,
+                             QStringLiteral("%1년").arg(entry.year));
+        }
     }
 
     // One line a gang, the player's drawn last and thickest so that it stays on top.
@@ -89,9 +187,8 @@ void ChronicleView::paintEvent(QPaintEvent*) {
         const bool player = g == chronicle_.player;
         QPainterPath path;
         for (int i = 0; i < weeks; ++i) {
-            // Gangs holding the same number of districts lie side by side, not on top of one
-            // another: each line is shifted by a hair.
-            const QPointF point(x(i), y(chronicle_.weeks[i].districts[g]) + (k - 3) * 2.5);
+            // Every line at its true value; the dashes and markers tell shared places apart.
+            const QPointF point(x(i), y(chronicle_.weeks[i].districts[g]));
             if (i == 0) {
                 path.moveTo(point);
             } else {
@@ -102,9 +199,22 @@ void ChronicleView::paintEvent(QPaintEvent*) {
         painter.setPen(QPen(QColor(0x2b, 0x21, 0x18), player ? 6 : 4.5, Qt::SolidLine, Qt::RoundCap,
                             Qt::RoundJoin));
         painter.drawPath(path);
-        painter.setPen(QPen(ToQColor(colors_[g]), player ? 4 : 2.5, Qt::SolidLine, Qt::RoundCap,
+        painter.setPen(QPen(ToQColor(colors_[g]), player ? 4 : 2.5, kDashes[g], Qt::FlatCap,
                             Qt::RoundJoin));
         painter.drawPath(path);
+        // Markers at no more than about thirty weeks, so a long game stays readable.
+        const int every = std::max(1, weeks / 30);
+        painter.setPen(QPen(QColor(0x2b, 0x21, 0x18), 1));
+        painter.setBrush(ToQColor(colors_[g]));
+        for (int i = 0; i < weeks; i += every)
+            DrawMarker(painter, kMarkers[g], QPointF(x(i), y(chronicle_.weeks[i].districts[g])), 3.5);
+        painter.setBrush(Qt::NoBrush);
+    }
+
+    // The week under the pointer: a line through it and the figures above the plot.
+    if (pointed_ >= 0 && pointed_ < weeks) {
+        painter.setPen(QPen(QColor(0x2b, 0x21, 0x18), 1, Qt::DashLine));
+        painter.drawLine(QPointF(x(pointed_), plot.top()), QPointF(x(pointed_), plot.bottom()));
     }
 
     // The legend: each gang's colour, name and districts this week.
@@ -112,10 +222,14 @@ void ChronicleView::paintEvent(QPaintEvent*) {
     legendFont.setPixelSize(12);
     for (int g = 0; g < kGroupCount; ++g) {
         const int top = kTop + g * 24;
-        const QRect swatch(width() - kRight + 12, top + 4, 14, 14);
-        painter.fillRect(swatch, ToQColor(colors_[g]));
-        painter.setPen(QColor(0x2b, 0x21, 0x18));
-        painter.drawRect(swatch);
+        const QRect swatch(width() - kRight + 6, top + 4, 20, 14);
+        painter.setPen(QPen(ToQColor(colors_[g]), 2.5, kDashes[g], Qt::FlatCap));
+        painter.drawLine(QPointF(swatch.left(), swatch.center().y()),
+                         QPointF(swatch.right(), swatch.center().y()));
+        painter.setPen(QPen(QColor(0x2b, 0x21, 0x18), 1));
+        painter.setBrush(ToQColor(colors_[g]));
+        DrawMarker(painter, kMarkers[g], QPointF(swatch.center()), 3.5);
+        painter.setBrush(Qt::NoBrush);
         legendFont.setBold(g == chronicle_.player);
         painter.setFont(legendFont);
         const int held = weeks == 0 ? 0 : chronicle_.weeks.back().districts[g];

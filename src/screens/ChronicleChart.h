@@ -13,10 +13,22 @@ class ChronicleView : public QWidget {
   public:
     ChronicleView(const Chronicle& chronicle, const World& world, QWidget* parent);
 
+    // The week under the pointer at `x` and what each gang held then, as the chart shows it
+    // ("1930년 3월 2주 — 거지파 4, ..."); empty outside the plot.
+    QString ValueAt(int x) const;
+
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
   private:
+    // The plot's frame and the week nearest to `x` on it (-1 outside).
+    QRect Plot() const;
+    int WeekAt(int x) const;
+    double WeekX(int week) const;
+
+    int pointed_ = -1;  // the week under the pointer, marked on the chart
     Chronicle chronicle_;
     GroupTable<QString> names_;
     GroupTable<Color> colors_;

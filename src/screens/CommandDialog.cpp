@@ -13,6 +13,7 @@
 #include "screens/Art.h"
 #include "screens/Lists.h"
 #include "screens/Look.h"
+#include "screens/Platform.h"
 #include "screens/Screens.h"
 #include "world/Numbers.h"
 
@@ -85,6 +86,7 @@ void ShowWhyEmpty(QListWidget* list, const std::string& why) {
 PictureButton::PictureButton(const QString& picture, const char* name, QWidget* parent)
     : QAbstractButton(parent), face_(new Picture(picture, this)) {
     setObjectName(QString::fromUtf8(name));
+    setAccessibleName(face_->accessibleName());
     setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::PointingHandCursor);
     face_->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -407,8 +409,7 @@ void CommandDialog::Inform(const std::string& message) {
 bool CommandDialog::Show(const Outcome& outcome, bool reopen) {
     // The panel shows the new figures before the notices tell what changed.
     screens_.PanelChanged();
-    for (const std::string& message : outcome.messages)
-        Inform(message);
+    InformAll(screens_.platform(), this, outcome.messages, outcome.detail);
     if (!outcome.done) return false;
     if (reopen) {
         Open();

@@ -74,6 +74,10 @@ Heal::Heal(Screens& screens) : CommandDialog(screens, "Heal", "치료", Menu::Ac
     skill_[1] = AddFigure(1, "체력 :", 1, 1);
     stamina_ = DisplayBar(this, 0);
     grid()->addWidget(stamina_, 2, 1, 1, 2);
+    done_ = new QLabel(this);
+    done_->setObjectName("Done");
+    done_->setWordWrap(true);
+    grid()->addWidget(done_, 3, 1, 1, 2);
     OnChoose(list_, [this](int h) {
         ChoosePerson(menuState(), h);
         ShowGauge(stamina_, HealGauge(world(), h));
@@ -86,12 +90,15 @@ Heal::Heal(Screens& screens) : CommandDialog(screens, "Heal", "치료", Menu::Ac
 void Heal::Fill() {
     for (QLabel* label : skill_)
         label->clear();
+    done_->clear();
     ShowGauge(stamina_, Gauge{});
     FillList(list_, HealListing(world(), menuState()), [this](int h) { return PersonName(h); });
 }
 
 void Heal::Ok() {
-    Show(golmok::Heal(world(), menuState(), Selected(list_)), true);
+    const Outcome outcome = golmok::Heal(world(), menuState(), Selected(list_));
+    // The dialog opens again without him; the line says it was done.
+    if (Show(outcome, true)) done_->setText(QString::fromStdString(outcome.detail));
 }
 
 // --- 재편성 ------------------------------------------------------------------------------------
@@ -151,7 +158,9 @@ void Reset::ShowPerson() {
 }
 
 void Reset::Fill() {
-    OpenReorganizing(world(), menuState());
+    // The session refills an open dialog as its district changes, keeping or emptying the pool
+    // by the rule; only a closed dialog opens afresh.
+    if (!menuState().reorg.open) OpenReorganizing(world(), menuState());
     for (QLabel* label : skill_)
         label->clear();
     box_->clear();

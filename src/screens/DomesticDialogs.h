@@ -40,6 +40,7 @@ class Heal : public CommandDialog {
     QListWidget* list_;
     std::array<QLabel*, 2> skill_{};
     QProgressBar* stamina_;
+    QLabel* done_;  // who was healed last, to what stamina: 치료 has no message box of its own
 };
 
 // Reset: 재편성, moves members between the district's people through a shared pool. It has no

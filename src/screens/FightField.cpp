@@ -319,7 +319,7 @@ void FightField::Finish(std::vector<std::string> messages) {
     if (!running) return;
     World& world = screens_.world();
     if (!running->over()) {
-        for (std::string& text : DeathPass(world, *running))
+        for (std::string& text : SettleDeaths(world, *running))
             messages.push_back(std::move(text));
     }
     if (running->enemyWeaponClock) timer3_.start();

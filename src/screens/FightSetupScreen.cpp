@@ -197,9 +197,7 @@ void FightSetupScreen::OkClicked() {
     choice.targetClicked = attacking && ll2_->currentItem() != nullptr;
     SetupOutcome outcome = attacking ? ConfirmAttack(world, setup_, choice, target)
                                      : ConfirmDefence(world, setup_, choice);
-    for (const std::string& message : outcome.outcome.messages) {
-        screens_.platform().Inform(this, QString::fromStdString(message));
-    }
+    InformAll(screens_.platform(), this, outcome.outcome.messages, outcome.outcome.detail);
     if (outcome.takenOver) {
         // Nobody held the district: it is ours without a fight, and that may end the game.
         if (MainGame* map = screens_.map()) map->Refresh();

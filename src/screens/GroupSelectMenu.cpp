@@ -28,16 +28,22 @@ GroupSelectMenu::GroupSelectMenu(Screens& screens)
         groupSelect2_[g]->setObjectName("GroupSelect2");
         groupSelect2_[g]->setProperty("index", g);
         groupSelect2_[g]->move(groupSelect_[g]->pos());
+        // The emblems speak their gang's name.
+        const QString gang = QString::fromStdString(screens.world().GroupName[g]);
+        groupSelect_[g]->setAccessibleName(gang);
+        groupSelect2_[g]->setAccessibleName(gang);
         groupSelect2_[g]->hide();
     }
 
     auto* start = new Picture("ok", this);
     start->setObjectName("Command1");
     start->move(width() / 2 - start->width() - 20, height() - start->height() - 16);
+    start->setAccessibleName("시작");
     connect(start, &Picture::clicked, this, &GroupSelectMenu::Start);
     auto* back = new Picture("cancel", this);
     back->setObjectName("Command2");
     back->move(width() / 2 + 20, height() - back->height() - 16);
+    back->setAccessibleName("돌아가기");
     connect(back, &Picture::clicked, this, &GroupSelectMenu::Back);
     setFocusPolicy(Qt::StrongFocus);
 }

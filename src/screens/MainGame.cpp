@@ -30,15 +30,28 @@ QColor ToQColor(Color color) {
 }
 
 // Dark owners (흑사파's blue, 마적파's red) carry white names; the light ones black.
+// White ink reads on a dark gang colour, black on a light one.
+const char* InkOn(const QColor& back) {
+    return 0.299 * back.red() + 0.587 * back.green() + 0.114 * back.blue() < 140 ? "white"
+                                                                                 : "black";
+}
+
 QString ButtonStyle(Color owner) {
     const QColor back = ToQColor(owner);
-    const bool dark = 0.299 * back.red() + 0.587 * back.green() + 0.114 * back.blue() < 140;
     return QStringLiteral(
                "QPushButton { background-color: %1; color: %2; border: 1px solid #2b2118;"
                " border-radius: 3px; padding: 0px; font-weight: bold; }"
                "QPushButton:hover { border: 2px solid #fff4d0; }"
                "QPushButton:disabled { color: #6b6b6b; }")
-        .arg(back.name(), dark ? "white" : "black");
+        .arg(back.name(), InkOn(back));
+}
+
+// The owner's letter: dark ink on the gang's colour, ringed, so it reads on any part of the map.
+QString MarkStyle(Color owner) {
+    const QColor back = ToQColor(owner);
+    return QStringLiteral("QLabel { background-color: %1; color: %2; border: 1px solid #2b2118;"
+                          " border-radius: 8px; }")
+        .arg(back.name(), InkOn(back));
 }
 
 QLabel* SideLabel(const QString& text, QWidget* parent, int pixelSize, bool bold = false) {
@@ -185,7 +198,23 @@ MainGame::MainGame(Screens& screens) : Screen(screens, "MainGame", kGameTitle) {
         button->setFocusPolicy(Qt::NoFocus);
         connect(button, &QPushButton::clicked, this, [this, c] { screens_.OpenCommandMenu(c); });
         cmd_[c] = button;
+        // The owner's letter on the button's corner: the districts are told apart by more than
+        // colour. It lets clicks through to the map.
+        auto* mark = new QLabel(image1);
+        mark->setObjectName("OwnerMark");
+        mark->setProperty("index", c);
+        mark->setAlignment(Qt::AlignCenter);
+        QFont markFont = mark->font();
+        markFont.setPixelSize(10);
+        markFont.setBold(true);
+        mark->setFont(markFont);
+        mark->setGeometry(Px(d.left + d.width) - 9, Px(d.top) - 9, 16, 16);
+        mark->setAttribute(Qt::WA_TransparentForMouseEvents);
+        mark_[c] = mark;
     }
+
+    for (QLabel* mark : mark_)
+        mark->raise();
 
     auto* side = new Picture("side", board);
     side->move(kMapWidth, 0);
@@ -211,6 +240,11 @@ MainGame::MainGame(Screens& screens) : Screen(screens, "MainGame", kGameTitle) {
     hint->setWordWrap(true);
     hint->setGeometry(24, 150, 172, 60);
 
+    status_ = SideLabel(QString(), side, 12);
+    status_->setObjectName("Status");
+    status_->setWordWrap(true);
+    status_->setGeometry(24, 214, 172, 80);
+
     auto* notice = SideLabel(kHomePageNotice, side, 12);
     notice->setObjectName("Label4");
     notice->setWordWrap(true);
@@ -228,6 +262,14 @@ MainGame::MainGame(Screens& screens) : Screen(screens, "MainGame", kGameTitle) {
     Refresh();
 }
 
+void MainGame::ShowStatus(const QString& text) {
+    status_->setText(text);
+}
+
+QString MainGame::status() const {
+    return status_->text();
+}
+
 void MainGame::SkillReset() {
     const World& world = screens_.world();
     skill_[0]->setText(QString::number(world.Year));
@@ -240,6 +282,17 @@ void MainGame::Refresh() {
     for (int c = 0; c < kCityCount; ++c) {
         cmd_[c]->setStyleSheet(ButtonStyle(world.CityOwnerColor[c]));
         cmd_[c]->setEnabled(!world.MapLocked);
+        // Not by colour alone: the label carries the first letter of its gang (the seven
+        // begin with seven different letters), and assistive technology hears the full name.
+        const QString city = QString::fromStdString(world.CityName[c]);
+        const auto owner = world.OwnerOf(c);
+        const QString gang = owner ? QString::fromStdString(world.GroupName[*owner]) : QString();
+        mark_[c]->setText(gang.left(1));
+        mark_[c]->setStyleSheet(MarkStyle(world.CityOwnerColor[c]));
+        mark_[c]->setVisible(!gang.isEmpty());
+        const QString spoken = gang.isEmpty() ? city + " 구역" : city + ", " + gang + " 구역";
+        cmd_[c]->setAccessibleName(spoken);
+        cmd_[c]->setToolTip(spoken);
     }
     for (QMenu* menu : {turnMenu_, optionMenu_, functionMenu_, helpMenu_}) {
         menu->menuAction()->setEnabled(!world.MapLocked);
@@ -265,6 +318,7 @@ void MainGame::EndTurnClicked() {
     // A frozen map ignores the shortcut as well as the menu.
     if (world.MapLocked || !screens_.session().running()) return;
     const std::vector<std::string> messages = screens_.session().EndTurn(screens_.slotFolder());
+    ShowStatus({});
     Refresh();
     // An attack on the player freezes the map: the command menu and its dialogs go before the
     // announcement, so nothing can change the world while the defence is set up.

@@ -24,6 +24,9 @@ class MainGame : public Screen {
 
     // Repaints everything from the world: owners, date, emblem, the map lock, the check marks.
     void Refresh();
+    // A line under the hint telling what the last save or load did; a turn end clears it.
+    void ShowStatus(const QString& text);
+    QString status() const;
     // The date labels show Year, Month, Week.
     void SkillReset();
 
@@ -42,7 +45,9 @@ class MainGame : public Screen {
 
     QMenuBar* menuBar_;
     std::array<QPushButton*, kCityCount> cmd_{};
+    std::array<QLabel*, kCityCount> mark_{};  // the owner's letter on each district
     std::array<QLabel*, 3> skill_{};
+    QLabel* status_ = nullptr;
     Picture* groupLogo_;
     QMenu* turnMenu_;
     QMenu* optionMenu_;

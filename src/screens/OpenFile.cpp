@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "screens/MainGame.h"
 #include "screens/Screens.h"
 
 namespace golmok::screens {
@@ -19,7 +20,10 @@ void OpenFile::SlotClicked(int slot) {
         screens_.platform().Inform(this, QString::fromStdString(game.result.message));
         return;
     }
+    const QString loaded = label(slot);
     screens_.ShowLoadedGame(std::move(game.world), std::move(game.chronicle));
+    // The slot window has closed: the map says what it now shows.
+    if (MainGame* map = screens_.map()) map->ShowStatus(QStringLiteral("불러왔습니다: ") + loaded);
 }
 
 }  // namespace golmok::screens

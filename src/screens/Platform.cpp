@@ -5,10 +5,42 @@
 #include <QMessageBox>
 #include <QUrl>
 
+#include "screens/Art.h"
+
 namespace golmok::screens {
 
+namespace {
+
+// The box's picture is the game's own drawing, painted for the screen's scale, never Qt's
+// bitmap icon blown up at 200 %.
+void ShowBox(QWidget* parent, const QString& text, const QString& detail) {
+    QMessageBox box(QMessageBox::NoIcon, kGameTitle, text, QMessageBox::Ok, parent);
+    const qreal ratio = parent ? parent->devicePixelRatioF() : qApp->devicePixelRatio();
+    box.setIconPixmap(PaintedPixmap(QStringLiteral(":/icon/golmok.svg"), QSize(48, 48), ratio));
+    if (!detail.isEmpty()) box.setInformativeText(detail);
+    box.exec();
+}
+
+}  // namespace
+
 void DesktopPlatform::Inform(QWidget* parent, const QString& text) {
-    QMessageBox::information(parent, kGameTitle, text, QMessageBox::Ok);
+    ShowBox(parent, text, {});
+}
+
+void DesktopPlatform::InformDetail(QWidget* parent, const QString& text, const QString& detail) {
+    ShowBox(parent, text, detail);
+}
+
+void InformAll(Platform& platform, QWidget* parent, const std::vector<std::string>& messages,
+               const std::string& detail) {
+    for (std::size_t k = 0; k < messages.size(); ++k) {
+        const QString text = QString::fromStdString(messages[k]);
+        if (k == 0 && !detail.empty()) {
+            platform.InformDetail(parent, text, QString::fromStdString(detail));
+        } else {
+            platform.Inform(parent, text);
+        }
+    }
 }
 
 bool DesktopPlatform::Ask(QWidget* parent, const QString& title, const QString& text) {
@@ -16,8 +48,8 @@ bool DesktopPlatform::Ask(QWidget* parent, const QString& title, const QString& 
                                 QMessageBox::No) == QMessageBox::Yes;
 }
 
-void DesktopPlatform::OpenHomePage() {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(guidePath_));
+bool DesktopPlatform::OpenHomePage() {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(guidePath_));
 }
 
 void DesktopPlatform::EndProgram() {

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <QString>
+#include <string>
+#include <vector>
 
 class QWidget;
 
@@ -16,10 +18,12 @@ class Platform {
     virtual ~Platform() = default;
     // A message box with one OK button and the game's title as caption; waits for the player.
     virtual void Inform(QWidget* parent, const QString& text) = 0;
+    // The same with `detail` (the figures behind the text) as a second, smaller line.
+    virtual void InformDetail(QWidget* parent, const QString& text, const QString& detail) = 0;
     // A Yes/No question with a warning icon; true for Yes.
     virtual bool Ask(QWidget* parent, const QString& title, const QString& text) = 0;
-    // Opens the player's guide in the default browser.
-    virtual void OpenHomePage() = 0;
+    // Opens the player's guide in the default browser; false when no browser took it.
+    virtual bool OpenHomePage() = 0;
     virtual void EndProgram() = 0;
 };
 
@@ -28,12 +32,17 @@ class DesktopPlatform : public Platform {
   public:
     explicit DesktopPlatform(QString guidePath) : guidePath_(std::move(guidePath)) {}
     void Inform(QWidget* parent, const QString& text) override;
+    void InformDetail(QWidget* parent, const QString& text, const QString& detail) override;
     bool Ask(QWidget* parent, const QString& title, const QString& text) override;
-    void OpenHomePage() override;
+    bool OpenHomePage() override;
     void EndProgram() override;
 
   private:
     QString guidePath_;
 };
+
+// The messages of an operation in order, the first with the operation's detail under it.
+void InformAll(Platform& platform, QWidget* parent, const std::vector<std::string>& messages,
+               const std::string& detail);
 
 }  // namespace golmok::screens

@@ -15,12 +15,15 @@ void SaveFile::SlotClicked(int slot) {
     // this window may still be open from before the fight.
     if (!screens_.session().running() || screens_.world().MapLocked) return;
     if (slot < 0 || slot >= kSaveSlotCount) return;  // the autosave slot is never saved over
-    if (auto failure = screens_.session().SaveTo(screens_.slotFolder(), slot)) {
+    const auto failure = screens_.session().SaveTo(screens_.slotFolder(), slot);
+    if (failure) {
+        ShowStatus({});
         screens_.platform().Inform(this, QString::fromStdString(*failure));
     }
     // The captions come from the files, so that a failed save still shows what the slot holds;
     // an open 불러오기 must not offer a slot as it was before.
     RefreshLabels();
+    if (!failure) ShowStatus(QStringLiteral("%1번 칸에 저장했습니다: %2").arg(slot + 1).arg(label(slot)));
     if (OpenFile* open = screens_.openFile()) open->RefreshLabels();
 }
 

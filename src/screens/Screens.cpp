@@ -1,5 +1,7 @@
 #include "screens/Screens.h"
 
+#include <QWindow>
+
 #include "commands/CommandMenu.h"
 #include "fight/FightSetup.h"
 #include "screens/ChronicleChart.h"
@@ -72,6 +74,13 @@ template <class T>
 T* Screens::ShowWindow(T* screen, Placing how, const QWidget* anchor) {
     const QWidget* framed = Anchor();
     Place(screen, how, anchor ? anchor : framed, framed);
+    // Every window of a game in play belongs to the map: the window manager keeps it above the
+    // map and out of the task bar.
+    if (map_ && static_cast<QWidget*>(screen) != map_ && map_->isVisible()) {
+        screen->winId();
+        map_->winId();
+        if (QWindow* own = screen->windowHandle()) own->setTransientParent(map_->windowHandle());
+    }
     screen->show();
     // Placed again now that its own frame is known, where the window manager has told it.
     Place(screen, how, anchor ? anchor : framed, framed);
@@ -266,7 +275,17 @@ void Screens::OpenCommandMenu(int city) {
     if (world().MapLocked || !session_.running()) return;
     const bool moved = session_.ClickCity(city);
     ShowGameMenu();
-    if (!moved) return;
+    if (!moved) {
+        // The district already shown: 재편성 lists the people standing there now.
+        if (const QPointer<CommandDialog> reorg = dialogs_.value("Reset")) {
+            if (session_.DialogFollows(reorg->menu())) {
+                reorg->Open();
+            } else {
+                reorg->close();
+            }
+        }
+        return;
+    }
     // The attack set-up lists the people of the district it was opened for.
     if (attack_) attack_->close();
     DialogsFollowMenu();

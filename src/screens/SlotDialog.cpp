@@ -1,6 +1,7 @@
 #include "screens/SlotDialog.h"
 
 #include <QFileInfo>
+#include <QLabel>
 #include <QPushButton>
 
 #include "screens/Screens.h"
@@ -54,6 +55,12 @@ SlotDialog::SlotDialog(Screens& screens, const char* name, const QString& captio
     close->setGeometry(Px(kSlotLeft + kSlotWidth - kCloseWidth), Px(closeTop), Px(kCloseWidth),
                        Px(kCloseHeight));
     connect(close, &QPushButton::clicked, this, &QWidget::close);
+    status_ = new QLabel(this);
+    status_->setObjectName("Status");
+    status_->setWordWrap(true);
+    status_->setStyleSheet("color: #2b2118;");
+    status_->setGeometry(Px(kSlotLeft), Px(closeTop), Px(kSlotWidth - kCloseWidth - 120),
+                         Px(kCloseHeight));
     setFixedSize(Px(kSlotWidth + 2 * kSlotLeft), Px(closeTop + kCloseHeight + kSlotLeft));
     RefreshLabels();
 }
@@ -68,6 +75,14 @@ void SlotDialog::RefreshLabels() {
 
 QString SlotDialog::label(int slot) const {
     return openList_[slot]->text();
+}
+
+void SlotDialog::ShowStatus(const QString& text) {
+    status_->setText(text);
+}
+
+QString SlotDialog::status() const {
+    return status_->text();
 }
 
 std::filesystem::path GameSlotFolder(const QString& dirOption, const QString& programFolder) {

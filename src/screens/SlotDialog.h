@@ -9,6 +9,7 @@
 #include "screens/Screen.h"
 #include "world/SavedGames.h"
 
+class QLabel;
 class QPushButton;
 
 namespace golmok::screens {
@@ -19,6 +20,9 @@ class SlotDialog : public Screen {
     // Reads every slot's caption from its file.
     void RefreshLabels();
     QString label(int slot) const;
+    // A line beside the close button that tells what the last click did.
+    void ShowStatus(const QString& text);
+    QString status() const;
 
   protected:
     // `slotCount` buttons: kSaveSlotCount, or one more for the autosave slot.
@@ -28,6 +32,7 @@ class SlotDialog : public Screen {
 
   private:
     std::vector<QPushButton*> openList_;
+    QLabel* status_ = nullptr;
 };
 
 // The slot folder of the program in `programFolder` (FindGameFolders): `dirOption` is the --dir

@@ -37,7 +37,10 @@ help::help(Screens& screens) : Screen(screens, "help", "도움말") {
 
     auto* buttons = new QHBoxLayout;
     auto* homePage = TextButton("Command1", kBrowserCaption, this);
-    connect(homePage, &QPushButton::clicked, this, [this] { screens_.platform().OpenHomePage(); });
+    connect(homePage, &QPushButton::clicked, this, [this] {
+        if (!screens_.platform().OpenHomePage())
+            screens_.platform().Inform(this, QString::fromUtf8(kNoBrowser));
+    });
     auto* close = TextButton("Command2", "닫기", this);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     buttons->addWidget(homePage);

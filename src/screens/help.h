@@ -11,6 +11,10 @@ class help : public Screen {
     explicit help(Screens& screens);
 };
 
+// Said when 브라우저로 열기 finds no browser to take the guide.
+inline constexpr const char* kNoBrowser =
+    "브라우저를 열 수 없습니다. 안내서는 이 창의 오른쪽에서 읽을 수 있습니다.";
+
 // The instructions, line by line.
 inline constexpr const char* kFightHelp =
     "맞짱방법\n"

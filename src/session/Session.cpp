@@ -76,7 +76,7 @@ std::vector<std::string> Session::EndTurn(const std::filesystem::path& saveFolde
     } else if (menu_.panel.open) {
         // The computer gangs may have changed the district's figures or taken it.
         OpenCommandMenu(world_, menu_, menu_.SelectedCity);
-        FollowMenu();
+        FollowMenu(false);
     }
     // An announced attack is not saved before it is fought: the autosave keeps the week before,
     // whose turn end brings the same attack again, so a killed game cannot dodge it. A game that
@@ -149,7 +149,7 @@ bool Session::ClickCity(int city) {
     if (!running_ || world_.MapLocked || city < 0 || city >= kCityCount) return false;
     const bool moved = menu_.SelectedCity != city;
     OpenCommandMenu(world_, menu_, city);
-    if (moved) FollowMenu();
+    FollowMenu(moved);
     return moved;
 }
 
@@ -157,13 +157,16 @@ bool Session::DialogFollows(Menu dialogMenu) const {
     return running_ && !world_.MapLocked && menu_.panel.open && MenuEnabled(menu_, dialogMenu);
 }
 
-void Session::FollowMenu() {
+void Session::FollowMenu(bool otherDistrict) {
     if (!menu_.reorg.open) return;
-    // What was left in the pool is lost, as when the dialog is closed.
-    if (DialogFollows(Menu::Action)) {
+    if (!DialogFollows(Menu::Action)) {
+        CloseReorganizing(menu_);
+    } else if (otherDistrict) {
+        // What was left in the pool is lost, as when the dialog is closed.
         OpenReorganizing(world_, menu_);
     } else {
-        CloseReorganizing(menu_);
+        // The same district: people may have come or gone, the pool is still the player's.
+        RefillReorganizing(world_, menu_);
     }
 }
 

@@ -45,8 +45,9 @@ class Session {
     // A click on district `city` on the map (nothing while the map is locked or no game runs):
     // the command menu opens on it. When it was on another district the open dialogs follow it:
     // an open 재편성 dialog starts again with an empty pool and the district's people, or closes
-    // where 행동 is disabled. Returns whether the menu moved, so that a view refills or closes
-    // its other open dialogs by DialogFollows.
+    // where 행동 is disabled. A click on the district already shown refills an open 재편성
+    // dialog with the people standing there now and keeps its pool. Returns whether the menu
+    // moved, so that a view refills or closes its other open dialogs by DialogFollows.
     bool ClickCity(int city);
 
     // Whether an open dialog of menu `dialogMenu` stays open, refilled, as the command menu
@@ -73,7 +74,8 @@ class Session {
     void ShowGame(World world, std::optional<Chronicle> chronicle = std::nullopt);
 
     // 턴 > 종료 (EndTurn). Then an open command menu is refreshed as if its district were clicked
-    // again (figures, owner, which menus are enabled) and the open dialogs follow it as above;
+    // again (figures, owner, which menus are enabled) and the open dialogs follow it as above
+    // (an open 재편성 dialog keeps its pool);
     // an announced attack closes the menu and its dialogs instead. The turn end's news is kept
     // for the news window and the console's `news`, the chronicle is written up, and while
     // 자동저장 is on the game is saved into the autosave slot of `saveFolder` (none without a
@@ -110,8 +112,9 @@ class Session {
     void CloseFight() { fight_.reset(); }
 
   private:
-    // The open 재편성 dialog follows the menu's district: refilled with an empty pool, or closed.
-    void FollowMenu();
+    // The open 재편성 dialog follows the menu's district: refilled (with an empty pool when the
+    // menu moved to `otherDistrict`), or closed where 행동 is disabled.
+    void FollowMenu(bool otherDistrict);
 
     World start_;
     World world_;

@@ -3,6 +3,7 @@
 #include "commands/Aid.h"
 #include "commands/CommandMenu.h"
 #include "commands/EnvoyWorld.h"
+#include "support/PrintOutcome.h"
 #include "world/Numbers.h"
 
 namespace golmok {
@@ -62,7 +63,7 @@ TEST(RequestAid, WhatTheRoundingLeavesIsMadeUpByTheLastDistricts) {
             w.CityKnife[c.districts[i]] = c.knivesBefore[i];
         }
         EXPECT_EQ(RequestAid(w, m, kEnvoy, kAlly, {"", c.asked, "", ""}),
-                  (Outcome{true, {"원조가 완료되었습니다."}}));
+                  (Outcome{true, {"원조가 완료되었습니다."}, {}}));
         std::vector<double> after;
         for (int d : c.districts)
             after.push_back(w.CityKnife[d]);
@@ -75,9 +76,12 @@ TEST(RequestAid, AskingForMoreThanTheAverageIsRefused) {
     struct Case {
         const char* name;
         GoodsBoxes boxes;
+        const char* detail;  // the good asked beyond the average, against it
     };
     // The ally's districts hold 300 and 100 money and no weapons: 200 money on average.
-    const Case cases[] = {{"201 money", {"", "", "", "201"}}, {"1 stick", {"", "", "1", ""}}};
+    const Case cases[] = {
+        {"201 money", {"", "", "", "201"}, "요청한 돈 201: 그 조직의 구역 평균 200보다 많습니다."},
+        {"1 stick", {"", "", "1", ""}, "요청한 각목 1: 그 조직의 구역 평균 0보다 많습니다."}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         auto [w, m] = AidWorld({5, 13});
@@ -87,7 +91,7 @@ TEST(RequestAid, AskingForMoreThanTheAverageIsRefused) {
         expected.HumanCanAct[kEnvoy] = false;
         expected.GroupHostility[kAlly] = 74;
         EXPECT_EQ(RequestAid(w, m, kEnvoy, kAlly, c.boxes),
-                  (Outcome{true, {"우리 조직에게 너무 많은 물건을 요구하지 말아라."}}));
+                  (Outcome{true, {"우리 조직에게 너무 많은 물건을 요구하지 말아라."}, c.detail}));
         EXPECT_EQ(w, expected);
     }
 }
@@ -97,7 +101,7 @@ TEST(RequestAid, NothingAskedStillRaisesTheHostility) {
     World expected = w;
     expected.HumanCanAct[kEnvoy] = false;
     expected.GroupHostility[kAlly] = 76;
-    EXPECT_EQ(RequestAid(w, m, kEnvoy, kAlly, {}), (Outcome{true, {"원조가 완료되었습니다."}}));
+    EXPECT_EQ(RequestAid(w, m, kEnvoy, kAlly, {}), (Outcome{true, {"원조가 완료되었습니다."}, {}}));
     EXPECT_EQ(w, expected);
 }
 
@@ -110,7 +114,10 @@ TEST(RequestAid, AnEnvoyNotHeardSpendsHisTurnOnly) {
     World expected = w;
     expected.HumanCanAct[kEnvoy] = false;
     EXPECT_EQ(RequestAid(w, m, kEnvoy, kAlly, {"", "", "", "10"}),
-              (Outcome{true, {"싸가지 없는놈을 나한테 보내냐?"}}));
+              (Outcome{true,
+                       {"싸가지 없는놈을 나한테 보내냐?"},
+                       "보낸 사람의 지능과 매력의 평균 45.5이(가) 그 조직의 적대감 46보다 높아야 "
+                       "합니다."}));
     EXPECT_EQ(w, expected);
 }
 

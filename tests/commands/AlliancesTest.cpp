@@ -3,6 +3,7 @@
 #include "commands/Alliances.h"
 #include "commands/CommandMenu.h"
 #include "commands/EnvoyWorld.h"
+#include "support/PrintOutcome.h"
 
 namespace golmok {
 
@@ -65,13 +66,13 @@ TEST(MakeAlliance, TheOfferMustBeAboveTheThreshold) {
     World expected = w;
     expected.HumanCanAct[kEnvoy] = false;
     EXPECT_EQ(MakeAlliance(w, m, kEnvoy, kGang, {"", "", "", "400"}),
-              (Outcome{true, {"물건 더 바쳐라!"}}));
+              (Outcome{true, {"물건 더 바쳐라!"}, {}}));
     EXPECT_EQ(w, expected);
 
     // One stick (3000) is: the stick goes to the last district, the share of each being 0.
     w = world().world;
     EXPECT_EQ(MakeAlliance(w, m, kEnvoy, kGang, {"", "", "1", ""}),
-              (Outcome{true, {"동맹이 체결되었습니다."}}));
+              (Outcome{true, {"동맹이 체결되었습니다."}, {}}));
     EXPECT_EQ(w.GroupAlly[kGang], 1);
     EXPECT_EQ(w.GroupHostility[kGang], 70);
     EXPECT_EQ(w.CityStick[kHome], 1);
@@ -138,7 +139,10 @@ TEST(MakeAlliance, AGangWithoutADistrict) {
     // An envoy the gang will not hear is turned away as anywhere else.
     w.GroupHostility[kGang] = 95;
     EXPECT_EQ(MakeAlliance(w, m, kEnvoy, kGang, {"1", "", "", ""}),
-              (Outcome{true, {"싸가지 없는놈을 나한테 보내냐?"}}));
+              (Outcome{true,
+                       {"싸가지 없는놈을 나한테 보내냐?"},
+                       "보낸 사람의 지능과 매력의 평균 90이(가) 그 조직의 적대감 95보다 높아야 "
+                       "합니다."}));
     EXPECT_FALSE(w.HumanCanAct[kEnvoy]);
 }
 
@@ -167,7 +171,7 @@ TEST(CancelAlliance, EndsItAndTheGangResentsIt) {
     EXPECT_EQ(CancelAlliance(w, m, std::nullopt), Refused("조직을 선택해주세요."));
     EXPECT_EQ(w, before);
 
-    EXPECT_EQ(CancelAlliance(w, m, kGang), (Outcome{true, {"동맹이 취소되었습니다."}}));
+    EXPECT_EQ(CancelAlliance(w, m, kGang), (Outcome{true, {"동맹이 취소되었습니다."}, {}}));
     EXPECT_EQ(w.GroupAlly[kGang], 0);
     EXPECT_EQ(w.GroupHostility[kGang], 105);  // the turn end brings it back to 100
     EXPECT_TRUE(w.HumanCanAct[kEnvoy]);

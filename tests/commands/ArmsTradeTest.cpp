@@ -49,7 +49,7 @@ TEST(BuyArms, ClevererTradersPayLessOnceTheFullPriceIsThere) {
             EXPECT_EQ(w, before);
             continue;
         }
-        EXPECT_EQ(outcome, (Outcome{true, {"거래가 체결되었습니다."}}));
+        EXPECT_EQ(outcome, (Outcome{true, {"거래가 체결되었습니다."}, {}}));
         EXPECT_EQ(w.CityMoney[kHome], c.moneyAfter);
         EXPECT_EQ(w.CitySword[kHome], 3);
         EXPECT_EQ(w.CityKnife[kHome], 5);
@@ -68,7 +68,7 @@ TEST(SellArms, ClevererTradersGetABonus) {
         SCOPED_TRACE(c.intelligence);
         auto [w, m] = ArmsWorld(c.intelligence, 0);
         EXPECT_EQ(SellArms(w, m, kTrader, {"1", "2", "3"}),
-                  (Outcome{true, {"거래가 체결되었습니다."}}));
+                  (Outcome{true, {"거래가 체결되었습니다."}, {}}));
         EXPECT_EQ(w.CityMoney[kHome], c.moneyAfter);
         EXPECT_EQ(w.CitySword[kHome], 1);
         EXPECT_EQ(w.CityKnife[kHome], 1);
@@ -127,7 +127,7 @@ TEST(ArmsTrade, FameFiftyIsEnoughAndAnEmptyOrderStillTakesTheTurn) {
     World expected = w;
     expected.HumanCanAct[kTrader] = false;
     // Buying nothing has nothing to announce; selling nothing is still a deal.
-    EXPECT_EQ(BuyArms(w, m, kTrader, {"", "", ""}), (Outcome{true, {}}));
+    EXPECT_EQ(BuyArms(w, m, kTrader, {"", "", ""}), (Outcome{true, {}, {}}));
     EXPECT_EQ(w, expected);
 
     w = ArmsWorld(85, 1000).world;
@@ -136,7 +136,7 @@ TEST(ArmsTrade, FameFiftyIsEnoughAndAnEmptyOrderStillTakesTheTurn) {
     expected = w;
     expected.HumanCanAct[kTrader] = false;
     EXPECT_EQ(SellArms(w, m, kTrader, {"0", "0", "0"}),
-              (Outcome{true, {"거래가 체결되었습니다."}}));
+              (Outcome{true, {"거래가 체결되었습니다."}, {}}));
     EXPECT_EQ(w, expected);
 }
 

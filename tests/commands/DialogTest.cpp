@@ -2,6 +2,7 @@
 
 #include "commands/CommandMenu.h"
 #include "commands/Dialog.h"
+#include "support/PrintOutcome.h"
 #include "support/TestWorld.h"
 
 namespace golmok {
@@ -57,8 +58,8 @@ TEST(Outcome, CarriedShowsTheResultThenTheNotices) {
     w.options.notices = true;
     w.CityMoney[7] = 15000;
     EXPECT_EQ(Carried(w, m, "돈이 걷혀졌습니다."),
-              (Outcome{true, {"돈이 걷혀졌습니다.", "돈이(가) -5000이 되었습니다."}}));
-    EXPECT_EQ(Refused("돈이 모자릅니다."), (Outcome{false, {"돈이 모자릅니다."}}));
+              (Outcome{true, {"돈이 걷혀졌습니다.", "돈이(가) -5000이 되었습니다."}, {}}));
+    EXPECT_EQ(Refused("돈이 모자릅니다."), (Outcome{false, {"돈이 모자릅니다."}, {}}));
 }
 
 TEST(PeopleOfSelectedCity, ListsInIndexOrder) {

@@ -2,6 +2,7 @@
 
 #include "commands/CommandMenu.h"
 #include "commands/Moving.h"
+#include "support/PrintOutcome.h"
 #include "support/TestWorld.h"
 #include "world/Numbers.h"
 
@@ -93,12 +94,16 @@ TEST(TransportGoods, TheEscortsFiguresDecideWhatArrives) {
         double attack, defence, agility;  // full stamina: Int((attack + defence) / 2)
         double money, swords;
         double moneyArrived, swordsArrived;
+        const char* detail;  // what arrived, told to the player
     };
     const Case cases[] = {
-        {60, 50, 55, 1000, 3, 550, 1},  // average 55: 1.65 swords is one
-        {29, 29, 29, 100, 0, 28, 0},    // 100 × 0.29 falls just short of 29
-        {100, 100, 100, 20000, 3, 20000, 3},
-        {0, 0, 0, 20000, 3, 0, 0},
+        // average 55: 1.65 swords is one
+        {60, 50, 55, 1000, 3, 550, 1, "도착한 것: 진검 1, 사시미 0, 각목 0, 돈 550 (보낸 것의 55%)"},
+        // 100 × 0.29 falls just short of 29
+        {29, 29, 29, 100, 0, 28, 0, "도착한 것: 진검 0, 사시미 0, 각목 0, 돈 28 (보낸 것의 29%)"},
+        {100, 100, 100, 20000, 3, 20000, 3,
+         "도착한 것: 진검 3, 사시미 0, 각목 0, 돈 20000 (보낸 것의 100%)"},
+        {0, 0, 0, 20000, 3, 0, 0, "도착한 것: 진검 0, 사시미 0, 각목 0, 돈 0 (보낸 것의 0%)"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.attack << " " << c.defence << " " << c.agility);
@@ -107,7 +112,7 @@ TEST(TransportGoods, TheEscortsFiguresDecideWhatArrives) {
         w.HumanAgility[4] = c.agility;
         const std::string money = FormatNumber(c.money), swords = FormatNumber(c.swords);
         EXPECT_EQ(TransportGoods(w, m, 4, kAway, {swords, "", "", money}),
-                  (Outcome{true, {"수송이 완료되었습니다."}}));
+                  (Outcome{true, {"수송이 완료되었습니다."}, c.detail}));
         EXPECT_EQ(w.CityMoney[kHome], 20000 - c.money);
         EXPECT_EQ(w.CitySword[kHome], 3 - c.swords);
         EXPECT_EQ(w.CityMoney[kAway], 100 + c.moneyArrived);
@@ -121,7 +126,10 @@ TEST(TransportGoods, AnEmptyShipmentStillTakesTheEscortsTurn) {
     auto [w, m] = MovingWorld();
     World expected = w;
     expected.HumanCanAct[3] = false;
-    EXPECT_EQ(TransportGoods(w, m, 3, kAway, {}), (Outcome{true, {"수송이 완료되었습니다."}}));
+    EXPECT_EQ(TransportGoods(w, m, 3, kAway, {}),
+              (Outcome{true,
+                       {"수송이 완료되었습니다."},
+                       "도착한 것: 진검 0, 사시미 0, 각목 0, 돈 0 (보낸 것의 30%)"}));
     EXPECT_EQ(w, expected);
 }
 

@@ -35,7 +35,7 @@ TEST(GivePrize, OneLoyaltyPointPerFull100000) {
         w.HumanLoyalty[3] = 90;
         w.HumanCanAct[3] = false;  // the prize does not need the action
         ASSERT_EQ(PrizeList(w, m), (std::vector<int>{3}));
-        EXPECT_EQ(GivePrize(w, m, 3, c.amount), (Outcome{true, {kPrizeMessage}}));
+        EXPECT_EQ(GivePrize(w, m, 3, c.amount), (Outcome{true, {kPrizeMessage}, {}}));
         EXPECT_EQ(w.HumanLoyalty[3], c.loyaltyAfter) << c.amount;
         EXPECT_EQ(w.CityMoney[kSeocho], 5000000 - c.amount);
         EXPECT_EQ(PrizeList(w, m).empty(), c.loyaltyAfter == 100);
@@ -79,7 +79,7 @@ TEST(DismissPerson, LeavesDistrictAndGangWithHisMembers) {
     EXPECT_EQ(DismissPerson(w, m, 4),
               (Outcome{true,
                        {kDismissedMessage, "조폭인원이(가) -1이 되었습니다.",
-                        "조직원수이(가) -25이 되었습니다."}}));
+                        "조직원수이(가) -25이 되었습니다."}, {}}));
     EXPECT_EQ(w.HumanGroup[4], kJoblessGroup);
     EXPECT_EQ(w.HumanCity[4], kJoblessCity);
     EXPECT_EQ(w.HumanRank[4], kJoblessRank);

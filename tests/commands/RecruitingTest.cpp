@@ -36,7 +36,7 @@ TEST(Recruit, BarBuysOneMemberPerFull20000) {
 
 TEST(Recruit, SpendsTheAmountAndTheAction) {
     auto [w, m] = Fixture();
-    EXPECT_EQ(Recruit(w, m, 4, 110000), (Outcome{true, {kRecruitedMessage}}));
+    EXPECT_EQ(Recruit(w, m, 4, 110000), (Outcome{true, {kRecruitedMessage}, {}}));
     EXPECT_EQ(w.HumanMembers[4], 45);
     EXPECT_EQ(w.CityMoney[kSeocho], 890000);
     EXPECT_FALSE(w.HumanCanAct[4]);

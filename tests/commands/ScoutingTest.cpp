@@ -34,15 +34,20 @@ TEST(Scout, BribeLowersLoyaltyUntilTheScoutReachesIt) {
         std::string message;
         double loyalty;
         bool comes;
+        std::string detail;  // a refusal tells the two figures it compared
+    };
+    const auto refusal = [](int loyalty) {
+        return "보낸 사람의 매력과 지능의 평균 65이(가) 상대의 충성도 " + std::to_string(loyalty) +
+               "보다 낮습니다. 뇌물 백만마다 충성도가 1 내려갑니다.";
     };
     const Case cases[] = {
-        {15000000, kScoutedMessage, 100, true},       // 80 - 15 = 65
-        {14999999, kScoutRefusedMessage, 66, false},  // 80 - 14
-        {999999, kScoutRefusedMessage, 80, false},
+        {15000000, kScoutedMessage, 100, true, ""},                 // 80 - 15 = 65
+        {14999999, kScoutRefusedMessage, 66, false, refusal(66)},  // 80 - 14
+        {999999, kScoutRefusedMessage, 80, false, refusal(80)},
     };
     for (const Case& c : cases) {
         auto [w, m] = Fixture();
-        EXPECT_EQ(Scout(w, m, 2, 50, kJongno, c.bribe), (Outcome{true, {c.message}})) << c.bribe;
+        EXPECT_EQ(Scout(w, m, 2, 50, kJongno, c.bribe), (Outcome{true, {c.message}, c.detail})) << c.bribe;
         EXPECT_EQ(w.HumanLoyalty[50], c.loyalty);
         EXPECT_EQ(w.CityMoney[kSeocho], 20000000 - c.bribe);
         EXPECT_FALSE(w.HumanCanAct[2]);
@@ -60,7 +65,7 @@ TEST(Scout, ComesOverAtOnceWhenLoyaltyIsAlreadyLowEnough) {
     EXPECT_EQ(Scout(w, m, 2, 50, kJongno, 0),
               (Outcome{true,
                        {kScoutedMessage, "조폭인원이(가) + 1이 되었습니다.",
-                        "조직원수이(가) + 33이 되었습니다."}}));
+                        "조직원수이(가) + 33이 되었습니다."}, {}}));
     // He is listed by the district's commands at once.
     EXPECT_EQ(ScoutList(w, m), (std::vector<int>{50}));
 }
@@ -68,7 +73,8 @@ TEST(Scout, ComesOverAtOnceWhenLoyaltyIsAlreadyLowEnough) {
 TEST(Scout, FullLoyaltyNeverListensAndTheBribeIsLost) {
     auto [w, m] = Fixture();
     w.HumanLoyalty[50] = 100;
-    EXPECT_EQ(Scout(w, m, 2, 50, kJongno, 20000000), (Outcome{true, {kContentMessage}}));
+    EXPECT_EQ(Scout(w, m, 2, 50, kJongno, 20000000),
+              (Outcome{true, {kContentMessage}, "충성도가 100인 사람은 뇌물로도 움직이지 않습니다."}));
     EXPECT_EQ(w.HumanLoyalty[50], 100);
     EXPECT_EQ(w.HumanCity[50], "종로");
     EXPECT_EQ(w.CityMoney[kSeocho], 0);

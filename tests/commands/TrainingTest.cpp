@@ -31,9 +31,9 @@ TEST(Train, RaisesMoraleOrSpendsTheActionForNothing) {
         double moraleAfter;
     };
     const Case cases[] = {
-        {99, {true, {kTrainedMessage}}, 100},
-        {0, {true, {kTrainedMessage}}, 1},
-        {101, {false, {}}, 101},  // silent: the dialog stays and the action is gone
+        {99, {true, {kTrainedMessage}, {}}, 100},
+        {0, {true, {kTrainedMessage}, {}}, 1},
+        {101, {false, {}, {}}, 101},  // silent: the dialog stays and the action is gone
     };
     for (const Case& c : cases) {
         auto [w, m] = Fixture();
@@ -107,7 +107,10 @@ TEST(Heal, ShowsOnlyTheNoticesWhenTheyAreOn) {
     w.HumanStamina[5] = 24;
     OpenCommandMenu(w, m, kSeocho);
     w.options.notices = true;
-    EXPECT_EQ(Heal(w, m, 5), (Outcome{true, {"돈이(가) -10000이 되었습니다."}}));
+    // No box of its own: the detail tells the dialog what was done.
+    EXPECT_EQ(Heal(w, m, 5), (Outcome{true,
+                                      {"돈이(가) -10000이 되었습니다."},
+                                      "사람5의 체력이 25(으)로 회복되었습니다. 치료비 10000"}));
     EXPECT_EQ(Heal(w, m, std::nullopt), Refused(kChoosePerson));
 }
 
@@ -159,7 +162,7 @@ TEST(Reorganize, BarMovesMembersThroughThePool) {
     EXPECT_EQ(w.HumanMembers[12], 32);
     EXPECT_EQ(m.reorg.ReorgPool, 0);
     // Typing caps at what the person and the pool hold.
-    EXPECT_EQ(Reorganize(w, m, 12, 100), (Outcome{true, {}}));
+    EXPECT_EQ(Reorganize(w, m, 12, 100), (Outcome{true, {}, {}}));
     EXPECT_EQ(w.HumanMembers[12], 32);
     EXPECT_EQ(m.reorg.box, 32);
     EXPECT_TRUE(w.HumanCanAct[11] && w.HumanCanAct[12]);

@@ -29,12 +29,12 @@ struct Board {
     // 흑사파 in 도봉; each with 40 attack and defence (40 stamina) and 30 members.
     Fighter& Player(int slot, int human, Position at) {
         Place(w, human, 7, 0);
-        f.player[slot] = Fighter{human, true, at, at, {}, w.HumanGroup[human]};
+        f.player[slot] = Fighter{human, true, at, at, {}, w.HumanGroup[human], false};
         return f.player[slot];
     }
     Fighter& Enemy(int slot, int human, Position at) {
         Place(w, human, 8, 6);
-        f.enemy[slot] = Fighter{human, true, at, at, {}, w.HumanGroup[human]};
+        f.enemy[slot] = Fighter{human, true, at, at, {}, w.HumanGroup[human], false};
         return f.enemy[slot];
     }
 };

@@ -2,6 +2,7 @@
 
 #include "fight/Board.h"
 #include "fight/FightSetup.h"
+#include "fight/FightSummary.h"
 
 namespace golmok {
 namespace {
@@ -182,6 +183,71 @@ TEST(DeathPass, ASideWhoseLastFighterFellLosesEvenWhenTheSurvivorsCannotHurtAnyb
         // Only a won attack takes the district.
         EXPECT_EQ(b.w.IsPlayerCity(b.f.city), !c.playerFalls) << c.what;
     }
+}
+
+TEST(SettleDeaths, DefendersWhoLeadNoMembersFallAtOnceAndAreToldApart) {
+    // The computer sends whoever has members or stamina left, so a defender who leads nobody goes
+    // out and falls at the opening pass, before the board could show him. A single pass left a
+    // fight of such defenders waiting for a key with nobody on the board, and the summary named
+    // fallen fighters the player never saw.
+    struct Case {
+        const char* name;
+        int armed;  // how many of the five defenders (100.. in index order) lead 30 members
+        FightResult afterOpening;
+        std::vector<int> fallen;  // struck down on the board
+        std::vector<int> unfit;
+    };
+    const Case cases[] = {
+        {"nobody leads members", 0, FightResult::Won, {}, {100, 101, 102, 103, 104}},
+        {"one leads members", 1, FightResult::Running, {100}, {101, 102, 103, 104}},
+    };
+    for (const Case& c : cases) {
+        World w = test::BlankWorld();
+        test::Place(w, 0, 7, 0);
+        for (int h = 100; h < 105; ++h) {
+            test::Place(w, h, 8, 6);
+            if (h >= 100 + c.armed) w.HumanMembers[h] = 0;
+        }
+        const FightSetup setup = OpenAttackSetup(w, 7);
+        Fight fight = ConfirmAttack(w, setup, SetupChoice{true, {0}, true}, 8).fight.value();
+
+        // One pass alone takes the five off the board but decides nothing.
+        World once = w;
+        Fight onceFight = fight;
+        DeathPass(once, onceFight);
+        EXPECT_EQ(onceFight.result, FightResult::Running) << c.name;
+
+        const auto messages = SettleDeaths(w, fight);
+        EXPECT_EQ(fight.result, c.afterOpening) << c.name;
+        EXPECT_EQ(messages.empty(), c.afterOpening == FightResult::Running) << c.name;
+        const auto onBoard = std::count_if(fight.enemy.begin(), fight.enemy.end(),
+                                           [](const Fighter& f) { return f.present; });
+        EXPECT_EQ(onBoard, fight.over() ? 0 : c.armed) << c.name;
+        if (!fight.over()) {
+            // The one the player saw is struck down: the strike's pass, then the clock's.
+            w.HumanStamina[100] = 0;
+            DeathPass(w, fight);
+            EXPECT_EQ(SettleDeaths(w, fight), std::vector<std::string>{kFightWon}) << c.name;
+        }
+        const FightSummary summary = SummarizeFight(w, fight);
+        EXPECT_EQ(summary.unfit, c.unfit) << c.name;
+        EXPECT_EQ(summary.enemyFallen, c.fallen) << c.name;
+        EXPECT_EQ(summary.turned.size(), 5U) << c.name;
+        const std::string text = FightSummaryText(w, summary);
+        EXPECT_NE(text.find("싸워 보지도 못하고 쓰러진 사람: "), std::string::npos) << c.name;
+    }
+}
+
+TEST(SettleDeaths, StopsAtAPassThatTakesNobody) {
+    Board b(false);
+    b.Player(0, 0, {0, 0});
+    b.Enemy(0, 100, {0, 4320});
+    b.Enemy(1, 101, {960, 4320});
+    b.w.HumanStamina[101] = 0;
+    EXPECT_TRUE(SettleDeaths(b.w, b.f).empty());
+    EXPECT_FALSE(b.f.over());
+    EXPECT_TRUE(b.f.enemy[0].present);
+    EXPECT_FALSE(b.f.enemy[1].present);
 }
 
 TEST(AttackOutcome, WonTheDistrictAndTheDefendersJoinThePlayer) {

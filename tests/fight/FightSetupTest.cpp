@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "fight/FightSetup.h"
+#include "support/PrintOutcome.h"
 #include "support/TestWorld.h"
 #include "world/SharedRoutines.h"
 
@@ -151,14 +152,20 @@ TEST(AttackSetup, StockChecksComeSwordKnifeStickAndKeepTheCountedCommitted) {
         std::array<const char*, 3> weapons;  // for the people 0, 1, 2 with 4, 5 and 6 members
         double swords, knives, sticks;
         const char* refusal;  // nullptr: the fight starts
+        const char* detail;   // what the weapon needs against the stock
     };
     const Case cases[] = {
-        {{"진검", "진검", "진검"}, 14, 0, 0, kSwordsShort},
-        {{"진검", "진검", "진검"}, 15, 0, 0, nullptr},
-        {{"사시미", "각목", "주먹"}, 0, 3, 5, kKnivesShort},
-        {{"사시미", "각목", "주먹"}, 0, 4, 4, kSticksShort},
-        {{"진검", "사시미", "각목"}, 3, 4, 5, kSwordsShort},  // every stock short: swords first
-        {{"주먹", "주먹", "주먹"}, 0, 0, 0, nullptr},
+        {{"진검", "진검", "진검"}, 14, 0, 0, kSwordsShort,
+         "고른 사람들에게 진검 15개가 필요한데 창고에는 14개뿐입니다."},
+        {{"진검", "진검", "진검"}, 15, 0, 0, nullptr, ""},
+        {{"사시미", "각목", "주먹"}, 0, 3, 5, kKnivesShort,
+         "고른 사람들에게 사시미 4개가 필요한데 창고에는 3개뿐입니다."},
+        {{"사시미", "각목", "주먹"}, 0, 4, 4, kSticksShort,
+         "고른 사람들에게 각목 5개가 필요한데 창고에는 4개뿐입니다."},
+        // every stock short: swords first
+        {{"진검", "사시미", "각목"}, 3, 4, 5, kSwordsShort,
+         "고른 사람들에게 진검 4개가 필요한데 창고에는 3개뿐입니다."},
+        {{"주먹", "주먹", "주먹"}, 0, 0, 0, nullptr, ""},
     };
     for (const Case& c : cases) {
         World w = AttackWorld();
@@ -174,7 +181,7 @@ TEST(AttackSetup, StockChecksComeSwordKnifeStickAndKeepTheCountedCommitted) {
             EXPECT_EQ(w.CitySword[kHome], c.swords);  // a fight takes nothing from the stocks
             continue;
         }
-        EXPECT_EQ(out.outcome, Refused(c.refusal));
+        EXPECT_EQ(out.outcome, (Outcome{false, {c.refusal}, c.detail}));
         EXPECT_FALSE(out.fight);
         for (int h = 0; h < 3; ++h) {
             EXPECT_FALSE(w.HumanCanAct[h]) << c.refusal;
@@ -192,7 +199,8 @@ TEST(AttackSetup, ARetryWithOthersSendsOnlyThoseSelectedNow) {
     w.HumanMembers[0] = 20;
     const FightSetup setup = OpenAttackSetup(w, kHome);
     ChooseFighterWeapon(w, 0, "진검");
-    EXPECT_EQ(ConfirmAttack(w, setup, Selected({0}), kTarget).outcome, Refused(kSwordsShort));
+    EXPECT_EQ(ConfirmAttack(w, setup, Selected({0}), kTarget).outcome.messages,
+              std::vector<std::string>{kSwordsShort});
     // OK again on the same screen with somebody else: the first one has lost his action but
     // does not go along.
     const SetupOutcome out = ConfirmAttack(w, setup, Selected({1}), kTarget);
@@ -375,7 +383,7 @@ TEST(DefenceSetup, RefusalsNeedNoDistrictAndAShortageComesBeforeAnyAttackerIsPic
               Refused(kOneToFive));
     w.HumanWeapon[0] = "각목";
     const SetupOutcome refused = ConfirmDefence(w, setup, Selected({0, 1}));
-    EXPECT_EQ(refused.outcome, Refused(kSticksShort));
+    EXPECT_EQ(refused.outcome.messages, std::vector<std::string>{kSticksShort});
     EXPECT_TRUE(w.HumanInDefenceParty[0]);
     EXPECT_FALSE(w.HumanCanAct[1]);
     EXPECT_FALSE(w.HumanInAttackParty[100]);

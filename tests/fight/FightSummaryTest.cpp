@@ -28,27 +28,27 @@ TEST(FightSummary, WhoFellWhoChangedSidesWhoHoldsTheDistrict) {
          {1},
          {100, 101},
          FightResult::Won,
-         {{1}, {100, 101}, {100, 101}, kDobong, 0}},
+         {{1}, {100, 101}, {100, 101}, kDobong, 0, {}}},
         // The attack fails: the player's fighters go over to 흑사파, who keep 도봉.
         {"attack lost",
          FightSide::Attack,
          {0, 1},
          {101},
          FightResult::Lost,
-         {{0, 1}, {101}, {0, 1}, kDobong, 6}},
+         {{0, 1}, {101}, {0, 1}, kDobong, 6, {}}},
         // 흑사파 take 서초 from the player.
         {"defence lost",
          FightSide::Defence,
          {0, 1},
          {},
          FightResult::Lost,
-         {{0, 1}, {}, {0, 1}, kSeocho, 6}},
+         {{0, 1}, {}, {0, 1}, kSeocho, 6, {}}},
         {"defence won",
          FightSide::Defence,
          {},
          {100, 101},
          FightResult::Won,
-         {{}, {100, 101}, {100, 101}, kSeocho, 0}},
+         {{}, {100, 101}, {100, 101}, kSeocho, 0, {}}},
     };
     for (const Decided& c : cases) {
         Board b(false, c.side);
@@ -98,7 +98,7 @@ TEST(FightSummary, ADrawnFightChangesNobodyAndTheOwnerStays) {
     b.w.HumanMembers[0] = b.w.HumanMembers[100] = 1;  // strikes of 0 on both sides
     DeathPass(b.w, b.f);
     ASSERT_EQ(b.f.result, FightResult::Drawn);
-    EXPECT_EQ(SummarizeFight(b.w, b.f), (FightSummary{{}, {}, {}, 8, 6}));
+    EXPECT_EQ(SummarizeFight(b.w, b.f), (FightSummary{{}, {}, {}, 8, 6, {}}));
 }
 
 TEST(FightSummary, TheTextNamesThemWithTheRightParticles) {
@@ -112,13 +112,13 @@ TEST(FightSummary, TheTextNamesThemWithTheRightParticles) {
         const char* text;
     };
     const Case cases[] = {
-        {{{0, 1}, {}, {0, 1}, 8, 6},
+        {{{0, 1}, {}, {0, 1}, 8, 6, {}},
          "쓰러진 우리 편: 번개손, 칼잡이\n쓰러진 상대 편: 없음\n흑사파로 넘어간 사람: 번개손, "
          "칼잡이\n도봉은 이제 흑사파의 구역입니다."},
-        {{{}, {100}, {}, 7, 0},
+        {{{}, {100}, {}, 7, 0, {}},
          "쓰러진 우리 편: 없음\n쓰러진 상대 편: 발가락\n편을 바꾼 사람: 없음\n서초는 이제 "
          "거지파의 구역입니다."},
-        {{{}, {}, {}, 7, std::nullopt},
+        {{{}, {}, {}, 7, std::nullopt, {}},
          "쓰러진 우리 편: 없음\n쓰러진 상대 편: 없음\n편을 바꾼 사람: 없음\n서초는 이제 어느 "
          "조직의 구역도 아닙니다."},
     };
@@ -128,7 +128,7 @@ TEST(FightSummary, TheTextNamesThemWithTheRightParticles) {
     // a final consonant, 로 after a vowel or a final ㄹ.
     w.HumanGroup[1] = "관악";
     w.HumanGroup[100] = "마을";
-    const std::string text = FightSummaryText(w, {{}, {}, {0, 100, 1}, 12, 4});
+    const std::string text = FightSummaryText(w, {{}, {}, {0, 100, 1}, 12, 4, {}});
     EXPECT_NE(text.find("\n흑사파로 넘어간 사람: 번개손\n마을로 넘어간 사람: 발가락\n관악으로 "
                         "넘어간 사람: 칼잡이\n관악은 이제 종로파의 구역입니다."),
               std::string::npos)

@@ -359,6 +359,10 @@ class CommandDialogsTest : public QObject, GameOnScreen {
                      << "명성이(가) -1이 되었습니다.";
         }
         QCOMPARE(platform_->informed, expected);
+        // The result's box says what was collected on a second line.
+        QCOMPARE(platform_->details,
+                 QStringList{QString("돈이 걷혀졌습니다.|걷힌 돈: %1")
+                                 .arg(QString::fromStdString(FormatNumber(income)))});
         // The person has acted: the next opening no longer lists him.
         collect = Choose("도시_돈걷기", "GiveMeMoney");
         QVERIFY(!Entries(collect->findChild<QListWidget*>("LL"))
@@ -415,6 +419,9 @@ class CommandDialogsTest : public QObject, GameOnScreen {
         } else {
             QCOMPARE(world().HumanStamina[h], world().FullStamina(h));
             QCOMPARE(world().CityMoney[kJongno], money - 30000);
+            // No box, but the dialog says who was healed and to what.
+            QVERIFY(window->findChild<QLabel*>("Done")->text().startsWith(
+                QString::fromStdString(world().HumanName[h]) + "의 체력이 "));
         }
         QCOMPARE(PanelRow(kMoneyRow),
                  QString::fromStdString(FormatNumber(world().CityMoney[kJongno])));
@@ -490,6 +497,22 @@ class CommandDialogsTest : public QObject, GameOnScreen {
         const double expected = std::min(membersB + membersA - 5, world().HumanLeadership[b]);
         QCOMPARE(world().HumanMembers[b], expected);
         QCOMPARE(box->text(), QString::fromStdString(FormatNumber(expected)));
+
+        // A click on the district already shown, and a turn end, list the people standing there
+        // now and keep the pool; one of them has left meanwhile.
+        const double pool = menu().reorg.ReorgPool;
+        QVERIFY(pool > 0);
+        world().HumanCity[b] = "백수동네";
+        ClickDistrict(kJongno);
+        QCOMPARE(menu().reorg.ReorgPool, pool);
+        QCOMPARE(Figure(reset, 2), QString::fromStdString(FormatNumber(pool)));
+        QVERIFY(!Entries(list).contains(QString::fromStdString(world().HumanName[b])));
+        QVERIFY(!bar->isEnabled());
+        map_->EndTurnClicked();
+        Settle();
+        QCOMPARE(screens_->dialog("Reset"), reset);
+        QCOMPARE(menu().reorg.ReorgPool, pool);
+        QCOMPARE(Entries(list), Names(world(), ReorgList(world(), menu())));
 
         // Closing loses what is left in the pool.
         reset->close();

@@ -139,8 +139,26 @@ class NewsScreensTest : public QObject, public GameOnScreen {
         ChronicleChart* chart = screens_->chronicleChart();
         QVERIFY(chart && chart->isVisible());
         QCOMPARE(chart->windowTitle(), QString("연대기"));
-        QVERIFY(chart->findChild<ChronicleView*>("ChronicleView"));
+        auto* view = chart->findChild<ChronicleView*>("ChronicleView");
+        QVERIFY(view);
         QCOMPARE(session_->chronicle().weeks.size(), std::size_t{3});
+        // The pointer reads the week under it, first to last, with every gang's true figure.
+        const Chronicle& chronicle = session_->chronicle();
+        const auto told = [&](std::size_t week) {
+            const ChronicleWeek& entry = chronicle.weeks[week];
+            QString text = QString("%1년 %2월 %3주 — ").arg(entry.year).arg(entry.month).arg(entry.week);
+            for (int g = 0; g < kGroupCount; ++g) {
+                text += QString("%1%2 %3")
+                            .arg(g == 0 ? "" : ", ")
+                            .arg(QString::fromStdString(world().GroupName[g]))
+                            .arg(entry.districts[g]);
+            }
+            return text;
+        };
+        QCOMPARE(view->ValueAt(45), told(0));
+        QCOMPARE(view->ValueAt(view->width() - 121), told(2));
+        QVERIFY(view->ValueAt(5).isEmpty());  // over the scale, not the plot
+        QVERIFY(told(0).startsWith("1930년 1월 1주 — "));
         // The chart goes with its game.
         Trigger("기능_종료하기");
         QVERIFY(!screens_->chronicleChart());

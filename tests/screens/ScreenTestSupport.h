@@ -28,17 +28,26 @@ namespace golmok::screens::testing {
 class FakePlatform : public Platform {
   public:
     void Inform(QWidget*, const QString& text) override { informed << text; }
+    void InformDetail(QWidget*, const QString& text, const QString& detail) override {
+        informed << text;
+        details << text + "|" + detail;
+    }
     bool Ask(QWidget*, const QString& title, const QString& text) override {
         asked << title + "|" + text;
         return answer;
     }
-    void OpenHomePage() override { ++homePages; }
+    bool OpenHomePage() override {
+        ++homePages;
+        return browser;
+    }
     void EndProgram() override { ++ends; }
 
     QStringList informed;  // every message box, in order
+    QStringList details;   // the boxes with a second line, as "text|detail"
     QStringList asked;     // every question as "title|text"
     bool answer = false;   // the answer to every question
     int homePages = 0;
+    bool browser = true;  // a browser takes the guide
     int ends = 0;
 };
 

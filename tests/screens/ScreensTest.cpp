@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QWindow>
 #include <QtTest>
 #include <algorithm>
 #include <memory>
@@ -160,6 +161,11 @@ class ScreensTest : public QObject, GameOnScreen {
         for (QWidget* emblem : emblems)
             order << emblem->property("index").toInt();
         QCOMPARE(order, (QList<int>{0, 3, 2, 5, 1, 4, 6}));
+        // The pictures that serve as buttons say what they are.
+        QCOMPARE(Control<QWidget>(select, "GroupSelect", 2)->accessibleName(), QString("불사파"));
+        QCOMPARE(select->findChild<QWidget*>("Command1")->accessibleName(), QString("시작"));
+        QCOMPARE(screens_->mainMenu()->findChild<QWidget*>("Button2")->accessibleName(),
+                 QString("새 게임"));
 
         Click(Control<QWidget>(select, "GroupSelect", 5));
         Click(Control<QWidget>(select, "GroupSelect", 2));
@@ -240,12 +246,26 @@ class ScreensTest : public QObject, GameOnScreen {
         QCOMPARE(jongno->geometry(), QRect(320, 232, 41, 24));
         QVERIFY(jongno->styleSheet().contains("#00ff00"));
         QVERIFY(Control<QPushButton>(map, "Cmd", 8)->styleSheet().contains("#0000ff"));
+        // Not by colour alone: each district carries its owner's letter, and says his name.
+        QCOMPARE(Control<QLabel>(map, "OwnerMark", 0)->text(), QString("종"));
+        QCOMPARE(Control<QLabel>(map, "OwnerMark", 8)->text(), QString("흑"));
+        QCOMPARE(jongno->accessibleName(), QString("종로, 종로파 구역"));
+        world().SetOwner(8, 4);
+        map->Refresh();
+        QCOMPARE(Control<QLabel>(map, "OwnerMark", 8)->text(), QString("종"));
 
+        world().SetOwner(8, 6);
+        map->Refresh();
         Click(Control<QPushButton>(map, "Cmd", 8));  // 도봉, 흑사파's
         QVERIFY(screens_->gameMenu()->isVisible());
         QCOMPARE(menu().SelectedCity, 8);
         QVERIFY(!menu().SelectedCityIsOwn);
         QCOMPARE(screens_->gameMenu()->findChild<QLabel*>("Citylabel")->text(), QString("도봉"));
+        // The menu belongs to the map: the window manager keeps it above the map.
+        QCOMPARE(screens_->gameMenu()->windowHandle()->transientParent(), map->windowHandle());
+        // Its picture button says what it does.
+        QCOMPARE(screens_->gameMenu()->findChild<QWidget*>("Command1")->accessibleName(),
+                 QString("확인"));
         Click(jongno);
         QCOMPARE(menu().SelectedCity, 0);
         QVERIFY(menu().SelectedCityIsOwn);
@@ -501,8 +521,14 @@ class ScreensTest : public QObject, GameOnScreen {
         Click(map->findChild<QPushButton*>("Command1"));
         QVERIFY(screens_->helpScreen());
         QCOMPARE(platform_->homePages, 0);
+        platform_->informed.clear();
         Click(screens_->helpScreen()->findChild<QPushButton*>("Command1"));
         QCOMPARE(platform_->homePages, 1);
+        QVERIFY(platform_->informed.isEmpty());
+        // Without a browser the player is told so, and where the guide is to be read.
+        platform_->browser = false;
+        Click(screens_->helpScreen()->findChild<QPushButton*>("Command1"));
+        QCOMPARE(platform_->informed, QStringList{QString::fromUtf8(kNoBrowser)});
     }
 };
 

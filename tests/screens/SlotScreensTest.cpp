@@ -97,7 +97,8 @@ class SlotScreensTest : public QObject, GameOnScreen {
         QCOMPARE(Labels(save),
                  (QStringList{"비어있음", "비어있음", label, "비어있음", "비어있음"}));
         QVERIFY(save->isVisible());                      // the save screen stays open
-        QCOMPARE(platform_->informed.size(), messages);  // and says nothing
+        QCOMPARE(platform_->informed.size(), messages);  // with no box to dismiss
+        QCOMPARE(save->status(), "3번 칸에 저장했습니다: " + label);  // but a line that it saved
         QCOMPARE(test::ReadFile(SlotPath(slots_->path(), 2)), EncodeCp949(SaveText(world())));
 
         PressShortcut(map, kCtrlO);
@@ -182,6 +183,8 @@ class SlotScreensTest : public QObject, GameOnScreen {
         QVERIFY(!screens_->mainMenu()->isVisible());
         map = screens_->map();
         QVERIFY(map && map->isVisible());
+        // The map says what it loaded, until the next turn end.
+        QCOMPARE(map->status(), QString("불러왔습니다: 1930년 1월 3주 마적파"));
         QCOMPARE(map->findChild<Picture*>("GroupLogo")->name(), QString("emblem5_on"));
         QStringList date;
         for (int i = 0; i < 3; ++i)

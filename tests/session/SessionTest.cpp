@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "commands/CommandMenu.h"
+#include "commands/Training.h"
 #include "session/Session.h"
 #include "support/TestWorld.h"
 #include "world/SharedRoutines.h"
@@ -81,6 +82,83 @@ TEST(Session, ALoadedGameRunsOnAnUnfrozenMap) {
     EXPECT_EQ(session.world().Week, 3);
     EXPECT_FALSE(session.world().MapLocked);
     EXPECT_FALSE(session.world().DefenceSetupOpen);
+}
+
+TEST(Session, ReorganizingKeepsItsPoolUnlessAnotherDistrictIsClicked) {
+    // Person 0 gives 20 members to the pool; then person 1 walks away and person 2 arrives.
+    // A turn end and a click on the same district show the people standing there now and keep
+    // the pool; a click on another of the player's districts starts with an empty pool.
+    enum class Then { EndTurn, SameDistrict, OtherDistrict };
+    struct Case {
+        Then then;
+        double pool;
+        std::vector<int> people;
+    };
+    const Case cases[] = {
+        {Then::EndTurn, 20, {0, 2}},
+        {Then::SameDistrict, 20, {0, 2}},
+        {Then::OtherDistrict, 0, {1}},
+    };
+    for (const Case& c : cases) {
+        Session session(test::BlankWorld());
+        session.StartNewGame(0);
+        World& w = session.world();
+        std::vector<int> own;
+        for (int city = 0; city < kCityCount; ++city) {
+            if (w.IsPlayerCity(city)) own.push_back(city);
+        }
+        ASSERT_GE(own.size(), 2U);
+        test::Place(w, 0, own[0], 0);
+        test::Place(w, 1, own[0], 0);
+        ASSERT_TRUE(session.ClickCity(own[0]));
+        OpenReorganizing(w, session.menu());
+        ChooseForReorganizing(w, session.menu(), 0);
+        ASSERT_TRUE(Reorganize(w, session.menu(), 0, 10).done);
+        ASSERT_EQ(session.menu().reorg.ReorgPool, 20);
+
+        test::Place(w, 1, own[1], 0);
+        test::Place(w, 2, own[0], 0);
+        switch (c.then) {
+            case Then::EndTurn:
+                session.EndTurn();
+                ASSERT_FALSE(w.MapLocked);
+                break;
+            case Then::SameDistrict:
+                EXPECT_FALSE(session.ClickCity(own[0]));
+                break;
+            case Then::OtherDistrict:
+                EXPECT_TRUE(session.ClickCity(own[1]));
+                break;
+        }
+        const ReorgDialog& dialog = session.menu().reorg;
+        EXPECT_TRUE(dialog.open);
+        EXPECT_EQ(dialog.ReorgPool, c.pool);
+        EXPECT_EQ(dialog.people, c.people);
+        // The bar waits for a person again.
+        EXPECT_FALSE(dialog.barEnabled);
+        // Person 1 has left the list: typing for him is refused and moves nothing.
+        if (c.then != Then::OtherDistrict) {
+            EXPECT_FALSE(Reorganize(w, session.menu(), 1, 0).done);
+            EXPECT_EQ(dialog.ReorgPool, c.pool);
+        }
+    }
+}
+
+TEST(Session, ReorganizingClosesWhenItsDistrictIsNoLongerThePlayers) {
+    Session session(test::BlankWorld());
+    session.StartNewGame(0);
+    World& w = session.world();
+    int own = -1;
+    for (int city = 0; city < kCityCount && own < 0; ++city) {
+        if (w.IsPlayerCity(city)) own = city;
+    }
+    ASSERT_GE(own, 0);
+    test::Place(w, 0, own, 0);
+    session.ClickCity(own);
+    OpenReorganizing(w, session.menu());
+    w.SetOwner(own, 3);
+    session.ClickCity(own);
+    EXPECT_FALSE(session.menu().reorg.open);
 }
 
 }  // namespace

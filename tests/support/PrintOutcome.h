@@ -12,6 +12,7 @@ inline void PrintTo(const Outcome& outcome, std::ostream* out) {
     for (const std::string& message : outcome.messages)
         *out << " \"" << message << '"';
     *out << " }";
+    if (!outcome.detail.empty()) *out << " detail \"" << outcome.detail << '"';
 }
 
 }  // namespace golmok

@@ -36,8 +36,9 @@ namespace {
 class QuietPlatform : public Platform {
   public:
     void Inform(QWidget*, const QString&) override {}
+    void InformDetail(QWidget*, const QString&, const QString&) override {}
     bool Ask(QWidget*, const QString&, const QString&) override { return false; }
-    void OpenHomePage() override {}
+    bool OpenHomePage() override { return true; }
     void EndProgram() override {}
 };
 
