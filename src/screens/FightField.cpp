@@ -249,6 +249,20 @@ void FightField::Begin() {
 void FightField::Refresh() {
     const Fight* running = fight();
     if (!running) return;
+    const World& world = screens_.world();
+    if (pointedSlot_ >= 0) {
+        const Fighter& pointed = (pointedPlayer_ ? running->player : running->enemy)[pointedSlot_];
+        if (pointed.present) {
+            skill_[4]->setText(
+                QString::fromStdString(FormatNumber(world.HumanStamina[pointed.human])));
+        } else {
+            // He has fallen: his figures go with him.
+            pointedSlot_ = -1;
+            skill_[3]->hide();
+            skill_[4]->hide();
+            label2_->hide();
+        }
+    }
     for (int i = 0; i < kSlotCount; ++i) {
         for (bool player : {true, false}) {
             const Fighter& f = (player ? running->player : running->enemy)[i];
@@ -260,7 +274,14 @@ void FightField::Refresh() {
                                  : i == running->PlayerTurnSlot ? Piece::Border::Raised
                                                                 : Piece::Border::Flat);
             }
-            piece->setToolTip(QString::number(i));
+            // The piece names its fighter and his strength, not a bare slot number.
+            piece->setToolTip(f.human < 0 ? QString()
+                                          : QStringLiteral("%1 — 체력 %2, 조직원 %3")
+                                                .arg(QString::fromStdString(world.HumanName[f.human]),
+                                                     QString::fromStdString(
+                                                         FormatNumber(world.HumanStamina[f.human])),
+                                                     QString::fromStdString(
+                                                         FormatNumber(world.HumanMembers[f.human]))));
             QProgressBar* bar = (player ? ypb1_ : cpb1_)[i];
             bar->setVisible(f.bar.visible && f.present);
             bar->setMaximum(static_cast<int>(f.bar.maximum));
@@ -420,6 +441,8 @@ void FightField::Pointed(bool player, int slot) {
     if (!running) return;
     const Fighter& f = (player ? running->player : running->enemy)[slot];
     if (!f.present) return;
+    pointedPlayer_ = player;
+    pointedSlot_ = slot;
     const World& world = screens_.world();
     skill_[3]->setText(QString::fromStdString(world.HumanName[f.human]));
     skill_[4]->setText(QString::fromStdString(FormatNumber(world.HumanStamina[f.human])));

@@ -86,6 +86,9 @@ class FightField : public Screen {
     // and stamina of the fighter under the mouse.
     std::array<QLabel*, 5> skill_{};
     QLabel* label2_;  // Label2: "체력 :" before the pointed fighter's stamina
+    // The fighter whose figures the panel shows (side, slot), until he falls.
+    bool pointedPlayer_ = false;
+    int pointedSlot_ = -1;
     QPushButton* auto_;
     QPushButton* fast_;
     bool fastPace_ = false;

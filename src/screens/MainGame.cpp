@@ -240,10 +240,14 @@ MainGame::MainGame(Screens& screens) : Screen(screens, "MainGame", kGameTitle) {
     hint->setWordWrap(true);
     hint->setGeometry(24, 150, 172, 60);
 
-    status_ = SideLabel(QString(), side, 12);
+    // Shown over the lantern only while it has something to say, on the panel's own paper.
+    status_ = SideLabel(QString(), side, 12, true);
     status_->setObjectName("Status");
     status_->setWordWrap(true);
-    status_->setGeometry(24, 214, 172, 80);
+    status_->setAlignment(Qt::AlignCenter);
+    status_->setStyleSheet("color: #2b2118; background: #eedfb9; border: 1px solid #c8b890;");
+    status_->setGeometry(20, 212, 180, 56);
+    status_->hide();
 
     auto* notice = SideLabel(kHomePageNotice, side, 12);
     notice->setObjectName("Label4");
@@ -264,6 +268,7 @@ MainGame::MainGame(Screens& screens) : Screen(screens, "MainGame", kGameTitle) {
 
 void MainGame::ShowStatus(const QString& text) {
     status_->setText(text);
+    status_->setVisible(!text.isEmpty());
 }
 
 QString MainGame::status() const {

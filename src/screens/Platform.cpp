@@ -17,7 +17,11 @@ void ShowBox(QWidget* parent, const QString& text, const QString& detail) {
     QMessageBox box(QMessageBox::NoIcon, kGameTitle, text, QMessageBox::Ok, parent);
     const qreal ratio = parent ? parent->devicePixelRatioF() : qApp->devicePixelRatio();
     box.setIconPixmap(PaintedPixmap(QStringLiteral(":/icon/golmok.svg"), QSize(48, 48), ratio));
-    if (!detail.isEmpty()) box.setInformativeText(detail);
+    // The figures sit under the sentence, a size smaller.
+    if (!detail.isEmpty()) {
+        box.setInformativeText(QStringLiteral("<span style=\"font-size: small\">%1</span>")
+                                   .arg(detail.toHtmlEscaped()));
+    }
     box.exec();
 }
 

@@ -23,6 +23,7 @@
 #include "screens/Screens.h"
 #include "session/Session.h"
 #include "support/TestWorld.h"
+#include "world/Numbers.h"
 #include "world/SharedRoutines.h"
 
 using namespace golmok;
@@ -190,6 +191,12 @@ class FightScreensTest : public QObject, GameOnScreen {
         auto* him = Control<QWidget>(field, "CI", 0);
         QCOMPARE(Control<QLabel>(field, "Skill", 0)->text(), QString("도봉"));
         QVERIFY(me->isVisible() && him->isVisible());
+        // A piece names its fighter and his strength.
+        const QString hisName = QString::fromStdString(world().HumanName[defender]);
+        QCOMPARE(him->toolTip(),
+                 QString("%1 — 체력 %2, 조직원 %3")
+                     .arg(hisName, QString::fromStdString(FormatNumber(world().HumanStamina[defender])),
+                          QString::fromStdString(FormatNumber(world().HumanMembers[defender]))));
         QVERIFY(!Control<QWidget>(field, "YI", 1)->isVisible());
         QCOMPARE(static_cast<Piece*>(me)->border(), Piece::Border::Raised);
         auto* bar = Control<QProgressBar>(field, "YPB1", 0);
