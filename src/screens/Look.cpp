@@ -9,6 +9,8 @@ namespace {
 
 // Paper #f3e6c4..#e4d2a4, ink #2b2118, brown #5a4330, gold #d9a441, seal red #b8322a and the night
 // blue #1b2233 around the map's side panel. Sizes are in pixels at 100 %; Qt doubles them at 200 %.
+// A button's edge stands out from its night-blue face by 7.1:1 (gold); the focused button's edge
+// by 14.4:1 (lamplight #fff4d0) and a pixel wider, so the focus is the most visible thing.
 constexpr const char* kGameLook = R"(
 * {
     font-family: "NanumGothic";
@@ -147,8 +149,12 @@ QPushButton {
 QPushButton:hover {
     background: #2a3552;
 }
-QPushButton:pressed, QPushButton:focus {
+QPushButton:pressed {
     border-color: #b8322a;
+}
+QPushButton:focus {
+    border: 3px solid #fff4d0;
+    padding: 2px 11px;
 }
 QScrollBar:vertical {
     background: #efe2bf;
