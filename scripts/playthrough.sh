@@ -183,10 +183,8 @@ map=$(await '골목패권기')
 snap map
 
 # --- The district focus, the command menu and a few dialogs ----------------------------------
-# The focus starts on 지존파's first district; Right and Left come back to it, and Enter opens it.
-xdotool key Right
-snap map-focus-moved
-xdotool key Left Return
+# The district focus starts on 지존파's first district; Enter opens its command menu.
+xdotool key Return
 sleep 1
 menu=$(xdotool getactivewindow)
 snap command-menu
@@ -298,21 +296,32 @@ map=$(await '골목패권기')
 snap loaded
 
 # --- The map's other windows, from the keyboard -----------------------------------------------
-# F10 opens 턴 with its first item lit; Right walks along the bar, Down through the items.
+# F10 opens 턴 with its first item lit; Esc leaves the bar lit, Right walks along it (not into a
+# submenu such as 옵션 > 전투), Down opens a menu on its first item.
 xdotool windowactivate --sync "$map" 2>/dev/null || true
-xdotool key F10 Right Right Down Down Return # 기능 > 연대기
+xdotool key F10
+sleep 0.4
+xdotool key Escape Right Right Down
+snap function-menu
+xdotool key Down Down Return # 기능 > 연대기
 await '연대기' >/dev/null
 snap chronicle
 xdotool key Escape
 sleep 0.5
 xdotool windowactivate --sync "$map" 2>/dev/null || true
-xdotool key F10 Right Right Right Return # 도움말 > 도움말
+xdotool key F10
+sleep 0.4
+xdotool key Escape Right Right Right Down Return # 도움말 > 도움말
 await '도움말' >/dev/null
 snap help
 xdotool key Next Next # Page Down: the guide holds the keyboard
 snap help-page-down
 xdotool key Escape
 sleep 0.5
+# The arrows move the district focus to the nearest district that way.
+xdotool windowactivate --sync "$map" 2>/dev/null || true
+xdotool key Right
+snap map-focus-moved
 # The map's close button (here the window manager's Alt+F4) asks as 종료하기 does; Esc is 아니요.
 xdotool windowactivate --sync "$map" 2>/dev/null || true
 xdotool key alt+F4

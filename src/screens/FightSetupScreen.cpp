@@ -24,7 +24,7 @@ constexpr const char* kSelectAll = "모두 선택";
 constexpr const char* kClearAll = "모두 해제";
 constexpr const char* kFightHelp = "맞짱도움말";
 // How several people are chosen with the keys, under the list.
-constexpr const char* kSpaceHint = "Space: 고르기·빼기";
+constexpr const char* kSpaceHint = "Space: 고르기";
 constexpr const char* kFigureWords[] = {
     "공      격 :", "방      어 :", "체      력 :", "조직원수 :"};
 constexpr int kFigureTops[] = {720, 1200, 1680, 2160};

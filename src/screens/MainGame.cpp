@@ -268,11 +268,12 @@ MainGame::MainGame(Screens& screens) : Screen(screens, "MainGame", kGameTitle) {
     auto* hint = SideLabel(kHint, side, 13);
     hint->setObjectName("Label5");
     hint->setWordWrap(true);
-    hint->setGeometry(24, 150, 172, 60);
+    hint->setGeometry(24, 144, 172, 40);
+    // Above the lantern of the side picture.
     auto* keysHint = SideLabel(kKeysHint, side, 12);
     keysHint->setObjectName("KeysHint");
     keysHint->setWordWrap(true);
-    keysHint->setGeometry(24, 212, 172, 44);
+    keysHint->setGeometry(24, 184, 172, 34);
 
     auto* notice = SideLabel(kHomePageNotice, side, 12);
     notice->setObjectName("Label4");

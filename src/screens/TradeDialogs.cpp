@@ -115,7 +115,7 @@ MoveCity::MoveCity(Screens& screens) : GoodsDialog(screens, "MoveCity", "이동"
     // Several people go at once; a click adds or removes one without touching SelectedHuman.
     people_->setSelectionMode(QAbstractItemView::MultiSelection);
     people_->setToolTip("방향키로 사람을 보고 Space로 고르거나 뺍니다.");
-    AddCaption("Space: 고르기·빼기", 4, 0, "SpaceHint");
+    AddCaption("Space: 고르기", 4, 0, "SpaceHint");
     selectAll_ = new QPushButton(QString::fromUtf8(toggle_.caption.c_str()), this);
     selectAll_->setObjectName("Command3");
     grid()->addWidget(selectAll_, 5, 0);
