@@ -132,16 +132,9 @@ bool ConfirmOrCancelKey(QKeyEvent* event, QWidget* window, const std::function<v
 
 void PictureButton::paintEvent(QPaintEvent*) {
     if (!hasFocus()) return;
-    // Two rings in the margin around the picture, night blue outside and lamplight inside: one of
-    // them stands out by at least 12.8:1 on the paper of the dialogs and on the black of the fight
-    // set-ups alike.
+    // In the margin around the picture, which covers the rest of the button.
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF outer = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
-    painter.setPen(QPen(QColor("#1b2233"), 1));
-    painter.drawRoundedRect(outer, 8, 8);
-    painter.setPen(QPen(QColor("#fff4d0"), 1));
-    painter.drawRoundedRect(outer.adjusted(1, 1, -1, -1), 7, 7);
+    PaintFocusRings(painter, rect(), 1, 8);
 }
 
 // --- AmountBar --------------------------------------------------------------------------------

@@ -1,5 +1,6 @@
 #include "screens/Look.h"
 
+#include <QPainter>
 #include <QStyle>
 #include <QWidget>
 
@@ -182,6 +183,20 @@ void ApplyGameLook(QWidget* window) {
     window->setProperty("gameLook", true);
     window->setAttribute(Qt::WA_StyledBackground);
     window->setStyleSheet(QString::fromUtf8(kGameLook));
+}
+
+void PaintFocusRings(QPainter& painter, const QRect& area, int width, double radius) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(Qt::NoBrush);
+    const double half = width / 2.0;
+    const QRectF outer = QRectF(area).adjusted(half, half, -half, -half);
+    painter.setPen(QPen(QColor("#1b2233"), width));
+    painter.drawRoundedRect(outer, radius, radius);
+    painter.setPen(QPen(QColor("#fff4d0"), width));
+    painter.drawRoundedRect(outer.adjusted(width, width, -width, -width), radius - width,
+                            radius - width);
+    painter.restore();
 }
 
 void Restyle(QWidget* widget) {

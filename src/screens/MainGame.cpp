@@ -14,6 +14,7 @@
 #include "screens/Art.h"
 #include "screens/GameMenu.h"
 #include "screens/HomePage.h"
+#include "screens/Look.h"
 #include "screens/Music.h"
 #include "screens/SaveFile.h"
 #include "screens/Screens.h"
@@ -91,13 +92,7 @@ DistrictFocusMark::DistrictFocusMark(QWidget* parent) : QWidget(parent) {
 
 void DistrictFocusMark::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF outer = QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5);
-    painter.setPen(QPen(QColor("#1b2233"), 3));
-    painter.drawRoundedRect(outer, 5, 5);
-    painter.setPen(QPen(QColor("#fff4d0"), 2));
-    painter.drawRoundedRect(outer.adjusted(-0.5, -0.5, 0.5, 0.5).adjusted(2.5, 2.5, -2.5, -2.5), 4,
-                            4);
+    PaintFocusRings(painter, rect(), 2, 6);
 }
 
 QAction* MainGame::AddOption(QMenu* menu, const char* name, const char* caption,

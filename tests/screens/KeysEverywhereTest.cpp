@@ -70,7 +70,6 @@ class KeysEverywhereTest : public QObject, public GameOnScreen {
     Q_OBJECT
 
   private:
-    std::unique_ptr<test::TempFolder> slots_;
 
     // How many entries of the title menu show marked: lit pictures, and 이어하기 lit or focused.
     static int Marked(MainMenu* menu) {
@@ -86,16 +85,8 @@ class KeysEverywhereTest : public QObject, public GameOnScreen {
     }
 
   private slots:
-    void init() {
-        slots_ = std::make_unique<test::TempFolder>();
-        StartGame(slots_->path());
-        platform_->answer = true;
-    }
-
-    void cleanup() {
-        StopGame();
-        slots_.reset();
-    }
+    void init() { StartGameWithSlots(); }
+    void cleanup() { StopGame(); }
 
     // From any district the four arrows lead, step by step, to every other one, and each step
     // goes the way of its arrow.
@@ -187,7 +178,7 @@ class KeysEverywhereTest : public QObject, public GameOnScreen {
     // lit, and never are two things marked at once.
     void theTitleMenuByKeysWithContinue() {
         MainGame* map = StartOnMap(kBeggars);
-        QVERIFY(!SaveGame(world(), slots_->path(), kAutosaveSlot));
+        QVERIFY(!SaveGame(world(), slotFolder_->path(), kAutosaveSlot));
         map->findChild<QAction*>("기능_종료하기")->trigger();
         Settle();
         MainMenu* menu = screens_->mainMenu();
@@ -292,9 +283,9 @@ class KeysEverywhereTest : public QObject, public GameOnScreen {
         QCOMPARE(QApplication::focusWidget()->property("index").toInt(), 1);
         Press(Qt::Key_Return);
         World kept = world();
-        QCOMPARE(LoadGame(kept, slots_->path(), 1).state, SlotState::Game);
+        QCOMPARE(LoadGame(kept, slotFolder_->path(), 1).state, SlotState::Game);
         QCOMPARE(Control<QPushButton>(save, "OpenList", 1)->text(),
-                 QString::fromStdString(SlotLabel(slots_->path(), 1, world())));
+                 QString::fromStdString(SlotLabel(slotFolder_->path(), 1, world())));
         Press(Qt::Key_Escape);
         Settle();
         QVERIFY(!screens_->saveFile());

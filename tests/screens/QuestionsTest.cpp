@@ -47,7 +47,6 @@ class QuestionsTest : public QObject, public GameOnScreen {
     Q_OBJECT
 
   private:
-    std::unique_ptr<test::TempFolder> slots_;
     MainGame* map_ = nullptr;
 
     CommandDialog* Open(const char* item, const char* dialog) {
@@ -77,17 +76,14 @@ class QuestionsTest : public QObject, public GameOnScreen {
 
   private slots:
     void init() {
-        slots_ = std::make_unique<test::TempFolder>();
-        StartGame(slots_->path());
+        StartGameWithSlots();
+        platform_->answer = false;  // each test answers for itself
         map_ = StartOnMap(kBeggars);
         QTest::mouseClick(Control<QPushButton>(map_, "Cmd", kSeocho), Qt::LeftButton);
         platform_->informed.clear();
     }
 
-    void cleanup() {
-        StopGame();
-        slots_.reset();
-    }
+    void cleanup() { StopGame(); }
 
     // Each command that loses something: the question, then 아니요 keeps everything as it was and
     // the dialog open, 예 carries the command out.
@@ -139,7 +135,7 @@ class QuestionsTest : public QObject, public GameOnScreen {
                 break;
             }
             case 3: {
-                QVERIFY(!SaveGame(world(), slots_->path(), 0));
+                QVERIFY(!SaveGame(world(), slotFolder_->path(), 0));
                 world().CityMoney[kSeocho] += 1;  // the game on the map differs from the slot
                 SaveFile* save = screens_->ShowSaveFile();
                 auto* slot = Control<QPushButton>(save, "OpenList", 0);
@@ -147,7 +143,7 @@ class QuestionsTest : public QObject, public GameOnScreen {
                 confirm = [slot] { Click(slot); };
                 done = [this] {
                     World kept = world();
-                    LoadGame(kept, slots_->path(), 0);
+                    LoadGame(kept, slotFolder_->path(), 0);
                     return kept == world();
                 };
                 window = save;
@@ -193,7 +189,7 @@ class QuestionsTest : public QObject, public GameOnScreen {
         Click(Control<QPushButton>(screens_->ShowSaveFile(), "OpenList", 1));
         QVERIFY(platform_->asked.isEmpty());
         World kept = world();
-        QCOMPARE(LoadGame(kept, slots_->path(), 1).state, SlotState::Game);
+        QCOMPARE(LoadGame(kept, slotFolder_->path(), 1).state, SlotState::Game);
     }
 
     // The title bar's close button leaves the game as 종료하기 does: after the same question.
