@@ -70,7 +70,6 @@ class KeysEverywhereTest : public QObject, public GameOnScreen {
     Q_OBJECT
 
   private:
-
     // How many entries of the title menu show marked: lit pictures, and 이어하기 lit or focused.
     static int Marked(MainMenu* menu) {
         int marked = 0;
