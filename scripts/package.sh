@@ -22,9 +22,12 @@ maintainer=${GOLMOK_MAINTAINER:-}
 if [ -z "$maintainer" ] && [ -n "${DEBFULLNAME:-}" ] && [ -n "${DEBEMAIL:-}" ]; then
   maintainer="$DEBFULLNAME <$DEBEMAIL>"
 fi
+# Without one, the build's default comes back even where an earlier run set another.
+maintainer_option=(-UGOLMOK_MAINTAINER)
+[ -z "$maintainer" ] || maintainer_option=("-DGOLMOK_MAINTAINER=$maintainer")
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr -DGOLMOK_WERROR=ON \
   -DGOLMOK_TESTS=OFF -DGOLMOK_BENCH=OFF -DCMAKE_CXX_FLAGS="$cxxflags" \
-  -DCMAKE_EXE_LINKER_FLAGS="$ldflags" ${maintainer:+"-DGOLMOK_MAINTAINER=$maintainer"}
+  -DCMAKE_EXE_LINKER_FLAGS="$ldflags" "${maintainer_option[@]}"
 cmake --build "$build" -j2
 rm -f "$build"/golmok_*.deb
 (cd "$build" && cpack -G DEB >/dev/null)
@@ -35,9 +38,9 @@ fail() { echo "package check failed: $*" >&2; exit 1; }
 
 # lintian: every error and warning fails the check unless debian/lintian-accepted names its tag.
 accepted=$(sed -e 's/#.*//' -e '/^[[:space:]]*$/d' debian/lintian-accepted | awk '{print $1}')
-lintian --no-tag-display-limit "$deb" >"$build/lintian.txt" 2>&1 || true
-refused=$(grep -E '^[EW]: ' "$build/lintian.txt" | while read -r _ _ tag _; do
-  grep -qx "$tag" <<<"$accepted" || echo "$tag"
+lintian --tag-display-limit 0 "$deb" >"$build/lintian.txt" 2>&1 || true
+refused=$( (grep -E '^[EW]: ' "$build/lintian.txt" || true) | while read -r _ _ tag _; do
+  grep -qx -- "$tag" <<<"$accepted" || echo "$tag"
 done | sort -u)
 if [ -n "$refused" ]; then
   grep -E '^[EW]: ' "$build/lintian.txt" >&2

@@ -1,8 +1,9 @@
 #include "world/Settings.h"
 
-#include <cstdlib>
 #include <fstream>
 #include <sstream>
+
+#include "world/SlotFolder.h"
 
 namespace golmok {
 
@@ -27,24 +28,15 @@ void ReadSetting(std::string_view key, std::string_view value, Settings& setting
     }
 }
 
-std::string Environment(const char* name) {
-    const char* value = std::getenv(name);  // NOLINT(concurrency-mt-unsafe): read once at start
-    return value != nullptr ? value : "";
-}
-
 }  // namespace
 
 std::filesystem::path SettingsFile(const std::string& xdgConfigHome, const std::string& home) {
-    // A relative $XDG_CONFIG_HOME is invalid and to be ignored, as the desktop's own programs do.
-    const std::filesystem::path xdg = xdgConfigHome;
-    if (xdg.is_absolute()) return xdg / "golmok" / "golmok.ini";
-    const std::filesystem::path homeFolder = home;
-    if (homeFolder.is_absolute()) return homeFolder / ".config" / "golmok" / "golmok.ini";
-    return {};
+    const std::filesystem::path base = XdgBaseFolder(xdgConfigHome, home, ".config");
+    return base.empty() ? base : base / "golmok" / "golmok.ini";
 }
 
 std::filesystem::path SettingsFile() {
-    return SettingsFile(Environment("XDG_CONFIG_HOME"), Environment("HOME"));
+    return SettingsFile(EnvironmentVariable("XDG_CONFIG_HOME"), EnvironmentVariable("HOME"));
 }
 
 void ReadSettings(std::string_view text, Settings& settings) {
@@ -54,7 +46,7 @@ void ReadSettings(std::string_view text, Settings& settings) {
         const std::string_view line = Trimmed(text.substr(0, end));
         text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
         if (line.starts_with('[')) {
-            inSection = line == "[" + std::string(kSettingsSection) + "]";
+            inSection = line.ends_with(']') && line.substr(1, line.size() - 2) == kSettingsSection;
             continue;
         }
         const std::size_t equals = line.find('=');

@@ -22,20 +22,25 @@ bool HoldsAllRecordFiles(const std::filesystem::path& folder) {
     return true;
 }
 
-std::string Environment(const char* name) {
+}  // namespace
+
+std::filesystem::path XdgBaseFolder(const std::string& xdgValue, const std::string& home,
+                                    const std::filesystem::path& homeRelative) {
+    std::filesystem::path xdg = xdgValue;
+    if (xdg.is_absolute()) return xdg;
+    const std::filesystem::path homeFolder = home;
+    if (homeFolder.is_absolute()) return homeFolder / homeRelative;
+    return {};
+}
+
+std::string EnvironmentVariable(const char* name) {
     const char* value = std::getenv(name);  // NOLINT(concurrency-mt-unsafe): read once at start
     return value != nullptr ? value : "";
 }
 
-}  // namespace
-
 std::filesystem::path UserDataFolder(const std::string& xdgDataHome, const std::string& home) {
-    // A relative $XDG_DATA_HOME is invalid and to be ignored, as the desktop's own programs do.
-    const std::filesystem::path xdg = xdgDataHome;
-    if (xdg.is_absolute()) return xdg / "golmok";
-    const std::filesystem::path homeFolder = home;
-    if (homeFolder.is_absolute()) return homeFolder / ".local" / "share" / "golmok";
-    return {};
+    const std::filesystem::path base = XdgBaseFolder(xdgDataHome, home, ".local/share");
+    return base.empty() ? base : base / "golmok";
 }
 
 GameFolders ChooseGameFolders(const FolderFacts& facts) {
@@ -71,8 +76,8 @@ GameFolders FindGameFolders(const std::filesystem::path& dirOption,
     facts.dirOption = dirOption;
     facts.programFolder = programFolder;
     facts.installedDataFolder = GOLMOK_INSTALLED_DATA_DIR;
-    facts.xdgDataHome = Environment("XDG_DATA_HOME");
-    facts.home = Environment("HOME");
+    facts.xdgDataHome = EnvironmentVariable("XDG_DATA_HOME");
+    facts.home = EnvironmentVariable("HOME");
     facts.holdsRecords = HoldsAllRecordFiles;
     return ChooseGameFolders(facts);
 }

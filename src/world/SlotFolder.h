@@ -36,6 +36,15 @@ struct FolderFacts {
 
 GameFolders ChooseGameFolders(const FolderFacts& facts);
 
+// A folder of the desktop's base directories: `xdgValue` (the value of $XDG_..._HOME) when it is
+// absolute, else `home`/`homeRelative` when `home` is absolute; empty otherwise. A relative
+// $XDG_..._HOME is invalid and to be ignored, as the desktop's own programs do.
+std::filesystem::path XdgBaseFolder(const std::string& xdgValue, const std::string& home,
+                                    const std::filesystem::path& homeRelative);
+
+// The value of an environment variable; empty when it is unset.
+std::string EnvironmentVariable(const char* name);
+
 // The player's data folder of the game: $XDG_DATA_HOME/golmok, else $HOME/.local/share/golmok;
 // empty when neither names an absolute folder.
 std::filesystem::path UserDataFolder(const std::string& xdgDataHome, const std::string& home);
