@@ -136,14 +136,15 @@ std::variant<GameOptions, CommandLineAnswer> ReadGameOptions(const QStringList& 
             return Refusal(
                 QStringLiteral("알 수 없는 옵션입니다: %1").arg(Dashed(unknown.first())));
         }
-        // The only other fault is an option whose value is missing: --dir (or one of Qt's) at
-        // the end.
-        if (!arguments.isEmpty() && arguments.last().startsWith('-') &&
-            arguments.last().mid(arguments.last().startsWith(QStringLiteral("--")) ? 2 : 1) !=
-                QStringLiteral("dir")) {
-            return Refusal(QStringLiteral("%1 뒤에 값을 적어야 합니다.").arg(arguments.last()));
+        // The only other fault is an option whose value is missing: the last word, --dir or
+        // one of Qt's (-platform).
+        QString last = arguments.isEmpty() ? QString() : arguments.last();
+        while (last.startsWith('-'))
+            last.remove(0, 1);
+        if (last == QStringLiteral("dir")) {
+            return Refusal(QStringLiteral("--dir 뒤에 폴더를 적어야 합니다."));
         }
-        return Refusal(QStringLiteral("--dir 뒤에 폴더를 적어야 합니다."));
+        return Refusal(QStringLiteral("%1 뒤에 값을 적어야 합니다.").arg(arguments.last()));
     }
     if (!parser.positionalArguments().isEmpty()) {
         return Refusal(
