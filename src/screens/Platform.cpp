@@ -6,6 +6,7 @@
 #include <QUrl>
 
 #include "screens/Art.h"
+#include "screens/Look.h"
 
 namespace golmok::screens {
 
@@ -13,10 +14,14 @@ namespace {
 
 // The box's picture is the game's own drawing, painted for the screen's scale, never Qt's
 // bitmap icon blown up at 200 %.
-void ShowBox(QWidget* parent, const QString& text, const QString& detail) {
-    QMessageBox box(QMessageBox::NoIcon, kGameTitle, text, QMessageBox::Ok, parent);
+void SetGameIcon(QMessageBox& box, const QWidget* parent) {
     const qreal ratio = parent ? parent->devicePixelRatioF() : qApp->devicePixelRatio();
     box.setIconPixmap(PaintedPixmap(QStringLiteral(":/icon/golmok.svg"), QSize(48, 48), ratio));
+}
+
+void ShowBox(QWidget* parent, const QString& text, const QString& detail) {
+    QMessageBox box(QMessageBox::NoIcon, kGameTitle, text, QMessageBox::Ok, parent);
+    SetGameIcon(box, parent);
     // The figures sit under the sentence, a size smaller.
     if (!detail.isEmpty()) {
         box.setInformativeText(QStringLiteral("<span style=\"font-size: small\">%1</span>")
@@ -48,8 +53,13 @@ void InformAll(Platform& platform, QWidget* parent, const std::vector<std::strin
 }
 
 bool DesktopPlatform::Ask(QWidget* parent, const QString& title, const QString& text) {
-    return QMessageBox::warning(parent, title, text, QMessageBox::Yes | QMessageBox::No,
-                                QMessageBox::No) == QMessageBox::Yes;
+    // In the game's paper and ink, whatever window asks. Enter is 예, Esc 아니요.
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Yes | QMessageBox::No, parent);
+    ApplyGameLook(&box);
+    SetGameIcon(box, parent);
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
 }
 
 bool DesktopPlatform::OpenHomePage() {

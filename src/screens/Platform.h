@@ -20,7 +20,8 @@ class Platform {
     virtual void Inform(QWidget* parent, const QString& text) = 0;
     // The same with `detail` (the figures behind the text) as a second, smaller line.
     virtual void InformDetail(QWidget* parent, const QString& text, const QString& detail) = 0;
-    // A Yes/No question with a warning icon; true for Yes.
+    // A Yes/No question (예, 아니요) with a warning icon; true for 예. Enter answers 예 and Esc
+    // 아니요.
     virtual bool Ask(QWidget* parent, const QString& title, const QString& text) = 0;
     // Opens the player's guide in the default browser; false when no browser took it.
     virtual bool OpenHomePage() = 0;

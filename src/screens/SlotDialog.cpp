@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 
 #include "screens/Screens.h"
 #include "world/SlotFolder.h"
@@ -46,7 +47,10 @@ SlotDialog::SlotDialog(Screens& screens, const char* name, const QString& captio
             "QPushButton { background-color: #c0c0c0; color: #1e1e1e; border: 1px solid #5a5a5a;"
             " border-radius: 2px; }"
             "QPushButton:hover { background-color: #d4d4d4; border: 1px solid #2b2118; }"
-            "QPushButton:pressed { background-color: #a8a8a8; }");
+            "QPushButton:pressed { background-color: #a8a8a8; }"
+            "QPushButton:focus { background-color: #fff4d0; border: 3px solid #b8322a; }");
+        // Enter on a slot chooses it, as Space does.
+        button->setAutoDefault(true);
         connect(button, &QPushButton::clicked, this, [this, n] { SlotClicked(n); });
         openList_.push_back(button);
     }
@@ -54,6 +58,7 @@ SlotDialog::SlotDialog(Screens& screens, const char* name, const QString& captio
     close->setObjectName("Command2");
     close->setGeometry(Px(kSlotLeft + kSlotWidth - kCloseWidth), Px(closeTop), Px(kCloseWidth),
                        Px(kCloseHeight));
+    close->setAutoDefault(true);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     status_ = new QLabel(this);
     status_->setObjectName("Status");
@@ -61,6 +66,12 @@ SlotDialog::SlotDialog(Screens& screens, const char* name, const QString& captio
     status_->setStyleSheet("color: #2b2118;");
     status_->setGeometry(Px(kSlotLeft), Px(closeTop), Px(kSlotWidth - kCloseWidth - 120),
                          Px(kCloseHeight));
+    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
+    // The keyboard starts on the first slot; the arrows and Tab go from slot to slot.
+    if (!openList_.empty()) {
+        setFocusProxy(openList_.front());
+        openList_.front()->setFocus();
+    }
     setFixedSize(Px(kSlotWidth + 2 * kSlotLeft), Px(closeTop + kCloseHeight + kSlotLeft));
     RefreshLabels();
 }

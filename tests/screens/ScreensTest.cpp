@@ -31,6 +31,7 @@
 #include "screens/infor.h"
 #include "session/Session.h"
 #include "support/TestWorld.h"
+#include "world/Settings.h"
 #include "world/SharedRoutines.h"
 
 using namespace golmok;
@@ -323,6 +324,7 @@ class ScreensTest : public QObject, GameOnScreen {
         QVERIFY(screens_->music().playing());
 
         // The settings outlive the game: the next game's menu shows them as they were left.
+        platform_->answer = true;
         map->close();
         Settle();
         map = StartOnMap(1);
@@ -332,6 +334,52 @@ class ScreensTest : public QObject, GameOnScreen {
         QVERIFY(Item(map, "옵션_초반휴전")->isChecked());
         QVERIFY(!Item(map, "옵션_강한조직")->isChecked());
         QVERIFY(world().options.truce);
+    }
+
+    // What the player chooses in the menu is written to the settings file at once, and the next
+    // start reads it back (through the core's reader, as the console's --settings does).
+    void optionsChosenInOneRunAreInForceInTheNext() {
+        test::TempFolder config;
+        const std::filesystem::path file = config.path() / "golmok" / "golmok.ini";
+        screens_->SetSettingsFile(file);
+        world().options.autosave = true;  // as the windows start
+        MainGame* map = StartOnMap(0);
+        for (const char* item : {"옵션_전투_리얼타임", "옵션_보기_알림상자", "옵션_보기_체력막대바",
+                                 "옵션_음악_배경음악", "옵션_보기_이번주소식", "옵션_자동저장",
+                                 "옵션_초반휴전", "옵션_강한조직"}) {
+            Item(map, item)->trigger();
+        }
+        const Options chosen = world().options;
+        QVERIFY(chosen.notices && !chosen.healthBars && !chosen.music && !chosen.news &&
+                !chosen.autosave);
+        QVERIFY(chosen.truce && chosen.strongGangs);
+        QVERIFY(world().BattleMode == BattleMode::Real);
+        QVERIFY(std::filesystem::is_regular_file(file));
+
+        // The next start: a fresh world with the windows' defaults, then the file.
+        StopGame();
+        StartGame();
+        world().options.autosave = true;
+        QVERIFY(!(world().options == chosen));
+        ReadSettingsFile(file, world());
+        QVERIFY(world().options == chosen);
+        QVERIFY(world().BattleMode == BattleMode::Real);
+        map = StartOnMap(2);
+        QVERIFY(Item(map, "옵션_전투_리얼타임")->isChecked());
+        QVERIFY(!Item(map, "옵션_보기_체력막대바")->isChecked());
+        QVERIFY(!Item(map, "옵션_자동저장")->isChecked());
+        QVERIFY(Item(map, "옵션_강한조직")->isChecked());
+
+        // Switching back is kept too.
+        screens_->SetSettingsFile(file);
+        Item(map, "옵션_전투_턴")->trigger();
+        Item(map, "옵션_강한조직")->trigger();
+        World next = world();
+        next.options = Options{};
+        next.BattleMode = BattleMode::Real;
+        ReadSettingsFile(file, next);
+        QVERIFY(next.BattleMode == BattleMode::Turn);
+        QVERIFY(!next.options.strongGangs && next.options.truce);
     }
 
     void ctrlTEndsTheWeek_data() {
@@ -418,7 +466,9 @@ class ScreensTest : public QObject, GameOnScreen {
         QTest::addColumn<int>("questions");
         QTest::newRow("quit answered no") << "no" << false << 1;
         QTest::newRow("quit answered yes") << "yes" << true << 1;
-        QTest::newRow("window closed") << "close" << true << 0;
+        // The title bar's close button asks the same question.
+        QTest::newRow("window closed, answered no") << "close no" << false << 1;
+        QTest::newRow("window closed, answered yes") << "close yes" << true << 1;
     }
 
     void leavingTheMap() {
@@ -427,10 +477,10 @@ class ScreensTest : public QObject, GameOnScreen {
         QFETCH(int, questions);
         MainGame* map = StartOnMap(0);
         Click(Control<QPushButton>(map, "Cmd", 7));
-        if (how == "close") {
+        platform_->answer = how.endsWith("yes");
+        if (how.startsWith("close")) {
             map->close();
         } else {
-            platform_->answer = how == "yes";
             Item(map, "기능_종료하기")->trigger();
         }
         Settle();
@@ -446,6 +496,7 @@ class ScreensTest : public QObject, GameOnScreen {
         MainGame* map = StartOnMap(0);
         map->EndTurnClicked();
         world().CityMoney[7] = 1;
+        platform_->answer = true;
         map->close();
         Settle();
         StartOnMap(6);

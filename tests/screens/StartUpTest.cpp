@@ -51,6 +51,13 @@ struct SeenBox {
     QStringList buttons;
 };
 
+// Answers the next message box by a key pressed on it.
+void PressOnNextBox(Qt::Key key) {
+    QTimer::singleShot(0, [key] {
+        if (QWidget* box = QApplication::activeModalWidget()) QTest::keyClick(box, key);
+    });
+}
+
 void AnswerNextBox(SeenBox& seen, QMessageBox::StandardButton answer) {
     QTimer::singleShot(0, [&seen, answer] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -116,6 +123,9 @@ class StartUpTest : public QObject {
                              << "d" << false << true << false;
         QTest::newRow("fight implies map") << "--bench-fight"
                                            << "" << false << true << true;
+        // Qt's own options pass: QApplication takes them after the game has read its line.
+        QTest::newRow("Qt's options") << "-platform offscreen --dir d -style Fusion -reverse"
+                                      << "d" << false << false << false;
     }
 
     void theGameReadsItsOptions() {
@@ -147,6 +157,8 @@ class StartUpTest : public QObject {
                                    << "--dir 뒤에 폴더를 적어야 합니다.";
         QTest::newRow("a stray word") << "save00.sav"
                                       << "알 수 없는 인자입니다: save00.sav";
+        QTest::newRow("Qt's option without its value") << "--dir d -platform"
+                                                       << "-platform 뒤에 값을 적어야 합니다.";
     }
 
     void anythingElseIsRefused() {
@@ -169,6 +181,11 @@ class StartUpTest : public QObject {
         QVERIFY(!desktop.Ask(nullptr, "종료하기", "종료하시겠습니까?"));
         QCOMPARE(question.caption, QString("종료하기"));
         QCOMPARE(question.buttons, (QStringList{"아니요(&N)", "예(&Y)"}));
+        // Enter answers 예 and Esc 아니요.
+        PressOnNextBox(Qt::Key_Return);
+        QVERIFY(desktop.Ask(nullptr, "해고", "해고하시겠습니까?"));
+        PressOnNextBox(Qt::Key_Escape);
+        QVERIFY(!desktop.Ask(nullptr, "해고", "해고하시겠습니까?"));
 
         SeenBox message;
         AnswerNextBox(message, QMessageBox::Ok);
