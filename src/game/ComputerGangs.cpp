@@ -1,6 +1,7 @@
 #include "game/ComputerGangs.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cstdint>
 #include <cstring>
@@ -35,6 +36,12 @@ class PeopleSet {
   public:
     void Add(int h) { words_[h / 64] |= std::uint64_t{1} << (h % 64); }
     void Remove(int h) { words_[h / 64] &= ~(std::uint64_t{1} << (h % 64)); }
+    int Count() const {
+        int n = 0;
+        for (std::uint64_t word : words_)
+            n += std::popcount(word);
+        return n;
+    }
     PeopleSet operator|(const PeopleSet& other) const {
         PeopleSet both;
         for (std::size_t i = 0; i < words_.size(); ++i)
@@ -267,9 +274,11 @@ void Scout(World& w, Places& places) {
             }
             return true;
         });
+        // Under 살아있는 세계 a person lured earlier in the step is loyal again and out of reach;
+        // otherwise nobody's loyalty changes here and the test passes everybody listed.
         int target = -1;
         for (int h : lurable) {
-            if (places.city[h] != c) {
+            if (places.city[h] != c && w.HumanLoyalty[h] < 100) {
                 target = h;
                 break;
             }
@@ -286,9 +295,11 @@ void Scout(World& w, Places& places) {
             poached.fromGang = GangOf(w, target);
             poached.city = c;
             places.Record(poached);
-            // Rank, loyalty and members go with him; he may still act this turn.
+            // Rank, loyalty and members go with him; he may still act this turn. 영입 충성: won
+            // over, he is as loyal as a man the player's scout brings in.
             places.Move(w, target, c);
             places.Join(w, target, w.HumanGroup[recruiter]);
+            if (w.options.living) w.HumanLoyalty[target] = 100;
         }
     }
 }
@@ -308,6 +319,14 @@ class BossRestorer {
                 if (name == bossNames[g]) bosses_.emplace_back(h, g);
             }
         }
+    }
+
+    // The first person bearing the gang's boss name, or -1.
+    int BossOf(int group) const {
+        for (auto [h, g] : bosses_) {
+            if (g == group) return h;
+        }
+        return -1;
     }
 
     void Run(World& w, const Places& places) const {
@@ -358,12 +377,40 @@ bool StrongPartyMayAttack(const World& w, const Party& party, int t) {
            party.strength > 3 * w.CityMemberTotal[t];
 }
 
-int ChooseTarget(const World& w, int c, const Party& party) {
+// Members + stamina of the five strongest people standing in district t, of any gang.
+double FiveStrongestThere(const World& w, const Places& places, int t) {
+    std::array<double, 5> best{};
+    int found = 0;
+    places.in[t].ForEach([&](int h) {
+        double strength = w.HumanMembers[h] + w.HumanStamina[h];
+        // Keep the five largest, largest first.
+        for (int i = 0; i < found; ++i) {
+            if (strength > best[i]) std::swap(strength, best[i]);
+        }
+        if (found < 5) best[found++] = strength;
+        return true;
+    });
+    double total = 0;
+    for (int i = 0; i < found; ++i)
+        total += best[i];
+    return total;
+}
+
+// 살아있는 세계, 월말 총공세: at the turn end that brings week 4 of a month, a full party may fall
+// upon another computer gang's district of five or more people when it is more than twice as
+// strong as the five strongest people standing there.
+bool MonthEndPush(const World& w, const Places& places, const Party& party, int t) {
+    return w.options.living && w.Week == 4 && party.n == 5 && !w.IsPlayerCity(t) &&
+           w.OwnerOf(t).has_value() && w.CityHumanCount[t] >= 5 &&
+           party.strength > 2 * FiveStrongestThere(w, places, t);
+}
+
+int ChooseTarget(const World& w, const Places& places, int c, const Party& party) {
     // A gang allied with the player attacks nobody.
     if (auto owner = w.OwnerOf(c); owner && w.GroupAlly[*owner] == 1) return -1;
     for (int t = 0; t < kCityCount; ++t) {
         if ((!(party.n > w.CityHumanCount[t]) || !(party.strength > w.CityMemberTotal[t])) &&
-            !StrongPartyMayAttack(w, party, t)) {
+            !StrongPartyMayAttack(w, party, t) && !MonthEndPush(w, places, party, t)) {
             continue;
         }
         // Once an attack on the player is planned, his districts are safe for the turn.
@@ -386,6 +433,27 @@ TurnEvent MoveEvent(const World& w, TurnEventKind kind, int c, int t) {
     return event;
 }
 
+// 살아있는 세계, 패주: where a person beaten in a computer gang's district flees to, when his gang
+// still holds a district: the one with the fewest people, the lowest index on ties; -1 when he
+// joins the winners as the game's own rule has it.
+int RetreatOf(const World& w, const Places& places, int h, int t,
+              const std::string& attackGroupName) {
+    if (w.HumanGroup[h] == attackGroupName) return -1;
+    const auto gang = w.GroupIndexOf(w.HumanGroup[h]);
+    if (!gang) return -1;
+    int refuge = -1;
+    int fewest = 0;
+    for (int d = 0; d < kCityCount; ++d) {
+        if (d == t || w.CityOwnerColor[d] != w.GroupColor[*gang]) continue;
+        const int people = places.in[d].Count();
+        if (refuge < 0 || people < fewest) {
+            refuge = d;
+            fewest = people;
+        }
+    }
+    return refuge;
+}
+
 void Conquer(World& w, Places& places, const BossRestorer& bosses, const Party& party, int c, int t,
              const std::string& attackGroupName) {
     TurnEvent taken = MoveEvent(w, TurnEventKind::Taken, c, t);
@@ -394,11 +462,29 @@ void Conquer(World& w, Places& places, const BossRestorer& bosses, const Party& 
         return false;
     });
     places.Record(taken);
+    // 패주 applies only between computer gangs.
+    const bool rout = w.options.living && taken.fromGang >= 0 && !w.IsPlayerCity(t);
     w.CityOwnerColor[t] = w.CityOwnerColor[c];
     // Everybody in the district and every fighter, in index order; a fighter who has just moved
     // in is not taken for a defender.
     (places.in[t] | party.fighters).ForEach([&](int h) {
-        if (places.city[h] == t) {
+        const int refuge = rout && places.city[h] == t ? RetreatOf(w, places, h, t, attackGroupName) : -1;
+        if (refuge >= 0) {
+            // Beaten as the others, he keeps his gang and takes what is left of his members to
+            // its emptiest district; the tallies follow him.
+            w.HumanLoyalty[h] -= 20;
+            bosses.Run(w, places);
+            w.HumanStamina[h] -= 50;
+            w.HumanMembers[h] -= 50;
+            w.CityMemberTotal[t] -= 50;
+            w.HumanMorale[h] -= 10;
+            const double left = std::max(0.0, w.HumanMembers[h]);
+            w.CityHumanCount[t] -= 1;
+            w.CityMemberTotal[t] -= left;
+            w.CityHumanCount[refuge] += 1;
+            w.CityMemberTotal[refuge] += left;
+            places.Move(w, h, refuge);
+        } else if (places.city[h] == t) {
             // Whoever is found there joins the winners, beaten.
             if (places.news != nullptr && w.HumanGroup[h] != attackGroupName) {
                 TurnEvent changed;
@@ -470,17 +556,47 @@ void Recount(World& w, const Places& places) {
     }
 }
 
+// 살아있는 세계, 재기: a computer gang left with no district rises again in the district of
+// another computer gang where its boss stands; everybody there joins it.
+void Comeback(World& w, Places& places, const BossRestorer& bosses) {
+    for (int g = 0; g < kGroupCount; ++g) {
+        if (g == w.PlayerGroupIndex) continue;
+        bool holds = false;
+        for (int c = 0; c < kCityCount && !holds; ++c)
+            holds = w.CityOwnerColor[c] == w.GroupColor[g];
+        if (holds) continue;
+        const int boss = bosses.BossOf(g);
+        const int d = boss >= 0 ? places.city[boss] : -1;
+        if (d < 0 || w.IsPlayerCity(d)) continue;
+        const int owner = OwnerIndex(w, d);
+        if (owner < 0) continue;
+        TurnEvent rose;
+        rose.kind = TurnEventKind::Comeback;
+        rose.gang = g;
+        rose.fromGang = owner;
+        rose.city = d;
+        rose.human = boss;
+        places.Record(rose);
+        w.SetOwner(d, g);
+        places.in[d].ForEach([&](int h) {
+            places.Join(w, h, w.GroupName[g]);
+            return true;
+        });
+    }
+}
+
 void Attack(World& w, Places& places) {
+    const BossRestorer bosses(w);
+    if (w.options.living) Comeback(w, places, bosses);
     Recount(w, places);
     w.AttackFromCity = -1;
     ClearParties(w);
-    const BossRestorer bosses(w);
     // The gang of the fighters picked last; the people of a conquered district join it.
     std::string attackGroupName;
     for (int c = 0; c < kCityCount; ++c) {
         if (w.IsPlayerCity(c)) continue;
         const Party party = PickFighters(w, places, c, attackGroupName);
-        const int t = ChooseTarget(w, c, party);
+        const int t = ChooseTarget(w, places, c, party);
         if (t >= 0) {
             if (!w.IsPlayerCity(t)) {
                 Conquer(w, places, bosses, party, c, t, attackGroupName);

@@ -53,6 +53,10 @@ struct Options {
     // Rules the player may switch on; off, the computer gangs play as they always have.
     bool truce = false;  // 초반 휴전: no computer attack on the player in the first four weeks
     bool strongGangs = false;  // 강한 조직: a full party may fall upon a district of five or more
+    // 살아있는 세계: a lured person stays loyal, the computer gangs make a month-end push on one
+    // another, the beaten flee to their own gang and a gang with no district rises again where
+    // its boss stands.
+    bool living = false;
     bool operator==(const Options&) const = default;
 };
 
