@@ -4,7 +4,6 @@
 #include <array>
 #include <bit>
 #include <cstdint>
-#include <cstring>
 #include <string>
 #include <utility>
 #include <vector>
@@ -15,21 +14,6 @@
 namespace golmok {
 
 namespace {
-
-// A name with a number made of its length and first bytes, so that most unequal names are told
-// apart without comparing their texts. Short names are held whole by the number.
-struct Name {
-    explicit Name(const std::string& name) : text(&name) {
-        std::memcpy(&key, name.data(), std::min<std::size_t>(name.size(), 7));
-        key ^= static_cast<std::uint64_t>(name.size()) << 56;
-    }
-    bool operator==(const Name& other) const {
-        return key == other.key && (text->size() <= 7 || *text == *other.text);
-    }
-
-    const std::string* text;
-    std::uint64_t key = 0;
-};
 
 // A set of people, walked in ascending index order as every scan of the rules runs.
 class PeopleSet {
@@ -62,62 +46,103 @@ class PeopleSet {
     std::array<std::uint64_t, (kHumanCount + 63) / 64> words_{};
 };
 
-// Where everybody stands, as district indexes (-1 for no district), and who is a computer person.
-// The rules find people by the names of their district and gang; looking each name up once per
-// turn end keeps the scans cheap. The steps that move people or change their gang (poaching,
-// conquest) keep it in step with HumanCity and HumanGroup.
+// The first district, and the first gang, bearing a name; -1 for none.
+int CityNamed(const World& w, const std::string& name) {
+    for (int c = 0; c < kCityCount; ++c) {
+        if (w.CityName[c] == name) return c;
+    }
+    return -1;
+}
+int GangNamed(const World& w, const std::string& name) {
+    for (int g = 0; g < kGroupCount; ++g) {
+        if (w.GroupName[g] == name) return g;
+    }
+    return -1;
+}
+
+// Brings the kept index up to date with the world: looked up afresh when the names of the
+// districts, gangs, bosses or people have changed (a new world), otherwise each person's entry
+// checked against his place and gang by one comparison and looked up again only when it fails.
+// A person in no district or no gang is looked up every time; there are few.
+void Refresh(World& w) {
+    TurnIndex& index = w.turnIndex;
+    const bool sameNames = index.built && index.cityNames == w.CityName &&
+                           index.gangNames == w.GroupName && index.bossNames == w.GroupBossName &&
+                           index.humanNames == w.HumanName;
+    if (!sameNames) {
+        index.cityNames = w.CityName;
+        index.gangNames = w.GroupName;
+        index.bossNames = w.GroupBossName;
+        index.humanNames = w.HumanName;
+        index.bosses.clear();
+        for (int h = 0; h < kHumanCount; ++h) {
+            for (int g = 0; g < kGroupCount; ++g) {
+                if (w.HumanName[h] == w.GroupBossName[g]) index.bosses.emplace_back(h, g);
+            }
+            index.city[h] = -1;
+            index.gang[h] = -1;
+        }
+        index.built = true;
+    }
+    for (int h = 0; h < kHumanCount; ++h) {
+        const int c = index.city[h];
+        if (c < 0 || w.HumanCity[h] != w.CityName[c]) {
+            index.city[h] = static_cast<std::int8_t>(CityNamed(w, w.HumanCity[h]));
+        }
+        const int g = index.gang[h];
+        if (g < 0 || w.HumanGroup[h] != w.GroupName[g]) {
+            index.gang[h] = static_cast<std::int8_t>(GangNamed(w, w.HumanGroup[h]));
+        }
+    }
+}
+
+TurnIndex& Refreshed(World& w) {
+    Refresh(w);
+    return w.turnIndex;
+}
+
+// Where everybody stands, as district indexes (-1 for no district), and who is a computer person,
+// from the index the world keeps. The steps that move people or change their gang (poaching,
+// conquest) keep both in step with HumanCity and HumanGroup.
 struct Places {
-    std::array<int, kHumanCount> city{};
+    TurnIndex& index;
+    const std::array<std::int8_t, kHumanCount>& city;
     std::array<bool, kHumanCount> computer{};
     CityTable<PeopleSet> in{};  // the people standing in each district
+    GroupTable<bool> playerGang{};  // the gangs bearing the player's gang's name
     // Where the week's news is written, if anybody wants it; every step reaches it through here.
     TurnNews* news = nullptr;
 
-    explicit Places(const World& w) {
-        // The districts' names in a small hash table; a district listed earlier wins a clash, as
-        // in a scan of the districts in order.
-        constexpr std::size_t kSlots = 64;
-        std::array<int, kSlots> slots;
-        slots.fill(-1);
-        std::vector<Name> cities;
-        cities.reserve(kCityCount);
-        auto home = [](const Name& name) {
-            return static_cast<std::size_t>((name.key * 0x9E3779B97F4A7C15ULL) >> 58);
-        };
-        for (int c = 0; c < kCityCount; ++c) {
-            cities.emplace_back(w.CityName[c]);
-            std::size_t i = home(cities.back());
-            while (slots[i] >= 0)
-                i = (i + 1) % kSlots;
-            slots[i] = c;
-        }
-        const Name player(w.PlayerGroupName);
+    explicit Places(World& w) : index(Refreshed(w)), city(index.city) {
+        for (int g = 0; g < kGroupCount; ++g)
+            playerGang[g] = w.GroupName[g] == w.PlayerGroupName;
         for (int h = 0; h < kHumanCount; ++h) {
-            // A computer person: any gang but the player's.
-            computer[h] = !(Name(w.HumanGroup[h]) == player);
-            city[h] = -1;
-            const Name place(w.HumanCity[h]);
-            for (std::size_t i = home(place); slots[i] >= 0; i = (i + 1) % kSlots) {
-                if (cities[slots[i]] == place) {
-                    city[h] = slots[i];
-                    in[slots[i]].Add(h);
-                    break;
-                }
-            }
+            if (city[h] >= 0) in[city[h]].Add(h);
+            computer[h] = IsComputer(w, h);
         }
+    }
+
+    // Any gang but the player's, those of no gang included.
+    bool IsComputer(const World& w, int h) const {
+        const int g = index.gang[h];
+        return g >= 0 ? !playerGang[g] : w.IsComputerPerson(h);
     }
 
     void Move(World& w, int human, int to) {
         w.HumanCity[human] = w.CityName[to];
         if (city[human] >= 0) in[city[human]].Remove(human);
         in[to].Add(human);
-        city[human] = to;
+        index.city[human] = static_cast<std::int8_t>(to);
     }
 
     void Join(World& w, int human, const std::string& group) {
         w.HumanGroup[human] = group;
-        computer[human] = w.IsComputerPerson(human);
+        index.gang[human] = static_cast<std::int8_t>(GangNamed(w, group));
+        computer[human] = IsComputer(w, human);
     }
+
+    // The gang a person belongs to, -1 for none.
+    int GangOf(int h) const { return index.gang[h]; }
 
     // A person the computer runs and who has not acted this turn.
     bool AbleComputerPerson(const World& w, int h) const { return w.HumanCanAct[h] && computer[h]; }
@@ -181,7 +206,7 @@ void Money(World& w, const Places& places) {
         // Same yield as the player's collecting, with the floored score; the order of the
         // products matters (a score of 29 on 100 × 10 / 10 gives 28).
         w.CityMoney[c] += Int((best * 0.01) * (w.CityPopulation[c] * w.CityCommerce[c] / 10));
-        if (auto group = w.GroupIndexOf(w.HumanGroup[collector])) w.GroupFame[*group] -= 1;
+        if (const int group = places.GangOf(collector); group >= 0) w.GroupFame[group] -= 1;
         w.HumanCanAct[collector] = false;
     }
 }
@@ -305,21 +330,10 @@ void Scout(World& w, Places& places) {
 }
 
 // Gives bosses their full loyalty back as RestoreBossLoyalty does, over the (person, gang) pairs
-// whose names match, found once per attack step: names do not change while it runs.
+// whose names match, as the index keeps them.
 class BossRestorer {
   public:
-    explicit BossRestorer(const World& w) {
-        std::vector<Name> bossNames;
-        bossNames.reserve(kGroupCount);
-        for (int g = 0; g < kGroupCount; ++g)
-            bossNames.emplace_back(w.GroupBossName[g]);
-        for (int h = 0; h < kHumanCount; ++h) {
-            const Name name(w.HumanName[h]);
-            for (int g = 0; g < kGroupCount; ++g) {
-                if (name == bossNames[g]) bosses_.emplace_back(h, g);
-            }
-        }
-    }
+    explicit BossRestorer(const Places& places) : bosses_(places.index.bosses) {}
 
     // The first person bearing the gang's boss name, or -1.
     int BossOf(int group) const {
@@ -337,7 +351,7 @@ class BossRestorer {
     }
 
   private:
-    std::vector<std::pair<int, int>> bosses_;
+    const std::vector<std::pair<int, int>>& bosses_;
 };
 
 struct Party {
@@ -434,17 +448,18 @@ TurnEvent MoveEvent(const World& w, TurnEventKind kind, int c, int t) {
 }
 
 // 살아있는 세계, 패주: where a person beaten in a computer gang's district flees to, when his gang
-// still holds a district: the one with the fewest people, the lowest index on ties; -1 when he
-// joins the winners as the game's own rule has it.
+// still holds a district: the one where the fewest people stand, the lowest index on ties; -1
+// when he joins the winners as the game's own rule has it. People are counted where they stand,
+// not by the tallies, which still count the fighters who have left a district this turn.
 int RetreatOf(const World& w, const Places& places, int h, int t,
               const std::string& attackGroupName) {
     if (w.HumanGroup[h] == attackGroupName) return -1;
-    const auto gang = w.GroupIndexOf(w.HumanGroup[h]);
-    if (!gang) return -1;
+    const int gang = places.GangOf(h);
+    if (gang < 0) return -1;
     int refuge = -1;
     int fewest = 0;
     for (int d = 0; d < kCityCount; ++d) {
-        if (d == t || w.CityOwnerColor[d] != w.GroupColor[*gang]) continue;
+        if (d == t || w.CityOwnerColor[d] != w.GroupColor[gang]) continue;
         const int people = places.in[d].Count();
         if (refuge < 0 || people < fewest) {
             refuge = d;
@@ -586,7 +601,7 @@ void Comeback(World& w, Places& places, const BossRestorer& bosses) {
 }
 
 void Attack(World& w, Places& places) {
-    const BossRestorer bosses(w);
+    const BossRestorer bosses(places);
     if (w.options.living) Comeback(w, places, bosses);
     Recount(w, places);
     w.AttackFromCity = -1;

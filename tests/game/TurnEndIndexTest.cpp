@@ -106,5 +106,37 @@ TEST(TurnEndIndex, WholeIdleGamesAsBefore) {
     }
 }
 
+// Between turn ends anything may move people or change their gang (a command, a fight, a loaded
+// game) and a new world brings new names. The turn end with the index it kept must play exactly
+// as one that looks everybody up afresh.
+TEST(TurnEndIndex, FollowsWhatChangesBetweenTurnEnds) {
+    for (const bool living : {false, true}) {
+        SCOPED_TRACE(living ? "살아있는 세계 on" : "off");
+        World kept = BuildNewWorld(test::ShippedData());
+        kept.options.living = living;
+        ChooseGroup(kept, 2);
+        for (int turn = 1; turn <= 120; ++turn) {
+            kept.HumanCity[(turn * 37) % kHumanCount] = kept.CityName[(turn * 11) % kCityCount];
+            kept.HumanGroup[(turn * 53) % kHumanCount] = kept.GroupName[turn % kGroupCount];
+            if (turn % 10 == 0) {
+                const int dismissed = (turn * 7) % kHumanCount;
+                kept.HumanCity[dismissed] = kJoblessCity;
+                kept.HumanGroup[dismissed] = kJoblessGroup;
+            }
+            // A person named after a gang's boss, as a new world could bring.
+            if (turn == 60) kept.HumanName[150] = kept.GroupBossName[turn % kGroupCount];
+            World fresh = kept;
+            fresh.turnIndex = TurnIndex{};
+            const auto messages = EndTurn(kept);
+            ASSERT_EQ(EndTurn(fresh), messages) << "turn " << turn;
+            ASSERT_EQ(kept, fresh) << "turn " << turn;
+            for (World* w : {&kept, &fresh}) {
+                w->MapLocked = false;
+                w->DefenceSetupOpen = false;
+            }
+        }
+    }
+}
+
 }  // namespace
 }  // namespace golmok
