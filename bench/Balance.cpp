@@ -80,7 +80,7 @@ struct Run {
     std::array<int, 2> cyclePeriod{};
     int victory = -1;
     int defeat = -1;
-    int attacksMade = 0;  // by the active player
+    int attacksMade = 0;         // by the active player
     std::vector<int> newsLines;  // index = week: the lines the news window shows after it
 };
 
@@ -641,7 +641,8 @@ void PrintWorlds(const std::vector<std::pair<std::string, World>>& worlds, const
                 for (std::string goal; goals >> goal;) {
                     if (missed.find(" " + goal) == std::string::npos) missed += " " + goal;
                 }
-                if (run.attackOnPlayer >= 0 && (firstAttack < 0 || run.attackOnPlayer < firstAttack))
+                if (run.attackOnPlayer >= 0 &&
+                    (firstAttack < 0 || run.attackOnPlayer < firstAttack))
                     firstAttack = run.attackOnPlayer;
                 if (active) {
                     allWon = allWon && run.victory >= 0;
@@ -667,9 +668,9 @@ void PrintWorlds(const std::vector<std::pair<std::string, World>>& worlds, const
         };
         std::cout << "| " << name << " | " << cycles << " of " << kGroupCount << " ("
                   << Week(earliestCycle) << ") | " << longest << " | " << Median(median(early))
-                  << " / " << Median(median(late)) << " | " << Week(fastest) << "-"
-                  << Week(slowest) << (allWon ? "" : ", not all won") << " | " << Week(firstAttack)
-                  << " | " << (missed.empty() ? "met" : "missed:" + missed) << " |\n";
+                  << " / " << Median(median(late)) << " | " << Week(fastest) << "-" << Week(slowest)
+                  << (allWon ? "" : ", not all won") << " | " << Week(firstAttack) << " | "
+                  << (missed.empty() ? "met" : "missed:" + missed) << " |\n";
         met = met && missed.empty();
     }
 }

@@ -87,11 +87,11 @@ void Refresh(World& w) {
     for (int h = 0; h < kHumanCount; ++h) {
         const int c = index.city[h];
         if (c < 0 || w.HumanCity[h] != w.CityName[c]) {
-            index.city[h] = static_cast<std::int8_t>(CityNamed(w, w.HumanCity[h]));
+            index.city[h] = static_cast<std::int16_t>(CityNamed(w, w.HumanCity[h]));
         }
         const int g = index.gang[h];
         if (g < 0 || w.HumanGroup[h] != w.GroupName[g]) {
-            index.gang[h] = static_cast<std::int8_t>(GangNamed(w, w.HumanGroup[h]));
+            index.gang[h] = static_cast<std::int16_t>(GangNamed(w, w.HumanGroup[h]));
         }
     }
 }
@@ -106,9 +106,9 @@ TurnIndex& Refreshed(World& w) {
 // conquest) keep both in step with HumanCity and HumanGroup.
 struct Places {
     TurnIndex& index;
-    const std::array<std::int8_t, kHumanCount>& city;
+    const std::array<std::int16_t, kHumanCount>& city;
     std::array<bool, kHumanCount> computer{};
-    CityTable<PeopleSet> in{};  // the people standing in each district
+    CityTable<PeopleSet> in{};      // the people standing in each district
     GroupTable<bool> playerGang{};  // the gangs bearing the player's gang's name
     // Where the week's news is written, if anybody wants it; every step reaches it through here.
     TurnNews* news = nullptr;
@@ -132,12 +132,12 @@ struct Places {
         w.HumanCity[human] = w.CityName[to];
         if (city[human] >= 0) in[city[human]].Remove(human);
         in[to].Add(human);
-        index.city[human] = static_cast<std::int8_t>(to);
+        index.city[human] = static_cast<std::int16_t>(to);
     }
 
     void Join(World& w, int human, const std::string& group) {
         w.HumanGroup[human] = group;
-        index.gang[human] = static_cast<std::int8_t>(GangNamed(w, group));
+        index.gang[human] = static_cast<std::int16_t>(GangNamed(w, group));
         computer[human] = IsComputer(w, human);
     }
 
@@ -483,40 +483,37 @@ void Conquer(World& w, Places& places, const BossRestorer& bosses, const Party& 
     // Everybody in the district and every fighter, in index order; a fighter who has just moved
     // in is not taken for a defender.
     (places.in[t] | party.fighters).ForEach([&](int h) {
-        const int refuge = rout && places.city[h] == t ? RetreatOf(w, places, h, t, attackGroupName) : -1;
-        if (refuge >= 0) {
-            // Beaten as the others, he keeps his gang and takes what is left of his members to
-            // its emptiest district; the tallies follow him.
-            w.HumanLoyalty[h] -= 20;
-            bosses.Run(w, places);
-            w.HumanStamina[h] -= 50;
-            w.HumanMembers[h] -= 50;
-            w.CityMemberTotal[t] -= 50;
-            w.HumanMorale[h] -= 10;
-            const double left = std::max(0.0, w.HumanMembers[h]);
-            w.CityHumanCount[t] -= 1;
-            w.CityMemberTotal[t] -= left;
-            w.CityHumanCount[refuge] += 1;
-            w.CityMemberTotal[refuge] += left;
-            places.Move(w, h, refuge);
-        } else if (places.city[h] == t) {
-            // Whoever is found there joins the winners, beaten.
-            if (places.news != nullptr && w.HumanGroup[h] != attackGroupName) {
-                TurnEvent changed;
-                changed.kind = TurnEventKind::ChangedSides;
-                changed.human = h;
-                changed.city = t;
-                changed.fromGang = GangOf(w, h);
-                changed.gang = w.GroupIndexOf(attackGroupName).value_or(-1);
-                places.Record(changed);
+        if (places.city[h] == t) {
+            // Whoever is found there joins the winners, beaten; under 패주 he keeps his gang if
+            // it has somewhere to go and flees there with what is left of his members.
+            const int refuge = rout ? RetreatOf(w, places, h, t, attackGroupName) : -1;
+            if (refuge < 0) {
+                if (places.news != nullptr && w.HumanGroup[h] != attackGroupName) {
+                    TurnEvent changed;
+                    changed.kind = TurnEventKind::ChangedSides;
+                    changed.human = h;
+                    changed.city = t;
+                    changed.fromGang = GangOf(w, h);
+                    changed.gang = w.GroupIndexOf(attackGroupName).value_or(-1);
+                    places.Record(changed);
+                }
+                places.Join(w, h, attackGroupName);
             }
-            places.Join(w, h, attackGroupName);
             w.HumanLoyalty[h] -= 20;
             bosses.Run(w, places);
             w.HumanStamina[h] -= 50;
             w.HumanMembers[h] -= 50;
             w.CityMemberTotal[t] -= 50;
             w.HumanMorale[h] -= 10;
+            if (refuge >= 0) {
+                // The tallies follow him.
+                const double left = std::max(0.0, w.HumanMembers[h]);
+                w.CityHumanCount[t] -= 1;
+                w.CityMemberTotal[t] -= left;
+                w.CityHumanCount[refuge] += 1;
+                w.CityMemberTotal[refuge] += left;
+                places.Move(w, h, refuge);
+            }
         }
         if (w.HumanInAttackParty[h]) {
             // Only the first fighter into an empty district walks in unhurt.

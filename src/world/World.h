@@ -69,8 +69,8 @@ struct Options {
 // are followed.
 struct TurnIndex {
     bool built = false;
-    std::array<std::int8_t, kHumanCount> city{};
-    std::array<std::int8_t, kHumanCount> gang{};
+    std::array<std::int16_t, kHumanCount> city{};
+    std::array<std::int16_t, kHumanCount> gang{};
     std::vector<std::pair<int, int>> bosses;  // (person, gang) whose names match
     // The names the indexes were found from.
     std::array<std::string, kCityCount> cityNames{};

@@ -90,11 +90,11 @@ TEST(LivingWorld, AFullPartyFallsUponAComputerDistrictAtTheMonthsEnd) {
     struct Case {
         const char* what;
         bool living;
-        int week;          // the date the turn end has moved to
-        double defence;    // members (and stamina) of 종로's person 0
-        int fighters;      // the party's size
-        bool sixth;        // a sixth person in 종로, of the player's gang, with 150 + 150
-        int taken;         // the district taken, or -1
+        int week;        // the date the turn end has moved to
+        double defence;  // members (and stamina) of 종로's person 0
+        int fighters;    // the party's size
+        bool sixth;      // a sixth person in 종로, of the player's gang, with 150 + 150
+        int taken;       // the district taken, or -1
     } cases[] = {
         {"more than twice the five strongest", true, 4, 99, 5, false, 0},
         {"exactly twice: the next district", true, 4, 100, 5, false, 1},
@@ -116,8 +116,8 @@ TEST(LivingWorld, AFullPartyFallsUponAComputerDistrictAtTheMonthsEnd) {
         AttackAI(w);
         for (int c = 0; c < kCityCount; ++c) {
             SCOPED_TRACE(c);
-            EXPECT_EQ(w.CityOwnerColor[c], c == k.taken ? w.GroupColor[kMajeok]
-                                                         : before.CityOwnerColor[c]);
+            EXPECT_EQ(w.CityOwnerColor[c],
+                      c == k.taken ? w.GroupColor[kMajeok] : before.CityOwnerColor[c]);
         }
         EXPECT_EQ(w.HumanCity[150], k.taken >= 0 ? w.CityName[k.taken] : before.HumanCity[150]);
         EXPECT_EQ(w.AttackFromCity, -1);
@@ -190,14 +190,14 @@ TEST(LivingWorld, TheBeatenFleeToTheirGangsEmptiestDistrict) {
 // ---------------------------------------------------------------------------------------------
 // 재기
 
-// 영웅파 has lost 동대문, 중랑 and 성동; its boss 쌍칼 (person 160, now of 흑사파) stands in 흑사파's
-// 도봉. With the rule, 도봉 turns 영웅파's and everybody there joins it; the news says so.
+// 영웅파 has lost 동대문, 중랑 and 성동; its boss 쌍칼 (person 160, now of 흑사파) stands in
+// 흑사파's 도봉. With the rule, 도봉 turns 영웅파's and everybody there joins it; the news says so.
 TEST(LivingWorld, AGangWithNoDistrictRisesWhereItsBossStands) {
     struct Case {
         const char* what;
         bool living;
-        int bossCity;      // where 쌍칼 stands, -1 for no district
-        bool holdsOne;     // 영웅파 still holds 성동
+        int bossCity;   // where 쌍칼 stands, -1 for no district
+        bool holdsOne;  // 영웅파 still holds 성동
         bool risen;
     } cases[] = {
         {"boss in another computer gang's district", true, 8, false, true},

@@ -31,8 +31,8 @@ class Fingerprint {
         for (int h = 0; h < kHumanCount; ++h) {
             Mix(w.HumanCity[h]);
             Mix(w.HumanGroup[h]);
-            for (double value : {w.HumanLoyalty[h], w.HumanStamina[h], w.HumanMembers[h],
-                                 w.HumanMorale[h]}) {
+            for (double value :
+                 {w.HumanLoyalty[h], w.HumanStamina[h], w.HumanMembers[h], w.HumanMorale[h]}) {
                 Mix(value);
             }
         }
