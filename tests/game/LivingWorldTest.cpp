@@ -23,12 +23,8 @@ constexpr int kHeuksa = 6;  // 흑사파: 도봉 8
 // Every district held by five people of its owner, people c × 5 .. c × 5 + 4, who lead nobody
 // and have no stamina: never picked to fight, and safe from any party by the game's own rule.
 World GarrisonedWorld(bool living) {
-    World w = test::BlankWorld();
+    World w = test::GarrisonedWorld(5);
     w.options.living = living;
-    for (int c = 0; c < kCityCount; ++c) {
-        for (int i = 0; i < 5; ++i)
-            test::Place(w, c * 5 + i, c, *w.OwnerOf(c), 0, 0, 0);
-    }
     return w;
 }
 
