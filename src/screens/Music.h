@@ -23,6 +23,7 @@ class Music : public QObject {
     void Play();
     void Stop();
     bool playing() const { return playing_; }
+    bool loaded() const { return loaded_; }
 
   private:
 
