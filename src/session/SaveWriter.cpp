@@ -38,7 +38,7 @@ void SaveWriter::Queue(SaveOrder order) {
     changed_.notify_all();
 }
 
-std::vector<std::string> SaveWriter::SaveNow(SaveOrder order) {
+std::vector<std::string> SaveWriter::SaveNow(const SaveOrder& order) {
     {
         std::unique_lock lock(mutex_);
         changed_.wait(lock, [this] { return queue_.empty() && !busy_; });

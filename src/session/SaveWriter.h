@@ -64,7 +64,7 @@ class SaveWriter {
 
     // Writes the save after every queued one, on the calling thread, and returns the messages
     // for the player (none when everything was written).
-    std::vector<std::string> SaveNow(SaveOrder order);
+    std::vector<std::string> SaveNow(const SaveOrder& order);
 
     // Waits until every queued save is written.
     void Wait();

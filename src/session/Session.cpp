@@ -93,7 +93,7 @@ std::vector<std::string> Session::EndTurn(const std::filesystem::path& saveFolde
         if (background_) {
             saves_.writer->Queue(std::move(order));
         } else {
-            for (std::string& failure : saves_.writer->SaveNow(std::move(order)))
+            for (std::string& failure : saves_.writer->SaveNow(order))
                 messages.push_back(std::move(failure));
         }
     }

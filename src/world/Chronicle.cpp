@@ -216,7 +216,7 @@ int SaveChronicle(const Chronicle& chronicle, const std::filesystem::path& slotP
     return WriteFileWhole(ChroniclePath(slotPath), ChronicleText(chronicle));
 }
 
-ChronicleFile::ChronicleFile(std::filesystem::path slotPath)
+ChronicleFile::ChronicleFile(const std::filesystem::path& slotPath)
     : path_(ChroniclePath(slotPath)) {}
 
 int ChronicleFile::WriteWhole(const Chronicle& chronicle) {

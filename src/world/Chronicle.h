@@ -84,7 +84,7 @@ int SaveChronicle(const Chronicle& chronicle, const std::filesystem::path& slotP
 // again appends its new weeks instead of the whole history.
 class ChronicleFile {
   public:
-    explicit ChronicleFile(std::filesystem::path slotPath);
+    explicit ChronicleFile(const std::filesystem::path& slotPath);
 
     // Brings the file beside the slot up to `chronicle`, on the disk before it returns. It is
     // appended to when it is still the file this object last wrote, unchanged since, and
