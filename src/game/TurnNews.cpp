@@ -66,6 +66,8 @@ const char* KindWord(TurnEventKind kind) {
             return "changed-sides";
         case TurnEventKind::AllianceEnded:
             return "alliance-ended";
+        case TurnEventKind::Comeback:
+            return "comeback";
     }
     return "?";
 }
@@ -137,6 +139,12 @@ std::string NewsLine(const TurnEvent& e) {
         case TurnEventKind::AllianceEnded:
             number("group", e.gang);
             break;
+        case TurnEventKind::Comeback:
+            number("city", e.city);
+            number("by", e.gang);
+            number("from", e.fromGang);
+            number("human", e.human);
+            break;
     }
     return line;
 }
@@ -188,6 +196,11 @@ std::string NewsSentence(const World& w, const TurnEvent& e) {
         }
         case TurnEventKind::AllianceEnded:
             return With(by, "과", "와") + "의 동맹이 끝났습니다.";
+        case TurnEventKind::Comeback: {
+            const std::string owner = e.fromGang >= 0 ? from + "의 " : std::string();
+            return "구역을 모두 잃었던 " + Subject(by) + " 두목 " + Object(person) + " 앞세워 " +
+                   owner + city + "에서 다시 일어섰습니다.";
+        }
     }
     return {};
 }

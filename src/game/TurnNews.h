@@ -17,6 +17,8 @@ enum class TurnEventKind {
     Recruited,      // `gang` gained `members` members, recruited by `people` of its people
     ChangedSides,   // `human`, found in the conquered `city`, left `fromGang` for `gang`
     AllianceEnded,  // `gang` is no longer allied with the player
+    Comeback,       // `gang`, left with no district, took `city` from `fromGang`: its boss `human`
+                    // stood there and everybody there joined it (살아있는 세계)
 };
 
 // Gangs are indexes 0..6, or -1 for none (a district whose colour matches no gang, a person of

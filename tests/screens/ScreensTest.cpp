@@ -301,10 +301,15 @@ class ScreensTest : public QObject, GameOnScreen {
         QVERIFY(world().options.strongGangs);
         Item(map, "옵션_강한조직")->trigger();
         QVERIFY(!world().options.strongGangs);
+        QCOMPARE(Item(map, "옵션_살아있는세계")->text(), QString("살아있는 세계"));
+        QVERIFY(!Item(map, "옵션_살아있는세계")->isChecked());
+        Item(map, "옵션_살아있는세계")->trigger();
+        QVERIFY(world().options.living);
         Item(map, "옵션_음악_배경음악")->trigger();
         QVERIFY(screens_->music().playing());
 
         // The settings outlive the game: the next game's menu shows them as they were left.
+        platform_->answer = true;
         map->close();
         Settle();
         map = StartOnMap(1);
@@ -313,7 +318,9 @@ class ScreensTest : public QObject, GameOnScreen {
         QVERIFY(!Item(map, "옵션_보기_체력막대바")->isChecked());
         QVERIFY(Item(map, "옵션_초반휴전")->isChecked());
         QVERIFY(!Item(map, "옵션_강한조직")->isChecked());
+        QVERIFY(Item(map, "옵션_살아있는세계")->isChecked());
         QVERIFY(world().options.truce);
+        QVERIFY(world().options.living);
     }
 
     // What the player chooses in the menu is written to the settings file at once, and the next
@@ -446,7 +453,9 @@ class ScreensTest : public QObject, GameOnScreen {
         QTest::addColumn<int>("questions");
         QTest::newRow("quit answered no") << "no" << false << 1;
         QTest::newRow("quit answered yes") << "yes" << true << 1;
-        QTest::newRow("window closed") << "close" << true << 0;
+        // The title bar's close button asks the same question.
+        QTest::newRow("window closed, answered no") << "close no" << false << 1;
+        QTest::newRow("window closed, answered yes") << "close yes" << true << 1;
     }
 
     void leavingTheMap() {
@@ -455,10 +464,10 @@ class ScreensTest : public QObject, GameOnScreen {
         QFETCH(int, questions);
         MainGame* map = StartOnMap(0);
         Click(Control<QPushButton>(map, "Cmd", 7));
-        if (how == "close") {
+        platform_->answer = how.endsWith("yes");
+        if (how.startsWith("close")) {
             map->close();
         } else {
-            platform_->answer = how == "yes";
             Item(map, "기능_종료하기")->trigger();
         }
         Settle();
@@ -474,6 +483,7 @@ class ScreensTest : public QObject, GameOnScreen {
         MainGame* map = StartOnMap(0);
         map->EndTurnClicked();
         world().CityMoney[7] = 1;
+        platform_->answer = true;
         map->close();
         Settle();
         StartOnMap(6);
