@@ -1,6 +1,7 @@
 // end-turn, money-up, news: the map's 턴 > 종료 and 돈올리기, and what the last turn end did.
 #include <charconv>
 #include <ostream>
+#include <string>
 
 #include "console/Console.h"
 #include "game/TurnCycle.h"
@@ -9,11 +10,17 @@ namespace golmok {
 
 namespace {
 
+// One line ends at most this many turns: a longer run is a script's mistake that would keep the
+// console busy for hours.
+constexpr int kMostTurnsALine = 10000;
+
 int ReadTurnCount(const std::string& word) {
     int value = 0;
     auto [end, ec] = std::from_chars(word.data(), word.data() + word.size(), value);
-    if (ec != std::errc{} || end != word.data() + word.size() || value < 1) {
-        throw ConsoleError("expected a number of turns of 1 or more, not '" + word + "'");
+    if (ec != std::errc{} || end != word.data() + word.size() || value < 1 ||
+        value > kMostTurnsALine) {
+        throw ConsoleError("expected a number of turns from 1 to " +
+                           std::to_string(kMostTurnsALine) + ", not '" + word + "'");
     }
     return value;
 }
@@ -24,6 +31,8 @@ void EndTurns(ConsoleContext& ctx, const Words& args) {
     ctx.RequireMapUnlocked();
     World& w = ctx.world();
     for (int turn = 0; turn < turns; ++turn) {
+        // The turns before the calendar's end stay done; the line stops there.
+        if (ctx.session.CalendarEnded()) throw ConsoleError(kCalendarEndMessage);
         ctx.Messages(ctx.session.EndTurn(ctx.folder));
         // An announced attack waits for the defence; a lost last district ends the game, which
         // the line's end-of-game check then announces once.

@@ -1,6 +1,7 @@
 #include "game/TurnCycle.h"
 
 #include "game/ComputerGangs.h"
+#include "world/SavedGames.h"
 #include "world/SharedRoutines.h"
 #include "world/ValueRanges.h"
 
@@ -34,6 +35,10 @@ void PrepareDefence(World& world) {
 }
 
 }  // namespace
+
+bool CalendarEnds(const World& world) {
+    return world.Year > kLastYear || (world.Year == kLastYear && world.Month == 12 && world.Week == 4);
+}
 
 std::string AttackAnnouncement(const World& world) {
     return world.CityName[world.AttackToCity] + "에 " + world.CityName[world.AttackFromCity] +

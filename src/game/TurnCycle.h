@@ -16,6 +16,13 @@ namespace golmok {
 // computer gangs did is written into it, in the order it happened.
 std::vector<std::string> EndTurn(World& world, TurnNews* news = nullptr);
 
+// The calendar ends with the last week a save can hold (the fourth week of December 9999): the
+// game does not run past a week it could no longer save.
+bool CalendarEnds(const World& world);
+
+inline constexpr const char* kCalendarEndMessage =
+    "9999년 12월 4주는 게임을 저장할 수 있는 마지막 주입니다. 더 이상 턴을 넘길 수 없습니다.";
+
 // The announcement of an attack: "종로에 중구이 맞짱까러 왔습니다." for 중구 attacking 종로.
 std::string AttackAnnouncement(const World& world);
 

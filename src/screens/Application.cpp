@@ -33,7 +33,7 @@ const std::vector<Option>& Options() {
         {{"h", "help"}, {}, "이 도움말을 보여 주고 끝냅니다."},
         {{"v", "version"}, {}, "판 번호를 보여 주고 끝냅니다."},
         // The whole-program measurements in bench/ use these.
-        {{"startup-probe"}, {}, "첫 창이 뜨자마자 끝냅니다.", false},
+        {{"startup-probe"}, {}, "제목 화면이 처음 그려지면 끝냅니다.", false},
         {{"bench-map"}, {}, "제목을 건너뛰고 거지파로 새 게임의 지도를 엽니다.", false},
         {{"bench-fight"}, {}, "--bench-map에 이어 서초에서 도봉으로 맞짱을 겁니다.", false},
     };

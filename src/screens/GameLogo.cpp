@@ -1,6 +1,7 @@
 #include "screens/GameLogo.h"
 
 #include <QLabel>
+#include <QTimer>
 
 #include "screens/Art.h"
 #include "screens/MainMenu.h"
@@ -34,11 +35,12 @@ GameLogo::GameLogo(Screens& screens, const QString& musicPath)
     setAttribute(Qt::WA_DeleteOnClose, false);
     setFocusPolicy(Qt::StrongFocus);
 
-    // Start-up, in order: the music, the title menu laid out and hidden, then the first page.
-    // The world itself was built before any window, so a missing record file stops the program
-    // before it shows anything.
+    // Start-up, in order: the first page, painted; then the music and the title menu, laid out
+    // and hidden (Screens::Start). The world itself was built before any window, so a missing
+    // record file stops the program before it shows anything.
     music_ = new Music(musicPath, this);
     if (screens_.world().options.music) music_->Play();
+    connect(this, &GameLogo::firstPainted, music_, &Music::Load);
 
     image1_ = new Picture("logo", this);
     image1_->setObjectName("Image1");
@@ -48,6 +50,21 @@ GameLogo::GameLogo(Screens& screens, const QString& musicPath)
     label1_ = PressAnyKey(this, "Label1");
     setFixedSize(image1_->size());
     titlePage_ = 1;
+}
+
+void GameLogo::paintEvent(QPaintEvent* event) {
+    Screen::paintEvent(event);
+    if (painted_) return;
+    painted_ = true;
+    // The pictures are children painted in the same pass: the page is whole once it is over.
+    QTimer::singleShot(0, this, &GameLogo::firstPainted);
+}
+
+void GameLogo::hideEvent(QHideEvent* event) {
+    Screen::hideEvent(event);
+    // Hidden before it was ever painted (a measurement that goes straight to the map): the music
+    // is loaded now, so that 배경음악 still plays.
+    if (!painted_) music_->Load();
 }
 
 void GameLogo::resizeEvent(QResizeEvent*) {

@@ -22,8 +22,16 @@ class GameLogo : public Screen {
     void TilePrint(int n);
     // One key press or one click on the picture.
     void TitleStep();
+    // Whether the first page has been painted on the screen yet.
+    bool painted() const { return painted_; }
+
+  signals:
+    // The first page is on the screen: sent once, after its first paint is done.
+    void firstPainted();
 
   protected:
+    void paintEvent(QPaintEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void Unload() override;
@@ -34,6 +42,7 @@ class GameLogo : public Screen {
     QLabel* label1_;
     QLabel* label2_;
     int titlePage_ = 0;
+    bool painted_ = false;
 };
 
 }  // namespace golmok::screens

@@ -461,6 +461,11 @@ void MainGame::EndTurnClicked() {
     World& world = screens_.world();
     // A frozen map ignores the shortcut as well as the menu.
     if (world.MapLocked || !screens_.session().running()) return;
+    // The last week a save can hold: the week stays, and the player is told why.
+    if (screens_.session().CalendarEnded()) {
+        screens_.platform().Inform(this, QString::fromUtf8(kCalendarEndMessage));
+        return;
+    }
     const std::vector<std::string> messages = screens_.session().EndTurn(screens_.slotFolder());
     ShowStatus({});
     Refresh();

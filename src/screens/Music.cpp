@@ -8,9 +8,7 @@
 
 namespace golmok::screens {
 
-Music::Music(const QString& path, QObject* parent) : QObject(parent), path_(path) {
-    QTimer::singleShot(0, this, &Music::Load);
-}
+Music::Music(const QString& path, QObject* parent) : QObject(parent), path_(path) {}
 
 Music::~Music() {
     // Qt's sample cache deadlocks at program exit when a sample is still being read, so a game
@@ -24,6 +22,8 @@ Music::~Music() {
 }
 
 void Music::Load() {
+    if (loaded_) return;
+    loaded_ = true;
     if (path_.isEmpty() || !QFileInfo(path_).isFile()) return;
     effect_ = new QSoundEffect(this);
     // The sound effect loops by itself, sample-exact, with no timer of ours polling its position.

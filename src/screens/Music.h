@@ -13,20 +13,24 @@ namespace golmok::screens {
 class Music : public QObject {
     Q_OBJECT
   public:
-    // An empty path means no music at all. The sound system is opened once the event loop runs,
-    // so that looking for a sound device never delays the first window.
+    // An empty path means no music at all. The sound system is opened by Load, once the first
+    // window is painted, so that looking for a sound device never delays it; until then Play only
+    // notes that the music is wanted.
     explicit Music(const QString& path, QObject* parent = nullptr);
     ~Music() override;
+    // Opens the sound system and the file, once; later calls do nothing.
+    void Load();
     void Play();
     void Stop();
     bool playing() const { return playing_; }
+    bool loaded() const { return loaded_; }
 
   private:
-    void Load();
 
     QString path_;
     QSoundEffect* effect_ = nullptr;
     bool playing_ = false;
+    bool loaded_ = false;
 };
 
 }  // namespace golmok::screens

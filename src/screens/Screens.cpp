@@ -27,9 +27,22 @@
 namespace golmok::screens {
 
 Screens::Screens(Session& session, Platform& platform, QString musicPath)
-    : session_(session), platform_(platform), musicPath_(std::move(musicPath)) {}
+    : session_(session), platform_(platform), musicPath_(std::move(musicPath)) {
+    // An autosave written behind the turn end reports its failure from the saving thread: the
+    // message is shown on this one.
+    session_.SetSaveListener(
+        [this] { QMetaObject::invokeMethod(this, &Screens::ShowSaveFailures, Qt::QueuedConnection); });
+}
+
+void Screens::ShowSaveFailures() {
+    for (const std::string& failure : session_.TakeSaveFailures()) {
+        QWidget* parent = map_ && map_->isVisible() ? static_cast<QWidget*>(map_) : nullptr;
+        platform_.Inform(parent, QString::fromStdString(failure));
+    }
+}
 
 Screens::~Screens() {
+    session_.SetSaveListener({});
     // Whatever is still loaded goes with the hub, the start-up screen (and its music) last.
     delete fightField_;
     delete defence_;
@@ -160,7 +173,9 @@ Music& Screens::music() {
 
 void Screens::Start() {
     gameLogo_ = new GameLogo(*this, musicPath_);
-    Open(mainMenu_);  // laid out now, shown after the third title page
+    // The title menu is laid out once the first page is on the screen, and shown after the
+    // third page.
+    connect(gameLogo_, &GameLogo::firstPainted, this, [this] { Open(mainMenu_); });
     ShowCentred(gameLogo_.data());
 }
 

@@ -117,6 +117,8 @@ class Screens : public QObject {
     void PanelChanged();
     // A turn has ended: the command menu and its open dialogs show the new turn.
     void TurnEnded();
+    // The autosaves written behind a turn end that failed: each is shown over the map.
+    void ShowSaveFailures();
     // The open dialogs follow the command menu's district (Session::DialogFollows): refilled, or
     // closed.
     void DialogsFollowMenu();

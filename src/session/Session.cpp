@@ -1,6 +1,5 @@
 #include "session/Session.h"
 
-#include <system_error>
 #include <utility>
 
 #include "commands/Training.h"
@@ -35,7 +34,7 @@ std::vector<std::string> Session::StartNewGame(int group) {
     menu_ = MenuState{};
     fight_.reset();
     news_.clear();
-    chronicle_ = StartChronicle(world_);
+    RestartChronicle(StartChronicle(world_));
     running_ = true;
     ending_ = GameEnd::Running;
     return {kStartMessage};
@@ -60,11 +59,18 @@ void Session::ShowGame(World world, std::optional<Chronicle> chronicle) {
     running_ = true;
     ending_ = GameEnd::Running;
     news_.clear();
-    chronicle_ =
-        chronicle && chronicle->Fits(world_) ? std::move(*chronicle) : StartChronicle(world_);
+    std::optional<Chronicle> fitted;
+    if (chronicle) fitted = FitChronicle(std::move(*chronicle), world_);
+    RestartChronicle(fitted ? std::move(*fitted) : StartChronicle(world_));
+}
+
+void Session::RestartChronicle(Chronicle chronicle) {
+    chronicle_ = std::move(chronicle);
+    saves_.Restart();
 }
 
 std::vector<std::string> Session::EndTurn(const std::filesystem::path& saveFolder) {
+    if (CalendarEnds(world_)) return {kCalendarEndMessage};
     // The week that ends keeps the standings its fights left.
     chronicle_.Note(world_);
     news_.clear();
@@ -83,9 +89,50 @@ std::vector<std::string> Session::EndTurn(const std::filesystem::path& saveFolde
     // has just ended has nothing to resume.
     const bool over = CheckGameEnd(world_) != GameEnd::Running;
     if (world_.options.autosave && !saveFolder.empty() && !world_.DefenceSetupOpen && !over) {
-        if (auto failure = SaveTo(saveFolder, kAutosaveSlot)) messages.push_back(*failure);
+        SaveOrder order = MakeSaveOrder(saveFolder, kAutosaveSlot);
+        if (background_) {
+            saves_.writer->Queue(std::move(order));
+        } else {
+            for (std::string& failure : saves_.writer->SaveNow(order))
+                messages.push_back(std::move(failure));
+        }
     }
     return messages;
+}
+
+bool Session::CalendarEnded() const {
+    return CalendarEnds(world_);
+}
+
+std::vector<std::string> Session::FinishSaves() {
+    saves_.writer->Wait();
+    return saves_.writer->TakeFailures();
+}
+
+std::vector<std::string> Session::TakeSaveFailures() {
+    return saves_.writer->TakeFailures();
+}
+
+void Session::SetSaveListener(std::function<void()> listener) {
+    saves_.writer->SetListener(std::move(listener));
+}
+
+SaveOrder Session::MakeSaveOrder(const std::filesystem::path& folder, int slot) {
+    const Chronicle& now = chronicle();
+    ChronicleUpdate update;
+    update.restart = saves_.restarted;
+    update.player = now.player;
+    // The last week the saves saw may have changed since (a fight): it is sent again.
+    update.from = saves_.restarted || saves_.sent == 0 ? 0 : saves_.sent - 1;
+    update.weeks.assign(now.weeks.begin() + static_cast<std::ptrdiff_t>(update.from),
+                        now.weeks.end());
+    saves_.restarted = false;
+    saves_.sent = now.weeks.size();
+    return SaveOrder{world_, folder, slot, std::move(update), SlotCompanions()};
+}
+
+std::vector<SlotCompanion> Session::SlotCompanions() const {
+    return {};
 }
 
 const Chronicle& Session::chronicle() {
@@ -94,15 +141,9 @@ const Chronicle& Session::chronicle() {
 }
 
 std::optional<std::string> Session::SaveTo(const std::filesystem::path& folder, int slot) {
-    // The player's data folder of an installed game may not exist before the first save. If it
-    // cannot be made, the save says why.
-    std::error_code ignored;
-    std::filesystem::create_directories(folder, ignored);
-    if (auto failure = SaveGame(world_, folder, slot)) return failure;
-    // The slot holds the game whatever becomes of its chronicle: one that cannot be written is
-    // started afresh when the slot is loaded.
-    SaveChronicle(chronicle(), SlotPath(folder, slot));
-    return std::nullopt;
+    std::vector<std::string> failures = saves_.writer->SaveNow(MakeSaveOrder(folder, slot));
+    if (failures.empty()) return std::nullopt;
+    return failures.front();
 }
 
 SlotGame ReadSlotGame(const World& base, const std::filesystem::path& folder, int slot) {
@@ -114,6 +155,8 @@ SlotGame ReadSlotGame(const World& base, const std::filesystem::path& folder, in
 }
 
 LoadResult Session::LoadFrom(const std::filesystem::path& folder, int slot) {
+    // An autosave still being written is waited for: the slot is read as it will stay.
+    saves_.writer->Wait();
     SlotGame game = ReadSlotGame(world_, folder, slot);
     if (game.result.state == SlotState::Game)
         ShowGame(std::move(game.world), std::move(game.chronicle));
@@ -121,6 +164,7 @@ LoadResult Session::LoadFrom(const std::filesystem::path& folder, int slot) {
 }
 
 bool Session::CanContinue(const std::filesystem::path& folder) const {
+    saves_.writer->Wait();
     World copy = world_;
     return LoadGame(copy, folder, kAutosaveSlot).state == SlotState::Game;
 }

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
@@ -13,6 +15,7 @@
 #include "commands/MenuState.h"
 #include "fight/Fight.h"
 #include "game/TurnNews.h"
+#include "session/SaveWriter.h"
 #include "world/Chronicle.h"
 #include "world/SavedGames.h"
 #include "world/World.h"
@@ -73,14 +76,34 @@ class Session {
     // the world's week.
     void ShowGame(World world, std::optional<Chronicle> chronicle = std::nullopt);
 
-    // 턴 > 종료 (EndTurn). Then an open command menu is refreshed as if its district were clicked
-    // again (figures, owner, which menus are enabled) and the open dialogs follow it as above
-    // (an open 재편성 dialog keeps its pool);
+    // 턴 > 종료 (EndTurn). At the last week a save can hold (CalendarEnds) nothing happens and
+    // the only message says why. Otherwise an open command menu is refreshed as if its district
+    // were clicked again (figures, owner, which menus are enabled) and the open dialogs follow it
+    // as above (an open 재편성 dialog keeps its pool);
     // an announced attack closes the menu and its dialogs instead. The turn end's news is kept
     // for the news window and the console's `news`, the chronicle is written up, and while
     // 자동저장 is on the game is saved into the autosave slot of `saveFolder` (none without a
-    // folder). Returns the messages to show, in order (a failed autosave says so last).
+    // folder). Returns the messages to show, in order (a failed autosave says so last). With
+    // saves in the background the autosave is only queued, and a failure of it comes later
+    // through TakeSaveFailures.
     std::vector<std::string> EndTurn(const std::filesystem::path& saveFolder = {});
+
+    // The game is at the last week a save can hold: the turn cannot end.
+    bool CalendarEnded() const;
+
+    // Whether the autosave of a turn end is written on a thread of its own, so that the turn end
+    // never waits on the disk (the windows), or before EndTurn returns (the console, the tests).
+    // Either way one save is written at a time, in order, and a manual save waits for the
+    // autosaves before it.
+    void SaveInBackground(bool on) { background_ = on; }
+
+    // Waits for the autosaves still being written; returns what failed and was not yet taken.
+    std::vector<std::string> FinishSaves();
+    // The messages of background autosaves that failed, not yet taken, without waiting.
+    std::vector<std::string> TakeSaveFailures();
+    // Called on the saving thread when a background autosave has failed; the view then takes the
+    // failures on its own thread. Once this returns, the listener it replaced never runs again.
+    void SetSaveListener(std::function<void()> listener);
 
     // What the last turn end of this game did; nothing before the first one.
     const TurnNews& news() const { return news_; }
@@ -89,7 +112,8 @@ class Session {
     const Chronicle& chronicle();
 
     // 저장하기 into slot `slot` of `folder` (the folder is made if it is missing), with the
-    // chronicle beside it. Nothing, or the message to show when the game could not be saved.
+    // chronicle beside it. Nothing, or the message to show when the game could not be saved or
+    // its chronicle could not (the old one then stays beside the saved game).
     std::optional<std::string> SaveTo(const std::filesystem::path& folder, int slot);
 
     // 불러오기 of slot `slot` (kAutosaveSlot included): a sound game replaces the running one and
@@ -115,6 +139,12 @@ class Session {
     // The open 재편성 dialog follows the menu's district: refilled (with an empty pool when the
     // menu moved to `otherDistrict`), or closed where 행동 is disabled.
     void FollowMenu(bool otherDistrict);
+    // A save of the game as it stands, with what changed in its chronicle since the last one.
+    SaveOrder MakeSaveOrder(const std::filesystem::path& folder, int slot);
+    // The files besides the chronicle that a save writes beside its slot.
+    std::vector<SlotCompanion> SlotCompanions() const;
+    // The chronicle is another game's from now on.
+    void RestartChronicle(Chronicle chronicle);
 
     World start_;
     World world_;
@@ -124,6 +154,36 @@ class Session {
     std::optional<Fight> fight_;
     TurnNews news_;
     Chronicle chronicle_;
+    bool background_ = false;
+    // The saves of this session and what they have seen of its chronicle. A copy of the session
+    // writes its own saves, which have seen nothing yet.
+    struct Saves {
+        std::unique_ptr<SaveWriter> writer = std::make_unique<SaveWriter>();
+        bool restarted = true;  // the chronicle is a game's the writer has not seen yet
+        std::size_t sent = 0;   // weeks of it the writer has seen
+
+        Saves() = default;
+        Saves(const Saves& /*other*/) {}
+        Saves(Saves&& other) noexcept
+            : writer(std::exchange(other.writer, nullptr)), restarted(other.restarted),
+              sent(other.sent) {}
+        Saves& operator=(const Saves& other) {
+            if (this != &other) Restart();
+            return *this;
+        }
+        Saves& operator=(Saves&& other) noexcept {
+            writer = std::exchange(other.writer, nullptr);
+            restarted = other.restarted;
+            sent = other.sent;
+            return *this;
+        }
+        ~Saves() = default;
+        void Restart() {
+            restarted = true;
+            sent = 0;
+        }
+    };
+    Saves saves_;
 };
 
 // The game as read from a slot and its chronicle file, not yet shown. Nothing is changed when the

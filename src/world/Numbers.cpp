@@ -1,5 +1,7 @@
 #include "world/Numbers.h"
 
+#include <algorithm>
+
 #include <charconv>
 #include <cstdlib>
 
@@ -77,12 +79,19 @@ std::optional<double> ParseWholeAmount(std::string_view text) {
     if (first == std::string_view::npos) return 0.0;
     std::size_t last = text.find_last_not_of(" \t");
     std::string_view digits = text.substr(first, last - first + 1);
-    // 15 digits are always exact in a double; no amount of the game comes near.
-    if (digits.size() > 15) return std::nullopt;
     for (char c : digits) {
         if (!IsDigit(c)) return std::nullopt;
     }
-    return ParseDecimal(std::string(digits));
+    // Every whole number up to kMostAmount (16 digits) is exact in a double; one of more digits
+    // is beyond it whatever its value, leading zeros aside.
+    digits.remove_prefix(std::min(digits.find_first_not_of('0'), digits.size()));
+    // Compared as digits: a double would round 9007199254740993 down to the limit itself.
+    constexpr std::string_view kMostDigits = "9007199254740992";
+    if (digits.size() > kMostDigits.size() ||
+        (digits.size() == kMostDigits.size() && digits > kMostDigits)) {
+        return std::nullopt;
+    }
+    return digits.empty() ? 0.0 : ParseDecimal(std::string(digits));
 }
 
 std::string TrimSpaces(std::string_view text) {

@@ -8,6 +8,12 @@
 
 namespace golmok {
 
+// The most money, weapons or fame a game can hold, either way: 2^53, beyond which a double no
+// longer holds every whole number, so that one won or one stick more would change nothing. A saved
+// game holds no figure beyond it, and an amount box takes none beyond it either, so whatever a
+// loaded game holds can be typed.
+inline constexpr double kMostAmount = 9007199254740992.0;
+
 // The largest integer not above x (Int(-0.5) is -1).
 inline double Int(double x) {
     return std::floor(x);
@@ -28,7 +34,7 @@ double ReadNumber(std::string_view text);
 double ReadAmountBox(std::string_view text);
 
 // A typed amount the game accepts: a whole number of 0 or more, blanks around it allowed; an empty
-// box is 0. Anything else (a sign, a fraction, letters, a number too long to be exact) is nullopt.
+// box is 0. Anything else (a sign, a fraction, letters, a number above kMostAmount) is nullopt.
 std::optional<double> ParseWholeAmount(std::string_view text);
 
 // Spaces (U+0020) removed from both ends; nothing else is removed.

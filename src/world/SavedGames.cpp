@@ -26,11 +26,6 @@ namespace {
 
 constexpr const char* kEmptySlotMessage = "빈 슬롯입니다. 불러올 게임이 없습니다.";
 
-// The game's date never runs backwards from its first week, and no game is played for eight
-// thousand years; a year outside this is a damaged file.
-constexpr int kFirstYear = 1930;
-constexpr int kLastYear = 9999;
-
 constexpr std::string_view kBlockNames[] = {"게임", "사람", "조직", "지역"};
 constexpr std::string_view kGameFieldNames[kGameFieldCount] = {
     "연도", "월", "주", "플레이어 조직 이름", "플레이어 조직의 색", "플레이어 조직 번호"};
@@ -213,6 +208,11 @@ bool Within(double value, double low, double high) {
 std::optional<SavedFieldProblem> OutOf(const SavedField& field, double value, double low,
                                        double high) {
     if (Within(value, low, high)) return std::nullopt;
+    // A figure of hundreds of digits would stretch a message box past the screen.
+    if (std::abs(value) > kMostAmount) {
+        return SavedFieldProblem{field, field.Name() + (value > 0 ? " 값이 너무 큽니다"
+                                                                  : " 값이 너무 작습니다")};
+    }
     return SavedFieldProblem{field, field.Name() + " 값 " + FormatNumber(value) + "이(가) " +
                                         FormatNumber(low) + "부터 " + FormatNumber(high) +
                                         " 사이가 아닙니다"};
@@ -298,11 +298,34 @@ std::optional<SavedFieldProblem> CheckCity(const World& w, int c) {
     return std::nullopt;
 }
 
+// The length of the bytes up to and including the fourth block terminator (CP949 0xA2 0xAD), or
+// all of them when there are fewer. The bytes are walked a character at a time, so that a
+// terminator's bytes inside two other characters are not taken for one.
+std::size_t FourBlocksLength(std::string_view bytes) {
+    int blocks = 0;
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        const auto lead = static_cast<unsigned char>(bytes[i]);
+        if (lead < 0x81 || lead == 0xFF || i + 1 == bytes.size()) {
+            ++i;
+            continue;
+        }
+        const bool terminator = lead == 0xA2 && static_cast<unsigned char>(bytes[i + 1]) == 0xAD;
+        i += 2;
+        if (terminator && ++blocks == 4) return i;
+    }
+    return bytes.size();
+}
+
 // --- Files --------------------------------------------------------------------------------------
 
 LoadResult ReadSlotFile(const std::filesystem::path& path, World& world) {
     SmallFile slot = ReadSmallFile(path, kMaxSlotBytes);
     if (slot.state == SmallFile::State::Missing) return {SlotState::Empty, kEmptySlotMessage};
+    if (slot.state == SmallFile::State::Refused && (slot.error == EACCES || slot.error == EPERM)) {
+        return {SlotState::Unreadable,
+                path.filename().string() + "을(를) 읽을 권한이 없습니다. 게임을 불러올 수 없습니다."};
+    }
     if (slot.state == SmallFile::State::Refused) return Damaged(slot.bytes);
     if (slot.bytes.empty()) return {SlotState::Empty, kEmptySlotMessage};
     return ReadSaveBytes(slot.bytes, world);
@@ -325,9 +348,18 @@ constexpr std::string_view kTemporarySuffix = ".tmp";
 
 // The files a save writes whole: the slots, the autosave slot and the chronicle beside each.
 bool SavedFileName(std::string_view name) {
-    if (name == "autosave.sav" || name == "autosave.chronicle") return true;
-    return name.size() >= 6 && name.starts_with("save0") && name[5] >= '0' &&
-           name[5] < '0' + kSaveSlotCount && (name.substr(6) == ".sav" || name.substr(6) == ".chronicle");
+    std::string_view extension;
+    if (name.starts_with("autosave.")) {
+        extension = name.substr(8);
+    } else if (name.size() >= 6 && name.starts_with("save0") && name[5] >= '0' &&
+               name[5] < '0' + kSaveSlotCount) {
+        extension = name.substr(6);
+    } else {
+        return false;
+    }
+    return extension == ".sav" || std::find(std::begin(kSlotCompanionExtensions),
+                                            std::end(kSlotCompanionExtensions),
+                                            extension) != std::end(kSlotCompanionExtensions);
 }
 
 // A temporary file of a save: "save03.sav.<process>-<count>.tmp" (or of the autosave slot or a
@@ -361,7 +393,10 @@ void RemoveStaleTemporaries(const std::filesystem::path& folder) {
     const auto now = std::filesystem::file_time_type::clock::now();
     for (const auto& entry : entries) {
         const std::optional<pid_t> owner = TemporaryOwner(entry.path().filename().string());
-        if (!owner || *owner == getpid() || !entry.is_regular_file(error)) continue;
+        // Only a regular file is ever removed: never a folder, a link or anything else that
+        // happens to bear such a name.
+        if (!owner || *owner == getpid() || !entry.is_regular_file(error) || entry.is_symlink(error))
+            continue;
         const bool ownerGone = ::kill(*owner, 0) != 0 && errno == ESRCH;
         const auto written = entry.last_write_time(error);
         const bool old = !error && now - written > std::chrono::hours(1);
@@ -551,10 +586,9 @@ std::string SaveText(const World& w) {
     return text;
 }
 
-std::optional<std::string> SaveGame(const World& world, const std::filesystem::path& folder,
-                                    int slot) {
-    const std::filesystem::path path = SlotPath(folder, slot);
-    const std::string failed = path.filename().string() + "에 저장하지 못했습니다 (";
+std::optional<std::string> EncodeSave(const World& world, int slot, std::string& bytes) {
+    const std::string failed =
+        SlotPath({}, slot).filename().string() + "에 저장하지 못했습니다 (";
     const std::string kept = "). 전에 저장된 게임은 그대로 있습니다.";
     // A slot is only written when it will load back into this very game: a name holding a
     // separator, a figure out of its range or a date out of range would otherwise make a slot
@@ -569,17 +603,62 @@ std::optional<std::string> SaveGame(const World& world, const std::filesystem::p
     if (!SameSavedFields(check, world)) {
         return failed + "저장한 값이 그대로 읽히지 않습니다" + kept;
     }
-    const std::optional<std::string> bytes = EncodeCp949(text);
-    if (!bytes) {
+    std::optional<std::string> encoded = EncodeCp949(text);
+    if (!encoded) {
         const std::optional<SavedField> field = FirstNonCp949Text(world);
         return failed + (field ? field->Name() + " 값에 " : std::string()) +
                "CP949로 쓸 수 없는 글자가 있습니다" + kept;
     }
+    bytes = std::move(*encoded);
+    return std::nullopt;
+}
+
+std::optional<std::string> WriteSlot(const std::string& bytes, const std::filesystem::path& folder,
+                                     int slot) {
+    const std::filesystem::path path = SlotPath(folder, slot);
     RemoveStaleTemporaries(folder);
-    if (const int error = WriteWhole(path, *bytes); error != 0) {
-        return failed + SaveFailureReason(error) + kept;
+    if (const int error = WriteWhole(path, bytes); error != 0) {
+        return path.filename().string() + "에 저장하지 못했습니다 (" + SaveFailureReason(error) +
+               "). 전에 저장된 게임은 그대로 있습니다.";
     }
     return std::nullopt;
+}
+
+std::optional<std::string> SaveGame(const World& world, const std::filesystem::path& folder,
+                                    int slot) {
+    std::string bytes;
+    if (auto failure = EncodeSave(world, slot, bytes)) return failure;
+    return WriteSlot(bytes, folder, slot);
+}
+
+namespace {
+
+// Whether the last syllable of a Korean word ends in a consonant, which picks its particles
+// (연대기를, 소식을). A word that does not end in a Hangul syllable counts as ending in a vowel.
+bool EndsInConsonant(std::string_view word) {
+    if (word.size() < 3) return false;
+    const auto* last = reinterpret_cast<const unsigned char*>(word.data() + word.size() - 3);
+    if ((last[0] & 0xF0U) != 0xE0U) return false;
+    const unsigned code = ((last[0] & 0x0FU) << 12U) | ((last[1] & 0x3FU) << 6U) | (last[2] & 0x3FU);
+    constexpr unsigned kFirstSyllable = 0xAC00;
+    constexpr unsigned kLastSyllable = 0xD7A3;
+    constexpr unsigned kFinals = 28;
+    return code >= kFirstSyllable && code <= kLastSyllable && (code - kFirstSyllable) % kFinals != 0;
+}
+
+}  // namespace
+
+std::string CompanionFailure(std::string_view what, const std::filesystem::path& path, int error) {
+    const bool consonant = EndsInConsonant(what);
+    std::string sentence(what);
+    sentence += consonant ? "을 저장하지 못했습니다 (" : "를 저장하지 못했습니다 (";
+    sentence += path.filename().string();
+    sentence += ": ";
+    sentence += SaveFailureReason(error);
+    sentence += "). 게임은 저장되었고, 전에 저장된 ";
+    sentence += what;
+    sentence += consonant ? "은 그대로 있습니다." : "는 그대로 있습니다.";
+    return sentence;
 }
 
 LoadResult ReadSaveText(std::string_view text, World& world) {
@@ -611,7 +690,9 @@ LoadResult ReadSaveText(std::string_view text, World& world) {
 
 LoadResult ReadSaveBytes(std::string_view bytes, World& world) {
     if (bytes.size() > kMaxSlotBytes) return Damaged("파일이 너무 큽니다");
-    const std::string text = DecodeCp949(bytes);
+    // Whatever follows the fourth block is no part of the game, whatever its bytes: only the
+    // four blocks are decoded.
+    const std::string text = DecodeCp949(bytes.substr(0, FourBlocksLength(bytes)));
     // CP949 cannot write U+FFFD, so finding it means the decoder met bytes that are no CP949.
     if (text.find(kUnreadable) != std::string::npos)
         return Damaged("CP949가 아닌 바이트가 있습니다");
@@ -627,6 +708,8 @@ std::string SlotLabel(const std::filesystem::path& folder, int slot, const World
     switch (ReadSlotFile(SlotPath(folder, slot), game).state) {
         case SlotState::Empty:
             return kEmptySlotLabel;
+        case SlotState::Unreadable:
+            return kUnreadableSlotLabel;
         case SlotState::Damaged:
             return kDamagedSlotLabel;
         case SlotState::Game:

@@ -24,6 +24,7 @@
 #include <string>
 #include <string_view>
 
+#include "world/Numbers.h"
 #include "world/World.h"
 
 namespace golmok {
@@ -43,15 +44,25 @@ inline constexpr int kCityFieldCount = 7;
 inline constexpr const char* kEmptySlotLabel = "비어있음";
 // The caption of a slot whose file holds something that is not a game this program can load.
 inline constexpr const char* kDamagedSlotLabel = "손상된 파일";
+// The caption of a slot whose file the player may not read.
+inline constexpr const char* kUnreadableSlotLabel = "권한이 없습니다";
 
 // No saved game comes near this size (about 25 KB); anything larger is not a slot of ours and is
 // refused before it is read into memory.
 inline constexpr std::uintmax_t kMaxSlotBytes = 1 << 20;
 
-// The most money, weapons or fame a game can hold, either way: 2^53, beyond which a double no
-// longer holds every whole number, so that one won or one stick more would change nothing. Loyalty
-// has no other floor either.
-inline constexpr double kMostAmount = 9007199254740992.0;
+// The game's date never runs backwards from its first week, and no game is played for eight
+// thousand years: a slot holds years 1930 to 9999, and the calendar ends with the last week of
+// 9999, the last a save can hold.
+inline constexpr int kFirstYear = 1930;
+inline constexpr int kLastYear = 9999;
+
+// Files kept beside a slot, named as the slot with this extension in place of ".sav" (its
+// chronicle, the week's news). Each is written before its slot, so that a kill between the two
+// leaves it one save ahead of its slot, never behind: its reader accepts one that reaches the
+// slot's week and leaves out what lies beyond. A save's temporary files of these names are the
+// only ones the game ever removes.
+inline constexpr std::string_view kSlotCompanionExtensions[] = {".chronicle"};
 
 // One saved field: its block, its row (0 in the game block) and its place in the row.
 enum class SavedBlock { Game, Humans, Groups, Cities };
@@ -94,16 +105,29 @@ int WriteFileWhole(const std::filesystem::path& path, const std::string& bytes);
 // The slot text of the world, in UTF-8, CR LF included.
 std::string SaveText(const World& world);
 
-// Writes the world into slot `slot` of `folder`. Returns nothing when the game was saved, or the
-// message to show the player when it could not be; the slot then holds what it held before.
-// Temporary files that killed saves left in the folder are removed.
+// The bytes of slot `slot` for the world (CP949), once they are known to load back into this very
+// game; otherwise the message to show the player, and `bytes` is left as it was.
+std::optional<std::string> EncodeSave(const World& world, int slot, std::string& bytes);
+
+// Writes the bytes made by EncodeSave into slot `slot` of `folder`. Returns nothing when the game
+// was saved, or the message to show the player when it could not be; the slot then holds what it
+// held before. Temporary files that killed saves left in the folder are removed.
+std::optional<std::string> WriteSlot(const std::string& bytes, const std::filesystem::path& folder,
+                                     int slot);
+
+// EncodeSave and WriteSlot together.
 std::optional<std::string> SaveGame(const World& world, const std::filesystem::path& folder,
                                     int slot);
 
+// The message of a save whose slot was written but a file beside it was not: "연대기를 저장하지
+// 못했습니다 (...)", with `what` the file's name in the sentence ("연대기") and `error` the errno.
+std::string CompanionFailure(std::string_view what, const std::filesystem::path& path, int error);
+
 enum class SlotState {
-    Game,     // a game that loads
-    Empty,    // no file, or a file with nothing in it
-    Damaged,  // anything else
+    Game,        // a game that loads
+    Empty,       // no file, or a file with nothing in it
+    Unreadable,  // a file the player may not read
+    Damaged,     // anything else
 };
 
 struct LoadResult {

@@ -26,7 +26,11 @@ class Descriptor {
 };
 
 SmallFile Refused(std::string why) {
-    return {SmallFile::State::Refused, std::move(why)};
+    return {SmallFile::State::Refused, std::move(why), 0};
+}
+
+SmallFile SystemRefused(int error) {
+    return {SmallFile::State::Refused, SystemErrorText(error), error};
 }
 
 }  // namespace
@@ -37,11 +41,11 @@ SmallFile ReadSmallFile(const std::filesystem::path& path, std::uintmax_t maxByt
     // its place between the two.
     const Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
     if (file.get() < 0) {
-        if (errno == ENOENT) return {SmallFile::State::Missing, {}};
-        return Refused(SystemErrorText(errno));
+        if (errno == ENOENT) return {SmallFile::State::Missing, {}, 0};
+        return SystemRefused(errno);
     }
     struct stat info {};
-    if (::fstat(file.get(), &info) != 0) return Refused(SystemErrorText(errno));
+    if (::fstat(file.get(), &info) != 0) return SystemRefused(errno);
     if (S_ISDIR(info.st_mode)) return Refused("파일이 아니라 폴더입니다");
     if (!S_ISREG(info.st_mode)) return Refused("보통 파일이 아닙니다");
     if (info.st_size < 0 || static_cast<std::uintmax_t>(info.st_size) > maxBytes) {
@@ -56,7 +60,7 @@ SmallFile ReadSmallFile(const std::filesystem::path& path, std::uintmax_t maxByt
         if (got == 0) break;
         if (got < 0) {
             if (errno == EINTR) continue;
-            return Refused(SystemErrorText(errno));
+            return SystemRefused(errno);
         }
         done += static_cast<std::size_t>(got);
     }
@@ -64,7 +68,7 @@ SmallFile ReadSmallFile(const std::filesystem::path& path, std::uintmax_t maxByt
         return Refused("파일이 너무 큽니다 (" + std::to_string(maxBytes / 1024) + " KB까지)");
     }
     bytes.resize(done);
-    return {SmallFile::State::Read, std::move(bytes)};
+    return {SmallFile::State::Read, std::move(bytes), 0};
 }
 
 std::string SystemErrorText(int error) {
@@ -80,6 +84,8 @@ std::string SystemErrorText(int error) {
             return "읽기 전용 디스크입니다";
         case EISDIR:
             return "같은 이름의 폴더가 있습니다";
+        case EEXIST:
+            return "같은 이름의 파일이 있습니다";
         case ENOENT:
         case ENOTDIR:
             return "폴더가 없습니다";

@@ -17,6 +17,7 @@ struct SmallFile {
     };
     State state = State::Missing;
     std::string bytes;
+    int error = 0;  // the errno of a refusal the system gave; 0 for the game's own
 };
 
 // Reads a regular file of at most `maxBytes` bytes whole. Symbolic links are followed; anything

@@ -1,10 +1,13 @@
 // libFuzzer target for the console: any lines, fed to a game loaded from a slot, never crash the
 // game, and a line the console refuses (an `error:` line) leaves the world exactly as it was.
 //
-// `save` lines are skipped, so that every input starts from the same slot, and `end-turn` with
-// more than 20 turns is skipped, since a long run of turn ends is slow, not wrong.
+// Every input starts from the same game, read from its slot once. `save` lines are skipped, so
+// that the slot stays as it is, and so is turning 자동저장 on, whose every turn end would wait on
+// the disk (the saves have fuzzers and tests of their own). An input ends at most 20 turns in all:
+// a long run of turn ends is slow, not wrong.
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
@@ -32,31 +35,57 @@ std::filesystem::path SlotFolder() {
     return pattern;
 }
 
-bool Skipped(std::string_view line) {
+constexpr int kMostTurns = 20;
+
+// The turns a line ends (0 for any other line), or -1 for a line that is skipped.
+int TurnsOf(std::string_view line) {
     std::istringstream words{std::string(line)};
-    std::string verb, count;
-    words >> verb >> count;
-    if (verb == "save") return true;
-    return verb == "end-turn" && !count.empty() &&
-           (count.size() > 2 || std::atoi(count.c_str()) > 20);
+    std::string verb, first, second;
+    words >> verb >> first >> second;
+    if (verb == "save") return -1;
+    if (verb == "option" && first == "autosave" && second != "off") return -1;
+    if (verb != "end-turn") return 0;
+    if (first.empty()) return 1;
+    if (first.size() > 2) return kMostTurns + 1;
+    return std::max(1, std::atoi(first.c_str()));
+}
+
+// The game of slot 0, loaded once: each input starts from a copy of it.
+struct Start {
+    Session session;
+    std::filesystem::path folder;
+};
+
+const Start& LoadedStart() {
+    static const Start start = [] {
+        const std::filesystem::path folder = SlotFolder();
+        Session session(BuildNewWorld(GOLMOK_DATA_DIR));
+        std::ostringstream out;
+        Console console(session, out, folder);
+        if (console.RunLine("load 0") != Console::LineResult::Done || !session.running())
+            std::abort();
+        return Start{std::move(session), folder};
+    }();
+    return start;
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const World start = BuildNewWorld(GOLMOK_DATA_DIR);
-    static const std::filesystem::path folder = SlotFolder();
-    Session session(start);
+    const Start& start = LoadedStart();
+    Session session = start.session;
     std::ostringstream out;
-    Console console(session, out, folder);
-    if (console.RunLine("load 0") != Console::LineResult::Done || !session.running()) std::abort();
+    Console console(session, out, start.folder);
 
     std::string_view input(reinterpret_cast<const char*>(data), size);
+    int turns = 0;
     for (int lines = 0; !input.empty() && lines < 64; ++lines) {
         const std::size_t end = input.find('\n');
         const std::string_view line = input.substr(0, end);
         input.remove_prefix(end == std::string_view::npos ? input.size() : end + 1);
-        if (Skipped(line)) continue;
+        const int lineTurns = TurnsOf(line);
+        if (lineTurns < 0 || turns + lineTurns > kMostTurns) continue;
+        turns += lineTurns;
         const World before = session.world();
         const bool running = session.running();
         const bool fighting = session.fight() != nullptr;

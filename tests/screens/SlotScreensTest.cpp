@@ -33,6 +33,8 @@ using namespace golmok::screens::testing;
 
 namespace {
 
+namespace fs = std::filesystem;
+
 void ClickSlot(QWidget* dialog, int slot) {
     QPushButton* button = Control<QPushButton>(dialog, "OpenList", slot);
     QVERIFY(button);
@@ -117,6 +119,41 @@ class SlotScreensTest : public QObject, GameOnScreen {
         Settle();
         QVERIFY(!screens_->saveFile());
         QVERIFY(screens_->openFile());
+    }
+
+    // As the game runs: the autosave is written behind the turn end, and one that fails is
+    // shown over the map once the saving thread has given up.
+    void aFailedBackgroundAutosaveIsShownOnTheMap() {
+        session_->SaveInBackground(true);
+        world().options.autosave = true;
+        MainGame* map = StartOnMap(3);
+        map->EndTurnClicked();
+        QVERIFY(session_->FinishSaves().empty());
+        Settle();
+        const fs::path autosave = SlotPath(slots_->path(), kAutosaveSlot);
+        QVERIFY(fs::is_regular_file(autosave));
+
+        // The slot's place taken by a folder: the save fails on the saving thread.
+        fs::remove(autosave);
+        fs::create_directory(autosave);
+        const int before = platform_->informed.size();
+        map->EndTurnClicked();
+        QTRY_COMPARE(platform_->informed.size(), before + 1);
+        QVERIFY(platform_->informed.back().startsWith("autosave.sav에 저장하지 못했습니다"));
+    }
+
+    // The last week a save can hold: 턴 > 종료 says why and the week stays.
+    void theCalendarEndsWhereTheSavesEnd() {
+        MainGame* map = StartOnMap(3);
+        world().Year = kLastYear;
+        world().Month = 12;
+        world().Week = 4;
+        const World last = world();
+        const int before = platform_->informed.size();
+        map->EndTurnClicked();
+        QCOMPARE(platform_->informed.size(), before + 1);
+        QCOMPARE(platform_->informed.back(), QString::fromUtf8(kCalendarEndMessage));
+        QVERIFY(world() == last);
     }
 
     void loadingRestoresTheSavedGameOnAFreshMap_data() {

@@ -24,6 +24,7 @@
 #include "screens/GroupSelectMenu.h"
 #include "screens/MainGame.h"
 #include "screens/MainMenu.h"
+#include "screens/Music.h"
 #include "screens/OpenFile.h"
 #include "screens/SaveFile.h"
 #include "screens/Screens.h"
@@ -196,6 +197,30 @@ class StartUpTest : public QObject {
         QMessageBox box;
         box.setStandardButtons(QMessageBox::Cancel);
         QCOMPARE(box.button(QMessageBox::Cancel)->text(), QString("취소"));
+    }
+
+    // The first title page is painted before anything else is loaded: the music and the title
+    // menu come after it, and the start-up measurement ends with that first paint.
+    void theTitleIsPaintedBeforeTheMusicAndTheMenuLoad() {
+        Session session(BuildNewWorld(test::ShippedData()));
+        FakePlatform platform;
+        auto screens = std::make_unique<Screens>(session, platform, "/nonexistent/theme.wav");
+        screens->Start();
+        GameLogo* logo = screens->gameLogo();
+        QSignalSpy painted(logo, &GameLogo::firstPainted);
+        QVERIFY(!logo->painted());
+        QVERIFY(!screens->mainMenu());
+        QVERIFY(!logo->music().loaded());
+
+        QVERIFY(painted.wait(5000));
+        QCOMPARE(painted.count(), 1);
+        QVERIFY(logo->painted());
+        QVERIFY(logo->music().loaded());
+        QVERIFY(screens->mainMenu());
+        QVERIFY(!screens->mainMenu()->isVisible());
+        logo->repaint();  // later paints send nothing more
+        QCoreApplication::processEvents();
+        QCOMPARE(painted.count(), 1);
     }
 
     // Every window's caption is its own. The window system adds the application's display name

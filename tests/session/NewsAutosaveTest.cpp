@@ -80,7 +80,10 @@ TEST(SessionTurnEnd, AFailedAutosaveSaysSoAfterTheTurnsMessages) {
     Session session = ShippedSession(3, true);
     const auto messages = session.EndTurn(notAFolder);
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_TRUE(messages[0].starts_with("autosave.sav에 저장하지 못했습니다")) << messages[0];
+    // The folder is named, and why it could not be made.
+    EXPECT_EQ(messages[0], "저장 폴더 " + notAFolder.string() +
+                               "을(를) 만들지 못했습니다 (같은 이름의 파일이 있습니다). 게임을 "
+                               "저장하지 못했습니다.");
     EXPECT_EQ(session.world().Week, 2);  // the turn end itself went through
 }
 
@@ -106,7 +109,7 @@ TEST(SessionSlots, TheChronicleGoesWithTheSlotOrStartsAfresh) {
         } else {
             Chronicle foreign = saved;
             foreign.player = 4;
-            ASSERT_TRUE(SaveChronicle(foreign, SlotPath(folder.path(), 1)));
+            ASSERT_EQ(SaveChronicle(foreign, SlotPath(folder.path(), 1)), 0);
         }
         Session fresh(BuildNewWorld(test::ShippedData()));
         fresh.LoadFrom(folder.path(), 1);

@@ -62,8 +62,11 @@ TEST(ParseWholeAmount, AcceptsOnlyWholeNumbersFromZero) {
     EXPECT_EQ(ParseWholeAmount(""), 0.0);  // an empty box is 0
     EXPECT_EQ(ParseWholeAmount("   "), 0.0);
     EXPECT_EQ(ParseWholeAmount("999999999999999"), 999999999999999.0);
-    for (const char* refused :
-         {"-1", "+1", "1.5", "12abc", "1e3", "1 000", "0x10", "１", "9999999999999999"}) {
+    // Whatever a saved game may hold can be typed, up to the same limit and not one more.
+    EXPECT_EQ(ParseWholeAmount("9007199254740992"), kMostAmount);
+    EXPECT_EQ(ParseWholeAmount("0009007199254740992"), kMostAmount);
+    for (const char* refused : {"-1", "+1", "1.5", "12abc", "1e3", "1 000", "0x10", "１",
+                                "9007199254740993", "9999999999999999", "10000000000000000"}) {
         EXPECT_EQ(ParseWholeAmount(refused), std::nullopt) << refused;
     }
 }

@@ -440,6 +440,69 @@ TEST(SavedGames, DamagedFilesAreRefusedAndLabelledSo) {
     }
 }
 
+// Only the four blocks are decoded: whatever bytes follow the fourth terminator, the slot loads.
+TEST(SavedGames, BytesAfterTheFourthBlockAreNeverRead) {
+    const World base = GameUnderWay();
+    const std::string good = EncodeCp949(SaveText(base)).value();
+    const std::string body = good.substr(0, good.size() - 2);  // CR LF aside
+    for (const std::string& tail :
+         {std::string("\xFF\xFE\x80garbage\r\n"), std::string("\xA2"), std::string("\xB0\xA2\xAD")}) {
+        World w = ShippedWorld();
+        const LoadResult result = ReadSaveBytes(body + tail, w);
+        ASSERT_EQ(result.state, SlotState::Game) << result.message;
+        EXPECT_EQ(SaveText(w), SaveText(base));
+    }
+    // Bytes that are no CP949 inside the blocks still damage the slot.
+    World w = ShippedWorld();
+    EXPECT_EQ(ReadSaveBytes("\xFF" + good, w).state, SlotState::Damaged);
+}
+
+// A figure of hundreds of digits is named, not written out: the message stays readable.
+TEST(SavedGames, HugeFiguresAreNamedNotWrittenOut) {
+    const struct {
+        double money;
+        const char* why;
+    } cases[] = {
+        {1e308, "지역 3의 돈 값이 너무 큽니다"},
+        {-1e300, "지역 3의 돈 값이 너무 작습니다"},
+        {-1, "지역 3의 돈 값 -1이(가) 0부터 9007199254740992 사이가 아닙니다"},
+    };
+    for (const auto& c : cases) {
+        World w = GameUnderWay();
+        w.CityMoney[3] = c.money;
+        const auto problem = CheckSavedFields(w);
+        ASSERT_TRUE(problem.has_value()) << c.why;
+        EXPECT_EQ(problem->why, c.why);
+    }
+}
+
+// A slot the player may not read is said to be so, not damaged. Root reads every file, so the
+// load runs as nobody.
+TEST(SavedGames, ASlotThatCannotBeReadSaysSo) {
+    test::TempFolder folder;
+    fs::permissions(folder.path(), fs::perms::owner_all | fs::perms::group_exec |
+                                       fs::perms::others_exec);
+    ASSERT_EQ(SaveGame(GameUnderWay(), folder.path(), 2), std::nullopt);
+    fs::permissions(SlotPath(folder.path(), 2), fs::perms::none);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(3);
+        World w = test::BlankWorld();
+        const LoadResult result = LoadGame(w, folder.path(), 2);
+        const bool told = result.state == SlotState::Unreadable &&
+                          result.message.find("권한이 없습니다") != std::string::npos &&
+                          result.message.find("손상") == std::string::npos &&
+                          w == test::BlankWorld();
+        const bool labelled = SlotLabel(folder.path(), 2, w) == kUnreadableSlotLabel;
+        _exit(told && labelled ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+}
+
 // Truncated and garbled copies of a real save: each one either loads as a sound game or is
 // refused without touching the running world. None may crash the loader.
 TEST(SavedGames, GarbledSlotsNeverHalfLoad) {
