@@ -145,6 +145,15 @@ void Commerce(World& w, const Places& places) {
                 w.CityMoney[c] -= cost;
                 w.CityCommerce[c] += 1;
                 w.HumanCanAct[h] = false;
+                // A rival spending the player's money in the player's district is news to him.
+                if (places.news != nullptr && w.IsPlayerCity(c)) {
+                    TurnEvent spent;
+                    spent.kind = TurnEventKind::Commerce;
+                    spent.gang = GangOf(w, h);
+                    spent.city = c;
+                    spent.money = cost;
+                    places.Record(spent);
+                }
             }
             break;
         }
@@ -285,6 +294,7 @@ void Scout(World& w, Places& places) {
             poached.gang = GangOf(w, recruiter);
             poached.fromGang = GangOf(w, target);
             poached.city = c;
+            poached.fromCity = places.city[target];
             places.Record(poached);
             // Rank, loyalty and members go with him; he may still act this turn.
             places.Move(w, target, c);

@@ -339,7 +339,11 @@ Dismiss::Dismiss(Screens& screens) : CommandDialog(screens, "Dismiss", "해고",
 }
 
 void Dismiss::Fill() {
-    FillList(list_, DismissListing(world(), menuState()), [this](int h) { return PersonName(h); });
+    // Whom he would lose: each person's members and loyalty beside his name.
+    FillList(list_, DismissListing(world(), menuState()), [this](int h) {
+        return PersonName(h) + "  (조직원 " + FormatMoney(world().HumanMembers[h]) + ", 충성 " +
+               FormatNumber(world().HumanLoyalty[h]) + ")";
+    });
 }
 
 void Dismiss::Ok() {
@@ -407,19 +411,29 @@ void Scout::Ok() {
 HumanInfo::HumanInfo(Screens& screens)
     : CommandDialog(screens, "HumanInfo", "인물정보", Menu::Info) {
     keepsBarTracking_ = true;
-    list_ = AddList("LL", 0, 0, 10);
+    list_ = AddList("LL", 0, 0, 13);
     for (int i = 0; i < 10; ++i)
         skill_[i] = AddFigure(i, kPersonFigureCaptions[i], i, 1);
+    // Who he is: his gang, his rank, and whether he has acted this week.
+    constexpr const char* kStandingCaptions[] = {"조      직 :", "직      위 :", "이번 주 :"};
+    for (int i = 0; i < 3; ++i)
+        standing_[i] = AddFigure(10 + i, kStandingCaptions[i], 10 + i, 1);
     OnChoose(list_, [this](int h) {
         const std::array<double, 10> figures = PersonFigures(world(), h);
         for (int i = 0; i < 10; ++i)
             Write(skill_[i], figures[i]);
+        const PersonStanding standing = PersonStandingOf(world(), h);
+        standing_[0]->setText(QString::fromStdString(standing.gang));
+        standing_[1]->setText(QString::fromStdString(standing.rank));
+        standing_[2]->setText(QString::fromUtf8(standing.acted ? kActedText : kNotActedText));
     });
-    AddButtons(10, true, false);
+    AddButtons(13, true, false);
 }
 
 void HumanInfo::Fill() {
     for (QLabel* label : skill_)
+        label->clear();
+    for (QLabel* label : standing_)
         label->clear();
     FillList(list_, PersonInfoListing(world(), menuState()),
              [this](int h) { return PersonName(h); });
@@ -430,7 +444,7 @@ void HumanInfo::Fill() {
 GroupInfo::GroupInfo(Screens& screens)
     : CommandDialog(screens, "GroupInfo", "조직정보", Menu::Info) {
     keepsBarTracking_ = true;
-    list_ = AddList("LL", 0, 0, 8);
+    list_ = AddList("LL", 0, 0, 11);
     constexpr const char* kCaptions[] = {
         "     돈     :", "명      성 :", "두      목 :", "행동대장 :",
         "조직원수 :",    "진      검 :", "사 시  미 :",  "각      목 :"};
@@ -447,12 +461,24 @@ GroupInfo::GroupInfo(Screens& screens)
         skill_[i]->setMinimumWidth(skill_[i]->fontMetrics().horizontalAdvance(widest) +
                                    2 * skill_[i]->frameWidth() + 8);
     }
+    // Where the gang stands with the player.
+    relations_[0] = AddFigure(8, "지      역 :", 8, 1);
+    relations_[0]->setWordWrap(true);
+    relations_[0]->setMaximumWidth(skill_[0]->minimumWidth() * 2);
+    relations_[1] = AddFigure(9, "적 대 감 :", 9, 1);
+    relations_[2] = AddFigure(10, "동      맹 :", 10, 1);
+    for (QLabel* label : relations_) {
+        QSizePolicy policy = label->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        label->setSizePolicy(policy);
+    }
     OnChoose(list_, [this](int g) {
         const GroupFigures f = GroupInfoFigures(world(), g);
         auto show = [](QLabel* label, const std::optional<double>& value) {
             label->setText(value ? QString::fromStdString(FormatNumber(*value)) : QString());
         };
-        show(skill_[0], f.money);
+        // Money with its thousands marked, as every view but the command menu's panel shows it.
+        skill_[0]->setText(f.money ? QString::fromStdString(FormatMoney(*f.money)) : QString());
         Write(skill_[1], f.fame);
         skill_[2]->setText(QString::fromStdString(f.boss));
         show(skill_[3], f.people);
@@ -460,15 +486,28 @@ GroupInfo::GroupInfo(Screens& screens)
         show(skill_[5], f.sword);
         show(skill_[6], f.knife);
         show(skill_[7], f.stick);
+        const GroupRelations r = GroupRelationsOf(world(), g);
+        QStringList names;
+        for (int c : r.districts)
+            names << QString::fromStdString(CityName(c));
+        relations_[0]->setText(names.isEmpty() ? QStringLiteral("없음") : names.join(", "));
+        Write(relations_[1], r.hostility);
+        relations_[2]->setText(g == world().PlayerGroupIndex ? QStringLiteral("-")
+                               : r.ally                      ? QStringLiteral("동맹")
+                                                             : QStringLiteral("없음"));
         for (QLabel* label : skill_)
             label->setVisible(true);
+        for (QLabel* label : relations_)
+            label->setVisible(true);
     });
-    AddButtons(8, true, false);
+    AddButtons(11, true, false);
 }
 
 void GroupInfo::Fill() {
     // The figures stay hidden until a gang is chosen.
     for (QLabel* label : skill_)
+        label->setVisible(false);
+    for (QLabel* label : relations_)
         label->setVisible(false);
     FillList(list_, GroupInfoList(world()), [this](int g) { return GroupName(g); });
 }

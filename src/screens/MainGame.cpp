@@ -1,11 +1,14 @@
 #include "screens/MainGame.h"
 
 #include <QActionGroup>
+#include <QEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <optional>
 
+#include "game/DistrictOutlook.h"
 #include "game/TurnCycle.h"
 #include "game/TurnNews.h"
 #include "screens/Art.h"
@@ -29,16 +32,28 @@ QColor ToQColor(Color color) {
     return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
 }
 
+// How a district's button is marked beside its owner's colour.
+struct Marks {
+    bool empty = false;       // nobody stands there: a dashed border
+    bool ally = false;        // held by a gang allied with the player: a gold border
+    bool threatened = false;  // 다음 주 예상: attacked at the next turn end, a red border
+};
+
 // Dark owners (흑사파's blue, 마적파's red) carry white names; the light ones black.
-QString ButtonStyle(Color owner) {
+QString ButtonStyle(Color owner, Marks marks) {
     const QColor back = ToQColor(owner);
     const bool dark = 0.299 * back.red() + 0.587 * back.green() + 0.114 * back.blue() < 140;
+    QString border = "1px solid #2b2118";
+    if (marks.ally) border = "3px solid #d4a017";
+    if (marks.threatened) border = "3px solid #d01010";
+    if (marks.empty) border.replace("solid", "dashed");
+    if (marks.empty && !marks.ally && !marks.threatened) border = "2px dashed #2b2118";
     return QStringLiteral(
-               "QPushButton { background-color: %1; color: %2; border: 1px solid #2b2118;"
+               "QPushButton { background-color: %1; color: %2; border: %3;"
                " border-radius: 3px; padding: 0px; font-weight: bold; }"
                "QPushButton:hover { border: 2px solid #fff4d0; }"
                "QPushButton:disabled { color: #6b6b6b; }")
-        .arg(back.name(), dark ? "white" : "black");
+        .arg(back.name(), dark ? "white" : "black", border);
 }
 
 QLabel* SideLabel(const QString& text, QWidget* parent, int pixelSize, bool bold = false) {
@@ -129,6 +144,10 @@ MainGame::MainGame(Screens& screens) : Screen(screens, "MainGame", kGameTitle) {
     optionMenu_->addSeparator();
     truce_ = AddOption(optionMenu_, "옵션_초반휴전", "초반 휴전", &Options::truce);
     strongGangs_ = AddOption(optionMenu_, "옵션_강한조직", "강한 조직", &Options::strongGangs);
+    // Only looking, never a rule: it sits apart from the rules.
+    optionMenu_->addSeparator();
+    preview_ = AddOption(optionMenu_, "옵션_다음주예상", "다음 주 예상", &Options::preview);
+    connect(preview_, &QAction::triggered, this, [this] { Refresh(); });
 
     functionMenu_ = menuBar_->addMenu("기능");
     functionMenu_->setObjectName("기능");
@@ -184,6 +203,8 @@ MainGame::MainGame(Screens& screens) : Screen(screens, "MainGame", kGameTitle) {
         button->setFont(font);
         button->setFocusPolicy(Qt::NoFocus);
         connect(button, &QPushButton::clicked, this, [this, c] { screens_.OpenCommandMenu(c); });
+        // The pointer over a district tells it at a glance, in its tooltip and the status line.
+        button->installEventFilter(this);
         cmd_[c] = button;
     }
 
@@ -225,6 +246,16 @@ MainGame::MainGame(Screens& screens) : Screen(screens, "MainGame", kGameTitle) {
     help->setGeometry(20, 424, 180, 30);
     connect(help, &QPushButton::clicked, this, [this] { screens_.ShowHelp(); });
 
+    status_ = new QLabel(this);
+    status_->setObjectName("DistrictStatus");
+    status_->setFixedWidth(kMapWidth + kSideWidth);
+    status_->setMinimumHeight(24);
+    status_->setWordWrap(true);
+    status_->setContentsMargins(8, 2, 8, 2);
+    status_->setStyleSheet("QLabel { background: #f6ecd2; color: #2b2118; }");
+    layout->addWidget(status_);
+    ShowDistrict(-1);
+
     Refresh();
 }
 
@@ -235,12 +266,58 @@ void MainGame::SkillReset() {
     skill_[2]->setText(QString::number(world.Week));
 }
 
+QString MainGame::DistrictText(int city) const {
+    const World& world = screens_.world();
+    if (!world.options.preview) return QString::fromStdString(DistrictStatusText(world, city, nullptr));
+    const NextWeekPreview preview = PreviewNextTurnEnd(world);
+    return QString::fromStdString(DistrictStatusText(world, city, &preview));
+}
+
+void MainGame::ShowDistrict(int city) {
+    if (city < 0 || city >= kCityCount) {
+        status_->setText(QString::fromUtf8(kHint));
+        status_->setProperty("city", -1);
+        return;
+    }
+    status_->setText(DistrictText(city));
+    status_->setProperty("city", city);
+}
+
+bool MainGame::eventFilter(QObject* watched, QEvent* event) {
+    const int city = watched->property("index").toInt();
+    if (watched->objectName() == "Cmd" && city >= 0 && city < kCityCount) {
+        if (event->type() == QEvent::Enter) {
+            ShowDistrict(city);
+        } else if (event->type() == QEvent::Leave) {
+            ShowDistrict(-1);
+        } else if (event->type() == QEvent::ToolTip) {
+            // Written when asked for, so that it tells the world as it is now.
+            cmd_[city]->setToolTip(DistrictText(city));
+        }
+    }
+    return Screen::eventFilter(watched, event);
+}
+
 void MainGame::Refresh() {
     const World& world = screens_.world();
+    std::optional<NextWeekPreview> preview;
+    if (world.options.preview && screens_.session().running()) preview = PreviewNextTurnEnd(world);
     for (int c = 0; c < kCityCount; ++c) {
-        cmd_[c]->setStyleSheet(ButtonStyle(world.CityOwnerColor[c]));
+        const DistrictGlance glance = GlanceAt(world, c);
+        Marks marks;
+        marks.empty = glance.empty;
+        marks.ally = glance.owner >= 0 && glance.owner != world.PlayerGroupIndex &&
+                     world.GroupAlly[glance.owner] == 1;
+        marks.threatened = preview && preview->threatened[c];
+        cmd_[c]->setStyleSheet(ButtonStyle(world.CityOwnerColor[c], marks));
+        cmd_[c]->setProperty("empty", marks.empty);
+        cmd_[c]->setProperty("ally", marks.ally);
+        cmd_[c]->setProperty("threatened", marks.threatened);
+        cmd_[c]->setToolTip(QString::fromStdString(DistrictStatusText(world, c, preview ? &*preview : nullptr)));
         cmd_[c]->setEnabled(!world.MapLocked);
     }
+    const int shown = status_->property("city").toInt();
+    if (shown >= 0) ShowDistrict(shown);
     for (QMenu* menu : {turnMenu_, optionMenu_, functionMenu_, helpMenu_}) {
         menu->menuAction()->setEnabled(!world.MapLocked);
     }
@@ -258,6 +335,7 @@ void MainGame::Refresh() {
     autosave_->setChecked(world.options.autosave);
     truce_->setChecked(world.options.truce);
     strongGangs_->setChecked(world.options.strongGangs);
+    preview_->setChecked(world.options.preview);
 }
 
 void MainGame::EndTurnClicked() {

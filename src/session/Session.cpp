@@ -5,6 +5,7 @@
 
 #include "commands/Training.h"
 #include "game/NewWorld.h"
+#include "game/NewsFile.h"
 #include "game/TurnCycle.h"
 
 namespace golmok {
@@ -34,7 +35,7 @@ std::vector<std::string> Session::StartNewGame(int group) {
     world_ = std::move(fresh);
     menu_ = MenuState{};
     fight_.reset();
-    news_.clear();
+    news_ = WeekNews{};
     chronicle_ = StartChronicle(world_);
     running_ = true;
     ending_ = GameEnd::Running;
@@ -44,11 +45,12 @@ std::vector<std::string> Session::StartNewGame(int group) {
 void Session::QuitToTitle() {
     CloseMenu();
     fight_.reset();
-    news_.clear();
+    news_ = WeekNews{};
     running_ = false;
 }
 
-void Session::ShowGame(World world, std::optional<Chronicle> chronicle) {
+void Session::ShowGame(World world, std::optional<Chronicle> chronicle,
+                       std::optional<WeekNews> news) {
     // A loaded game opens with no district clicked.
     menu_ = MenuState{};
     // The map opens anew, unfrozen: a fight is never saved, and one left behind by a game the
@@ -59,7 +61,12 @@ void Session::ShowGame(World world, std::optional<Chronicle> chronicle) {
     fight_.reset();
     running_ = true;
     ending_ = GameEnd::Running;
-    news_.clear();
+    if (news) {
+        news_ = std::move(*news);
+    } else {
+        news_ = WeekNews{};
+        news_.kept = false;
+    }
     chronicle_ =
         chronicle && chronicle->Fits(world_) ? std::move(*chronicle) : StartChronicle(world_);
 }
@@ -67,8 +74,9 @@ void Session::ShowGame(World world, std::optional<Chronicle> chronicle) {
 std::vector<std::string> Session::EndTurn(const std::filesystem::path& saveFolder) {
     // The week that ends keeps the standings its fights left.
     chronicle_.Note(world_);
-    news_.clear();
-    std::vector<std::string> messages = golmok::EndTurn(world_, &news_);
+    TurnNews events;
+    std::vector<std::string> messages = golmok::EndTurn(world_, &events);
+    news_ = NextWeekNews(news_, std::move(events));
     chronicle_.Note(world_);
     if (world_.MapLocked) {
         // An attack was announced: the defence set-up takes the screen.
@@ -102,21 +110,23 @@ std::optional<std::string> Session::SaveTo(const std::filesystem::path& folder, 
     // The slot holds the game whatever becomes of its chronicle: one that cannot be written is
     // started afresh when the slot is loaded.
     SaveChronicle(chronicle(), SlotPath(folder, slot));
+    SaveNews(news_, world_, SlotPath(folder, slot));
     return std::nullopt;
 }
 
 SlotGame ReadSlotGame(const World& base, const std::filesystem::path& folder, int slot) {
-    SlotGame game{{}, base, std::nullopt};
+    SlotGame game{{}, base, std::nullopt, std::nullopt};
     game.result = LoadGame(game.world, folder, slot);
     if (game.result.state == SlotState::Game)
         game.chronicle = LoadChronicle(SlotPath(folder, slot));
+    if (game.result.state == SlotState::Game) game.news = LoadNews(game.world, SlotPath(folder, slot));
     return game;
 }
 
 LoadResult Session::LoadFrom(const std::filesystem::path& folder, int slot) {
     SlotGame game = ReadSlotGame(world_, folder, slot);
     if (game.result.state == SlotState::Game)
-        ShowGame(std::move(game.world), std::move(game.chronicle));
+        ShowGame(std::move(game.world), std::move(game.chronicle), std::move(game.news));
     return game.result;
 }
 

@@ -69,8 +69,10 @@ class Session {
 
     // Shows a loaded or otherwise replaced world on the map: the game runs from it. The chronicle
     // read beside its slot goes on if it belongs to this game; otherwise a new one starts from
-    // the world's week.
-    void ShowGame(World world, std::optional<Chronicle> chronicle = std::nullopt);
+    // the world's week. The news read beside the slot is the news window's; without it the
+    // window says the week's news was not saved.
+    void ShowGame(World world, std::optional<Chronicle> chronicle = std::nullopt,
+                  std::optional<WeekNews> news = std::nullopt);
 
     // 턴 > 종료 (EndTurn). Then an open command menu is refreshed as if its district were clicked
     // again (figures, owner, which menus are enabled) and the open dialogs follow it as above;
@@ -81,7 +83,9 @@ class Session {
     std::vector<std::string> EndTurn(const std::filesystem::path& saveFolder = {});
 
     // What the last turn end of this game did; nothing before the first one.
-    const TurnNews& news() const { return news_; }
+    const TurnNews& news() const { return news_.events; }
+    // The news as the window tells it: this turn end's and the one's before it.
+    const WeekNews& weekNews() const { return news_; }
 
     // The districts of each gang week by week, this week's as they stand now.
     const Chronicle& chronicle();
@@ -119,7 +123,7 @@ class Session {
     bool running_ = false;
     GameEnd ending_ = GameEnd::Running;
     std::optional<Fight> fight_;
-    TurnNews news_;
+    WeekNews news_;
     Chronicle chronicle_;
 };
 
@@ -129,6 +133,7 @@ struct SlotGame {
     LoadResult result;
     World world;
     std::optional<Chronicle> chronicle;
+    std::optional<WeekNews> news;
 };
 SlotGame ReadSlotGame(const World& base, const std::filesystem::path& folder, int slot);
 

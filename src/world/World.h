@@ -53,6 +53,9 @@ struct Options {
     // Rules the player may switch on; off, the computer gangs play as they always have.
     bool truce = false;  // 초반 휴전: no computer attack on the player in the first four weeks
     bool strongGangs = false;  // 강한 조직: a full party may fall upon a district of five or more
+    // 다음 주 예상: the map shows what the next turn end would do if the player did nothing more.
+    // Only looking: it changes no rule.
+    bool preview = false;
     bool operator==(const Options&) const = default;
 };
 
