@@ -457,14 +457,19 @@ GroupInfo::GroupInfo(Screens& screens)
         skill_[i]->setSizePolicy(policy);
         // Measured in the game's look, whose type is not the plain widget's.
         skill_[i]->ensurePolished();
-        const QString widest = QString::fromStdString(FormatNumber(999999999999.0));
+        const QString widest = QString::fromStdString(FormatMoney(999999999999.0));
         skill_[i]->setMinimumWidth(skill_[i]->fontMetrics().horizontalAdvance(widest) +
                                    2 * skill_[i]->frameWidth() + 8);
     }
     // Where the gang stands with the player.
+    // The districts wrap in a box of fixed size, so the window keeps its size whichever gang is
+    // chosen; the tooltip holds them all.
     relations_[0] = AddFigure(8, "지      역 :", 8, 1);
     relations_[0]->setWordWrap(true);
-    relations_[0]->setMaximumWidth(skill_[0]->minimumWidth() * 2);
+    relations_[0]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    relations_[0]->setFixedSize(skill_[0]->minimumWidth() * 2,
+                                relations_[0]->fontMetrics().lineSpacing() * 3 +
+                                    2 * relations_[0]->frameWidth() + 4);
     relations_[1] = AddFigure(9, "적 대 감 :", 9, 1);
     relations_[2] = AddFigure(10, "동      맹 :", 10, 1);
     for (QLabel* label : relations_) {
@@ -491,6 +496,7 @@ GroupInfo::GroupInfo(Screens& screens)
         for (int c : r.districts)
             names << QString::fromStdString(CityName(c));
         relations_[0]->setText(names.isEmpty() ? QStringLiteral("없음") : names.join(", "));
+        relations_[0]->setToolTip(relations_[0]->text());
         Write(relations_[1], r.hostility);
         relations_[2]->setText(g == world().PlayerGroupIndex ? QStringLiteral("-")
                                : r.ally                      ? QStringLiteral("동맹")
@@ -507,8 +513,11 @@ void GroupInfo::Fill() {
     // The figures stay hidden until a gang is chosen.
     for (QLabel* label : skill_)
         label->setVisible(false);
-    for (QLabel* label : relations_)
+    // Hidden, they keep the room of words like those they will show, so the window keeps its size.
+    for (QLabel* label : relations_) {
+        label->setText(QStringLiteral("없음"));
         label->setVisible(false);
+    }
     FillList(list_, GroupInfoList(world()), [this](int g) { return GroupName(g); });
 }
 
