@@ -48,7 +48,8 @@ NextWeekPreview PreviewNextTurnEnd(const World& world) {
             preview.threatened[e.city] = true;
         // The people of the player's gang as they stand now, whoever lures them on later.
         if (e.kind == TurnEventKind::Poached && e.human >= 0 && e.human < kHumanCount &&
-            world.HumanGroup[e.human] == world.PlayerGroupName && e.gang != world.PlayerGroupIndex) {
+            world.HumanGroup[e.human] == world.PlayerGroupName &&
+            e.gang != world.PlayerGroupIndex) {
             preview.lured[e.human] = true;
         }
     }

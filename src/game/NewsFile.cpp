@@ -19,8 +19,8 @@ constexpr std::string_view kThisWeek = "this";
 constexpr std::string_view kLastWeek = "last";
 
 constexpr std::array<TurnEventKind, 7> kKinds = {
-    TurnEventKind::Taken,         TurnEventKind::Attack,        TurnEventKind::Poached,
-    TurnEventKind::Recruited,     TurnEventKind::ChangedSides,  TurnEventKind::AllianceEnded,
+    TurnEventKind::Taken,     TurnEventKind::Attack,       TurnEventKind::Poached,
+    TurnEventKind::Recruited, TurnEventKind::ChangedSides, TurnEventKind::AllianceEnded,
     TurnEventKind::Commerce,
 };
 
@@ -45,8 +45,8 @@ std::optional<long long> ReadWhole(std::string_view word, long long low, long lo
 // A figure the game wrote: a plain decimal, nothing around it.
 std::optional<double> ReadFigure(std::string_view word) {
     double value = 0;
-    auto [end, ec] = std::from_chars(word.data(), word.data() + word.size(), value,
-                                     std::chars_format::fixed);
+    auto [end, ec] =
+        std::from_chars(word.data(), word.data() + word.size(), value, std::chars_format::fixed);
     if (ec != std::errc{} || end != word.data() + word.size() || word.empty()) return std::nullopt;
     return value;
 }

@@ -148,7 +148,8 @@ namespace {
 
 // How many times, as the news says it: "두 번" .. "열 번", then figures.
 std::string Times(int times) {
-    static constexpr const char* kWords[] = {"한", "두", "세", "네", "다섯", "여섯", "일곱", "여덟", "아홉", "열"};
+    static constexpr const char* kWords[] = {"한",   "두",   "세",   "네",   "다섯",
+                                             "여섯", "일곱", "여덟", "아홉", "열"};
     if (times >= 1 && times <= 10) return std::string(kWords[times - 1]) + " 번";
     return std::to_string(times) + "번";
 }
@@ -286,7 +287,8 @@ std::vector<std::string> EventLines(const World& w, const TurnNews& news) {
                 break;
             case TurnEventKind::Commerce:
                 // One line a gang: a rival settles several of the player's districts a week.
-                if (std::find(commerceTold.begin(), commerceTold.end(), e.gang) == commerceTold.end()) {
+                if (std::find(commerceTold.begin(), commerceTold.end(), e.gang) ==
+                    commerceTold.end()) {
                     commerceTold.push_back(e.gang);
                     lines.push_back(CommerceLine(w, news, e.gang));
                 }
@@ -341,7 +343,8 @@ std::string StandingsLine(const World& w, const TurnNews& news) {
         if (held[g] == 0 && change[g] == 0 && g != w.PlayerGroupIndex) continue;
         line += (first ? " " : ", ") + GangName(w, g) + " " + std::to_string(held[g]);
         if (change[g] != 0)
-            line += std::string(" (") + (change[g] > 0 ? "+" : "") + std::to_string(change[g]) + ")";
+            line +=
+                std::string(" (") + (change[g] > 0 ? "+" : "") + std::to_string(change[g]) + ")";
         first = false;
     }
     return line;

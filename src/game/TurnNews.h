@@ -67,8 +67,9 @@ WeekNews NextWeekNews(const WeekNews& previous, TurnNews events);
 // happened, in the order it happened: one line for all the week's recruiting, one line for a
 // person lured (from where he stood to where he ended, nothing when he ended where he began),
 // one line for a district taken with the people who changed sides there, one line for each rival
-// gang's commerce in the player's districts with the money it spent in each. Lines told last week as well are left out and
-// counted in one closing line. A game loaded without its news shows only kNewsNotSaved.
+// gang's commerce in the player's districts with the money it spent in each. Lines told last week
+// as well are left out and counted in one closing line. A game loaded without its news shows only
+// kNewsNotSaved.
 std::vector<std::string> NewsWindowLines(const World& world, const WeekNews& news);
 
 // The sentence of one event.

@@ -467,9 +467,9 @@ GroupInfo::GroupInfo(Screens& screens)
     relations_[0] = AddFigure(8, "지      역 :", 8, 1);
     relations_[0]->setWordWrap(true);
     relations_[0]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    relations_[0]->setFixedSize(skill_[0]->minimumWidth() * 2,
-                                relations_[0]->fontMetrics().lineSpacing() * 3 +
-                                    2 * relations_[0]->frameWidth() + 4);
+    relations_[0]->setFixedSize(
+        skill_[0]->minimumWidth() * 2,
+        relations_[0]->fontMetrics().lineSpacing() * 3 + 2 * relations_[0]->frameWidth() + 4);
     relations_[1] = AddFigure(9, "적 대 감 :", 9, 1);
     relations_[2] = AddFigure(10, "동      맹 :", 10, 1);
     for (QLabel* label : relations_) {

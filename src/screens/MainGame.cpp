@@ -268,7 +268,8 @@ void MainGame::SkillReset() {
 
 QString MainGame::DistrictText(int city) const {
     const World& world = screens_.world();
-    if (!world.options.preview) return QString::fromStdString(DistrictStatusText(world, city, nullptr));
+    if (!world.options.preview)
+        return QString::fromStdString(DistrictStatusText(world, city, nullptr));
     const NextWeekPreview preview = PreviewNextTurnEnd(world);
     return QString::fromStdString(DistrictStatusText(world, city, &preview));
 }
@@ -313,7 +314,8 @@ void MainGame::Refresh() {
         cmd_[c]->setProperty("empty", marks.empty);
         cmd_[c]->setProperty("ally", marks.ally);
         cmd_[c]->setProperty("threatened", marks.threatened);
-        cmd_[c]->setToolTip(QString::fromStdString(DistrictStatusText(world, c, preview ? &*preview : nullptr)));
+        cmd_[c]->setToolTip(
+            QString::fromStdString(DistrictStatusText(world, c, preview ? &*preview : nullptr)));
         cmd_[c]->setEnabled(!world.MapLocked);
     }
     const int shown = status_->property("city").toInt();

@@ -44,8 +44,7 @@ class MainGame : public Screen {
   private:
     QAction* AddItem(QMenu* menu, const char* name, const char* caption);
     // A check item that switches one of the settings.
-    QAction* AddOption(QMenu* menu, const char* name, const char* caption,
-                       bool Options::*option);
+    QAction* AddOption(QMenu* menu, const char* name, const char* caption, bool Options::*option);
 
     QMenuBar* menuBar_;
     std::array<QPushButton*, kCityCount> cmd_{};
@@ -62,7 +61,7 @@ class MainGame : public Screen {
     QAction* healthBars_;
     QAction* news_;      // 옵션_보기_이번주소식
     QAction* autosave_;  // 옵션_자동저장
-    QAction* truce_;  // 초반 휴전: no computer attack on the player in the first four weeks
+    QAction* truce_;     // 초반 휴전: no computer attack on the player in the first four weeks
     QAction* strongGangs_;  // 강한 조직: a full party may attack a district of five or more
     QAction* preview_;      // 다음 주 예상: what the next turn end would do, on the map
     QLabel* status_;        // DistrictStatus: the district under the pointer, at a glance

@@ -19,8 +19,7 @@ void OpenFile::SlotClicked(int slot) {
         screens_.platform().Inform(this, QString::fromStdString(game.result.message));
         return;
     }
-    screens_.ShowLoadedGame(std::move(game.world), std::move(game.chronicle),
-                            std::move(game.news));
+    screens_.ShowLoadedGame(std::move(game.world), std::move(game.chronicle), std::move(game.news));
 }
 
 }  // namespace golmok::screens

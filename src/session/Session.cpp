@@ -119,7 +119,8 @@ SlotGame ReadSlotGame(const World& base, const std::filesystem::path& folder, in
     game.result = LoadGame(game.world, folder, slot);
     if (game.result.state == SlotState::Game)
         game.chronicle = LoadChronicle(SlotPath(folder, slot));
-    if (game.result.state == SlotState::Game) game.news = LoadNews(game.world, SlotPath(folder, slot));
+    if (game.result.state == SlotState::Game)
+        game.news = LoadNews(game.world, SlotPath(folder, slot));
     return game;
 }
 

@@ -10,9 +10,9 @@
 #include <memory>
 
 #include "ScreenTestSupport.h"
+#include "game/DistrictOutlook.h"
 #include "game/NewWorld.h"
 #include "game/NewsFile.h"
-#include "game/DistrictOutlook.h"
 #include "screens/ChronicleChart.h"
 #include "screens/FightSetupScreen.h"
 #include "screens/GameLogo.h"
@@ -76,13 +76,14 @@ class NewsScreensTest : public QObject, public GameOnScreen {
         QCOMPARE(news->windowTitle(), QString("이번 주 소식"));
         // The standings, 지존파's commerce in the player's districts, and 종로파 taking 지존파's
         // 강동 with its four people: the news of the first week.
-        QCOMPARE(Items(news),
-                 (QStringList{"우리 조직 거지파 | 지역: 거지파 4, 지존파 3 (-1), 불사파 3, 영웅파 3, "
-                              "종로파 4 (+1), 마적파 4, 흑사파 4",
-                              "지존파가 우리 구역의 상업을 키웠습니다: 서초 170,052, 관악 74,259, "
-                              "금천 34,759, 동작 78,244",
-                              "종로파가 종로에서 쳐들어가 지존파의 강동을 빼앗았습니다 (넘어온 "
-                              "사람: 민학철, 은성석, 황경웅, 양명길)."}));
+        QCOMPARE(
+            Items(news),
+            (QStringList{"우리 조직 거지파 | 지역: 거지파 4, 지존파 3 (-1), 불사파 3, 영웅파 3, "
+                         "종로파 4 (+1), 마적파 4, 흑사파 4",
+                         "지존파가 우리 구역의 상업을 키웠습니다: 서초 170,052, 관악 74,259, "
+                         "금천 34,759, 동작 78,244",
+                         "종로파가 종로에서 쳐들어가 지존파의 강동을 빼앗았습니다 (넘어온 "
+                         "사람: 민학철, 은성석, 황경웅, 양명길)."}));
         auto* list = news->findChild<QListWidget*>("NewsList");
         QVERIFY(list->item(0)->font().bold());
         QVERIFY(!list->item(1)->font().bold());
@@ -95,7 +96,8 @@ class NewsScreensTest : public QObject, public GameOnScreen {
         QCOMPARE(screens_->news(), news);  // the same window, refilled
         const QStringList items = Items(news);
         QVERIFY(items[0].startsWith("우리 조직 거지파 | 지역: 거지파 3 (-1),"));
-        const int walkIn = items.indexOf("종로파가 비어 있던 거지파의 금천을 차지했습니다 (빈 곳).");
+        const int walkIn =
+            items.indexOf("종로파가 비어 있던 거지파의 금천을 차지했습니다 (빈 곳).");
         QVERIFY(walkIn > 0);
         const int retaken = items.indexOf(
             QRegularExpression("^불사파가 \\S+에서 쳐들어가 종로파의 금천을 빼앗았습니다.*"));
@@ -170,8 +172,8 @@ class NewsScreensTest : public QObject, public GameOnScreen {
         QVERIFY(status->text().startsWith("관악 · "));
 
         // 금천 emptied by a move and 흑사파 allied: both are marked.
-        for (QPushButton* button : {Control<QPushButton>(map, "Cmd", 20),
-                                    Control<QPushButton>(map, "Cmd", 8)}) {
+        for (QPushButton* button :
+             {Control<QPushButton>(map, "Cmd", 20), Control<QPushButton>(map, "Cmd", 8)}) {
             QVERIFY(!button->property("empty").toBool());
             QVERIFY(!button->property("ally").toBool());
         }
@@ -201,7 +203,8 @@ class NewsScreensTest : public QObject, public GameOnScreen {
         map->EndTurnClicked();
         CityTable<bool> hit{};
         for (const TurnEvent& e : session_->news()) {
-            if (e.kind == TurnEventKind::Taken || e.kind == TurnEventKind::Attack) hit[e.city] = true;
+            if (e.kind == TurnEventKind::Taken || e.kind == TurnEventKind::Attack)
+                hit[e.city] = true;
         }
         QVERIFY(marked == hit);
         QVERIFY(!world().IsPlayerCity(20));

@@ -31,8 +31,14 @@ TEST(FormatNumber, ShortestPlainDecimal) {
 
 TEST(FormatMoney, GroupsTheWholePartByThousands) {
     const std::pair<double, const char*> cases[] = {
-        {0, "0"},         {999, "999"},         {1000, "1,000"},     {535663, "535,663"},
-        {1234567, "1,234,567"}, {-1500.5, "-1,500.5"}, {-100, "-100"}, {0.25, "0.25"},
+        {0, "0"},
+        {999, "999"},
+        {1000, "1,000"},
+        {535663, "535,663"},
+        {1234567, "1,234,567"},
+        {-1500.5, "-1,500.5"},
+        {-100, "-100"},
+        {0.25, "0.25"},
     };
     for (const auto& [value, text] : cases)
         EXPECT_EQ(FormatMoney(value), text) << value;
