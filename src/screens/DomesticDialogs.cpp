@@ -334,6 +334,11 @@ void Prize::Ok() {
 
 Dismiss::Dismiss(Screens& screens) : CommandDialog(screens, "Dismiss", "해고", Menu::Personnel) {
     list_ = AddList("LL", 0, 0);
+    // Wide enough for a name with its members and loyalty.
+    list_->ensurePolished();
+    list_->setMinimumWidth(list_->fontMetrics().horizontalAdvance(
+                               QStringLiteral("홍길동무  (조직원 1,000, 충성 100)")) +
+                           40);
     OnChoose(list_, [this](int h) { ChoosePerson(menuState(), h); });
     AddButtons(1);
 }
