@@ -1,6 +1,5 @@
 #include "game/NewsFile.h"
 
-#include <array>
 #include <charconv>
 #include <cstdio>
 #include <vector>
@@ -18,11 +17,23 @@ constexpr std::string_view kVersion = "1";
 constexpr std::string_view kThisWeek = "this";
 constexpr std::string_view kLastWeek = "last";
 
-constexpr std::array<TurnEventKind, 7> kKinds = {
-    TurnEventKind::Taken,     TurnEventKind::Attack,       TurnEventKind::Poached,
-    TurnEventKind::Recruited, TurnEventKind::ChangedSides, TurnEventKind::AllianceEnded,
-    TurnEventKind::Commerce,
-};
+// The kind of a number in the file; every kind of the news is listed, so that a new one cannot be
+// forgotten here (the compiler names a kind missing from the switch).
+std::optional<TurnEventKind> KindOf(long long number) {
+    if (number < 0 || number > 255) return std::nullopt;
+    const auto kind = static_cast<TurnEventKind>(number);
+    switch (kind) {
+        case TurnEventKind::Taken:
+        case TurnEventKind::Attack:
+        case TurnEventKind::Poached:
+        case TurnEventKind::Recruited:
+        case TurnEventKind::ChangedSides:
+        case TurnEventKind::AllianceEnded:
+        case TurnEventKind::Commerce:
+            return kind;
+    }
+    return std::nullopt;
+}
 
 std::vector<std::string_view> Split(std::string_view text, char separator) {
     std::vector<std::string_view> parts;
@@ -65,7 +76,8 @@ std::string EventText(const TurnEvent& e) {
 // The fields after the week word; nothing when any is out of place.
 std::optional<TurnEvent> ReadEvent(const std::vector<std::string_view>& words) {
     if (words.size() != 11) return std::nullopt;
-    const auto kind = ReadWhole(words[1], 0, static_cast<long long>(kKinds.size()) - 1);
+    const auto number = ReadWhole(words[1], 0, 255);
+    const auto kind = number ? KindOf(*number) : std::nullopt;
     const auto gang = ReadWhole(words[2], -1, kGroupCount - 1);
     const auto fromGang = ReadWhole(words[3], -1, kGroupCount - 1);
     const auto city = ReadWhole(words[4], -1, kCityCount - 1);
@@ -80,7 +92,7 @@ std::optional<TurnEvent> ReadEvent(const std::vector<std::string_view>& words) {
         return std::nullopt;
     }
     TurnEvent e;
-    e.kind = kKinds[static_cast<std::size_t>(*kind)];
+    e.kind = *kind;
     e.gang = static_cast<int>(*gang);
     e.fromGang = static_cast<int>(*fromGang);
     e.city = static_cast<int>(*city);
