@@ -14,6 +14,12 @@ build=${1:-build/release}
 game=$build/bin/golmok
 [ -x "$game" ] || { echo "no $game: build it first (scripts/play.sh builds build/release)"; exit 1; }
 
+# The game's default options, whatever the player chose on this machine, and nothing written to
+# the player's settings or saves.
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+export XDG_CONFIG_HOME="$scratch/config" XDG_DATA_HOME="$scratch/data"
+
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
 # Wall time depends on what else the machine runs; the CPU time (user + system) much less so.

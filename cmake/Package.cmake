@@ -4,7 +4,11 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME golmok)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "golmok")
-set(CPACK_PACKAGE_CONTACT "golmok developers <golmok@localhost>")
+# The maintainer the package names: a packager sets his own (-DGOLMOK_MAINTAINER="Name <address>";
+# scripts/package.sh takes it from $GOLMOK_MAINTAINER, or from $DEBFULLNAME and $DEBEMAIL).
+set(GOLMOK_MAINTAINER "golmok developers <golmok@example.org>"
+    CACHE STRING "The Maintainer field of the Debian package: Name <address>")
+set(CPACK_PACKAGE_CONTACT "${GOLMOK_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "turn-based strategy game of street gangs in 1930 Seoul")
 # CPack puts the summary on the control file's first line and indents these lines under it.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION

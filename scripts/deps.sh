@@ -1,18 +1,31 @@
 #!/usr/bin/env bash
-# Installs with apt-get whatever the build and the tests need and the machine lacks (Debian 12).
+# Installs with apt-get what the machine lacks (Debian 12):
+#
+#   scripts/deps.sh play    what building and playing the game need (scripts/play.sh)
+#   scripts/deps.sh test    that and the tools of the tests, the checks and the package
+#                           (scripts/test.sh)
+#
+# As root it installs them; otherwise it prints the apt-get line to run as root and stops.
 set -euo pipefail
 
-packages=(g++ make cmake pkg-config libgtest-dev libgmock-dev libbenchmark-dev
-  # The windowed game: Qt 6 Widgets, its SVG drawing and sound effects, the platform plugins
-  # (xcb for the desktop, offscreen for the screen tests), a Korean font, and Qt's own Korean
-  # translations so that the standard buttons read 확인, 예, 아니요, 취소.
-  qt6-base-dev qt6-svg-dev qt6-multimedia-dev qt6-qpa-plugins fonts-nanum qt6-translations-l10n
+# Building the game: the compiler and CMake; Qt 6 Widgets, its SVG drawing and sound effects and
+# the platform plugins; a Korean font, and Qt's own Korean translations so that the standard
+# buttons read 확인, 예, 아니요, 취소.
+play=(g++ make cmake pkg-config
+  qt6-base-dev qt6-svg-dev qt6-multimedia-dev qt6-qpa-plugins fonts-nanum qt6-translations-l10n)
+test=(libgtest-dev libgmock-dev libbenchmark-dev
   # The whole-program figures in bench/ run the game on a virtual display.
   xvfb xauth time
-  # clang-tidy on the core; the package's dependencies and its desktop metadata checks.
-  clang-tidy dpkg-dev appstream desktop-file-utils
+  # clang-tidy on the core; the package's build flags, dependencies, checks and manual pages.
+  clang-tidy dpkg-dev lintian man-db appstream desktop-file-utils
   # scripts/fuzz.sh: clang and its libFuzzer runtime (only recommended by clang, so named here).
   clang libclang-rt-14-dev)
+
+case "${1:-}" in
+  play) packages=("${play[@]}") ;;
+  test) packages=("${play[@]}" "${test[@]}") ;;
+  *) echo "usage: scripts/deps.sh play|test" >&2; exit 2 ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do
@@ -20,10 +33,12 @@ for package in "${packages[@]}"; do
     missing+=("$package")
   fi
 done
-if ((${#missing[@]} > 0)); then
-  sudo=""
-  if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
-  echo "Installing: ${missing[*]}"
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+((${#missing[@]} > 0)) || exit 0
+if [ "$(id -u)" -ne 0 ]; then
+  echo "These packages are missing; install them as root (for example with sudo), then run this again:" >&2
+  echo "  apt-get install --no-install-recommends ${missing[*]}" >&2
+  exit 1
 fi
+echo "Installing: ${missing[*]}"
+apt-get update -qq
+DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"

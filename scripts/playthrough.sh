@@ -30,6 +30,8 @@ finish() {
 }
 trap finish EXIT
 cp "$bin"/*.dat "$bin"/theme.wav "$bin"/guide.html "$work"/
+# The game's default options, not the player's settings, and nothing written to them.
+export XDG_CONFIG_HOME="$work/config"
 rm -rf "$out"
 mkdir -p "$out"
 steps="$out/steps.txt"

@@ -9,6 +9,8 @@ out=$(realpath docs)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cp "$bin"/*.dat "$bin"/theme.wav "$work"/
+# The game's default options, not the player's settings, and nothing written to them.
+export XDG_CONFIG_HOME="$work/config"
 # Three games saved by the console: 영웅파 in slot 0, 마적파 in slot 2, 거지파 in slot 3.
 printf 'new-game 3\nsave 0\nquit\nnew-game 5\nsave 2\nquit\nnew-game 0\nsave 3\n' |
   "$bin"/golmok-console --dir "$work" >/dev/null

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Builds everything with warnings as errors and runs every test, then clang-tidy on the core, the
-# sanitizer run and the Debian package's checks.
+# sanitizer run, the Debian package (built and checked exactly as scripts/package.sh does for a
+# packager) and the fuzzers.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/deps.sh
+scripts/deps.sh test
 # Prefix /usr: the folder an installed game falls back to for its record files is the package's.
 cmake -S . -B build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGOLMOK_WERROR=ON \
   -DCMAKE_INSTALL_PREFIX=/usr
@@ -25,8 +26,9 @@ cmake --build build/sanitize -j2
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build/sanitize --output-on-failure -j2
 
-# The Debian package of the tested build: its files, dependencies and an unpacked run.
-scripts/package.sh build/test
+# The Debian package from its own Release build with Debian's hardening flags, checked with
+# lintian, its files, dependencies, manual pages and an unpacked run.
+scripts/package.sh
 # The slot loader, the record-file reader and the console under libFuzzer: 60 s each
 # (scripts/fuzz.sh).
 scripts/fuzz.sh 60

@@ -2,8 +2,8 @@
 //
 //   golmok [--dir FOLDER]   plays with the record files, theme.wav and guide.html in FOLDER
 //                           and keeps the save slots there; without it a build tree or a copy
-//                           uses the folder of the program, and an installed game reads
-//                           <prefix>/share/golmok and saves into the player's data folder
+//                           reads the folder of the program, an installed game
+//                           <prefix>/share/golmok, and both save into the player's data folder
 //   golmok --help, --version
 // Three switches, left out of --help, serve the whole-program measurements in bench/:
 //   --startup-probe         quits as soon as the first window is on screen
@@ -26,9 +26,11 @@
 #include "screens/MainGame.h"
 #include "screens/Platform.h"
 #include "screens/Screens.h"
+#include "screens/SettingsFile.h"
 #include "screens/SlotDialog.h"
 #include "session/Session.h"
 #include "world/SavedGames.h"
+#include "world/Settings.h"
 #include "world/SlotFolder.h"
 
 namespace {
@@ -69,23 +71,31 @@ int Answer(const golmok::screens::CommandLineAnswer& answer) {
     return answer.exitCode;
 }
 
+// Whether Qt may find a screen to open: without one QApplication ends the program before it can
+// say anything, so a start-up error is then only printed.
+bool MayHaveDisplay(const QStringList& arguments) {
+    return qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY") ||
+           qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || arguments.contains("-platform") ||
+           arguments.contains("--platform");
+}
+
+// The folder of the program: a build tree or a portable copy holds the record files there.
+std::filesystem::path ProgramFolder(const char* argv0) {
+    std::error_code error;
+    auto self = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error) self = std::filesystem::absolute(argv0);
+    return self.parent_path();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    // --help and --version need no display: they are answered before Qt looks for one.
+    // The whole command line is read before Qt looks for a display: --help, --version and a
+    // refusal need none.
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    if (auto answer = golmok::screens::AnswerWithoutWindows(arguments)) return Answer(*answer);
-
-    QApplication app(argc, argv);
-    golmok::screens::SetUpApplication(app);
-    // The title menu, not the last window, decides when the game ends: windows come and go as
-    // the game moves between its screens.
-    QApplication::setQuitOnLastWindowClosed(false);
-
-    // Qt has taken its own options; anything else it did not know is refused.
-    const auto read = golmok::screens::ReadGameOptions(QCoreApplication::arguments());
+    const auto read = golmok::screens::ReadGameOptions(arguments);
     if (const auto* answer = std::get_if<golmok::screens::CommandLineAnswer>(&read)) {
         return Answer(*answer);
     }
@@ -93,22 +103,39 @@ int main(int argc, char** argv) {
     const golmok::GameFolders folders = golmok::FindGameFolders(
         options.dir.isEmpty() ? std::filesystem::path()
                               : QFileInfo(options.dir).filesystemAbsoluteFilePath(),
-        QFileInfo(QCoreApplication::applicationDirPath()).filesystemAbsoluteFilePath());
+        ProgramFolder(argv[0]));
     const QDir dir(folders.records);
 
     golmok::IgnoreFileSizeSignal();
     std::string error;
     golmok::World world = golmok::BuildStartWorld(dir.filesystemAbsolutePath(), error);
     if (!error.empty()) {
-        QMessageBox::critical(nullptr, golmok::screens::kGameTitle, QString::fromStdString(error));
+        const QString why = QString::fromStdString(
+            golmok::StartUpError("golmok", dir.filesystemAbsolutePath(), error));
+        std::fputs(why.toLocal8Bit().constData(), stderr);
+        if (!MayHaveDisplay(arguments)) return 1;
+        QApplication app(argc, argv);
+        golmok::screens::SetUpApplication(app);
+        QMessageBox::critical(nullptr, golmok::screens::kGameTitle, why.trimmed());
         return 1;
     }
-    // The windows save the game after every turn end unless the player turns it off.
+    // The windows save the game after every turn end unless the player turns it off; the options
+    // the player chose last time are in force again.
     world.options.autosave = true;
+    const std::filesystem::path settingsFile = golmok::SettingsFile();
+    golmok::ReadSettingsFile(settingsFile, world);
+
+    QApplication app(argc, argv);
+    golmok::screens::SetUpApplication(app);
+    // The title menu, not the last window, decides when the game ends: windows come and go as
+    // the game moves between its screens.
+    QApplication::setQuitOnLastWindowClosed(false);
+
     golmok::Session session(std::move(world));
     golmok::screens::DesktopPlatform platform(dir.absoluteFilePath("guide.html"));
     golmok::screens::Screens screens(session, platform, dir.absoluteFilePath("theme.wav"));
     screens.SetSlotFolder(folders.saves);
+    screens.SetSettingsFile(settingsFile);
     screens.Start();
     if (options.benchMap) {
         session.StartNewGame(0);

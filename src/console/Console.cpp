@@ -1,6 +1,7 @@
 #include "console/Console.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
 #include <fstream>
 #include <istream>
@@ -10,22 +11,47 @@
 
 #include "fight/FightSetup.h"
 #include "game/NewWorld.h"
+#include "world/Settings.h"
 #include "world/SlotFolder.h"
+#include "world/SmallFiles.h"
 
 namespace golmok {
 
 namespace {
 
-constexpr const char* kConsoleUsage = "usage: golmok-console [--dir DIR] [SCRIPT]\n";
+constexpr const char* kProgram = "golmok-console";
+constexpr const char* kConsoleUsage = "사용법: golmok-console [--dir 폴더] [--settings] [스크립트 | -]\n";
 constexpr const char* kConsoleHelp =
-    "Plays golmok (골목패권기) from the lines of SCRIPT, or of standard input without one.\n"
+    "골목패권기를 스크립트의 줄대로, 스크립트가 없거나 -이면 표준 입력의 줄대로 합니다.\n"
+    "한 줄에 명령 하나; 명령 help가 모든 명령을 보여 줍니다.\n"
     "\n"
-    "  --dir DIR      the game folder: the record files are read and the save slots kept there\n"
-    "  -h, --help     prints this and ends\n"
-    "  -v, --version  prints the version and ends\n"
+    "옵션:\n"
+    "  --dir 폴더, --dir=폴더  기록 파일을 이 폴더에서 읽고 저장 칸도 여기에 둡니다.\n"
+    "  --settings             창 게임이 간직한 옵션(~/.config/golmok/golmok.ini)으로 합니다.\n"
+    "                         없으면 스크립트가 어디서나 같게 돌도록 기본 옵션으로 합니다.\n"
+    "  --                     옵션의 끝: 뒤의 낱말은 스크립트 이름입니다.\n"
+    "  -h, --help             이 도움말을 보여 주고 끝냅니다.\n"
+    "  -v, --version          판 번호를 보여 주고 끝냅니다.\n"
     "\n"
-    "Exit status: 0 when every line ran, 1 when a line was an error, 2 when the command line\n"
-    "was refused or the world could not be built.\n";
+    "끝 상태: 모든 줄을 했으면 0, 오류가 난 줄이 있으면 1, 명령줄이 거부되었거나\n"
+    "게임을 시작할 수 없으면 2.\n";
+
+// Why a script could not be opened, in the words the game uses for files.
+std::string ScriptOpenFailure(const std::filesystem::path& script, int error) {
+    std::error_code ignored;
+    if (std::filesystem::is_directory(script, ignored)) return "파일이 아니라 폴더입니다";
+    switch (error) {
+        case ENOENT:
+            return "파일이 없습니다";
+        case EACCES:
+        case EPERM:
+            return "읽을 권한이 없습니다";
+        case 0:
+            return "열 수 없습니다";
+        default:
+            return SystemErrorText(error);
+    }
+}
 
 }  // namespace
 
@@ -131,6 +157,14 @@ Console::Console(Session& session, std::ostream& out, std::filesystem::path fold
     AddFightLists(lists_);
     verbs_["list"] = [this](ConsoleContext& ctx, const Words& args) { List(ctx, args); };
     verbs_["why-empty"] = [this](ConsoleContext& ctx, const Words& args) { WhyEmpty(ctx, args); };
+    AddHelpVerb(verbs_);
+}
+
+std::vector<std::string> Console::VerbNames() const {
+    std::vector<std::string> names;
+    for (const auto& [name, verb] : verbs_)
+        names.push_back(name);
+    return names;
 }
 
 Listing Console::Lookup(ConsoleContext& ctx, const Words& args, const char* verb) {
@@ -199,38 +233,55 @@ int Console::Run(std::istream& in) {
 int ConsoleMain(const std::vector<std::string>& args, const std::filesystem::path& executableFolder,
                 std::istream& in, std::ostream& out, std::ostream& err) {
     std::filesystem::path dirOption;
-    std::string script;
+    std::optional<std::string> script;
+    bool settings = false;
     const auto refuse = [&err](const std::string& why) {
-        err << "golmok-console: " << why << '\n' << kConsoleUsage;
+        err << kProgram << ": " << why << "\n'" << kProgram << " --help'로 쓰는 법을 볼 수 있습니다.\n";
         return 2;
     };
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--help" || args[i] == "-h") {
+    bool options = true;
+    for (const std::string& arg : args) {
+        if (arg == "--") break;
+        if (arg == "--help" || arg == "-h") {
             out << kConsoleUsage << kConsoleHelp;
             return 0;
         }
-        if (args[i] == "--version" || args[i] == "-v") {
-            out << "golmok-console " << GOLMOK_VERSION << '\n';
+        if (arg == "--version" || arg == "-v") {
+            out << kProgram << ' ' << GOLMOK_VERSION << '\n';
             return 0;
         }
     }
     for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--dir") {
-            if (i + 1 == args.size()) return refuse("--dir needs a folder");
+        const std::string& arg = args[i];
+        if (options && arg == "--") {
+            options = false;
+        } else if (options && arg == "--dir") {
+            if (i + 1 == args.size()) return refuse("--dir 뒤에 폴더를 적어야 합니다.");
             dirOption = args[++i];
-        } else if (args[i].starts_with("-")) {
-            return refuse("unknown option " + args[i]);
-        } else if (!script.empty()) {
-            return refuse("one script only, not " + args[i]);
+        } else if (options && arg.starts_with("--dir=")) {
+            dirOption = arg.substr(6);
+            if (dirOption.empty()) return refuse("--dir 뒤에 폴더를 적어야 합니다.");
+        } else if (options && arg == "--settings") {
+            settings = true;
+        } else if (options && arg.size() > 1 && arg.starts_with("-")) {
+            return refuse("알 수 없는 옵션입니다: " + arg);
+        } else if (script) {
+            return refuse("스크립트는 하나만 적을 수 있습니다: " + arg);
         } else {
-            script = args[i];
+            script = arg;
         }
     }
+    // A script named "-" is standard input; "./-" names a file called "-".
     std::ifstream scriptFile;
-    if (!script.empty()) {
-        scriptFile.open(script);
-        if (!scriptFile) {
-            err << script << ": cannot open the script\n";
+    if (script == "-") script.reset();
+    if (script) {
+        errno = 0;
+        scriptFile.open(*script);
+        const int error = errno;
+        std::error_code ignored;
+        if (!scriptFile || std::filesystem::is_directory(*script, ignored)) {
+            err << kProgram << ": 스크립트 " << *script
+                << "을(를) 열 수 없습니다: " << ScriptOpenFailure(*script, error) << '\n';
             return 2;
         }
     }
@@ -238,12 +289,13 @@ int ConsoleMain(const std::vector<std::string>& args, const std::filesystem::pat
     std::string error;
     World world = BuildStartWorld(folders.records, error);
     if (!error.empty()) {
-        err << error << '\n';
+        err << StartUpError(kProgram, folders.records, error);
         return 2;
     }
+    if (settings) ReadSettingsFile(SettingsFile(), world);
     Session session(std::move(world));
     Console console(session, out, folders.saves);
-    return console.Run(script.empty() ? in : scriptFile);
+    return console.Run(script ? scriptFile : in);
 }
 
 }  // namespace golmok

@@ -77,6 +77,9 @@ void AddDomesticLists(ListTable& lists);
 void AddTurnVerbs(VerbTable& verbs);   // end-turn, money-up
 void AddFightVerbs(VerbTable& verbs);  // attack, defend, key, tick, field
 void AddFightLists(ListTable& lists);  // attack, attack-targets, defend
+void AddHelpVerb(VerbTable& verbs);    // help
+// The verbs `help` lists, in its order.
+std::vector<std::string> HelpVerbNames();
 
 class Console {
   public:
@@ -84,6 +87,9 @@ class Console {
 
     enum class LineResult { Done, Error, GameOver };
     LineResult RunLine(std::string_view line);
+
+    // The verbs this console knows, in alphabetical order.
+    std::vector<std::string> VerbNames() const;
 
     // Runs every line of `in` until the end or the end of the game: 0 when every line ran, 1 when
     // any line was an error.
@@ -100,7 +106,8 @@ class Console {
 };
 
 // The whole program: arguments, start-up (status 2 when the world cannot be built), the lines.
-// The record files and the slots are found from `executableFolder` by FindGameFolders.
+// The record files and the slots are found from `executableFolder` by FindGameFolders; with
+// --settings the options come from the windows' settings file (world/Settings.h).
 int ConsoleMain(const std::vector<std::string>& args, const std::filesystem::path& executableFolder,
                 std::istream& in, std::ostream& out, std::ostream& err);
 

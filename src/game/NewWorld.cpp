@@ -123,4 +123,10 @@ World BuildNewWorld(const std::filesystem::path& folder) {
     return world;
 }
 
+std::string StartUpError(std::string_view program, const std::filesystem::path& folder,
+                         const std::string& cause) {
+    return std::string(program) + ": 게임 폴더 " + folder.string() +
+           "에서 게임을 시작할 수 없습니다: " + cause + "\n";
+}
+
 }  // namespace golmok

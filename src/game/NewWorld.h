@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 #include "world/World.h"
 
@@ -16,6 +17,11 @@ World BuildNewWorld(const std::filesystem::path& folder);
 // BuildNewWorld for the programs' start-up: whatever goes wrong (any exception of the reading
 // included) sets `error` to one line naming the file, and an empty world is returned.
 World BuildStartWorld(const std::filesystem::path& folder, std::string& error);
+
+// The line a program prints on standard error when BuildStartWorld failed: the program, the
+// folder it read and the cause, in Korean as the game speaks.
+std::string StartUpError(std::string_view program, const std::filesystem::path& folder,
+                         const std::string& cause);
 
 // The derived figures of one person: loyalty and morale 100, full stamina, members = leadership.
 void DeriveHumanFields(World& world, int human);

@@ -39,10 +39,34 @@ const std::vector<Option>& Options() {
     return options;
 }
 
+// Qt's own options, which QApplication takes off the command line: the game reads its command
+// line before any display is opened, so it must know them to let them through.
+struct QtOption {
+    const char* name;
+    bool takesValue;
+};
+constexpr QtOption kQtOptions[] = {
+    {"platform", true},   {"platformpluginpath", true}, {"platformtheme", true},
+    {"plugin", true},     {"qmljsdebugger", true},      {"qwindowgeometry", true},
+    {"geometry", true},   {"qwindowtitle", true},       {"title", true},
+    {"qwindowicon", true}, {"icon", true},              {"style", true},
+    {"stylesheet", true}, {"session", true},            {"display", true},
+    {"name", true},       {"visual", true},             {"ncols", true},
+    {"im", true},         {"reverse", false},           {"widgetcount", false},
+    {"nograb", false},    {"dograb", false},            {"cmap", false},
+    {"sync", false},
+};
+
 void AddOptions(QCommandLineParser& parser) {
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     for (const Option& option : Options()) {
         parser.addOption(QCommandLineOption(option.names, option.description, option.valueName));
+    }
+    for (const QtOption& option : kQtOptions) {
+        QCommandLineOption qt(QString::fromLatin1(option.name), QString(),
+                              option.takesValue ? QStringLiteral("value") : QString());
+        qt.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(qt);
     }
 }
 
@@ -112,8 +136,15 @@ std::variant<GameOptions, CommandLineAnswer> ReadGameOptions(const QStringList& 
             return Refusal(
                 QStringLiteral("알 수 없는 옵션입니다: %1").arg(Dashed(unknown.first())));
         }
-        // The only other fault is an option whose value is missing: --dir at the end.
-        return Refusal(QStringLiteral("--dir 뒤에 폴더를 적어야 합니다."));
+        // The only other fault is an option whose value is missing: the last word, --dir or
+        // one of Qt's (-platform).
+        QString last = arguments.isEmpty() ? QString() : arguments.last();
+        while (last.startsWith('-'))
+            last.remove(0, 1);
+        if (last == QStringLiteral("dir")) {
+            return Refusal(QStringLiteral("--dir 뒤에 폴더를 적어야 합니다."));
+        }
+        return Refusal(QStringLiteral("%1 뒤에 값을 적어야 합니다.").arg(arguments.last()));
     }
     if (!parser.positionalArguments().isEmpty()) {
         return Refusal(

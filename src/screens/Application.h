@@ -1,7 +1,7 @@
 // How the windowed game starts: its command line and the application's names, font and Korean
-// texts. The command line is read in two steps: --help and --version are answered before any
-// window exists (no display is needed for them); the rest is read once Qt has taken its own
-// options (-platform, -style, ...), and whatever is left unknown is refused.
+// texts. The whole command line is read before any window exists, so that a refusal needs no
+// display: --help and --version are answered, Qt's own options (-platform, -style, ...) are let
+// through for QApplication to take, and anything else unknown is refused with status 2.
 #pragma once
 
 #include <QString>
@@ -34,7 +34,8 @@ inline constexpr int kUsageError = 2;
 // Before the application exists: --help or --version, answered at once; nothing otherwise.
 std::optional<CommandLineAnswer> AnswerWithoutWindows(const QStringList& arguments);
 
-// After Qt has taken its own options: the game's options, or the refusal of anything unknown.
+// The game's options, or the answer to --help or --version, or the refusal of anything unknown.
+// Qt's own options are let through; QApplication takes them afterwards.
 std::variant<GameOptions, CommandLineAnswer> ReadGameOptions(const QStringList& arguments);
 
 // Names, version, font, and Qt's own Korean translations so that the standard buttons read 확인,

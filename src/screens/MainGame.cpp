@@ -17,6 +17,7 @@
 #include "screens/Music.h"
 #include "screens/SaveFile.h"
 #include "screens/Screens.h"
+#include "screens/SettingsFile.h"
 #include "world/Tables.h"
 
 namespace golmok::screens {
@@ -73,7 +74,10 @@ QAction* MainGame::AddOption(QMenu* menu, const char* name, const char* caption,
     QAction* action = AddItem(menu, name, caption);
     action->setCheckable(true);
     connect(action, &QAction::triggered, this,
-            [this, option](bool on) { screens_.world().options.*option = on; });
+            [this, option](bool on) {
+                screens_.world().options.*option = on;
+                StoreSettings(screens_.settingsFile(), screens_.world());
+            });
     return action;
 }
 
@@ -115,10 +119,14 @@ MainGame::MainGame(Screens& screens) : Screen(screens, "MainGame", kGameTitle) {
         mode->setCheckable(true);
         modes->addAction(mode);
     }
-    connect(realTime_, &QAction::triggered, this,
-            [this] { screens_.world().BattleMode = BattleMode::Real; });
-    connect(turnBased_, &QAction::triggered, this,
-            [this] { screens_.world().BattleMode = BattleMode::Turn; });
+    connect(realTime_, &QAction::triggered, this, [this] {
+        screens_.world().BattleMode = BattleMode::Real;
+        StoreSettings(screens_.settingsFile(), screens_.world());
+    });
+    connect(turnBased_, &QAction::triggered, this, [this] {
+        screens_.world().BattleMode = BattleMode::Turn;
+        StoreSettings(screens_.settingsFile(), screens_.world());
+    });
 
     QMenu* musicMenu = optionMenu_->addMenu("음악");
     musicMenu->setObjectName("옵션_음악");
@@ -126,6 +134,7 @@ MainGame::MainGame(Screens& screens) : Screen(screens, "MainGame", kGameTitle) {
     music_->setCheckable(true);
     connect(music_, &QAction::triggered, this, [this](bool on) {
         screens_.world().options.music = on;
+        StoreSettings(screens_.settingsFile(), screens_.world());
         if (on) {
             screens_.music().Play();
         } else {

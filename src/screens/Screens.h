@@ -52,6 +52,10 @@ class Screens : public QObject {
     // The folder of the five save slots; set once at start-up.
     const std::filesystem::path& slotFolder() const { return slotFolder_; }
     void SetSlotFolder(std::filesystem::path folder) { slotFolder_ = std::move(folder); }
+    // The file the options are kept in from one start to the next (SettingsFile.h); empty, as
+    // in the screen tests, they last for this run only.
+    const std::filesystem::path& settingsFile() const { return settingsFile_; }
+    void SetSettingsFile(std::filesystem::path file) { settingsFile_ = std::move(file); }
 
     // Program start: the start-up screen with its logo, the music playing, the title menu laid
     // out hidden.
@@ -162,6 +166,7 @@ class Screens : public QObject {
     Platform& platform_;
     QString musicPath_;
     std::filesystem::path slotFolder_;
+    std::filesystem::path settingsFile_;
     QPointer<GameLogo> gameLogo_;
     QPointer<MainMenu> mainMenu_;
     QPointer<GroupSelectMenu> groupSelectMenu_;

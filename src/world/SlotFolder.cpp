@@ -1,7 +1,5 @@
 #include "world/SlotFolder.h"
 
-#include <unistd.h>
-
 #include <cstdlib>
 #include <string_view>
 #include <system_error>
@@ -16,21 +14,6 @@ namespace golmok {
 
 namespace {
 
-// Folders the system's package manager owns. Even where the player happens to be allowed to write
-// in them (root, a live system), a save there would be lost on the next upgrade or mixed into
-// every user's game.
-constexpr std::string_view kSystemPrefixes[] = {"/usr", "/opt", "/bin", "/sbin", "/snap"};
-
-bool UnderSystemPrefix(const std::filesystem::path& folder) {
-    const std::filesystem::path normal = folder.lexically_normal();
-    for (std::string_view prefix : kSystemPrefixes) {
-        // Compare whole path elements: /usr/bin is under /usr, /usrlocal is not.
-        const std::filesystem::path relative = normal.lexically_relative(prefix);
-        if (!relative.empty() && *relative.begin() != "..") return true;
-    }
-    return false;
-}
-
 bool HoldsAllRecordFiles(const std::filesystem::path& folder) {
     std::error_code error;
     for (const RecordFileInfo& file : RecordFiles()) {
@@ -39,43 +22,52 @@ bool HoldsAllRecordFiles(const std::filesystem::path& folder) {
     return true;
 }
 
-std::string Environment(const char* name) {
+}  // namespace
+
+std::filesystem::path XdgBaseFolder(const std::string& xdgValue, const std::string& home,
+                                    const std::filesystem::path& homeRelative) {
+    std::filesystem::path xdg = xdgValue;
+    if (xdg.is_absolute()) return xdg;
+    const std::filesystem::path homeFolder = home;
+    if (homeFolder.is_absolute()) return homeFolder / homeRelative;
+    return {};
+}
+
+std::string EnvironmentVariable(const char* name) {
     const char* value = std::getenv(name);  // NOLINT(concurrency-mt-unsafe): read once at start
     return value != nullptr ? value : "";
 }
 
-}  // namespace
-
 std::filesystem::path UserDataFolder(const std::string& xdgDataHome, const std::string& home) {
-    // A relative $XDG_DATA_HOME is invalid and to be ignored, as the desktop's own programs do.
-    const std::filesystem::path xdg = xdgDataHome;
-    if (xdg.is_absolute()) return xdg / "golmok";
-    const std::filesystem::path homeFolder = home;
-    if (homeFolder.is_absolute()) return homeFolder / ".local" / "share" / "golmok";
-    return {};
+    const std::filesystem::path base = XdgBaseFolder(xdgDataHome, home, ".local/share");
+    return base.empty() ? base : base / "golmok";
 }
 
 GameFolders ChooseGameFolders(const FolderFacts& facts) {
     if (!facts.dirOption.empty()) return {facts.dirOption, facts.dirOption};
 
+    // The slots go to the player's data folder wherever the records lie: a build tree that is
+    // cleaned, or a copy that is replaced by a newer one, never takes the player's games with it.
+    // Only without any data folder (no $HOME) do they stay beside the program.
     const std::filesystem::path userData = UserDataFolder(facts.xdgDataHome, facts.home);
-    // A build tree or a portable copy: the record files lie beside the program. When they are
-    // found nowhere, the program's folder is named too, so that the reader's error points there.
+    const auto saves = [&](const std::filesystem::path& records) {
+        return GameFolders{records, userData.empty() ? facts.programFolder : userData};
+    };
     const auto holds = [&](const std::filesystem::path& folder) {
         return !folder.empty() && facts.holdsRecords && facts.holdsRecords(folder);
     };
+    // A build tree or a portable copy: the record files lie beside the program. When they are
+    // found nowhere, the program's folder is named, so that the reader's error points there.
+    if (holds(facts.programFolder)) return saves(facts.programFolder);
     const std::filesystem::path installedFolders[] = {
-        // Installed under any prefix, even one moved after the build: bin/../share/golmok.
+        // Installed under any prefix, even one moved after the build: games/../share/golmok.
         (facts.programFolder / ".." / "share" / "golmok").lexically_normal(),
         facts.installedDataFolder,
     };
-    if (!holds(facts.programFolder)) {
-        for (const std::filesystem::path& folder : installedFolders) {
-            if (holds(folder)) return {folder, userData.empty() ? facts.programFolder : userData};
-        }
+    for (const std::filesystem::path& folder : installedFolders) {
+        if (holds(folder)) return saves(folder);
     }
-    const bool ownFolder = facts.programFolderWritable && !UnderSystemPrefix(facts.programFolder);
-    return {facts.programFolder, ownFolder || userData.empty() ? facts.programFolder : userData};
+    return saves(facts.programFolder);
 }
 
 GameFolders FindGameFolders(const std::filesystem::path& dirOption,
@@ -83,10 +75,9 @@ GameFolders FindGameFolders(const std::filesystem::path& dirOption,
     FolderFacts facts;
     facts.dirOption = dirOption;
     facts.programFolder = programFolder;
-    facts.programFolderWritable = ::access(programFolder.c_str(), W_OK) == 0;
     facts.installedDataFolder = GOLMOK_INSTALLED_DATA_DIR;
-    facts.xdgDataHome = Environment("XDG_DATA_HOME");
-    facts.home = Environment("HOME");
+    facts.xdgDataHome = EnvironmentVariable("XDG_DATA_HOME");
+    facts.home = EnvironmentVariable("HOME");
     facts.holdsRecords = HoldsAllRecordFiles;
     return ChooseGameFolders(facts);
 }

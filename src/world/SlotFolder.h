@@ -1,14 +1,13 @@
 // Where the game finds its files and keeps its five save slots.
 //
 // A game played from its build tree or from a copy unpacked anywhere reads its record files,
-// theme.wav and guide.html beside the program and keeps its slots there too, so that the whole
-// game, saves included, moves as one folder. An installed game has no record files beside its
-// program (it lies in bin/ under a prefix such as /usr): it reads them from its data folder,
-// <prefix>/share/golmok, and keeps its slots in the player's own data folder
+// theme.wav and guide.html beside the program. An installed game has no record files beside its
+// program (it lies in games/ or bin/ under a prefix such as /usr): it reads them from its data
+// folder, <prefix>/share/golmok. Either way the slots live in the player's own data folder
 // ($XDG_DATA_HOME/golmok, by default ~/.local/share/golmok), the windows and the console alike, so
-// that a game saved in one loads in the other. A copy the player may not write to (a read-only
-// stick) or one lying under a system prefix also saves into the player's data folder. `--dir`
-// names the one folder for both, for tests and for players who want their game elsewhere.
+// that a game saved in one loads in the other and cleaning a build tree never deletes a game.
+// `--dir` names the one folder for both, for tests, portable copies and players who want their
+// game elsewhere.
 #pragma once
 
 #include <filesystem>
@@ -28,7 +27,6 @@ struct GameFolders {
 struct FolderFacts {
     std::filesystem::path dirOption;            // from --dir; empty when not given
     std::filesystem::path programFolder;        // the folder of the running program
-    bool programFolderWritable = true;          // the player may create files in it
     std::filesystem::path installedDataFolder;  // <prefix>/share/golmok of the build's install
     std::string xdgDataHome;                    // $XDG_DATA_HOME; empty when unset
     std::string home;                           // $HOME; empty when unset
@@ -37,6 +35,15 @@ struct FolderFacts {
 };
 
 GameFolders ChooseGameFolders(const FolderFacts& facts);
+
+// A folder of the desktop's base directories: `xdgValue` (the value of $XDG_..._HOME) when it is
+// absolute, else `home`/`homeRelative` when `home` is absolute; empty otherwise. A relative
+// $XDG_..._HOME is invalid and to be ignored, as the desktop's own programs do.
+std::filesystem::path XdgBaseFolder(const std::string& xdgValue, const std::string& home,
+                                    const std::filesystem::path& homeRelative);
+
+// The value of an environment variable; empty when it is unset.
+std::string EnvironmentVariable(const char* name);
 
 // The player's data folder of the game: $XDG_DATA_HOME/golmok, else $HOME/.local/share/golmok;
 // empty when neither names an absolute folder.

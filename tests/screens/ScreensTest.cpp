@@ -30,6 +30,7 @@
 #include "screens/infor.h"
 #include "session/Session.h"
 #include "support/TestWorld.h"
+#include "world/Settings.h"
 #include "world/SharedRoutines.h"
 
 using namespace golmok;
@@ -312,6 +313,52 @@ class ScreensTest : public QObject, GameOnScreen {
         QVERIFY(Item(map, "옵션_초반휴전")->isChecked());
         QVERIFY(!Item(map, "옵션_강한조직")->isChecked());
         QVERIFY(world().options.truce);
+    }
+
+    // What the player chooses in the menu is written to the settings file at once, and the next
+    // start reads it back (through the core's reader, as the console's --settings does).
+    void optionsChosenInOneRunAreInForceInTheNext() {
+        test::TempFolder config;
+        const std::filesystem::path file = config.path() / "golmok" / "golmok.ini";
+        screens_->SetSettingsFile(file);
+        world().options.autosave = true;  // as the windows start
+        MainGame* map = StartOnMap(0);
+        for (const char* item : {"옵션_전투_리얼타임", "옵션_보기_알림상자", "옵션_보기_체력막대바",
+                                 "옵션_음악_배경음악", "옵션_보기_이번주소식", "옵션_자동저장",
+                                 "옵션_초반휴전", "옵션_강한조직"}) {
+            Item(map, item)->trigger();
+        }
+        const Options chosen = world().options;
+        QVERIFY(chosen.notices && !chosen.healthBars && !chosen.music && !chosen.news &&
+                !chosen.autosave);
+        QVERIFY(chosen.truce && chosen.strongGangs);
+        QVERIFY(world().BattleMode == BattleMode::Real);
+        QVERIFY(std::filesystem::is_regular_file(file));
+
+        // The next start: a fresh world with the windows' defaults, then the file.
+        StopGame();
+        StartGame();
+        world().options.autosave = true;
+        QVERIFY(!(world().options == chosen));
+        ReadSettingsFile(file, world());
+        QVERIFY(world().options == chosen);
+        QVERIFY(world().BattleMode == BattleMode::Real);
+        map = StartOnMap(2);
+        QVERIFY(Item(map, "옵션_전투_리얼타임")->isChecked());
+        QVERIFY(!Item(map, "옵션_보기_체력막대바")->isChecked());
+        QVERIFY(!Item(map, "옵션_자동저장")->isChecked());
+        QVERIFY(Item(map, "옵션_강한조직")->isChecked());
+
+        // Switching back is kept too.
+        screens_->SetSettingsFile(file);
+        Item(map, "옵션_전투_턴")->trigger();
+        Item(map, "옵션_강한조직")->trigger();
+        World next = world();
+        next.options = Options{};
+        next.BattleMode = BattleMode::Real;
+        ReadSettingsFile(file, next);
+        QVERIFY(next.BattleMode == BattleMode::Turn);
+        QVERIFY(!next.options.strongGangs && next.options.truce);
     }
 
     void ctrlTEndsTheWeek_data() {

@@ -292,13 +292,14 @@ class SlotScreensTest : public QObject, GameOnScreen {
         QVERIFY(screens_->openFile());
     }
 
-    void theSlotsLiveBesideTheGameUnlessItIsInstalled_data() {
+    void theSlotsLiveInThePlayersFolderUnlessDirSaysOtherwise_data() {
         QTest::addColumn<QString>("dirOption");
         QTest::addColumn<QString>("programFolder");  // "<temp>": a writable folder of our own
         QTest::addColumn<QString>("expected");       // "<data>": the player's data folder
+        // Cleaning a build tree must not take the player's games with it.
         QTest::newRow("build tree or copy") << ""
                                             << "<temp>"
-                                            << "<temp>";
+                                            << "<data>";
         QTest::newRow("installed") << ""
                                    << "/usr/games"
                                    << "<data>";
@@ -307,7 +308,7 @@ class SlotScreensTest : public QObject, GameOnScreen {
                                << "<temp>/mine";
     }
 
-    void theSlotsLiveBesideTheGameUnlessItIsInstalled() {
+    void theSlotsLiveInThePlayersFolderUnlessDirSaysOtherwise() {
         QFETCH(QString, dirOption);
         QFETCH(QString, programFolder);
         QFETCH(QString, expected);

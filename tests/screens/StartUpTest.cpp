@@ -116,6 +116,9 @@ class StartUpTest : public QObject {
                              << "d" << false << true << false;
         QTest::newRow("fight implies map") << "--bench-fight"
                                            << "" << false << true << true;
+        // Qt's own options pass: QApplication takes them after the game has read its line.
+        QTest::newRow("Qt's options") << "-platform offscreen --dir d -style Fusion -reverse"
+                                      << "d" << false << false << false;
     }
 
     void theGameReadsItsOptions() {
@@ -147,6 +150,8 @@ class StartUpTest : public QObject {
                                    << "--dir 뒤에 폴더를 적어야 합니다.";
         QTest::newRow("a stray word") << "save00.sav"
                                       << "알 수 없는 인자입니다: save00.sav";
+        QTest::newRow("Qt's option without its value") << "--dir d -platform"
+                                                       << "-platform 뒤에 값을 적어야 합니다.";
     }
 
     void anythingElseIsRefused() {

@@ -12,102 +12,37 @@ namespace {
 
 namespace fs = std::filesystem;
 
-TEST(GameFolders, BuildTreePortableCopyOrInstalledGame) {
+TEST(GameFolders, RecordsFromTheProgramOrItsInstallSavesInThePlayersFolder) {
     const fs::path xdg = "/home/player/.xdg";
     const fs::path user = "/home/player/.xdg/golmok";
     struct Case {
         const char* what;
         const char* dirOption;
         const char* programFolder;
-        bool writable;
         std::set<fs::path> withRecords;  // the folders that hold the record files
         GameFolders expected;
     };
     const Case cases[] = {
-        {"build tree",
-         "",
-         "/work/golmok/build/bin",
-         true,
-         {"/work/golmok/build/bin"},
-         {"/work/golmok/build/bin", "/work/golmok/build/bin"}},
-        {"portable copy",
-         "",
-         "/home/player/games/golmok",
-         true,
-         {"/home/player/games/golmok"},
-         {"/home/player/games/golmok", "/home/player/games/golmok"}},
-        {"copy on a read-only stick",
-         "",
-         "/media/stick/golmok",
-         false,
-         {"/media/stick/golmok"},
+        // Cleaning the build tree must not take the player's games with it.
+        {"build tree", "", "/work/golmok/build/bin", {"/work/golmok/build/bin"},
+         {"/work/golmok/build/bin", user}},
+        {"portable copy", "", "/media/stick/golmok", {"/media/stick/golmok"},
          {"/media/stick/golmok", user}},
-        {"a copy with its records unpacked under /opt",
-         "",
-         "/opt/golmok",
-         true,
-         {"/opt/golmok"},
-         {"/opt/golmok", user}},
-        {"installed under /usr",
-         "",
-         "/usr/bin",
-         false,
-         {"/usr/share/golmok"},
+        {"installed in /usr/games", "", "/usr/games", {"/usr/share/golmok"},
          {"/usr/share/golmok", user}},
-        {"installed by root, who may write to /usr/bin",
-         "",
-         "/usr/bin",
-         true,
-         {"/usr/share/golmok"},
-         {"/usr/share/golmok", user}},
-        {"installed into a home prefix the player owns",
-         "",
-         "/home/player/.local/bin",
-         true,
-         {"/home/player/.local/share/golmok"},
-         {"/home/player/.local/share/golmok", user}},
-        {"an install moved to another prefix",
-         "",
-         "/srv/games/bin",
-         false,
-         {"/srv/games/share/golmok", "/usr/local/share/golmok"},
-         {"/srv/games/share/golmok", user}},
-        {"a program copied away from its install",
-         "",
-         "/home/player/bin",
-         true,
-         {"/usr/local/share/golmok"},
-         {"/usr/local/share/golmok", user}},
-        {"records beside the program win over an install",
-         "",
-         "/home/player/golmok",
-         true,
-         {"/home/player/golmok", "/usr/local/share/golmok"},
-         {"/home/player/golmok", "/home/player/golmok"}},
-        {"no records anywhere: the reader names the program's folder",
-         "",
-         "/home/player/bin",
-         true,
-         {},
-         {"/home/player/bin", "/home/player/bin"}},
-        {"no records anywhere under /usr", "", "/usr/bin", false, {}, {"/usr/bin", user}},
-        {"a name that only starts like /usr",
-         "",
-         "/usrdata/golmok",
-         true,
-         {"/usrdata/golmok"},
-         {"/usrdata/golmok", "/usrdata/golmok"}},
-        {"--dir beats a build tree",
-         "/tmp/game",
-         "/work/golmok/build/bin",
-         true,
-         {"/work/golmok/build/bin"},
-         {"/tmp/game", "/tmp/game"}},
-        {"--dir beats an installed game",
-         "/tmp/game",
-         "/usr/bin",
-         false,
-         {"/usr/share/golmok"},
+        {"installed into a home prefix the player owns", "", "/home/player/.local/bin",
+         {"/home/player/.local/share/golmok"}, {"/home/player/.local/share/golmok", user}},
+        {"an install moved to another prefix", "", "/srv/games/games",
+         {"/srv/games/share/golmok", "/usr/local/share/golmok"}, {"/srv/games/share/golmok", user}},
+        {"a program copied away from its install", "", "/home/player/bin",
+         {"/usr/local/share/golmok"}, {"/usr/local/share/golmok", user}},
+        {"records beside the program win over an install", "", "/home/player/golmok",
+         {"/home/player/golmok", "/usr/local/share/golmok"}, {"/home/player/golmok", user}},
+        {"no records anywhere: the reader names the program's folder", "", "/home/player/bin", {},
+         {"/home/player/bin", user}},
+        {"--dir beats a build tree", "/tmp/game", "/work/golmok/build/bin",
+         {"/work/golmok/build/bin"}, {"/tmp/game", "/tmp/game"}},
+        {"--dir beats an installed game", "/tmp/game", "/usr/games", {"/usr/share/golmok"},
          {"/tmp/game", "/tmp/game"}},
     };
     for (const Case& c : cases) {
@@ -115,7 +50,6 @@ TEST(GameFolders, BuildTreePortableCopyOrInstalledGame) {
         FolderFacts facts;
         facts.dirOption = c.dirOption;
         facts.programFolder = c.programFolder;
-        facts.programFolderWritable = c.writable;
         facts.installedDataFolder = "/usr/local/share/golmok";
         facts.xdgDataHome = xdg.string();
         facts.home = "/home/player";
@@ -145,10 +79,9 @@ TEST(GameFolders, ThePlayersDataFolderFollowsTheDesktopsRules) {
     // Without any data folder an installed game still has somewhere to name: its own folder,
     // where a save then fails with a message instead of landing in the working folder.
     FolderFacts facts;
-    facts.programFolder = "/usr/bin";
-    facts.programFolderWritable = false;
+    facts.programFolder = "/usr/games";
     facts.holdsRecords = [](const fs::path& folder) { return folder == "/usr/share/golmok"; };
-    EXPECT_EQ(ChooseGameFolders(facts), (GameFolders{"/usr/share/golmok", "/usr/bin"}));
+    EXPECT_EQ(ChooseGameFolders(facts), (GameFolders{"/usr/share/golmok", "/usr/games"}));
 }
 
 TEST(GameFolders, AFolderHoldsTheRecordsOnlyWhenAllSixteenAreThere) {
@@ -156,7 +89,7 @@ TEST(GameFolders, AFolderHoldsTheRecordsOnlyWhenAllSixteenAreThere) {
     for (const RecordFileInfo& file : RecordFiles()) {
         fs::copy_file(test::ShippedData() / file.name, program.path() / file.name);
     }
-    EXPECT_EQ(FindGameFolders("", program.path()), (GameFolders{program.path(), program.path()}));
+    EXPECT_EQ(FindGameFolders("", program.path()).records, program.path());
 
     // An install: bin/ holds the program, share/golmok the records; one file missing from bin/
     // is enough for the game to look for its install.
