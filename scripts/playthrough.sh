@@ -1,25 +1,34 @@
 #!/usr/bin/env bash
-# A short game of the real program on a virtual screen of 1024 × 768 under a window manager
-# (openbox), played by keys and clicks with xdotool: the title pages, a new game as 지존파 (whom
-# a rival attacks in the first weeks), the command menu of 강남, a few dialogs, an attack fought
-# at the fast pace, turn ends until an attack on the player comes (at most eight) with the week's
-# news, the defence, then the save slots, the chronicle and the help window reached from the
-# keyboard. Each step leaves a screenshot of the whole screen in docs/playthrough/ and a line in
-# docs/playthrough/steps.txt with the window that step opened and whether it lies wholly on the
-# screen. A window that opens partly off the screen
-# is photographed where it opened and then dragged inside, as a player would, so the game goes on.
+# A short game of the real program on a virtual screen under a window manager (openbox), played
+# by keys alone with xdotool, never the mouse: the title pages and the title menu, a new game as
+# 지존파 (whom a rival attacks in the first weeks), the map's district focus opening a command
+# menu, a few dialogs from F10, an attack fought at the fast pace (F3), turn ends until an attack
+# on the player comes (at most eight) with the week's news, the defence, a save, the question
+# before saving over it, a load, the chronicle, the help window and the question of the map's
+# close button. Each step leaves a screenshot of the whole screen in docs/playthrough/SCALE/ and a
+# line in its steps.txt with the window that step opened and whether it lies wholly on the screen.
+# A window that opens partly off the screen is photographed where it opened and then moved inside
+# by the window manager, so the game goes on.
 #
-#   scripts/playthrough.sh [BIN]     BIN: the folder of golmok and its data (build/dev/bin)
+#   scripts/playthrough.sh [BIN] [SCALE]
+#
+# BIN: the folder of golmok and its data (build/dev/bin). SCALE: 100 (a 1024 × 768 screen, the
+# default) or 200 (QT_SCALE_FACTOR=2 on a screen of twice the pixels, 2048 × 1536).
 #
 # Not part of the test command: run it by hand after changing the windows and look at the
-# pictures. Needs Xvfb, openbox, xdotool and ImageMagick's import. The clicks below are at the
-# places the windows put their controls now; a changed layout needs its numbers changed here.
+# pictures. Needs Xvfb, openbox, xdotool and ImageMagick's import.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bin=$(realpath "${1:-build/dev/bin}")
-out=$(realpath -m docs/playthrough)
-screen_w=1024
-screen_h=768
+scale=${2:-100}
+case $scale in
+    100) factor=1 ;;
+    200) factor=2 ;;
+    *) echo "SCALE is 100 or 200" >&2; exit 2 ;;
+esac
+out=$(realpath -m "docs/playthrough/$scale")
+screen_w=$((1024 * factor))
+screen_h=$((768 * factor))
 display=:$((90 + RANDOM % 100))
 
 work=$(mktemp -d)
@@ -44,7 +53,7 @@ for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 openbox >/dev/null 2>&1 &
 pids+=($!)
 sleep 1
-"$bin"/golmok --dir "$work" >"$work/game.log" 2>&1 &
+QT_SCALE_FACTOR=$factor "$bin"/golmok --dir "$work" >"$work/game.log" 2>&1 &
 pids+=($!)
 
 shot=0
@@ -69,7 +78,8 @@ client() {
 }
 
 # "x,y widthxheight, whole|partly off the screen" of a window's client area as the window manager
-# placed it; its title bar (20 pixels) must fit above it.
+# placed it; its title bar (20 pixels) must fit above it. Pixels of the screen: at 200 % twice
+# the window's own.
 where() {
     local x y w h
     read -r x y w h < <(client "$1")
@@ -114,12 +124,6 @@ await() {
     return 1
 }
 
-# A click at (x, y) inside a window.
-click() {
-    xdotool mousemove --window "$1" "$2" "$3" sleep 0.15 click 1
-    sleep 0.25
-}
-
 # Closes every message box on top (the game's title, low, and not the command menu), each
 # photographed first under `name`.
 dismiss_messages() {
@@ -131,20 +135,26 @@ dismiss_messages() {
         [ "$title" = "골목패권기" ] || return 0
         [ "$win" = "${menu:-}" ] && return 0
         read -r x y w h < <(client "$win")
-        ((h < 240)) || return 0
+        ((h < 240 * factor)) || return 0
         snap "$name"
         xdotool key Return
     done
 }
 
-# A command of the command menu: menu `m` (0 행동 … 5 도시), item `i` counted from 0.
-menu_x=(29 78 127 176 225 274)
+# A command of the command menu by the keyboard: F10 opens 행동 with its first item lit, Right
+# goes on to menu `m` (0 행동 … 5 도시), Down to item `i` counted from 0, Enter chooses it.
 command() {
     xdotool windowactivate --sync "$menu" 2>/dev/null || true
-    click "$menu" "${menu_x[$1]}" 10
+    xdotool key F10
     sleep 0.3
-    for _ in $(seq 0 "$2"); do xdotool key Down; done
+    for _ in $(seq 1 "$1"); do xdotool key Right; done
+    for _ in $(seq 1 "$2"); do xdotool key Down; done
     xdotool key Return
+}
+
+# `n` people of a list of several, by the keys: Down to each, Space to put him in.
+pick() {
+    for _ in $(seq 1 "$1"); do xdotool key Down space; done
 }
 
 # --- The title --------------------------------------------------------------------------------
@@ -158,28 +168,30 @@ for page in 1 2 3; do
 done
 xdotool key space
 sleep 1
-title_menu=$(await '골목패권기')
+await '골목패권기' >/dev/null
 snap title-menu
-# 새 게임: the menu lights an entry under the mouse, then takes the click.
-xdotool mousemove --window "$title_menu" 238 240 sleep 0.3 mousemove --window "$title_menu" 240 242 \
-    sleep 0.3 click 1
+xdotool key Down # 새 게임 lights up
+snap title-menu-lit
+xdotool key Return
 sleep 1.5
-select=$(xdotool getactivewindow)
 snap group-select
-click "$select" 197 400 # 지존파
-click "$select" 119 603 # 확인
+# 지존파 is the fifth emblem from the top: Down lights the first, four more reach it.
+xdotool key Down Down Down Down Down
+snap group-chosen
+xdotool key Return
 sleep 1
 dismiss_messages start-message
 map=$(await '골목패권기')
 snap map
 
-# --- The command menu of 강남 and a few dialogs ----------------------------------------------
-click "$map" 468 401
+# --- The district focus, the command menu and a few dialogs ----------------------------------
+# The district focus starts on 지존파's first district; Enter opens its command menu.
+xdotool key Return
 sleep 1
 menu=$(xdotool getactivewindow)
 snap command-menu
-# Dragged to the top left corner, so that its dialogs open below it.
-echo "   dragged to the top left corner" >>"$steps"
+# Moved to the top left corner, so that its dialogs open below it.
+echo "   moved to the top left corner" >>"$steps"
 xdotool windowmove "$menu" 1 20
 sleep 0.5
 
@@ -192,31 +204,31 @@ await '치료' >/dev/null
 snap heal
 xdotool key Escape
 command 0 5 # 행동 > 재편성: the note on the pool
-reset=$(await '재편성')
-click "$reset" 60 20
+await '재편성' >/dev/null
+xdotool key Down
 snap reorganize
 xdotool key Escape
 command 5 1 # 도시 > 돈걷기 by the first person
-collect=$(await '돈걷기')
-click "$collect" 60 20
+await '돈걷기' >/dev/null
+xdotool key Down
 snap collect
 xdotool key Return
 dismiss_messages collect-message
 
-# --- An attack from 강남 on 종로, fought by itself at the fast pace -----------------------------
+# --- An attack on the first district of another gang, fought by itself at the fast pace ---------
 command 0 0 # 행동 > 맞짱
 attack=$(await '맞짱')
 snap attack-setup
 drag_inside "$attack"
-for row in 0 1 2 3 4; do click "$attack" 39 $((55 + 15 * row)); done
-click "$attack" 318 55 # the first district of another gang: 종로
+pick 5
+xdotool key Tab Tab Down # past the weapon to the targets: the first one
 snap attack-chosen
-click "$attack" 160 258 # 확인
+xdotool key Return # 확인
 sleep 1
 field=$(await '맞짱')
 snap fight
 drag_inside "$field"
-click "$field" 744 407 # 빠르게
+xdotool key F3 # 빠르게
 snap fight-fast
 sleep 5
 dismiss_messages fight-result
@@ -244,16 +256,16 @@ done
 snap after-turn-ends
 if [ -n "$defence" ]; then
     drag_inside "$defence"
-    click "$defence" 248 258 # 취소: a defence must be fought
+    xdotool key Escape # a defence cannot be called off: it says so
     dismiss_messages defence-cancel
-    for row in 0 1 2 3 4; do click "$defence" 39 $((55 + 15 * row)); done
+    pick 5
     snap defence-chosen
-    click "$defence" 160 258 # 확인
+    xdotool key Return # 확인
     sleep 1
     field=$(await '맞짱')
     snap defence-fight
     drag_inside "$field"
-    click "$field" 744 407 # 빠르게
+    xdotool key F3 # 빠르게
     sleep 6
     dismiss_messages defence-result
     snap after-the-defence
@@ -261,29 +273,63 @@ else
     echo "no attack on the player in eight weeks" >>"$steps"
 fi
 
-# --- The map's other windows, from the keyboard -----------------------------------------------
-# Each is photographed, then closed by the window manager as a player closes it.
-close_window() {
-    xdotool key alt+F4
-    sleep 0.6
-}
+# --- A save, the question before saving over it, a load ---------------------------------------
 xdotool windowactivate --sync "$map" 2>/dev/null || true
-xdotool key ctrl+s # 기능 > 저장하기
+xdotool key ctrl+s # 기능 > 저장하기: the first slot holds the keyboard
 await '저장하기' >/dev/null
 snap save-slots
-drag_inside "$(xdotool getactivewindow)"
-close_window
+xdotool key Return # into the empty first slot: no question
+sleep 0.5
+snap saved
+xdotool key Return # again: the slot holds a game now, so the game asks
+sleep 0.8
+snap save-over-question
+xdotool key Return # 예
+sleep 0.5
+xdotool key Escape
+sleep 0.5
 xdotool windowactivate --sync "$map" 2>/dev/null || true
-# F10 opens 턴; Esc leaves the bar lit, Right walks along it, Down opens a menu on its first item.
-xdotool key F10 Escape Right Right Down Down Down Return # 기능 > 연대기
+xdotool key ctrl+o # 기능 > 불러오기
+await '불러오기' >/dev/null
+snap load-slots
+xdotool key Return # the first slot
+sleep 1.5
+map=$(await '골목패권기')
+snap loaded
+
+# --- The map's other windows, from the keyboard -----------------------------------------------
+# F10 opens 턴 with its first item lit; Esc leaves the bar lit, Right walks along it (not into a
+# submenu such as 옵션 > 전투), Down opens a menu on its first item.
+xdotool windowactivate --sync "$map" 2>/dev/null || true
+xdotool key F10
+sleep 0.4
+xdotool key Escape Right Right Down
+snap function-menu
+xdotool key Down Down Return # 기능 > 연대기
 await '연대기' >/dev/null
 snap chronicle
 xdotool key Escape
 sleep 0.5
 xdotool windowactivate --sync "$map" 2>/dev/null || true
-xdotool key F10 Escape Right Right Right Down Return # 도움말 > 도움말
+xdotool key F10
+sleep 0.4
+xdotool key Escape Right Right Right Down Return # 도움말 > 도움말
 await '도움말' >/dev/null
 snap help
-drag_inside "$(xdotool getactivewindow)"
-close_window
+xdotool key Next Next # Page Down: the guide holds the keyboard
+snap help-page-down
+xdotool key Escape
+sleep 0.5
+# The arrows move the district focus to the nearest district that way.
+xdotool windowactivate --sync "$map" 2>/dev/null || true
+xdotool key Right
+snap map-focus-moved
+# The map's close button (here the window manager's Alt+F4) asks as 종료하기 does; Esc is 아니요.
+xdotool windowactivate --sync "$map" 2>/dev/null || true
+xdotool key alt+F4
+sleep 0.8
+snap close-question
+xdotool key Escape
+sleep 0.5
+snap map-kept
 echo "screenshots in $out"

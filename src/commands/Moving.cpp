@@ -93,6 +93,17 @@ Outcome MovePeople(World& world, MenuState& menu, const std::optional<std::vecto
     return Carried(world, menu, kTransportDone);
 }
 
+bool MoveEmptiesDistrict(const World& world, const MenuState& menu,
+                         const std::optional<std::vector<int>>& people, std::optional<int> target,
+                         const GoodsBoxes& boxes) {
+    const int city = menu.SelectedCity;
+    if (city < 0 || city >= kCityCount || world.HumansIn(city).empty()) return false;
+    // The move itself, on copies: what it refuses empties nothing.
+    World after = world;
+    MenuState menuAfter = menu;
+    return MovePeople(after, menuAfter, people, target, boxes).done && after.HumansIn(city).empty();
+}
+
 Outcome TransportGoods(World& world, MenuState& menu, std::optional<int> escort,
                        std::optional<int> target, const GoodsBoxes& boxes) {
     if (!escort) return Refused(kChoosePerson);

@@ -51,6 +51,12 @@ double DeliveryRate(const World& world, int escort);
 Outcome MovePeople(World& world, MenuState& menu, const std::optional<std::vector<int>>& people,
                    std::optional<int> target, const GoodsBoxes& boxes);
 
+// Whether the same OK would be carried out and leave the selected district with nobody in it:
+// the windows ask the player before such a move. Changes nothing.
+bool MoveEmptiesDistrict(const World& world, const MenuState& menu,
+                         const std::optional<std::vector<int>>& people, std::optional<int> target,
+                         const GoodsBoxes& boxes);
+
 // OK in 수송: the escort has acted and stays; the goods leave the district and `target` gets
 // Int(amount × delivery rate) of each.
 Outcome TransportGoods(World& world, MenuState& menu, std::optional<int> escort,

@@ -32,21 +32,13 @@ std::optional<std::string> ChoiceRefusal(const FightSetup& setup, const SetupCho
     return std::nullopt;
 }
 
-// The player's fighters, in the order of the list: each loses his action for the turn and joins
-// the party. A person counted by an earlier, refused OK but not selected now leaves the party
-// again, so that only the people sent out move with the fight. Returns the weapons they need.
-std::array<double, 3> CountFighters(World& world, const FightSetup& setup,
-                                    const SetupChoice& choice, PartyFlags& flags, Party& party) {
+// The weapons the selected people need, in the list's order. Counting changes nothing: a refused
+// OK must cost nobody his action nor put anybody in a party.
+std::array<double, 3> WeaponsNeeded(const World& world, const FightSetup& setup,
+                                    const SetupChoice& choice) {
     std::array<double, 3> need{};
-    party.fill(-1);
-    int slot = 0;
-    for (int h : setup.people)
-        flags[h] = false;
     for (int h : setup.people) {
         if (!IsListed(choice.selected, h)) continue;
-        world.HumanCanAct[h] = false;
-        flags[h] = true;
-        party[slot++] = h;
         switch (WeaponIndex(world.HumanWeapon[h])) {
             case 3:
                 need[kSword] += world.HumanMembers[h];
@@ -62,6 +54,24 @@ std::array<double, 3> CountFighters(World& world, const FightSetup& setup,
         }
     }
     return need;
+}
+
+// The player's fighters go out, in the order of the list: each loses his action for the turn and
+// joins the party; everybody else on the list stays out of it.
+Party SendFighters(World& world, const FightSetup& setup, const SetupChoice& choice,
+                   PartyFlags& flags) {
+    Party party;
+    party.fill(-1);
+    int slot = 0;
+    for (int h : setup.people)
+        flags[h] = false;
+    for (int h : setup.people) {
+        if (!IsListed(choice.selected, h)) continue;
+        world.HumanCanAct[h] = false;
+        flags[h] = true;
+        party[slot++] = h;
+    }
+    return party;
 }
 
 std::optional<std::string> StockRefusal(const std::array<double, 3>& need,
@@ -228,12 +238,11 @@ SetupOutcome ConfirmAttack(World& world, const FightSetup& setup, const SetupCho
         result.outcome = Refused(kChooseCity);
         return result;
     }
-    Party attackers;
-    const auto need = CountFighters(world, setup, choice, world.HumanInAttackParty, attackers);
-    if (auto refusal = StockRefusal(need, setup.stocks)) {
+    if (auto refusal = StockRefusal(WeaponsNeeded(world, setup, choice), setup.stocks)) {
         result.outcome = Refused(*refusal);
         return result;
     }
+    const Party attackers = SendFighters(world, setup, choice, world.HumanInAttackParty);
     result.outcome.done = true;
     if (!Occupied(world, target)) {
         // Nobody to fight: the district is the player's and the fighters move in.
@@ -270,13 +279,12 @@ SetupOutcome ConfirmDefence(World& world, const FightSetup& setup, const SetupCh
         result.outcome = Refused(*refusal);
         return result;
     }
-    Party defenders;
-    const auto need = CountFighters(world, setup, choice, world.HumanInDefenceParty, defenders);
-    // A shortage stops here, before any attacker is picked.
-    if (auto refusal = StockRefusal(need, setup.stocks)) {
+    // A shortage stops here, before anybody goes out or any attacker is picked.
+    if (auto refusal = StockRefusal(WeaponsNeeded(world, setup, choice), setup.stocks)) {
         result.outcome = Refused(*refusal);
         return result;
     }
+    const Party defenders = SendFighters(world, setup, choice, world.HumanInDefenceParty);
     result.outcome.done = true;
     const int from = world.AttackFromCity;
     const Party attackers = PickComputerFighters(world, from, world.HumanInAttackParty);

@@ -76,11 +76,12 @@ void ChooseFighterWeapon(World& world, int human, const std::string& weapon);
 void ChooseTargetCity(MenuState& menu, int city);
 
 // OK on the attack screen, with the target last clicked (SelectedTargetCity); a target the screen
-// does not list is refused as if none were clicked. Starting the fight closes the command menu
-// (the session does it).
+// does not list is refused as if none were clicked. A refused OK changes nothing in the world:
+// nobody loses his action or joins a party, and the weapons picked stay picked. Starting the fight
+// closes the command menu (the session does it).
 SetupOutcome ConfirmAttack(World& world, const FightSetup& setup, const SetupChoice& choice,
                            int target);
-// OK on the defence screen.
+// OK on the defence screen; a refusal changes nothing, as on the attack screen.
 SetupOutcome ConfirmDefence(World& world, const FightSetup& setup, const SetupChoice& choice);
 
 // For a defence fought by itself: the five strongest people of the attacked district (members +

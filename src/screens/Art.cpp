@@ -52,8 +52,4 @@ void Picture::mouseMoveEvent(QMouseEvent*) {
     emit hovered();
 }
 
-void Picture::enterEvent(QEnterEvent*) {
-    emit hovered();
-}
-
 }  // namespace golmok::screens

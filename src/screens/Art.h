@@ -24,13 +24,14 @@ class Picture : public QWidget {
 
   signals:
     void clicked();
+    // The mouse moved over the picture. A window opening under a still pointer is no hover: it
+    // would light an entry that a player at the keyboard never chose.
     void hovered();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
-    void enterEvent(QEnterEvent* event) override;
 
   private:
     QString name_;

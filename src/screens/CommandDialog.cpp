@@ -132,10 +132,9 @@ bool ConfirmOrCancelKey(QKeyEvent* event, QWidget* window, const std::function<v
 
 void PictureButton::paintEvent(QPaintEvent*) {
     if (!hasFocus()) return;
+    // In the margin around the picture, which covers the rest of the button.
     QPainter painter(this);
-    QPen pen(QColor("#d9a441"), 2, Qt::DotLine);
-    painter.setPen(pen);
-    painter.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 8, 8);
+    PaintFocusRings(painter, rect(), 1, 8);
 }
 
 // --- AmountBar --------------------------------------------------------------------------------
@@ -330,6 +329,14 @@ AmountBar* CommandDialog::AddBar(int index, QHBoxLayout* row) {
     auto* bar = new AmountBar(screens_, index, this);
     row->addWidget(bar, 1);
     return bar;
+}
+
+bool CommandDialog::AskFirst(const std::function<Outcome(World&, MenuState&)>& command,
+                             const QString& title, const QString& question) {
+    World world = screens_.world();
+    MenuState menu = screens_.menu();
+    if (!command(world, menu).done) return true;
+    return screens_.platform().Ask(this, title, question);
 }
 
 void CommandDialog::AddButtons(int row, bool ok, bool cancel) {

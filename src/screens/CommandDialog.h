@@ -162,6 +162,12 @@ class CommandDialog : public Screen {
     // dialog, or opens it afresh where `reopen` says so. Returns whether it was carried out.
     bool Show(const Outcome& outcome, bool reopen = false);
     void Inform(const std::string& message);
+    // Before a command that loses something for good: whether `command` would be carried out
+    // now (tried on a copy of the world), and if so the player's answer to the question (title,
+    // text), Enter 예 and Esc 아니요. True when the command may go ahead: a command that would be
+    // refused goes ahead unasked, to say why.
+    bool AskFirst(const std::function<Outcome(World&, MenuState&)>& command, const QString& title,
+                  const QString& question);
 
   private:
     QLabel* NewCaption(const char* text, const char* name);

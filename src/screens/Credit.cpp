@@ -90,6 +90,9 @@ Credit::Credit(Screens& screens) : Screen(screens, "Credit", "제작팀소개") 
     auto* close = TextButton("Command1", "확인", this);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     layout->addWidget(close);
+    CloseByEscAndEnter(close);
+    setFocusProxy(close);
+    close->setFocus();
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 

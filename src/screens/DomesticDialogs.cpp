@@ -352,7 +352,15 @@ void Dismiss::Fill() {
 }
 
 void Dismiss::Ok() {
-    Show(DismissPerson(world(), menuState(), Selected(list_)), true);
+    const std::optional<int> person = Selected(list_);
+    const auto dismiss = [person](World& w, MenuState& m) { return DismissPerson(w, m, person); };
+    if (person && !AskFirst(dismiss, "해고",
+                            QStringLiteral("%1을(를) 해고하시겠습니까? 해고된 사람은 조직원과 "
+                                           "함께 조직을 떠납니다.")
+                                .arg(QString::fromStdString(PersonName(*person))))) {
+        return;
+    }
+    Show(dismiss(world(), menuState()), true);
 }
 
 // --- 행동대장 스카웃 ----------------------------------------------------------------------------

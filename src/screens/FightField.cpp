@@ -34,10 +34,14 @@ constexpr int kFastFightMs = 4000;
 
 constexpr const char* kVersus = "VS";
 constexpr const char* kStaminaWord = "체력 :";
-constexpr const char* kAutoOn = "자동 싸움";
-constexpr const char* kAutoOff = "직접 싸움";
-constexpr const char* kFastOn = "빠르게";
-constexpr const char* kFastOff = "천천히";
+// The two buttons have keys of their own, outside the fight's keys (any letter passes a turn):
+// F2 for 자동 싸움 or 직접 싸움, F3 for 빠르게 or 천천히. The captions name them.
+constexpr Qt::Key kAutoKey = Qt::Key_F2;
+constexpr Qt::Key kFastKey = Qt::Key_F3;
+constexpr const char* kAutoOn = "자동 싸움 (F2)";
+constexpr const char* kAutoOff = "직접 싸움 (F2)";
+constexpr const char* kFastOn = "빠르게 (F3)";
+constexpr const char* kFastOff = "천천히 (F3)";
 
 QString FighterPicture(bool player, const World& world, int human) {
     const int w = WeaponIndex(world.HumanWeapon[human]);
@@ -200,7 +204,7 @@ FightField::FightField(Screens& screens, const char* name, FightSide side)
     auto_->setFocusPolicy(Qt::NoFocus);
     auto_->setStyleSheet(
         "QPushButton { background: #b8322a; color: #f3e6c4; border: 2px solid #d9a441;"
-        " border-radius: 6px; font-weight: bold; font-size: 16px; }"
+        " border-radius: 6px; font-weight: bold; font-size: 13px; }"
         "QPushButton:pressed { background: #8a251f; }");
     connect(auto_, &QPushButton::clicked, this, &FightField::ToggleAutoBattle);
     fast_ = new QPushButton(kFastOn, this);
@@ -429,8 +433,16 @@ void FightField::Pointed(bool player, int slot) {
 }
 
 void FightField::keyPressEvent(QKeyEvent* event) {
-    PressFightKey(KeyOf(event->key()));
     event->accept();
+    if (event->key() == kAutoKey) {
+        if (auto_->isEnabled() && auto_->isVisible()) auto_->click();
+        return;
+    }
+    if (event->key() == kFastKey) {
+        if (fast_->isEnabled() && fast_->isVisible()) fast_->click();
+        return;
+    }
+    PressFightKey(KeyOf(event->key()));
 }
 
 void FightField::closeEvent(QCloseEvent* event) {

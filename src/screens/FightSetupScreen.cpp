@@ -23,6 +23,8 @@ namespace {
 constexpr const char* kSelectAll = "모두 선택";
 constexpr const char* kClearAll = "모두 해제";
 constexpr const char* kFightHelp = "맞짱도움말";
+// How several people are chosen with the keys, under the list.
+constexpr const char* kSpaceHint = "Space: 고르기";
 constexpr const char* kFigureWords[] = {
     "공      격 :", "방      어 :", "체      력 :", "조직원수 :"};
 constexpr int kFigureTops[] = {720, 1200, 1680, 2160};
@@ -77,7 +79,9 @@ FightSetupScreen::FightSetupScreen(Screens& screens, const char* name, FightSide
 
     ll1_ = new QListWidget(this);
     ll1_->setObjectName("LL1");
-    ll1_->setGeometry(Px(240), Px(720), Px(1335), Px(2220));
+    ll1_->setGeometry(Px(240), Px(720), Px(1335), Px(1920));
+    ll1_->setToolTip("방향키로 사람을 보고 Space로 고르거나 뺍니다.");
+    AddLabel(kSpaceHint, 240, 2700, 1335)->setObjectName("SpaceHint");
     ll1_->setSelectionMode(QAbstractItemView::MultiSelection);
     ll1_->setStyleSheet(kListStyle);
     FillEntries(ll1_, setup_.people,
@@ -179,17 +183,20 @@ void FightSetupScreen::SelectAllClicked() {
         ll1_->clearSelection();
         command3_->setText(kSelectAll);
     }
+    // The keyboard goes back to the list, so that Enter next is 확인 and never 모두 해제.
+    ll1_->setFocus(Qt::OtherFocusReason);
 }
 
 void FightSetupScreen::OkClicked() {
     World& world = screens_.world();
     SetupChoice choice;
-    choice.personClicked = ll1_->currentItem() != nullptr;
     for (int row = 0; row < ll1_->count(); ++row) {
         if (ll1_->item(row)->isSelected()) {
             choice.selected.push_back(ll1_->item(row)->data(Qt::UserRole).toInt());
         }
     }
+    // 모두 선택 chooses people as clicks do: whoever the list shows selected has been chosen.
+    choice.personClicked = ll1_->currentItem() != nullptr || !choice.selected.empty();
     const bool attacking = side_ == FightSide::Attack;
     // The attack goes to the district the list shows selected, and nowhere else: not to the
     // district another dialog clicked last.

@@ -13,6 +13,7 @@
 #include "screens/DomesticDialogs.h"
 #include "screens/FightSetupScreen.h"
 #include "screens/Look.h"
+#include "screens/MainGame.h"
 #include "screens/Platform.h"
 #include "screens/Screens.h"
 #include "screens/TradeDialogs.h"
@@ -163,6 +164,8 @@ GameMenu::GameMenu(Screens& screens) : Screen(screens, "GameMenu", kGameTitle) {
     setFocusProxy(ok);
     ok->setFocus();
     new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
+    // The map's shortcuts (Ctrl+T and the others) work while this window holds the keyboard.
+    if (MainGame* map = screens_.map()) addActions(map->shortcuts());
     grid->setSizeConstraint(QLayout::SetFixedSize);
 }
 

@@ -3,12 +3,19 @@
 // map at any scale.
 #pragma once
 
+class QPainter;
+class QRect;
 class QWidget;
 
 namespace golmok::screens {
 
 // Dresses `window` and everything in it in the game's look.
 void ApplyGameLook(QWidget* window);
+
+// The keyboard's mark on a control that draws its own: two rings inside `area`, night blue
+// outside and lamplight inside, `width` pixels each, so that one of them stands out by at least
+// 12.8:1 on paper, on black and on every gang's colour alike.
+void PaintFocusRings(QPainter& painter, const QRect& area, int width, double radius);
 
 // Repaints `widget` after a property the style sheet reads (the amount bar's `frozen`) changed.
 void Restyle(QWidget* widget);

@@ -1,9 +1,12 @@
 #include "screens/MainGame.h"
 
 #include <QActionGroup>
+#include <QCloseEvent>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <optional>
@@ -14,6 +17,7 @@
 #include "screens/Art.h"
 #include "screens/GameMenu.h"
 #include "screens/HomePage.h"
+#include "screens/Look.h"
 #include "screens/Music.h"
 #include "screens/SaveFile.h"
 #include "screens/Screens.h"
@@ -25,6 +29,10 @@ namespace golmok::screens {
 namespace {
 
 constexpr const char* kHint = "조직의 색깔을 가진 지역의 버튼을 클릭하세요.";
+// The keys of the district focus, under the hint.
+constexpr const char* kKeysHint = "방향키로 지역을 고르고 Enter나 Space로 엽니다.";
+// How far the focus rings reach beyond the button, in pixels at 100 %.
+constexpr int kMarkMargin = 4;
 constexpr int kMapWidth = 680;
 constexpr int kSideWidth = 220;
 constexpr int kBoardHeight = 520;
@@ -69,15 +77,48 @@ QLabel* SideLabel(const QString& text, QWidget* parent, int pixelSize, bool bold
 
 }  // namespace
 
+int DistrictToward(int from, int dx, int dy) {
+    if (from < 0 || from >= kCityCount) return from;
+    const auto centre = [](int c, bool horizontal) {
+        const DistrictInfo& d = kDistricts[c];
+        return horizontal ? d.left + d.width / 2 : d.top + d.height / 2;
+    };
+    int best = from;
+    long bestScore = 0;
+    for (int c = 0; c < kCityCount; ++c) {
+        if (c == from) continue;
+        const long along = dx != 0 ? dx * (centre(c, true) - centre(from, true))
+                                   : dy * (centre(c, false) - centre(from, false));
+        const long across =
+            dx != 0 ? centre(c, false) - centre(from, false) : centre(c, true) - centre(from, true);
+        if (along <= 0) continue;
+        const long score = along + 2 * (across < 0 ? -across : across);
+        if (best == from || score < bestScore) {
+            best = c;
+            bestScore = score;
+        }
+    }
+    return best;
+}
+
+DistrictFocusMark::DistrictFocusMark(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setObjectName("DistrictFocus");
+}
+
+void DistrictFocusMark::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    PaintFocusRings(painter, rect(), 2, 6);
+}
+
 QAction* MainGame::AddOption(QMenu* menu, const char* name, const char* caption,
                              bool Options::*option) {
     QAction* action = AddItem(menu, name, caption);
     action->setCheckable(true);
-    connect(action, &QAction::triggered, this,
-            [this, option](bool on) {
-                screens_.world().options.*option = on;
-                StoreSettings(screens_.settingsFile(), screens_.world());
-            });
+    connect(action, &QAction::triggered, this, [this, option](bool on) {
+        screens_.world().options.*option = on;
+        StoreSettings(screens_.settingsFile(), screens_.world());
+    });
     return action;
 }
 
@@ -191,8 +232,10 @@ MainGame::MainGame(Screens& screens) : Screen(screens, "MainGame", kGameTitle) {
     moneyUp->setShortcut(QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_F6));
     connect(moneyUp, &QAction::triggered, this, &MainGame::MoneyUpClicked);
     // The shortcuts work anywhere in the window, whether or not a menu is open.
-    for (QAction* action : {endTurn, quit, save, load, moneyUp})
+    for (QAction* action : {endTurn, quit, save, load, moneyUp}) {
         addAction(action);
+        shortcuts_ << action;
+    }
 
     // --- The map ----------------------------------------------------------------------------
     auto* board = new QWidget(this);
@@ -201,6 +244,11 @@ MainGame::MainGame(Screens& screens) : Screen(screens, "MainGame", kGameTitle) {
 
     auto* image1 = new Picture("map", board);
     image1->setObjectName("Image1");
+    // The map itself takes the keyboard for its districts; Tab goes on to the side buttons.
+    districts_ = image1;
+    districts_->setFocusPolicy(Qt::StrongFocus);
+    districts_->installEventFilter(this);
+    districts_->setAccessibleName("지역 지도");
     for (int c = 0; c < kCityCount; ++c) {
         const DistrictInfo& d = kDistricts[c];
         auto* button = new QPushButton(QString::fromStdString(world.CityName[c]), image1);
@@ -211,11 +259,16 @@ MainGame::MainGame(Screens& screens) : Screen(screens, "MainGame", kGameTitle) {
         font.setPixelSize(12);
         button->setFont(font);
         button->setFocusPolicy(Qt::NoFocus);
-        connect(button, &QPushButton::clicked, this, [this, c] { screens_.OpenCommandMenu(c); });
+        connect(button, &QPushButton::clicked, this, [this, c] {
+            FocusDistrict(c);
+            screens_.OpenCommandMenu(c);
+        });
         // The pointer over a district tells it at a glance, in its tooltip and the status line.
         button->installEventFilter(this);
         cmd_[c] = button;
     }
+    focusMark_ = new DistrictFocusMark(image1);
+    focusMark_->hide();
 
     auto* side = new Picture("side", board);
     side->move(kMapWidth, 0);
@@ -239,7 +292,12 @@ MainGame::MainGame(Screens& screens) : Screen(screens, "MainGame", kGameTitle) {
     auto* hint = SideLabel(kHint, side, 13);
     hint->setObjectName("Label5");
     hint->setWordWrap(true);
-    hint->setGeometry(24, 150, 172, 60);
+    hint->setGeometry(24, 144, 172, 40);
+    // Above the lantern of the side picture.
+    auto* keysHint = SideLabel(kKeysHint, side, 12);
+    keysHint->setObjectName("KeysHint");
+    keysHint->setWordWrap(true);
+    keysHint->setGeometry(24, 184, 172, 34);
 
     auto* notice = SideLabel(kHomePageNotice, side, 12);
     notice->setObjectName("Label4");
@@ -254,6 +312,8 @@ MainGame::MainGame(Screens& screens) : Screen(screens, "MainGame", kGameTitle) {
     help->setObjectName("Command2");
     help->setGeometry(20, 424, 180, 30);
     connect(help, &QPushButton::clicked, this, [this] { screens_.ShowHelp(); });
+    setTabOrder(districts_, homePage);
+    setTabOrder(homePage, help);
 
     status_ = new QLabel(this);
     status_->setObjectName("DistrictStatus");
@@ -264,8 +324,80 @@ MainGame::MainGame(Screens& screens) : Screen(screens, "MainGame", kGameTitle) {
     status_->setStyleSheet("QLabel { background: #f6ecd2; color: #2b2118; }");
     layout->addWidget(status_);
     ShowDistrict(-1);
+    // The keyboard's district focus tells its district as the pointer does.
+    connect(this, &MainGame::districtFocused, this, &MainGame::ShowDistrict);
 
+    // The district focus starts on the player's first district, and the window's keyboard on it.
+    focusedCity_ = 0;
+    for (int c = 0; c < kCityCount; ++c) {
+        if (world.IsPlayerCity(c)) {
+            focusedCity_ = c;
+            break;
+        }
+    }
+    setFocusProxy(districts_);
+    districts_->setFocus();
     Refresh();
+    PlaceFocusMark();
+}
+
+void MainGame::FocusDistrict(int city) {
+    if (city < 0 || city >= kCityCount) return;
+    const bool moved = city != focusedCity_;
+    focusedCity_ = city;
+    PlaceFocusMark();
+    if (moved) emit districtFocused(city);
+}
+
+void MainGame::PlaceFocusMark() {
+    const QRect button = cmd_[focusedCity_]->geometry();
+    focusMark_->setGeometry(button.adjusted(-kMarkMargin, -kMarkMargin, kMarkMargin, kMarkMargin));
+    focusMark_->raise();
+    focusMark_->setVisible(districts_->hasFocus());
+    focusMark_->update();
+}
+
+bool MainGame::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != districts_) {
+        DistrictButtonEvent(watched, event);
+        return Screen::eventFilter(watched, event);
+    }
+    switch (event->type()) {
+        case QEvent::FocusIn:
+        case QEvent::FocusOut:
+            PlaceFocusMark();
+            break;
+        case QEvent::KeyPress: {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) break;
+            switch (key->key()) {
+                case Qt::Key_Left:
+                    FocusDistrict(DistrictToward(focusedCity_, -1, 0));
+                    return true;
+                case Qt::Key_Right:
+                    FocusDistrict(DistrictToward(focusedCity_, 1, 0));
+                    return true;
+                case Qt::Key_Up:
+                    FocusDistrict(DistrictToward(focusedCity_, 0, -1));
+                    return true;
+                case Qt::Key_Down:
+                    FocusDistrict(DistrictToward(focusedCity_, 0, 1));
+                    return true;
+                case Qt::Key_Return:
+                case Qt::Key_Enter:
+                case Qt::Key_Space:
+                    // As a click on the button: nothing while the map is frozen.
+                    if (cmd_[focusedCity_]->isEnabled()) cmd_[focusedCity_]->click();
+                    return true;
+                default:
+                    break;
+            }
+            break;
+        }
+        default:
+            break;
+    }
+    return Screen::eventFilter(watched, event);
 }
 
 void MainGame::SkillReset() {
@@ -293,7 +425,7 @@ void MainGame::ShowDistrict(int city) {
     status_->setProperty("city", city);
 }
 
-bool MainGame::eventFilter(QObject* watched, QEvent* event) {
+void MainGame::DistrictButtonEvent(QObject* watched, QEvent* event) {
     const int city = watched->property("index").toInt();
     if (watched->objectName() == "Cmd" && city >= 0 && city < kCityCount) {
         if (event->type() == QEvent::Enter) {
@@ -305,7 +437,6 @@ bool MainGame::eventFilter(QObject* watched, QEvent* event) {
             cmd_[city]->setToolTip(DistrictText(city));
         }
     }
-    return Screen::eventFilter(watched, event);
 }
 
 void MainGame::Refresh() {
@@ -326,6 +457,7 @@ void MainGame::Refresh() {
         cmd_[c]->setToolTip(
             QString::fromStdString(DistrictStatusText(world, c, preview ? &*preview : nullptr)));
         cmd_[c]->setEnabled(!world.MapLocked);
+        cmd_[c]->setAccessibleName(QString::fromStdString(world.CityName[c]));
     }
     const int shown = status_->property("city").toInt();
     if (shown >= 0) ShowDistrict(shown);
@@ -386,9 +518,26 @@ void MainGame::MoneyUpClicked() {
     }
 }
 
+void MainGame::CloseWithoutQuestion() {
+    closingByGame_ = true;
+    close();
+    closingByGame_ = false;
+}
+
+void MainGame::closeEvent(QCloseEvent* event) {
+    // The player closing the window leaves the game as 종료하기 does: after the same question.
+    if (!closingByGame_ && screens_.session().running() &&
+        screens_.session().ending() == GameEnd::Running &&
+        !screens_.platform().Ask(this, kQuitTitle, kQuitQuestion)) {
+        event->ignore();
+        return;
+    }
+    Screen::closeEvent(event);
+}
+
 void MainGame::Unload() {
-    // Closing the map during a game goes back to the title menu without a question; after a
-    // victory or a defeat the ending screen has taken over instead.
+    // Closing the map during a game goes back to the title menu (the player has said yes to
+    // leaving it); after a victory or a defeat the ending screen has taken over instead.
     // The district's window goes with the map: its commands would act on a game no longer played.
     // 저장하기 saves the game on this map: it goes with it.
     if (SaveFile* save = screens_.saveFile()) save->close();

@@ -17,10 +17,35 @@ namespace golmok::screens {
 
 class Picture;
 
+// The district the arrow keys reach from district `from` going (dx, dy) (each -1, 0 or 1, one of
+// them 0): the nearest whose button's centre lies that way, a step across the way counting twice
+// a step along it. `from` itself when no district lies that way.
+int DistrictToward(int from, int dx, int dy);
+
+// The map's district focus, drawn around the focused district's button while the map holds the
+// keyboard: two rings, dark and light, that stand out on every owner's colour.
+class DistrictFocusMark : public QWidget {
+    Q_OBJECT
+  public:
+    explicit DistrictFocusMark(QWidget* parent);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
 class MainGame : public Screen {
     Q_OBJECT
   public:
     explicit MainGame(Screens& screens);
+
+    // The district that the keyboard is on (the map's district focus). It starts on the player's
+    // first district; the arrows move it, Enter or Space opens its command menu, a click on a
+    // district moves it there.
+    int focusedDistrict() const { return focusedCity_; }
+    void FocusDistrict(int city);
+    // The map's shortcuts (턴 > 종료, 저장하기, 불러오기, 종료하기, 돈올리기), which the command
+    // menu also answers while it holds the keyboard.
+    QList<QAction*> shortcuts() const { return shortcuts_; }
 
     // Repaints everything from the world: owners, date, emblem, the map lock, the check marks.
     void Refresh();
@@ -37,16 +62,34 @@ class MainGame : public Screen {
     void QuitClicked();     // 기능_종료하기
     void MoneyUpClicked();  // 돈올리기
 
+  signals:
+    // The district focus moved to `city`.
+    void districtFocused(int city);
+
   protected:
     void Unload() override;
+    // The title bar's close button asks first, as 종료하기 does.
+    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    friend class Screens;
+    // The game closes the map itself (a quit already confirmed, a load, the end of the game).
+    void CloseWithoutQuestion();
+    void PlaceFocusMark();
+    // The pointer entering or leaving a district's button, or asking for its tooltip.
+    void DistrictButtonEvent(QObject* watched, QEvent* event);
+
     QAction* AddItem(QMenu* menu, const char* name, const char* caption);
     // A check item that switches one of the settings.
     QAction* AddOption(QMenu* menu, const char* name, const char* caption, bool Options::*option);
 
     QMenuBar* menuBar_;
+    QWidget* districts_;  // the map under the buttons: it holds the keyboard for the districts
+    DistrictFocusMark* focusMark_;
+    int focusedCity_ = 0;
+    bool closingByGame_ = false;
+    QList<QAction*> shortcuts_;
     std::array<QPushButton*, kCityCount> cmd_{};
     std::array<QLabel*, 3> skill_{};
     Picture* groupLogo_;

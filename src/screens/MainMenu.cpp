@@ -1,12 +1,15 @@
 #include "screens/MainMenu.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QShortcut>
 #include <algorithm>
+#include <vector>
 
 #include "screens/Art.h"
 #include "screens/HomePage.h"
+#include "screens/Look.h"
 #include "screens/Screens.h"
 
 namespace golmok::screens {
@@ -50,7 +53,9 @@ MainMenu::MainMenu(Screens& screens) : Screen(screens, "MainMenu", kGameTitle) {
     continue_->setStyleSheet(
         "QPushButton { background-color: #e8d8b0; color: #2b2118; border: 2px solid #2b2118;"
         " border-radius: 4px; padding: 4px 18px; }"
-        "QPushButton:hover { background-color: #fff4d0; }");
+        "QPushButton:hover, QPushButton[lit=\"true\"] { background-color: #fff4d0;"
+        " border: 3px solid #b8322a; }");
+    continue_->installEventFilter(this);
     continue_->adjustSize();
     continue_->move(button1_[0]->x() + (button1_[0]->width() - continue_->width()) / 2,
                     button1_[0]->y() - continue_->height() - 14);
@@ -69,23 +74,60 @@ MainMenu::MainMenu(Screens& screens) : Screen(screens, "MainMenu", kGameTitle) {
     notice->setAlignment(Qt::AlignCenter);
     notice->setGeometry(20, 516, width() - 40, 44);
 
-    auto* homePage = new QPushButton(kHomePageCaption, this);
+    homePage_ = new QPushButton(kHomePageCaption, this);
+    QPushButton* homePage = homePage_;
     homePage->setObjectName("Command1");
     homePage->adjustSize();
     homePage->move((width() - homePage->width()) / 2, 564);
+    homePage->installEventFilter(this);
     connect(homePage, &QPushButton::clicked, this, [this] { screens_.ShowHelp(); });
     // The keyboard as well as the mouse: Up and Down light the entry above or below, Enter
-    // chooses the lit one. Shortcuts, so that they work whichever button holds the focus.
+    // chooses the lit one (or presses the focused home-page button). Shortcuts, so that they work
+    // whichever button holds the focus.
     const auto key = [this](Qt::Key k, auto action) {
         new QShortcut(QKeySequence(k), this, this, action);
     };
-    key(Qt::Key_Down, [this] { Hover(lit_ < 0 ? 0 : std::min(lit_ + 1, 3)); });
-    key(Qt::Key_Up, [this] { Hover(lit_ < 0 ? 3 : std::max(lit_ - 1, 0)); });
+    key(Qt::Key_Down, [this] { Step(1); });
+    key(Qt::Key_Up, [this] { Step(-1); });
     for (Qt::Key enter : {Qt::Key_Return, Qt::Key_Enter}) {
         key(enter, [this] {
-            if (lit_ >= 0) Choose(lit_);
+            if (homePage_->hasFocus()) {
+                homePage_->click();
+            } else if (lit_ >= 0) {
+                Choose(lit_);
+            }
         });
     }
+    // The window itself holds the keyboard when it opens: nothing is marked until the player
+    // lights an entry.
+    setFocusPolicy(Qt::ClickFocus);
+    setFocus();
+}
+
+void MainMenu::Step(int by) {
+    std::vector<int> order;
+    if (continue_->isVisibleTo(this)) order.push_back(kContinueEntry);
+    for (int i = 0; i < 4; ++i)
+        order.push_back(i);
+    const auto at = std::find(order.begin(), order.end(), lit_);
+    const int count = static_cast<int>(order.size());
+    int next = 0;
+    if (at == order.end()) {
+        next = by > 0 ? 0 : count - 1;
+    } else {
+        next = std::clamp(static_cast<int>(at - order.begin()) + by, 0, count - 1);
+    }
+    Hover(order[static_cast<std::size_t>(next)]);
+}
+
+bool MainMenu::eventFilter(QObject* watched, QEvent* event) {
+    // Tab onto 이어하기 lights it, Tab onto 안내서 보기 puts every entry out: the focus and the
+    // light never mark two things at once.
+    if (event->type() == QEvent::FocusIn) {
+        if (watched == continue_ && lit_ != kContinueEntry) Hover(kContinueEntry);
+        if (watched == homePage_ && lit_ != -1) Hover(-1);
+    }
+    return Screen::eventFilter(watched, event);
 }
 
 void MainMenu::Hover(int i) {
@@ -93,6 +135,18 @@ void MainMenu::Hover(int i) {
     for (int k = 0; k < 4; ++k) {
         button1_[k]->setVisible(k != i);
         button2_[k]->setVisible(k == i);
+    }
+    const bool continueLit = i == kContinueEntry;
+    if (continue_->property("lit").toBool() != continueLit) {
+        continue_->setProperty("lit", continueLit);
+        Restyle(continue_);
+    }
+    // The keyboard goes with the light: onto 이어하기, or off both buttons when a picture (or
+    // nothing) is lit, so that no second thing shows marked.
+    if (continueLit) {
+        if (!continue_->hasFocus()) continue_->setFocus();
+    } else if (i >= 0 && (continue_->hasFocus() || homePage_->hasFocus())) {
+        setFocus();
     }
 }
 
@@ -110,6 +164,9 @@ void MainMenu::Choose(int i) {
         case kQuit:
             if (screens_.platform().Ask(this, kQuitTitle, kQuitQuestion)) screens_.EndProgram();
             break;
+        case kContinueEntry:
+            if (continue_->isVisibleTo(this)) screens_.ContinueGame();
+            break;
         default:
             break;
     }
@@ -117,6 +174,7 @@ void MainMenu::Choose(int i) {
 
 void MainMenu::RefreshContinue() {
     continue_->setVisible(screens_.session().CanContinue(screens_.slotFolder()));
+    if (!continue_->isVisibleTo(this) && lit_ == kContinueEntry) Hover(-1);
 }
 
 void MainMenu::Unload() {

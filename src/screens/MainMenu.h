@@ -17,20 +17,31 @@ class MainMenu : public Screen {
   public:
     explicit MainMenu(Screens& screens);
 
+    // 이어하기 as an entry of the keys, above the four pictures.
+    static constexpr int kContinueEntry = 4;
+
     // The mouse over entry i: it shows its highlighted look, every other entry its normal one.
+    // The same for 이어하기 (kContinueEntry). Only one entry is ever marked: lighting a picture
+    // takes the keyboard off 이어하기.
     void Hover(int i);
-    // A click on the highlighted entry i.
+    // A click on the highlighted entry i (kContinueEntry: 이어하기).
     void Choose(int i);
+    // The entry lit now, -1 for none.
+    int lit() const { return lit_; }
     // 이어하기 shows only while the autosave slot holds a game that loads.
     void RefreshContinue();
 
   protected:
     void Unload() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // Up and Down: the entry above or below the lit one, 이어하기 first while it shows.
+    void Step(int by);
     std::array<Picture*, 4> button1_{};  // normal look
     std::array<Picture*, 4> button2_{};  // highlighted look, lying exactly over the normal one
     QPushButton* continue_;              // 이어하기
+    QPushButton* homePage_ = nullptr;    // 안내서 보기
     int lit_ = -1;                       // the entry in its highlighted look, -1 for none
 };
 

@@ -5,6 +5,8 @@
 #include <QMessageBox>
 #include <QUrl>
 
+#include "screens/Look.h"
+
 namespace golmok::screens {
 
 void DesktopPlatform::Inform(QWidget* parent, const QString& text) {
@@ -12,8 +14,12 @@ void DesktopPlatform::Inform(QWidget* parent, const QString& text) {
 }
 
 bool DesktopPlatform::Ask(QWidget* parent, const QString& title, const QString& text) {
-    return QMessageBox::warning(parent, title, text, QMessageBox::Yes | QMessageBox::No,
-                                QMessageBox::No) == QMessageBox::Yes;
+    // In the game's paper and ink, whatever window asks. Enter is 예, Esc 아니요.
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Yes | QMessageBox::No, parent);
+    ApplyGameLook(&box);
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
 }
 
 void DesktopPlatform::OpenHomePage() {

@@ -16,7 +16,8 @@ class Platform {
     virtual ~Platform() = default;
     // A message box with one OK button and the game's title as caption; waits for the player.
     virtual void Inform(QWidget* parent, const QString& text) = 0;
-    // A Yes/No question with a warning icon; true for Yes.
+    // A Yes/No question (예, 아니요) with a warning icon; true for 예. Enter answers 예 and Esc
+    // 아니요.
     virtual bool Ask(QWidget* parent, const QString& title, const QString& text) = 0;
     // Opens the player's guide in the default browser.
     virtual void OpenHomePage() = 0;

@@ -1,5 +1,6 @@
 #include "screens/SaveFile.h"
 
+#include <string>
 #include <system_error>
 
 #include "screens/OpenFile.h"
@@ -15,6 +16,14 @@ void SaveFile::SlotClicked(int slot) {
     // this window may still be open from before the fight.
     if (!screens_.session().running() || screens_.world().MapLocked) return;
     if (slot < 0 || slot >= kSaveSlotCount) return;  // the autosave slot is never saved over
+    // A game kept in the slot is lost by saving over it: the player says so first.
+    const std::string kept = SlotLabel(screens_.slotFolder(), slot, screens_.world());
+    if (kept != kEmptySlotLabel &&
+        !screens_.platform().Ask(this, "저장하기",
+                                 QStringLiteral("%1 게임이 저장되어 있습니다. 덮어쓰시겠습니까?")
+                                     .arg(QString::fromStdString(kept)))) {
+        return;
+    }
     if (auto failure = screens_.session().SaveTo(screens_.slotFolder(), slot)) {
         screens_.platform().Inform(this, QString::fromStdString(*failure));
     }

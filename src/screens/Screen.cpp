@@ -1,7 +1,9 @@
 #include "screens/Screen.h"
 
+#include <QAction>
 #include <QBoxLayout>
 #include <QCloseEvent>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QShortcut>
@@ -31,11 +33,29 @@ void Screen::AddCloseButton(QBoxLayout* layout) {
     new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
 }
 
+void Screen::CloseByEscAndEnter(QAbstractButton* close) {
+    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
+    for (Qt::Key enter : {Qt::Key_Return, Qt::Key_Enter}) {
+        new QShortcut(QKeySequence(enter), this, this, [this, close] {
+            auto* focused = qobject_cast<QAbstractButton*>(focusWidget());
+            (focused ? focused : close)->click();
+        });
+    }
+}
+
 void OpenMenusByF10(QWidget* window, QMenuBar* bar) {
     new QShortcut(QKeySequence(Qt::Key_F10), window, bar, [bar] {
         for (QAction* menu : bar->actions()) {
             if (menu->isEnabled() && menu->menu()) {
                 bar->setActiveAction(menu);
+                // The first item is lit at once, whatever lies under the mouse pointer, so that
+                // Enter chooses the item the player sees lit.
+                for (QAction* item : menu->menu()->actions()) {
+                    if (item->isEnabled() && !item->isSeparator() && item->isVisible()) {
+                        menu->menu()->setActiveAction(item);
+                        break;
+                    }
+                }
                 return;
             }
         }

@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+class QAbstractButton;
 class QBoxLayout;
 class QMenuBar;
 
@@ -26,12 +27,15 @@ class Screen : public QWidget {
     // A 닫기 button at the right end of `layout` that closes the window; it takes the focus, so
     // Enter closes the window as Esc does.
     void AddCloseButton(QBoxLayout* layout);
+    // Esc closes the window, and so does Enter, unless the focus is on another button, which
+    // Enter then presses. `close` is the window's 닫기 or 확인.
+    void CloseByEscAndEnter(QAbstractButton* close);
 
     Screens& screens_;
 };
 
-// F10 opens the first menu of `bar` that may be opened, as in most desktop programs; the arrow
-// keys then go through the menus and their items, Enter chooses and Esc closes.
+// F10 opens the first menu of `bar` that may be opened, as in most desktop programs, with its first
+// item lit; the arrow keys then go through the menus and their items, Enter chooses and Esc closes.
 void OpenMenusByF10(QWidget* window, QMenuBar* bar);
 
 // Position and size in twips (1/1440 inch) as pixels at 100 %: 15 twips a pixel.

@@ -332,7 +332,7 @@ void Screens::CloseGameForms() {
     // The news and the chronicle tell of the game on the map.
     if (news_) news_->close();
     if (chronicleChart_) chronicleChart_->close();
-    if (map_) map_->close();
+    if (map_) map_->CloseWithoutQuestion();
 }
 
 void Screens::ShowLoadedGame(World loaded, std::optional<Chronicle> chronicle,

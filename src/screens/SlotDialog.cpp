@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <QPushButton>
+#include <QShortcut>
 
 #include "screens/Screens.h"
 #include "world/SlotFolder.h"
@@ -45,7 +46,10 @@ SlotDialog::SlotDialog(Screens& screens, const char* name, const QString& captio
             "QPushButton { background-color: #c0c0c0; color: #1e1e1e; border: 1px solid #5a5a5a;"
             " border-radius: 2px; }"
             "QPushButton:hover { background-color: #d4d4d4; border: 1px solid #2b2118; }"
-            "QPushButton:pressed { background-color: #a8a8a8; }");
+            "QPushButton:pressed { background-color: #a8a8a8; }"
+            "QPushButton:focus { background-color: #fff4d0; border: 3px solid #b8322a; }");
+        // Enter on a slot chooses it, as Space does.
+        button->setAutoDefault(true);
         connect(button, &QPushButton::clicked, this, [this, n] { SlotClicked(n); });
         openList_.push_back(button);
     }
@@ -53,7 +57,14 @@ SlotDialog::SlotDialog(Screens& screens, const char* name, const QString& captio
     close->setObjectName("Command2");
     close->setGeometry(Px(kSlotLeft + kSlotWidth - kCloseWidth), Px(closeTop), Px(kCloseWidth),
                        Px(kCloseHeight));
+    close->setAutoDefault(true);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
+    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
+    // The keyboard starts on the first slot; the arrows and Tab go from slot to slot.
+    if (!openList_.empty()) {
+        setFocusProxy(openList_.front());
+        openList_.front()->setFocus();
+    }
     setFixedSize(Px(kSlotWidth + 2 * kSlotLeft), Px(closeTop + kCloseHeight + kSlotLeft));
     RefreshLabels();
 }

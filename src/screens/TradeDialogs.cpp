@@ -111,9 +111,11 @@ void ArmsDialog::Ok() {
 // --- 이동 --------------------------------------------------------------------------------------
 
 MoveCity::MoveCity(Screens& screens) : GoodsDialog(screens, "MoveCity", "이동", Menu::Action) {
-    people_ = AddList("LL1", 0, 0, 5);
+    people_ = AddList("LL1", 0, 0, 4);
     // Several people go at once; a click adds or removes one without touching SelectedHuman.
     people_->setSelectionMode(QAbstractItemView::MultiSelection);
+    people_->setToolTip("방향키로 사람을 보고 Space로 고르거나 뺍니다.");
+    AddCaption("Space: 고르기", 4, 0, "SpaceHint");
     selectAll_ = new QPushButton(QString::fromUtf8(toggle_.caption.c_str()), this);
     selectAll_->setObjectName("Command3");
     grid()->addWidget(selectAll_, 5, 0);
@@ -164,7 +166,16 @@ void MoveCity::Ok() {
                 people->push_back(people_->item(row)->data(Qt::UserRole).toInt());
         }
     }
-    Show(MovePeople(world(), menuState(), people, Selected(targets_), GoodsTexts()));
+    const std::optional<int> target = Selected(targets_);
+    const GoodsBoxes goods = GoodsTexts();
+    if (MoveEmptiesDistrict(world(), menuState(), people, target, goods) &&
+        !screens_.platform().Ask(
+            this, "이동",
+            QStringLiteral("이동하면 %1에는 아무도 남지 않습니다. 그래도 이동하시겠습니까?")
+                .arg(QString::fromStdString(CityName(menuState().SelectedCity))))) {
+        return;
+    }
+    Show(MovePeople(world(), menuState(), people, target, goods));
 }
 
 // --- 수송 --------------------------------------------------------------------------------------
@@ -273,7 +284,14 @@ void AllyCancel::Fill() {
 }
 
 void AllyCancel::Ok() {
-    Show(CancelAlliance(world(), menuState(), Selected(gangs_)));
+    const std::optional<int> gang = Selected(gangs_);
+    const auto cancel = [gang](World& w, MenuState& m) { return CancelAlliance(w, m, gang); };
+    if (gang && !AskFirst(cancel, "동맹취소",
+                          QStringLiteral("%1과(와)의 동맹을 취소하시겠습니까?")
+                              .arg(QString::fromStdString(GroupName(*gang))))) {
+        return;
+    }
+    Show(cancel(world(), menuState()));
 }
 
 }  // namespace golmok::screens

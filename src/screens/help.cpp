@@ -45,6 +45,10 @@ help::help(Screens& screens) : Screen(screens, "help", "도움말") {
     layout->addLayout(buttons, 3, 0, 1, 2);
     layout->setRowStretch(2, 1);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    CloseByEscAndEnter(close);
+    // The guide holds the keyboard from the start: Page Down and the arrows scroll it at once.
+    setFocusProxy(guide);
+    guide->setFocus();
 }
 
 }  // namespace golmok::screens

@@ -31,6 +31,9 @@ infor::infor(Screens& screens) : Screen(screens, "infor", "정보") {
     buttons->addWidget(close);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    CloseByEscAndEnter(close);
+    setFocusProxy(close);
+    close->setFocus();
 }
 
 }  // namespace golmok::screens

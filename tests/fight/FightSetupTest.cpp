@@ -146,7 +146,7 @@ TEST(AttackSetup, FiveFightersGoOutInListOrder) {
     EXPECT_TRUE(w.HumanCanAct[5]);
 }
 
-TEST(AttackSetup, StockChecksComeSwordKnifeStickAndKeepTheCountedCommitted) {
+TEST(AttackSetup, StockChecksComeSwordKnifeStickAndARefusalCostsNothing) {
     struct Case {
         std::array<const char*, 3> weapons;  // for the people 0, 1, 2 with 4, 5 and 6 members
         double swords, knives, sticks;
@@ -167,8 +167,11 @@ TEST(AttackSetup, StockChecksComeSwordKnifeStickAndKeepTheCountedCommitted) {
         w.CitySword[kHome] = c.swords;
         w.CityKnife[kHome] = c.knives;
         w.CityStick[kHome] = c.sticks;
-        const SetupOutcome out =
-            Attack(w, {{0, c.weapons[0]}, {1, c.weapons[1]}, {2, c.weapons[2]}});
+        const FightSetup setup = OpenAttackSetup(w, kHome);
+        for (int h = 0; h < 3; ++h)
+            ChooseFighterWeapon(w, h, c.weapons[h]);
+        const World picked = w;
+        const SetupOutcome out = ConfirmAttack(w, setup, Selected({0, 1, 2}), kTarget);
         if (!c.refusal) {
             EXPECT_TRUE(out.fight);
             EXPECT_EQ(w.CitySword[kHome], c.swords);  // a fight takes nothing from the stocks
@@ -176,13 +179,12 @@ TEST(AttackSetup, StockChecksComeSwordKnifeStickAndKeepTheCountedCommitted) {
         }
         EXPECT_EQ(out.outcome, Refused(c.refusal));
         EXPECT_FALSE(out.fight);
-        for (int h = 0; h < 3; ++h) {
-            EXPECT_FALSE(w.HumanCanAct[h]) << c.refusal;
-            EXPECT_TRUE(w.HumanInAttackParty[h]) << c.refusal;
-        }
-        EXPECT_FALSE(w.HumanInDefenceParty[100]);  // no defender picked
-        EXPECT_FALSE(w.MapLocked);
-        EXPECT_EQ(w.GroupHostility[kEnemyGang], 75);
+        // Nobody lost his week or joined a party, no defender was picked, no hostility rose,
+        // and the weapons picked are still picked.
+        EXPECT_EQ(w, picked) << c.refusal;
+        EXPECT_TRUE(w.HumanCanAct[0]);
+        EXPECT_FALSE(w.HumanInAttackParty[0]);
+        EXPECT_EQ(w.HumanWeapon[0], c.weapons[0]);
     }
 }
 
@@ -193,14 +195,15 @@ TEST(AttackSetup, ARetryWithOthersSendsOnlyThoseSelectedNow) {
     const FightSetup setup = OpenAttackSetup(w, kHome);
     ChooseFighterWeapon(w, 0, "진검");
     EXPECT_EQ(ConfirmAttack(w, setup, Selected({0}), kTarget).outcome, Refused(kSwordsShort));
-    // OK again on the same screen with somebody else: the first one has lost his action but
-    // does not go along.
+    // OK again on the same screen with somebody else: the first one keeps his action and does
+    // not go along.
     const SetupOutcome out = ConfirmAttack(w, setup, Selected({1}), kTarget);
     ASSERT_TRUE(out.fight);
     EXPECT_EQ(out.fight->player[0].human, 1);
     EXPECT_FALSE(w.HumanInAttackParty[0]);
-    EXPECT_FALSE(w.HumanCanAct[0]);
+    EXPECT_TRUE(w.HumanCanAct[0]);
     EXPECT_TRUE(w.HumanInAttackParty[1]);
+    EXPECT_FALSE(w.HumanCanAct[1]);
 }
 
 TEST(AttackSetup, AnEmptyDistrictIsTakenWithoutAFight) {
@@ -374,12 +377,14 @@ TEST(DefenceSetup, RefusalsNeedNoDistrictAndAShortageComesBeforeAnyAttackerIsPic
     EXPECT_EQ(ConfirmDefence(w, setup, SetupChoice{true, {0, 1, 2, 3, 4, 5}, false}).outcome,
               Refused(kOneToFive));
     w.HumanWeapon[0] = "각목";
+    const World picked = w;
     const SetupOutcome refused = ConfirmDefence(w, setup, Selected({0, 1}));
     EXPECT_EQ(refused.outcome, Refused(kSticksShort));
-    EXPECT_TRUE(w.HumanInDefenceParty[0]);
-    EXPECT_FALSE(w.HumanCanAct[1]);
-    EXPECT_FALSE(w.HumanInAttackParty[100]);
-    EXPECT_TRUE(w.DefenceSetupOpen);
+    // Nothing changed: both keep their week, neither defends yet, 각목 stays picked.
+    EXPECT_EQ(w, picked);
+    EXPECT_FALSE(w.HumanInDefenceParty[0]);
+    EXPECT_TRUE(w.HumanCanAct[1]);
+    EXPECT_EQ(w.HumanWeapon[0], "각목");
 
     w.HumanWeapon[0] = "주먹";
     const SetupOutcome out = ConfirmDefence(w, setup, Selected({0, 1}));

@@ -400,6 +400,7 @@ class CommandDialogsTest : public QObject, GameOnScreen {
             QCOMPARE(Figure(window, 1),
                      QString::fromStdString(FormatNumber(world().HumanLeadership[h])));
         }
+        platform_->answer = true;  // 예 to 해고's question
         QTest::keyClick(window, Qt::Key_Enter);
         Settle();
         QCOMPARE(platform_->informed, messages);
@@ -572,7 +573,10 @@ class CommandDialogsTest : public QObject, GameOnScreen {
         QCOMPARE(Entries(targets), (QStringList{"용산", "중구"}));
         ClickEntry(targets, 1);
         Control<QLineEdit>(move, "Text1", 3)->setText("5000");
+        // Everybody leaving 종로 empties it: the game asks first.
+        platform_->answer = true;
         QTest::mouseClick(move->findChild<QWidget*>("Command1"), Qt::LeftButton);
+        QCOMPARE(platform_->asked.size(), 1);
         QCOMPARE(platform_->informed, QStringList{"수송이 완료되었습니다."});
         for (int h : listed)
             QCOMPARE(world().HumanCity[h], std::string("중구"));

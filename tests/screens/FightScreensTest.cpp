@@ -344,11 +344,11 @@ class FightScreensTest : public QObject, GameOnScreen {
         QCOMPARE(field->objectName(), QString("DefenceGround"));
         QVERIFY(!map->findChild<QPushButton*>("Cmd")->isEnabled());
 
-        // The player hands his side over; it walks to the attackers and beats them.
+        // The player hands his side over by its key; it walks to the attackers and beats them.
         platform_->informed.clear();
-        field->ToggleAutoBattle();
+        QTest::keyClick(field, Qt::Key_F2);
         QVERIFY(field->autoTimer().isActive());
-        QCOMPARE(field->findChild<QPushButton*>("AutoBattle")->text(), QString("직접 싸움"));
+        QCOMPARE(field->findChild<QPushButton*>("AutoBattle")->text(), QString("직접 싸움 (F2)"));
         // Keys are not heeded while the side fights by itself.
         const Fight before = *session_->fight();
         QTest::keyClick(field, Qt::Key_Down);
@@ -432,9 +432,9 @@ class FightScreensTest : public QObject, GameOnScreen {
         field->ToggleAutoBattle();
         QCOMPARE(field->autoTimer().interval(), 200);
         QVERIFY(!field->timer2().isActive());  // both sides move on the one clock
-        field->ToggleFastPace();
+        QTest::keyClick(field, Qt::Key_F3);    // 빠르게, by its key
         QVERIFY(field->fastPace());
-        QCOMPARE(field->findChild<QPushButton*>("FastPace")->text(), QString("천천히"));
+        QCOMPARE(field->findChild<QPushButton*>("FastPace")->text(), QString("천천히 (F3)"));
         const int interval = field->autoTimer().interval();
         int ticks = 0;
         while (screens_->fightField() && ticks < 10000) {
@@ -455,6 +455,7 @@ class FightScreensTest : public QObject, GameOnScreen {
         int attacker = -1;
         int defender = -1;
         QVERIFY(AttackWithFirstPerson("Turn", &attacker, &defender));
+        platform_->answer = true;  // 예 to leaving the game
         screens_->map()->close();
         Settle();
         QVERIFY(!screens_->fightField());

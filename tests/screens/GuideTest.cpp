@@ -1,5 +1,6 @@
 // The player's guide inside the game: it names every menu and command exactly as the windows show
-// them, under the menu that holds them, and 도움말 and every 안내서 보기 button show it in a window
+// them, under the menu that holds them, its key table agrees with the README's and with the
+// menus' shortcuts, and 도움말 and every 안내서 보기 button show it in a window
 // of the game, with no browser needed.
 #include <QAction>
 #include <QFile>
@@ -92,6 +93,37 @@ Menus BarMenus(const QMenuBar* bar) {
     return menus;
 }
 
+// The rows of a key table as "key | where": the guide's (its section "keys") and the README's (the
+// table under "### Keys"). What a key does is told in each one's own language; the keys and the
+// places must agree.
+QStringList GuideKeys(const QString& guide) {
+    const QRegularExpression block("<section id=\"keys\">(.*?)</section>",
+                                   QRegularExpression::DotMatchesEverythingOption);
+    const QRegularExpression row("<tr><td>(.*?)</td><td>(.*?)</td><td>",
+                                 QRegularExpression::DotMatchesEverythingOption);
+    QStringList keys;
+    for (auto it = row.globalMatch(block.match(guide).captured(1)); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        keys << Plain(match.captured(1)) + " | " + Plain(match.captured(2));
+    }
+    return keys;
+}
+
+QStringList ReadmeKeys(const QString& readme) {
+    QStringList keys;
+    const qsizetype start = readme.indexOf("### Keys");
+    if (start < 0) return keys;
+    const qsizetype end = readme.indexOf("\n#", start + 1);
+    const QStringList lines = readme.mid(start, end < 0 ? -1 : end - start).split('\n');
+    for (const QString& line : lines) {
+        if (!line.startsWith("| ") || line.startsWith("| Key ")) continue;
+        const QStringList cells = line.split('|');
+        if (cells.size() < 4) continue;
+        keys << cells[1].trimmed() + " | " + cells[2].trimmed();
+    }
+    return keys;
+}
+
 QString ShippedGuide() {
     QFile file(kGuideResource);
     if (!file.open(QIODevice::ReadOnly)) return QString();
@@ -124,6 +156,33 @@ class GuideTest : public QObject, public GameOnScreen {
         const Menus commandMenus = BarMenus(screens_->gameMenu()->findChild<QMenuBar*>());
         QCOMPARE(commandMenus.size(), 6);
         QCOMPARE(GuideMenus(guide, "command-menus"), commandMenus);
+    }
+
+    // The guide's key table and the README's list the same keys in the same places, and every
+    // shortcut of the map's menus is among them, for the map and the command menu alike.
+    void theKeyTablesAgreeWithEachOtherAndTheMenus() {
+        const QString guide = ShippedGuide();
+        QFile readmeFile(QStringLiteral(GOLMOK_TESTS_DIR "/../README.md"));
+        QVERIFY(readmeFile.open(QIODevice::ReadOnly));
+        const QString readme = QString::fromUtf8(readmeFile.readAll());
+        const QStringList keys = GuideKeys(guide);
+        QVERIFY(keys.size() >= 10);
+        QCOMPARE(ReadmeKeys(readme), keys);
+
+        MainGame* map = StartOnMap(0);
+        int shortcuts = 0;
+        for (const QAction* action : map->findChildren<QAction*>()) {
+            if (action->shortcut().isEmpty()) continue;
+            ++shortcuts;
+            const QString key = action->shortcut().toString(QKeySequence::PortableText);
+            QVERIFY2(keys.contains(key + " | 지도, 명령 메뉴"), qPrintable(key));
+        }
+        QVERIFY(shortcuts >= 5);
+
+        // A row changed on one side only is caught.
+        QString changed = guide;
+        changed.replace("<td>F3</td>", "<td>F4</td>");
+        QVERIFY(GuideKeys(changed) != ReadmeKeys(readme));
     }
 
     // A reader that finds a name the windows do not show fails: the check is not blind.

@@ -372,15 +372,17 @@ class KeyboardTest : public QObject, public GameOnScreen {
         QVERIFY(!screens_->attack());
         Q_UNUSED(setup);
 
-        // F10 opens the command menu's first menu; the arrows and Enter choose a command.
+        // F10 opens the command menu's first menu with its first item lit; the arrows and Enter
+        // choose a command.
         ClickDistrict(kSeocho);
         Activate(screens_->gameMenu());
         QTest::keyClick(screens_->gameMenu(), Qt::Key_F10);
         QMenu* action = screens_->gameMenu()->findChild<QMenu*>("행동");
         QTRY_COMPARE(QApplication::activePopupWidget(), static_cast<QWidget*>(action));
+        QCOMPARE(action->activeAction(), action->actions().first());
         const int healRow = static_cast<int>(action->actions().indexOf(
             screens_->gameMenu()->findChild<QAction*>("행동_치료")));
-        for (int k = 0; k <= healRow; ++k)
+        for (int k = 0; k < healRow; ++k)
             QTest::keyClick(action, Qt::Key_Down);
         QTest::keyClick(action, Qt::Key_Return);
         Settle();

@@ -170,6 +170,9 @@ class NewsScreensTest : public QObject, public GameOnScreen {
         // The keyboard's way in: the map is told a district by its index.
         map->ShowDistrict(12);
         QVERIFY(status->text().startsWith("관악 · "));
+        // The keyboard's district focus moving tells its district.
+        map->FocusDistrict(24);
+        QVERIFY(status->text().startsWith("강동 · 지존파 · "));
 
         // 금천 emptied by a move and 흑사파 allied: both are marked.
         for (QPushButton* button :

@@ -91,11 +91,20 @@ class GameOnScreen {
         screens_->Start();
     }
 
+    // The same with the save slots in a folder of the test's own, gone with StopGame; every
+    // question is answered 예.
+    void StartGameWithSlots() {
+        slotFolder_ = std::make_unique<test::TempFolder>();
+        StartGame(slotFolder_->path());
+        platform_->answer = true;
+    }
+
     void StopGame() {
         screens_.reset();
         Settle();
         platform_.reset();
         session_.reset();
+        slotFolder_.reset();
     }
 
     World& world() { return session_->world(); }
@@ -118,6 +127,7 @@ class GameOnScreen {
     std::unique_ptr<Session> session_;
     std::unique_ptr<FakePlatform> platform_;
     std::unique_ptr<Screens> screens_;
+    std::unique_ptr<test::TempFolder> slotFolder_;  // set by StartGameWithSlots
 };
 
 }  // namespace golmok::screens::testing

@@ -51,6 +51,13 @@ struct SeenBox {
     QStringList buttons;
 };
 
+// Answers the next message box by a key pressed on it.
+void PressOnNextBox(Qt::Key key) {
+    QTimer::singleShot(0, [key] {
+        if (QWidget* box = QApplication::activeModalWidget()) QTest::keyClick(box, key);
+    });
+}
+
 void AnswerNextBox(SeenBox& seen, QMessageBox::StandardButton answer) {
     QTimer::singleShot(0, [&seen, answer] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -174,6 +181,11 @@ class StartUpTest : public QObject {
         QVERIFY(!desktop.Ask(nullptr, "종료하기", "종료하시겠습니까?"));
         QCOMPARE(question.caption, QString("종료하기"));
         QCOMPARE(question.buttons, (QStringList{"아니요(&N)", "예(&Y)"}));
+        // Enter answers 예 and Esc 아니요.
+        PressOnNextBox(Qt::Key_Return);
+        QVERIFY(desktop.Ask(nullptr, "해고", "해고하시겠습니까?"));
+        PressOnNextBox(Qt::Key_Escape);
+        QVERIFY(!desktop.Ask(nullptr, "해고", "해고하시겠습니까?"));
 
         SeenBox message;
         AnswerNextBox(message, QMessageBox::Ok);
