@@ -5,6 +5,7 @@
 #include "game/NewWorld.h"
 #include "game/TurnCycle.h"
 #include "world/RecordFiles.h"
+#include "world/SharedRoutines.h"
 
 namespace {
 
@@ -22,6 +23,38 @@ void BM_ReadRecordFile(benchmark::State& state) {
         benchmark::DoNotOptimize(golmok::ReadRecordFile(path));
 }
 BENCHMARK(BM_ReadRecordFile)->Unit(benchmark::kMicrosecond);
+
+// The turn end's yardstick: one plain pass over every person for each district, every person's
+// place compared with every district's name, as the tallies were first counted.
+void BM_PlainPass(benchmark::State& state) {
+    const golmok::World world = golmok::BuildNewWorld(GOLMOK_DATA_DIR);
+    for (auto _ : state) {
+        golmok::CityTable<double> people{};
+        golmok::CityTable<double> members{};
+        for (int h = 0; h < golmok::kHumanCount; ++h) {
+            for (int c = 0; c < golmok::kCityCount; ++c) {
+                if (world.HumanCity[h] == world.CityName[c]) {
+                    people[c] += 1;
+                    members[c] += world.HumanMembers[h];
+                }
+            }
+        }
+        benchmark::DoNotOptimize(people);
+        benchmark::DoNotOptimize(members);
+    }
+}
+BENCHMARK(BM_PlainPass)->Unit(benchmark::kMicrosecond);
+
+// RecountCities as the game runs it: each person's district found by its name, the scan stopping
+// at the first match.
+void BM_RecountCities(benchmark::State& state) {
+    golmok::World world = golmok::BuildNewWorld(GOLMOK_DATA_DIR);
+    for (auto _ : state) {
+        golmok::RecountCities(world);
+        benchmark::DoNotOptimize(world.CityMemberTotal);
+    }
+}
+BENCHMARK(BM_RecountCities)->Unit(benchmark::kMicrosecond);
 
 // One turn end on the shipped world with gang 0 idle in the player's hands. The world is reset to
 // the start every 1000 turns, outside the timing, so that the figure covers the opening weeks

@@ -21,7 +21,7 @@ void Quit(ConsoleContext& ctx, const Words& args) {
 
 void Option(ConsoleContext& ctx, const Words& args) {
     ExpectArgs(args, 2,
-               "option notices|healthbars|music|autosave|truce|strong|preview on|off, "
+               "option notices|healthbars|music|autosave|truce|strong|living|preview on|off, "
                "option battle turn|real");
     ctx.RequireMapUnlocked();
     World& w = ctx.world();
@@ -48,6 +48,8 @@ void Option(ConsoleContext& ctx, const Words& args) {
         w.options.strongGangs = ReadOnOff(args[1]);
     } else if (name == "preview") {
         w.options.preview = ReadOnOff(args[1]);
+    } else if (name == "living") {
+        w.options.living = ReadOnOff(args[1]);
     } else {
         throw ConsoleError("no option '" + name + "'");
     }

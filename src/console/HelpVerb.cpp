@@ -20,7 +20,7 @@ constexpr VerbHelp kVerbHelp[] = {
     {"new-game G", "조직 G(0..6)를 골라 새 게임을 시작합니다"},
     {"quit", "기능 > 종료하기: 제목 메뉴로 돌아갑니다"},
     {"option NAME on|off",
-     "옵션 notices, healthbars, music, autosave, truce, strong, preview를 켜고 끕니다"},
+     "옵션 notices, healthbars, music, autosave, truce, strong, living, preview를 켜고 끕니다"},
     {"end-turn [N]", "턴 > 종료를 N번(기본 1번) 합니다"},
     {"money-up", "돈올리기"},
     {"news", "지난 턴 끝에 다른 조직들이 한 일을 보여 줍니다"},

@@ -1,9 +1,9 @@
 #include "game/ComputerGangs.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cstdint>
-#include <cstring>
 #include <string>
 #include <utility>
 #include <vector>
@@ -15,26 +15,17 @@ namespace golmok {
 
 namespace {
 
-// A name with a number made of its length and first bytes, so that most unequal names are told
-// apart without comparing their texts. Short names are held whole by the number.
-struct Name {
-    explicit Name(const std::string& name) : text(&name) {
-        std::memcpy(&key, name.data(), std::min<std::size_t>(name.size(), 7));
-        key ^= static_cast<std::uint64_t>(name.size()) << 56;
-    }
-    bool operator==(const Name& other) const {
-        return key == other.key && (text->size() <= 7 || *text == *other.text);
-    }
-
-    const std::string* text;
-    std::uint64_t key = 0;
-};
-
 // A set of people, walked in ascending index order as every scan of the rules runs.
 class PeopleSet {
   public:
     void Add(int h) { words_[h / 64] |= std::uint64_t{1} << (h % 64); }
     void Remove(int h) { words_[h / 64] &= ~(std::uint64_t{1} << (h % 64)); }
+    int Count() const {
+        int n = 0;
+        for (std::uint64_t word : words_)
+            n += std::popcount(word);
+        return n;
+    }
     PeopleSet operator|(const PeopleSet& other) const {
         PeopleSet both;
         for (std::size_t i = 0; i < words_.size(); ++i)
@@ -55,62 +46,103 @@ class PeopleSet {
     std::array<std::uint64_t, (kHumanCount + 63) / 64> words_{};
 };
 
-// Where everybody stands, as district indexes (-1 for no district), and who is a computer person.
-// The rules find people by the names of their district and gang; looking each name up once per
-// turn end keeps the scans cheap. The steps that move people or change their gang (poaching,
-// conquest) keep it in step with HumanCity and HumanGroup.
+// The first district, and the first gang, bearing a name; -1 for none.
+int CityNamed(const World& w, const std::string& name) {
+    for (int c = 0; c < kCityCount; ++c) {
+        if (w.CityName[c] == name) return c;
+    }
+    return -1;
+}
+int GangNamed(const World& w, const std::string& name) {
+    for (int g = 0; g < kGroupCount; ++g) {
+        if (w.GroupName[g] == name) return g;
+    }
+    return -1;
+}
+
+// Brings the kept index up to date with the world: looked up afresh when the names of the
+// districts, gangs, bosses or people have changed (a new world), otherwise each person's entry
+// checked against his place and gang by one comparison and looked up again only when it fails.
+// A person in no district or no gang is looked up every time; there are few.
+void Refresh(World& w) {
+    TurnIndex& index = w.turnIndex;
+    const bool sameNames = index.built && index.cityNames == w.CityName &&
+                           index.gangNames == w.GroupName && index.bossNames == w.GroupBossName &&
+                           index.humanNames == w.HumanName;
+    if (!sameNames) {
+        index.cityNames = w.CityName;
+        index.gangNames = w.GroupName;
+        index.bossNames = w.GroupBossName;
+        index.humanNames = w.HumanName;
+        index.bosses.clear();
+        for (int h = 0; h < kHumanCount; ++h) {
+            for (int g = 0; g < kGroupCount; ++g) {
+                if (w.HumanName[h] == w.GroupBossName[g]) index.bosses.emplace_back(h, g);
+            }
+            index.city[h] = -1;
+            index.gang[h] = -1;
+        }
+        index.built = true;
+    }
+    for (int h = 0; h < kHumanCount; ++h) {
+        const int c = index.city[h];
+        if (c < 0 || w.HumanCity[h] != w.CityName[c]) {
+            index.city[h] = static_cast<std::int16_t>(CityNamed(w, w.HumanCity[h]));
+        }
+        const int g = index.gang[h];
+        if (g < 0 || w.HumanGroup[h] != w.GroupName[g]) {
+            index.gang[h] = static_cast<std::int16_t>(GangNamed(w, w.HumanGroup[h]));
+        }
+    }
+}
+
+TurnIndex& Refreshed(World& w) {
+    Refresh(w);
+    return w.turnIndex;
+}
+
+// Where everybody stands, as district indexes (-1 for no district), and who is a computer person,
+// from the index the world keeps. The steps that move people or change their gang (poaching,
+// conquest) keep both in step with HumanCity and HumanGroup.
 struct Places {
-    std::array<int, kHumanCount> city{};
+    TurnIndex& index;
+    const std::array<std::int16_t, kHumanCount>& city;
     std::array<bool, kHumanCount> computer{};
-    CityTable<PeopleSet> in{};  // the people standing in each district
+    CityTable<PeopleSet> in{};      // the people standing in each district
+    GroupTable<bool> playerGang{};  // the gangs bearing the player's gang's name
     // Where the week's news is written, if anybody wants it; every step reaches it through here.
     TurnNews* news = nullptr;
 
-    explicit Places(const World& w) {
-        // The districts' names in a small hash table; a district listed earlier wins a clash, as
-        // in a scan of the districts in order.
-        constexpr std::size_t kSlots = 64;
-        std::array<int, kSlots> slots;
-        slots.fill(-1);
-        std::vector<Name> cities;
-        cities.reserve(kCityCount);
-        auto home = [](const Name& name) {
-            return static_cast<std::size_t>((name.key * 0x9E3779B97F4A7C15ULL) >> 58);
-        };
-        for (int c = 0; c < kCityCount; ++c) {
-            cities.emplace_back(w.CityName[c]);
-            std::size_t i = home(cities.back());
-            while (slots[i] >= 0)
-                i = (i + 1) % kSlots;
-            slots[i] = c;
-        }
-        const Name player(w.PlayerGroupName);
+    explicit Places(World& w) : index(Refreshed(w)), city(index.city) {
+        for (int g = 0; g < kGroupCount; ++g)
+            playerGang[g] = w.GroupName[g] == w.PlayerGroupName;
         for (int h = 0; h < kHumanCount; ++h) {
-            // A computer person: any gang but the player's.
-            computer[h] = !(Name(w.HumanGroup[h]) == player);
-            city[h] = -1;
-            const Name place(w.HumanCity[h]);
-            for (std::size_t i = home(place); slots[i] >= 0; i = (i + 1) % kSlots) {
-                if (cities[slots[i]] == place) {
-                    city[h] = slots[i];
-                    in[slots[i]].Add(h);
-                    break;
-                }
-            }
+            if (city[h] >= 0) in[city[h]].Add(h);
+            computer[h] = IsComputer(w, h);
         }
+    }
+
+    // Any gang but the player's, those of no gang included.
+    bool IsComputer(const World& w, int h) const {
+        const int g = index.gang[h];
+        return g >= 0 ? !playerGang[g] : w.IsComputerPerson(h);
     }
 
     void Move(World& w, int human, int to) {
         w.HumanCity[human] = w.CityName[to];
         if (city[human] >= 0) in[city[human]].Remove(human);
         in[to].Add(human);
-        city[human] = to;
+        index.city[human] = static_cast<std::int16_t>(to);
     }
 
     void Join(World& w, int human, const std::string& group) {
         w.HumanGroup[human] = group;
-        computer[human] = w.IsComputerPerson(human);
+        index.gang[human] = static_cast<std::int16_t>(GangNamed(w, group));
+        computer[human] = IsComputer(w, human);
     }
+
+    // The gang a person belongs to, -1 for none.
+    int GangOf(int h) const { return index.gang[h]; }
 
     // A person the computer runs and who has not acted this turn.
     bool AbleComputerPerson(const World& w, int h) const { return w.HumanCanAct[h] && computer[h]; }
@@ -183,7 +215,7 @@ void Money(World& w, const Places& places) {
         // Same yield as the player's collecting, with the floored score; the order of the
         // products matters (a score of 29 on 100 × 10 / 10 gives 28).
         w.CityMoney[c] += Int((best * 0.01) * (w.CityPopulation[c] * w.CityCommerce[c] / 10));
-        if (auto group = w.GroupIndexOf(w.HumanGroup[collector])) w.GroupFame[*group] -= 1;
+        if (const int group = places.GangOf(collector); group >= 0) w.GroupFame[group] -= 1;
         w.HumanCanAct[collector] = false;
     }
 }
@@ -276,9 +308,11 @@ void Scout(World& w, Places& places) {
             }
             return true;
         });
+        // Under 살아있는 세계 a person lured earlier in the step is loyal again and out of reach;
+        // otherwise nobody's loyalty changes here and the test passes everybody listed.
         int target = -1;
         for (int h : lurable) {
-            if (places.city[h] != c) {
+            if (places.city[h] != c && w.HumanLoyalty[h] < 100) {
                 target = h;
                 break;
             }
@@ -296,28 +330,27 @@ void Scout(World& w, Places& places) {
             poached.city = c;
             poached.fromCity = places.city[target];
             places.Record(poached);
-            // Rank, loyalty and members go with him; he may still act this turn.
+            // Rank, loyalty and members go with him; he may still act this turn. 영입 충성: won
+            // over, he is as loyal as a man the player's scout brings in.
             places.Move(w, target, c);
             places.Join(w, target, w.HumanGroup[recruiter]);
+            if (w.options.living) w.HumanLoyalty[target] = 100;
         }
     }
 }
 
 // Gives bosses their full loyalty back as RestoreBossLoyalty does, over the (person, gang) pairs
-// whose names match, found once per attack step: names do not change while it runs.
+// whose names match, as the index keeps them.
 class BossRestorer {
   public:
-    explicit BossRestorer(const World& w) {
-        std::vector<Name> bossNames;
-        bossNames.reserve(kGroupCount);
-        for (int g = 0; g < kGroupCount; ++g)
-            bossNames.emplace_back(w.GroupBossName[g]);
-        for (int h = 0; h < kHumanCount; ++h) {
-            const Name name(w.HumanName[h]);
-            for (int g = 0; g < kGroupCount; ++g) {
-                if (name == bossNames[g]) bosses_.emplace_back(h, g);
-            }
+    explicit BossRestorer(const Places& places) : bosses_(places.index.bosses) {}
+
+    // The first person bearing the gang's boss name, or -1.
+    int BossOf(int group) const {
+        for (auto [h, g] : bosses_) {
+            if (g == group) return h;
         }
+        return -1;
     }
 
     void Run(World& w, const Places& places) const {
@@ -328,7 +361,7 @@ class BossRestorer {
     }
 
   private:
-    std::vector<std::pair<int, int>> bosses_;
+    const std::vector<std::pair<int, int>>& bosses_;
 };
 
 struct Party {
@@ -368,12 +401,40 @@ bool StrongPartyMayAttack(const World& w, const Party& party, int t) {
            party.strength > 3 * w.CityMemberTotal[t];
 }
 
-int ChooseTarget(const World& w, int c, const Party& party) {
+// Members + stamina of the five strongest people standing in district t, of any gang.
+double FiveStrongestThere(const World& w, const Places& places, int t) {
+    std::array<double, 5> best{};
+    int found = 0;
+    places.in[t].ForEach([&](int h) {
+        double strength = w.HumanMembers[h] + w.HumanStamina[h];
+        // Keep the five largest, largest first.
+        for (int i = 0; i < found; ++i) {
+            if (strength > best[i]) std::swap(strength, best[i]);
+        }
+        if (found < 5) best[found++] = strength;
+        return true;
+    });
+    double total = 0;
+    for (int i = 0; i < found; ++i)
+        total += best[i];
+    return total;
+}
+
+// 살아있는 세계, 월말 총공세: at the turn end that brings week 4 of a month, a full party may fall
+// upon another computer gang's district of five or more people when it is more than twice as
+// strong as the five strongest people standing there.
+bool MonthEndPush(const World& w, const Places& places, const Party& party, int t) {
+    return w.options.living && w.Week == 4 && party.n == 5 && !w.IsPlayerCity(t) &&
+           w.OwnerOf(t).has_value() && w.CityHumanCount[t] >= 5 &&
+           party.strength > 2 * FiveStrongestThere(w, places, t);
+}
+
+int ChooseTarget(const World& w, const Places& places, int c, const Party& party) {
     // A gang allied with the player attacks nobody.
     if (auto owner = w.OwnerOf(c); owner && w.GroupAlly[*owner] == 1) return -1;
     for (int t = 0; t < kCityCount; ++t) {
         if ((!(party.n > w.CityHumanCount[t]) || !(party.strength > w.CityMemberTotal[t])) &&
-            !StrongPartyMayAttack(w, party, t)) {
+            !StrongPartyMayAttack(w, party, t) && !MonthEndPush(w, places, party, t)) {
             continue;
         }
         // Once an attack on the player is planned, his districts are safe for the turn.
@@ -396,6 +457,28 @@ TurnEvent MoveEvent(const World& w, TurnEventKind kind, int c, int t) {
     return event;
 }
 
+// 살아있는 세계, 패주: where a person beaten in a computer gang's district flees to, when his gang
+// still holds a district: the one where the fewest people stand, the lowest index on ties; -1
+// when he joins the winners as the game's own rule has it. People are counted where they stand,
+// not by the tallies, which still count the fighters who have left a district this turn.
+int RetreatOf(const World& w, const Places& places, int h, int t,
+              const std::string& attackGroupName) {
+    if (w.HumanGroup[h] == attackGroupName) return -1;
+    const int gang = places.GangOf(h);
+    if (gang < 0) return -1;
+    int refuge = -1;
+    int fewest = 0;
+    for (int d = 0; d < kCityCount; ++d) {
+        if (d == t || w.CityOwnerColor[d] != w.GroupColor[gang]) continue;
+        const int people = places.in[d].Count();
+        if (refuge < 0 || people < fewest) {
+            refuge = d;
+            fewest = people;
+        }
+    }
+    return refuge;
+}
+
 void Conquer(World& w, Places& places, const BossRestorer& bosses, const Party& party, int c, int t,
              const std::string& attackGroupName) {
     TurnEvent taken = MoveEvent(w, TurnEventKind::Taken, c, t);
@@ -404,28 +487,43 @@ void Conquer(World& w, Places& places, const BossRestorer& bosses, const Party& 
         return false;
     });
     places.Record(taken);
+    // 패주 applies only between computer gangs.
+    const bool rout = w.options.living && taken.fromGang >= 0 && !w.IsPlayerCity(t);
     w.CityOwnerColor[t] = w.CityOwnerColor[c];
     // Everybody in the district and every fighter, in index order; a fighter who has just moved
     // in is not taken for a defender.
     (places.in[t] | party.fighters).ForEach([&](int h) {
         if (places.city[h] == t) {
-            // Whoever is found there joins the winners, beaten.
-            if (places.news != nullptr && w.HumanGroup[h] != attackGroupName) {
-                TurnEvent changed;
-                changed.kind = TurnEventKind::ChangedSides;
-                changed.human = h;
-                changed.city = t;
-                changed.fromGang = GangOf(w, h);
-                changed.gang = w.GroupIndexOf(attackGroupName).value_or(-1);
-                places.Record(changed);
+            // Whoever is found there joins the winners, beaten; under 패주 he keeps his gang if
+            // it has somewhere to go and flees there with what is left of his members.
+            const int refuge = rout ? RetreatOf(w, places, h, t, attackGroupName) : -1;
+            if (refuge < 0) {
+                if (places.news != nullptr && w.HumanGroup[h] != attackGroupName) {
+                    TurnEvent changed;
+                    changed.kind = TurnEventKind::ChangedSides;
+                    changed.human = h;
+                    changed.city = t;
+                    changed.fromGang = GangOf(w, h);
+                    changed.gang = w.GroupIndexOf(attackGroupName).value_or(-1);
+                    places.Record(changed);
+                }
+                places.Join(w, h, attackGroupName);
             }
-            places.Join(w, h, attackGroupName);
             w.HumanLoyalty[h] -= 20;
             bosses.Run(w, places);
             w.HumanStamina[h] -= 50;
             w.HumanMembers[h] -= 50;
             w.CityMemberTotal[t] -= 50;
             w.HumanMorale[h] -= 10;
+            if (refuge >= 0) {
+                // The tallies follow him.
+                const double left = std::max(0.0, w.HumanMembers[h]);
+                w.CityHumanCount[t] -= 1;
+                w.CityMemberTotal[t] -= left;
+                w.CityHumanCount[refuge] += 1;
+                w.CityMemberTotal[refuge] += left;
+                places.Move(w, h, refuge);
+            }
         }
         if (w.HumanInAttackParty[h]) {
             // Only the first fighter into an empty district walks in unhurt.
@@ -480,17 +578,47 @@ void Recount(World& w, const Places& places) {
     }
 }
 
+// 살아있는 세계, 재기: a computer gang left with no district rises again in the district of
+// another computer gang where its boss stands; everybody there joins it.
+void Comeback(World& w, Places& places, const BossRestorer& bosses) {
+    for (int g = 0; g < kGroupCount; ++g) {
+        if (g == w.PlayerGroupIndex) continue;
+        bool holds = false;
+        for (int c = 0; c < kCityCount && !holds; ++c)
+            holds = w.CityOwnerColor[c] == w.GroupColor[g];
+        if (holds) continue;
+        const int boss = bosses.BossOf(g);
+        const int d = boss >= 0 ? places.city[boss] : -1;
+        if (d < 0 || w.IsPlayerCity(d)) continue;
+        const int owner = OwnerIndex(w, d);
+        if (owner < 0) continue;
+        TurnEvent rose;
+        rose.kind = TurnEventKind::Comeback;
+        rose.gang = g;
+        rose.fromGang = owner;
+        rose.city = d;
+        rose.human = boss;
+        places.Record(rose);
+        w.SetOwner(d, g);
+        places.in[d].ForEach([&](int h) {
+            places.Join(w, h, w.GroupName[g]);
+            return true;
+        });
+    }
+}
+
 void Attack(World& w, Places& places) {
+    const BossRestorer bosses(places);
+    if (w.options.living) Comeback(w, places, bosses);
     Recount(w, places);
     w.AttackFromCity = -1;
     ClearParties(w);
-    const BossRestorer bosses(w);
     // The gang of the fighters picked last; the people of a conquered district join it.
     std::string attackGroupName;
     for (int c = 0; c < kCityCount; ++c) {
         if (w.IsPlayerCity(c)) continue;
         const Party party = PickFighters(w, places, c, attackGroupName);
-        const int t = ChooseTarget(w, c, party);
+        const int t = ChooseTarget(w, places, c, party);
         if (t >= 0) {
             if (!w.IsPlayerCity(t)) {
                 Conquer(w, places, bosses, party, c, t, attackGroupName);

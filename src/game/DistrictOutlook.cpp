@@ -44,8 +44,9 @@ NextWeekPreview PreviewNextTurnEnd(const World& world) {
     EndTurn(next, &news);
     for (const TurnEvent& e : news) {
         const bool inRange = e.city >= 0 && e.city < kCityCount;
-        if ((e.kind == TurnEventKind::Attack || e.kind == TurnEventKind::Taken) && inRange)
-            preview.threatened[e.city] = true;
+        const bool falls = e.kind == TurnEventKind::Attack || e.kind == TurnEventKind::Taken ||
+                           e.kind == TurnEventKind::Comeback;
+        if (falls && inRange) preview.threatened[e.city] = true;
         // The people of the player's gang as they stand now, whoever lures them on later.
         if (e.kind == TurnEventKind::Poached && e.human >= 0 && e.human < kHumanCount &&
             world.HumanGroup[e.human] == world.PlayerGroupName &&

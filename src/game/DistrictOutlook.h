@@ -30,7 +30,7 @@ DistrictGlance GlanceAt(const World& world, int city);
 // 다음 주 예상: the next turn end run on a copy of the world, the player doing nothing more. The
 // game has no chance in it, so this is exactly what will happen unless he acts.
 struct NextWeekPreview {
-    CityTable<bool> threatened{};  // a computer gang attacks or walks into the district
+    CityTable<bool> threatened{};  // a computer gang attacks, walks into or takes back the district
     HumanTable<bool> lured{};      // a person of the player's gang a rival gang lures away
 };
 NextWeekPreview PreviewNextTurnEnd(const World& world);

@@ -30,6 +30,7 @@ std::optional<TurnEventKind> KindOf(long long number) {
         case TurnEventKind::ChangedSides:
         case TurnEventKind::AllianceEnded:
         case TurnEventKind::Commerce:
+        case TurnEventKind::Comeback:
             return kind;
     }
     return std::nullopt;

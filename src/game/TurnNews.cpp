@@ -70,6 +70,8 @@ const char* KindWord(TurnEventKind kind) {
             return "alliance-ended";
         case TurnEventKind::Commerce:
             return "commerce";
+        case TurnEventKind::Comeback:
+            return "comeback";
     }
     return "?";
 }
@@ -140,6 +142,12 @@ std::string NewsLine(const TurnEvent& e) {
             number("by", e.gang);
             number("money", e.money);
             break;
+        case TurnEventKind::Comeback:
+            number("city", e.city);
+            number("by", e.gang);
+            number("from", e.fromGang);
+            number("human", e.human);
+            break;
     }
     return line;
 }
@@ -201,6 +209,11 @@ std::string NewsSentence(const World& w, const TurnEvent& e) {
         case TurnEventKind::Commerce:
             return Subject(by) + " 우리 " + city + "에서 상업을 키웠습니다 (쓴 돈 " +
                    FormatMoney(e.money) + ").";
+        case TurnEventKind::Comeback: {
+            const std::string owner = e.fromGang >= 0 ? from + "의 " : std::string();
+            return "구역을 모두 잃었던 " + Subject(by) + " 두목 " + Object(person) + " 앞세워 " +
+                   owner + city + "에서 다시 일어섰습니다.";
+        }
     }
     return {};
 }
@@ -333,7 +346,8 @@ std::string StandingsLine(const World& w, const TurnNews& news) {
     }
     GroupTable<int> change{};
     for (const TurnEvent& e : news) {
-        if (e.kind != TurnEventKind::Taken) continue;
+        // A gang rising again where its boss stands takes the district as a taking does.
+        if (e.kind != TurnEventKind::Taken && e.kind != TurnEventKind::Comeback) continue;
         if (e.gang >= 0 && e.gang < kGroupCount) change[e.gang] += 1;
         if (e.fromGang >= 0 && e.fromGang < kGroupCount) change[e.fromGang] -= 1;
     }

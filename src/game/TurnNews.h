@@ -18,6 +18,8 @@ enum class TurnEventKind {
     ChangedSides,   // `human`, found in the conquered `city`, left `fromGang` for `gang`
     AllianceEnded,  // `gang` is no longer allied with the player
     Commerce,       // `gang` raised the commerce of the player's `city`, spending `money` there
+    Comeback,       // `gang`, left with no district, took `city` from `fromGang`: its boss `human`
+                    // stood there and everybody there joined it (살아있는 세계)
 };
 
 // Gangs are indexes 0..6, or -1 for none (a district whose colour matches no gang, a person of

@@ -194,6 +194,7 @@ MainGame::MainGame(Screens& screens) : Screen(screens, "MainGame", kGameTitle) {
     optionMenu_->addSeparator();
     truce_ = AddOption(optionMenu_, "옵션_초반휴전", "초반 휴전", &Options::truce);
     strongGangs_ = AddOption(optionMenu_, "옵션_강한조직", "강한 조직", &Options::strongGangs);
+    living_ = AddOption(optionMenu_, "옵션_살아있는세계", "살아있는 세계", &Options::living);
     // Only looking, never a rule: it sits apart from the rules.
     optionMenu_->addSeparator();
     preview_ = AddOption(optionMenu_, "옵션_다음주예상", "다음 주 예상", &Options::preview);
@@ -478,6 +479,7 @@ void MainGame::Refresh() {
     autosave_->setChecked(world.options.autosave);
     truce_->setChecked(world.options.truce);
     strongGangs_->setChecked(world.options.strongGangs);
+    living_->setChecked(world.options.living);
     preview_->setChecked(world.options.preview);
 }
 

@@ -106,6 +106,7 @@ class MainGame : public Screen {
     QAction* autosave_;  // 옵션_자동저장
     QAction* truce_;     // 초반 휴전: no computer attack on the player in the first four weeks
     QAction* strongGangs_;  // 강한 조직: a full party may attack a district of five or more
+    QAction* living_;       // 살아있는 세계: the computer gangs' wars keep moving
     QAction* preview_;      // 다음 주 예상: what the next turn end would do, on the map
     QLabel* status_;        // DistrictStatus: the district under the pointer, at a glance
 };

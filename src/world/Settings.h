@@ -30,7 +30,7 @@ inline constexpr OptionSetting kOptionSettings[] = {
     {"notices", &Options::notices},   {"healthBars", &Options::healthBars},
     {"music", &Options::music},       {"autosave", &Options::autosave},
     {"news", &Options::news},         {"truce", &Options::truce},
-    {"strongGangs", &Options::strongGangs},
+    {"strongGangs", &Options::strongGangs}, {"living", &Options::living},
     {"preview", &Options::preview},
 };
 // An option left out of the table would be forgotten at every start without a word.

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace golmok {
@@ -56,7 +57,31 @@ struct Options {
     // 다음 주 예상: the map shows what the next turn end would do if the player did nothing more.
     // Only looking: it changes no rule.
     bool preview = false;
+    // 살아있는 세계: a lured person stays loyal, the computer gangs make a month-end push on one
+    // another, the beaten flee to their own gang and a gang with no district rises again where
+    // its boss stands.
+    bool living = false;
     bool operator==(const Options&) const = default;
+};
+
+// Where the computer gangs' turn end finds everybody, kept from one turn end to the next: each
+// person's district and gang as indexes (-1 for none) and the people who bear a boss's name, with
+// the names they were found from. It is derived from the world and never part of a game: it is
+// not saved, two worlds compare equal whatever it holds, and the turn end checks it against the
+// names before trusting it, so a new or loaded world, and anybody moved by a command or a fight,
+// are followed.
+struct TurnIndex {
+    bool built = false;
+    std::array<std::int16_t, kHumanCount> city{};
+    std::array<std::int16_t, kHumanCount> gang{};
+    std::vector<std::pair<int, int>> bosses;  // (person, gang) whose names match
+    // The names the indexes were found from.
+    std::array<std::string, kCityCount> cityNames{};
+    std::array<std::string, kGroupCount> gangNames{};
+    std::array<std::string, kGroupCount> bossNames{};
+    std::array<std::string, kHumanCount> humanNames{};
+
+    bool operator==(const TurnIndex&) const { return true; }
 };
 
 // How fights are fought: turn by turn, or on a clock (실시간).
@@ -124,6 +149,9 @@ struct World {
     bool DefenceSetupOpen = false;
 
     Options options;
+
+    // Kept by the computer gangs' turn end for itself; see TurnIndex.
+    TurnIndex turnIndex;
 
     bool operator==(const World&) const = default;
 

@@ -356,12 +356,7 @@ TEST(ScoutAI, NoRecruiterOrNoTargetPoachesNobody) {
 // the tallies (a party of five never outnumbers them) but are never picked to fight. People
 // 0..124; tests empty the districts they want weak.
 World GarrisonedWorld() {
-    World w = test::BlankWorld();
-    for (int c = 0; c < kCityCount; ++c) {
-        for (int i = 0; i < 5; ++i)
-            test::Place(w, c * 5 + i, c, *w.OwnerOf(c), 0, 0, 0);
-    }
-    return w;
+    return test::GarrisonedWorld(5);
 }
 
 void Empty(World& w, int city) {

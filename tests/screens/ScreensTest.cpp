@@ -300,6 +300,10 @@ class ScreensTest : public QObject, GameOnScreen {
         QVERIFY(world().options.strongGangs);
         Item(map, "옵션_강한조직")->trigger();
         QVERIFY(!world().options.strongGangs);
+        QCOMPARE(Item(map, "옵션_살아있는세계")->text(), QString("살아있는 세계"));
+        QVERIFY(!Item(map, "옵션_살아있는세계")->isChecked());
+        Item(map, "옵션_살아있는세계")->trigger();
+        QVERIFY(world().options.living);
         Item(map, "옵션_음악_배경음악")->trigger();
         QVERIFY(screens_->music().playing());
 
@@ -313,7 +317,9 @@ class ScreensTest : public QObject, GameOnScreen {
         QVERIFY(!Item(map, "옵션_보기_체력막대바")->isChecked());
         QVERIFY(Item(map, "옵션_초반휴전")->isChecked());
         QVERIFY(!Item(map, "옵션_강한조직")->isChecked());
+        QVERIFY(Item(map, "옵션_살아있는세계")->isChecked());
         QVERIFY(world().options.truce);
+        QVERIFY(world().options.living);
     }
 
     // What the player chooses in the menu is written to the settings file at once, and the next

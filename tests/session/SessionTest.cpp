@@ -35,6 +35,7 @@ TEST(Session, NewGameStartsFromTheStartingWorldWithTheOptionsKept) {
     w.options.music = false;
     w.options.truce = true;
     w.options.strongGangs = true;
+    w.options.living = true;
     w.BattleMode = BattleMode::Real;
     ASSERT_TRUE(session.ClickCity(1));
     session.QuitToTitle();
@@ -50,6 +51,7 @@ TEST(Session, NewGameStartsFromTheStartingWorldWithTheOptionsKept) {
     EXPECT_FALSE(fresh.options.music);
     EXPECT_TRUE(fresh.options.truce);
     EXPECT_TRUE(fresh.options.strongGangs);
+    EXPECT_TRUE(fresh.options.living);
     EXPECT_EQ(fresh.BattleMode, BattleMode::Real);
 }
 

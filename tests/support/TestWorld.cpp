@@ -47,6 +47,15 @@ void Place(World& world, int human, int city, int group, double attack, double d
     DeriveHumanFields(world, human);
 }
 
+World GarrisonedWorld(int people) {
+    World w = BlankWorld();
+    for (int c = 0; c < kCityCount; ++c) {
+        for (int i = 0; i < people; ++i)
+            Place(w, c * people + i, c, *w.OwnerOf(c), 0, 0, 0);
+    }
+    return w;
+}
+
 std::filesystem::path ShippedData() {
     return GOLMOK_DATA_DIR;
 }

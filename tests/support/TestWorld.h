@@ -20,6 +20,11 @@ World BlankWorld();
 void Place(World& world, int human, int city, int group, double attack = 40, double defence = 40,
            double leadership = 30);
 
+// The blank world with every district held by `people` people of its owner who lead nobody and
+// have no stamina: they fill the tallies but are never picked to fight. District c holds people
+// c × `people` .. c × `people` + `people` - 1.
+World GarrisonedWorld(int people);
+
 // A world and the command menu open on one of its districts, as the session holds them side by
 // side; a test takes both apart with `auto [w, m] = ...`.
 struct MenuWorld {

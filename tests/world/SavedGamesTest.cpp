@@ -156,6 +156,7 @@ TEST(SavedGames, LoadingRestoresEverySavedFieldAndKeepsTheRest) {
     w.options.music = false;
     w.options.truce = true;
     w.options.strongGangs = true;
+    w.options.living = true;
     w.BattleMode = BattleMode::Real;
     w.HumanWeapon[0] = "진검";
     w.HumanInAttackParty[1] = true;
