@@ -226,7 +226,7 @@ TEST(NewsFile, ReadsBackWhatItWroteAndRefusesAnythingElse) {
         {"another game", ""},
         {"cut short", text.substr(0, text.size() - 1)},
         {"a person out of range", header + "this 2 6 -1 24 0 194 0 0 0 0\n"},
-        {"a kind out of range", header + "this 7 6 -1 24 0 19 0 0 0 0\n"},
+        {"a kind out of range", header + "this 99 6 -1 24 0 19 0 0 0 0\n"},
         {"a field missing", header + "this 2 6 -1 24 0 19 0 0 0\n"},
         {"this week after last week's", text + "this 2 6 -1 24 0 19 0 0 0 0\n"},
         {"another week word", header + "next 2 6 -1 24 0 19 0 0 0 0\n"},
