@@ -348,13 +348,10 @@ void FindCycle(const std::vector<std::string>& positions, int& cycleStart, int& 
     }
 }
 
-// The lines of a turn end's news as the news window shows them, its headings aside. Every count
-// of news in this report goes through here, so that it follows what the window shows.
-int NewsLinesShown(const World& w, const TurnNews& news) {
-    int lines = 0;
-    for (const NewsSection& section : NewsSections(w, news))
-        lines += static_cast<int>(section.lines.size());
-    return lines;
+// The lines of a turn end's news as the news window shows them, the standings line included.
+// Every count of news in this report goes through here, so that it follows what the window shows.
+int NewsLinesShown(const World& w, const WeekNews& news) {
+    return static_cast<int>(NewsWindowLines(w, news).size());
 }
 
 Run Play(const World& start, int player, const Options& options, bool active) {
@@ -373,7 +370,7 @@ Run Play(const World& start, int player, const Options& options, bool active) {
         const World before = w;
         if (active) PlayWeek(session, run);
         session.EndTurn();
-        run.newsLines.push_back(NewsLinesShown(w, session.news()));
+        run.newsLines.push_back(NewsLinesShown(w, session.weekNews()));
         Defend(w, week, run);
         CountChanges(before, w, week, run);
         run.standings.push_back(Count(w));

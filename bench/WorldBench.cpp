@@ -1,6 +1,7 @@
 // How long the game takes to build its world from the shipped record files, as at start-up.
 #include <benchmark/benchmark.h>
 
+#include "game/DistrictOutlook.h"
 #include "game/NewWorld.h"
 #include "game/TurnCycle.h"
 #include "world/RecordFiles.h"
@@ -78,6 +79,19 @@ void BM_EndTurn(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_EndTurn)->Unit(benchmark::kMicrosecond);
+
+// 다음 주 예상 and the map's marks, as the map refreshes them after a command: the next turn end
+// run on a copy of the shipped world, and every district at a glance.
+void BM_PreviewAndGlance(benchmark::State& state) {
+    golmok::World world = golmok::BuildNewWorld(GOLMOK_DATA_DIR);
+    golmok::ChooseGroup(world, 0);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(golmok::PreviewNextTurnEnd(world));
+        for (int c = 0; c < golmok::kCityCount; ++c)
+            benchmark::DoNotOptimize(golmok::GlanceAt(world, c));
+    }
+}
+BENCHMARK(BM_PreviewAndGlance)->Unit(benchmark::kMicrosecond);
 
 // 10 000 turn ends in a row from the start, the player idle (gang 0).
 void BM_IdleRun10000(benchmark::State& state) {

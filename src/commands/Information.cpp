@@ -17,6 +17,10 @@ std::array<double, 10> PersonFigures(const World& world, int h) {
             world.HumanMorale[h]};
 }
 
+PersonStanding PersonStandingOf(const World& world, int h) {
+    return {world.HumanGroup[h], world.HumanRank[h], !world.HumanCanAct[h]};
+}
+
 std::vector<int> GroupInfoList(const World&) {
     std::vector<int> groups;
     groups.reserve(kGroupCount);
@@ -52,6 +56,16 @@ GroupFigures GroupInfoFigures(const World& world, int g) {
         }
     }
     return figures;
+}
+
+GroupRelations GroupRelationsOf(const World& world, int g) {
+    GroupRelations relations;
+    for (int c = 0; c < kCityCount; ++c) {
+        if (world.CityOwnerColor[c] == world.GroupColor[g]) relations.districts.push_back(c);
+    }
+    relations.hostility = world.GroupHostility[g];
+    relations.ally = world.GroupAlly[g] == 1;
+    return relations;
 }
 
 }  // namespace golmok

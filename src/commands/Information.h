@@ -26,6 +26,17 @@ inline constexpr std::array<const char*, 10> kPersonFigureCaptions = {
 // Loyalty, attack, defence, charm, agility, stamina, intelligence, leadership, members, morale.
 std::array<double, 10> PersonFigures(const World& world, int human);
 
+// Who a person is beyond his figures: his gang, his rank, and whether he has acted this week.
+struct PersonStanding {
+    std::string gang;  // his gang's name as it stands (백수파 after a dismissal)
+    std::string rank;
+    bool acted = false;  // he may not act again before the next turn end
+    bool operator==(const PersonStanding&) const = default;
+};
+PersonStanding PersonStandingOf(const World& world, int human);
+inline constexpr const char* kActedText = "행동함";
+inline constexpr const char* kNotActedText = "아직 안 함";
+
 // --- Group view (조직정보) -----------------------------------------------------------------
 // The seven gangs, in index order.
 std::vector<int> GroupInfoList(const World& world);
@@ -43,5 +54,15 @@ struct GroupFigures {
     bool operator==(const GroupFigures&) const = default;
 };
 GroupFigures GroupInfoFigures(const World& world, int group);
+
+// Where the gang stands with the player: the districts it holds (in index order), its hostility
+// and whether it is allied with him.
+struct GroupRelations {
+    std::vector<int> districts;
+    double hostility = 0;
+    bool ally = false;
+    bool operator==(const GroupRelations&) const = default;
+};
+GroupRelations GroupRelationsOf(const World& world, int group);
 
 }  // namespace golmok

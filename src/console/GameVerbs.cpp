@@ -21,7 +21,7 @@ void Quit(ConsoleContext& ctx, const Words& args) {
 
 void Option(ConsoleContext& ctx, const Words& args) {
     ExpectArgs(args, 2,
-               "option notices|healthbars|music|autosave|truce|strong|living on|off, "
+               "option notices|healthbars|music|autosave|truce|strong|living|preview on|off, "
                "option battle turn|real");
     ctx.RequireMapUnlocked();
     World& w = ctx.world();
@@ -46,6 +46,8 @@ void Option(ConsoleContext& ctx, const Words& args) {
         w.options.truce = ReadOnOff(args[1]);
     } else if (name == "strong") {
         w.options.strongGangs = ReadOnOff(args[1]);
+    } else if (name == "preview") {
+        w.options.preview = ReadOnOff(args[1]);
     } else if (name == "living") {
         w.options.living = ReadOnOff(args[1]);
     } else {

@@ -19,7 +19,8 @@ constexpr VerbHelp kVerbHelp[] = {
     {"help", "이 목록을 보여 줍니다"},
     {"new-game G", "조직 G(0..6)를 골라 새 게임을 시작합니다"},
     {"quit", "기능 > 종료하기: 제목 메뉴로 돌아갑니다"},
-    {"option NAME on|off", "옵션 notices, healthbars, music, autosave, truce, strong, living을 켜고 끕니다"},
+    {"option NAME on|off",
+     "옵션 notices, healthbars, music, autosave, truce, strong, living, preview를 켜고 끕니다"},
     {"end-turn [N]", "턴 > 종료를 N번(기본 1번) 합니다"},
     {"money-up", "돈올리기"},
     {"news", "지난 턴 끝에 다른 조직들이 한 일을 보여 줍니다"},
@@ -56,6 +57,7 @@ constexpr VerbHelp kVerbHelp[] = {
     {"show human H|city D|group G|game", "사람, 구역, 조직 또는 게임의 값을 보여 줍니다"},
     {"dump", "세계 전체를 보여 줍니다"},
     {"ownership", "조직마다 가진 구역 수를 보여 줍니다"},
+    {"outlook", "구역마다 주인, 사람, 조직원, 힘, 빈 곳인지, 다음 주 예상을 한 줄씩 보여 줍니다"},
 };
 
 }  // namespace

@@ -1,7 +1,9 @@
-// show, dump, ownership: the world as lines of name=value.
+// show, dump, ownership, outlook: the world as lines of name=value.
+#include <optional>
 #include <ostream>
 
 #include "console/Console.h"
+#include "game/DistrictOutlook.h"
 #include "world/Numbers.h"
 
 namespace golmok {
@@ -87,12 +89,25 @@ void Ownership(ConsoleContext& ctx, const Words& args) {
     ctx.out << '\n';
 }
 
+// One line per district: what the map's tooltip tells, and with 다음 주 예상 on whether the next
+// turn end falls upon it.
+void Outlook(ConsoleContext& ctx, const Words& args) {
+    ExpectArgs(args, 0, "outlook");
+    ctx.RequireGame();
+    const World& w = ctx.world();
+    std::optional<NextWeekPreview> preview;
+    if (w.options.preview) preview = PreviewNextTurnEnd(w);
+    for (int c = 0; c < kCityCount; ++c)
+        ctx.out << OutlookLine(w, c, preview ? &*preview : nullptr) << '\n';
+}
+
 }  // namespace
 
 void AddWorldVerbs(VerbTable& verbs) {
     verbs["show"] = Show;
     verbs["dump"] = Dump;
     verbs["ownership"] = Ownership;
+    verbs["outlook"] = Outlook;
 }
 
 }  // namespace golmok

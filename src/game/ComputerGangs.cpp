@@ -177,6 +177,15 @@ void Commerce(World& w, const Places& places) {
                 w.CityMoney[c] -= cost;
                 w.CityCommerce[c] += 1;
                 w.HumanCanAct[h] = false;
+                // A rival spending the player's money in the player's district is news to him.
+                if (places.news != nullptr && w.IsPlayerCity(c)) {
+                    TurnEvent spent;
+                    spent.kind = TurnEventKind::Commerce;
+                    spent.gang = GangOf(w, h);
+                    spent.city = c;
+                    spent.money = cost;
+                    places.Record(spent);
+                }
             }
             break;
         }
@@ -319,6 +328,7 @@ void Scout(World& w, Places& places) {
             poached.gang = GangOf(w, recruiter);
             poached.fromGang = GangOf(w, target);
             poached.city = c;
+            poached.fromCity = places.city[target];
             places.Record(poached);
             // Rank, loyalty and members go with him; he may still act this turn. 영입 충성: won
             // over, he is as loyal as a man the player's scout brings in.

@@ -1,6 +1,8 @@
 #include "game/TurnNews.h"
 
+#include <algorithm>
 #include <string_view>
+#include <utility>
 
 #include "world/Numbers.h"
 
@@ -66,16 +68,12 @@ const char* KindWord(TurnEventKind kind) {
             return "changed-sides";
         case TurnEventKind::AllianceEnded:
             return "alliance-ended";
+        case TurnEventKind::Commerce:
+            return "commerce";
         case TurnEventKind::Comeback:
             return "comeback";
     }
     return "?";
-}
-
-// What the player lost: his districts, his people, his allies, and the attack coming at him.
-bool IsPlayerLoss(const World& w, const TurnEvent& e) {
-    if (e.kind == TurnEventKind::Attack || e.kind == TurnEventKind::AllianceEnded) return true;
-    return e.fromGang >= 0 && e.fromGang == w.PlayerGroupIndex;
 }
 
 }  // namespace
@@ -139,6 +137,11 @@ std::string NewsLine(const TurnEvent& e) {
         case TurnEventKind::AllianceEnded:
             number("group", e.gang);
             break;
+        case TurnEventKind::Commerce:
+            number("city", e.city);
+            number("by", e.gang);
+            number("money", e.money);
+            break;
         case TurnEventKind::Comeback:
             number("city", e.city);
             number("by", e.gang);
@@ -151,20 +154,27 @@ std::string NewsLine(const TurnEvent& e) {
 
 namespace {
 
-// A sentence for a person lured `times` times in one turn end: `e` is the last luring, with the
-// gang he belonged to before the first.
+// How many times, as the news says it: "두 번" .. "열 번", then figures.
+std::string Times(int times) {
+    static constexpr const char* kWords[] = {"한",   "두",   "세",   "네",   "다섯",
+                                             "여섯", "일곱", "여덟", "아홉", "열"};
+    if (times >= 1 && times <= 10) return std::string(kWords[times - 1]) + " 번";
+    return std::to_string(times) + "번";
+}
+
+// A person lured `times` times in one turn end: `e` is the last luring, with the gang he belonged
+// to before the first.
 std::string PoachedSentence(const World& w, const TurnEvent& e, int times) {
     const std::string by = GangName(w, e.gang);
     const std::string person = HumanName(w, e.human);
     const std::string city = Towards(CityName(w, e.city));
+    const std::string owner = e.fromGang >= 0 ? GangName(w, e.fromGang) + "의 " : "조직이 없던 ";
     if (times > 1) {
-        const std::string from = e.fromGang >= 0 ? GangName(w, e.fromGang) + "의 " : "조직이 없던 ";
-        return from + Subject(person) + " 이번 주에 " + std::to_string(times) +
-               "번이나 꾐에 넘어가 " + by + "의 " + city + " 갔습니다.";
+        return owner + Subject(person) + " " + Times(times) + " 꾐에 넘어가 결국 " + by + "의 " +
+               city + " 갔습니다.";
     }
     if (e.fromGang == e.gang)
         return Subject(by) + " " + Object(person) + " " + city + " 불러들였습니다.";
-    const std::string owner = e.fromGang >= 0 ? GangName(w, e.fromGang) + "의 " : "조직이 없던 ";
     return Subject(by) + " " + owner + Object(person) + " 꾀어 " + city + " 데려갔습니다.";
 }
 
@@ -196,6 +206,9 @@ std::string NewsSentence(const World& w, const TurnEvent& e) {
         }
         case TurnEventKind::AllianceEnded:
             return With(by, "과", "와") + "의 동맹이 끝났습니다.";
+        case TurnEventKind::Commerce:
+            return Subject(by) + " 우리 " + city + "에서 상업을 키웠습니다 (쓴 돈 " +
+                   FormatMoney(e.money) + ").";
         case TurnEventKind::Comeback: {
             const std::string owner = e.fromGang >= 0 ? from + "의 " : std::string();
             return "구역을 모두 잃었던 " + Subject(by) + " 두목 " + Object(person) + " 앞세워 " +
@@ -205,42 +218,169 @@ std::string NewsSentence(const World& w, const TurnEvent& e) {
     return {};
 }
 
-std::vector<NewsSection> NewsSections(const World& w, const TurnNews& news) {
-    std::vector<NewsSection> sections;
-    NewsSection losses{kPlayerLossesTitle, {}};
-    // One section per gang, in index order, then the people of no gang.
-    std::vector<NewsSection> byGang(kGroupCount + 1);
-    for (int g = 0; g <= kGroupCount; ++g)
-        byGang[g].title = GangName(w, g < kGroupCount ? g : -1);
-    // A person lured from district to district in one turn end is told once, where he ended,
-    // as a loss of the gang he started from.
-    HumanTable<int> lured{};
-    HumanTable<int> firstGang{};
+WeekNews NextWeekNews(const WeekNews& previous, TurnNews events) {
+    WeekNews next;
+    // Last week's lines are only worth comparing with when they were kept.
+    if (previous.kept) next.lastWeek = previous.events;
+    next.events = std::move(events);
+    return next;
+}
+
+namespace {
+
+bool IsPerson(int human) {
+    return human >= 0 && human < kHumanCount;
+}
+
+// The district a taking ends, with the people who changed sides there right after it.
+std::string TakenLine(const World& w, const TurnEvent& taken, const std::vector<int>& people) {
+    std::string line = NewsSentence(w, taken);
+    if (!taken.fought) {
+        line.insert(line.size() - 1, " (빈 곳)");
+        return line;
+    }
+    if (people.empty()) return line;
+    std::string names;
+    for (int h : people)
+        names += (names.empty() ? "" : ", ") + HumanName(w, h);
+    line.insert(line.size() - 1, " (넘어온 사람: " + names + ")");
+    return line;
+}
+
+// One line for all of a week's recruiting, gang by gang in the order they recruited.
+std::string RecruitedLine(const World& w, const TurnNews& news) {
+    std::string line = "조직원 모집:";
+    bool first = true;
     for (const TurnEvent& e : news) {
-        if (e.kind != TurnEventKind::Poached || e.human < 0 || e.human >= kHumanCount) continue;
-        if (lured[e.human]++ == 0) firstGang[e.human] = e.fromGang;
+        if (e.kind != TurnEventKind::Recruited) continue;
+        line += (first ? " " : ", ") + GangName(w, e.gang) + " " + FormatNumber(e.members) + "명";
+        first = false;
+    }
+    return line;
+}
+
+// One line for the commerce gang `gang` raised in the player's districts this week, with the
+// money it spent in each: "지존파가 우리 구역의 상업을 키웠습니다: 서초 191,308, 관악 99,012".
+std::string CommerceLine(const World& w, const TurnNews& news, int gang) {
+    std::string line = Subject(GangName(w, gang)) + " 우리 구역의 상업을 키웠습니다:";
+    bool first = true;
+    for (const TurnEvent& e : news) {
+        if (e.kind != TurnEventKind::Commerce || e.gang != gang) continue;
+        line += (first ? " " : ", ") + CityName(w, e.city) + " " + FormatMoney(e.money);
+        first = false;
+    }
+    return line;
+}
+
+// The lines of one turn end's events, in the order they happened, before anything is left out
+// as last week's.
+std::vector<std::string> EventLines(const World& w, const TurnNews& news) {
+    std::vector<std::string> lines;
+    // A person lured from district to district is told once, at his last luring, from where
+    // he stood before the first.
+    HumanTable<int> lured{};
+    HumanTable<int> startGang{};
+    HumanTable<int> startCity{};
+    for (const TurnEvent& e : news) {
+        if (e.kind != TurnEventKind::Poached || !IsPerson(e.human)) continue;
+        if (lured[e.human]++ == 0) {
+            startGang[e.human] = e.fromGang;
+            startCity[e.human] = e.fromCity;
+        }
     }
     HumanTable<int> told{};
-    for (const TurnEvent& raw : news) {
-        TurnEvent e = raw;
-        std::string sentence;
-        if (e.kind == TurnEventKind::Poached && e.human >= 0 && e.human < kHumanCount) {
-            if (++told[e.human] < lured[e.human]) continue;  // not his last move yet
-            e.fromGang = firstGang[e.human];
-            sentence = PoachedSentence(w, e, lured[e.human]);
-        } else {
-            sentence = NewsSentence(w, e);
+    bool recruitingTold = false;
+    std::vector<int> commerceTold;  // the gangs whose commerce has its line
+    for (std::size_t i = 0; i < news.size(); ++i) {
+        const TurnEvent& e = news[i];
+        switch (e.kind) {
+            case TurnEventKind::Recruited:
+                if (!recruitingTold) lines.push_back(RecruitedLine(w, news));
+                recruitingTold = true;
+                break;
+            case TurnEventKind::Commerce:
+                // One line a gang: a rival settles several of the player's districts a week.
+                if (std::find(commerceTold.begin(), commerceTold.end(), e.gang) ==
+                    commerceTold.end()) {
+                    commerceTold.push_back(e.gang);
+                    lines.push_back(CommerceLine(w, news, e.gang));
+                }
+                break;
+            case TurnEventKind::Poached: {
+                if (!IsPerson(e.human)) {
+                    lines.push_back(NewsSentence(w, e));
+                    break;
+                }
+                if (++told[e.human] < lured[e.human]) break;  // not his last move yet
+                // Back where he started, with the gang he started with: nothing to tell.
+                if (e.city == startCity[e.human] && e.gang == startGang[e.human]) break;
+                TurnEvent whole = e;
+                whole.fromGang = startGang[e.human];
+                lines.push_back(PoachedSentence(w, whole, lured[e.human]));
+                break;
+            }
+            case TurnEventKind::Taken: {
+                // The people found there change sides right after the taking.
+                std::vector<int> people;
+                while (i + 1 < news.size() && news[i + 1].kind == TurnEventKind::ChangedSides &&
+                       news[i + 1].city == e.city) {
+                    people.push_back(news[++i].human);
+                }
+                lines.push_back(TakenLine(w, e, people));
+                break;
+            }
+            default:
+                lines.push_back(NewsSentence(w, e));
+                break;
         }
-        NewsSection& section =
-            IsPlayerLoss(w, e) ? losses
-                               : byGang[e.gang >= 0 && e.gang < kGroupCount ? e.gang : kGroupCount];
-        section.lines.push_back(std::move(sentence));
     }
-    if (!losses.lines.empty()) sections.push_back(std::move(losses));
-    for (NewsSection& section : byGang) {
-        if (!section.lines.empty()) sections.push_back(std::move(section));
+    return lines;
+}
+
+// The player's gang and the districts of every gang that holds one or lost its last this week,
+// with this week's change: "우리 조직 거지파 | 지역: 거지파 4 (+1), 지존파 2 (-1), 불사파 0 (-1)".
+std::string StandingsLine(const World& w, const TurnNews& news) {
+    GroupTable<int> held{};
+    for (int c = 0; c < kCityCount; ++c) {
+        if (auto owner = w.OwnerOf(c)) held[*owner] += 1;
     }
-    return sections;
+    GroupTable<int> change{};
+    for (const TurnEvent& e : news) {
+        // A gang rising again where its boss stands takes the district as a taking does.
+        if (e.kind != TurnEventKind::Taken && e.kind != TurnEventKind::Comeback) continue;
+        if (e.gang >= 0 && e.gang < kGroupCount) change[e.gang] += 1;
+        if (e.fromGang >= 0 && e.fromGang < kGroupCount) change[e.fromGang] -= 1;
+    }
+    std::string line = "우리 조직 " + GangName(w, w.PlayerGroupIndex) + " | 지역:";
+    bool first = true;
+    for (int g = 0; g < kGroupCount; ++g) {
+        if (held[g] == 0 && change[g] == 0 && g != w.PlayerGroupIndex) continue;
+        line += (first ? " " : ", ") + GangName(w, g) + " " + std::to_string(held[g]);
+        if (change[g] != 0)
+            line +=
+                std::string(" (") + (change[g] > 0 ? "+" : "") + std::to_string(change[g]) + ")";
+        first = false;
+    }
+    return line;
+}
+
+}  // namespace
+
+std::vector<std::string> NewsWindowLines(const World& w, const WeekNews& news) {
+    if (!news.kept) return {kNewsNotSaved};
+    std::vector<std::string> lines{StandingsLine(w, news.events)};
+    const std::vector<std::string> last = EventLines(w, news.lastWeek);
+    int repeated = 0;
+    for (std::string& line : EventLines(w, news.events)) {
+        if (std::find(last.begin(), last.end(), line) != last.end()) {
+            ++repeated;
+        } else {
+            lines.push_back(std::move(line));
+        }
+    }
+    if (repeated > 0) lines.push_back("지난주와 같은 일 " + std::to_string(repeated) + "건");
+    if (lines.size() == 1) lines.emplace_back(kQuietWeek);
+    return lines;
 }
 
 }  // namespace golmok

@@ -17,6 +17,7 @@ enum class TurnEventKind {
     Recruited,      // `gang` gained `members` members, recruited by `people` of its people
     ChangedSides,   // `human`, found in the conquered `city`, left `fromGang` for `gang`
     AllianceEnded,  // `gang` is no longer allied with the player
+    Commerce,       // `gang` raised the commerce of the player's `city`, spending `money` there
     Comeback,       // `gang`, left with no district, took `city` from `fromGang`: its boss `human`
                     // stood there and everybody there joined it (살아있는 세계)
 };
@@ -28,11 +29,12 @@ struct TurnEvent {
     int gang = -1;  // who acted: the taker, the attacker, the poacher, the recruiter, the new side
     int fromGang = -1;  // who lost: the old owner, the old gang
     int city = -1;      // the district taken or attacked, where the person now stands
-    int fromCity = -1;  // the district the attack came from
+    int fromCity = -1;  // the district the attack came from; Poached: where he stood before
     int human = -1;
     bool fought = false;  // Taken: somebody stood in the district and was beaten
     double members = 0;   // Recruited
     int people = 0;       // Recruited
+    double money = 0;     // Commerce
 
     bool operator==(const TurnEvent&) const = default;
 };
@@ -48,22 +50,36 @@ void RecordEndedAlliances(const GroupTable<double>& allyBefore, const World& aft
 // One event in the console's words: "news taken city=3 by=1 from=2 attacker=5 fought=True".
 std::string NewsLine(const TurnEvent& event);
 
-// A part of the news window: a heading and its sentences.
-struct NewsSection {
-    std::string title;
-    std::vector<std::string> lines;
+// What the news window tells: the last turn end's events, and the turn end's before it, whose
+// lines are not told again.
+struct WeekNews {
+    TurnNews events;    // the last turn end
+    TurnNews lastWeek;  // the turn end before it
+    // False for a loaded game whose news was not kept beside its slot: nobody knows what happened.
+    bool kept = true;
+
+    bool operator==(const WeekNews&) const = default;
 };
 
-// The news as the windows tell it, in plain Korean: first what the player lost (his districts
-// taken or attacked, his people lured away or gone over), then what each gang did, gang by gang
-// in index order; empty sections are left out.
-std::vector<NewsSection> NewsSections(const World& world, const TurnNews& news);
+// A turn end's news follows on from `previous`: what was this week's becomes last week's.
+WeekNews NextWeekNews(const WeekNews& previous, TurnNews events);
+
+// The lines the news window shows, in plain Korean. First the standings: the player's gang and
+// the districts each gang holds, with this week's change. Then one line for each thing that
+// happened, in the order it happened: one line for all the week's recruiting, one line for a
+// person lured (from where he stood to where he ended, nothing when he ended where he began),
+// one line for a district taken with the people who changed sides there, one line for each rival
+// gang's commerce in the player's districts with the money it spent in each. Lines told last week
+// as well are left out and counted in one closing line. A game loaded without its news shows only
+// kNewsNotSaved.
+std::vector<std::string> NewsWindowLines(const World& world, const WeekNews& news);
 
 // The sentence of one event.
 std::string NewsSentence(const World& world, const TurnEvent& event);
 
 inline constexpr const char* kNewsTitle = "이번 주 소식";
-inline constexpr const char* kPlayerLossesTitle = "우리 조직";
+inline constexpr const char* kNewsNotSaved =
+    "이번 주 소식은 저장되지 않았습니다. 다음 턴이 끝나면 다시 소식을 전합니다.";
 inline constexpr const char* kQuietWeek = "이번 주에는 별일이 없었습니다.";
 
 }  // namespace golmok

@@ -343,12 +343,21 @@ void Prize::Ok() {
 
 Dismiss::Dismiss(Screens& screens) : CommandDialog(screens, "Dismiss", "해고", Menu::Personnel) {
     list_ = AddList("LL", 0, 0);
+    // Wide enough for a name with its members and loyalty.
+    list_->ensurePolished();
+    list_->setMinimumWidth(list_->fontMetrics().horizontalAdvance(
+                               QStringLiteral("홍길동무  (조직원 1,000, 충성 100)")) +
+                           40);
     OnChoose(list_, [this](int h) { ChoosePerson(menuState(), h); });
     AddButtons(1);
 }
 
 void Dismiss::Fill() {
-    FillList(list_, DismissListing(world(), menuState()), [this](int h) { return PersonName(h); });
+    // Whom he would lose: each person's members and loyalty beside his name.
+    FillList(list_, DismissListing(world(), menuState()), [this](int h) {
+        return PersonName(h) + "  (조직원 " + FormatMoney(world().HumanMembers[h]) + ", 충성 " +
+               FormatNumber(world().HumanLoyalty[h]) + ")";
+    });
 }
 
 void Dismiss::Ok() {
@@ -424,19 +433,29 @@ void Scout::Ok() {
 HumanInfo::HumanInfo(Screens& screens)
     : CommandDialog(screens, "HumanInfo", "인물정보", Menu::Info) {
     keepsBarTracking_ = true;
-    list_ = AddList("LL", 0, 0, 10);
+    list_ = AddList("LL", 0, 0, 13);
     for (int i = 0; i < 10; ++i)
         skill_[i] = AddFigure(i, kPersonFigureCaptions[i], i, 1);
+    // Who he is: his gang, his rank, and whether he has acted this week.
+    constexpr const char* kStandingCaptions[] = {"조      직 :", "직      위 :", "이번 주 :"};
+    for (int i = 0; i < 3; ++i)
+        standing_[i] = AddFigure(10 + i, kStandingCaptions[i], 10 + i, 1);
     OnChoose(list_, [this](int h) {
         const std::array<double, 10> figures = PersonFigures(world(), h);
         for (int i = 0; i < 10; ++i)
             Write(skill_[i], figures[i]);
+        const PersonStanding standing = PersonStandingOf(world(), h);
+        standing_[0]->setText(QString::fromStdString(standing.gang));
+        standing_[1]->setText(QString::fromStdString(standing.rank));
+        standing_[2]->setText(QString::fromUtf8(standing.acted ? kActedText : kNotActedText));
     });
-    AddButtons(10, true, false);
+    AddButtons(13, true, false);
 }
 
 void HumanInfo::Fill() {
     for (QLabel* label : skill_)
+        label->clear();
+    for (QLabel* label : standing_)
         label->clear();
     FillList(list_, PersonInfoListing(world(), menuState()),
              [this](int h) { return PersonName(h); });
@@ -447,7 +466,7 @@ void HumanInfo::Fill() {
 GroupInfo::GroupInfo(Screens& screens)
     : CommandDialog(screens, "GroupInfo", "조직정보", Menu::Info) {
     keepsBarTracking_ = true;
-    list_ = AddList("LL", 0, 0, 8);
+    list_ = AddList("LL", 0, 0, 11);
     constexpr const char* kCaptions[] = {
         "     돈     :", "명      성 :", "두      목 :", "행동대장 :",
         "조직원수 :",    "진      검 :", "사 시  미 :",  "각      목 :"};
@@ -460,16 +479,33 @@ GroupInfo::GroupInfo(Screens& screens)
         skill_[i]->setSizePolicy(policy);
         // Measured in the game's look, whose type is not the plain widget's.
         skill_[i]->ensurePolished();
-        const QString widest = QString::fromStdString(FormatNumber(999999999999.0));
+        const QString widest = QString::fromStdString(FormatMoney(999999999999.0));
         skill_[i]->setMinimumWidth(skill_[i]->fontMetrics().horizontalAdvance(widest) +
                                    2 * skill_[i]->frameWidth() + 8);
+    }
+    // Where the gang stands with the player.
+    // The districts wrap in a box of fixed size, so the window keeps its size whichever gang is
+    // chosen; the tooltip holds them all.
+    relations_[0] = AddFigure(8, "지      역 :", 8, 1);
+    relations_[0]->setWordWrap(true);
+    relations_[0]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    relations_[0]->setFixedSize(
+        skill_[0]->minimumWidth() * 2,
+        relations_[0]->fontMetrics().lineSpacing() * 3 + 2 * relations_[0]->frameWidth() + 4);
+    relations_[1] = AddFigure(9, "적 대 감 :", 9, 1);
+    relations_[2] = AddFigure(10, "동      맹 :", 10, 1);
+    for (QLabel* label : relations_) {
+        QSizePolicy policy = label->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        label->setSizePolicy(policy);
     }
     OnChoose(list_, [this](int g) {
         const GroupFigures f = GroupInfoFigures(world(), g);
         auto show = [](QLabel* label, const std::optional<double>& value) {
             label->setText(value ? QString::fromStdString(FormatNumber(*value)) : QString());
         };
-        show(skill_[0], f.money);
+        // Money with its thousands marked, as every view but the command menu's panel shows it.
+        skill_[0]->setText(f.money ? QString::fromStdString(FormatMoney(*f.money)) : QString());
         Write(skill_[1], f.fame);
         skill_[2]->setText(QString::fromStdString(f.boss));
         show(skill_[3], f.people);
@@ -477,16 +513,33 @@ GroupInfo::GroupInfo(Screens& screens)
         show(skill_[5], f.sword);
         show(skill_[6], f.knife);
         show(skill_[7], f.stick);
+        const GroupRelations r = GroupRelationsOf(world(), g);
+        QStringList names;
+        for (int c : r.districts)
+            names << QString::fromStdString(CityName(c));
+        relations_[0]->setText(names.isEmpty() ? QStringLiteral("없음") : names.join(", "));
+        relations_[0]->setToolTip(relations_[0]->text());
+        Write(relations_[1], r.hostility);
+        relations_[2]->setText(g == world().PlayerGroupIndex ? QStringLiteral("-")
+                               : r.ally                      ? QStringLiteral("동맹")
+                                                             : QStringLiteral("없음"));
         for (QLabel* label : skill_)
             label->setVisible(true);
+        for (QLabel* label : relations_)
+            label->setVisible(true);
     });
-    AddButtons(8, true, false);
+    AddButtons(11, true, false);
 }
 
 void GroupInfo::Fill() {
     // The figures stay hidden until a gang is chosen.
     for (QLabel* label : skill_)
         label->setVisible(false);
+    // Hidden, they keep the room of words like those they will show, so the window keeps its size.
+    for (QLabel* label : relations_) {
+        label->setText(QStringLiteral("없음"));
+        label->setVisible(false);
+    }
     FillList(list_, GroupInfoList(world()), [this](int g) { return GroupName(g); });
 }
 

@@ -161,7 +161,8 @@ class Scout : public CommandDialog {
     QLineEdit* box_;
 };
 
-// HumanInfo: 인물정보, every figure of a person of the district.
+// HumanInfo: 인물정보, every figure of a person of the district, his gang, rank and whether he
+// has acted this week.
 class HumanInfo : public CommandDialog {
     Q_OBJECT
   public:
@@ -174,9 +175,11 @@ class HumanInfo : public CommandDialog {
   private:
     QListWidget* list_;
     std::array<QLabel*, 10> skill_{};
+    std::array<QLabel*, 3> standing_{};  // Skill(10..12): gang, rank, acted this week
 };
 
-// GroupInfo: 조직정보, a gang's money, fame, boss, people and stocks.
+// GroupInfo: 조직정보, a gang's money, fame, boss, people and stocks, its districts, hostility
+// and alliance.
 class GroupInfo : public CommandDialog {
     Q_OBJECT
   public:
@@ -189,6 +192,7 @@ class GroupInfo : public CommandDialog {
   private:
     QListWidget* list_;
     std::array<QLabel*, 8> skill_{};
+    std::array<QLabel*, 3> relations_{};  // Skill(8..10): districts, hostility, alliance
 };
 
 }  // namespace golmok::screens

@@ -2,13 +2,16 @@
 
 #include <QActionGroup>
 #include <QCloseEvent>
+#include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <optional>
 
+#include "game/DistrictOutlook.h"
 #include "game/TurnCycle.h"
 #include "game/TurnNews.h"
 #include "screens/Art.h"
@@ -38,21 +41,32 @@ QColor ToQColor(Color color) {
     return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
 }
 
-// Dark owners (흑사파's blue, 마적파's red) carry white names; the light ones black.
+// How a district's button is marked beside its owner's colour.
+struct Marks {
+    bool empty = false;       // nobody stands there: a dashed border
+    bool ally = false;        // held by a gang allied with the player: a gold border
+    bool threatened = false;  // 다음 주 예상: attacked at the next turn end, a red border
+};
+
 // White ink reads on a dark gang colour, black on a light one.
 const char* InkOn(const QColor& back) {
     return 0.299 * back.red() + 0.587 * back.green() + 0.114 * back.blue() < 140 ? "white"
                                                                                  : "black";
 }
 
-QString ButtonStyle(Color owner) {
+QString ButtonStyle(Color owner, Marks marks) {
     const QColor back = ToQColor(owner);
+    QString border = "1px solid #2b2118";
+    if (marks.ally) border = "3px solid #d4a017";
+    if (marks.threatened) border = "3px solid #d01010";
+    if (marks.empty) border.replace("solid", "dashed");
+    if (marks.empty && !marks.ally && !marks.threatened) border = "2px dashed #2b2118";
     return QStringLiteral(
-               "QPushButton { background-color: %1; color: %2; border: 1px solid #2b2118;"
+               "QPushButton { background-color: %1; color: %2; border: %3;"
                " border-radius: 3px; padding: 0px; font-weight: bold; }"
                "QPushButton:hover { border: 2px solid #fff4d0; }"
                "QPushButton:disabled { color: #6b6b6b; }")
-        .arg(back.name(), InkOn(back));
+        .arg(back.name(), InkOn(back), border);
 }
 
 // The owner's letter: dark ink on the gang's colour, ringed, so it reads on any part of the map.
@@ -113,11 +127,10 @@ QAction* MainGame::AddOption(QMenu* menu, const char* name, const char* caption,
                              bool Options::*option) {
     QAction* action = AddItem(menu, name, caption);
     action->setCheckable(true);
-    connect(action, &QAction::triggered, this,
-            [this, option](bool on) {
-                screens_.world().options.*option = on;
-                StoreSettings(screens_.settingsFile(), screens_.world());
-            });
+    connect(action, &QAction::triggered, this, [this, option](bool on) {
+        screens_.world().options.*option = on;
+        StoreSettings(screens_.settingsFile(), screens_.world());
+    });
     return action;
 }
 
@@ -194,6 +207,10 @@ MainGame::MainGame(Screens& screens) : Screen(screens, "MainGame", kGameTitle) {
     truce_ = AddOption(optionMenu_, "옵션_초반휴전", "초반 휴전", &Options::truce);
     strongGangs_ = AddOption(optionMenu_, "옵션_강한조직", "강한 조직", &Options::strongGangs);
     living_ = AddOption(optionMenu_, "옵션_살아있는세계", "살아있는 세계", &Options::living);
+    // Only looking, never a rule: it sits apart from the rules.
+    optionMenu_->addSeparator();
+    preview_ = AddOption(optionMenu_, "옵션_다음주예상", "다음 주 예상", &Options::preview);
+    connect(preview_, &QAction::triggered, this, [this] { Refresh(); });
 
     functionMenu_ = menuBar_->addMenu("기능");
     functionMenu_->setObjectName("기능");
@@ -259,6 +276,8 @@ MainGame::MainGame(Screens& screens) : Screen(screens, "MainGame", kGameTitle) {
             FocusDistrict(c);
             screens_.OpenCommandMenu(c);
         });
+        // The pointer over a district tells it at a glance, in its tooltip and the status line.
+        button->installEventFilter(this);
         cmd_[c] = button;
         // The owner's letter on the button's corner: the districts are told apart by more than
         // colour. It lets clicks through to the map.
@@ -334,6 +353,18 @@ MainGame::MainGame(Screens& screens) : Screen(screens, "MainGame", kGameTitle) {
     setTabOrder(districts_, homePage);
     setTabOrder(homePage, help);
 
+    status_ = new QLabel(this);
+    status_->setObjectName("DistrictStatus");
+    status_->setFixedWidth(kMapWidth + kSideWidth);
+    status_->setMinimumHeight(24);
+    status_->setWordWrap(true);
+    status_->setContentsMargins(8, 2, 8, 2);
+    status_->setStyleSheet("QLabel { background: #f6ecd2; color: #2b2118; }");
+    layout->addWidget(status_);
+    ShowDistrict(-1);
+    // The keyboard's district focus tells its district as the pointer does.
+    connect(this, &MainGame::districtFocused, this, &MainGame::ShowDistrict);
+
     // The district focus starts on the player's first district, and the window's keyboard on it.
     focusedCity_ = 0;
     for (int c = 0; c < kCityCount; ++c) {
@@ -365,7 +396,10 @@ void MainGame::PlaceFocusMark() {
 }
 
 bool MainGame::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != districts_) return Screen::eventFilter(watched, event);
+    if (watched != districts_) {
+        DistrictButtonEvent(watched, event);
+        return Screen::eventFilter(watched, event);
+    }
     switch (event->type()) {
         case QEvent::FocusIn:
         case QEvent::FocusOut:
@@ -420,10 +454,55 @@ void MainGame::SkillReset() {
     skill_[2]->setText(QString::number(world.Week));
 }
 
+QString MainGame::DistrictText(int city) const {
+    const World& world = screens_.world();
+    if (!world.options.preview)
+        return QString::fromStdString(DistrictStatusText(world, city, nullptr));
+    const NextWeekPreview preview = PreviewNextTurnEnd(world);
+    return QString::fromStdString(DistrictStatusText(world, city, &preview));
+}
+
+void MainGame::ShowDistrict(int city) {
+    if (city < 0 || city >= kCityCount) {
+        status_->setText(QString::fromUtf8(kHint));
+        status_->setProperty("city", -1);
+        return;
+    }
+    status_->setText(DistrictText(city));
+    status_->setProperty("city", city);
+}
+
+void MainGame::DistrictButtonEvent(QObject* watched, QEvent* event) {
+    const int city = watched->property("index").toInt();
+    if (watched->objectName() == "Cmd" && city >= 0 && city < kCityCount) {
+        if (event->type() == QEvent::Enter) {
+            ShowDistrict(city);
+        } else if (event->type() == QEvent::Leave) {
+            ShowDistrict(-1);
+        } else if (event->type() == QEvent::ToolTip) {
+            // Written when asked for, so that it tells the world as it is now.
+            cmd_[city]->setToolTip(DistrictText(city));
+        }
+    }
+}
+
 void MainGame::Refresh() {
     const World& world = screens_.world();
+    std::optional<NextWeekPreview> preview;
+    if (world.options.preview && screens_.session().running()) preview = PreviewNextTurnEnd(world);
     for (int c = 0; c < kCityCount; ++c) {
-        cmd_[c]->setStyleSheet(ButtonStyle(world.CityOwnerColor[c]));
+        const DistrictGlance glance = GlanceAt(world, c);
+        Marks marks;
+        marks.empty = glance.empty;
+        marks.ally = glance.owner >= 0 && glance.owner != world.PlayerGroupIndex &&
+                     world.GroupAlly[glance.owner] == 1;
+        marks.threatened = preview && preview->threatened[c];
+        cmd_[c]->setStyleSheet(ButtonStyle(world.CityOwnerColor[c], marks));
+        cmd_[c]->setProperty("empty", marks.empty);
+        cmd_[c]->setProperty("ally", marks.ally);
+        cmd_[c]->setProperty("threatened", marks.threatened);
+        cmd_[c]->setToolTip(
+            QString::fromStdString(DistrictStatusText(world, c, preview ? &*preview : nullptr)));
         cmd_[c]->setEnabled(!world.MapLocked);
         // Not by colour alone: the label carries the first letter of its gang (the seven
         // begin with seven different letters), and assistive technology hears the full name.
@@ -435,8 +514,9 @@ void MainGame::Refresh() {
         mark_[c]->setVisible(!gang.isEmpty());
         const QString spoken = gang.isEmpty() ? city + " 구역" : city + ", " + gang + " 구역";
         cmd_[c]->setAccessibleName(spoken);
-        cmd_[c]->setToolTip(spoken);
     }
+    const int shown = status_->property("city").toInt();
+    if (shown >= 0) ShowDistrict(shown);
     for (QMenu* menu : {turnMenu_, optionMenu_, functionMenu_, helpMenu_}) {
         menu->menuAction()->setEnabled(!world.MapLocked);
     }
@@ -455,6 +535,7 @@ void MainGame::Refresh() {
     truce_->setChecked(world.options.truce);
     strongGangs_->setChecked(world.options.strongGangs);
     living_->setChecked(world.options.living);
+    preview_->setChecked(world.options.preview);
 }
 
 void MainGame::EndTurnClicked() {

@@ -55,6 +55,12 @@ class MainGame : public Screen {
     // The date labels show Year, Month, Week.
     void SkillReset();
 
+    // The district at a glance: the status line under the map tells district `city` (the one
+    // under the pointer, or the one the keyboard has reached), or the map's hint for -1.
+    void ShowDistrict(int city);
+    // The words of the status line and of the district's tooltip.
+    QString DistrictText(int city) const;
+
     void EndTurnClicked();  // 턴_종료
     void QuitClicked();     // 기능_종료하기
     void MoneyUpClicked();  // 돈올리기
@@ -74,6 +80,8 @@ class MainGame : public Screen {
     // The game closes the map itself (a quit already confirmed, a load, the end of the game).
     void CloseWithoutQuestion();
     void PlaceFocusMark();
+    // The pointer entering or leaving a district's button, or asking for its tooltip.
+    void DistrictButtonEvent(QObject* watched, QEvent* event);
 
     QAction* AddItem(QMenu* menu, const char* name, const char* caption);
     // A check item that switches one of the settings.
@@ -104,6 +112,8 @@ class MainGame : public Screen {
     QAction* truce_;     // 초반 휴전: no computer attack on the player in the first four weeks
     QAction* strongGangs_;  // 강한 조직: a full party may attack a district of five or more
     QAction* living_;       // 살아있는 세계: the computer gangs' wars keep moving
+    QAction* preview_;      // 다음 주 예상: what the next turn end would do, on the map
+    QLabel* status_;        // DistrictStatus: the district under the pointer, at a glance
 };
 
 }  // namespace golmok::screens

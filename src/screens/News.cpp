@@ -46,16 +46,17 @@ void News::Refresh() {
         ->setText(
             QStringLiteral("%1년 %2월 %3주").arg(world.Year).arg(world.Month).arg(world.Week));
     list_->clear();
-    const std::vector<NewsSection> sections = NewsSections(world, screens_.session().news());
-    if (sections.empty()) list_->addItem(QString::fromUtf8(kQuietWeek));
-    for (const NewsSection& section : sections) {
-        auto* heading = new QListWidgetItem(QString::fromStdString(section.title), list_);
-        QFont bold = heading->font();
-        bold.setBold(true);
-        heading->setFont(bold);
-        heading->setData(Qt::UserRole, true);  // a heading, not a sentence
-        for (const std::string& line : section.lines)
-            list_->addItem(QStringLiteral("  ") + QString::fromStdString(line));
+    const WeekNews& news = screens_.session().weekNews();
+    const std::vector<std::string> lines = NewsWindowLines(world, news);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        auto* item = new QListWidgetItem(QString::fromStdString(lines[i]), list_);
+        // The standings stand above the week's events, in bold.
+        if (i == 0 && news.kept) {
+            QFont bold = item->font();
+            bold.setBold(true);
+            item->setFont(bold);
+            item->setData(Qt::UserRole, true);
+        }
     }
 }
 

@@ -1,5 +1,5 @@
-// 이번 주 소식: what the computer gangs did at the last turn end, told in sentences, what the
-// player lost first and then gang by gang. It opens after every turn end while the option
+// 이번 주 소식: what the computer gangs did at the last turn end, told in sentences under the
+// standings, in the order it happened. It opens after every turn end while the option
 // 옵션 > 보기 > 이번 주 소식 is on, and stays open, refilled, until the player closes it.
 #pragma once
 
@@ -18,7 +18,7 @@ class News : public Screen {
     void Refresh();
 
   private:
-    QListWidget* list_;  // NewsList: headings and sentences
+    QListWidget* list_;  // NewsList: the standings, then the sentences
 };
 
 }  // namespace golmok::screens

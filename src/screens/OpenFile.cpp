@@ -21,7 +21,7 @@ void OpenFile::SlotClicked(int slot) {
         return;
     }
     const QString loaded = label(slot);
-    screens_.ShowLoadedGame(std::move(game.world), std::move(game.chronicle));
+    screens_.ShowLoadedGame(std::move(game.world), std::move(game.chronicle), std::move(game.news));
     // The slot window has closed: the map says what it now shows.
     if (MainGame* map = screens_.map()) map->ShowStatus(QStringLiteral("불러왔습니다: ") + loaded);
 }

@@ -236,7 +236,7 @@ void Screens::ContinueGame() {
         platform_.Inform(mainMenu_, QString::fromStdString(game.result.message));
         return;
     }
-    ShowLoadedGame(std::move(game.world), std::move(game.chronicle));
+    ShowLoadedGame(std::move(game.world), std::move(game.chronicle), std::move(game.news));
 }
 
 infor* Screens::ShowInfor() {
@@ -350,6 +350,8 @@ void Screens::CloseCommandDialogs() {
 
 void Screens::PanelChanged() {
     if (gameMenu_) gameMenu_->Refresh();
+    // A command may have emptied a district or filled one: the map marks them.
+    if (map_) map_->Refresh();
 }
 
 void Screens::TurnEnded() {
@@ -367,9 +369,10 @@ void Screens::CloseGameForms() {
     if (map_) map_->CloseWithoutQuestion();
 }
 
-void Screens::ShowLoadedGame(World loaded, std::optional<Chronicle> chronicle) {
+void Screens::ShowLoadedGame(World loaded, std::optional<Chronicle> chronicle,
+                             std::optional<WeekNews> news) {
     CloseGameForms();
-    session_.ShowGame(std::move(loaded), std::move(chronicle));
+    session_.ShowGame(std::move(loaded), std::move(chronicle), std::move(news));
     ShowMap();
     if (openFile_) openFile_->close();
     // The title menu goes, and with it a gang choice left open there: its Start would throw the

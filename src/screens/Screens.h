@@ -127,7 +127,8 @@ class Screens : public QObject {
     // A game read from a slot: every game screen closes, and the map opens anew on it with its
     // emblem and owners; the load screen and the title menu go away.
     // The chronicle read beside the slot goes on with the game if it belongs to it.
-    void ShowLoadedGame(World loaded, std::optional<Chronicle> chronicle = std::nullopt);
+    void ShowLoadedGame(World loaded, std::optional<Chronicle> chronicle = std::nullopt,
+                        std::optional<WeekNews> news = std::nullopt);
     // The title menu's 이어하기 and the load screen's sixth entry: the game of the autosave slot.
     void ContinueGame();
     // Run wherever districts may have changed hands: announces a victory or a defeat once, then

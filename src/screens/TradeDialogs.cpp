@@ -235,8 +235,10 @@ EnvoyDialog::EnvoyDialog(Screens& screens, const char* name, const char* title)
 }
 
 void EnvoyDialog::Fill() {
+    // Nothing is shown before an envoy or a gang is chosen: an empty label, never a hostility of 0
+    // that no gang has.
     for (QLabel* label : skill_)
-        label->setText("0");
+        label->clear();
     EmptyBoxes();
     FillList(envoys_, EnvoysListing(world(), menuState()), [this](int h) { return PersonName(h); });
     FillList(gangs_, Gangs(), [this](int g) { return GroupName(g); });

@@ -4,6 +4,7 @@
 
 #include "commands/Training.h"
 #include "game/NewWorld.h"
+#include "game/NewsFile.h"
 #include "game/TurnCycle.h"
 
 namespace golmok {
@@ -33,7 +34,7 @@ std::vector<std::string> Session::StartNewGame(int group) {
     world_ = std::move(fresh);
     menu_ = MenuState{};
     fight_.reset();
-    news_.clear();
+    news_ = WeekNews{};
     RestartChronicle(StartChronicle(world_));
     running_ = true;
     ending_ = GameEnd::Running;
@@ -43,11 +44,12 @@ std::vector<std::string> Session::StartNewGame(int group) {
 void Session::QuitToTitle() {
     CloseMenu();
     fight_.reset();
-    news_.clear();
+    news_ = WeekNews{};
     running_ = false;
 }
 
-void Session::ShowGame(World world, std::optional<Chronicle> chronicle) {
+void Session::ShowGame(World world, std::optional<Chronicle> chronicle,
+                       std::optional<WeekNews> news) {
     // A loaded game opens with no district clicked.
     menu_ = MenuState{};
     // The map opens anew, unfrozen: a fight is never saved, and one left behind by a game the
@@ -58,7 +60,12 @@ void Session::ShowGame(World world, std::optional<Chronicle> chronicle) {
     fight_.reset();
     running_ = true;
     ending_ = GameEnd::Running;
-    news_.clear();
+    if (news) {
+        news_ = std::move(*news);
+    } else {
+        news_ = WeekNews{};
+        news_.kept = false;
+    }
     std::optional<Chronicle> fitted;
     if (chronicle) fitted = FitChronicle(std::move(*chronicle), world_);
     RestartChronicle(fitted ? std::move(*fitted) : StartChronicle(world_));
@@ -73,8 +80,9 @@ std::vector<std::string> Session::EndTurn(const std::filesystem::path& saveFolde
     if (CalendarEnds(world_)) return {kCalendarEndMessage};
     // The week that ends keeps the standings its fights left.
     chronicle_.Note(world_);
-    news_.clear();
-    std::vector<std::string> messages = golmok::EndTurn(world_, &news_);
+    TurnNews events;
+    std::vector<std::string> messages = golmok::EndTurn(world_, &events);
+    news_ = NextWeekNews(news_, std::move(events));
     chronicle_.Note(world_);
     if (world_.MapLocked) {
         // An attack was announced: the defence set-up takes the screen.
@@ -132,7 +140,11 @@ SaveOrder Session::MakeSaveOrder(const std::filesystem::path& folder, int slot) 
 }
 
 std::vector<SlotCompanion> Session::SlotCompanions() const {
-    return {};
+    // The week's news, tied to the game saved with it; its text is made on the writer's thread.
+    return {SlotCompanion{"이번 주 소식", ".news",
+                          [news = news_, world = world_](const std::filesystem::path& file) {
+                              return WriteFileWhole(file, NewsFileText(news, world));
+                          }}};
 }
 
 const Chronicle& Session::chronicle() {
@@ -147,10 +159,12 @@ std::optional<std::string> Session::SaveTo(const std::filesystem::path& folder, 
 }
 
 SlotGame ReadSlotGame(const World& base, const std::filesystem::path& folder, int slot) {
-    SlotGame game{{}, base, std::nullopt};
+    SlotGame game{{}, base, std::nullopt, std::nullopt};
     game.result = LoadGame(game.world, folder, slot);
     if (game.result.state == SlotState::Game)
         game.chronicle = LoadChronicle(SlotPath(folder, slot));
+    if (game.result.state == SlotState::Game)
+        game.news = LoadNews(game.world, SlotPath(folder, slot));
     return game;
 }
 
@@ -159,7 +173,7 @@ LoadResult Session::LoadFrom(const std::filesystem::path& folder, int slot) {
     saves_.writer->Wait();
     SlotGame game = ReadSlotGame(world_, folder, slot);
     if (game.result.state == SlotState::Game)
-        ShowGame(std::move(game.world), std::move(game.chronicle));
+        ShowGame(std::move(game.world), std::move(game.chronicle), std::move(game.news));
     return game.result;
 }
 

@@ -73,8 +73,10 @@ class Session {
 
     // Shows a loaded or otherwise replaced world on the map: the game runs from it. The chronicle
     // read beside its slot goes on if it belongs to this game; otherwise a new one starts from
-    // the world's week.
-    void ShowGame(World world, std::optional<Chronicle> chronicle = std::nullopt);
+    // the world's week. The news read beside the slot is the news window's; without it the
+    // window says the week's news was not saved.
+    void ShowGame(World world, std::optional<Chronicle> chronicle = std::nullopt,
+                  std::optional<WeekNews> news = std::nullopt);
 
     // 턴 > 종료 (EndTurn). At the last week a save can hold (CalendarEnds) nothing happens and
     // the only message says why. Otherwise an open command menu is refreshed as if its district
@@ -106,7 +108,9 @@ class Session {
     void SetSaveListener(std::function<void()> listener);
 
     // What the last turn end of this game did; nothing before the first one.
-    const TurnNews& news() const { return news_; }
+    const TurnNews& news() const { return news_.events; }
+    // The news as the window tells it: this turn end's and the one's before it.
+    const WeekNews& weekNews() const { return news_; }
 
     // The districts of each gang week by week, this week's as they stand now.
     const Chronicle& chronicle();
@@ -152,7 +156,7 @@ class Session {
     bool running_ = false;
     GameEnd ending_ = GameEnd::Running;
     std::optional<Fight> fight_;
-    TurnNews news_;
+    WeekNews news_;
     Chronicle chronicle_;
     bool background_ = false;
     // The saves of this session and what they have seen of its chronicle. A copy of the session
@@ -192,6 +196,7 @@ struct SlotGame {
     LoadResult result;
     World world;
     std::optional<Chronicle> chronicle;
+    std::optional<WeekNews> news;
 };
 SlotGame ReadSlotGame(const World& base, const std::filesystem::path& folder, int slot);
 

@@ -17,6 +17,16 @@ std::string FormatNumber(double x) {
     return std::string(buffer, end);
 }
 
+std::string FormatMoney(double x) {
+    std::string text = FormatNumber(x);
+    const std::size_t start = text.starts_with('-') ? 1 : 0;
+    std::size_t end = text.find('.');
+    if (end == std::string::npos) end = text.size();
+    for (std::size_t i = end; i > start + 3; i -= 3)
+        text.insert(i - 3, 1, ',');
+    return text;
+}
+
 namespace {
 
 bool IsDigit(char c) {

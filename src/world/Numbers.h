@@ -23,6 +23,10 @@ inline double Int(double x) {
 // as "10000000", 0.1 as "0.1", -0 as "0".
 std::string FormatNumber(double x);
 
+// FormatNumber with a comma between each group of three digits of the whole part, as the views
+// show money: 1234567 shows as "1,234,567", -1500.5 as "-1,500.5".
+std::string FormatMoney(double x);
+
 // The reading rule of record files and saved games: blanks, tabs and line breaks are skipped, then
 // an optional sign, digits, an optional fraction and an optional exponent (E, sign, digits) are
 // taken up to the first character that cannot continue them. No digits reads as 0, so " 75",

@@ -62,7 +62,7 @@ inline constexpr int kLastYear = 9999;
 // leaves it one save ahead of its slot, never behind: its reader accepts one that reaches the
 // slot's week and leaves out what lies beyond. A save's temporary files of these names are the
 // only ones the game ever removes.
-inline constexpr std::string_view kSlotCompanionExtensions[] = {".chronicle"};
+inline constexpr std::string_view kSlotCompanionExtensions[] = {".chronicle", ".news"};
 
 // One saved field: its block, its row (0 in the game block) and its place in the row.
 enum class SavedBlock { Game, Humans, Groups, Cities };

@@ -31,6 +31,7 @@ inline constexpr OptionSetting kOptionSettings[] = {
     {"music", &Options::music},       {"autosave", &Options::autosave},
     {"news", &Options::news},         {"truce", &Options::truce},
     {"strongGangs", &Options::strongGangs}, {"living", &Options::living},
+    {"preview", &Options::preview},
 };
 // An option left out of the table would be forgotten at every start without a word.
 static_assert(sizeof(Options) == std::size(kOptionSettings) * sizeof(bool),

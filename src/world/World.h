@@ -54,6 +54,9 @@ struct Options {
     // Rules the player may switch on; off, the computer gangs play as they always have.
     bool truce = false;  // 초반 휴전: no computer attack on the player in the first four weeks
     bool strongGangs = false;  // 강한 조직: a full party may fall upon a district of five or more
+    // 다음 주 예상: the map shows what the next turn end would do if the player did nothing more.
+    // Only looking: it changes no rule.
+    bool preview = false;
     // 살아있는 세계: a lured person stays loyal, the computer gangs make a month-end push on one
     // another, the beaten flee to their own gang and a gang with no district rises again where
     // its boss stands.

@@ -27,6 +27,9 @@ TEST(PersonInfo, ListsEverybodyInTheDistrictWithTheirFigures) {
     EXPECT_TRUE(MenuEnabled(m, Menu::Info));
     EXPECT_EQ(PersonInfoList(w, m), (std::vector<int>{4, 9}));
     EXPECT_EQ(PersonFigures(w, 9), (std::array<double, 10>{71, 31, 20, 3, 4, 25, 6, 45, 45, 88}));
+    // Beside the figures: his gang, his rank and whether he has acted this week.
+    EXPECT_EQ(PersonStandingOf(w, 4), (PersonStanding{w.GroupName[0], kBossRank, true}));
+    EXPECT_EQ(PersonStandingOf(w, 9), (PersonStanding{w.GroupName[4], "조장", false}));
 }
 
 // Gang 6 holds 도봉 (money 100, swords 1, knives 2, sticks 3) and 강북 (money 50, 0, 0, 4).
@@ -64,6 +67,18 @@ TEST(GroupInfo, AddsTheGangsDistrictsAndPeople) {
     expected.stick = 7;
     EXPECT_EQ(GroupInfoFigures(w, 6), expected);
     EXPECT_EQ(GroupInfoList(w), (std::vector<int>{0, 1, 2, 3, 4, 5, 6}));
+}
+
+TEST(GroupInfo, TellsTheGangsDistrictsHostilityAndAlliance) {
+    World w = GroupFixture();
+    w.GroupHostility[6] = 42;
+    EXPECT_EQ(GroupRelationsOf(w, 6), (GroupRelations{{8, 10}, 42, false}));
+    w.GroupAlly[6] = 1;
+    w.SetOwner(10, 5);
+    EXPECT_EQ(GroupRelationsOf(w, 6), (GroupRelations{{8}, 42, true}));
+    // A gang holding nothing lists no district.
+    w.SetOwner(8, 5);
+    EXPECT_TRUE(GroupRelationsOf(w, 6).districts.empty());
 }
 
 TEST(GroupInfo, EmptyLabelsStayEmpty) {

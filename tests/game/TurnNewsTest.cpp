@@ -80,13 +80,23 @@ TurnEvent ChangedSides(int human, int city, int from, int to) {
     return e;
 }
 
-TurnEvent Poached(int human, int by, int from, int city) {
+TurnEvent Poached(int human, int by, int from, int city, int fromCity = -1) {
     TurnEvent e;
     e.kind = TurnEventKind::Poached;
     e.human = human;
     e.gang = by;
     e.fromGang = from;
     e.city = city;
+    e.fromCity = fromCity;
+    return e;
+}
+
+TurnEvent Commerce(int city, int by, double money) {
+    TurnEvent e;
+    e.kind = TurnEventKind::Commerce;
+    e.city = city;
+    e.gang = by;
+    e.money = money;
     return e;
 }
 
@@ -184,7 +194,7 @@ TEST(TurnNews, PoachingAndRecruitingAreRecordedAsTheyHappen) {
     w.GroupAlly[kJijon] = 1;
     TurnNews news;
     RunComputerGangs(w, &news);
-    const TurnNews expected = {Recruited(kHero, 7, 2), Poached(160, kMajeok, kPlayer, 3)};
+    const TurnNews expected = {Recruited(kHero, 7, 2), Poached(160, kMajeok, kPlayer, 3, 7)};
     EXPECT_EQ(news, expected);
 }
 
@@ -240,6 +250,7 @@ TEST(TurnNews, ConsoleLines) {
         {Recruited(3, 45, 9), "news recruited group=3 members=45 people=9"},
         {ChangedSides(58, 24, 1, 4), "news changed-sides human=58 city=24 from=1 to=4"},
         {alliance, "news alliance-ended group=6"},
+        {Commerce(7, 2, 535663), "news commerce city=7 by=2 money=535663"},
     };
     for (const auto& [event, line] : cases)
         EXPECT_EQ(NewsLine(event), line);
@@ -263,41 +274,128 @@ TEST(TurnNews, SentencesFitTheWordsTheyFollow) {
         {Recruited(3, 45, 9), "영웅파가 조직원 45명을 새로 모았습니다."},
         {ChangedSides(58, 24, 1, 4), "강동의 박달이 지존파를 떠나 종로파에 들어갔습니다."},
         {alliance, "흑사파와의 동맹이 끝났습니다."},
+        {Commerce(7, 2, 535663), "불사파가 우리 서초에서 상업을 키웠습니다 (쓴 돈 535,663)."},
     };
     for (const auto& [event, sentence] : cases)
         EXPECT_EQ(NewsSentence(w, event), sentence);
 }
 
-TEST(TurnNews, WindowTellsThePlayersLossesFirstThenGangByGang) {
+TEST(TurnNews, RivalCommerceInThePlayersDistrictsIsRecordedWithItsCost) {
+    World w = test::BlankWorld();
+    // 마적파's two clever men settle a district each, the first below their intelligence whose
+    // money suffices: their own 영등포 (3) and the player's 서초 (7). Only 서초 is news.
+    for (int h : {150, 151}) {
+        test::Place(w, h, 3, kMajeok, 0, 0, 0);
+        w.HumanIntelligence[h] = 90;
+    }
+    for (int c : {3, 7}) {
+        w.CityPopulation[c] = 10000;
+        w.CityCommerce[c] = 20;
+        w.CityMoney[c] = 5000000;
+    }
+    w.GroupAlly[kMajeok] = 1;  // no attack
+    TurnNews news;
+    RunComputerGangs(w, &news);
+    EXPECT_EQ(news, TurnNews{Commerce(7, kMajeok, 20000)});
+    EXPECT_EQ(w.CityCommerce[3], 21);
+    EXPECT_EQ(w.CityMoney[7], 5000000 - 20000);
+}
+
+// The news window's lines, each case a week's events and, where it matters, last week's.
+TEST(TurnNews, WindowLinesFoldWhatRepeatsAndKeepTheOrder) {
     World w = test::BlankWorld();
     w.HumanName[58] = "박달";
     w.HumanName[59] = "김소";
-    const TurnNews news = {
-        Recruited(6, 10, 2),
-        // 김소 of 영웅파 is lured three times and ends with 흑사파 in 성북: told once, as 흑사파's.
-        Poached(59, kMajeok, kHero, 3), Poached(59, 2, kMajeok, 6), Poached(59, 6, 2, 11),
-        Taken(1, 4, 3, 0, true),
-        // The player's man goes over, and the player's district is attacked.
-        ChangedSides(58, 1, kPlayer, 4), AttackOn(12, 2, 6), Recruited(2, 5, 1)};
-    const std::vector<NewsSection> sections = NewsSections(w, news);
-    ASSERT_EQ(sections.size(), 4u);
-    EXPECT_EQ(sections[0].title, kPlayerLossesTitle);
-    EXPECT_EQ(sections[0].lines,
-              (std::vector<std::string>{"동대문의 박달이 거지파를 떠나 종로파에 들어갔습니다.",
-                                        "불사파가 마포에서 관악으로 쳐들어왔습니다."}));
-    EXPECT_EQ(sections[1].title, "불사파");
-    EXPECT_EQ(sections[1].lines,
-              (std::vector<std::string>{"불사파가 조직원 5명을 새로 모았습니다."}));
-    EXPECT_EQ(sections[2].title, "종로파");
-    EXPECT_EQ(
-        sections[2].lines,
-        (std::vector<std::string>{"종로파가 종로에서 쳐들어가 영웅파의 동대문을 빼앗았습니다."}));
-    EXPECT_EQ(sections[3].title, "흑사파");
-    EXPECT_EQ(sections[3].lines,
-              (std::vector<std::string>{
-                  "흑사파가 조직원 10명을 새로 모았습니다.",
-                  "영웅파의 김소가 이번 주에 3번이나 꾐에 넘어가 흑사파의 성북으로 갔습니다."}));
-    EXPECT_TRUE(NewsSections(w, {}).empty());
+    w.HumanName[60] = "이철";
+    struct Case {
+        const char* what;
+        TurnNews events;
+        TurnNews lastWeek;
+        std::vector<std::string> lines;  // after the standings
+    };
+    const Case cases[] = {
+        {"a man lured three times is one line, with the count",
+         {Poached(59, kMajeok, kHero, 3, 1), Poached(59, 2, kMajeok, 6, 3),
+          Poached(59, 6, 2, 11, 6)},
+         {},
+         {"영웅파의 김소가 세 번 꾐에 넘어가 결국 흑사파의 성북으로 갔습니다."}},
+        {"a man lured back where he stood, into the gang he had, is no news",
+         {Poached(59, kMajeok, kHero, 3, 1), Poached(59, kHero, kMajeok, 1, 3)},
+         {},
+         {kQuietWeek}},
+        {"one luring keeps its sentence",
+         {Poached(58, 6, kPlayer, 11, 7)},
+         {},
+         {"흑사파가 거지파의 박달을 꾀어 성북으로 데려갔습니다."}},
+        {"a taking names the new owner and who changed sides; an empty one says so",
+         {Taken(1, 4, 3, 0, true), ChangedSides(58, 1, 3, 4), ChangedSides(60, 1, kPlayer, 4),
+          Taken(7, kMajeok, kPlayer, 3, false)},
+         {},
+         {"종로파가 종로에서 쳐들어가 영웅파의 동대문을 빼앗았습니다 (넘어온 사람: 박달, 이철).",
+          "마적파가 비어 있던 거지파의 서초를 차지했습니다 (빈 곳)."}},
+        {"all the recruiting is one line, and a gang's commerce, where they happened",
+         {Commerce(7, 2, 1234567), Commerce(12, 1, 500), Commerce(20, 2, 34759),
+          Recruited(6, 10, 2), Recruited(2, 5, 1), AttackOn(12, 2, 6)},
+         {},
+         {"불사파가 우리 구역의 상업을 키웠습니다: 서초 1,234,567, 금천 34,759",
+          "지존파가 우리 구역의 상업을 키웠습니다: 관악 500",
+          "조직원 모집: 흑사파 10명, 불사파 5명", "불사파가 마포에서 관악으로 쳐들어왔습니다."}},
+        {"lines told last week are counted in one closing line",
+         {Recruited(6, 10, 2), Taken(1, 4, 3, 0, true), ChangedSides(58, 1, 3, 4),
+          Poached(59, 6, 2, 11, 6)},
+         {Poached(59, 6, 2, 11, 6), Recruited(6, 10, 2), Taken(1, 4, 3, 0, true),
+          ChangedSides(60, 1, 3, 4)},
+         {"종로파가 종로에서 쳐들어가 영웅파의 동대문을 빼앗았습니다 (넘어온 사람: 박달).",
+          "지난주와 같은 일 2건"}},
+        {"a quiet week says so", {}, {}, {kQuietWeek}},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.what);
+        WeekNews news;
+        news.events = k.events;
+        news.lastWeek = k.lastWeek;
+        const std::vector<std::string> lines = NewsWindowLines(w, news);
+        ASSERT_FALSE(lines.empty());
+        EXPECT_EQ(std::vector<std::string>(lines.begin() + 1, lines.end()), k.lines);
+    }
+}
+
+TEST(TurnNews, TheStandingsComeFirstWithThisWeeksChange) {
+    World w = test::BlankWorld();
+    ChooseGroup(w, kHero);
+    // 종로파 takes 영웅파's 동대문 and 지존파's 강남; 지존파 keeps 강동. 흑사파 lost everything
+    // before this week: a gang holding nothing without a change this week is left out.
+    const TurnNews events = {Taken(1, 4, kHero, 0, true), Taken(5, 4, kJijon, 0, false)};
+    for (int c : {1, 5})
+        w.CityOwnerColor[c] = w.GroupColor[4];
+    for (int c = 0; c < kCityCount; ++c) {
+        if (w.OwnerOf(c) == 6) w.SetOwner(c, kMajeok);
+    }
+    GroupTable<int> held{};
+    for (int c = 0; c < kCityCount; ++c)
+        held[*w.OwnerOf(c)] += 1;
+    WeekNews news;
+    news.events = events;
+    const std::vector<std::string> lines = NewsWindowLines(w, news);
+    ASSERT_EQ(lines.size(), 3u);
+    const auto n = [&](int g) { return std::to_string(held[g]); };
+    EXPECT_EQ(lines[0], "우리 조직 영웅파 | 지역: 거지파 " + n(0) + ", 지존파 " + n(kJijon) +
+                            " (-1), 불사파 " + n(2) + ", 영웅파 " + n(kHero) + " (-1), 종로파 " +
+                            n(4) + " (+2), 마적파 " + n(kMajeok));
+    EXPECT_EQ(held[6], 0);
+}
+
+TEST(TurnNews, AGameWithoutItsNewsSaysSoAndNothingElse) {
+    World w = test::BlankWorld();
+    WeekNews lost;
+    lost.kept = false;
+    EXPECT_EQ(NewsWindowLines(w, lost), std::vector<std::string>{kNewsNotSaved});
+    // The next turn end tells its own news, with nothing left out as last week's.
+    const WeekNews next = NextWeekNews(lost, {Recruited(6, 10, 2)});
+    EXPECT_TRUE(next.kept);
+    EXPECT_TRUE(next.lastWeek.empty());
+    EXPECT_EQ(NewsWindowLines(w, next).back(), "조직원 모집: 흑사파 10명");
+    EXPECT_EQ(NextWeekNews(next, {}).lastWeek, next.events);
 }
 
 }  // namespace

@@ -456,9 +456,22 @@ class CommandDialogsTest : public QObject, GameOnScreen {
         ClickEntry(list, kPlayer);
         const GroupFigures f = GroupInfoFigures(world(), kPlayer);
         QVERIFY(Control<QLabel>(info, "Skill", 0)->isVisible());
-        QCOMPARE(Figure(info, 0), QString::fromStdString(FormatNumber(*f.money)));
+        // Money with its thousands marked.
+        QVERIFY(*f.money >= 1000);
+        QCOMPARE(Figure(info, 0), QString::fromStdString(FormatMoney(*f.money)));
+        QVERIFY(Figure(info, 0).contains(','));
         QCOMPARE(Figure(info, 2), QString::fromStdString(f.boss));
         QCOMPARE(Figure(info, 3), QString::fromStdString(FormatNumber(*f.people)));
+        // Where the gang stands: its districts, hostility and alliance.
+        const int rival = 6;  // 흑사파
+        const GroupRelations r = GroupRelationsOf(world(), rival);
+        ClickEntry(list, rival);
+        QStringList names;
+        for (int c : r.districts)
+            names << QString::fromStdString(world().CityName[c]);
+        QCOMPARE(Figure(info, 8), names.join(", "));
+        QCOMPARE(Figure(info, 9), QString::fromStdString(FormatNumber(r.hostility)));
+        QCOMPARE(Figure(info, 10), QString(r.ally ? "동맹" : "없음"));
         // A view changes nothing, not even the amount bars.
         menu().BarTracking = false;
         Choose("정보_조직정보", "GroupInfo");
@@ -466,6 +479,44 @@ class CommandDialogsTest : public QObject, GameOnScreen {
         QTest::mouseClick(info->findChild<QWidget*>("Command1"), Qt::LeftButton);
         Settle();
         QVERIFY(!screens_->dialog("GroupInfo"));
+    }
+
+    // 인물정보 tells who a person is; 해고 whom the player would lose; 동맹 and 원조 show no
+    // figure before anybody is chosen.
+    void theViewsTellWhatThePlayerNeeds() {
+        ClickDistrict(kJongno);
+        CommandDialog* info = Choose("정보_인물정보", "HumanInfo");
+        auto* people = info->findChild<QListWidget*>("LL");
+        const int first = people->item(0)->data(Qt::UserRole).toInt();
+        world().HumanCanAct[first] = false;
+        ClickEntry(people, 0);
+        QCOMPARE(Figure(info, 10), QString::fromStdString(world().HumanGroup[first]));
+        QCOMPARE(Figure(info, 11), QString::fromStdString(world().HumanRank[first]));
+        QCOMPARE(Figure(info, 12), QString(kActedText));
+        const int second = people->item(1)->data(Qt::UserRole).toInt();
+        QVERIFY(world().HumanCanAct[second]);
+        ClickEntry(people, 1);
+        QCOMPARE(Figure(info, 12), QString(kNotActedText));
+        info->close();
+
+        CommandDialog* dismiss = Choose("인사_해고", "Dismiss");
+        auto* list = dismiss->findChild<QListWidget*>("LL");
+        QVERIFY(list->count() > 0);
+        const int h = list->item(0)->data(Qt::UserRole).toInt();
+        QCOMPARE(list->item(0)->text(),
+                 QString::fromStdString(world().HumanName[h] + "  (조직원 " +
+                                        FormatMoney(world().HumanMembers[h]) + ", 충성 " +
+                                        FormatNumber(world().HumanLoyalty[h]) + ")"));
+        dismiss->close();
+
+        for (const char* item : {"외교_동맹", "외교_원조"}) {
+            const bool ally = std::string(item) == "외교_동맹";
+            CommandDialog* envoy = Choose(item, ally ? "AllyOk" : "AllyHelp");
+            QVERIFY(envoy);
+            for (int i = 0; i < 3; ++i)
+                QCOMPARE(Figure(envoy, i), QString());
+            envoy->close();
+        }
     }
 
     void reorganizingMovesMembersAtOnce() {

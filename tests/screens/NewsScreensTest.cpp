@@ -1,13 +1,18 @@
 // The week's news window, the chronicle chart, autosave and 이어하기, driven offscreen as a player
 // drives them.
 #include <QAction>
+#include <QHelpEvent>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QtTest>
 #include <memory>
 
 #include "ScreenTestSupport.h"
+#include "game/DistrictOutlook.h"
 #include "game/NewWorld.h"
+#include "game/NewsFile.h"
 #include "screens/ChronicleChart.h"
 #include "screens/FightSetupScreen.h"
 #include "screens/GameLogo.h"
@@ -20,6 +25,7 @@
 #include "screens/Screens.h"
 #include "session/Session.h"
 #include "support/TestWorld.h"
+#include "world/Numbers.h"
 #include "world/SavedGames.h"
 
 using namespace golmok;
@@ -68,25 +74,35 @@ class NewsScreensTest : public QObject, public GameOnScreen {
         News* news = screens_->news();
         QVERIFY(news && news->isVisible());
         QCOMPARE(news->windowTitle(), QString("이번 주 소식"));
-        // 종로파 takes 지존파's 강동 and its four people: the only news of the first week.
-        QCOMPARE(Items(news),
-                 (QStringList{"종로파", "종로파가 종로에서 쳐들어가 지존파의 강동을 빼앗았습니다.",
-                              "강동의 민학철이 지존파를 떠나 종로파에 들어갔습니다.",
-                              "강동의 은성석이 지존파를 떠나 종로파에 들어갔습니다.",
-                              "강동의 황경웅이 지존파를 떠나 종로파에 들어갔습니다.",
-                              "강동의 양명길이 지존파를 떠나 종로파에 들어갔습니다."}));
+        // The standings, 지존파's commerce in the player's districts, and 종로파 taking 지존파's
+        // 강동 with its four people: the news of the first week.
+        QCOMPARE(
+            Items(news),
+            (QStringList{"우리 조직 거지파 | 지역: 거지파 4, 지존파 3 (-1), 불사파 3, 영웅파 3, "
+                         "종로파 4 (+1), 마적파 4, 흑사파 4",
+                         "지존파가 우리 구역의 상업을 키웠습니다: 서초 170,052, 관악 74,259, "
+                         "금천 34,759, 동작 78,244",
+                         "종로파가 종로에서 쳐들어가 지존파의 강동을 빼앗았습니다 (넘어온 "
+                         "사람: 민학철, 은성석, 황경웅, 양명길)."}));
+        auto* list = news->findChild<QListWidget*>("NewsList");
+        QVERIFY(list->item(0)->font().bold());
+        QVERIFY(!list->item(1)->font().bold());
 
-        // 금천's five people leave it: the next week 종로파 walks in, and the player's loss comes
-        // before everything else.
+        // 금천's five people leave it: the next week 종로파 walks in, before 불사파 takes it from
+        // 종로파 in turn.
         for (int h = 26; h <= 30; ++h)
             world().HumanCity[h] = "관악";
         map->EndTurnClicked();
         QCOMPARE(screens_->news(), news);  // the same window, refilled
         const QStringList items = Items(news);
-        QVERIFY(items.size() > 2);
-        QCOMPARE(items[0], QString("우리 조직"));
-        QCOMPARE(items[1], QString("종로파가 비어 있던 거지파의 금천을 차지했습니다."));
-        QVERIFY(items.mid(2).contains("종로파"));
+        QVERIFY(items[0].startsWith("우리 조직 거지파 | 지역: 거지파 3 (-1),"));
+        const int walkIn =
+            items.indexOf("종로파가 비어 있던 거지파의 금천을 차지했습니다 (빈 곳).");
+        QVERIFY(walkIn > 0);
+        const int retaken = items.indexOf(
+            QRegularExpression("^불사파가 \\S+에서 쳐들어가 종로파의 금천을 빼앗았습니다.*"));
+        QVERIFY(retaken > walkIn);
+        QVERIFY(items.contains("조직원 모집: 종로파 40명"));
 
         // 옵션 > 보기 > 이번 주 소식 off: a closed window stays closed at the next turn end.
         QAction* option = map->findChild<QAction*>("옵션_보기_이번주소식");
@@ -129,6 +145,72 @@ class NewsScreensTest : public QObject, public GameOnScreen {
         map->EndTurnClicked();
         Settle();
         QVERIFY(!screens_->news() || !screens_->news()->isVisible());
+    }
+
+    // The district at a glance: the pointer over a district fills the status line and its
+    // tooltip; empty districts and allies are marked; 다음 주 예상 marks what the next turn end
+    // attacks, and it does.
+    void theMapShowsADistrictAtAGlance() {
+        MainGame* map = StartOnMap(0);  // 거지파
+        auto* status = map->findChild<QLabel*>("DistrictStatus");
+        QVERIFY(status);
+        QPushButton* seocho = Control<QPushButton>(map, "Cmd", 7);
+        QEvent enter(QEvent::Enter);
+        QCoreApplication::sendEvent(seocho, &enter);
+        const QString told = QString::fromStdString(DistrictStatusText(world(), 7, nullptr));
+        QCOMPARE(status->text(), told);
+        QVERIFY(told.startsWith("서초 · 거지파 (우리) · 사람 11명"));
+        QVERIFY(told.contains(QString::fromStdString("돈 " + FormatMoney(world().CityMoney[7]))));
+        QHelpEvent tip(QEvent::ToolTip, QPoint(2, 2), seocho->mapToGlobal(QPoint(2, 2)));
+        QCoreApplication::sendEvent(seocho, &tip);
+        QCOMPARE(seocho->toolTip(), told);
+        QEvent leave(QEvent::Leave);
+        QCoreApplication::sendEvent(seocho, &leave);
+        QVERIFY(!status->text().startsWith("서초"));
+        // The keyboard's way in: the map is told a district by its index.
+        map->ShowDistrict(12);
+        QVERIFY(status->text().startsWith("관악 · "));
+        // The keyboard's district focus moving tells its district.
+        map->FocusDistrict(24);
+        QVERIFY(status->text().startsWith("강동 · 지존파 · "));
+
+        // 금천 emptied by a move and 흑사파 allied: both are marked.
+        for (QPushButton* button :
+             {Control<QPushButton>(map, "Cmd", 20), Control<QPushButton>(map, "Cmd", 8)}) {
+            QVERIFY(!button->property("empty").toBool());
+            QVERIFY(!button->property("ally").toBool());
+        }
+        for (int h = 26; h <= 30; ++h)
+            world().HumanCity[h] = "관악";
+        world().GroupAlly[6] = 1;  // 흑사파 holds 도봉 (8)
+        map->Refresh();
+        QVERIFY(Control<QPushButton>(map, "Cmd", 20)->property("empty").toBool());
+        QVERIFY(Control<QPushButton>(map, "Cmd", 8)->property("ally").toBool());
+        QVERIFY(!Control<QPushButton>(map, "Cmd", 7)->property("ally").toBool());
+        world().GroupAlly[6] = 0;
+
+        // 다음 주 예상: a computer gang will fall upon 지존파's 강동 and walk into the empty 금천.
+        QAction* preview = map->findChild<QAction*>("옵션_다음주예상");
+        QVERIFY(preview && !preview->isChecked());
+        QVERIFY(!Control<QPushButton>(map, "Cmd", 24)->property("threatened").toBool());
+        preview->trigger();
+        QVERIFY(world().options.preview);
+        QCOMPARE(Control<QPushButton>(map, "Cmd", 24)->property("threatened").toBool(), true);
+        QCOMPARE(Control<QPushButton>(map, "Cmd", 20)->property("threatened").toBool(), true);
+        QCOMPARE(Control<QPushButton>(map, "Cmd", 7)->property("threatened").toBool(), false);
+        QVERIFY(Control<QPushButton>(map, "Cmd", 24)->toolTip().contains("다음 주에 공격받습니다"));
+        CityTable<bool> marked{};
+        for (int c = 0; c < kCityCount; ++c)
+            marked[c] = Control<QPushButton>(map, "Cmd", c)->property("threatened").toBool();
+        world().options.news = false;
+        map->EndTurnClicked();
+        CityTable<bool> hit{};
+        for (const TurnEvent& e : session_->news()) {
+            if (e.kind == TurnEventKind::Taken || e.kind == TurnEventKind::Attack)
+                hit[e.city] = true;
+        }
+        QVERIFY(marked == hit);
+        QVERIFY(!world().IsPlayerCity(20));
     }
 
     void theChronicleOpensFromTheMenu() {
@@ -174,6 +256,10 @@ class NewsScreensTest : public QObject, public GameOnScreen {
         map->EndTurnClicked();
         QVERIFY(QFile::exists(QString::fromStdString(SlotPath(slots_->path(), kAutosaveSlot))));
         const std::string saved = SaveText(world());
+        Trigger("턴_이번주소식");
+        const QStringList newsShown = Items(screens_->news());
+        QVERIFY(newsShown.size() > 1);
+        screens_->news()->close();
         const std::size_t weeks = session_->chronicle().weeks.size();
 
         // 불러오기 shows the autosave as a sixth entry; 저장하기 never offers it.
@@ -198,6 +284,21 @@ class NewsScreensTest : public QObject, public GameOnScreen {
         QVERIFY(!menu->isVisible());
         QCOMPARE(SaveText(world()), saved);
         QCOMPARE(session_->chronicle().weeks.size(), weeks);
+        // The news of the last turn end comes back with the game.
+        Trigger("턴_이번주소식");
+        QCOMPARE(Items(screens_->news()), newsShown);
+        screens_->news()->close();
+
+        // A slot saved without its news says so, never that nothing happened.
+        Trigger("기능_저장하기");
+        Click(Control<QPushButton>(screens_->saveFile(), "OpenList", 2));
+        Settle();
+        QVERIFY(QFile::remove(QString::fromStdString(NewsPath(SlotPath(slots_->path(), 2)))));
+        Trigger("기능_불러오기");
+        Click(Control<QPushButton>(screens_->openFile(), "OpenList", 2));
+        Settle();
+        Trigger("턴_이번주소식");
+        QCOMPARE(Items(screens_->news()), QStringList{kNewsNotSaved});
     }
 
     void continueIsOfferedOnlyWithAnAutosave() {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "game/NewWorld.h"
+#include "game/NewsFile.h"
 #include "game/TurnCycle.h"
 #include "session/Session.h"
 #include "support/TestWorld.h"
@@ -115,6 +116,133 @@ TEST(SessionSlots, TheChronicleGoesWithTheSlotOrStartsAfresh) {
         fresh.LoadFrom(folder.path(), 1);
         ASSERT_EQ(fresh.chronicle().weeks.size(), 1u);
         EXPECT_EQ(fresh.chronicle().weeks[0], saved.weeks.back());
+    }
+}
+
+TEST(SessionSlots, TheWeeksNewsGoesWithTheSlotAndIsNeverAnotherGames) {
+    test::TempFolder folder;
+    Session session = ShippedSession(0, true);
+    for (int turn = 1; turn <= 3; ++turn)
+        session.EndTurn(folder.path());
+    ASSERT_FALSE(session.news().empty());
+    ASSERT_FALSE(session.weekNews().lastWeek.empty());
+    ASSERT_FALSE(session.SaveTo(folder.path(), 1).has_value());
+    const WeekNews saved = session.weekNews();
+    const fs::path slot = SlotPath(folder.path(), 1);
+
+    // 불러오기 and 이어하기 bring back what the window told, last week's included.
+    for (int loaded : {1, kAutosaveSlot}) {
+        SCOPED_TRACE(loaded);
+        Session other(BuildNewWorld(test::ShippedData()));
+        ASSERT_EQ(other.LoadFrom(folder.path(), loaded).state, SlotState::Game);
+        EXPECT_EQ(other.weekNews(), saved);
+    }
+
+    // Another game saved into the slot, killed before its news was written: the slot holds the
+    // new game beside the old game's news, which is not shown for it.
+    const std::string oldNews = test::ReadFile(NewsPath(slot));
+    Session second = ShippedSession(4, false);
+    second.EndTurn(folder.path());
+    ASSERT_FALSE(second.SaveTo(folder.path(), 1).has_value());
+    {
+        Session other(BuildNewWorld(test::ShippedData()));
+        other.LoadFrom(folder.path(), 1);
+        EXPECT_EQ(other.weekNews(), second.weekNews());
+    }
+    struct Case {
+        const char* what;
+        void (*arrange)(const fs::path& news, const std::string& oldNews);
+    };
+    const Case cases[] = {
+        {"another game's news",
+         [](const fs::path& news, const std::string& old) { test::WriteFile(news, old); }},
+        {"no news file (an older save)",
+         [](const fs::path& news, const std::string&) { fs::remove(news); }},
+        {"a damaged news file",
+         [](const fs::path& news, const std::string&) {
+             const std::string text = test::ReadFile(news);
+             test::WriteFile(news, text.substr(0, text.size() / 2));
+         }},
+        {"a folder in its place",
+         [](const fs::path& news, const std::string&) {
+             fs::remove(news);
+             fs::create_directory(news);
+         }},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.what);
+        fs::remove_all(NewsPath(slot));
+        ASSERT_TRUE(SaveNews(second.weekNews(), second.world(), slot));  // the game's own
+        k.arrange(NewsPath(slot), oldNews);
+        Session other(BuildNewWorld(test::ShippedData()));
+        ASSERT_EQ(other.LoadFrom(folder.path(), 1).state, SlotState::Game);
+        EXPECT_FALSE(other.weekNews().kept);
+        EXPECT_EQ(NewsWindowLines(other.world(), other.weekNews()),
+                  std::vector<std::string>{kNewsNotSaved});
+        // Its next turn end tells the news again.
+        other.EndTurn();
+        EXPECT_TRUE(other.weekNews().kept);
+    }
+    // Saving where the news cannot be written still saves the game.
+    fs::remove_all(NewsPath(slot));
+    fs::create_directory(NewsPath(slot));
+    EXPECT_FALSE(second.SaveTo(folder.path(), 1).has_value());
+    EXPECT_TRUE(fs::is_directory(NewsPath(slot)));
+}
+
+TEST(NewsFile, ReadsBackWhatItWroteAndRefusesAnythingElse) {
+    World w = BuildNewWorld(test::ShippedData());
+    ChooseGroup(w, 2);
+    WeekNews news;
+    TurnEvent commerce;
+    commerce.kind = TurnEventKind::Commerce;
+    commerce.gang = 5;
+    commerce.city = 7;
+    commerce.money = 535663.5;
+    TurnEvent poached;
+    poached.kind = TurnEventKind::Poached;
+    poached.human = 193;
+    poached.gang = 6;
+    poached.fromGang = -1;
+    poached.city = 24;
+    poached.fromCity = 0;
+    TurnEvent taken;
+    taken.kind = TurnEventKind::Taken;
+    taken.fought = true;
+    taken.gang = 1;
+    taken.fromGang = 2;
+    taken.city = 3;
+    taken.fromCity = 4;
+    news.events = {commerce, poached};
+    news.lastWeek = {taken};
+    const std::string text = NewsFileText(news, w);
+    EXPECT_EQ(ReadNewsFileText(text, w), news);
+    WeekNews lost;
+    lost.kept = false;
+    EXPECT_EQ(ReadNewsFileText(NewsFileText(lost, w), w), lost);
+
+    World other = w;
+    other.CityMoney[3] += 1;
+    const std::size_t firstEvent = text.find('\n') + 1;
+    const std::string header = text.substr(0, firstEvent);
+    const std::pair<const char*, std::string> refused[] = {
+        {"another game", ""},
+        {"cut short", text.substr(0, text.size() - 1)},
+        {"a person out of range", header + "this 2 6 -1 24 0 194 0 0 0 0\n"},
+        {"a kind out of range", header + "this 99 6 -1 24 0 19 0 0 0 0\n"},
+        {"a field missing", header + "this 2 6 -1 24 0 19 0 0 0\n"},
+        {"this week after last week's", text + "this 2 6 -1 24 0 19 0 0 0 0\n"},
+        {"another week word", header + "next 2 6 -1 24 0 19 0 0 0 0\n"},
+        {"a figure with letters", header + "this 6 5 -1 7 -1 -1 0 0 0 5e3\n"},
+        {"another version", "golmok-news 2" + text.substr(std::string("golmok-news 1").size())},
+    };
+    for (const auto& [what, bad] : refused) {
+        SCOPED_TRACE(what);
+        if (bad.empty()) {
+            EXPECT_FALSE(ReadNewsFileText(text, other).has_value());
+        } else {
+            EXPECT_FALSE(ReadNewsFileText(bad, w).has_value());
+        }
     }
 }
 

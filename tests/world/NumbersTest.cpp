@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <limits>
+#include <utility>
 
 #include "world/Numbers.h"
 
@@ -26,6 +27,21 @@ TEST(FormatNumber, ShortestPlainDecimal) {
     };
     for (const Case& c : cases)
         EXPECT_EQ(FormatNumber(c.value), c.text) << c.value;
+}
+
+TEST(FormatMoney, GroupsTheWholePartByThousands) {
+    const std::pair<double, const char*> cases[] = {
+        {0, "0"},
+        {999, "999"},
+        {1000, "1,000"},
+        {535663, "535,663"},
+        {1234567, "1,234,567"},
+        {-1500.5, "-1,500.5"},
+        {-100, "-100"},
+        {0.25, "0.25"},
+    };
+    for (const auto& [value, text] : cases)
+        EXPECT_EQ(FormatMoney(value), text) << value;
 }
 
 TEST(ReadNumber, TakesTheLeadingNumber) {
