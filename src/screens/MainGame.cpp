@@ -329,13 +329,13 @@ MainGame::MainGame(Screens& screens) : Screen(screens, "MainGame", kGameTitle) {
     keysHint->setGeometry(24, 184, 172, 34);
 
     // Shown over the lantern only while it has something to say, on the panel's own paper.
-    status_ = SideLabel(QString(), side, 12, true);
-    status_->setObjectName("Status");
-    status_->setWordWrap(true);
-    status_->setAlignment(Qt::AlignCenter);
-    status_->setStyleSheet("color: #2b2118; background: #eedfb9; border: 1px solid #c8b890;");
-    status_->setGeometry(20, 212, 180, 56);
-    status_->hide();
+    notice_ = SideLabel(QString(), side, 12, true);
+    notice_->setObjectName("Status");
+    notice_->setWordWrap(true);
+    notice_->setAlignment(Qt::AlignCenter);
+    notice_->setStyleSheet("color: #2b2118; background: #eedfb9; border: 1px solid #c8b890;");
+    notice_->setGeometry(20, 212, 180, 56);
+    notice_->hide();
 
     auto* notice = SideLabel(kHomePageNotice, side, 12);
     notice->setObjectName("Label4");
@@ -439,12 +439,12 @@ bool MainGame::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MainGame::ShowStatus(const QString& text) {
-    status_->setText(text);
-    status_->setVisible(!text.isEmpty());
+    notice_->setText(text);
+    notice_->setVisible(!text.isEmpty());
 }
 
 QString MainGame::status() const {
-    return status_->text();
+    return notice_->text();
 }
 
 void MainGame::SkillReset() {

@@ -96,7 +96,7 @@ class MainGame : public Screen {
     std::array<QPushButton*, kCityCount> cmd_{};
     std::array<QLabel*, kCityCount> mark_{};  // the owner's letter on each district
     std::array<QLabel*, 3> skill_{};
-    QLabel* status_ = nullptr;
+    QLabel* notice_ = nullptr;  // Status: what the last load or save did, on the side panel
     Picture* groupLogo_;
     QMenu* turnMenu_;
     QMenu* optionMenu_;

@@ -183,11 +183,18 @@ TEST(SessionSlots, TheWeeksNewsGoesWithTheSlotAndIsNeverAnotherGames) {
         other.EndTurn();
         EXPECT_TRUE(other.weekNews().kept);
     }
-    // Saving where the news cannot be written still saves the game.
+    // Saving where the news cannot be written still saves the game, and the player is told.
     fs::remove_all(NewsPath(slot));
     fs::create_directory(NewsPath(slot));
-    EXPECT_FALSE(second.SaveTo(folder.path(), 1).has_value());
+    const std::optional<std::string> told = second.SaveTo(folder.path(), 1);
+    ASSERT_TRUE(told.has_value());
+    EXPECT_TRUE(told->starts_with("이번 주 소식을 저장하지 못했습니다")) << *told;
     EXPECT_TRUE(fs::is_directory(NewsPath(slot)));
+    Session reloaded(BuildNewWorld(test::ShippedData()));
+    EXPECT_EQ(reloaded.LoadFrom(folder.path(), 1).state, SlotState::Game);
+    EXPECT_EQ(reloaded.world().Week, second.world().Week);
+    EXPECT_EQ(reloaded.world().PlayerGroupIndex, second.world().PlayerGroupIndex);
+    EXPECT_EQ(reloaded.world().HumanCity, second.world().HumanCity);
 }
 
 TEST(NewsFile, ReadsBackWhatItWroteAndRefusesAnythingElse) {
