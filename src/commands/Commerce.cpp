@@ -36,14 +36,28 @@ Outcome DevelopCommerce(World& world, MenuState& menu, Chosen human, double amou
     if (wise && enough) world.CityCommerce[d] = commerce + 1;
     Outcome outcome = Carried(world, menu, kCommerceMessage);
     if (wise && enough) {
-        outcome.detail = "상업도가 " + FormatNumber(commerce) + "에서 " +
-                         FormatNumber(commerce + 1) + "(으)로 올랐습니다.";
+        // Built piece by piece: GCC 12 at -O3 sees a false overlap in a chain of `+`.
+        outcome.detail = "상업도가 ";
+        outcome.detail += FormatNumber(commerce);
+        outcome.detail += "에서 ";
+        outcome.detail += FormatNumber(commerce + 1);
+        outcome.detail += "(으)로 올랐습니다.";
     } else {
         // The money is spent either way; the player is told what a rise would have taken.
-        outcome.detail = "상업도는 " + FormatNumber(commerce) + " 그대로입니다. 올리려면";
-        if (!enough) outcome.detail += " " + FormatNumber(needed) + "보다 많은 돈";
+        outcome.detail = "상업도는 ";
+        outcome.detail += FormatNumber(commerce);
+        outcome.detail += " 그대로입니다. 올리려면";
+        if (!enough) {
+            outcome.detail += " ";
+            outcome.detail += FormatNumber(needed);
+            outcome.detail += "보다 많은 돈";
+        }
         if (!enough && !wise) outcome.detail += "과";
-        if (!wise) outcome.detail += " 지능이 " + FormatNumber(commerce) + "보다 높은 사람";
+        if (!wise) {
+            outcome.detail += " 지능이 ";
+            outcome.detail += FormatNumber(commerce);
+            outcome.detail += "보다 높은 사람";
+        }
         outcome.detail += "이 필요합니다.";
     }
     return outcome;
