@@ -7,8 +7,8 @@
 //   last KIND ...
 // FINGERPRINT names the saved game the news belongs to (a hash of its slot text), KEPT is 0 when
 // the game had no news to keep, "this" lines are the last turn end's events and "last" lines the
-// turn end's before it, in order. A slot is renamed into place before its news is, so a program
-// killed between the two leaves the slot with the news of what the slot held before: the
+// turn end's before it, in order. A save writes the news before it renames the slot into place,
+// so a program killed between the two leaves the old game beside the new game's news: the
 // fingerprint tells them apart, and such news is never shown.
 #pragma once
 
