@@ -6,6 +6,7 @@
 #include "game/NewsFile.h"
 #include "game/TurnCycle.h"
 #include "session/Session.h"
+#include "session/ShippedSession.h"
 #include "support/TestWorld.h"
 #include "world/SavedGames.h"
 
@@ -14,12 +15,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-Session ShippedSession(int player, bool autosave) {
-    Session session(BuildNewWorld(test::ShippedData()));
-    session.world().options.autosave = autosave;
-    session.StartNewGame(player);
-    return session;
-}
+using test::ShippedSession;
 
 TEST(SessionTurnEnd, KeepsTheLastNewsAndTheChronicleWithoutSavingUnasked) {
     test::TempFolder folder;

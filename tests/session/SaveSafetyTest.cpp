@@ -11,6 +11,7 @@
 #include "game/NewWorld.h"
 #include "game/TurnCycle.h"
 #include "session/Session.h"
+#include "session/ShippedSession.h"
 #include "support/TestWorld.h"
 #include "world/SavedGames.h"
 
@@ -19,12 +20,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-Session ShippedSession(int player, bool autosave) {
-    Session session(BuildNewWorld(test::ShippedData()));
-    session.world().options.autosave = autosave;
-    session.StartNewGame(player);
-    return session;
-}
+using test::ShippedSession;
 
 std::string WithoutLastLine(const std::string& text) {
     const std::size_t end = text.rfind('\n', text.size() - 2);
