@@ -1,5 +1,6 @@
 #include "world/SmallFiles.h"
 
+#include <algorithm>
 #include <cerrno>
 
 #include <fcntl.h>
@@ -51,11 +52,15 @@ SmallFile ReadSmallFile(const std::filesystem::path& path, std::uintmax_t maxByt
     if (info.st_size < 0 || static_cast<std::uintmax_t>(info.st_size) > maxBytes) {
         return Refused("파일이 너무 큽니다 (" + std::to_string(maxBytes / 1024) + " KB까지)");
     }
-    // One byte more than the limit: a file that grows while it is read is found too large, not
-    // cut short.
-    std::string bytes(static_cast<std::size_t>(maxBytes) + 1, '\0');
+    // Room for the size the file has now and one byte more, so that a file that grows while it
+    // is read is seen growing; it may then grow up to one byte past the limit, so that it is
+    // found too large, not cut short. Sizing by the limit instead would clear megabytes for a
+    // file of a few kilobytes at every read.
+    const std::size_t most = static_cast<std::size_t>(maxBytes) + 1;
+    std::string bytes(std::min(static_cast<std::size_t>(info.st_size) + 1, most), '\0');
     std::size_t done = 0;
-    while (done < bytes.size()) {
+    while (done < most) {
+        if (done == bytes.size()) bytes.resize(std::min(bytes.size() * 2, most));
         const ssize_t got = ::read(file.get(), bytes.data() + done, bytes.size() - done);
         if (got == 0) break;
         if (got < 0) {
