@@ -7,6 +7,7 @@
 #include <cmath>
 #include <csignal>
 #include <limits>
+#include <optional>
 #include <system_error>
 #include <utility>
 #include <vector>
@@ -319,15 +320,29 @@ std::size_t FourBlocksLength(std::string_view bytes) {
 
 // --- Files --------------------------------------------------------------------------------------
 
-LoadResult ReadSlotFile(const std::filesystem::path& path, World& world) {
+// The bytes of a slot file, or why it holds no game to read.
+struct SlotBytes {
+    std::optional<LoadResult> refusal;
+    std::string bytes;
+};
+
+SlotBytes ReadSlotBytes(const std::filesystem::path& path) {
     SmallFile slot = ReadSmallFile(path, kMaxSlotBytes);
-    if (slot.state == SmallFile::State::Missing) return {SlotState::Empty, kEmptySlotMessage};
+    if (slot.state == SmallFile::State::Missing)
+        return {LoadResult{SlotState::Empty, kEmptySlotMessage}, {}};
     if (slot.state == SmallFile::State::Refused && (slot.error == EACCES || slot.error == EPERM)) {
-        return {SlotState::Unreadable,
-                path.filename().string() + "을(를) 읽을 권한이 없습니다. 게임을 불러올 수 없습니다."};
+        return {LoadResult{SlotState::Unreadable, path.filename().string() +
+                                                     "을(를) 읽을 권한이 없습니다. 게임을 불러올 수 없습니다."},
+                {}};
     }
-    if (slot.state == SmallFile::State::Refused) return Damaged(slot.bytes);
-    if (slot.bytes.empty()) return {SlotState::Empty, kEmptySlotMessage};
+    if (slot.state == SmallFile::State::Refused) return {Damaged(slot.bytes), {}};
+    if (slot.bytes.empty()) return {LoadResult{SlotState::Empty, kEmptySlotMessage}, {}};
+    return {std::nullopt, std::move(slot.bytes)};
+}
+
+LoadResult ReadSlotFile(const std::filesystem::path& path, World& world) {
+    const SlotBytes slot = ReadSlotBytes(path);
+    if (slot.refusal) return *slot.refusal;
     return ReadSaveBytes(slot.bytes, world);
 }
 
@@ -704,8 +719,13 @@ LoadResult LoadGame(World& world, const std::filesystem::path& folder, int slot)
 }
 
 std::string SlotLabel(const std::filesystem::path& folder, int slot, const World& world) {
-    World game = world;
-    switch (ReadSlotFile(SlotPath(folder, slot), game).state) {
+    // The world is copied only for a slot that holds something to read: a list of the slots reads
+    // every one of them, most often empty.
+    const SlotBytes file = ReadSlotBytes(SlotPath(folder, slot));
+    std::optional<World> game;
+    const SlotState state = file.refusal ? file.refusal->state
+                                         : ReadSaveBytes(file.bytes, game.emplace(world)).state;
+    switch (state) {
         case SlotState::Empty:
             return kEmptySlotLabel;
         case SlotState::Unreadable:
@@ -715,8 +735,9 @@ std::string SlotLabel(const std::filesystem::path& folder, int slot, const World
         case SlotState::Game:
             break;
     }
-    return std::to_string(game.Year) + "년 " + std::to_string(game.Month) + "월 " +
-           std::to_string(game.Week) + "주 " + game.PlayerGroupName;
+    const World& read = game.value();  // only a slot with bytes can hold a game
+    return std::to_string(read.Year) + "년 " + std::to_string(read.Month) + "월 " +
+           std::to_string(read.Week) + "주 " + read.PlayerGroupName;
 }
 
 }  // namespace golmok
