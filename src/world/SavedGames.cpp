@@ -331,8 +331,9 @@ SlotBytes ReadSlotBytes(const std::filesystem::path& path) {
     if (slot.state == SmallFile::State::Missing)
         return {LoadResult{SlotState::Empty, kEmptySlotMessage}, {}};
     if (slot.state == SmallFile::State::Refused && (slot.error == EACCES || slot.error == EPERM)) {
-        return {LoadResult{SlotState::Unreadable, path.filename().string() +
-                                                     "을(를) 읽을 권한이 없습니다. 게임을 불러올 수 없습니다."},
+        return {LoadResult{SlotState::Unreadable,
+                           path.filename().string() +
+                               "을(를) 읽을 권한이 없습니다. 게임을 불러올 수 없습니다."},
                 {}};
     }
     if (slot.state == SmallFile::State::Refused) return {Damaged(slot.bytes), {}};

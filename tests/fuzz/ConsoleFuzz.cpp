@@ -14,8 +14,8 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
@@ -64,8 +64,9 @@ class Budget {
         if (verb == "option" && first == "autosave" && second != "off") return false;
         if (verb == "slots" && first.empty()) return !std::exchange(slotsListed, true);
         if (verb != "end-turn") return true;
-        const int lineTurns =
-            first.empty() ? 1 : first.size() > 2 ? kMostTurns + 1 : std::max(1, std::atoi(first.c_str()));
+        const int lineTurns = first.empty()      ? 1
+                              : first.size() > 2 ? kMostTurns + 1
+                                                 : std::max(1, std::atoi(first.c_str()));
         if (turns_ + lineTurns > kMostTurns) return false;
         turns_ += lineTurns;
         return true;
@@ -176,25 +177,25 @@ GOLMOK_PLAIN Hash Fingerprint(const World& world) {
     const auto& [humanName, humanGroup, humanRank, humanCity, humanLoyalty, humanAttack,
                  humanDefence, humanCharm, humanAgility, humanStamina, humanIntelligence,
                  humanLeadership, humanMembers, humanMorale, humanCanAct, humanWeapon,
-                 humanInAttackParty, humanInDefenceParty, cityName, cityOwnerColor,
-                 cityPopulation, cityCommerce, cityMoney, cityStick, cityKnife, citySword,
-                 cityHumanCount, cityMemberTotal, groupName, groupColor, groupBossName, groupFame,
-                 groupAlly, groupHostility, year, month, week, battleMode, playerGroupIndex,
-                 playerGroupName, playerColor, attackFromCity, attackToCity, mapLocked,
-                 defenceSetupOpen, options, turnIndex] = world;
+                 humanInAttackParty, humanInDefenceParty, cityName, cityOwnerColor, cityPopulation,
+                 cityCommerce, cityMoney, cityStick, cityKnife, citySword, cityHumanCount,
+                 cityMemberTotal, groupName, groupColor, groupBossName, groupFame, groupAlly,
+                 groupHostility, year, month, week, battleMode, playerGroupIndex, playerGroupName,
+                 playerColor, attackFromCity, attackToCity, mapLocked, defenceSetupOpen, options,
+                 turnIndex] = world;
     static_assert(std::is_same_v<std::remove_cvref_t<decltype(turnIndex)>, TurnIndex>);
-    const auto& [notices, healthBars, music, autosave, news, truce, strongGangs, preview,
-                 living] = options;
-    return AddAll(0xcbf29ce484222325u, humanName, humanGroup, humanRank, humanCity,
-                  humanLoyalty, humanAttack, humanDefence, humanCharm, humanAgility,
-                  humanStamina, humanIntelligence, humanLeadership, humanMembers, humanMorale,
-                  humanCanAct, humanWeapon, humanInAttackParty, humanInDefenceParty, cityName,
-                  cityOwnerColor, cityPopulation, cityCommerce, cityMoney, cityStick, cityKnife,
-                  citySword, cityHumanCount, cityMemberTotal, groupName, groupColor,
-                  groupBossName, groupFame, groupAlly, groupHostility, year, month, week,
-                  battleMode, playerGroupIndex, playerGroupName, playerColor, attackFromCity,
-                  attackToCity, mapLocked, defenceSetupOpen, notices, healthBars, music,
-                  autosave, news, truce, strongGangs, preview, living);
+    const auto& [notices, healthBars, music, autosave, news, truce, strongGangs, preview, living] =
+        options;
+    return AddAll(0xcbf29ce484222325u, humanName, humanGroup, humanRank, humanCity, humanLoyalty,
+                  humanAttack, humanDefence, humanCharm, humanAgility, humanStamina,
+                  humanIntelligence, humanLeadership, humanMembers, humanMorale, humanCanAct,
+                  humanWeapon, humanInAttackParty, humanInDefenceParty, cityName, cityOwnerColor,
+                  cityPopulation, cityCommerce, cityMoney, cityStick, cityKnife, citySword,
+                  cityHumanCount, cityMemberTotal, groupName, groupColor, groupBossName, groupFame,
+                  groupAlly, groupHostility, year, month, week, battleMode, playerGroupIndex,
+                  playerGroupName, playerColor, attackFromCity, attackToCity, mapLocked,
+                  defenceSetupOpen, notices, healthBars, music, autosave, news, truce, strongGangs,
+                  preview, living);
 }
 
 // Changes the fingerprint must see, tried once on the starting world: a field deep in a table of
@@ -241,7 +242,8 @@ struct Table {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const Start& start = LoadedStart();
-    [[maybe_unused]] static const bool fingerprintChecked = (CheckFingerprint(start.session.world()), true);
+    [[maybe_unused]] static const bool fingerprintChecked =
+        (CheckFingerprint(start.session.world()), true);
     static Table table(start);
     Session& session = table.session;
     session = start.session;

@@ -40,8 +40,8 @@ TEST(SmallFiles, ReadsEveryByteUpToTheLimitAndRefusesMore) {
         if (c.state == SmallFile::State::Read) {
             EXPECT_EQ(file.bytes, bytes) << c.name;
         } else {
-            EXPECT_NE(file.bytes.find("너무 큽니다"), std::string::npos) << c.name << ": "
-                                                                         << file.bytes;
+            EXPECT_NE(file.bytes.find("너무 큽니다"), std::string::npos)
+                << c.name << ": " << file.bytes;
         }
     }
 }
