@@ -401,9 +401,21 @@ std::string TakeoverEntry(const World& w, const Takeover& t, bool longList) {
 // changed hands, the takings of one gang in a row under its name. A single taking keeps its own
 // sentence.
 std::string RivalTakingsLine(const World& w, const std::vector<Takeover>& takeovers) {
-    if (takeovers.size() == 1 && takeovers.front().times == 1) {
+    if (takeovers.size() == 1) {
         const Takeover& t = takeovers.front();
-        return TakenLine(w, t.last, t.people);
+        if (t.times == 1) return TakenLine(w, t.last, t.people);
+        // "영웅파의 동대문은 주인이 세 번 바뀐 끝에 흑사파가 차지했습니다 (넘어온 사람: 박달)."
+        const std::string owner = t.firstOwner >= 0 ? GangName(w, t.firstOwner) + "의 " : "";
+        const std::string city = CityName(w, t.last.city);
+        std::string line = owner + With(city, "은", "는") + " 주인이 " + Times(t.times) +
+                           " 바뀐 끝에 " + Subject(GangName(w, t.last.gang)) +
+                           (t.firstOwner == t.last.gang ? " 되찾았습니다" : " 차지했습니다");
+        if (!t.fought) {
+            line += " (빈 곳)";
+        } else if (!t.people.empty()) {
+            line += " (" + ChangedSidesNote(w, t.people) + ")";
+        }
+        return line + ".";
     }
     std::string line = "다른 조직끼리 구역 " + std::to_string(takeovers.size()) +
                        "곳의 주인이 바뀌었습니다:";
