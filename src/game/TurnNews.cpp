@@ -240,9 +240,9 @@ bool IsCity(int city) {
 constexpr std::size_t kFewNames = 3;
 
 // The people who changed sides where a district was taken: "넘어온 사람: 박달, 이철", or
-// "넘어온 사람 5명" when there are many.
-std::string ChangedSidesNote(const World& w, const std::vector<int>& people) {
-    if (people.size() > kFewNames) return "넘어온 사람 " + std::to_string(people.size()) + "명";
+// "넘어온 사람 5명" where a list of districts would grow too long with their names.
+std::string ChangedSidesNote(const World& w, const std::vector<int>& people, bool counted) {
+    if (counted) return "넘어온 사람 " + std::to_string(people.size()) + "명";
     std::string names;
     for (int h : people)
         names += (names.empty() ? "" : ", ") + HumanName(w, h);
@@ -257,7 +257,7 @@ std::string TakenLine(const World& w, const TurnEvent& taken, const std::vector<
         return line;
     }
     if (people.empty()) return line;
-    line.insert(line.size() - 1, " (" + ChangedSidesNote(w, people) + ")");
+    line.insert(line.size() - 1, " (" + ChangedSidesNote(w, people, false) + ")");
     return line;
 }
 
@@ -325,7 +325,13 @@ std::string RivalLuringsLine(const World& w, const std::vector<Luring>& lurings)
             gangs.push_back(l.whole.gang);
     }
     const bool named = lurings.size() <= kFewNames;
-    std::string line = "다른 조직끼리 " + std::to_string(lurings.size()) + "명을 꾀어 갔습니다:";
+    // A gang moving its own man to another of its districts lures nobody: the line says so.
+    const bool ownMoved = std::any_of(lurings.begin(), lurings.end(), [](const Luring& l) {
+        return l.whole.fromGang == l.whole.gang;
+    });
+    std::string line = (ownMoved ? "다른 조직들이 " : "다른 조직끼리 ") +
+                       std::to_string(lurings.size()) +
+                       (ownMoved ? "명을 꾀거나 불러들였습니다:" : "명을 꾀어 갔습니다:");
     for (std::size_t g = 0; g < gangs.size(); ++g) {
         line += g == 0 ? " " : (named ? "; " : ", ");
         // Whom the gang lured: by name, or how many from each gang in the order they came.
@@ -376,7 +382,7 @@ struct Takeover {
 };
 
 // One district's takeover, as a list of them says it: "영웅파의 동대문 (넘어온 사람: 박달)";
-// in a long list only how many came over ("넘어온 사람 1명").
+// in a long list, or where many came over, only how many ("넘어온 사람 4명").
 std::string TakeoverEntry(const World& w, const Takeover& t, bool longList) {
     const bool back = t.firstOwner == t.last.gang;
     std::string entry = back || t.firstOwner < 0 ? std::string() : GangName(w, t.firstOwner) + "의 ";
@@ -388,8 +394,7 @@ std::string TakeoverEntry(const World& w, const Takeover& t, bool longList) {
     if (!t.fought) {
         notes.emplace_back("빈 곳");
     } else if (!t.people.empty()) {
-        notes.push_back(longList ? "넘어온 사람 " + std::to_string(t.people.size()) + "명"
-                                 : ChangedSidesNote(w, t.people));
+        notes.push_back(ChangedSidesNote(w, t.people, longList || t.people.size() > kFewNames));
     }
     for (std::size_t n = 0; n < notes.size(); ++n)
         entry += (n == 0 ? " (" : ", ") + notes[n];
@@ -413,7 +418,7 @@ std::string RivalTakingsLine(const World& w, const std::vector<Takeover>& takeov
         if (!t.fought) {
             line += " (빈 곳)";
         } else if (!t.people.empty()) {
-            line += " (" + ChangedSidesNote(w, t.people) + ")";
+            line += " (" + ChangedSidesNote(w, t.people, false) + ")";
         }
         return line + ".";
     }
@@ -458,9 +463,9 @@ std::vector<int> ChangedSidesAfter(const TurnNews& news, std::size_t at) {
 // his districts taken or attacked. What the rival gangs did among themselves is gathered: all
 // their lurings in one line, all their takings in one line, all recruiting in one, all commerce
 // in the player's districts in one. A gathered line stands where its first event happened; a
-// taking that could only happen once a party had left the district (an attack out of it, a
-// luring) is never told before that: it waits for the line that tells it, or starts a new line
-// after it.
+// taking is never told before what happened at its district earlier (a taking of it, a party
+// going out of it, a man lured away from it): it waits for the line that tells that, or starts
+// a new line after it.
 std::vector<std::string> EventLines(const World& w, const TurnNews& news) {
     const int player = w.PlayerGroupIndex;
     const auto rival = [&](int gang) { return gang != player; };
@@ -540,11 +545,12 @@ std::vector<std::string> EventLines(const World& w, const TurnNews& news) {
     }
 
     std::vector<Line> lines;
-    // For each district, the last line that tells of people leaving it.
-    CityTable<int> leftAt{};
-    leftAt.fill(-1);
-    const auto leaving = [&](int city, int line) {
-        if (IsCity(city)) leftAt[city] = std::max(leftAt[city], line);
+    // For each district, the last line that tells of something that happened there: it was
+    // taken, or people left it (a party going out, a man lured away).
+    CityTable<int> toldAt{};
+    toldAt.fill(-1);
+    const auto tellsOf = [&](int city, int line) {
+        if (IsCity(city)) toldAt[city] = std::max(toldAt[city], line);
     };
     const auto told = [&](std::string text) {
         lines.push_back(Line{LineKind::Told, std::move(text), {}, {}});
@@ -553,7 +559,7 @@ std::vector<std::string> EventLines(const World& w, const TurnNews& news) {
     // The line of `kind` open for an event in `city`: the one already begun, unless something
     // the event follows from is told after it.
     const auto gathering = [&](int& open, LineKind kind, int city) -> Line& {
-        if (open < 0 || (IsCity(city) && leftAt[city] > open)) {
+        if (open < 0 || (IsCity(city) && toldAt[city] > open)) {
             lines.push_back(Line{kind, {}, {}, {}});
             open = static_cast<int>(lines.size()) - 1;
         }
@@ -580,8 +586,9 @@ std::vector<std::string> EventLines(const World& w, const TurnNews& news) {
         }
         gathering(rivalTakings, LineKind::RivalTakings, t.last.city).takeovers.push_back(t);
         placed[static_cast<std::size_t>(k)] = true;
+        tellsOf(t.last.city, rivalTakings);
         for (int city : t.leftFrom)
-            leaving(city, rivalTakings);
+            tellsOf(city, rivalTakings);
         for (int next : waiting[static_cast<std::size_t>(k)])
             self(self, next, mayWait);
     };
@@ -597,7 +604,7 @@ std::vector<std::string> EventLines(const World& w, const TurnNews& news) {
                 break;
             case TurnEventKind::Poached: {
                 if (!IsPerson(e.human)) {
-                    leaving(e.fromCity, told(NewsSentence(w, e)));
+                    tellsOf(e.fromCity, told(NewsSentence(w, e)));
                     break;
                 }
                 if (++moves[e.human] < lured[e.human]) break;  // not his last move yet
@@ -613,8 +620,8 @@ std::vector<std::string> EventLines(const World& w, const TurnNews& news) {
                     gathering(rivalLurings, LineKind::RivalLurings, -1).lurings.push_back(l);
                     at = rivalLurings;
                 }
-                leaving(l.whole.fromCity, at);
-                leaving(e.fromCity, at);
+                tellsOf(l.whole.fromCity, at);
+                tellsOf(e.fromCity, at);
                 break;
             }
             case TurnEventKind::Taken: {
@@ -623,7 +630,9 @@ std::vector<std::string> EventLines(const World& w, const TurnNews& news) {
                 if (k >= 0) {
                     place(place, k, true);
                 } else if (!rival(e.gang) || !rival(e.fromGang)) {
-                    leaving(e.fromCity, told(TakenLine(w, e, people)));
+                    const int at = told(TakenLine(w, e, people));
+                    tellsOf(e.city, at);
+                    tellsOf(e.fromCity, at);
                 } else if (IsCity(e.fromCity)) {
                     // An earlier taking in a row told at its last: a taking of the district its
                     // party came out of waits for that row.
@@ -638,7 +647,10 @@ std::vector<std::string> EventLines(const World& w, const TurnNews& news) {
                 break;
             }
             case TurnEventKind::Attack:
-                leaving(e.fromCity, told(NewsSentence(w, e)));
+                tellsOf(e.fromCity, told(NewsSentence(w, e)));
+                break;
+            case TurnEventKind::Comeback:
+                tellsOf(e.city, told(NewsSentence(w, e)));
                 break;
             default:
                 told(NewsSentence(w, e));
