@@ -309,9 +309,12 @@ struct Luring {
     int times = 1;
 };
 
+// A gang's own man, moved by it to another of its districts.
+constexpr const char* kOwnMan = "제 식구";
+
 // Where a person lured among the rival gangs came from, as a list of them says it.
 std::string LuredFrom(const World& w, const TurnEvent& e) {
-    if (e.fromGang == e.gang) return "제 식구";
+    if (e.fromGang == e.gang) return kOwnMan;
     return e.fromGang >= 0 ? GangName(w, e.fromGang) : std::string(kNoGangName);
 }
 
@@ -360,7 +363,7 @@ std::string RivalLuringsLine(const World& w, const std::vector<Luring>& lurings)
         line += GangName(w, gangs[g]) + " " + std::to_string(lured) + "명 (";
         for (std::size_t s = 0; s < sources.size(); ++s) {
             line += (s == 0 ? "" : ", ") + sources[s].first +
-                    (sources[s].first == "제 식구" ? " " : "에서 ") +
+                    (sources[s].first == kOwnMan ? " " : "에서 ") +
                     std::to_string(sources[s].second);
         }
         line += ")";
