@@ -1,8 +1,11 @@
 #include "screens/Placement.h"
 
+#include <QColor>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QLayout>
+#include <QPalette>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QVariant>
 #include <QWidget>
@@ -45,6 +48,30 @@ class KeepInside : public QObject {
             const QRect area = AvailableArea(window_);
             if (!area.contains(frame)) MoveFrame(window_, MovedInside(frame, area).topLeft());
         }
+        return false;
+    }
+
+  private:
+    QWidget* window_;
+};
+
+// Keeps a title page's middle where it was when it takes another size.
+class KeepCentre : public QObject {
+  public:
+    explicit KeepCentre(QWidget* window) : QObject(window), window_(window) {}
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched != window_ || event->type() != QEvent::Resize || !window_->isVisible())
+            return false;
+        const auto* resize = static_cast<const QResizeEvent*>(event);
+        const QSize before = resize->oldSize();
+        if (!before.isValid() || before == resize->size()) return false;
+        const QRect frame = FrameOf(window_, window_);
+        const QPoint shift((before.width() - resize->size().width()) / 2,
+                           (before.height() - resize->size().height()) / 2);
+        const QRect area = AvailableArea(window_);
+        MoveFrame(window_, MovedInside(frame.translated(shift), area).topLeft());
         return false;
     }
 
@@ -148,6 +175,22 @@ void Place(QWidget* window, Placing how, const QWidget* anchor, const QWidget* f
         window->setProperty(kKeptInside, true);
         window->installEventFilter(new KeepInside(window));
     }
+}
+
+void KeepCentred(QWidget* window) {
+    window->installEventFilter(new KeepCentre(window));
+}
+
+void DressTitlePage(QWidget* window) {
+    QPalette ink = window->palette();
+    ink.setColor(QPalette::Window, QColor(0x0e, 0x13, 0x22));
+    window->setPalette(ink);
+    window->setAutoFillBackground(true);
+    KeepCentred(window);
+}
+
+void CentrePage(QWidget* window, QWidget* page) {
+    page->move((window->width() - page->width()) / 2, (window->height() - page->height()) / 2);
 }
 
 }  // namespace golmok::screens

@@ -56,4 +56,17 @@ enum class Placing {
 // the area when it grows.
 void Place(QWidget* window, Placing how, const QWidget* anchor, const QWidget* framed);
 
+// A title page keeps its middle where it is when its size changes (the start-up screen takes each
+// page's width), on whatever screen it stands, and stays wholly on that screen.
+void KeepCentred(QWidget* window);
+
+// A title page's window: night ink round its content (where a window manager makes the window
+// larger than the page) and its middle kept by KeepCentred.
+void DressTitlePage(QWidget* window);
+
+// `page` (the content of a title page, of its own fixed size) in the middle of `window`, however
+// large the window is made: a window manager that sizes the window itself leaves the content in
+// the middle, never pinned to the top-left corner.
+void CentrePage(QWidget* window, QWidget* page);
+
 }  // namespace golmok::screens
