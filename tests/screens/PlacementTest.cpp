@@ -2,10 +2,16 @@
 // side; the same in logical pixels at 200 %): every window of a game opens wholly inside the
 // available area of the screen that shows the map, wherever the player has put the map; the
 // command menu goes beside the map where there is room, the fight screens are centred, a dragged
-// window stays where the player put it, and no dialog is larger than 640 × 480.
+// window stays where the player put it, and no dialog is larger than 640 × 480. The title pages
+// keep their middle, and the message boxes show the game's own signs, sharp at either scale.
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QListWidget>
+#include <QMessageBox>
+#include <QPainter>
+#include <QSvgRenderer>
+#include <QTimer>
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
@@ -26,6 +32,7 @@
 #include "screens/MainMenu.h"
 #include "screens/OpenFile.h"
 #include "screens/PicturePrint.h"
+#include "screens/Platform.h"
 #include "screens/Placement.h"
 #include "screens/SaveFile.h"
 #include "screens/Screens.h"
@@ -321,6 +328,94 @@ class PlacementTest : public QObject, public GameOnScreen {
         select->Start();
         Settle();
         VERIFY_INSIDE(screens_->map(), area);
+    }
+
+    // A page of another width, or a window manager that makes the window larger than its page,
+    // leaves the title content in the middle; on another screen too.
+    void theTitlePagesStayCentredWhenTheirWidthChanges() {
+        const auto pageCentred = [](QWidget* window) {
+            const auto* page = window->findChild<QWidget*>("Image1");
+            const QRect inWindow(page->mapTo(window, QPoint(0, 0)), page->size());
+            return (inWindow.center() - window->rect().center()).manhattanLength() <= 1;
+        };
+        GameLogo* logo = screens_->gameLogo();
+        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+        QVERIFY(CentredIn(logo, area));
+        const int first = logo->width();
+        logo->TitleStep();  // a narrower page
+        QVERIFY(logo->width() != first);
+        QVERIFY2(CentredIn(logo, area), qPrintable(Describe(logo->frameGeometry())));
+        QVERIFY(pageCentred(logo));
+
+        // Put on the wide screen off its middle: the next page keeps the window's middle there.
+        const QRect wide = QGuiApplication::screens().at(1)->availableGeometry();
+        logo->move(wide.topLeft() + QPoint(300, 200));
+        QCoreApplication::processEvents();
+        const QPoint middle = logo->frameGeometry().center();
+        const int before = logo->width();
+        logo->TitleStep();
+        logo->TitleStep();  // the widest page
+        QVERIFY(logo->width() != before);
+        QVERIFY2((logo->frameGeometry().center() - middle).manhattanLength() <= 2,
+                 qPrintable(Describe(logo->frameGeometry())));
+        QVERIFY(wide.contains(logo->frameGeometry()));
+
+        // Windows sized by somebody else: the content stays in the middle, the start-up
+        // screen's labels under its picture.
+        logo->setFixedSize(logo->width() + 200, logo->height() + 120);
+        QVERIFY(pageCentred(logo));
+        auto* label = logo->findChild<QLabel*>("Label1");
+        QCOMPARE(label->geometry().center().x(), logo->rect().center().x());
+        QVERIFY(label->geometry().bottom() < logo->findChild<QWidget*>("Image1")->geometry().bottom());
+        for (QWidget* title : std::initializer_list<QWidget*>{screens_->ShowMainMenu(),
+                                                              screens_->ShowGroupSelectMenu()}) {
+            title->setFixedSize(title->width() + 240, title->height() + 60);
+            QVERIFY2(pageCentred(title), qPrintable(title->objectName()));
+        }
+    }
+
+    void messageBoxesShowTheGamesSignsAtTheScreensScale_data() {
+        QTest::addColumn<bool>("question");
+        QTest::addColumn<QString>("picture");
+        QTest::newRow("notice") << false << ":/art/box_info.svg";
+        QTest::newRow("question") << true << ":/art/box_warning.svg";
+    }
+
+    void messageBoxesShowTheGamesSignsAtTheScreensScale() {
+        QFETCH(bool, question);
+        QFETCH(QString, picture);
+        MainGame* map = StartOnMap(kPlayer);
+        DesktopPlatform desktop(QStringLiteral("/nonexistent/guide.html"));
+        QPixmap sign;
+        QMessageBox::Icon icon = QMessageBox::Information;
+        // The box waits for the player: look at it once it shows, then answer it.
+        QTimer::singleShot(0, this, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) return;
+            sign = box->iconPixmap();
+            icon = box->icon();
+            box->done(QMessageBox::No);
+        });
+        if (question) {
+            desktop.Ask(map, "종료하기", "종료하시겠습니까?");
+        } else {
+            desktop.Inform(map, "돈이 걷혀졌습니다.");
+        }
+        QVERIFY(!sign.isNull());
+        QCOMPARE(icon, QMessageBox::NoIcon);  // none of Qt's bitmaps
+        // Painted for the screen's pixels: 48 × 48 at 100 %, 96 × 96 device pixels at 200 %.
+        const qreal ratio = map->devicePixelRatioF();
+        QCOMPARE(sign.devicePixelRatio(), ratio);
+        QCOMPARE(sign.size(), QSize(48, 48) * ratio);
+        // The drawing itself, rendered straight at that size.
+        QImage drawn(sign.size(), QImage::Format_ARGB32_Premultiplied);
+        drawn.fill(Qt::transparent);
+        QPainter painter(&drawn);
+        painter.setRenderHint(QPainter::Antialiasing);
+        QSvgRenderer(picture).render(&painter);
+        painter.end();
+        drawn.setDevicePixelRatio(ratio);
+        QCOMPARE(sign.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied), drawn);
     }
 
     // Every dialog takes in at a glance: at most 640 × 480, title bar and borders included.
