@@ -219,9 +219,11 @@ FightField::FightField(Screens& screens, const char* name, FightSide side)
             (player ? armorI_ : armorI2_)[w] = piece;
         }
     }
-    for (auto& mark : hit_) {
+    for (int k = 0; k < kSlotCount * 2; ++k) {
+        Picture*& mark = hit_[k];
         mark = new Picture("hit", board);
         mark->setObjectName("Hit");
+        mark->setProperty("index", k);
         mark->resize(F(kCell), F(kCell));
         mark->setAttribute(Qt::WA_TransparentForMouseEvents);
         mark->hide();
@@ -403,6 +405,10 @@ void FightField::ShowStrikes() {
     if (!running) return;
     const std::vector<Strike> strikes = TakeStrikes(*running);
     if (strikes.empty()) return;
+    // The marks of an earlier step go, even where the weapon's clock has not yet run out (at the
+    // fast pace a step comes every 20 ms).
+    for (Picture* mark : hit_)
+        mark->hide();
     for (DamageFigure* figure : damage_)
         figure->hide();
     // A piece struck more than once in one step (at the fast pace) shows what the blows took

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QtTest>
 #include <QMap>
+#include <algorithm>
 #include <array>
 #include <memory>
 
@@ -456,6 +457,13 @@ class FightScreensTest : public QObject, GameOnScreen {
             for (int k = 0; k < 10; ++k)
                 anyHurt = anyHurt || after[k] < before[k];
             if (!anyHurt) continue;
+            // The hit marks stand where the figures do: this tick's blows alone.
+            QList<int> marked;
+            for (QWidget* mark : field->findChildren<QWidget*>("Hit")) {
+                if (mark->isVisible()) marked << mark->property("index").toInt();
+            }
+            std::sort(marked.begin(), marked.end());
+            QCOMPARE(marked, shown.keys());
             for (int k = 0; k < 10; ++k) {
                 const Fight& running = *session_->fight();
                 // A fallen man's figure shows the blows that felled him, not the stamina he had.
