@@ -246,7 +246,7 @@ FightField::FightField(Screens& screens, const char* name, FightSide side)
     versus->setObjectName("Label3");
     versus->setStyleSheet("color: #b8322a; background: transparent;");
     // Over each gang's name, whose side it is and where its pieces stand; beside it, its colour.
-    static constexpr int kSideTops[] = {1230, 2190};
+    static constexpr int kSideTops[] = {1230, 2235};
     static constexpr int kNameTops[] = {1440, 2400};
     for (int k = 0; k < 2; ++k) {
         side_[k] = new QLabel(k == 0 ? kOurSide : kTheirSide, this);

@@ -161,6 +161,13 @@ class FightScreensTest : public QObject, GameOnScreen {
         return shown;
     }
 
+    // The rows of a test run in both battle modes.
+    static void BothModes() {
+        QTest::addColumn<QString>("mode");
+        QTest::newRow("Real") << "Real";
+        QTest::newRow("Turn") << "Turn";
+    }
+
     // Stamina of the ten fighters, the player's slots first.
     std::array<double, 10> Staminas() {
         std::array<double, 10> stamina{};
@@ -381,9 +388,7 @@ class FightScreensTest : public QObject, GameOnScreen {
     }
 
     void aBlowShowsWhatItTookOverTheStruckPiece_data() {
-        QTest::addColumn<QString>("mode");
-        QTest::newRow("Real") << "Real";
-        QTest::newRow("Turn") << "Turn";
+        BothModes();
     }
 
     // The player's blow by the keys in a turn-based fight (and the answer), the computer's by
@@ -483,9 +488,7 @@ class FightScreensTest : public QObject, GameOnScreen {
     }
 
     void theClocksFollowTheBattleMode_data() {
-        QTest::addColumn<QString>("mode");
-        QTest::newRow("Real") << "Real";
-        QTest::newRow("Turn") << "Turn";
+        BothModes();
     }
 
     void theClocksFollowTheBattleMode() {
@@ -615,9 +618,7 @@ class FightScreensTest : public QObject, GameOnScreen {
     // Five against five fought by itself: the normal pace moves one round every 200 ms; the fast
     // pace ends the fight within 5 s of its clock and with the very result the slow one gets.
     void theFastPaceEndsAFiveAgainstFiveFightInTime_data() {
-        QTest::addColumn<QString>("mode");
-        QTest::newRow("Real") << "Real";
-        QTest::newRow("Turn") << "Turn";
+        BothModes();
     }
 
     void theFastPaceEndsAFiveAgainstFiveFightInTime() {
