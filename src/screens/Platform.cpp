@@ -1,5 +1,6 @@
 #include "screens/Platform.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QMessageBox>
@@ -35,6 +36,9 @@ void SetBoxSign(QMessageBox& box, BoxSign sign, const QWidget* parent) {
     // Painted for the screen's scale, never Qt's bitmap icon blown up at 200 %.
     const qreal ratio = parent ? parent->devicePixelRatioF() : qApp->devicePixelRatio();
     box.setIconPixmap(BoxSignPixmap(sign, ratio));
+    // Nor the desktop theme's little bitmaps on 확인, 예 and 아니요: the words say it all.
+    for (QAbstractButton* button : box.buttons())
+        button->setIcon(QIcon());
 }
 
 void ShowFailure(const QString& text) {

@@ -52,7 +52,7 @@ enum class BoxSign { Notice, Warning };
 QPixmap BoxSignPixmap(BoxSign sign, qreal ratio);
 
 // Gives `box` the game's own sign instead of Qt's bitmap, sharp on the screen that shows
-// `parent` (the application's when there is none) at any scale.
+// `parent` (the application's when there is none) at any scale, and bare buttons.
 void SetBoxSign(QMessageBox& box, BoxSign sign, const QWidget* parent);
 
 // A failure that ends the program before any window of the game opened, in a box of its own.

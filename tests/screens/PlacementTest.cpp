@@ -5,11 +5,14 @@
 // window stays where the player put it, and no dialog is larger than 640 × 480. The title pages
 // keep their middle, and the message boxes show the game's own signs, sharp at either scale.
 #include <QAction>
+#include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPainter>
+#include <QProxyStyle>
+#include <QStyleFactory>
 #include <QSvgRenderer>
 #include <QTimer>
 #include <QMenu>
@@ -106,6 +109,17 @@ void ClickRow(QListWidget* list, int row) {
 bool CentredIn(const QWidget* window, const QRect& area) {
     return (window->frameGeometry().center() - area.center()).manhattanLength() <= 2;
 }
+
+// A desktop whose theme puts its little pictures on the buttons of a dialog, as many do.
+class PicturedButtons : public QProxyStyle {
+  public:
+    using QProxyStyle::QProxyStyle;
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* answer) const override {
+        if (hint == SH_DialogButtonBox_ButtonsHaveIcons) return 1;
+        return QProxyStyle::styleHint(hint, option, widget, answer);
+    }
+};
 
 #define VERIFY_INSIDE(window, area)                                \
     do {                                                           \
@@ -386,14 +400,20 @@ class PlacementTest : public QObject, public GameOnScreen {
         QFETCH(QString, picture);
         MainGame* map = StartOnMap(kPlayer);
         DesktopPlatform desktop(QStringLiteral("/nonexistent/guide.html"));
+        const QString style = QApplication::style()->name();
+        QApplication::setStyle(new PicturedButtons(QStyleFactory::create(style)));
         QPixmap sign;
         QMessageBox::Icon icon = QMessageBox::Information;
+        int buttonPictures = -1;
         // The box waits for the player: look at it once it shows, then answer it.
         QTimer::singleShot(0, this, [&] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (!box) return;
             sign = box->iconPixmap();
             icon = box->icon();
+            buttonPictures = 0;
+            for (QAbstractButton* button : box->buttons())
+                buttonPictures += button->icon().isNull() ? 0 : 1;
             box->done(QMessageBox::No);
         });
         if (question) {
@@ -401,8 +421,10 @@ class PlacementTest : public QObject, public GameOnScreen {
         } else {
             desktop.Inform(map, "돈이 걷혀졌습니다.");
         }
+        QApplication::setStyle(style);
         QVERIFY(!sign.isNull());
-        QCOMPARE(icon, QMessageBox::NoIcon);  // none of Qt's bitmaps
+        QCOMPARE(icon, QMessageBox::NoIcon);  // none of Qt's bitmaps, on the buttons neither
+        QCOMPARE(buttonPictures, 0);
         // Painted for the screen's pixels: 48 × 48 at 100 %, 96 × 96 device pixels at 200 %.
         const qreal ratio = map->devicePixelRatioF();
         QCOMPARE(sign.devicePixelRatio(), ratio);
