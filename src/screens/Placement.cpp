@@ -58,7 +58,13 @@ class KeepInside : public QObject {
 // Keeps a title page's middle where it was when it takes another size.
 class KeepCentre : public QObject {
   public:
-    explicit KeepCentre(QWidget* window) : QObject(window), window_(window) {}
+    explicit KeepCentre(QWidget* window) : QObject(window), window_(window) {
+        // A screen that changes its size (another resolution, a panel added) centres the page
+        // on it again.
+        for (QScreen* screen : QGuiApplication::screens())
+            Watch(screen);
+        connect(qApp, &QGuiApplication::screenAdded, this, &KeepCentre::Watch);
+    }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -76,6 +82,14 @@ class KeepCentre : public QObject {
     }
 
   private:
+    void Watch(QScreen* screen) {
+        connect(screen, &QScreen::availableGeometryChanged, this, [this, screen] {
+            if (!window_->isVisible() || window_->screen() != screen) return;
+            const QRect area = AvailableArea(window_);
+            MoveFrame(window_, CentredOn(FrameOf(window_, window_).size(), area, area).topLeft());
+        });
+    }
+
     QWidget* window_;
 };
 

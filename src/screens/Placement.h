@@ -57,7 +57,8 @@ enum class Placing {
 void Place(QWidget* window, Placing how, const QWidget* anchor, const QWidget* framed);
 
 // A title page keeps its middle where it is when its size changes (the start-up screen takes each
-// page's width), on whatever screen it stands, and stays wholly on that screen.
+// page's width), on whatever screen it stands, and stays wholly on that screen; when that screen
+// changes its size, the page is centred on it again.
 void KeepCentred(QWidget* window);
 
 // A title page's window: night ink round its content (where a window manager makes the window

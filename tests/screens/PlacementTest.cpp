@@ -373,6 +373,9 @@ class PlacementTest : public QObject, public GameOnScreen {
         QVERIFY2((logo->frameGeometry().center() - middle).manhattanLength() <= 2,
                  qPrintable(Describe(logo->frameGeometry())));
         QVERIFY(wide.contains(logo->frameGeometry()));
+        // That screen takes another size: the page goes to its middle.
+        emit logo->screen()->availableGeometryChanged(wide);
+        QVERIFY2(CentredIn(logo, wide), qPrintable(Describe(logo->frameGeometry())));
 
         // Windows sized by somebody else: the content stays in the middle, the start-up
         // screen's labels under its picture.
