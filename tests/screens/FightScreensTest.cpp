@@ -582,6 +582,12 @@ class FightScreensTest : public QObject, GameOnScreen {
         FightField* field = screens_->fightField();
         QVERIFY(field);
         QCOMPARE(field->objectName(), QString("DefenceGround"));
+        // Defending, the player's gang is still ours, on top; the attackers' below.
+        QCOMPARE(Control<QLabel>(field, "Side", 0)->text(), QString("우리 편 (위)"));
+        QCOMPARE(Control<QLabel>(field, "Skill", 1)->text(),
+                 QString::fromStdString(world().GroupName[0]));
+        QCOMPARE(Control<QLabel>(field, "Skill", 2)->text(),
+                 QString::fromStdString(world().GroupName[6]));
         QVERIFY(!map->findChild<QPushButton*>("Cmd")->isEnabled());
 
         // The player hands his side over by its key; it walks to the attackers and beats them.
