@@ -195,8 +195,8 @@ void ChronicleView::paintEvent(QPaintEvent*) {
         painter.setPen(QPen(QColor(0x2b, 0x21, 0x18), player ? 6 : 4.5, Qt::SolidLine, Qt::RoundCap,
                             Qt::RoundJoin));
         painter.drawPath(path);
-        painter.setPen(QPen(GangColor(colors_[g]), player ? 4 : 2.5, kDashes[g], Qt::FlatCap,
-                            Qt::RoundJoin));
+        painter.setPen(
+            QPen(GangColor(colors_[g]), player ? 4 : 2.5, kDashes[g], Qt::FlatCap, Qt::RoundJoin));
         painter.drawPath(path);
         // Markers at no more than about thirty weeks, so a long game stays readable.
         const int every = std::max(1, weeks / 30);

@@ -167,8 +167,8 @@ void DamageFigure::paintEvent(QPaintEvent*) {
     const QRectF box = path.boundingRect();
     path.translate((width() - box.width()) / 2 - box.left(),
                    (height() - box.height()) / 2 - box.top());
-    painter.strokePath(path, QPen(QColor(0x8a, 0x14, 0x10), 5, Qt::SolidLine, Qt::RoundCap,
-                                  Qt::RoundJoin));
+    painter.strokePath(
+        path, QPen(QColor(0x8a, 0x14, 0x10), 5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.fillPath(path, QColor(0xff, 0xf4, 0xd0));
 }
 

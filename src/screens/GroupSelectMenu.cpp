@@ -42,8 +42,7 @@ GroupSelectMenu::GroupSelectMenu(Screens& screens)
 
     auto* start = new Picture("ok", page_);
     start->setObjectName("Command1");
-    start->move(page_->width() / 2 - start->width() - 20,
-                page_->height() - start->height() - 16);
+    start->move(page_->width() / 2 - start->width() - 20, page_->height() - start->height() - 16);
     start->setAccessibleName("시작");
     connect(start, &Picture::clicked, this, &GroupSelectMenu::Start);
     auto* back = new Picture("cancel", page_);

@@ -71,8 +71,7 @@ MainMenu::MainMenu(Screens& screens) : Screen(screens, "MainMenu", kGameTitle) {
     version->setObjectName("Label1");
     version->setStyleSheet("color: #e8d8b0; background: transparent;");
     version->adjustSize();
-    version->move(page_->width() - version->width() - 16,
-                  page_->height() - version->height() - 12);
+    version->move(page_->width() - version->width() - 16, page_->height() - version->height() - 12);
 
     auto* notice = new QLabel(kHomePageNotice, page_);
     notice->setObjectName("Label4");

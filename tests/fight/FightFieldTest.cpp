@@ -254,7 +254,6 @@ TEST(Board, PiecesMoveOnlyWhileTheMapIsLocked) {
     EXPECT_EQ(b.f.PlayerTurnSlot, 1);  // the turn still passes
 }
 
-
 // What the field shows where a blow lands comes from the fight itself: each blow that struck
 // somebody, whom and where, and what it took from him.
 TEST(Strikes, EveryBlowThatLandsIsKeptUntilTheFieldTakesIt) {
@@ -273,11 +272,17 @@ TEST(Strikes, EveryBlowThatLandsIsKeptUntilTheFieldTakesIt) {
     const Strike mine{false, 0, {0, 4320}, 52};
     const Strike his{true, 0, {0, 3840}, 23};  // Int(52 × 0.448) once he is down to 448 members
     const Case cases[] = {
-        {"the player's blow, then the answer of a turn fight", false, {0, 4320}, strikeBelow,
+        {"the player's blow, then the answer of a turn fight",
+         false,
+         {0, 4320},
+         strikeBelow,
          {mine, his}},
         {"a blow at an empty cell", false, {2400, 4320}, strikeBelow, {}},
-        {"a round fought by itself in a real-time fight", true, {0, 4320},
-         [](World& w, Fight& f) { AutoRound(w, f); }, {mine, his}},
+        {"a round fought by itself in a real-time fight",
+         true,
+         {0, 4320},
+         [](World& w, Fight& f) { AutoRound(w, f); },
+         {mine, his}},
     };
     for (const Case& c : cases) {
         Board b(c.realTime);

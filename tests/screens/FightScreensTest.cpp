@@ -6,10 +6,10 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QMap>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QtTest>
-#include <QMap>
 #include <algorithm>
 #include <array>
 #include <memory>
@@ -380,16 +380,14 @@ class FightScreensTest : public QObject, GameOnScreen {
             const qreal ratio = piece.devicePixelRatio();
             const QColor left = piece.pixelColor(QPoint(5, 32) * ratio);
             const QColor top = piece.pixelColor(QPoint(32, 5) * ratio);
-            return left.red() > 240 && left.green() > 190 && left.blue() < 110 &&
-                   top.red() > 240 && top.green() > 190 && top.blue() < 110;
+            return left.red() > 240 && left.green() > 190 && left.blue() < 110 && top.red() > 240 &&
+                   top.green() > 190 && top.blue() < 110;
         };
         QVERIFY(ringAt(2));
         QVERIFY(!ringAt(0));
     }
 
-    void aBlowShowsWhatItTookOverTheStruckPiece_data() {
-        BothModes();
-    }
+    void aBlowShowsWhatItTookOverTheStruckPiece_data() { BothModes(); }
 
     // The player's blow by the keys in a turn-based fight (and the answer), the computer's by
     // its clock in a real-time one: each struck piece shows what its fighter lost, until the
@@ -423,8 +421,8 @@ class FightScreensTest : public QObject, GameOnScreen {
         }
         QVERIFY(world().HumanStamina[attacker] < myStamina);
         QMap<int, QString> expected;
-        expected[0] = "-" + QString::fromStdString(
-                                FormatNumber(myStamina - world().HumanStamina[attacker]));
+        expected[0] =
+            "-" + QString::fromStdString(FormatNumber(myStamina - world().HumanStamina[attacker]));
         if (mode == "Turn") {
             QVERIFY(world().HumanStamina[defender] < hisStamina);
             expected[5] = "-" + QString::fromStdString(
@@ -434,7 +432,8 @@ class FightScreensTest : public QObject, GameOnScreen {
         // Each over the piece it struck.
         for (auto [index, piece] : {std::pair{0, me}, std::pair{5, him}}) {
             auto* figure = Control<DamageFigure>(field, "Damage", index);
-            if (figure->isVisible()) QVERIFY(piece->geometry().contains(figure->geometry().center()));
+            if (figure->isVisible())
+                QVERIFY(piece->geometry().contains(figure->geometry().center()));
         }
         QVERIFY(field->damageTimer().isActive());
         QVERIFY(field->damageTimer().isSingleShot());
@@ -487,9 +486,7 @@ class FightScreensTest : public QObject, GameOnScreen {
         QVERIFY(checked > 0);
     }
 
-    void theClocksFollowTheBattleMode_data() {
-        BothModes();
-    }
+    void theClocksFollowTheBattleMode_data() { BothModes(); }
 
     void theClocksFollowTheBattleMode() {
         QFETCH(QString, mode);
@@ -623,9 +620,7 @@ class FightScreensTest : public QObject, GameOnScreen {
 
     // Five against five fought by itself: the normal pace moves one round every 200 ms; the fast
     // pace ends the fight within 5 s of its clock and with the very result the slow one gets.
-    void theFastPaceEndsAFiveAgainstFiveFightInTime_data() {
-        BothModes();
-    }
+    void theFastPaceEndsAFiveAgainstFiveFightInTime_data() { BothModes(); }
 
     void theFastPaceEndsAFiveAgainstFiveFightInTime() {
         QFETCH(QString, mode);

@@ -4,20 +4,20 @@
 // command menu goes beside the map where there is room, the fight screens are centred, a dragged
 // window stays where the player put it, and no dialog is larger than 640 × 480. The title pages
 // keep their middle, and the message boxes show the game's own signs, sharp at either scale.
-#include <QAction>
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
 #include <QProxyStyle>
+#include <QPushButton>
+#include <QScreen>
 #include <QStyleFactory>
 #include <QSvgRenderer>
 #include <QTimer>
-#include <QMenu>
-#include <QPushButton>
-#include <QScreen>
 #include <QtTest>
 #include <memory>
 
@@ -35,8 +35,8 @@
 #include "screens/MainMenu.h"
 #include "screens/OpenFile.h"
 #include "screens/PicturePrint.h"
-#include "screens/Platform.h"
 #include "screens/Placement.h"
+#include "screens/Platform.h"
 #include "screens/SaveFile.h"
 #include "screens/Screens.h"
 #include "screens/help.h"
@@ -383,7 +383,8 @@ class PlacementTest : public QObject, public GameOnScreen {
         QVERIFY(pageCentred(logo));
         auto* label = logo->findChild<QLabel*>("Label1");
         QCOMPARE(label->geometry().center().x(), logo->rect().center().x());
-        QVERIFY(label->geometry().bottom() < logo->findChild<QWidget*>("Image1")->geometry().bottom());
+        QVERIFY(label->geometry().bottom() <
+                logo->findChild<QWidget*>("Image1")->geometry().bottom());
         for (QWidget* title : std::initializer_list<QWidget*>{screens_->ShowMainMenu(),
                                                               screens_->ShowGroupSelectMenu()}) {
             title->setFixedSize(title->width() + 240, title->height() + 60);
