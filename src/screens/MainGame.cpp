@@ -482,15 +482,19 @@ void MainGame::ToggleFullScreen() {
     // The window's own states, as the window manager last told them: the widget's copy can lag
     // behind a change the window manager made.
     if (QWindow* window = windowHandle()) {
-        window->setWindowStates(window->windowStates() ^ Qt::WindowFullScreen);
+        window->setWindowStates(shownStates() ^ Qt::WindowFullScreen);
     } else {
         setWindowState(windowState() ^ Qt::WindowFullScreen);
     }
 }
 
-bool MainGame::fullScreen() const {
+Qt::WindowStates MainGame::shownStates() const {
     const QWindow* window = windowHandle();
-    return (window ? window->windowStates() : windowState()).testFlag(Qt::WindowFullScreen);
+    return window ? window->windowStates() : windowState();
+}
+
+bool MainGame::fullScreen() const {
+    return shownStates().testFlag(Qt::WindowFullScreen);
 }
 
 void MainGame::keyPressEvent(QKeyEvent* event) {

@@ -90,6 +90,8 @@ class MainGame : public Screen {
     // F11: the map fills the whole screen, or goes back to its window (maximised if it was).
     void ToggleFullScreen();
     bool fullScreen() const;
+    // The window's states as the window manager last told them (maximised, full screen).
+    Qt::WindowStates shownStates() const;
     // The side panel (emblem, date, hints) on the screen, where no window should cover it.
     QRect sidePanelOnScreen() const;
     MapBoard* board() const { return board_; }
