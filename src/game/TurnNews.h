@@ -65,13 +65,16 @@ struct WeekNews {
 WeekNews NextWeekNews(const WeekNews& previous, TurnNews events);
 
 // The lines the news window shows, in plain Korean. First the standings: the player's gang and
-// the districts each gang holds, with this week's change. Then one line for each thing that
-// happened, in the order it happened: one line for all the week's recruiting, one line for a
-// person lured (from where he stood to where he ended, nothing when he ended where he began),
-// one line for a district taken with the people who changed sides there, one line for each rival
-// gang's commerce in the player's districts with the money it spent in each. Lines told last week
-// as well are left out and counted in one closing line. A game loaded without its news shows only
-// kNewsNotSaved.
+// the districts each gang holds, with this week's change. Then the week in the order it
+// happened. What touches the player's gang has a line each: one of his people lured away (from
+// where he stood to where he ended, nothing when he ended where he began), a district of his
+// taken with the people who changed sides there, an attack on him. What the rival gangs did
+// among themselves is gathered: all the recruiting in one line, all their lurings in one, all
+// their takings in one (a district taken again and again told from its first owner to its last),
+// all their commerce in the player's districts in one, with the money spent in each. A gathered
+// line stands where its first event happened, and a taking never comes before what happened at
+// its district earlier. Lines told last week as well are left out and counted in one closing
+// line. A game loaded without its news shows only kNewsNotSaved.
 std::vector<std::string> NewsWindowLines(const World& world, const WeekNews& news);
 
 // The sentence of one event.

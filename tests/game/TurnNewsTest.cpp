@@ -2,6 +2,7 @@
 // console's lines and the news window's sentences and order.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <ostream>
 
 #include "game/ComputerGangs.h"
@@ -333,13 +334,17 @@ TEST(TurnNews, WindowLinesFoldWhatRepeatsAndKeepTheOrder) {
          {},
          {"종로파가 종로에서 쳐들어가 영웅파의 동대문을 빼앗았습니다 (넘어온 사람: 박달, 이철).",
           "마적파가 비어 있던 거지파의 서초를 차지했습니다 (빈 곳)."}},
-        {"all the recruiting is one line, and a gang's commerce, where they happened",
+        {"all the recruiting is one line, and all the commerce, where they happened",
          {Commerce(7, 2, 1234567), Commerce(12, 1, 500), Commerce(20, 2, 34759),
           Recruited(6, 10, 2), Recruited(2, 5, 1), AttackOn(12, 2, 6)},
          {},
-         {"불사파가 우리 구역의 상업을 키웠습니다: 서초 1,234,567, 금천 34,759",
-          "지존파가 우리 구역의 상업을 키웠습니다: 관악 500",
+         {"다른 조직들이 우리 구역의 상업을 키웠습니다: 불사파 서초 1,234,567, 금천 34,759; "
+          "지존파 관악 500",
           "조직원 모집: 흑사파 10명, 불사파 5명", "불사파가 마포에서 관악으로 쳐들어왔습니다."}},
+        {"one gang's commerce names the gang first",
+         {Commerce(7, 2, 1234567), Commerce(20, 2, 34759)},
+         {},
+         {"불사파가 우리 구역의 상업을 키웠습니다: 서초 1,234,567, 금천 34,759"}},
         {"lines told last week are counted in one closing line",
          {Recruited(6, 10, 2), Taken(1, 4, 3, 0, true), ChangedSides(58, 1, 3, 4),
           Poached(59, 6, 2, 11, 6)},
@@ -357,6 +362,132 @@ TEST(TurnNews, WindowLinesFoldWhatRepeatsAndKeepTheOrder) {
         const std::vector<std::string> lines = NewsWindowLines(w, news);
         ASSERT_FALSE(lines.empty());
         EXPECT_EQ(std::vector<std::string>(lines.begin() + 1, lines.end()), k.lines);
+    }
+}
+
+// What the rival gangs do among themselves is gathered; what touches the player's gang (거지파)
+// keeps a line of its own; nothing is told before what made it possible.
+TEST(TurnNews, WindowLinesGatherWhatTheRivalsDidAmongThemselves) {
+    World w = test::BlankWorld();
+    w.HumanName[58] = "박달";
+    w.HumanName[59] = "김소";
+    w.HumanName[60] = "이철";
+    w.HumanName[61] = "최무";
+    w.HumanName[62] = "황구";
+    struct Case {
+        const char* what;
+        TurnNews events;
+        std::vector<std::string> lines;  // after the standings
+    };
+    const Case cases[] = {
+        {"a few lurings among rivals are one line with the names; the player's man has his own",
+         {Poached(58, 6, 2, 11, 6), Poached(61, kMajeok, kPlayer, 3, 7),
+          Poached(59, kMajeok, kJijon, 3, 5), Poached(60, 6, 6, 11, 8)},
+         {"다른 조직들이 3명을 꾀거나 불러들였습니다: 흑사파가 불사파의 박달, 제 식구 이철; "
+          "마적파가 지존파의 김소",
+          "마적파가 거지파의 최무를 꾀어 영등포로 데려갔습니다."}},
+        {"many lurings among rivals are counted by gang and by whom they came from",
+         {Poached(58, 6, 2, 11, 6), Poached(59, kMajeok, kJijon, 3, 5), Poached(60, 6, 2, 11, 6),
+          Poached(61, 6, -1, 11, -1), Poached(62, kMajeok, kMajeok, 3, 8)},
+         {"다른 조직들이 5명을 꾀거나 불러들였습니다: 흑사파 3명 (불사파에서 2, 무소속에서 1), "
+          "마적파 2명 (지존파에서 1, 제 식구 1)"}},
+        {"lurings among rivals that moved nobody of the luring gang say only that they lured",
+         {Poached(58, 6, 2, 11, 6), Poached(59, kMajeok, kJijon, 3, 5)},
+         {"다른 조직끼리 2명을 꾀어 갔습니다: 흑사파가 불사파의 박달; 마적파가 지존파의 김소"}},
+        {"the player's man lured on from rival to rival is still his own line",
+         {Poached(61, kMajeok, kPlayer, 3, 7), Poached(61, 6, kMajeok, 11, 3)},
+         {"거지파의 최무가 두 번 꾐에 넘어가 결국 흑사파의 성북으로 갔습니다."}},
+        {"takings among rivals are one line in the order they happened; the player's keeps its "
+         "own",
+         {Taken(1, 4, kHero, 0, true), ChangedSides(58, 1, kHero, 4),
+          Taken(7, kMajeok, kPlayer, 3, false), Taken(8, 4, 6, 0, false),
+          Taken(11, 2, 6, 6, true), ChangedSides(59, 11, 6, 2), ChangedSides(60, 11, 6, 2),
+          ChangedSides(61, 11, 6, 2), ChangedSides(62, 11, 6, 2)},
+         {"다른 조직끼리 구역 3곳의 주인이 바뀌었습니다: 종로파가 영웅파의 동대문 (넘어온 "
+          "사람: 박달), 흑사파의 도봉 (빈 곳); 불사파가 흑사파의 성북 (넘어온 사람 4명)",
+          "마적파가 비어 있던 거지파의 서초를 차지했습니다 (빈 곳)."}},
+        {"a walk-in into a district whose party attacked the player comes after that attack",
+         {Taken(1, 4, kHero, 0, true), AttackOn(7, 2, 6), Taken(6, kMajeok, 2, 3, false)},
+         {"종로파가 종로에서 쳐들어가 영웅파의 동대문을 빼앗았습니다.",
+          "불사파가 마포에서 서초로 쳐들어왔습니다.",
+          "마적파가 비어 있던 불사파의 마포를 차지했습니다 (빈 곳)."}},
+        {"a rival retaking the player's lost district comes after the loss",
+         {Taken(1, 4, kHero, 0, true), Taken(20, 4, kPlayer, 0, false),
+          Taken(20, 2, 4, 6, true)},
+         {"종로파가 종로에서 쳐들어가 영웅파의 동대문을 빼앗았습니다.",
+          "종로파가 비어 있던 거지파의 금천을 차지했습니다 (빈 곳).",
+          "불사파가 마포에서 쳐들어가 종로파의 금천을 빼앗았습니다."}},
+        {"a district taken again and again is told from its first owner to its last",
+         {Taken(1, 4, kHero, 0, true), ChangedSides(58, 1, kHero, 4),
+          Taken(1, kMajeok, 4, 3, true), ChangedSides(58, 1, 4, kMajeok),
+          ChangedSides(60, 1, 4, kMajeok), Taken(1, 6, kMajeok, 11, true),
+          ChangedSides(58, 1, kMajeok, 6)},
+         {"영웅파의 동대문은 주인이 세 번 바뀐 끝에 흑사파가 차지했습니다 (넘어온 사람: 박달, "
+          "이철)."}},
+        {"a district won back by its owner keeps nobody who went over and came back",
+         {Taken(1, 4, kHero, 0, true), ChangedSides(58, 1, kHero, 4),
+          Taken(1, kHero, 4, 12, true), ChangedSides(58, 1, 4, kHero)},
+         {"영웅파의 동대문은 주인이 두 번 바뀐 끝에 영웅파가 되찾았습니다."}},
+        {"a walk-in made possible in the middle of a row of takings is told after the row",
+         {Taken(1, 4, kHero, 0, true), Taken(1, kMajeok, 4, 3, true), Taken(3, 6, kMajeok, 11, false),
+          Taken(1, 2, kMajeok, 6, true)},
+         {"다른 조직끼리 구역 2곳의 주인이 바뀌었습니다: 불사파가 영웅파의 동대문 (주인이 세 번 "
+          "바뀐 끝에); 흑사파가 마적파의 영등포 (빈 곳)"}},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.what);
+        WeekNews news;
+        news.events = k.events;
+        const std::vector<std::string> lines = NewsWindowLines(w, news);
+        ASSERT_FALSE(lines.empty());
+        EXPECT_EQ(std::vector<std::string>(lines.begin() + 1, lines.end()), k.lines);
+    }
+}
+
+// Over real weeks of the shipped world, gathered or not, the window still names every district
+// that changed hands and every man of the player's lured away for good.
+TEST(TurnNews, WindowLinesLoseNothingThePlayerNeeds) {
+    for (const bool living : {false, true}) {
+        SCOPED_TRACE(living ? "살아있는 세계" : "opt-in rules off");
+        World w = BuildNewWorld(test::ShippedData());
+        ChooseGroup(w, kPlayer);
+        w.options.truce = living;
+        w.options.strongGangs = living;
+        w.options.living = living;
+        const World start = w;
+        std::size_t told = 0;
+        for (int turn = 1; turn <= 40; ++turn) {
+            const World before = w;
+            TurnNews events;
+            EndTurn(w, &events);
+            w.MapLocked = false;
+            w.DefenceSetupOpen = false;
+            WeekNews news;
+            news.events = events;
+            std::string all;
+            for (const std::string& line : NewsWindowLines(w, news))
+                all += line + "\n";
+            for (const TurnEvent& e : events) {
+                if (e.kind == TurnEventKind::Taken) {
+                    EXPECT_NE(all.find(w.CityName[e.city]), std::string::npos)
+                        << "turn " << turn << ": " << NewsLine(e) << "\n" << all;
+                    ++told;
+                }
+            }
+            for (int h = 0; h < kHumanCount; ++h) {
+                const bool lured = std::any_of(events.begin(), events.end(), [&](const auto& e) {
+                    return e.kind == TurnEventKind::Poached && e.human == h;
+                });
+                if (lured && GangOf(before, h) == kPlayer && GangOf(w, h) != kPlayer) {
+                    EXPECT_NE(all.find(w.HumanName[h]), std::string::npos)
+                        << "turn " << turn << ": " << w.HumanName[h] << "\n" << all;
+                    ++told;
+                }
+            }
+        }
+        // The weeks looked at had something to tell.
+        EXPECT_GT(told, 0u);
+        EXPECT_NE(w.CityOwnerColor, start.CityOwnerColor);
     }
 }
 
