@@ -4,7 +4,7 @@
 # 지존파 (whom a rival attacks in the first weeks), the map's district focus opening a command
 # menu, a few dialogs from F10, an attack fought at the fast pace (F3), turn ends until an attack
 # on the player comes (at most eight) with the week's news, the defence, a save, the question
-# before saving over it, a load, the chronicle, the help window and the question of the map's
+# before saving over it, a load, the chronicle, the help window, the map full screen (F11) and back, and the question of the map's
 # close button. Each step leaves a screenshot of the whole screen in docs/playthrough/SCALE/ and a
 # line in its steps.txt with the window that step opened and whether it lies wholly on the screen.
 # A window that opens partly off the screen is photographed where it opened and then moved inside
@@ -29,7 +29,8 @@ esac
 out=$(realpath -m "docs/playthrough/$scale")
 screen_w=$((1024 * factor))
 screen_h=$((768 * factor))
-display=:$((90 + RANDOM % 100))
+# PLAYTHROUGH_DISPLAY (":71") picks the virtual screen's number where several people share a machine.
+display=${PLAYTHROUGH_DISPLAY:-:$((90 + RANDOM % 100))}
 
 work=$(mktemp -d)
 pids=()
@@ -84,7 +85,9 @@ where() {
     local x y w h
     read -r x y w h < <(client "$1")
     local verdict=whole
-    if ((x < 0 || y < 20 || x + w > screen_w || y + h > screen_h)); then
+    if ((x == 0 && y == 0 && w == screen_w && h == screen_h)); then
+        verdict="whole, full screen" # no title bar to fit
+    elif ((x < 0 || y < 20 || x + w > screen_w || y + h > screen_h)); then
         verdict="partly off the screen"
     fi
     echo "$x,$y ${w}x$h, $verdict"
@@ -241,7 +244,7 @@ for week in 1 2 3 4 5 6 7 8; do
     sleep 1.5
     dismiss_messages "turn-end-$week"
     win=$(xdotool getactivewindow)
-    # The week's news opens last, over the defence set-up when an attack comes: read, then closed.
+    # The week's news opens last, beside the defence set-up when an attack comes: read, then closed.
     if [[ $(xdotool getwindowname "$win") == "이번 주 소식" ]]; then
         snap "news-$week"
         xdotool key Escape
@@ -324,6 +327,13 @@ sleep 0.5
 xdotool windowactivate --sync "$map" 2>/dev/null || true
 xdotool key Right
 snap map-focus-moved
+# F11 shows the map on the whole screen, every district and label grown with it; Esc goes back.
+xdotool key F11
+sleep 1
+snap map-full-screen
+xdotool key Escape
+sleep 0.8
+snap map-window-again
 # The map's close button (here the window manager's Alt+F4) asks as 종료하기 does; Esc is 아니요.
 xdotool windowactivate --sync "$map" 2>/dev/null || true
 xdotool key alt+F4

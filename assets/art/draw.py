@@ -726,6 +726,43 @@ def draw_fight():
     save("hit", hit_burst())
 
 
+def box_medallion(w, fill):
+    """The round plate under a message box's sign: ink rim, brass ring, and the plate itself."""
+    c = w / 2
+    return (f'<circle cx="{c}" cy="{c}" r="{c - 1}" fill="{INK}"/>'
+            f'<circle cx="{c}" cy="{c}" r="{c - 3.5}" fill="{BRASS}"/>'
+            f'<circle cx="{c}" cy="{c}" r="{c - 7}" fill="{fill}"/>'
+            f'<path d="M{c - 12},{c - 10} A{c - 9},{c - 9} 0 0 1 {c + 10},{c - 13}" fill="none" '
+            f'stroke="#ffffff" stroke-width="1.6" stroke-linecap="round" opacity="0.35"/>')
+
+
+def draw_boxes(w=48):
+    """The signs of the game's message boxes, drawn as shapes so that no font can change them:
+    a notice (paper plate, ink "i") and a warning (brass sign board, lantern-red "!")."""
+    c = w / 2
+    info = (box_medallion(w, PAPER)
+            + f'<circle cx="{c}" cy="{c - 8.5}" r="3.2" fill="{INK}"/>'
+            + f'<path d="M{c - 5},{c - 2.5} L{c + 2},{c - 2.5} L{c + 2},{c + 9} L{c + 5},{c + 9} '
+            f'L{c + 5},{c + 12.5} L{c - 5},{c + 12.5} L{c - 5},{c + 9} L{c - 2},{c + 9} '
+            f'L{c - 2},{c + 1} L{c - 5},{c + 1} Z" fill="{INK}"/>')
+    save("box_info", svg(w, w, info))
+    top, left, right, bottom = 3, 2.5, w - 2.5, w - 4
+    sign = f"M{c},{top} L{right},{bottom} L{left},{bottom} Z"
+    inner = f"M{c},{top + 8} L{right - 7.5},{bottom - 3.5} L{left + 7.5},{bottom - 3.5} Z"
+    warning = (f'<path d="{sign}" fill="{INK}" stroke="{INK}" stroke-width="4" '
+               f'stroke-linejoin="round"/>'
+               f'<path d="{sign}" fill="{BRASS}" stroke="{BRASS}" stroke-width="1" '
+               f'stroke-linejoin="round" transform="translate({c} {w * 0.62}) scale(0.86) '
+               f'translate({-c} {-w * 0.62})"/>'
+               f'<path d="{inner}" fill="{PAPER}" stroke="{PAPER}" stroke-width="2" '
+               f'stroke-linejoin="round"/>'
+               f'<path d="M{c - 2.6},{c - 5} L{c + 2.6},{c - 5} L{c + 1.6},{c + 9} '
+               f'L{c - 1.6},{c + 9} Z" fill="{RED}" stroke="{RED}" stroke-width="1" '
+               f'stroke-linejoin="round"/>'
+               f'<circle cx="{c}" cy="{c + 14}" r="2.6" fill="{RED}"/>')
+    save("box_warning", svg(w, w, warning))
+
+
 def main():
     draw_logo()
     draw_titles()
@@ -736,6 +773,7 @@ def main():
     draw_info()
     draw_endings()
     draw_fight()
+    draw_boxes()
 
 
 if __name__ == "__main__":

@@ -13,7 +13,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QMessageBox>
 #include <QTimer>
 #include <cstdio>
 #include <variant>
@@ -116,7 +115,7 @@ int main(int argc, char** argv) {
         if (!MayHaveDisplay(arguments)) return 1;
         QApplication app(argc, argv);
         golmok::screens::SetUpApplication(app);
-        QMessageBox::critical(nullptr, golmok::screens::kGameTitle, why.trimmed());
+        golmok::screens::ShowFailure(why.trimmed());
         return 1;
     }
     // The windows save the game after every turn end unless the player turns it off; the options

@@ -88,9 +88,14 @@ bool Adjacent(const Position& a, const Position& b) {
     return std::abs(a.x - b.x) <= kCell && std::abs(a.y - b.y) <= kCell;
 }
 
-void Hurt(World& world, int human, double damage) {
-    world.HumanStamina[human] -= damage;
-    world.HumanMembers[human] -= damage;
+// One blow on the fighter in `slot` of the player's side or the computer's: the world loses the
+// damage twice over, and the fight keeps the blow for the field to show.
+void Hurt(World& world, Fight& fight, bool playerSide, int slot, double damage) {
+    const Fighter& target = (playerSide ? fight.player : fight.enemy)[slot];
+    world.HumanStamina[target.human] -= damage;
+    world.HumanMembers[target.human] -= damage;
+    if (fight.strikes.size() >= kStrikesKept) fight.strikes.erase(fight.strikes.begin());
+    fight.strikes.push_back(Strike{playerSide, slot, target.shown, damage});
 }
 
 // The four step attempts toward `target`: first the horizontal gap, then the vertical one, each
@@ -158,15 +163,16 @@ void ApplyResult(World& world, Fight& fight, bool won) {
 
 // BAI: the player's strike. It lands on the computer fighter standing under the aim marker, if
 // any, with the active fighter's weapon; a strike at an empty cell changes nothing.
-void BAI(World& world, const Fight& fight) {
+void BAI(World& world, Fight& fight) {
     const int striker = fight.player[fight.PlayerTurnSlot].human;
     if (striker < 0) return;
     const Position aim = fight.playerWeapons[fight.AimWeapon].shown;
-    for (const Fighter& enemy : fight.enemy) {
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+        const Fighter& enemy = fight.enemy[slot];
         if (enemy.present && enemy.shown == aim) {
             const double damage =
                 StrikeDamage(world, striker, WeaponPower(WeaponIndex(world.HumanWeapon[striker])));
-            Hurt(world, enemy.human, damage);
+            Hurt(world, fight, false, slot, damage);
         }
     }
 }
@@ -332,7 +338,7 @@ std::vector<std::string> ComputerAct(World& world, Fight& fight) {
             fight.enemyWeapons[w].shown = enemy.shown;
             fight.enemyWeapons[w].visible = true;
             fight.enemyWeaponClock = true;
-            Hurt(world, enemy.human, StrikeDamage(world, me.human, WeaponPower(w)));
+            Hurt(world, fight, true, target, StrikeDamage(world, me.human, WeaponPower(w)));
             Append(messages, DeathPass(world, fight));
         } else {
             StepToward(world, fight, me, enemy.shown, CAI);
@@ -348,6 +354,12 @@ std::vector<std::string> ComputerAct(World& world, Fight& fight) {
         }
     }
     return messages;
+}
+
+std::vector<Strike> TakeStrikes(Fight& fight) {
+    std::vector<Strike> taken;
+    taken.swap(fight.strikes);
+    return taken;
 }
 
 void HideEnemyWeapons(Fight& fight) {
@@ -443,7 +455,7 @@ std::vector<std::string> AutoAct(World& world, Fight& fight) {
         const Fighter& enemy = fight.enemy[target];
         if (Adjacent(enemy.shown, me.shown)) {
             const int w = WeaponIndex(world.HumanWeapon[me.human]);
-            Hurt(world, enemy.human, StrikeDamage(world, me.human, WeaponPower(w)));
+            Hurt(world, fight, false, target, StrikeDamage(world, me.human, WeaponPower(w)));
             Append(messages, MoveTurnBox(world, fight, YAI(fight)));
             Append(messages, DeathPass(world, fight));
             return messages;

@@ -9,6 +9,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -87,6 +88,20 @@ struct WeaponPiece {
     bool operator==(const WeaponPiece&) const = default;
 };
 
+// A blow that landed on a fighter: whom it struck (his side and slot), the cell he stood on, and
+// what it took from his stamina and, as much again, from his members. A strike at an empty cell
+// lands on nobody and leaves none.
+struct Strike {
+    bool playerSide = false;  // the struck fighter is one of the player's
+    int slot = 0;
+    Position at;
+    double damage = 0;
+    bool operator==(const Strike&) const = default;
+};
+
+// A front end that never takes the blows (the console) finds only the latest ones kept.
+inline constexpr std::size_t kStrikesKept = 64;
+
 // Which field: the player attacks a district (AttackGround) or defends one (DefenceGround).
 enum class FightSide { Attack, Defence };
 // Drawn: nobody left standing can hurt anybody (damage rounds down to 0 for small crews), so the
@@ -123,6 +138,10 @@ struct Fight {
     bool autoBattle = false;
 
     FightResult result = FightResult::Running;
+
+    // The blows struck since the field last took them, oldest first, so that it can show the
+    // damage where each one landed. No rule reads them.
+    std::vector<Strike> strikes;
 
     bool over() const { return result != FightResult::Running; }
     bool operator==(const Fight&) const = default;
@@ -166,6 +185,9 @@ std::vector<std::string> DeathPass(World& world, Fight& fight);
 // a side whose last fighter falls in a pass of its own (one sent out with no members) loses
 // at once instead of waiting for a key.
 std::vector<std::string> SettleDeaths(World& world, Fight& fight);
+
+// The blows struck since the last call, oldest first; the fight forgets them.
+std::vector<Strike> TakeStrikes(Fight& fight);
 
 // --- Auto-battle ------------------------------------------------------------------------------
 // One turn of the player's active fighter by the computer fighters' rule: strike the nearest

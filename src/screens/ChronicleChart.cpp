@@ -20,10 +20,6 @@ constexpr int kRight = 120;  // room for the legend
 constexpr int kTop = 16;
 constexpr int kBottom = 36;  // room for the years
 
-QColor ToQColor(Color color) {
-    return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
-}
-
 // Gangs holding the same number of districts share a line's place: each gang's line has a dash
 // pattern and a marker of its own, so lines lying on one another stay told apart.
 constexpr Qt::PenStyle kDashes[kGroupCount] = {Qt::SolidLine,      Qt::DashLine,   Qt::DotLine,
@@ -199,13 +195,13 @@ void ChronicleView::paintEvent(QPaintEvent*) {
         painter.setPen(QPen(QColor(0x2b, 0x21, 0x18), player ? 6 : 4.5, Qt::SolidLine, Qt::RoundCap,
                             Qt::RoundJoin));
         painter.drawPath(path);
-        painter.setPen(QPen(ToQColor(colors_[g]), player ? 4 : 2.5, kDashes[g], Qt::FlatCap,
-                            Qt::RoundJoin));
+        painter.setPen(
+            QPen(GangColor(colors_[g]), player ? 4 : 2.5, kDashes[g], Qt::FlatCap, Qt::RoundJoin));
         painter.drawPath(path);
         // Markers at no more than about thirty weeks, so a long game stays readable.
         const int every = std::max(1, weeks / 30);
         painter.setPen(QPen(QColor(0x2b, 0x21, 0x18), 1));
-        painter.setBrush(ToQColor(colors_[g]));
+        painter.setBrush(GangColor(colors_[g]));
         for (int i = 0; i < weeks; i += every)
             DrawMarker(painter, kMarkers[g], QPointF(x(i), y(chronicle_.weeks[i].districts[g])), 3.5);
         painter.setBrush(Qt::NoBrush);
@@ -223,11 +219,11 @@ void ChronicleView::paintEvent(QPaintEvent*) {
     for (int g = 0; g < kGroupCount; ++g) {
         const int top = kTop + g * 24;
         const QRect swatch(width() - kRight + 6, top + 4, 20, 14);
-        painter.setPen(QPen(ToQColor(colors_[g]), 2.5, kDashes[g], Qt::FlatCap));
+        painter.setPen(QPen(GangColor(colors_[g]), 2.5, kDashes[g], Qt::FlatCap));
         painter.drawLine(QPointF(swatch.left(), swatch.center().y()),
                          QPointF(swatch.right(), swatch.center().y()));
         painter.setPen(QPen(QColor(0x2b, 0x21, 0x18), 1));
-        painter.setBrush(ToQColor(colors_[g]));
+        painter.setBrush(GangColor(colors_[g]));
         DrawMarker(painter, kMarkers[g], QPointF(swatch.center()), 3.5);
         painter.setBrush(Qt::NoBrush);
         legendFont.setBold(g == chronicle_.player);

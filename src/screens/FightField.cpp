@@ -4,11 +4,14 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
+#include <QPainterPath>
 #include <QProgressBar>
 #include <QPushButton>
 #include <algorithm>
+#include <optional>
 
 #include "fight/FightSummary.h"
+#include "screens/Look.h"
 #include "screens/Platform.h"
 #include "screens/Screens.h"
 #include "world/Numbers.h"
@@ -32,7 +35,13 @@ constexpr int kAutoPaceMs = 200;
 constexpr int kFastTickMs = 20;
 constexpr int kFastFightMs = 4000;
 
+// A blow's figure stays long enough to be read at the normal pace; the next blow replaces it.
+constexpr int kDamageShownMs = 700;
+
 constexpr const char* kVersus = "VS";
+// Which gang is whose, in words as well as colours, and where its pieces stand.
+constexpr const char* kOurSide = "우리 편 (위)";
+constexpr const char* kTheirSide = "상대 편 (아래)";
 constexpr const char* kStaminaWord = "체력 :";
 // The two buttons have keys of their own, outside the fight's keys (any letter passes a turn):
 // F2 for 자동 싸움 or 직접 싸움, F3 for 빠르게 or 천천히. The captions name them.
@@ -109,22 +118,58 @@ void Piece::paintEvent(QPaintEvent* event) {
     Picture::paintEvent(event);
     if (border_ == Border::None) return;
     QPainter painter(this);
-    const QRect r = rect().adjusted(0, 0, -1, -1);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
     if (border_ == Border::Flat) {
         painter.setPen(QPen(QColor(0x8d, 0xa0, 0xb8), 1));
         painter.drawRect(r);
         return;
     }
-    // Raised: lamplight on the top and left, shadow on the bottom and right, four pixels deep.
-    for (int k = 0; k < 4; ++k) {
-        const QRect ring = r.adjusted(k, k, -k, -k);
-        painter.setPen(QPen(k == 0 ? QColor(0xff, 0xf4, 0xd0) : QColor(0xd9, 0xa4, 0x41), 1));
-        painter.drawLine(ring.topLeft(), ring.topRight());
-        painter.drawLine(ring.topLeft(), ring.bottomLeft());
-        painter.setPen(QPen(k == 0 ? QColor(0x0b, 0x0f, 0x18) : QColor(0x5a, 0x43, 0x30), 1));
-        painter.drawLine(ring.bottomLeft(), ring.bottomRight());
-        painter.drawLine(ring.topRight(), ring.bottomRight());
-    }
+    // Raised: a ring of lamplight six pixels wide between two ink lines, so that it shows on the
+    // dark board and on a light piece alike; its inner edge is lit on the top and left and
+    // shaded on the bottom and right, as a raised frame is.
+    const QColor ink(0x0b, 0x0f, 0x18);
+    painter.setPen(QPen(ink, 2));
+    painter.drawRoundedRect(r.adjusted(1, 1, -1, -1), 6, 6);
+    painter.setPen(QPen(QColor(0xff, 0xd5, 0x4a), 6));
+    painter.drawRoundedRect(r.adjusted(5, 5, -5, -5), 4, 4);
+    const QRectF inner = r.adjusted(8.5, 8.5, -8.5, -8.5);
+    painter.setPen(QPen(QColor(0xff, 0xf4, 0xd0), 1.5));
+    painter.drawLine(inner.topLeft(), inner.topRight());
+    painter.drawLine(inner.topLeft(), inner.bottomLeft());
+    painter.setPen(QPen(ink, 1.5));
+    painter.drawLine(inner.bottomLeft(), inner.bottomRight());
+    painter.drawLine(inner.topRight(), inner.bottomRight());
+}
+
+DamageFigure::DamageFigure(QWidget* parent) : QWidget(parent) {
+    setObjectName("Damage");
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    resize(F(kCell), 30);
+    hide();
+}
+
+void DamageFigure::SetDamage(double damage) {
+    // A blow for nothing shows a bare 0: it landed, and took nothing.
+    text_ = damage > 0 ? QStringLiteral("-%1").arg(QString::fromStdString(FormatNumber(damage)))
+                       : QStringLiteral("0");
+    update();
+}
+
+void DamageFigure::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QFont font = this->font();
+    font.setPixelSize(22);
+    font.setBold(true);
+    QPainterPath path;
+    path.addText(0, 0, font, text_);
+    const QRectF box = path.boundingRect();
+    path.translate((width() - box.width()) / 2 - box.left(),
+                   (height() - box.height()) / 2 - box.top());
+    painter.strokePath(
+        path, QPen(QColor(0x8a, 0x14, 0x10), 5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.fillPath(path, QColor(0xff, 0xf4, 0xd0));
 }
 
 FightField::FightField(Screens& screens, const char* name, FightSide side)
@@ -174,12 +219,18 @@ FightField::FightField(Screens& screens, const char* name, FightSide side)
             (player ? armorI_ : armorI2_)[w] = piece;
         }
     }
-    for (auto& mark : hit_) {
+    for (int k = 0; k < kSlotCount * 2; ++k) {
+        Picture*& mark = hit_[k];
         mark = new Picture("hit", board);
         mark->setObjectName("Hit");
+        mark->setProperty("index", k);
         mark->resize(F(kCell), F(kCell));
         mark->setAttribute(Qt::WA_TransparentForMouseEvents);
         mark->hide();
+    }
+    for (int k = 0; k < kSlotCount * 2; ++k) {
+        damage_[k] = new DamageFigure(board);
+        damage_[k]->setProperty("index", k);
     }
 
     // The side panel: the district, the two gangs, the pointed fighter.
@@ -194,6 +245,27 @@ FightField::FightField(Screens& screens, const char* name, FightSide side)
     auto* versus = PanelLabel(this, kVersus, 5280, 1920, 600);
     versus->setObjectName("Label3");
     versus->setStyleSheet("color: #b8322a; background: transparent;");
+    // Over each gang's name, whose side it is and where its pieces stand; beside it, its colour.
+    static constexpr int kSideTops[] = {1230, 2235};
+    static constexpr int kNameTops[] = {1440, 2400};
+    for (int k = 0; k < 2; ++k) {
+        side_[k] = new QLabel(k == 0 ? kOurSide : kTheirSide, this);
+        side_[k]->setObjectName("Side");
+        side_[k]->setProperty("index", k);
+        side_[k]->setGeometry(F(5040), F(kSideTops[k]), F(1200), 20);
+        QFont small = side_[k]->font();
+        small.setPixelSize(13);
+        small.setBold(true);
+        side_[k]->setFont(small);
+        // In the colours of the side's pieces: brass for ours, slate for theirs.
+        side_[k]->setStyleSheet(k == 0 ? "color: #d9a441; background: transparent;"
+                                       : "color: #8da0b8; background: transparent;");
+        swatch_[k] = new QLabel(this);
+        swatch_[k]->setObjectName("Swatch");
+        swatch_[k]->setProperty("index", k);
+        swatch_[k]->setGeometry(F(4890), F(kNameTops[k]) + (F(375) - 16) / 2, 16, 16);
+        swatch_[k]->hide();
+    }
     label2_ = PanelLabel(this, kStaminaWord, 5040, 3840, 720);
     label2_->setObjectName("Label2");
     label2_->hide();
@@ -223,6 +295,9 @@ FightField::FightField(Screens& screens, const char* name, FightSide side)
     connect(&timer3_, &QTimer::timeout, this, &FightField::HideTick);
     autoTimer_.setInterval(kAutoPaceMs);
     connect(&autoTimer_, &QTimer::timeout, this, &FightField::AutoTick);
+    damageTimer_.setInterval(kDamageShownMs);
+    damageTimer_.setSingleShot(true);
+    connect(&damageTimer_, &QTimer::timeout, this, &FightField::HideDamage);
 }
 
 Fight* FightField::fight() {
@@ -244,6 +319,7 @@ void FightField::Begin() {
     skill_[0]->setText(QString::fromStdString(running->cityName));
     skill_[1]->setText(QString::fromStdString(running->playerGroupName));
     skill_[2]->setText(QString::fromStdString(running->enemyGroupName));
+    ShowSides(*running);
     if (running->realTime) timer2_.start();
     setFocus();  // the keys are the field's
     Refresh();
@@ -303,40 +379,64 @@ void FightField::Refresh() {
         armorI2_[w]->setVisible(strike.visible);
         armorI2_[w]->raise();
     }
+    // What a blow took stays readable over the weapon that struck it.
+    for (DamageFigure* figure : damage_) {
+        if (figure->isVisible()) figure->raise();
+    }
     auto_->setText(running->autoBattle ? kAutoOff : kAutoOn);
     fast_->setText(running->autoBattle && fastPace_ ? kFastOff : kFastOn);
 }
 
-std::array<double, kSlotCount * 2> FightField::Health() const {
-    std::array<double, kSlotCount * 2> health{};
-    const Fight* running = screens_.session().fight();
-    if (!running) return health;
-    const World& world = screens_.session().world();
-    for (int i = 0; i < kSlotCount; ++i) {
-        for (int side = 0; side < 2; ++side) {
-            const Fighter& f = (side == 0 ? running->player : running->enemy)[i];
-            health[side * kSlotCount + i] =
-                f.human >= 0 ? world.HumanStamina[f.human] + world.HumanMembers[f.human] : 0;
-        }
+void FightField::ShowSides(const Fight& running) {
+    const World& world = screens_.world();
+    const std::string* names[] = {&running.playerGroupName, &running.enemyGroupName};
+    for (int k = 0; k < 2; ++k) {
+        const std::optional<int> gang = world.GroupIndexOf(*names[k]);
+        swatch_[k]->setVisible(gang.has_value());
+        if (!gang) continue;
+        swatch_[k]->setStyleSheet(QStringLiteral("background: %1; border: 2px solid #f3e6c4;")
+                                      .arg(GangColor(world.GroupColor[*gang]).name()));
+        swatch_[k]->setToolTip(QString::fromStdString(*names[k]));
     }
-    return health;
 }
 
-// A struck piece flashes for as long as the computer's weapon shows.
-void FightField::MarkHits(const std::array<double, kSlotCount * 2>& before) {
-    const Fight* running = fight();
+void FightField::ShowStrikes() {
+    Fight* running = fight();
     if (!running) return;
-    const std::array<double, kSlotCount* 2> after = Health();
-    bool any = false;
-    for (int k = 0; k < kSlotCount * 2; ++k) {
-        if (after[k] >= before[k]) continue;
-        const Fighter& f = (k < kSlotCount ? running->player : running->enemy)[k % kSlotCount];
-        hit_[k]->move(F(f.shown.x), F(f.shown.y));
+    const std::vector<Strike> strikes = TakeStrikes(*running);
+    if (strikes.empty()) return;
+    // The marks of an earlier step go, even where the weapon's clock has not yet run out (at the
+    // fast pace a step comes every 20 ms).
+    for (Picture* mark : hit_)
+        mark->hide();
+    for (DamageFigure* figure : damage_)
+        figure->hide();
+    // A piece struck more than once in one step (at the fast pace) shows what the blows took
+    // together, where the last one found him.
+    std::array<double, kSlotCount * 2> taken{};
+    std::array<bool, kSlotCount * 2> struck{};
+    for (const Strike& blow : strikes) {
+        const auto k = static_cast<std::size_t>((blow.playerSide ? 0 : kSlotCount) + blow.slot);
+        taken[k] += blow.damage;
+        struck[k] = true;
+        hit_[k]->move(F(blow.at.x), F(blow.at.y));
+        damage_[k]->move(F(blow.at.x), F(blow.at.y) + 2);
+    }
+    for (std::size_t k = 0; k < damage_.size(); ++k) {
+        if (!struck[k]) continue;
         hit_[k]->show();
         hit_[k]->raise();
-        any = true;
+        damage_[k]->SetDamage(taken[k]);
+        damage_[k]->show();
+        damage_[k]->raise();
     }
-    if (any) timer3_.start();
+    timer3_.start();
+    damageTimer_.start();
+}
+
+void FightField::HideDamage() {
+    for (DamageFigure* figure : damage_)
+        figure->hide();
 }
 
 void FightField::Finish(std::vector<std::string> messages) {
@@ -348,12 +448,14 @@ void FightField::Finish(std::vector<std::string> messages) {
             messages.push_back(std::move(text));
     }
     if (running->enemyWeaponClock) timer3_.start();
+    ShowStrikes();
     Refresh();
     if (!running->over()) return;
     // The result is applied once: no clock may act again while the message is on screen.
     timer2_.stop();
     timer3_.stop();
     autoTimer_.stop();
+    damageTimer_.stop();  // the last blow's figure stays under the result
     for (const std::string& message : messages) {
         screens_.platform().Inform(this, QString::fromStdString(message));
     }
@@ -367,18 +469,14 @@ void FightField::Finish(std::vector<std::string> messages) {
 void FightField::PressFightKey(FightKey key) {
     Fight* running = fight();
     if (!running || running->over()) return;
-    const auto before = Health();
     std::vector<std::string> messages = PressKey(screens_.world(), *running, key);
-    MarkHits(before);
     Finish(std::move(messages));
 }
 
 void FightField::ComputerTick() {
     Fight* running = fight();
     if (!running || running->over()) return;
-    const auto before = Health();
     std::vector<std::string> messages = ComputerAct(screens_.world(), *running);
-    MarkHits(before);
     Finish(std::move(messages));
 }
 
@@ -392,13 +490,11 @@ void FightField::HideTick() {
 void FightField::AutoTick() {
     Fight* running = fight();
     if (!running || running->over() || !running->autoBattle) return;
-    const auto before = Health();
     std::vector<std::string> messages;
     for (int k = 0; k < roundsPerTick_ && !running->over(); ++k) {
         for (std::string& text : AutoRound(screens_.world(), *running))
             messages.push_back(std::move(text));
     }
-    MarkHits(before);
     Finish(std::move(messages));
 }
 
@@ -477,6 +573,7 @@ void FightField::closeEvent(QCloseEvent* event) {
     timer2_.stop();
     timer3_.stop();
     autoTimer_.stop();
+    damageTimer_.stop();
     Screen::closeEvent(event);
 }
 

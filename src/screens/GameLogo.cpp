@@ -6,6 +6,7 @@
 #include "screens/Art.h"
 #include "screens/MainMenu.h"
 #include "screens/Music.h"
+#include "screens/Placement.h"
 #include "screens/Screens.h"
 
 namespace golmok::screens {
@@ -49,6 +50,8 @@ GameLogo::GameLogo(Screens& screens, const QString& musicPath)
     label2_ = PressAnyKey(this, "Label2");
     label1_ = PressAnyKey(this, "Label1");
     setFixedSize(image1_->size());
+    // Each page takes its own width about the middle of the window, not from its left edge.
+    DressTitlePage(this);
     titlePage_ = 1;
 }
 
@@ -68,8 +71,14 @@ void GameLogo::hideEvent(QHideEvent* event) {
 }
 
 void GameLogo::resizeEvent(QResizeEvent*) {
-    const int x = (width() - label1_->width()) / 2;
-    const int y = height() - label1_->height() - 24;
+    LayOut();
+}
+
+void GameLogo::LayOut() {
+    CentrePage(this, image1_);
+    const QRect page = image1_->geometry();
+    const int x = page.left() + (page.width() - label1_->width()) / 2;
+    const int y = page.bottom() + 1 - label1_->height() - 24;
     label1_->move(x, y);
     label2_->move(x + 2, y + 2);
 }
@@ -77,6 +86,8 @@ void GameLogo::resizeEvent(QResizeEvent*) {
 void GameLogo::TilePrint(int n) {
     image1_->SetPicture(kTitlePages[n]);
     setFixedSize(image1_->width(), height());
+    // The same width as before lays nothing out again; the new picture still goes in the middle.
+    LayOut();
 }
 
 void GameLogo::TitleStep() {

@@ -37,6 +37,8 @@ class GameLogo : public Screen {
     void Unload() override;
 
   private:
+    // The page in the middle of the window, the two labels centred near its foot.
+    void LayOut();
     Music* music_;
     Picture* image1_;
     QLabel* label1_;

@@ -6,25 +6,30 @@
 #include "game/NewWorld.h"
 #include "screens/Art.h"
 #include "screens/MainGame.h"
+#include "screens/Placement.h"
 #include "screens/Screens.h"
 
 namespace golmok::screens {
 
 GroupSelectMenu::GroupSelectMenu(Screens& screens)
     : Screen(screens, "GroupSelectMenu", kGameTitle) {
-    auto* background = new Picture("select_back", this);
+    // Everything lies on one page of the background's size, kept in the middle of the window.
+    page_ = new QWidget(this);
+    auto* background = new Picture("select_back", page_);
     background->setObjectName("Image1");
+    page_->resize(background->size());
     setFixedSize(background->size());
+    DressTitlePage(this);
 
     for (int row = 0; row < kGroupCount; ++row) {
         const int g = kGroupSelectOrder[row];
-        groupSelect_[g] = new Picture(QStringLiteral("emblem%1").arg(g), this);
+        groupSelect_[g] = new Picture(QStringLiteral("emblem%1").arg(g), page_);
         groupSelect_[g]->setObjectName("GroupSelect");
         groupSelect_[g]->setProperty("index", g);
         groupSelect_[g]->move(40, 80 + row * 72);
         connect(groupSelect_[g], &Picture::clicked, this, [this, g] { Choose(g); });
 
-        groupSelect2_[g] = new Picture(QStringLiteral("emblem%1_on").arg(g), this);
+        groupSelect2_[g] = new Picture(QStringLiteral("emblem%1_on").arg(g), page_);
         groupSelect2_[g]->setObjectName("GroupSelect2");
         groupSelect2_[g]->setProperty("index", g);
         groupSelect2_[g]->move(groupSelect_[g]->pos());
@@ -35,17 +40,22 @@ GroupSelectMenu::GroupSelectMenu(Screens& screens)
         groupSelect2_[g]->hide();
     }
 
-    auto* start = new Picture("ok", this);
+    auto* start = new Picture("ok", page_);
     start->setObjectName("Command1");
-    start->move(width() / 2 - start->width() - 20, height() - start->height() - 16);
+    start->move(page_->width() / 2 - start->width() - 20, page_->height() - start->height() - 16);
     start->setAccessibleName("시작");
     connect(start, &Picture::clicked, this, &GroupSelectMenu::Start);
-    auto* back = new Picture("cancel", this);
+    auto* back = new Picture("cancel", page_);
     back->setObjectName("Command2");
-    back->move(width() / 2 + 20, height() - back->height() - 16);
+    back->move(page_->width() / 2 + 20, page_->height() - back->height() - 16);
     back->setAccessibleName("돌아가기");
     connect(back, &Picture::clicked, this, &GroupSelectMenu::Back);
     setFocusPolicy(Qt::StrongFocus);
+}
+
+void GroupSelectMenu::resizeEvent(QResizeEvent* event) {
+    Screen::resizeEvent(event);
+    CentrePage(this, page_);
 }
 
 void GroupSelectMenu::Choose(int i) {

@@ -25,8 +25,10 @@ class GroupSelectMenu : public Screen {
     // The keyboard as well as the mouse: Up and Down choose the gang above or below, Enter starts
     // and Esc goes back.
     void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
+    QWidget* page_;  // the emblems and buttons, in the middle of the window
     std::array<Picture*, kGroupCount> groupSelect_{};   // normal look
     std::array<Picture*, kGroupCount> groupSelect2_{};  // selected look, over the normal one
     int chosenRow_ = -1;  // the row of the gang chosen on this screen, -1 before any choice

@@ -3,6 +3,9 @@
 // map at any scale.
 #pragma once
 
+#include <QColor>
+#include <cstdint>
+
 class QPainter;
 class QRect;
 class QWidget;
@@ -16,6 +19,12 @@ void ApplyGameLook(QWidget* window);
 // outside and lamplight inside, `width` pixels each, so that one of them stands out by at least
 // 12.8:1 on paper, on black and on every gang's colour alike.
 void PaintFocusRings(QPainter& painter, const QRect& area, int width, double radius);
+
+// A gang's or a district's colour as the world keeps it (0xBBGGRR) for the screen.
+inline QColor GangColor(std::uint32_t bbggrr) {
+    return QColor(static_cast<int>(bbggrr & 0xFF), static_cast<int>((bbggrr >> 8) & 0xFF),
+                  static_cast<int>((bbggrr >> 16) & 0xFF));
+}
 
 // Repaints `widget` after a property the style sheet reads (the amount bar's `frozen`) changed.
 void Restyle(QWidget* widget);

@@ -3,12 +3,17 @@
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QEvent>
+#include <QWindow>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
+#include <QResizeEvent>
+#include <QShortcut>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
 #include <optional>
 
 #include "game/DistrictOutlook.h"
@@ -36,6 +41,15 @@ constexpr int kMarkMargin = 4;
 constexpr int kMapWidth = 680;
 constexpr int kSideWidth = 220;
 constexpr int kBoardHeight = 520;
+// The board shrinks to half its size at most: smaller, the districts' names no longer read.
+constexpr double kSmallestScale = 0.5;
+// Around the map where the window is wider or taller than the map: the side panel's night blue.
+constexpr const char* kLetterbox = "#1b2233";
+
+// `length` pixels at the default size, at `scale`, never less than one pixel.
+int ScaledLength(double length, double scale) {
+    return std::max(1, int(std::lround(length * scale)));
+}
 
 QColor ToQColor(Color color) {
     return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
@@ -54,36 +68,44 @@ const char* InkOn(const QColor& back) {
                                                                                  : "black";
 }
 
-QString ButtonStyle(Color owner, Marks marks) {
+// The borders and corners widen with the map (`scale`).
+QString ButtonStyle(Color owner, Marks marks, double scale) {
     const QColor back = ToQColor(owner);
-    QString border = "1px solid #2b2118";
-    if (marks.ally) border = "3px solid #d4a017";
-    if (marks.threatened) border = "3px solid #d01010";
+    const auto px = [scale](int length) {
+        return QStringLiteral("%1px").arg(ScaledLength(length, scale));
+    };
+    QString border = px(1) + " solid #2b2118";
+    if (marks.ally) border = px(3) + " solid #d4a017";
+    if (marks.threatened) border = px(3) + " solid #d01010";
     if (marks.empty) border.replace("solid", "dashed");
-    if (marks.empty && !marks.ally && !marks.threatened) border = "2px dashed #2b2118";
+    if (marks.empty && !marks.ally && !marks.threatened) border = px(2) + " dashed #2b2118";
     return QStringLiteral(
                "QPushButton { background-color: %1; color: %2; border: %3;"
-               " border-radius: 3px; padding: 0px; font-weight: bold; }"
-               "QPushButton:hover { border: 2px solid #fff4d0; }"
+               " border-radius: %4; padding: 0px; font-weight: bold; }"
+               "QPushButton:hover { border: %5 solid #fff4d0; }"
                "QPushButton:disabled { color: #6b6b6b; }")
-        .arg(back.name(), InkOn(back), border);
+        .arg(back.name(), InkOn(back), border, px(3), px(2));
 }
 
 // The owner's letter: dark ink on the gang's colour, ringed, so it reads on any part of the map.
-QString MarkStyle(Color owner) {
+QString MarkStyle(Color owner, double scale) {
     const QColor back = ToQColor(owner);
-    return QStringLiteral("QLabel { background-color: %1; color: %2; border: 1px solid #2b2118;"
-                          " border-radius: 8px; }")
-        .arg(back.name(), InkOn(back));
+    return QStringLiteral("QLabel { background-color: %1; color: %2; border: %3px solid #2b2118;"
+                          " border-radius: %4px; }")
+        .arg(back.name(), InkOn(back))
+        .arg(ScaledLength(1, scale))
+        .arg(ScaledLength(8, scale));
 }
 
-QLabel* SideLabel(const QString& text, QWidget* parent, int pixelSize, bool bold = false) {
-    auto* label = new QLabel(text, parent);
+// A label of the side panel at `base` (at the default size), its type `pixelSize` pixels there.
+QLabel* SideLabel(const QString& text, MapBoard* board, QWidget* side, const QRect& base,
+                  int pixelSize, bool bold = false) {
+    auto* label = new QLabel(text, side);
     QFont font = label->font();
-    font.setPixelSize(pixelSize);
     font.setBold(bold);
     label->setFont(font);
     label->setStyleSheet("color: #2b2118; background: transparent;");
+    board->Keep(label, base, pixelSize);
     return label;
 }
 
@@ -118,9 +140,78 @@ DistrictFocusMark::DistrictFocusMark(QWidget* parent) : QWidget(parent) {
     setObjectName("DistrictFocus");
 }
 
+void DistrictFocusMark::SetScale(double scale) {
+    scale_ = scale;
+    update();
+}
+
 void DistrictFocusMark::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    PaintFocusRings(painter, rect(), 2, 6);
+    PaintFocusRings(painter, rect(), ScaledLength(2, scale_), 6 * scale_);
+}
+
+MapBoard::MapBoard(QWidget* parent) : QWidget(parent) {
+    setObjectName("MapBoard");
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+}
+
+QSize MapBoard::sizeHint() const {
+    return {kMapWidth + kSideWidth, kBoardHeight};
+}
+
+QSize MapBoard::minimumSizeHint() const {
+    return sizeHint() * kSmallestScale;
+}
+
+void MapBoard::Keep(QWidget* widget, const QRect& base, int pixelSize) {
+    kept_.append({widget, base, pixelSize});
+    Apply(kept_.last());
+}
+
+void MapBoard::PlaceAgain(QWidget* widget) {
+    for (const Kept& kept : kept_) {
+        if (kept.widget == widget) Apply(kept);
+    }
+}
+
+QRect MapBoard::Scaled(const QRect& base) const {
+    // Edge by edge, so that two controls side by side at the default size stay side by side.
+    const auto at = [this](int length) { return int(std::lround(length * scale_)); };
+    return QRect(QPoint(at(base.left()), at(base.top())),
+                 QPoint(at(base.left() + base.width()) - 1, at(base.top() + base.height()) - 1));
+}
+
+QRect MapBoard::shownArea() const {
+    QRect shown = Scaled(QRect(0, 0, kMapWidth + kSideWidth, kBoardHeight));
+    shown.moveCenter(rect().center());
+    return shown;
+}
+
+void MapBoard::Apply(const Kept& kept) const {
+    QRect place = Scaled(kept.base);
+    // The map and the side panel sit in the middle of the board; what lies on them moves with
+    // them.
+    if (kept.widget->parentWidget() == this) place.translate(shownArea().topLeft());
+    kept.widget->setGeometry(place);
+    if (kept.pixelSize > 0) {
+        QFont font = kept.widget->font();
+        font.setPixelSize(ScaledLength(kept.pixelSize, scale_));
+        kept.widget->setFont(font);
+    }
+}
+
+void MapBoard::resizeEvent(QResizeEvent* event) {
+    scale_ = std::max(kSmallestScale,
+                      std::min(double(event->size().width()) / (kMapWidth + kSideWidth),
+                               double(event->size().height()) / kBoardHeight));
+    for (const Kept& kept : kept_)
+        Apply(kept);
+    emit rescaled();
+}
+
+void MapBoard::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), QColor(kLetterbox));
 }
 
 QAction* MainGame::AddOption(QMenu* menu, const char* name, const char* caption,
@@ -144,7 +235,6 @@ MainGame::MainGame(Screens& screens) : Screen(screens, "MainGame", kGameTitle) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
 
     // --- The menu bar -----------------------------------------------------------------------
     menuBar_ = new QMenuBar(this);
@@ -251,11 +341,11 @@ MainGame::MainGame(Screens& screens) : Screen(screens, "MainGame", kGameTitle) {
     }
 
     // --- The map ----------------------------------------------------------------------------
-    auto* board = new QWidget(this);
-    board->setFixedSize(kMapWidth + kSideWidth, kBoardHeight);
-    layout->addWidget(board);
+    board_ = new MapBoard(this);
+    layout->addWidget(board_, 1);
 
-    auto* image1 = new Picture("map", board);
+    auto* image1 = new Picture("map", board_);
+    board_->Keep(image1, QRect(0, 0, kMapWidth, kBoardHeight));
     image1->setObjectName("Image1");
     // The map itself takes the keyboard for its districts; Tab goes on to the side buttons.
     districts_ = image1;
@@ -267,10 +357,7 @@ MainGame::MainGame(Screens& screens) : Screen(screens, "MainGame", kGameTitle) {
         auto* button = new QPushButton(QString::fromStdString(world.CityName[c]), image1);
         button->setObjectName("Cmd");
         button->setProperty("index", c);
-        button->setGeometry(Px(d.left), Px(d.top), Px(d.width), Px(d.height));
-        QFont font = button->font();
-        font.setPixelSize(12);
-        button->setFont(font);
+        board_->Keep(button, QRect(Px(d.left), Px(d.top), Px(d.width), Px(d.height)), 12);
         button->setFocusPolicy(Qt::NoFocus);
         connect(button, &QPushButton::clicked, this, [this, c] {
             FocusDistrict(c);
@@ -286,10 +373,9 @@ MainGame::MainGame(Screens& screens) : Screen(screens, "MainGame", kGameTitle) {
         mark->setProperty("index", c);
         mark->setAlignment(Qt::AlignCenter);
         QFont markFont = mark->font();
-        markFont.setPixelSize(10);
         markFont.setBold(true);
         mark->setFont(markFont);
-        mark->setGeometry(Px(d.left + d.width) - 9, Px(d.top) - 9, 16, 16);
+        board_->Keep(mark, QRect(Px(d.left + d.width) - 9, Px(d.top) - 9, 16, 16), 10);
         mark->setAttribute(Qt::WA_TransparentForMouseEvents);
         mark_[c] = mark;
     }
@@ -299,63 +385,61 @@ MainGame::MainGame(Screens& screens) : Screen(screens, "MainGame", kGameTitle) {
     for (QLabel* mark : mark_)
         mark->raise();
 
-    auto* side = new Picture("side", board);
-    side->move(kMapWidth, 0);
+    auto* side = new Picture("side", board_);
+    side->setObjectName("SidePanel");
+    side_ = side;
+    board_->Keep(side, QRect(kMapWidth, 0, kSideWidth, kBoardHeight));
 
     groupLogo_ = new Picture("emblem0_on", side);
     groupLogo_->setObjectName("GroupLogo");
-    groupLogo_->setGeometry(10, 24, 200, 40);
+    board_->Keep(groupLogo_, QRect(10, 24, 200, 40));
 
     static constexpr const char* kDateWords[] = {"년", "월", "주"};
     static constexpr int kDateLeft[] = {30, 112, 162};
     for (int i = 0; i < 3; ++i) {
-        skill_[i] = SideLabel(QString(), side, 20, true);
+        skill_[i] = SideLabel(QString(), board_, side,
+                              QRect(kDateLeft[i], 92, i == 0 ? 52 : 26, 28), 20, true);
         skill_[i]->setObjectName("Skill");
         skill_[i]->setProperty("index", i);
         skill_[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        skill_[i]->setGeometry(kDateLeft[i], 92, i == 0 ? 52 : 26, 28);
-        auto* word = SideLabel(kDateWords[i], side, 16);
-        word->setGeometry(kDateLeft[i] + (i == 0 ? 54 : 28), 92, 20, 28);
+        SideLabel(kDateWords[i], board_, side,
+                  QRect(kDateLeft[i] + (i == 0 ? 54 : 28), 92, 20, 28), 16);
     }
 
-    auto* hint = SideLabel(kHint, side, 13);
+    auto* hint = SideLabel(kHint, board_, side, QRect(24, 144, 172, 40), 13);
     hint->setObjectName("Label5");
     hint->setWordWrap(true);
-    hint->setGeometry(24, 144, 172, 40);
     // Above the lantern of the side picture.
-    auto* keysHint = SideLabel(kKeysHint, side, 12);
+    auto* keysHint = SideLabel(kKeysHint, board_, side, QRect(24, 184, 172, 34), 12);
     keysHint->setObjectName("KeysHint");
     keysHint->setWordWrap(true);
-    keysHint->setGeometry(24, 184, 172, 34);
 
     // Shown over the lantern only while it has something to say, on the panel's own paper.
-    notice_ = SideLabel(QString(), side, 12, true);
+    notice_ = SideLabel(QString(), board_, side, QRect(20, 212, 180, 56), 12, true);
     notice_->setObjectName("Status");
     notice_->setWordWrap(true);
     notice_->setAlignment(Qt::AlignCenter);
     notice_->setStyleSheet("color: #2b2118; background: #eedfb9; border: 1px solid #c8b890;");
-    notice_->setGeometry(20, 212, 180, 56);
     notice_->hide();
 
-    auto* notice = SideLabel(kHomePageNotice, side, 12);
+    auto* notice = SideLabel(kHomePageNotice, board_, side, QRect(24, 300, 172, 76), 12);
     notice->setObjectName("Label4");
     notice->setWordWrap(true);
-    notice->setGeometry(24, 300, 172, 76);
 
     auto* homePage = new QPushButton(kHomePageCaption, side);
     homePage->setObjectName("Command1");
-    homePage->setGeometry(20, 384, 180, 30);
+    board_->Keep(homePage, QRect(20, 384, 180, 30), QFontInfo(homePage->font()).pixelSize());
     connect(homePage, &QPushButton::clicked, this, [this] { screens_.ShowHelp(); });
     auto* help = new QPushButton("도움말", side);
     help->setObjectName("Command2");
-    help->setGeometry(20, 424, 180, 30);
+    board_->Keep(help, QRect(20, 424, 180, 30), QFontInfo(help->font()).pixelSize());
     connect(help, &QPushButton::clicked, this, [this] { screens_.ShowHelp(); });
     setTabOrder(districts_, homePage);
     setTabOrder(homePage, help);
 
     status_ = new QLabel(this);
     status_->setObjectName("DistrictStatus");
-    status_->setFixedWidth(kMapWidth + kSideWidth);
+    statusPixelSize_ = QFontInfo(status_->font()).pixelSize();
     status_->setMinimumHeight(24);
     status_->setWordWrap(true);
     status_->setContentsMargins(8, 2, 8, 2);
@@ -377,6 +461,65 @@ MainGame::MainGame(Screens& screens) : Screen(screens, "MainGame", kGameTitle) {
     districts_->setFocus();
     Refresh();
     PlaceFocusMark();
+
+    // The map follows the window's size: the districts' borders, the owners' letters and the
+    // focus rings are drawn again for it.
+    connect(board_, &MapBoard::rescaled, this, [this] {
+        StyleDistricts();
+        focusMark_->SetScale(board_->scale());
+        PlaceFocusMark();
+        groupLogo_->update();
+    });
+    new QShortcut(QKeySequence(Qt::Key_F11), this, this, &MainGame::ToggleFullScreen);
+    // The window opens at the map's own size, whatever the screen (a window left to its size hint
+    // would open at two thirds of a small screen at most).
+    layout->activate();
+    resize(kMapWidth + kSideWidth, layout->totalHeightForWidth(kMapWidth + kSideWidth));
+}
+
+void MainGame::ToggleFullScreen() {
+    // Only the full screen flag changes: a maximised map goes back to maximised.
+    // The window's own states, as the window manager last told them: the widget's copy can lag
+    // behind a change the window manager made.
+    if (QWindow* window = windowHandle()) {
+        window->setWindowStates(shownStates() ^ Qt::WindowFullScreen);
+    } else {
+        setWindowState(windowState() ^ Qt::WindowFullScreen);
+    }
+}
+
+Qt::WindowStates MainGame::shownStates() const {
+    const QWindow* window = windowHandle();
+    return window ? window->windowStates() : windowState();
+}
+
+bool MainGame::fullScreen() const {
+    return shownStates().testFlag(Qt::WindowFullScreen);
+}
+
+void MainGame::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && fullScreen()) {
+        ToggleFullScreen();
+        return;
+    }
+    Screen::keyPressEvent(event);
+}
+
+void MainGame::resizeEvent(QResizeEvent* event) {
+    Screen::resizeEvent(event);
+    ScaleStatusLine();
+}
+
+void MainGame::ScaleStatusLine() {
+    // By the width alone: the line's height then never changes the map's scale in turn.
+    const double scale = std::max(1.0, double(width()) / (kMapWidth + kSideWidth));
+    QFont font = status_->font();
+    font.setPixelSize(ScaledLength(statusPixelSize_, scale));
+    status_->setFont(font);
+}
+
+QRect MainGame::sidePanelOnScreen() const {
+    return QRect(side_->mapToGlobal(QPoint(0, 0)), side_->size());
 }
 
 void MainGame::FocusDistrict(int city) {
@@ -389,7 +532,8 @@ void MainGame::FocusDistrict(int city) {
 
 void MainGame::PlaceFocusMark() {
     const QRect button = cmd_[focusedCity_]->geometry();
-    focusMark_->setGeometry(button.adjusted(-kMarkMargin, -kMarkMargin, kMarkMargin, kMarkMargin));
+    const int margin = ScaledLength(kMarkMargin, board_->scale());
+    focusMark_->setGeometry(button.adjusted(-margin, -margin, margin, margin));
     focusMark_->raise();
     focusMark_->setVisible(districts_->hasFocus());
     focusMark_->update();
@@ -497,7 +641,6 @@ void MainGame::Refresh() {
         marks.ally = glance.owner >= 0 && glance.owner != world.PlayerGroupIndex &&
                      world.GroupAlly[glance.owner] == 1;
         marks.threatened = preview && preview->threatened[c];
-        cmd_[c]->setStyleSheet(ButtonStyle(world.CityOwnerColor[c], marks));
         cmd_[c]->setProperty("empty", marks.empty);
         cmd_[c]->setProperty("ally", marks.ally);
         cmd_[c]->setProperty("threatened", marks.threatened);
@@ -510,11 +653,11 @@ void MainGame::Refresh() {
         const auto owner = world.OwnerOf(c);
         const QString gang = owner ? QString::fromStdString(world.GroupName[*owner]) : QString();
         mark_[c]->setText(gang.left(1));
-        mark_[c]->setStyleSheet(MarkStyle(world.CityOwnerColor[c]));
         mark_[c]->setVisible(!gang.isEmpty());
         const QString spoken = gang.isEmpty() ? city + " 구역" : city + ", " + gang + " 구역";
         cmd_[c]->setAccessibleName(spoken);
     }
+    StyleDistricts();
     const int shown = status_->property("city").toInt();
     if (shown >= 0) ShowDistrict(shown);
     for (QMenu* menu : {turnMenu_, optionMenu_, functionMenu_, helpMenu_}) {
@@ -522,7 +665,7 @@ void MainGame::Refresh() {
     }
     SkillReset();
     groupLogo_->SetPicture(QStringLiteral("emblem%1_on").arg(world.PlayerGroupIndex));
-    groupLogo_->resize(200, 40);
+    board_->PlaceAgain(groupLogo_);
     // The check marks show the settings in force. The items act on `triggered`, which only the
     // player fires, so setting the marks here changes nothing else.
     realTime_->setChecked(world.BattleMode == BattleMode::Real);
@@ -536,6 +679,19 @@ void MainGame::Refresh() {
     strongGangs_->setChecked(world.options.strongGangs);
     living_->setChecked(world.options.living);
     preview_->setChecked(world.options.preview);
+}
+
+void MainGame::StyleDistricts() {
+    const World& world = screens_.world();
+    const double scale = board_->scale();
+    for (int c = 0; c < kCityCount; ++c) {
+        Marks marks;
+        marks.empty = cmd_[c]->property("empty").toBool();
+        marks.ally = cmd_[c]->property("ally").toBool();
+        marks.threatened = cmd_[c]->property("threatened").toBool();
+        cmd_[c]->setStyleSheet(ButtonStyle(world.CityOwnerColor[c], marks, scale));
+        mark_[c]->setStyleSheet(MarkStyle(world.CityOwnerColor[c], scale));
+    }
 }
 
 void MainGame::EndTurnClicked() {

@@ -28,15 +28,73 @@ class DistrictFocusMark : public QWidget {
     Q_OBJECT
   public:
     explicit DistrictFocusMark(QWidget* parent);
+    // The rings widen with the map.
+    void SetScale(double scale);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+
+  private:
+    double scale_ = 1.0;
+};
+
+// The map's board: the map of Seoul and its side panel, 900 × 520 pixels at the default size,
+// drawn at any size the window gives it with their proportions kept; the rest of the board is the
+// side panel's night blue. Every control on it keeps its place and its type size in proportion.
+class MapBoard : public QWidget {
+    Q_OBJECT
+  public:
+    explicit MapBoard(QWidget* parent);
+
+    // Puts `widget` (a child of the board or of a picture on it) at `base`, its rectangle at the
+    // default size in its parent's pixels, and gives its type `pixelSize` pixels at that size
+    // (0: the type stays as it is); both follow the board's size from now on.
+    void Keep(QWidget* widget, const QRect& base, int pixelSize = 0);
+    // Puts a kept widget back at its place for the board's size (after something resized it).
+    void PlaceAgain(QWidget* widget);
+    // How many times the default size the map is shown.
+    double scale() const { return scale_; }
+    // `base` (at the default size, in a picture's pixels) at the board's scale.
+    QRect Scaled(const QRect& base) const;
+    // The map and the side panel together, in the board's pixels.
+    QRect shownArea() const;
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+  signals:
+    // The board took a new size: whatever is drawn by the scale follows.
+    void rescaled();
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    struct Kept {
+        QWidget* widget;
+        QRect base;
+        int pixelSize;
+    };
+    void Apply(const Kept& kept) const;
+
+    QList<Kept> kept_;
+    double scale_ = 1.0;
 };
 
 class MainGame : public Screen {
     Q_OBJECT
   public:
     explicit MainGame(Screens& screens);
+
+    // F11: the map fills the whole screen, or goes back to its window (maximised if it was).
+    void ToggleFullScreen();
+    bool fullScreen() const;
+    // The window's states as the window manager last told them (maximised, full screen).
+    Qt::WindowStates shownStates() const;
+    // The side panel (emblem, date, hints) on the screen, where no window should cover it.
+    QRect sidePanelOnScreen() const;
+    MapBoard* board() const { return board_; }
 
     // The district that the keyboard is on (the map's district focus). It starts on the player's
     // first district; the arrows move it, Enter or Space opens its command menu, a click on a
@@ -71,6 +129,9 @@ class MainGame : public Screen {
 
   protected:
     void Unload() override;
+    // Esc leaves full screen.
+    void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     // The title bar's close button asks first, as 종료하기 does.
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -80,6 +141,10 @@ class MainGame : public Screen {
     // The game closes the map itself (a quit already confirmed, a load, the end of the game).
     void CloseWithoutQuestion();
     void PlaceFocusMark();
+    // The districts' colours and borders, and the owners' letters, drawn for the board's scale.
+    void StyleDistricts();
+    // The status line's type follows the window's width.
+    void ScaleStatusLine();
     // The pointer entering or leaving a district's button, or asking for its tooltip.
     void DistrictButtonEvent(QObject* watched, QEvent* event);
 
@@ -88,6 +153,9 @@ class MainGame : public Screen {
     QAction* AddOption(QMenu* menu, const char* name, const char* caption, bool Options::*option);
 
     QMenuBar* menuBar_;
+    MapBoard* board_;
+    QWidget* side_;  // the side panel's picture
+    int statusPixelSize_ = 0;  // the status line's type at the default size
     QWidget* districts_;  // the map under the buttons: it holds the keyboard for the districts
     DistrictFocusMark* focusMark_;
     int focusedCity_ = 0;

@@ -10,6 +10,7 @@
 #include "screens/Art.h"
 #include "screens/HomePage.h"
 #include "screens/Look.h"
+#include "screens/Placement.h"
 #include "screens/Screens.h"
 
 namespace golmok::screens {
@@ -24,19 +25,23 @@ MainMenu::MainMenu(Screens& screens) : Screen(screens, "MainMenu", kGameTitle) {
     // The title menu is hidden, never unloaded, while a game runs; closing it ends the program.
     setAttribute(Qt::WA_DeleteOnClose, false);
 
-    auto* background = new Picture("menu_back", this);
+    // Everything lies on one page of the background's size, kept in the middle of the window.
+    page_ = new QWidget(this);
+    auto* background = new Picture("menu_back", page_);
     background->setObjectName("Image1");
+    page_->resize(background->size());
     setFixedSize(background->size());
+    DressTitlePage(this);
 
     for (int i = 0; i < 4; ++i) {
         const QString name = QStringLiteral("menu%1").arg(i);
-        button1_[i] = new Picture(name, this);
+        button1_[i] = new Picture(name, page_);
         button1_[i]->setObjectName("Button1");
         button1_[i]->setProperty("index", i);
         button1_[i]->move(100, 212 + i * 72);
         connect(button1_[i], &Picture::hovered, this, [this, i] { Hover(i); });
 
-        button2_[i] = new Picture(name + "_on", this);
+        button2_[i] = new Picture(name + "_on", page_);
         button2_[i]->setObjectName("Button2");
         button2_[i]->setProperty("index", i);
         button2_[i]->move(button1_[i]->pos());
@@ -44,7 +49,7 @@ MainMenu::MainMenu(Screens& screens) : Screen(screens, "MainMenu", kGameTitle) {
         connect(button2_[i], &Picture::clicked, this, [this, i] { Choose(i); });
     }
 
-    continue_ = new QPushButton("이어하기", this);
+    continue_ = new QPushButton("이어하기", page_);
     continue_->setObjectName("Continue");
     QFont big = continue_->font();
     big.setPixelSize(18);
@@ -62,23 +67,23 @@ MainMenu::MainMenu(Screens& screens) : Screen(screens, "MainMenu", kGameTitle) {
     connect(continue_, &QPushButton::clicked, this, [this] { screens_.ContinueGame(); });
     RefreshContinue();
 
-    auto* version = new QLabel("Ver 1.5a", this);
+    auto* version = new QLabel("Ver 1.5a", page_);
     version->setObjectName("Label1");
     version->setStyleSheet("color: #e8d8b0; background: transparent;");
     version->adjustSize();
-    version->move(width() - version->width() - 16, height() - version->height() - 12);
+    version->move(page_->width() - version->width() - 16, page_->height() - version->height() - 12);
 
-    auto* notice = new QLabel(kHomePageNotice, this);
+    auto* notice = new QLabel(kHomePageNotice, page_);
     notice->setObjectName("Label4");
     notice->setStyleSheet("color: #e8d8b0; background: transparent;");
     notice->setAlignment(Qt::AlignCenter);
-    notice->setGeometry(20, 516, width() - 40, 44);
+    notice->setGeometry(20, 516, page_->width() - 40, 44);
 
-    homePage_ = new QPushButton(kHomePageCaption, this);
+    homePage_ = new QPushButton(kHomePageCaption, page_);
     QPushButton* homePage = homePage_;
     homePage->setObjectName("Command1");
     homePage->adjustSize();
-    homePage->move((width() - homePage->width()) / 2, 564);
+    homePage->move((page_->width() - homePage->width()) / 2, 564);
     homePage->installEventFilter(this);
     connect(homePage, &QPushButton::clicked, this, [this] { screens_.ShowHelp(); });
     // The keyboard as well as the mouse: Up and Down light the entry above or below, Enter
@@ -102,6 +107,11 @@ MainMenu::MainMenu(Screens& screens) : Screen(screens, "MainMenu", kGameTitle) {
     // lights an entry.
     setFocusPolicy(Qt::ClickFocus);
     setFocus();
+}
+
+void MainMenu::resizeEvent(QResizeEvent* event) {
+    Screen::resizeEvent(event);
+    CentrePage(this, page_);
 }
 
 void MainMenu::Step(int by) {

@@ -34,10 +34,12 @@ class MainMenu : public Screen {
   protected:
     void Unload() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     // Up and Down: the entry above or below the lit one, 이어하기 first while it shows.
     void Step(int by);
+    QWidget* page_;                      // the menu's content, in the middle of the window
     std::array<Picture*, 4> button1_{};  // normal look
     std::array<Picture*, 4> button2_{};  // highlighted look, lying exactly over the normal one
     QPushButton* continue_;              // 이어하기

@@ -1,8 +1,11 @@
 #include "screens/Placement.h"
 
+#include <QColor>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QLayout>
+#include <QPalette>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QVariant>
 #include <QWidget>
@@ -52,6 +55,44 @@ class KeepInside : public QObject {
     QWidget* window_;
 };
 
+// Keeps a title page's middle where it was when it takes another size.
+class KeepCentre : public QObject {
+  public:
+    explicit KeepCentre(QWidget* window) : QObject(window), window_(window) {
+        // A screen that changes its size (another resolution, a panel added) centres the page
+        // on it again.
+        for (QScreen* screen : QGuiApplication::screens())
+            Watch(screen);
+        connect(qApp, &QGuiApplication::screenAdded, this, &KeepCentre::Watch);
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched != window_ || event->type() != QEvent::Resize || !window_->isVisible())
+            return false;
+        const auto* resize = static_cast<const QResizeEvent*>(event);
+        const QSize before = resize->oldSize();
+        if (!before.isValid() || before == resize->size()) return false;
+        const QRect frame = FrameOf(window_, window_);
+        const QPoint shift((before.width() - resize->size().width()) / 2,
+                           (before.height() - resize->size().height()) / 2);
+        const QRect area = AvailableArea(window_);
+        MoveFrame(window_, MovedInside(frame.translated(shift), area).topLeft());
+        return false;
+    }
+
+  private:
+    void Watch(QScreen* screen) {
+        connect(screen, &QScreen::availableGeometryChanged, this, [this, screen] {
+            if (!window_->isVisible() || window_->screen() != screen) return;
+            const QRect area = AvailableArea(window_);
+            MoveFrame(window_, CentredOn(FrameOf(window_, window_).size(), area, area).topLeft());
+        });
+    }
+
+    QWidget* window_;
+};
+
 }  // namespace
 
 QRect MovedInside(QRect frame, const QRect& area) {
@@ -70,22 +111,59 @@ QRect CentredOn(QSize size, const QRect& centre, const QRect& area) {
     return MovedInside(frame, area);
 }
 
-QRect BesideMap(QSize size, const QRect& map, const QRect& area) {
+QRect BesideMap(QSize size, const QRect& map, const QRect& area, const QRect& keepClear) {
     const QRect right(QPoint(map.right() + 1 + kWindowGap, map.top()), size);
     if (FitsAcross(right, area)) return MovedInside(right, area);
     const QRect left(QPoint(map.left() - kWindowGap - size.width(), map.top()), size);
     if (FitsAcross(left, area)) return MovedInside(left, area);
-    // No room on either side: over the map, against the edge on its freer side, where it hides
-    // the fewest districts.
+    // No room on either side: over the map, against the edge away from the side panel, or where
+    // there is no panel to keep in sight, on the map's freer side, where it hides the fewest
+    // districts.
     const int freeRight = area.right() - map.right();
     const int freeLeft = map.left() - area.left();
-    QRect over(QPoint(0, map.top()), size);
-    if (freeRight >= freeLeft) {
+    // Under the map's menu bar, level with the top of the panel, where there is one.
+    QRect over(QPoint(0, keepClear.isNull() ? map.top() : keepClear.top()), size);
+    const bool toRight = keepClear.isNull() ? freeRight >= freeLeft
+                                            : keepClear.center().x() < map.center().x();
+    if (toRight) {
         over.moveRight(area.right());
     } else {
         over.moveLeft(area.left());
     }
     return MovedInside(over, area);
+}
+
+std::pair<QRect, QRect> Apart(const QRect& frame, const QRect& other, const QRect& area) {
+    if (!frame.intersects(other) && area.contains(frame)) return {frame, other};
+    const QSize size = frame.size();
+    const QRect around[] = {
+        QRect(QPoint(other.right() + 1 + kWindowGap, other.top()), size),
+        QRect(QPoint(other.left() - kWindowGap - size.width(), other.top()), size),
+        QRect(QPoint(other.left(), other.bottom() + 1 + kWindowGap), size),
+        QRect(QPoint(other.left(), other.top() - kWindowGap - size.height()), size),
+    };
+    for (const QRect& beside : around) {
+        // Moved inside along the edge it shares with `other`, never across it.
+        const QRect moved = MovedInside(beside, area);
+        if (area.contains(moved) && !moved.intersects(other)) return {moved, other};
+    }
+    // Side by side, the placed one on the left, both centred in the area.
+    const int across = size.width() + kWindowGap + other.width();
+    if (across <= area.width() && std::max(size.height(), other.height()) <= area.height()) {
+        const int left = area.left() + (area.width() - across) / 2;
+        QRect placed(QPoint(left, frame.top()), size);
+        QRect moved(QPoint(left + size.width() + kWindowGap, other.top()), other.size());
+        return {MovedInside(placed, area), MovedInside(moved, area)};
+    }
+    // One over the other, the placed one above.
+    const int down = size.height() + kWindowGap + other.height();
+    if (down <= area.height() && std::max(size.width(), other.width()) <= area.width()) {
+        const int top = area.top() + (area.height() - down) / 2;
+        QRect placed(QPoint(frame.left(), top), size);
+        QRect moved(QPoint(other.left(), top + size.height() + kWindowGap), other.size());
+        return {MovedInside(placed, area), MovedInside(moved, area)};
+    }
+    return {MovedInside(frame, area), other};
 }
 
 QRect NearMenu(QSize size, const QRect& menu, const QRect& area) {
@@ -119,7 +197,8 @@ QRect FrameOf(const QWidget* window, const QWidget* framed) {
     return QRect(window->frameGeometry().topLeft(), window->size().grownBy(borders));
 }
 
-void Place(QWidget* window, Placing how, const QWidget* anchor, const QWidget* framed) {
+void Place(QWidget* window, Placing how, const QWidget* anchor, const QWidget* framed,
+           const QRect& keepClear) {
     // A window laid out by its layout takes its size now, before it is measured.
     if (window->layout()) window->layout()->activate();
     const QRect frame = FrameOf(window, framed);
@@ -132,7 +211,7 @@ void Place(QWidget* window, Placing how, const QWidget* anchor, const QWidget* f
     QRect target;
     switch (how) {
         case Placing::BesideMap:
-            target = anchor ? BesideMap(frame.size(), FrameOf(anchor, framed), area)
+            target = anchor ? BesideMap(frame.size(), FrameOf(anchor, framed), area, keepClear)
                             : CentredOn(frame.size(), area, area);
             break;
         case Placing::NearMenu:
@@ -148,6 +227,29 @@ void Place(QWidget* window, Placing how, const QWidget* anchor, const QWidget* f
         window->setProperty(kKeptInside, true);
         window->installEventFilter(new KeepInside(window));
     }
+}
+
+void KeepCentred(QWidget* window) {
+    window->installEventFilter(new KeepCentre(window));
+}
+
+void DressTitlePage(QWidget* window) {
+    QPalette ink = window->palette();
+    ink.setColor(QPalette::Window, QColor(0x0e, 0x13, 0x22));
+    window->setPalette(ink);
+    window->setAutoFillBackground(true);
+    KeepCentred(window);
+}
+
+void CentrePage(QWidget* window, QWidget* page) {
+    page->move((window->width() - page->width()) / 2, (window->height() - page->height()) / 2);
+}
+
+void KeepApart(QWidget* window, QWidget* other, const QWidget* framed) {
+    const auto [placed, moved] =
+        Apart(FrameOf(window, framed), FrameOf(other, framed), AvailableArea(other));
+    if (placed.topLeft() != window->frameGeometry().topLeft()) MoveFrame(window, placed.topLeft());
+    if (moved.topLeft() != other->frameGeometry().topLeft()) MoveFrame(other, moved.topLeft());
 }
 
 }  // namespace golmok::screens

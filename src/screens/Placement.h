@@ -9,6 +9,7 @@
 
 #include <QMargins>
 #include <QRect>
+#include <utility>
 
 class QWidget;
 
@@ -26,9 +27,18 @@ QRect MovedInside(QRect frame, const QRect& area);
 // A frame of `size` centred on `centre`, moved inside `area`.
 QRect CentredOn(QSize size, const QRect& centre, const QRect& area);
 
-// The command menu: right of the map, else left of it, top edges level; where neither side has
-// room it lies over the map against the area's edge on the map's freer side.
-QRect BesideMap(QSize size, const QRect& map, const QRect& area);
+// The command menu and the news: right of the map, else left of it, top edges level; where neither
+// side has room it lies over the map against the area's edge on the map's freer side. Given the
+// map's side panel (`keepClear`: its emblem, date and hints), it lies over the map against the
+// edge away from the panel instead, under the map's menu bar, so that the panel and the menus stay
+// in sight.
+QRect BesideMap(QSize size, const QRect& map, const QRect& area, const QRect& keepClear = {});
+
+// Two windows that must not overlap (the news and the defence set-up): `frame` where it is if it
+// meets neither `other` nor the area's edges, else right of `other`, left of it, under it or above
+// it, edges level. Where there is no room around `other`, the two move together, side by side or
+// one over the other, centred in the area. Returns the two frames, `frame` first.
+std::pair<QRect, QRect> Apart(const QRect& frame, const QRect& other, const QRect& area);
 
 // A dialog: under the menu, else right of it, else left of it; where none fits it is moved inside
 // from under the menu.
@@ -52,8 +62,27 @@ enum class Placing {
 
 // Places `window` by `how` against `anchor` (which may be null: then the primary screen counts),
 // unless the player has dragged it somewhere wholly on the screen. `framed` is a shown window
-// whose borders stand for those `window` will get. From then on the window keeps itself inside
+// whose borders stand for those `window` will get. `keepClear` (on the screen) is a part of the
+// anchor that a window beside the map leaves in sight. From then on the window keeps itself inside
 // the area when it grows.
-void Place(QWidget* window, Placing how, const QWidget* anchor, const QWidget* framed);
+void Place(QWidget* window, Placing how, const QWidget* anchor, const QWidget* framed,
+           const QRect& keepClear = {});
+
+// Moves `window`, and `other` if it must, so that the two do not overlap (by `Apart`).
+void KeepApart(QWidget* window, QWidget* other, const QWidget* framed);
+
+// A title page keeps its middle where it is when its size changes (the start-up screen takes each
+// page's width), on whatever screen it stands, and stays wholly on that screen; when that screen
+// changes its size, the page is centred on it again.
+void KeepCentred(QWidget* window);
+
+// A title page's window: night ink round its content (where a window manager makes the window
+// larger than the page) and its middle kept by KeepCentred.
+void DressTitlePage(QWidget* window);
+
+// `page` (the content of a title page, of its own fixed size) in the middle of `window`, however
+// large the window is made: a window manager that sizes the window itself leaves the content in
+// the middle, never pinned to the top-left corner.
+void CentrePage(QWidget* window, QWidget* page);
 
 }  // namespace golmok::screens

@@ -1,5 +1,6 @@
 #include "screens/Platform.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QMessageBox>
@@ -12,16 +13,9 @@ namespace golmok::screens {
 
 namespace {
 
-// The box's picture is the game's own drawing, painted for the screen's scale, never Qt's
-// bitmap icon blown up at 200 %.
-void SetGameIcon(QMessageBox& box, const QWidget* parent) {
-    const qreal ratio = parent ? parent->devicePixelRatioF() : qApp->devicePixelRatio();
-    box.setIconPixmap(PaintedPixmap(QStringLiteral(":/icon/golmok.svg"), QSize(48, 48), ratio));
-}
-
 void ShowBox(QWidget* parent, const QString& text, const QString& detail) {
     QMessageBox box(QMessageBox::NoIcon, kGameTitle, text, QMessageBox::Ok, parent);
-    SetGameIcon(box, parent);
+    SetBoxSign(box, BoxSign::Notice, parent);
     // The figures sit under the sentence, a size smaller.
     if (!detail.isEmpty()) {
         box.setInformativeText(QStringLiteral("<span style=\"font-size: small\">%1</span>")
@@ -31,6 +25,27 @@ void ShowBox(QWidget* parent, const QString& text, const QString& detail) {
 }
 
 }  // namespace
+
+QPixmap BoxSignPixmap(BoxSign sign, qreal ratio) {
+    const QString resource = sign == BoxSign::Notice ? QStringLiteral(":/art/box_info.svg")
+                                                     : QStringLiteral(":/art/box_warning.svg");
+    return PaintedPixmap(resource, QSize(48, 48), ratio);
+}
+
+void SetBoxSign(QMessageBox& box, BoxSign sign, const QWidget* parent) {
+    // Painted for the screen's scale, never Qt's bitmap icon blown up at 200 %.
+    const qreal ratio = parent ? parent->devicePixelRatioF() : qApp->devicePixelRatio();
+    box.setIconPixmap(BoxSignPixmap(sign, ratio));
+    // Nor the desktop theme's little bitmaps on 확인, 예 and 아니요: the words say it all.
+    for (QAbstractButton* button : box.buttons())
+        button->setIcon(QIcon());
+}
+
+void ShowFailure(const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, kGameTitle, text, QMessageBox::Ok);
+    SetBoxSign(box, BoxSign::Warning, nullptr);
+    box.exec();
+}
 
 void DesktopPlatform::Inform(QWidget* parent, const QString& text) {
     ShowBox(parent, text, {});
@@ -54,9 +69,9 @@ void InformAll(Platform& platform, QWidget* parent, const std::vector<std::strin
 
 bool DesktopPlatform::Ask(QWidget* parent, const QString& title, const QString& text) {
     // In the game's paper and ink, whatever window asks. Enter is 예, Esc 아니요.
-    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Yes | QMessageBox::No, parent);
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Yes | QMessageBox::No, parent);
     ApplyGameLook(&box);
-    SetGameIcon(box, parent);
+    SetBoxSign(box, BoxSign::Warning, parent);
     box.setDefaultButton(QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;

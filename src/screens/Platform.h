@@ -3,10 +3,12 @@
 // the player would have been told.
 #pragma once
 
+#include <QPixmap>
 #include <QString>
 #include <string>
 #include <vector>
 
+class QMessageBox;
 class QWidget;
 
 namespace golmok::screens {
@@ -41,6 +43,20 @@ class DesktopPlatform : public Platform {
   private:
     QString guidePath_;
 };
+
+// The signs of the game's message boxes, drawn by us as vector pictures: a notice for what the
+// player is told, a warning for a question whose 예 may lose something.
+enum class BoxSign { Notice, Warning };
+
+// The sign painted at 48 × 48 pixels for a screen of `ratio` device pixels a pixel.
+QPixmap BoxSignPixmap(BoxSign sign, qreal ratio);
+
+// Gives `box` the game's own sign instead of Qt's bitmap, sharp on the screen that shows
+// `parent` (the application's when there is none) at any scale, and bare buttons.
+void SetBoxSign(QMessageBox& box, BoxSign sign, const QWidget* parent);
+
+// A failure that ends the program before any window of the game opened, in a box of its own.
+void ShowFailure(const QString& text);
 
 // The messages of an operation in order, the first with the operation's detail under it.
 void InformAll(Platform& platform, QWidget* parent, const std::vector<std::string>& messages,

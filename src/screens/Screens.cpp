@@ -83,10 +83,14 @@ const QWidget* Screens::Anchor() const {
     return nullptr;
 }
 
+QRect Screens::MapPanel() const {
+    return map_ && map_->isVisible() ? map_->sidePanelOnScreen() : QRect();
+}
+
 template <class T>
 T* Screens::ShowWindow(T* screen, Placing how, const QWidget* anchor) {
     const QWidget* framed = Anchor();
-    Place(screen, how, anchor ? anchor : framed, framed);
+    Place(screen, how, anchor ? anchor : framed, framed, MapPanel());
     // Every window of a game in play belongs to the map: the window manager keeps it above the
     // map and out of the task bar.
     if (map_ && static_cast<QWidget*>(screen) != map_ && map_->isVisible()) {
@@ -96,7 +100,7 @@ T* Screens::ShowWindow(T* screen, Placing how, const QWidget* anchor) {
     }
     screen->show();
     // Placed again now that its own frame is known, where the window manager has told it.
-    Place(screen, how, anchor ? anchor : framed, framed);
+    Place(screen, how, anchor ? anchor : framed, framed, MapPanel());
     screen->raise();
     screen->activateWindow();
     return screen;
@@ -189,10 +193,21 @@ GroupSelectMenu* Screens::ShowGroupSelectMenu() {
     return ShowCentred(Open(groupSelectMenu_));
 }
 
-MainGame* Screens::ShowMap() {
+MainGame* Screens::ShowMap(const std::optional<MapPlace>& place) {
     MainGame* map = Open(map_);
     map->Refresh();
-    return ShowCentred(map);
+    if (!place) return ShowCentred(map);
+    if (place->states & (Qt::WindowMaximized | Qt::WindowFullScreen)) {
+        map->setGeometry(place->normalGeometry);
+        map->setWindowState(place->states);
+    } else {
+        map->resize(place->size);
+        map->move(place->frameTopLeft);  // a window's position is its frame's
+    }
+    map->show();
+    map->raise();
+    map->activateWindow();
+    return map;
 }
 
 help* Screens::ShowHelp() {
@@ -212,7 +227,15 @@ News* Screens::ShowNews() {
         });
     }
     news->Refresh();
-    return ShowCentred(news);
+    // Beside the map where there is room, else over the map clear of its side panel; never over
+    // the defence set-up, which the player answers after reading it.
+    if (map_ && map_->isVisible()) {
+        ShowWindow(news, Placing::BesideMap, map_);
+    } else {
+        ShowCentred(news);
+    }
+    if (defence_ && defence_->isVisible()) KeepApart(news, defence_, Anchor());
+    return news;
 }
 
 ChronicleChart* Screens::ShowChronicle() {
@@ -274,7 +297,10 @@ Attack* Screens::ShowAttack() {
 
 Defence* Screens::ShowDefence() {
     if (!world().DefenceSetupOpen || !session_.running()) return nullptr;
-    return ShowCentred(Open(defence_));
+    Defence* defence = ShowCentred(Open(defence_));
+    // The week's news, already open, moves out of its way.
+    if (news_ && news_->isVisible()) KeepApart(news_, defence, Anchor());
+    return defence;
 }
 
 void Screens::StartGame() {
@@ -371,9 +397,16 @@ void Screens::CloseGameForms() {
 
 void Screens::ShowLoadedGame(World loaded, std::optional<Chronicle> chronicle,
                              std::optional<WeekNews> news) {
+    // The loaded game's map opens where the player had the map, not centred afresh: a new window
+    // centred before the window manager has framed it would land a few pixels off.
+    std::optional<MapPlace> place;
+    if (map_ && map_->isVisible()) {
+        place = MapPlace{map_->frameGeometry().topLeft(), map_->size(), map_->normalGeometry(),
+                         map_->shownStates()};
+    }
     CloseGameForms();
     session_.ShowGame(std::move(loaded), std::move(chronicle), std::move(news));
-    ShowMap();
+    ShowMap(place);
     if (openFile_) openFile_->close();
     // The title menu goes, and with it a gang choice left open there: its Start would throw the
     // loaded game away.

@@ -6,6 +6,7 @@
 #include <QMap>
 #include <QObject>
 #include <QPointer>
+#include <QRect>
 #include <QString>
 #include <filesystem>
 #include <functional>
@@ -64,7 +65,14 @@ class Screens : public QObject {
     // Each returns the screen, building it if it does not exist, and shows it.
     MainMenu* ShowMainMenu();
     GroupSelectMenu* ShowGroupSelectMenu();
-    MainGame* ShowMap();
+    // Where the player had the map: a loaded game's map opens there, at that size and state.
+    struct MapPlace {
+        QPoint frameTopLeft;
+        QSize size;
+        QRect normalGeometry;  // where a maximised or full-screen map goes back to
+        Qt::WindowStates states;
+    };
+    MainGame* ShowMap(const std::optional<MapPlace>& place = std::nullopt);
     help* ShowHelp();
     infor* ShowInfor();
     Credit* ShowCredit();
@@ -158,9 +166,12 @@ class Screens : public QObject {
     const QWidget* Anchor() const;
     // What a command dialog opens near: the command menu, or the map without it.
     const QWidget* DialogAnchor() const;
-    // Places `screen` by the placement rules and brings it to the front.
+    // Places `screen` by the placement rules and brings it to the front. A window beside the map
+    // leaves the map's side panel in sight where it can.
     template <class T>
     T* ShowWindow(T* screen, Placing how, const QWidget* anchor);
+    // The map's side panel on the screen, where the map is shown; else nothing.
+    QRect MapPanel() const;
     template <class T>
     T* ShowCentred(T* screen);
 

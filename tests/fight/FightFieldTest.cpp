@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "fight/Board.h"
 
 namespace golmok {
@@ -250,6 +252,72 @@ TEST(Board, PiecesMoveOnlyWhileTheMapIsLocked) {
     PressKey(b.w, b.f, FightKey::Down);
     EXPECT_EQ(b.f.player[0].shown, (Position{0, 0}));
     EXPECT_EQ(b.f.PlayerTurnSlot, 1);  // the turn still passes
+}
+
+// What the field shows where a blow lands comes from the fight itself: each blow that struck
+// somebody, whom and where, and what it took from him.
+TEST(Strikes, EveryBlowThatLandsIsKeptUntilTheFieldTakesIt) {
+    struct Case {
+        const char* what;
+        bool realTime;
+        Position enemyAt;
+        std::function<void(World&, Fight&)> event;
+        std::vector<Strike> strikes;
+    };
+    const auto strikeBelow = [](World& w, Fight& f) {
+        PressKey(w, f, FightKey::A);
+        PressKey(w, f, FightKey::Down);
+        PressKey(w, f, FightKey::Enter);
+    };
+    const Strike mine{false, 0, {0, 4320}, 52};
+    const Strike his{true, 0, {0, 3840}, 23};  // Int(52 × 0.448) once he is down to 448 members
+    const Case cases[] = {
+        {"the player's blow, then the answer of a turn fight",
+         false,
+         {0, 4320},
+         strikeBelow,
+         {mine, his}},
+        {"a blow at an empty cell", false, {2400, 4320}, strikeBelow, {}},
+        {"a round fought by itself in a real-time fight",
+         true,
+         {0, 4320},
+         [](World& w, Fight& f) { AutoRound(w, f); },
+         {mine, his}},
+    };
+    for (const Case& c : cases) {
+        Board b(c.realTime);
+        b.Player(0, 0, {0, 3840});
+        b.Enemy(0, 100, c.enemyAt);
+        b.w.HumanMembers[0] = 1000;  // strikes of 52 with his stick
+        b.w.HumanStamina[100] = 100;
+        b.w.HumanMembers[100] = 500;
+        const World before = b.w;
+        c.event(b.w, b.f);
+        EXPECT_EQ(b.f.strikes, c.strikes) << c.what;
+        // Each kept blow is what its man lost.
+        for (const Strike& s : c.strikes) {
+            const int h = (s.playerSide ? b.f.player : b.f.enemy)[s.slot].human;
+            EXPECT_EQ(before.HumanStamina[h] - b.w.HumanStamina[h], s.damage) << c.what;
+        }
+        EXPECT_EQ(TakeStrikes(b.f), c.strikes) << c.what;
+        EXPECT_TRUE(b.f.strikes.empty()) << c.what;
+    }
+}
+
+TEST(Strikes, AFightNobodyWatchesKeepsOnlyTheLatestBlows) {
+    Board b;
+    b.Player(0, 0, {0, 3840});
+    b.Enemy(0, 100, {0, 4320});
+    // Two equals whose blows shrink with their members: some eighty blows before one falls.
+    b.w.HumanMembers[0] = b.w.HumanMembers[100] = 1000;
+    b.w.HumanStamina[0] = b.w.HumanStamina[100] = 900;
+    PlayOutFight(b.w, b.f);
+    ASSERT_TRUE(b.f.over());
+    ASSERT_EQ(b.f.strikes.size(), kStrikesKept);
+    // The last one kept is the blow that ended the fight.
+    const Strike& last = b.f.strikes.back();
+    const int h = (last.playerSide ? b.f.player : b.f.enemy)[last.slot].human;
+    EXPECT_EQ(b.w.HumanMembers[h], 0);
 }
 
 }  // namespace

@@ -6,9 +6,12 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QMap>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QtTest>
+#include <algorithm>
+#include <array>
 #include <memory>
 
 #include "ScreenTestSupport.h"
@@ -103,6 +106,77 @@ class FightScreensTest : public QObject, GameOnScreen {
         setup->OkClicked();
         Settle();
         return screens_->fightField();
+    }
+
+    // Five of the player's people in 서초 against five of 흑사파 in 도봉, nobody else there, on
+    // the attacking field.
+    FightField* FiveAgainstFive(const QString& mode) {
+        MainGame* map = StartOnMap(0);
+        world().BattleMode = mode == "Real" ? BattleMode::Real : BattleMode::Turn;
+        int mine = 0;
+        int theirs = 0;
+        for (int h = 0; h < kHumanCount; ++h) {
+            World& w = world();
+            const bool ours = w.HumanGroup[h] == w.GroupName[0];
+            const bool black = w.HumanGroup[h] == w.GroupName[6];
+            if (ours && mine < 5) {
+                w.HumanCity[h] = w.CityName[kOwnCity];
+                ++mine;
+            } else if (black && theirs < 5) {
+                w.HumanCity[h] = w.CityName[kTargetCity];
+                ++theirs;
+            } else if (w.IsIn(h, kOwnCity) || w.IsIn(h, kTargetCity)) {
+                w.HumanCity[h] = w.CityName[9];
+            }
+        }
+        if (mine != 5 || theirs != 5) return nullptr;
+        Click(Control<QPushButton>(map, "Cmd", kOwnCity));
+        screens_->gameMenu()->findChild<QAction*>("행동_싸움")->trigger();
+        Attack* setup = screens_->attack();
+        auto* ll1 = setup->findChild<QListWidget*>("LL1");
+        if (ll1->count() != 5) return nullptr;
+        ClickRow(ll1, ll1->item(0)->data(Qt::UserRole).toInt());
+        setup->SelectAllClicked();
+        ClickRow(setup->findChild<QListWidget*>("LL2"), kTargetCity);
+        setup->OkClicked();
+        Settle();
+        FightField* field = screens_->fightField();
+        if (!field) return nullptr;
+        for (const Fighter& f : session_->fight()->enemy) {
+            if (!f.present) return nullptr;
+        }
+        for (const Fighter& f : session_->fight()->player) {
+            if (!f.present) return nullptr;
+        }
+        return field;
+    }
+
+    // The damage figures on the board by the index of the piece they stand over (the player's
+    // slots 0..4, the computer's 5..9), with their text, for those showing.
+    static QMap<int, QString> Figures(FightField* field) {
+        QMap<int, QString> shown;
+        for (DamageFigure* figure : field->findChildren<DamageFigure*>("Damage")) {
+            if (figure->isVisible()) shown[figure->property("index").toInt()] = figure->text();
+        }
+        return shown;
+    }
+
+    // The rows of a test run in both battle modes.
+    static void BothModes() {
+        QTest::addColumn<QString>("mode");
+        QTest::newRow("Real") << "Real";
+        QTest::newRow("Turn") << "Turn";
+    }
+
+    // Stamina of the ten fighters, the player's slots first.
+    std::array<double, 10> Staminas() {
+        std::array<double, 10> stamina{};
+        const Fight* running = session_->fight();
+        for (int k = 0; k < 10; ++k) {
+            const Fighter& f = (k < 5 ? running->player : running->enemy)[k % 5];
+            stamina[k] = f.human >= 0 ? world().HumanStamina[f.human] : 0;
+        }
+        return stamina;
     }
 
   private slots:
@@ -252,11 +326,167 @@ class FightScreensTest : public QObject, GameOnScreen {
                                                   .section(';', 0, 0)));
     }
 
-    void theClocksFollowTheBattleMode_data() {
-        QTest::addColumn<QString>("mode");
-        QTest::newRow("Real") << "Real";
-        QTest::newRow("Turn") << "Turn";
+    void theBoardSaysWhichSideIsWhose() {
+        int attacker = -1;
+        int defender = -1;
+        FightField* field = AttackWithFirstPerson("Turn", &attacker, &defender);
+        QVERIFY(field);
+        const QWidget* board = field->findChild<QWidget*>("Image1");
+        // Ours over the player's gang, theirs over 흑사파, each in words and the map's colour.
+        struct Side {
+            int index;
+            const char* words;
+            const char* gang;
+            const char* colour;
+        };
+        const Side sides[] = {{0, "우리 편 (위)", "거지파", "#ff8000"},
+                              {1, "상대 편 (아래)", "흑사파", "#0000ff"}};
+        for (const Side& side : sides) {
+            auto* words = Control<QLabel>(field, "Side", side.index);
+            auto* name = Control<QLabel>(field, "Skill", side.index + 1);
+            auto* swatch = Control<QLabel>(field, "Swatch", side.index);
+            QVERIFY(words && name && swatch);
+            QCOMPARE(words->text(), QString(side.words));
+            QCOMPARE(name->text(), QString(side.gang));
+            QVERIFY(words->isVisible() && swatch->isVisible());
+            QVERIFY2(swatch->styleSheet().contains(side.colour), qPrintable(swatch->styleSheet()));
+            // Beside the board, the words right over the name, the colour just left of it.
+            QVERIFY(words->x() >= board->width() && swatch->x() >= board->width());
+            QVERIFY(words->geometry().bottom() <= name->y() + 16);
+            QVERIFY(swatch->geometry().right() < name->x());
+            QVERIFY(qAbs(swatch->geometry().center().y() - name->geometry().center().y()) <= 1);
+        }
     }
+
+    void theActiveMarkFollowsTheActiveFighter() {
+        FightField* field = FiveAgainstFive("Turn");
+        QVERIFY(field);
+        const auto marks = [field] {
+            QList<Piece::Border> borders;
+            for (int i = 0; i < kSlotCount; ++i)
+                borders << static_cast<Piece*>(Control<QWidget>(field, "YI", i))->border();
+            return borders;
+        };
+        using B = Piece::Border;
+        QCOMPARE(marks(), (QList<B>{B::Raised, B::Flat, B::Flat, B::Flat, B::Flat}));
+        QTest::keyClick(field, Qt::Key_Down);  // a step passes the turn
+        QCOMPARE(marks(), (QList<B>{B::Flat, B::Raised, B::Flat, B::Flat, B::Flat}));
+        QTest::keyClick(field, Qt::Key_Down);
+        QCOMPARE(marks(), (QList<B>{B::Flat, B::Flat, B::Raised, B::Flat, B::Flat}));
+        // The mark is a ring of lamplight round the piece, where a resting fighter shows his
+        // own picture: it stands out on any cell.
+        const auto ringAt = [field](int slot) {
+            const QImage piece = Control<QWidget>(field, "YI", slot)->grab().toImage();
+            const qreal ratio = piece.devicePixelRatio();
+            const QColor left = piece.pixelColor(QPoint(5, 32) * ratio);
+            const QColor top = piece.pixelColor(QPoint(32, 5) * ratio);
+            return left.red() > 240 && left.green() > 190 && left.blue() < 110 && top.red() > 240 &&
+                   top.green() > 190 && top.blue() < 110;
+        };
+        QVERIFY(ringAt(2));
+        QVERIFY(!ringAt(0));
+    }
+
+    void aBlowShowsWhatItTookOverTheStruckPiece_data() { BothModes(); }
+
+    // The player's blow by the keys in a turn-based fight (and the answer), the computer's by
+    // its clock in a real-time one: each struck piece shows what its fighter lost, until the
+    // figure's clock takes it away.
+    void aBlowShowsWhatItTookOverTheStruckPiece() {
+        QFETCH(QString, mode);
+        int attacker = -1;
+        int defender = -1;
+        FightField* field = AttackWithFirstPerson(qPrintable(mode), &attacker, &defender);
+        QVERIFY(field);
+        // A defender who takes blows without falling, and gives some back.
+        world().HumanStamina[defender] = 5000;
+        world().HumanMembers[defender] = 1000;
+        world().HumanWeapon[defender] = "진검";
+        auto* me = Control<QWidget>(field, "YI", 0);
+        auto* him = Control<QWidget>(field, "CI", 0);
+        const double myStamina = world().HumanStamina[attacker];
+        const double hisStamina = world().HumanStamina[defender];
+        if (mode == "Turn") {
+            for (int step = 0; step < 4; ++step)
+                QTest::keyClick(field, Qt::Key_Down);
+            QVERIFY(Figures(field).isEmpty());  // nobody struck yet
+            QTest::keyClick(field, Qt::Key_A);
+            QTest::keyClick(field, Qt::Key_Down);
+            QTest::keyClick(field, Qt::Key_Return);
+        } else {
+            for (int k = 0; k < 8; ++k)
+                field->ComputerTick();
+            QVERIFY(Figures(field).isEmpty());
+            field->ComputerTick();
+        }
+        QVERIFY(world().HumanStamina[attacker] < myStamina);
+        QMap<int, QString> expected;
+        expected[0] =
+            "-" + QString::fromStdString(FormatNumber(myStamina - world().HumanStamina[attacker]));
+        if (mode == "Turn") {
+            QVERIFY(world().HumanStamina[defender] < hisStamina);
+            expected[5] = "-" + QString::fromStdString(
+                                    FormatNumber(hisStamina - world().HumanStamina[defender]));
+        }
+        QCOMPARE(Figures(field), expected);
+        // Each over the piece it struck.
+        for (auto [index, piece] : {std::pair{0, me}, std::pair{5, him}}) {
+            auto* figure = Control<DamageFigure>(field, "Damage", index);
+            if (figure->isVisible())
+                QVERIFY(piece->geometry().contains(figure->geometry().center()));
+        }
+        QVERIFY(field->damageTimer().isActive());
+        QVERIFY(field->damageTimer().isSingleShot());
+        // The hit marks go with the weapon's clock; the figures stay to be read.
+        field->HideTick();
+        QCOMPARE(Figures(field), expected);
+        field->HideDamage();
+        QVERIFY(Figures(field).isEmpty());
+    }
+
+    // At the fast pace every tick that strikes shows that tick's blows and no older ones.
+    void theFastPaceShowsEachTicksBlows() {
+        FightField* field = FiveAgainstFive("Real");
+        QVERIFY(field);
+        QTest::keyClick(field, Qt::Key_F3);  // 빠르게
+        QVERIFY(field->fastPace());
+        int checked = 0;
+        for (int n = 0; n < 1000 && screens_->fightField(); ++n) {
+            const auto before = Staminas();
+            field->AutoTick();
+            if (!screens_->fightField()) break;
+            const auto after = Staminas();
+            const QMap<int, QString> shown = Figures(field);
+            bool anyHurt = false;
+            for (int k = 0; k < 10; ++k)
+                anyHurt = anyHurt || after[k] < before[k];
+            if (!anyHurt) continue;
+            // The hit marks stand where the figures do: this tick's blows alone.
+            QList<int> marked;
+            for (QWidget* mark : field->findChildren<QWidget*>("Hit")) {
+                if (mark->isVisible()) marked << mark->property("index").toInt();
+            }
+            std::sort(marked.begin(), marked.end());
+            QCOMPARE(marked, shown.keys());
+            for (int k = 0; k < 10; ++k) {
+                const Fight& running = *session_->fight();
+                // A fallen man's figure shows the blows that felled him, not the stamina he had.
+                if (!(k < 5 ? running.player : running.enemy)[k % 5].present) continue;
+                if (after[k] < before[k]) {
+                    QCOMPARE(shown.value(k),
+                             "-" + QString::fromStdString(FormatNumber(before[k] - after[k])));
+                    ++checked;
+                } else {
+                    // Nothing left over from an earlier tick; a blow for nothing says 0.
+                    QVERIFY2(!shown.contains(k) || shown.value(k) == "0",
+                             qPrintable(QString("%1: %2").arg(k).arg(shown.value(k))));
+                }
+            }
+        }
+        QVERIFY(checked > 0);
+    }
+
+    void theClocksFollowTheBattleMode_data() { BothModes(); }
 
     void theClocksFollowTheBattleMode() {
         QFETCH(QString, mode);
@@ -349,6 +579,12 @@ class FightScreensTest : public QObject, GameOnScreen {
         FightField* field = screens_->fightField();
         QVERIFY(field);
         QCOMPARE(field->objectName(), QString("DefenceGround"));
+        // Defending, the player's gang is still ours, on top; the attackers' below.
+        QCOMPARE(Control<QLabel>(field, "Side", 0)->text(), QString("우리 편 (위)"));
+        QCOMPARE(Control<QLabel>(field, "Skill", 1)->text(),
+                 QString::fromStdString(world().GroupName[0]));
+        QCOMPARE(Control<QLabel>(field, "Skill", 2)->text(),
+                 QString::fromStdString(world().GroupName[6]));
         QVERIFY(!map->findChild<QPushButton*>("Cmd")->isEnabled());
 
         // The player hands his side over by its key; it walks to the attackers and beats them.
@@ -384,52 +620,12 @@ class FightScreensTest : public QObject, GameOnScreen {
 
     // Five against five fought by itself: the normal pace moves one round every 200 ms; the fast
     // pace ends the fight within 5 s of its clock and with the very result the slow one gets.
-    void theFastPaceEndsAFiveAgainstFiveFightInTime_data() {
-        QTest::addColumn<QString>("mode");
-        QTest::newRow("Real") << "Real";
-        QTest::newRow("Turn") << "Turn";
-    }
+    void theFastPaceEndsAFiveAgainstFiveFightInTime_data() { BothModes(); }
 
     void theFastPaceEndsAFiveAgainstFiveFightInTime() {
         QFETCH(QString, mode);
-        MainGame* map = StartOnMap(0);
-        world().BattleMode = mode == "Real" ? BattleMode::Real : BattleMode::Turn;
-        // Five of the player's people in 서초 and five of 흑사파 in 도봉, nobody else there.
-        int mine = 0;
-        int theirs = 0;
-        for (int h = 0; h < kHumanCount; ++h) {
-            World& w = world();
-            const bool ours = w.HumanGroup[h] == w.GroupName[0];
-            const bool black = w.HumanGroup[h] == w.GroupName[6];
-            if (ours && mine < 5) {
-                w.HumanCity[h] = w.CityName[kOwnCity];
-                ++mine;
-            } else if (black && theirs < 5) {
-                w.HumanCity[h] = w.CityName[kTargetCity];
-                ++theirs;
-            } else if (w.IsIn(h, kOwnCity) || w.IsIn(h, kTargetCity)) {
-                w.HumanCity[h] = w.CityName[9];
-            }
-        }
-        QCOMPARE(mine, 5);
-        QCOMPARE(theirs, 5);
-        Click(Control<QPushButton>(map, "Cmd", kOwnCity));
-        screens_->gameMenu()->findChild<QAction*>("행동_싸움")->trigger();
-        Attack* setup = screens_->attack();
-        auto* ll1 = setup->findChild<QListWidget*>("LL1");
-        QCOMPARE(ll1->count(), 5);
-        ClickRow(ll1, ll1->item(0)->data(Qt::UserRole).toInt());
-        setup->SelectAllClicked();
-        ClickRow(setup->findChild<QListWidget*>("LL2"), kTargetCity);
-        setup->OkClicked();
-        Settle();
-        FightField* field = screens_->fightField();
+        FightField* field = FiveAgainstFive(mode);
         QVERIFY(field);
-        for (const Fighter& f : session_->fight()->enemy)
-            QVERIFY(f.present);
-        for (const Fighter& f : session_->fight()->player)
-            QVERIFY(f.present);
-
         // What the fight comes to when it is played out by the rules alone.
         World expectedWorld = world();
         Fight expectedFight = *session_->fight();

@@ -2,13 +2,22 @@
 // side; the same in logical pixels at 200 %): every window of a game opens wholly inside the
 // available area of the screen that shows the map, wherever the player has put the map; the
 // command menu goes beside the map where there is room, the fight screens are centred, a dragged
-// window stays where the player put it, and no dialog is larger than 640 × 480.
+// window stays where the player put it, and no dialog is larger than 640 × 480. The title pages
+// keep their middle, and the message boxes show the game's own signs, sharp at either scale.
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+#include <QMessageBox>
+#include <QPainter>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyleFactory>
+#include <QSvgRenderer>
+#include <QTimer>
 #include <QtTest>
 #include <memory>
 
@@ -27,6 +36,7 @@
 #include "screens/OpenFile.h"
 #include "screens/PicturePrint.h"
 #include "screens/Placement.h"
+#include "screens/Platform.h"
 #include "screens/SaveFile.h"
 #include "screens/Screens.h"
 #include "screens/help.h"
@@ -99,6 +109,17 @@ void ClickRow(QListWidget* list, int row) {
 bool CentredIn(const QWidget* window, const QRect& area) {
     return (window->frameGeometry().center() - area.center()).manhattanLength() <= 2;
 }
+
+// A desktop whose theme puts its little pictures on the buttons of a dialog, as many do.
+class PicturedButtons : public QProxyStyle {
+  public:
+    using QProxyStyle::QProxyStyle;
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* answer) const override {
+        if (hint == SH_DialogButtonBox_ButtonsHaveIcons) return 1;
+        return QProxyStyle::styleHint(hint, option, widget, answer);
+    }
+};
 
 #define VERIFY_INSIDE(window, area)                                \
     do {                                                           \
@@ -321,6 +342,106 @@ class PlacementTest : public QObject, public GameOnScreen {
         select->Start();
         Settle();
         VERIFY_INSIDE(screens_->map(), area);
+    }
+
+    // A page of another width, or a window manager that makes the window larger than its page,
+    // leaves the title content in the middle; on another screen too.
+    void theTitlePagesStayCentredWhenTheirWidthChanges() {
+        const auto pageCentred = [](QWidget* window) {
+            const auto* page = window->findChild<QWidget*>("Image1");
+            const QRect inWindow(page->mapTo(window, QPoint(0, 0)), page->size());
+            return (inWindow.center() - window->rect().center()).manhattanLength() <= 1;
+        };
+        GameLogo* logo = screens_->gameLogo();
+        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+        QVERIFY(CentredIn(logo, area));
+        const int first = logo->width();
+        logo->TitleStep();  // a narrower page
+        QVERIFY(logo->width() != first);
+        QVERIFY2(CentredIn(logo, area), qPrintable(Describe(logo->frameGeometry())));
+        QVERIFY(pageCentred(logo));
+
+        // Put on the wide screen off its middle: the next page keeps the window's middle there.
+        const QRect wide = QGuiApplication::screens().at(1)->availableGeometry();
+        logo->move(wide.topLeft() + QPoint(300, 200));
+        QCoreApplication::processEvents();
+        const QPoint middle = logo->frameGeometry().center();
+        const int before = logo->width();
+        logo->TitleStep();
+        logo->TitleStep();  // the widest page
+        QVERIFY(logo->width() != before);
+        QVERIFY2((logo->frameGeometry().center() - middle).manhattanLength() <= 2,
+                 qPrintable(Describe(logo->frameGeometry())));
+        QVERIFY(wide.contains(logo->frameGeometry()));
+        // That screen takes another size: the page goes to its middle.
+        emit logo->screen()->availableGeometryChanged(wide);
+        QVERIFY2(CentredIn(logo, wide), qPrintable(Describe(logo->frameGeometry())));
+
+        // Windows sized by somebody else: the content stays in the middle, the start-up
+        // screen's labels under its picture.
+        logo->setFixedSize(logo->width() + 200, logo->height() + 120);
+        QVERIFY(pageCentred(logo));
+        auto* label = logo->findChild<QLabel*>("Label1");
+        QCOMPARE(label->geometry().center().x(), logo->rect().center().x());
+        QVERIFY(label->geometry().bottom() <
+                logo->findChild<QWidget*>("Image1")->geometry().bottom());
+        for (QWidget* title : std::initializer_list<QWidget*>{screens_->ShowMainMenu(),
+                                                              screens_->ShowGroupSelectMenu()}) {
+            title->setFixedSize(title->width() + 240, title->height() + 60);
+            QVERIFY2(pageCentred(title), qPrintable(title->objectName()));
+        }
+    }
+
+    void messageBoxesShowTheGamesSignsAtTheScreensScale_data() {
+        QTest::addColumn<bool>("question");
+        QTest::addColumn<QString>("picture");
+        QTest::newRow("notice") << false << ":/art/box_info.svg";
+        QTest::newRow("question") << true << ":/art/box_warning.svg";
+    }
+
+    void messageBoxesShowTheGamesSignsAtTheScreensScale() {
+        QFETCH(bool, question);
+        QFETCH(QString, picture);
+        MainGame* map = StartOnMap(kPlayer);
+        DesktopPlatform desktop(QStringLiteral("/nonexistent/guide.html"));
+        const QString style = QApplication::style()->name();
+        QApplication::setStyle(new PicturedButtons(QStyleFactory::create(style)));
+        QPixmap sign;
+        QMessageBox::Icon icon = QMessageBox::Information;
+        int buttonPictures = -1;
+        // The box waits for the player: look at it once it shows, then answer it.
+        QTimer::singleShot(0, this, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) return;
+            sign = box->iconPixmap();
+            icon = box->icon();
+            buttonPictures = 0;
+            for (QAbstractButton* button : box->buttons())
+                buttonPictures += button->icon().isNull() ? 0 : 1;
+            box->done(QMessageBox::No);
+        });
+        if (question) {
+            desktop.Ask(map, "종료하기", "종료하시겠습니까?");
+        } else {
+            desktop.Inform(map, "돈이 걷혀졌습니다.");
+        }
+        QApplication::setStyle(style);
+        QVERIFY(!sign.isNull());
+        QCOMPARE(icon, QMessageBox::NoIcon);  // none of Qt's bitmaps, on the buttons neither
+        QCOMPARE(buttonPictures, 0);
+        // Painted for the screen's pixels: 48 × 48 at 100 %, 96 × 96 device pixels at 200 %.
+        const qreal ratio = map->devicePixelRatioF();
+        QCOMPARE(sign.devicePixelRatio(), ratio);
+        QCOMPARE(sign.size(), QSize(48, 48) * ratio);
+        // The drawing itself, rendered straight at that size.
+        QImage drawn(sign.size(), QImage::Format_ARGB32_Premultiplied);
+        drawn.fill(Qt::transparent);
+        QPainter painter(&drawn);
+        painter.setRenderHint(QPainter::Antialiasing);
+        QSvgRenderer(picture).render(&painter);
+        painter.end();
+        drawn.setDevicePixelRatio(ratio);
+        QCOMPARE(sign.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied), drawn);
     }
 
     // Every dialog takes in at a glance: at most 640 × 480, title bar and borders included.

@@ -1,0 +1,358 @@
+// The map's window at any size, offscreen on two virtual screens (1024 × 768 and 1920 × 1080, side
+// by side; the same in logical pixels at 200 %): the map, its districts and its side panel scale
+// with the window and keep their proportions, F11 shows it full screen, a load leaves it where it
+// was, the command menu leaves the side panel in sight and the week's news keeps clear of the
+// defence set-up.
+#include <QAction>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QtTest>
+#include <cmath>
+#include <memory>
+
+#include "ScreenTestSupport.h"
+#include "game/NewWorld.h"
+#include "screens/Art.h"
+#include "screens/FightSetupScreen.h"
+#include "screens/GameMenu.h"
+#include "screens/MainGame.h"
+#include "screens/News.h"
+#include "screens/Placement.h"
+#include "screens/Screens.h"
+#include "session/Session.h"
+#include "support/TestWorld.h"
+#include "world/Tables.h"
+
+using namespace golmok;
+using namespace golmok::screens;
+using namespace golmok::screens::testing;
+
+namespace {
+
+constexpr int kBeggars = 0;   // 거지파
+constexpr int kSupreme = 1;   // 지존파, whose 강동 is attacked in the first week
+constexpr int kSeocho = 7;    // 거지파's
+constexpr int kSmall = 0;     // the 1024 × 768 screen
+constexpr int kWide = 1;      // the 1920 × 1080 screen
+
+QRect AreaOf(int index) {
+    return QGuiApplication::screens().at(index)->availableGeometry();
+}
+
+QRect OnScreen(const QWidget* widget) {
+    return QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size());
+}
+
+QString Describe(const QRect& r) {
+    return QStringLiteral("%1,%2 %3×%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+}
+
+// What the side panel shows that no window may cover: the emblem, the date and the hints.
+QList<QWidget*> PanelParts(MainGame* map) {
+    QList<QWidget*> parts{map->findChild<QWidget*>("GroupLogo"), map->findChild<QWidget*>("Label5"),
+                          map->findChild<QWidget*>("KeysHint")};
+    for (int i = 0; i < 3; ++i)
+        parts << Control<QLabel>(map, "Skill", i);
+    return parts;
+}
+
+}  // namespace
+
+class MapWindowTest : public QObject, public GameOnScreen {
+    Q_OBJECT
+
+  private:
+    // The map shown and framed on screen `screen`, at its own size and centred, as it opens.
+    MainGame* MapOn(int group, int screen) {
+        MainGame* map = StartOnMap(group);
+        const QRect area = AreaOf(screen);
+        QRect frame = map->frameGeometry();
+        frame.moveCenter(area.center());
+        map->move(frame.topLeft());
+        if (!QTest::qWaitForWindowExposed(map)) qWarning("the map is not shown");
+        return map;
+    }
+
+    // Maximised on screen `screen`, its frame filling the screen's available area.
+    static void Maximise(MainGame* map, int screen) {
+        map->showMaximized();
+        QTRY_VERIFY(map->shownStates().testFlag(Qt::WindowMaximized));
+        QTRY_COMPARE(map->frameGeometry(), AreaOf(screen));
+    }
+
+    static void Resize(MainGame* map, QSize size) {
+        map->resize(size);
+        QCoreApplication::processEvents();
+    }
+
+  private slots:
+    void init() { StartGame(); }
+    void cleanup() { StopGame(); }
+
+    // The rules that keep the side panel and the defence in sight, on the rectangles of a
+    // 1024 × 768 screen: the map (900 × 566 with its frame) centred on it, its side panel at its
+    // right; a defence set-up centred; the news 462 × 402.
+    void theRulesKeepThePanelAndTheDefenceInSight_data() {
+        QTest::addColumn<QString>("rule");
+        QTest::addColumn<QRect>("frame");   // the window placed (its size, or where it stands)
+        QTest::addColumn<QRect>("anchor");  // the map, or the defence set-up
+        QTest::addColumn<QRect>("expected");
+        QTest::addColumn<QRect>("anchorAfter");
+        const QRect map(62, 101, 902, 566);
+        const QRect menu(0, 0, 330, 300);
+        QTest::newRow("menu over the map, away from a panel on the right")
+            << "panel" << menu << map << QRect(0, 123, 330, 300) << map;
+        QTest::newRow("menu over a map at the left edge, still away from the panel")
+            << "panel" << menu << map.translated(-62, 0) << QRect(0, 123, 330, 300)
+            << map.translated(-62, 0);
+        const QRect defence(338, 213, 348, 342);
+        const QRect news(0, 0, 462, 402);
+        QTest::newRow("news and defence side by side, centred together")
+            << "apart" << news.translated(281, 183) << defence << QRect(103, 183, 462, 402)
+            << QRect(573, 213, 348, 342);
+        QTest::newRow("news right of a defence at the left")
+            << "apart" << news.translated(281, 183) << defence.translated(-300, 0)
+            << QRect(394, 213, 462, 402) << defence.translated(-300, 0);
+        QTest::newRow("news clear of the defence stays")
+            << "apart" << news.translated(540, 0) << defence.translated(-300, 0)
+            << news.translated(540, 0) << defence.translated(-300, 0);
+        QTest::newRow("too wide for both side by side: one over the other")
+            << "apart" << QRect(100, 100, 700, 300) << QRect(150, 200, 700, 300)
+            << QRect(100, 80, 700, 300) << QRect(150, 388, 700, 300);
+    }
+
+    void theRulesKeepThePanelAndTheDefenceInSight() {
+        QFETCH(QString, rule);
+        QFETCH(QRect, frame);
+        QFETCH(QRect, anchor);
+        QFETCH(QRect, expected);
+        QFETCH(QRect, anchorAfter);
+        const QRect area(0, 0, 1024, 768);
+        if (rule == "panel") {
+            // The panel: the right 220 pixels of the map, under a title bar and a menu bar.
+            const QRect panel(anchor.right() - 220, anchor.top() + 22, 220, 520);
+            const QRect placed = BesideMap(frame.size(), anchor, area, panel);
+            QCOMPARE(placed, expected);
+            QVERIFY(!placed.intersects(panel));
+        } else {
+            const auto [placed, other] = Apart(frame, anchor, area);
+            QCOMPARE(placed, expected);
+            QCOMPARE(other, anchorAfter);
+            QVERIFY(!placed.intersects(other));
+            QVERIFY(area.contains(placed) && area.contains(other));
+        }
+    }
+
+    // At its own size the board is 900 × 520 and shown whole above the status line, each
+    // district where its twips put it; larger or smaller, wider or taller, every district, letter
+    // and label keeps its place and its type size in proportion, and the map keeps its shape in
+    // the middle of the window, as large as the window lets it be.
+    void theMapScalesWithItsWindow_data() {
+        QTest::addColumn<QSize>("size");  // the window's size; empty: as it opens
+        QTest::newRow("as it opens") << QSize();
+        QTest::newRow("twice as large") << QSize(1800, 1100);
+        QTest::newRow("wide: bands left and right") << QSize(1800, 700);
+        QTest::newRow("tall: bands above and below") << QSize(1300, 1050);
+        QTest::newRow("small") << QSize(640, 420);
+    }
+
+    void theMapScalesWithItsWindow() {
+        QFETCH(QSize, size);
+        MainGame* map = StartOnMap(kBeggars);
+        QVERIFY(QTest::qWaitForWindowExposed(map));
+        MapBoard* board = map->board();
+        if (size.isValid()) Resize(map, size);
+        const double scale = board->scale();
+        if (!size.isValid()) {
+            QCOMPARE(board->size(), QSize(900, 520));
+            QCOMPARE(scale, 1.0);
+        }
+        const QRect shown = board->shownArea();
+        QCOMPARE(shown.size(), QSize(int(std::lround(900 * scale)), int(std::lround(520 * scale))));
+        QVERIFY(board->rect().contains(shown));
+        // As large as the board lets it be: it fills the board one way.
+        QVERIFY(board->width() - shown.width() <= 1 || board->height() - shown.height() <= 1);
+        QVERIFY(std::abs(shown.center().x() - board->rect().center().x()) <= 1);
+        QVERIFY(std::abs(shown.center().y() - board->rect().center().y()) <= 1);
+
+        // The map's art whole, above the status line, and the side panel beside it.
+        auto* art = map->findChild<Picture*>("Image1");
+        auto* side = map->findChild<Picture*>("SidePanel");
+        QCOMPARE(art->geometry(), QRect(shown.topLeft(), QSize(side->x() - shown.left(),
+                                                                shown.height())));
+        QCOMPARE(side->geometry().right(), shown.right());
+        QVERIFY(std::abs(art->width() - 680 * scale) <= 1);
+        auto* status = map->findChild<QLabel*>("DistrictStatus");
+        QVERIFY(status->isVisible());
+        QVERIFY(board->geometry().bottom() < status->geometry().top());
+        QVERIFY(map->rect().contains(status->geometry()));
+
+        const auto near = [](int length, double expected) { return std::abs(length - expected) <= 1; };
+        for (int c = 0; c < kCityCount; ++c) {
+            const DistrictInfo& d = kDistricts[c];
+            const QRect button = Control<QPushButton>(map, "Cmd", c)->geometry();
+            const QString where = QStringLiteral("%1 at %2").arg(d.name, Describe(button));
+            QVERIFY2(near(button.left(), Px(d.left) * scale), qPrintable(where));
+            QVERIFY2(near(button.top(), Px(d.top) * scale), qPrintable(where));
+            QVERIFY2(near(button.width(), Px(d.width) * scale), qPrintable(where));
+            QVERIFY2(near(button.height(), Px(d.height) * scale), qPrintable(where));
+            if (scale == 1.0) QCOMPARE(button, QRect(Px(d.left), Px(d.top), Px(d.width), Px(d.height)));
+            QCOMPARE(Control<QPushButton>(map, "Cmd", c)->font().pixelSize(),
+                     int(std::lround(12 * scale)));
+            // The owner's letter stays on the button's top right corner.
+            const QRect letter = Control<QLabel>(map, "OwnerMark", c)->geometry();
+            QVERIFY2(std::abs(letter.center().x() - (Px(d.left + d.width) - 1) * scale) <= 2,
+                     qPrintable(where));
+            QVERIFY2(std::abs(letter.center().y() - (Px(d.top) - 1) * scale) <= 2,
+                     qPrintable(where));
+            QVERIFY(std::abs(letter.width() - 16 * scale) <= 1);
+        }
+        // The side panel's date and hint grow with it.
+        QCOMPARE(Control<QLabel>(map, "Skill", 0)->font().pixelSize(), int(std::lround(20 * scale)));
+        QCOMPARE(map->findChild<QLabel*>("Label5")->font().pixelSize(),
+                 int(std::lround(13 * scale)));
+        QVERIFY(near(map->findChild<QWidget*>("GroupLogo")->width(), 200 * scale));
+        // The focus rings still ring the focused district.
+        auto* focus = map->findChild<QWidget*>("DistrictFocus");
+        const QRect focused = Control<QPushButton>(map, "Cmd", map->focusedDistrict())->geometry();
+        QVERIFY(focus->geometry().contains(focused));
+        QVERIFY(focus->geometry().width() - focused.width() <= 8 * scale + 2);
+    }
+
+    // F11 shows the map on the whole screen and goes back; Esc leaves full screen too, and a
+    // maximised map goes back to maximised.
+    void f11TogglesFullScreen() {
+        MainGame* map = MapOn(kBeggars, kSmall);
+        const QSize opened = map->size();
+        PressShortcut(map, QKeyCombination(Qt::Key_F11));
+        QTRY_VERIFY(map->fullScreen());
+        QTRY_COMPARE(map->size(), QGuiApplication::screens().at(kSmall)->geometry().size());
+        QVERIFY(map->board()->scale() > 1.0);
+        PressShortcut(map, QKeyCombination(Qt::Key_F11));
+        QTRY_VERIFY(!map->fullScreen());
+        QTRY_COMPARE(map->size(), opened);
+
+        PressShortcut(map, QKeyCombination(Qt::Key_F11));
+        QTRY_VERIFY(map->fullScreen());
+        QTest::keyClick(map, Qt::Key_Escape);
+        QTRY_VERIFY(!map->fullScreen());
+        // Esc on a map in its window does nothing to it.
+        QTest::keyClick(map, Qt::Key_Escape);
+        QVERIFY(map->isVisible());
+        QVERIFY(!map->fullScreen());
+
+        map->showMaximized();
+        QTRY_VERIFY(map->shownStates().testFlag(Qt::WindowMaximized));
+        PressShortcut(map, QKeyCombination(Qt::Key_F11));
+        QTRY_VERIFY(map->fullScreen());
+        PressShortcut(map, QKeyCombination(Qt::Key_F11));
+        QTRY_VERIFY(!map->fullScreen());
+        QVERIFY(map->shownStates().testFlag(Qt::WindowMaximized));
+    }
+
+    // A loaded game's map opens where the player had the map, at the size he gave it, and
+    // maximised if it was.
+    void aLoadKeepsTheMapWhereItWas_data() {
+        QTest::addColumn<bool>("maximised");
+        QTest::newRow("moved and resized") << false;
+        QTest::newRow("maximised") << true;
+    }
+
+    void aLoadKeepsTheMapWhereItWas() {
+        QFETCH(bool, maximised);
+        MainGame* map = MapOn(kBeggars, kWide);
+        map->move(AreaOf(kWide).topLeft() + QPoint(37, 61));
+        Resize(map, QSize(1300, 800));
+        if (maximised) {
+            Maximise(map, kWide);
+        }
+        const QRect frame = map->frameGeometry();
+        const QPointer<MainGame> before = map;
+
+        screens_->ShowLoadedGame(World(world()));
+        Settle();
+        QVERIFY(!before);
+        map = screens_->map();
+        QVERIFY(map && map->isVisible());
+        QVERIFY(QTest::qWaitForWindowExposed(map));
+        QTRY_COMPARE(map->frameGeometry(), frame);
+        QCOMPARE(map->shownStates().testFlag(Qt::WindowMaximized), maximised);
+    }
+
+    // Where no room is left beside the map, the command menu lies over the map and leaves the
+    // emblem, the date and the hints in sight: on the small screen at the map's own size, and on
+    // the wide one maximised.
+    void theCommandMenuLeavesThePanelInSight_data() {
+        QTest::addColumn<int>("screen");
+        QTest::addColumn<bool>("maximised");
+        QTest::newRow("1024 × 768") << kSmall << false;
+        QTest::newRow("1920 × 1080, maximised") << kWide << true;
+    }
+
+    void theCommandMenuLeavesThePanelInSight() {
+        QFETCH(int, screen);
+        QFETCH(bool, maximised);
+        MainGame* map = MapOn(kBeggars, screen);
+        if (maximised) {
+            Maximise(map, screen);
+        }
+        const QRect area = AreaOf(screen);
+        screens_->OpenCommandMenu(kSeocho);
+        GameMenu* menu = screens_->gameMenu();
+        QVERIFY(menu && menu->isVisible());
+        const QRect placed = menu->frameGeometry();
+        QVERIFY2(area.contains(placed), qPrintable(Describe(placed)));
+        // No room beside the map: the menu lies over it.
+        QVERIFY(placed.intersects(map->frameGeometry()));
+        for (QWidget* part : PanelParts(map)) {
+            QVERIFY2(!placed.intersects(OnScreen(part)),
+                     qPrintable(part->objectName() + " under " + Describe(placed)));
+        }
+        // The map's menus stay in reach.
+        QVERIFY(!placed.intersects(OnScreen(map->findChild<QMenuBar*>())));
+    }
+
+    // The week's news never covers the defence set-up the same turn end opened, nor does a
+    // defence set-up opened under news already open cover it; where there is room it opens
+    // beside the map.
+    void theNewsKeepsClearOfTheDefence_data() {
+        QTest::addColumn<int>("screen");
+        QTest::addColumn<bool>("newsFirst");  // the news already open before the turn end
+        QTest::newRow("1024 × 768") << kSmall << false;
+        QTest::newRow("1024 × 768, news already open") << kSmall << true;
+        QTest::newRow("1920 × 1080") << kWide << false;
+    }
+
+    void theNewsKeepsClearOfTheDefence() {
+        QFETCH(int, screen);
+        QFETCH(bool, newsFirst);
+        MainGame* map = MapOn(kSupreme, screen);
+        if (newsFirst) {
+            world().options.news = false;
+            map->findChild<QAction*>("턴_이번주소식")->trigger();
+        }
+        map->EndTurnClicked();
+        Defence* defence = screens_->defence();
+        News* news = screens_->news();
+        QVERIFY(defence && defence->isVisible());
+        QVERIFY(news && news->isVisible());
+        const QRect area = AreaOf(screen);
+        const QRect newsFrame = news->frameGeometry();
+        const QRect defenceFrame = defence->frameGeometry();
+        QVERIFY2(!newsFrame.intersects(defenceFrame),
+                 qPrintable(Describe(newsFrame) + " over " + Describe(defenceFrame)));
+        QVERIFY(area.contains(newsFrame));
+        QVERIFY(area.contains(defenceFrame));
+        for (QWidget* part : PanelParts(map))
+            QVERIFY(!newsFrame.intersects(OnScreen(part)));
+        if (screen == kWide) {
+            // Room beside the map: the news lies beside it, not over it.
+            QVERIFY2(!newsFrame.intersects(map->frameGeometry()), qPrintable(Describe(newsFrame)));
+        }
+    }
+};
+
+QTEST_MAIN(MapWindowTest)
+#include "MapWindowTest.moc"
