@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QShortcut>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
@@ -478,14 +479,40 @@ MainGame::MainGame(Screens& screens) : Screen(screens, "MainGame", kGameTitle) {
 }
 
 void MainGame::ToggleFullScreen() {
-    // Only the full screen flag changes: a maximised map goes back to maximised.
-    // The window's own states, as the window manager last told them: the widget's copy can lag
-    // behind a change the window manager made.
-    if (QWindow* window = windowHandle()) {
-        window->setWindowStates(shownStates() ^ Qt::WindowFullScreen);
-    } else {
-        setWindowState(windowState() ^ Qt::WindowFullScreen);
+    QWindow* window = windowHandle();
+    if (!window) return;
+    // The window manager tells the window's states back late, and not always in order: the map
+    // keeps what it asked for itself, and the place and size to go back to.
+    if (!fullScreen_) {
+        fullScreen_ = true;
+        fullScreenRetries_ = 0;
+        windowed_ = {geometry(), shownStates().testFlag(Qt::WindowMaximized)};
+        window->setWindowStates(Qt::WindowFullScreen);
+        // Under some window managers the first request is now and then undone while the window
+        // is being resized for it: it is made again until the window manager says full screen.
+        QTimer::singleShot(kFullScreenRetry, this, &MainGame::InsistOnFullScreen);
+        return;
     }
+    fullScreen_ = false;
+    if (windowed_.maximised) {
+        window->setWindowStates(Qt::WindowMaximized);
+    } else {
+        window->setWindowStates(Qt::WindowNoState);
+        setGeometry(windowed_.place);
+    }
+}
+
+void MainGame::InsistOnFullScreen() {
+    QWindow* window = windowHandle();
+    if (!fullScreen_ || !window || ++fullScreenRetries_ > kFullScreenRetries) return;
+    // Full screen has no frame; a window that still has one was put back by the window manager,
+    // whatever the states say.
+    const bool shown = shownStates().testFlag(Qt::WindowFullScreen) && frameGeometry() == geometry();
+    if (!shown) {
+        if (shownStates().testFlag(Qt::WindowFullScreen)) window->setWindowStates(Qt::WindowNoState);
+        window->setWindowStates(Qt::WindowFullScreen);
+    }
+    QTimer::singleShot(kFullScreenRetry, this, &MainGame::InsistOnFullScreen);
 }
 
 Qt::WindowStates MainGame::shownStates() const {
@@ -494,7 +521,7 @@ Qt::WindowStates MainGame::shownStates() const {
 }
 
 bool MainGame::fullScreen() const {
-    return shownStates().testFlag(Qt::WindowFullScreen);
+    return fullScreen_;
 }
 
 void MainGame::keyPressEvent(QKeyEvent* event) {

@@ -89,6 +89,7 @@ class MainGame : public Screen {
 
     // F11: the map fills the whole screen, or goes back to its window (maximised if it was).
     void ToggleFullScreen();
+    // Whether F11 last asked for full screen (the window manager may take a moment to show it).
     bool fullScreen() const;
     // The window's states as the window manager last told them (maximised, full screen).
     Qt::WindowStates shownStates() const;
@@ -145,6 +146,8 @@ class MainGame : public Screen {
     void StyleDistricts();
     // The status line's type follows the window's width.
     void ScaleStatusLine();
+    // Asks for full screen again while the window manager has not shown it (a few times).
+    void InsistOnFullScreen();
     // The pointer entering or leaving a district's button, or asking for its tooltip.
     void DistrictButtonEvent(QObject* watched, QEvent* event);
 
@@ -156,6 +159,15 @@ class MainGame : public Screen {
     MapBoard* board_;
     QWidget* side_;  // the side panel's picture
     int statusPixelSize_ = 0;  // the status line's type at the default size
+    // F11's full screen, as the map asked for it, and the window it goes back to.
+    bool fullScreen_ = false;
+    int fullScreenRetries_ = 0;
+    static constexpr int kFullScreenRetry = 300;  // ms before the map looks again
+    static constexpr int kFullScreenRetries = 5;
+    struct Windowed {
+        QRect place;
+        bool maximised = false;
+    } windowed_;
     QWidget* districts_;  // the map under the buttons: it holds the keyboard for the districts
     DistrictFocusMark* focusMark_;
     int focusedCity_ = 0;
