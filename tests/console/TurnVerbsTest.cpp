@@ -5,7 +5,10 @@
 #include <sstream>
 
 #include "console/Console.h"
+#include "game/NewWorld.h"
 #include "support/TestWorld.h"
+#include "world/FileSystem.h"
+#include "world/SavedGames.h"
 
 namespace golmok {
 namespace {
@@ -103,6 +106,36 @@ TEST(EndTurnVerb, RefusedWords) {
     EXPECT_NE(game.out.str().find("game year=1930 month=1 week=1 "), std::string::npos)
         << game.out.str();
     EXPECT_EQ(game.session.world().CityMoney[12], 0);
+}
+
+// A line of many turn ends with 자동저장 on writes the chronicle of every week and the autosave
+// once, after the last turn end.
+class CountedRenames final : public FileSystem {
+  public:
+    int Rename(const std::filesystem::path& from, const std::filesystem::path& to) override {
+        if (to.filename() == "autosave.sav") ++slotRenames;
+        return FileSystem::Rename(from, to);
+    }
+    int slotRenames = 0;
+};
+
+TEST(EndTurnVerb, ALineOfTurnEndsSavesOnce) {
+    test::TempFolder folder;
+    CountedRenames files;
+    Session session(BuildNewWorld(test::ShippedData()));
+    session.UseFileSystem(files);
+    std::ostringstream out;
+    Console console(session, out, folder.path());
+    for (const char* line : {"new-game 3", "option autosave on", "end-turn 40"})
+        ASSERT_EQ(console.RunLine(line), Console::LineResult::Done) << out.str();
+    ASSERT_FALSE(session.world().DefenceSetupOpen);
+    EXPECT_EQ(files.slotRenames, 1);
+    Session loaded(BuildNewWorld(test::ShippedData()));
+    ASSERT_EQ(loaded.LoadFrom(folder.path(), kAutosaveSlot).state, SlotState::Game);
+    EXPECT_EQ(SaveText(loaded.world()), SaveText(session.world()));
+    EXPECT_EQ(loaded.chronicle().weeks.size(), 41u);
+    EXPECT_EQ(loaded.chronicle(), session.chronicle());
+    EXPECT_EQ(loaded.weekNews(), session.weekNews());
 }
 
 }  // namespace
