@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <condition_variable>
 #include <deque>
+#include <map>
 #include <mutex>
 #include <set>
 #include <system_error>
@@ -90,11 +91,13 @@ bool Exists(const std::filesystem::path& path) {
 // The name the piece is written under: the first of its names for the fingerprint where nothing
 // lies, or where a file of its own kind does (the same game saved again); nothing when something
 // else lies under every one of them.
+template <typename Judge>
 std::optional<std::filesystem::path> FreeName(const std::filesystem::path& slotPath,
-                                              std::uint64_t fingerprint, const Piece& piece) {
+                                              std::uint64_t fingerprint, const Piece& piece,
+                                              const Judge& whyNotOurs) {
     for (int alternate = 0; alternate < kCompanionAlternates; ++alternate) {
         std::filesystem::path path = CompanionPath(slotPath, fingerprint, piece.extension, alternate);
-        if (!Exists(path) || WhyNotOurs(path, piece).empty()) return path;
+        if (!Exists(path) || whyNotOurs(path, piece).empty()) return path;
     }
     return std::nullopt;
 }
@@ -124,6 +127,19 @@ struct SaveWriter::State {
     // Touched only by the one save being written.
     Chronicle chronicle;
     std::set<std::filesystem::path> told;  // files kept that the player has been told of
+    // The files this writer wrote beside the slots, as it left them: one found unchanged is known
+    // to be the game's own without being read again (a long game's chronicle runs to megabytes).
+    struct Stamp {
+        dev_t device = 0;
+        ino_t inode = 0;
+        off_t size = 0;
+        timespec changed{};
+    };
+    std::map<std::filesystem::path, Stamp> wrote;
+
+    void Remember(const std::filesystem::path& path);
+    bool Unchanged(const std::filesystem::path& path) const;
+    std::string WhyNotOurs(const std::filesystem::path& path, const Piece& piece) const;
 
     void Apply(const ChronicleUpdate& update);
     std::vector<std::string> Write(const SaveOrder& order);
@@ -131,6 +147,27 @@ struct SaveWriter::State {
                                    const std::vector<Piece>& pieces,
                                    const std::vector<std::filesystem::path>& written);
 };
+
+void SaveWriter::State::Remember(const std::filesystem::path& path) {
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0) return;
+    wrote[path] = Stamp{info.st_dev, info.st_ino, info.st_size, info.st_ctim};
+}
+
+bool SaveWriter::State::Unchanged(const std::filesystem::path& path) const {
+    const auto known = wrote.find(path);
+    struct stat info {};
+    if (known == wrote.end() || ::lstat(path.c_str(), &info) != 0) return false;
+    const Stamp& stamp = known->second;
+    return S_ISREG(info.st_mode) && info.st_dev == stamp.device && info.st_ino == stamp.inode &&
+           info.st_size == stamp.size && info.st_ctim.tv_sec == stamp.changed.tv_sec &&
+           info.st_ctim.tv_nsec == stamp.changed.tv_nsec;
+}
+
+std::string SaveWriter::State::WhyNotOurs(const std::filesystem::path& path,
+                                          const Piece& piece) const {
+    return Unchanged(path) ? std::string() : golmok::WhyNotOurs(path, piece);
+}
 
 void SaveWriter::State::Apply(const ChronicleUpdate& update) {
     if (update.restart) {
@@ -180,7 +217,9 @@ std::vector<std::string> SaveWriter::State::Write(const SaveOrder& order) {
             files.Remove(path);
     };
     for (const Piece& piece : pieces) {
-        const std::optional<std::filesystem::path> path = FreeName(slotPath, fingerprint, piece);
+        const std::optional<std::filesystem::path> path =
+            FreeName(slotPath, fingerprint, piece,
+                     [this](const auto& file, const Piece& kind) { return WhyNotOurs(file, kind); });
         if (!path) {
             takeBack();
             const auto first = CompanionPath(slotPath, fingerprint, piece.extension);
@@ -193,6 +232,7 @@ std::vector<std::string> SaveWriter::State::Write(const SaveOrder& order) {
         }
         written.push_back(*path);
         if (!existed) created.push_back(*path);
+        Remember(*path);
     }
     if (auto failure = WriteSlot(files, bytes, order.folder, order.slot)) {
         takeBack();
@@ -218,7 +258,7 @@ std::vector<std::string> SaveWriter::State::Sweep(const std::filesystem::path& s
             if (!IsCompanionName(name, slotPath, piece.extension) || path == written[i]) continue;
             const std::string why = WhyNotOurs(path, piece);
             if (why.empty()) {
-                files.Remove(path);
+                if (files.Remove(path) == 0) wrote.erase(path);
             } else if (told.insert(path).second) {
                 notices.push_back(name + "을(를) 읽을 수 없어 지우지 않고 그대로 두었습니다 (" + why +
                                   "). 이 게임의 " + Particle(piece.what, "은", "는") + " " +

@@ -1,6 +1,7 @@
 #include "world/Chronicle.h"
 
 #include <charconv>
+#include <iterator>
 #include <system_error>
 #include <utility>
 
@@ -118,12 +119,32 @@ Chronicle StartChronicle(const World& world) {
     return chronicle;
 }
 
+namespace {
+
+// Appends one week's line; written by hand because a long game's chronicle has hundreds of
+// thousands of them, and a save writes them all.
+void AppendLine(std::string& text, const ChronicleWeek& entry) {
+    const auto put = [&text](int value) {
+        char digits[12];
+        text.append(digits, std::to_chars(std::begin(digits), std::end(digits), value).ptr);
+    };
+    put(entry.year);
+    text += ' ';
+    put(entry.month);
+    text += ' ';
+    put(entry.week);
+    for (int held : entry.districts) {
+        text += ' ';
+        put(held);
+    }
+    text += '\n';
+}
+
+}  // namespace
+
 std::string ChronicleLine(const ChronicleWeek& entry) {
-    std::string line = std::to_string(entry.year) + ' ' + std::to_string(entry.month) + ' ' +
-                       std::to_string(entry.week);
-    for (int held : entry.districts)
-        line += ' ' + std::to_string(held);
-    line += '\n';
+    std::string line;
+    AppendLine(line, entry);
     return line;
 }
 
@@ -132,7 +153,7 @@ std::string ChronicleText(const Chronicle& chronicle) {
     text += ' ' + std::to_string(chronicle.player) + '\n';
     text.reserve(text.size() + chronicle.weeks.size() * kLongestLine);
     for (const ChronicleWeek& entry : chronicle.weeks)
-        text += ChronicleLine(entry);
+        AppendLine(text, entry);
     text += kEndWord;
     text += std::to_string(chronicle.weeks.size());
     text += '\n';
