@@ -142,7 +142,8 @@ struct SaveWriter::State {
     std::string WhyNotOurs(const std::filesystem::path& path, const Piece& piece) const;
 
     void Apply(const ChronicleUpdate& update);
-    std::vector<std::string> Write(const SaveOrder& order);
+    // The messages for the player; `committed` says whether the slot was renamed into place.
+    std::vector<std::string> Write(const SaveOrder& order, bool& committed);
     std::vector<std::string> Sweep(const std::filesystem::path& slotPath,
                                    const std::vector<Piece>& pieces,
                                    const std::vector<std::filesystem::path>& written);
@@ -179,7 +180,8 @@ void SaveWriter::State::Apply(const ChronicleUpdate& update) {
     chronicle.weeks.insert(chronicle.weeks.end(), update.weeks.begin(), update.weeks.end());
 }
 
-std::vector<std::string> SaveWriter::State::Write(const SaveOrder& order) {
+std::vector<std::string> SaveWriter::State::Write(const SaveOrder& order, bool& committed) {
+    committed = false;
     Apply(order.chronicle);
     std::string bytes;
     if (auto failure = EncodeSave(order.world, order.slot, bytes)) return {*failure};
@@ -239,6 +241,7 @@ std::vector<std::string> SaveWriter::State::Write(const SaveOrder& order) {
         return {*failure};
     }
     // Saved: the slot holds the new game, and its files are beside it.
+    committed = true;
     return Sweep(slotPath, pieces, written);
 }
 
@@ -299,7 +302,7 @@ void SaveWriter::Queue(SaveOrder order) {
     state_->changed.notify_all();
 }
 
-std::vector<std::string> SaveWriter::SaveNow(const SaveOrder& order) {
+std::vector<std::string> SaveWriter::SaveNow(const SaveOrder& order, bool* written) {
     std::vector<std::string> messages;
     if (!Wait(kSaveWaitLimit)) messages = TakeFailures();
     State& state = *state_;
@@ -307,8 +310,10 @@ std::vector<std::string> SaveWriter::SaveNow(const SaveOrder& order) {
         const std::lock_guard lock(state.mutex);
         state.busy = true;
     }
-    for (std::string& message : state.Write(order))
+    bool committed = false;
+    for (std::string& message : state.Write(order, committed))
         messages.push_back(std::move(message));
+    if (written) *written = committed;
     {
         const std::lock_guard lock(state.mutex);
         state.busy = false;
@@ -378,7 +383,8 @@ void SaveWriter::Loop(const std::shared_ptr<State>& shared) {
                 state.Apply(batch[i].chronicle);  // its weeks are the later save's too
                 continue;
             }
-            for (std::string& message : state.Write(batch[i]))
+            bool committed = false;
+            for (std::string& message : state.Write(batch[i], committed))
                 messages.push_back(std::move(message));
         }
         if (!messages.empty()) {

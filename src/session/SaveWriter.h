@@ -71,8 +71,9 @@ class SaveWriter {
     void Queue(SaveOrder order);
 
     // Writes the save after every queued one, on the calling thread, and returns the messages
-    // for the player (none when everything was written and nothing has to be told).
-    std::vector<std::string> SaveNow(const SaveOrder& order);
+    // for the player (none when everything was written and nothing has to be told). `written`,
+    // when given, says whether the slot now holds the game.
+    std::vector<std::string> SaveNow(const SaveOrder& order, bool* written = nullptr);
 
     // Waits until every queued save is written, at most `limit`. When they are not written by
     // then, the writer gives them up: the save being written can no longer touch any file (the

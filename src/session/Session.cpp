@@ -184,12 +184,13 @@ const Chronicle& Session::chronicle() {
     return chronicle_;
 }
 
-std::vector<std::string> Session::SaveTo(const std::filesystem::path& folder, int slot) {
+std::vector<std::string> Session::SaveTo(const std::filesystem::path& folder, int slot,
+                                         bool* saved) {
     std::vector<std::string> messages;
     if (!WaitForSaves()) messages = saves_.writer->TakeFailures();
     chronicle();  // this week as it stands
     for (std::string& message : saves_.writer->SaveNow(
-             MakeSaveOrder(folder, slot, world_, news_, chronicle_.weeks.size())))
+             MakeSaveOrder(folder, slot, world_, news_, chronicle_.weeks.size()), saved))
         messages.push_back(std::move(message));
     return messages;
 }

@@ -135,8 +135,10 @@ class Session {
     // chronicle and the week's news beside it, as one unit. The messages to show: why the game
     // could not be saved (the slot then holds its old game with all of its files), or a file
     // under the names of the slot's files that the game could not read and kept; none when the
-    // game was saved and there is nothing to tell.
-    std::vector<std::string> SaveTo(const std::filesystem::path& folder, int slot);
+    // game was saved and there is nothing to tell. `saved`, when given, says whether the slot now
+    // holds the game.
+    std::vector<std::string> SaveTo(const std::filesystem::path& folder, int slot,
+                                    bool* saved = nullptr);
 
     // 불러오기 of slot `slot` (kAutosaveSlot included): a sound game replaces the running one and
     // its chronicle comes with it. The result says why nothing was loaded, or (its notices) which
