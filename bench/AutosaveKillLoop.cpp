@@ -135,7 +135,8 @@ int main(int argc, char** argv) {
     }
     const std::string mode = argv[1];
     const std::filesystem::path folder = argv[2];
-    if (mode == "play") return Play(folder, argc == 4 ? static_cast<unsigned>(std::stoul(argv[3])) : 0);
+    if (mode == "play")
+        return Play(folder, argc == 4 ? static_cast<unsigned>(std::stoul(argv[3])) : 0);
     if (mode == "check" && argc == 3) return Check(folder);
     std::fputs(usage.c_str(), stderr);
     return 64;

@@ -89,11 +89,11 @@ void BM_TurnEndAutosave(benchmark::State& state) {
         }
         KeepPlaying(session);
     }
-    state.counters["chronicle KB"] = static_cast<double>(fs::file_size(golmok::CompanionPath(
-                                         golmok::SlotPath(folder.path(), golmok::kAutosaveSlot),
-                                         golmok::SlotFingerprint(session.world()),
-                                         golmok::kChronicleExtension))) /
-                                     1024;
+    state.counters["chronicle KB"] =
+        static_cast<double>(fs::file_size(golmok::CompanionPath(
+            golmok::SlotPath(folder.path(), golmok::kAutosaveSlot),
+            golmok::SlotFingerprint(session.world()), golmok::kChronicleExtension))) /
+        1024;
 }
 BENCHMARK(BM_TurnEndAutosave)
     ->Arg(10)

@@ -11,8 +11,8 @@
 
 #include "fight/FightSetup.h"
 #include "game/NewWorld.h"
-#include "world/Settings.h"
 #include "world/Cp949.h"
+#include "world/Settings.h"
 #include "world/SlotFolder.h"
 #include "world/SmallFiles.h"
 

@@ -107,7 +107,6 @@ std::optional<TurnEvent> ReadEvent(const std::vector<std::string_view>& words) {
     return e;
 }
 
-
 }  // namespace
 
 std::string NewsFileText(const WeekNews& news, const World& saved) {
@@ -118,8 +117,8 @@ std::string NewsFileText(const WeekNews& news, const World& saved) {
         text += std::string(kThisWeek) + ' ' + EventText(e) + '\n';
     for (const TurnEvent& e : news.lastWeek)
         text += std::string(kLastWeek) + ' ' + EventText(e) + '\n';
-    text += std::string(kEndWord) + ' ' + std::to_string(news.events.size() + news.lastWeek.size()) +
-            '\n';
+    text += std::string(kEndWord) + ' ' +
+            std::to_string(news.events.size() + news.lastWeek.size()) + '\n';
     return text;
 }
 
@@ -176,15 +175,15 @@ bool SoundNewsFile(std::string_view bytes) {
 LoadedNews LoadNews(const World& loaded, const std::filesystem::path& slotPath) {
     LoadedNews result;
     bool old = false;
-    const CompanionSearch found = FindCompanion(
-        slotPath, SlotFingerprint(loaded), kNewsExtension, kMaxNewsBytes,
-        [&](std::string_view bytes, bool /*legacy*/) -> std::string {
-            NewsRead read = ReadNewsFile(bytes, &loaded);
-            if (!read.news) return read.why;
-            result.news = std::move(read.news);
-            old = read.old;
-            return {};
-        });
+    const CompanionSearch found =
+        FindCompanion(slotPath, SlotFingerprint(loaded), kNewsExtension, kMaxNewsBytes,
+                      [&](std::string_view bytes, bool /*legacy*/) -> std::string {
+                          NewsRead read = ReadNewsFile(bytes, &loaded);
+                          if (!read.news) return read.why;
+                          result.news = std::move(read.news);
+                          old = read.old;
+                          return {};
+                      });
     if (!found.path.empty()) {
         if (old) {
             result.notices.push_back("이번 주 소식 파일 " + found.path.filename().string() +

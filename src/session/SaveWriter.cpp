@@ -96,7 +96,8 @@ std::optional<std::filesystem::path> FreeName(const std::filesystem::path& slotP
                                               std::uint64_t fingerprint, const Piece& piece,
                                               const Judge& whyNotOurs) {
     for (int alternate = 0; alternate < kCompanionAlternates; ++alternate) {
-        std::filesystem::path path = CompanionPath(slotPath, fingerprint, piece.extension, alternate);
+        std::filesystem::path path =
+            CompanionPath(slotPath, fingerprint, piece.extension, alternate);
         if (!Exists(path) || whyNotOurs(path, piece).empty()) return path;
     }
     return std::nullopt;
@@ -219,13 +220,14 @@ std::vector<std::string> SaveWriter::State::Write(const SaveOrder& order, bool& 
             files.Remove(path);
     };
     for (const Piece& piece : pieces) {
-        const std::optional<std::filesystem::path> path =
-            FreeName(slotPath, fingerprint, piece,
-                     [this](const auto& file, const Piece& kind) { return WhyNotOurs(file, kind); });
+        const std::optional<std::filesystem::path> path = FreeName(
+            slotPath, fingerprint, piece,
+            [this](const auto& file, const Piece& kind) { return WhyNotOurs(file, kind); });
         if (!path) {
             takeBack();
             const auto first = CompanionPath(slotPath, fingerprint, piece.extension);
-            return {Failed(slotPath, piece, first, "그 이름들에 게임이 읽을 수 없는 파일이 있습니다")};
+            return {
+                Failed(slotPath, piece, first, "그 이름들에 게임이 읽을 수 없는 파일이 있습니다")};
         }
         const bool existed = Exists(*path);
         if (const int error = WriteWhole(files, *path, piece.text()); error != 0) {
@@ -245,9 +247,9 @@ std::vector<std::string> SaveWriter::State::Write(const SaveOrder& order, bool& 
     return Sweep(slotPath, pieces, written);
 }
 
-std::vector<std::string> SaveWriter::State::Sweep(const std::filesystem::path& slotPath,
-                                                  const std::vector<Piece>& pieces,
-                                                  const std::vector<std::filesystem::path>& written) {
+std::vector<std::string> SaveWriter::State::Sweep(
+    const std::filesystem::path& slotPath, const std::vector<Piece>& pieces,
+    const std::vector<std::filesystem::path>& written) {
     std::vector<std::string> notices;
     std::error_code error;
     const std::filesystem::path folder = slotPath.parent_path();
@@ -263,8 +265,8 @@ std::vector<std::string> SaveWriter::State::Sweep(const std::filesystem::path& s
             if (why.empty()) {
                 if (files.Remove(path) == 0) wrote.erase(path);
             } else if (told.insert(path).second) {
-                notices.push_back(name + "을(를) 읽을 수 없어 지우지 않고 그대로 두었습니다 (" + why +
-                                  "). 이 게임의 " + Particle(piece.what, "은", "는") + " " +
+                notices.push_back(name + "을(를) 읽을 수 없어 지우지 않고 그대로 두었습니다 (" +
+                                  why + "). 이 게임의 " + Particle(piece.what, "은", "는") + " " +
                                   written[i].filename().string() + "에 저장되었습니다.");
             }
         }
@@ -272,8 +274,7 @@ std::vector<std::string> SaveWriter::State::Sweep(const std::filesystem::path& s
     return notices;
 }
 
-SaveWriter::SaveWriter(FileSystem& files)
-    : files_(files), state_(std::make_shared<State>(files)) {}
+SaveWriter::SaveWriter(FileSystem& files) : files_(files), state_(std::make_shared<State>(files)) {}
 
 SaveWriter::~SaveWriter() {
     {
@@ -366,9 +367,8 @@ void SaveWriter::Loop(const std::shared_ptr<State>& shared) {
     State& state = *shared;
     std::unique_lock lock(state.mutex);
     while (true) {
-        state.changed.wait(lock, [&state] {
-            return state.stopping || (!state.queue.empty() && !state.busy);
-        });
+        state.changed.wait(
+            lock, [&state] { return state.stopping || (!state.queue.empty() && !state.busy); });
         if (state.queue.empty()) return;  // stopping, with nothing left to write
         std::deque<SaveOrder> batch = std::exchange(state.queue, {});
         state.busy = true;

@@ -155,8 +155,8 @@ void Session::SetSaveListener(std::function<void()> listener) {
     saves_.writer->SetListener(std::move(listener));
 }
 
-SaveOrder Session::MakeSaveOrder(const std::filesystem::path& folder, int slot,
-                                 const World& world, const WeekNews& news, std::size_t weeks) {
+SaveOrder Session::MakeSaveOrder(const std::filesystem::path& folder, int slot, const World& world,
+                                 const WeekNews& news, std::size_t weeks) {
     const Chronicle& now = chronicle_;
     weeks = std::min(weeks, now.weeks.size());
     ChronicleUpdate update;
@@ -173,10 +173,9 @@ SaveOrder Session::MakeSaveOrder(const std::filesystem::path& folder, int slot,
 
 std::vector<SlotCompanion> Session::SlotCompanions(const World& world, const WeekNews& news) {
     // The week's news, tied to the game saved with it; its text is made on the writer's thread.
-    return {SlotCompanion{
-        "이번 주 소식", std::string(kNewsExtension), kMaxNewsBytes,
-        [news, world] { return NewsFileText(news, world); },
-        [](std::string_view bytes) { return ReadNewsFile(bytes, nullptr).why; }}};
+    return {SlotCompanion{"이번 주 소식", std::string(kNewsExtension), kMaxNewsBytes,
+                          [news, world] { return NewsFileText(news, world); },
+                          [](std::string_view bytes) { return ReadNewsFile(bytes, nullptr).why; }}};
 }
 
 const Chronicle& Session::chronicle() {

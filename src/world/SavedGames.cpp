@@ -379,8 +379,8 @@ bool CompanionTail(std::string_view tail, std::string_view extension) {
     if (tail.size() < 1 + kFingerprintDigits || tail[0] != '.') return false;
     if (!IsHex(tail.substr(1, kFingerprintDigits))) return false;
     tail.remove_prefix(1 + kFingerprintDigits);
-    return tail.empty() ||
-           (tail.size() == 2 && tail[0] == '.' && tail[1] >= '1' && tail[1] < '0' + kCompanionAlternates);
+    return tail.empty() || (tail.size() == 2 && tail[0] == '.' && tail[1] >= '1' &&
+                            tail[1] < '0' + kCompanionAlternates);
 }
 
 // The stem of the slot file whose name `name` is or lies beside: "save03", "autosave".
@@ -398,11 +398,10 @@ bool SavedFileName(std::string_view name) {
     const std::optional<std::string_view> stem = SlotStem(name);
     if (!stem) return false;
     const std::string_view tail = name.substr(stem->size());
-    return tail == ".sav" || std::any_of(std::begin(kSlotCompanionExtensions),
-                                         std::end(kSlotCompanionExtensions),
-                                         [tail](std::string_view extension) {
-                                             return CompanionTail(tail, extension);
-                                         });
+    return tail == ".sav" ||
+           std::any_of(
+               std::begin(kSlotCompanionExtensions), std::end(kSlotCompanionExtensions),
+               [tail](std::string_view extension) { return CompanionTail(tail, extension); });
 }
 
 // A temporary file of a save: "save03.sav.<process>-<count>.tmp" (or of the autosave slot or a
@@ -727,7 +726,6 @@ std::string Particle(std::string_view word, std::string_view afterConsonant,
     text += EndsInConsonant(word) ? afterConsonant : afterVowel;
     return text;
 }
-
 
 LoadResult ReadSaveText(std::string_view text, World& world) {
     if (OnlyBlanks(text)) return {SlotState::Empty, kEmptySlotMessage};

@@ -179,7 +179,6 @@ std::optional<std::string> SaveGame(const World& world, const std::filesystem::p
 std::string Particle(std::string_view word, std::string_view afterConsonant,
                      std::string_view afterVowel);
 
-
 enum class SlotState {
     Game,        // a game that loads
     Empty,       // no file, or a file with nothing in it

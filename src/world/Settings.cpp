@@ -84,7 +84,8 @@ std::string SettingsText(const World& world) {
     return text;
 }
 
-std::optional<std::string> WriteSettingsFile(const std::filesystem::path& file, const World& world) {
+std::optional<std::string> WriteSettingsFile(const std::filesystem::path& file,
+                                             const World& world) {
     if (file.empty()) return std::nullopt;
     const auto failed = [&file](const std::string& why) {
         return "설정 파일 " + file.string() + "에 옵션을 저장하지 못했습니다 (" + why +
@@ -104,7 +105,7 @@ std::optional<std::string> WriteSettingsFile(const std::filesystem::path& file, 
     }
     if (const int error = WriteWhole(SystemFiles(), file, SettingsText(world)); error != 0) {
         return failed(error == EACCES || error == EPERM ? "폴더에 쓸 권한이 없습니다"
-                                                         : SystemErrorText(error));
+                                                        : SystemErrorText(error));
     }
     return std::nullopt;
 }

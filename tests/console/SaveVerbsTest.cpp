@@ -131,7 +131,8 @@ TEST(SaveVerbs, AFileBesideTheSlotThatCannotBeReadIsToldAtLoad) {
               "message: 연대기 파일 " + chronicle.filename().string() +
                   "을(를) 읽을 수 없습니다 (파일이 아니라 폴더입니다). 그 파일은 그대로 두고, "
                   "연대기는 1930년 1월 1주부터 새로 시작합니다.\n"
-                  "message: 이번 주 소식 파일 " + news.filename().string() +
+                  "message: 이번 주 소식 파일 " +
+                  news.filename().string() +
                   "을(를) 읽을 수 없습니다 (끝 표시가 없습니다: 잘린 파일입니다). 그 파일은 그대로 "
                   "둡니다.\n");
     EXPECT_TRUE(run.session.running());

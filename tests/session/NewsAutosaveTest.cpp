@@ -182,16 +182,17 @@ TEST(SessionSlots, TheWeeksNewsGoesWithTheSlotAndIsNeverAnotherGames) {
     for (const Case& k : cases) {
         SCOPED_TRACE(k.what);
         fs::remove_all(newsFile);
-        test::WriteFile(newsFile, NewsFileText(second.weekNews(), second.world()));  // the game's own
+        test::WriteFile(newsFile,
+                        NewsFileText(second.weekNews(), second.world()));  // the game's own
         k.arrange(newsFile, oldNews);
         Session other(BuildNewWorld(test::ShippedData()));
         const LoadResult result = other.LoadFrom(folder.path(), 1);
         ASSERT_EQ(result.state, SlotState::Game);
         if (k.told) {
-            EXPECT_EQ(result.notices, std::vector<std::string>{"이번 주 소식 파일 " +
-                                                               newsFile.filename().string() +
-                                                               "을(를) 읽을 수 없습니다 (" +
-                                                               k.told + "). 그 파일은 그대로 둡니다."});
+            EXPECT_EQ(result.notices,
+                      std::vector<std::string>{"이번 주 소식 파일 " + newsFile.filename().string() +
+                                               "을(를) 읽을 수 없습니다 (" + k.told +
+                                               "). 그 파일은 그대로 둡니다."});
         } else {
             EXPECT_TRUE(result.notices.empty());
         }
@@ -208,10 +209,11 @@ TEST(SessionSlots, TheWeeksNewsGoesWithTheSlotAndIsNeverAnotherGames) {
     fs::create_directory(newsFile);
     const std::vector<std::string> told = second.SaveTo(folder.path(), 1);
     const fs::path next = CompanionPath(slot, SlotFingerprint(second.world()), kNewsExtension, 1);
-    EXPECT_EQ(told, std::vector<std::string>{newsFile.filename().string() +
-                                             "을(를) 읽을 수 없어 지우지 않고 그대로 두었습니다 "
-                                             "(파일이 아니라 폴더입니다). 이 게임의 이번 주 소식은 " +
-                                             next.filename().string() + "에 저장되었습니다."});
+    EXPECT_EQ(told,
+              std::vector<std::string>{newsFile.filename().string() +
+                                       "을(를) 읽을 수 없어 지우지 않고 그대로 두었습니다 "
+                                       "(파일이 아니라 폴더입니다). 이 게임의 이번 주 소식은 " +
+                                       next.filename().string() + "에 저장되었습니다."});
     EXPECT_TRUE(fs::is_directory(newsFile));
     Session reloaded(BuildNewWorld(test::ShippedData()));
     const LoadResult result = reloaded.LoadFrom(folder.path(), 1);

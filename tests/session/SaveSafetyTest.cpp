@@ -106,10 +106,11 @@ TEST(SaveSafety, OnlyTheGamesOwnFilesAreEverRemoved) {
     const auto messages = session.EndTurn(folder.path());
     const fs::path written = CompanionPath(SlotPath(folder.path(), kAutosaveSlot),
                                            SlotFingerprint(session.world()), kChronicleExtension);
-    EXPECT_EQ(messages, std::vector<std::string>{"autosave.chronicle을(를) 읽을 수 없어 지우지 "
-                                                 "않고 그대로 두었습니다 (파일이 아니라 "
-                                                 "폴더입니다). 이 게임의 연대기는 " +
-                                                 written.filename().string() + "에 저장되었습니다."});
+    EXPECT_EQ(messages,
+              std::vector<std::string>{"autosave.chronicle을(를) 읽을 수 없어 지우지 "
+                                       "않고 그대로 두었습니다 (파일이 아니라 "
+                                       "폴더입니다). 이 게임의 연대기는 " +
+                                       written.filename().string() + "에 저장되었습니다."});
     EXPECT_TRUE(fs::is_regular_file(written));
     EXPECT_TRUE(fs::is_directory(chronicle));
     EXPECT_TRUE(fs::is_directory(temporary));

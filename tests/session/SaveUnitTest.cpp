@@ -50,9 +50,7 @@ class FaultyFiles final : public FileSystem {
     int Rename(const fs::path& from, const fs::path& to) override {
         return Fail() ? -1 : FileSystem::Rename(from, to);
     }
-    int Remove(const fs::path& path) override {
-        return Fail() ? -1 : FileSystem::Remove(path);
-    }
+    int Remove(const fs::path& path) override { return Fail() ? -1 : FileSystem::Remove(path); }
 
   private:
     bool Fail() {
@@ -319,7 +317,8 @@ TEST(SaveUnit, AnUnreadableChronicleIsToldAndNeverOverwritten) {
                                        "1주부터 새로 시작합니다."});
     EXPECT_EQ(loaded.chronicle().weeks.size(), 1u);
     // Saved again unchanged, and one week on: the unreadable file is never written over.
-    const fs::path next = CompanionPath(slot, SlotFingerprint(loaded.world()), kChronicleExtension, 1);
+    const fs::path next =
+        CompanionPath(slot, SlotFingerprint(loaded.world()), kChronicleExtension, 1);
     EXPECT_EQ(loaded.SaveTo(folder.path(), 3),
               std::vector<std::string>{chronicle.filename().string() +
                                        "을(를) 읽을 수 없어 지우지 않고 그대로 두었습니다 (연대기 "

@@ -194,7 +194,8 @@ TEST(Chronicle, FoundBesideTheSlotOrToldWhyNot) {
         const char* why;
     };
     const Case cases[] = {
-        {"garbled", [](const auto& p, const auto&) { test::WriteFile(p, "golmok-chronicle 2 0\nx\nend 1\n"); },
+        {"garbled",
+         [](const auto& p, const auto&) { test::WriteFile(p, "golmok-chronicle 2 0\nx\nend 1\n"); },
          "연대기 파일의 내용이 아닙니다"},
         {"cut at a line's end",
          [](const auto& p, const auto& t) { test::WriteFile(p, t.substr(0, t.find("end"))); },
@@ -208,7 +209,9 @@ TEST(Chronicle, FoundBesideTheSlotOrToldWhyNot) {
          [](const auto& p, const auto&) { std::filesystem::create_symlink("/dev/zero", p); },
          "보통 파일이 아닙니다"},
         {"another player's",
-         [](const auto& p, const auto& t) { test::WriteFile(p, "golmok-chronicle 2 4" + t.substr(20)); },
+         [](const auto& p, const auto& t) {
+             test::WriteFile(p, "golmok-chronicle 2 4" + t.substr(20));
+         },
          "이 게임의 연대기가 아닙니다"},
     };
     for (const Case& c : cases) {

@@ -100,7 +100,8 @@ TEST(Settings, AFileThatCouldHoldTheStartIsNotRead) {
         {"a FIFO", [](const fs::path& f) { ASSERT_EQ(::mkfifo(f.c_str(), 0600), 0); }},
         {"a link to /dev/zero", [](const fs::path& f) { fs::create_symlink("/dev/zero", f); }},
         {"a folder", [](const fs::path& f) { fs::create_directory(f); }},
-        {"100 MB", [](const fs::path& f) {
+        {"100 MB",
+         [](const fs::path& f) {
              test::WriteFile(f, "[options]\nmusic=false\n");
              fs::resize_file(f, 100 << 20);
          }},
@@ -159,9 +160,9 @@ TEST(Settings, WrittenWholeOrToldOnce) {
         SCOPED_TRACE(c.what);
         c.arrange(c.file);
         SettingsKeeper once;
-        EXPECT_EQ(once.Store(c.file, world),
-                  "설정 파일 " + c.file.string() + "에 옵션을 저장하지 못했습니다 (" + c.why +
-                      "). 바꾼 옵션은 이번 실행에만 적용됩니다.");
+        EXPECT_EQ(once.Store(c.file, world), "설정 파일 " + c.file.string() +
+                                                 "에 옵션을 저장하지 못했습니다 (" + c.why +
+                                                 "). 바꾼 옵션은 이번 실행에만 적용됩니다.");
         EXPECT_EQ(WriteSettingsFile(c.file, world).has_value(), true);
         EXPECT_FALSE(once.Store(c.file, world).has_value());  // not told again
         EXPECT_FALSE(fs::is_regular_file(c.file));

@@ -26,7 +26,8 @@ void SaveFile::SlotClicked(int slot) {
         return;
     }
     bool saved = false;
-    const std::vector<std::string> told = screens_.session().SaveTo(screens_.slotFolder(), slot, &saved);
+    const std::vector<std::string> told =
+        screens_.session().SaveTo(screens_.slotFolder(), slot, &saved);
     if (!saved) ShowStatus({});
     for (const std::string& message : told)
         screens_.platform().Inform(this, QString::fromStdString(message));
