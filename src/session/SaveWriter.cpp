@@ -265,9 +265,15 @@ std::vector<std::string> SaveWriter::State::Sweep(
             if (why.empty()) {
                 if (files.Remove(path) == 0) wrote.erase(path);
             } else if (told.insert(path).second) {
-                notices.push_back(name + "을(를) 읽을 수 없어 지우지 않고 그대로 두었습니다 (" +
-                                  why + "). 이 게임의 " + Particle(piece.what, "은", "는") + " " +
-                                  written[i].filename().string() + "에 저장되었습니다.");
+                std::string notice = name;
+                notice += "을(를) 읽을 수 없어 지우지 않고 그대로 두었습니다 (";
+                notice += why;
+                notice += "). 이 게임의 ";
+                notice += Particle(piece.what, "은", "는");
+                notice += ' ';
+                notice += written[i].filename().string();
+                notice += "에 저장되었습니다.";
+                notices.push_back(std::move(notice));
             }
         }
     }

@@ -258,9 +258,14 @@ LoadedChronicle LoadChronicle(const std::filesystem::path& slotPath, const World
     const std::string week = std::to_string(loaded.Year) + "년 " + std::to_string(loaded.Month) +
                              "월 " + std::to_string(loaded.Week) + "주";
     for (const auto& [path, why] : found.unreadable) {
-        result.notices.push_back(
-            "연대기 파일 " + path.filename().string() + "을(를) 읽을 수 없습니다 (" + why +
-            "). 그 파일은 그대로 두고, 연대기는 " + week + "부터 새로 시작합니다.");
+        std::string notice = "연대기 파일 ";
+        notice += path.filename().string();
+        notice += "을(를) 읽을 수 없습니다 (";
+        notice += why;
+        notice += "). 그 파일은 그대로 두고, 연대기는 ";
+        notice += week;
+        notice += "부터 새로 시작합니다.";
+        result.notices.push_back(std::move(notice));
     }
     return result;
 }
