@@ -93,6 +93,7 @@ int Play(const std::filesystem::path& folder, unsigned faults) {
 int Check(const std::filesystem::path& folder) {
     int worst = 0;
     bool anyAutosave = false;
+    int games = 0;
     for (int slot : {kAutosaveSlot, 0, 1, 2, kSaveSlotCount - 1}) {
         Session session(BuildNewWorld(GOLMOK_DATA_DIR));
         const LoadResult result = session.LoadFrom(folder, slot);
@@ -103,6 +104,7 @@ int Check(const std::filesystem::path& folder) {
             worst = 2;
             continue;
         }
+        ++games;
         const World& w = session.world();
         const Chronicle& chronicle = session.chronicle();
         const ChronicleWeek& first = chronicle.weeks.front();
@@ -122,6 +124,7 @@ int Check(const std::filesystem::path& folder) {
         std::printf("no autosave yet\n");
         return 3;
     }
+    if (worst == 0) std::printf("%d slots whole\n", games);
     return worst;
 }
 

@@ -31,5 +31,6 @@ for i in $(seq "$kills"); do
   if [ "$status" = 1 ]; then lost=$((lost + 1)); echo "kill $i: lost beside a slot ($line)"; fi
   if [ "$status" = 2 ]; then broken=$((broken + 1)); echo "kill $i: $line"; fi
 done
-echo "kills: $kills, faults: 1 in $faults, last: $line, lost beside a slot: $lost, slots broken: $broken"
+if [ "$faults" = 0 ]; then failing="none"; else failing="1 operation in $faults"; fi
+echo "kills: $kills, faults: $failing, last check: $line, lost beside a slot: $lost, slots broken: $broken"
 [ "$lost" = 0 ] && [ "$broken" = 0 ]
