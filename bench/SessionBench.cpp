@@ -1,10 +1,12 @@
-// What the player's turn end costs with 자동저장 on, early in a game and after 100,000 weeks: the
-// chronicle is appended, never rewritten, so the cost stays flat however long the game runs.
+// What the player's turn end costs with 자동저장 on, early in a game and after 100,000 weeks, and
+// what a line of 10,000 turn ends costs (the console's `end-turn 10000`), which saves once.
 //
 //   BM_TurnEndAutosave/W      the turn end and its autosave written before it returns (as the
 //                             console does): process CPU a turn, the disk's waits aside
 //   BM_TurnEndBackground/W    the turn end as the map's thread sees it, the autosave queued for
 //                             the saving thread: wall time on the calling thread
+//   BM_TurnEndLine/N          N turn ends from a new game with the autosave held back and written
+//                             once after the last, as `end-turn N` does: wall time of the line
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -14,6 +16,7 @@
 
 #include "game/NewWorld.h"
 #include "session/Session.h"
+#include "world/Chronicle.h"
 #include "world/SavedGames.h"
 
 namespace {
@@ -87,7 +90,10 @@ void BM_TurnEndAutosave(benchmark::State& state) {
         KeepPlaying(session);
     }
     state.counters["chronicle KB"] =
-        static_cast<double>(fs::file_size(folder.path() / "autosave.chronicle")) / 1024;
+        static_cast<double>(fs::file_size(golmok::CompanionPath(
+            golmok::SlotPath(folder.path(), golmok::kAutosaveSlot),
+            golmok::SlotFingerprint(session.world()), golmok::kChronicleExtension))) /
+        1024;
 }
 BENCHMARK(BM_TurnEndAutosave)
     ->Arg(10)
@@ -106,5 +112,24 @@ void BM_TurnEndBackground(benchmark::State& state) {
     if (!session.FinishSaves().empty()) state.SkipWithError("an autosave failed");
 }
 BENCHMARK(BM_TurnEndBackground)->Arg(10)->Arg(100000)->UseRealTime()->Unit(benchmark::kMicrosecond);
+
+void BM_TurnEndLine(benchmark::State& state) {
+    using namespace golmok;
+    BenchFolder folder;
+    for (auto _ : state) {
+        state.PauseTiming();
+        Session session(BuildNewWorld(GOLMOK_DATA_DIR));
+        session.world().options.autosave = true;
+        session.StartNewGame(0);
+        state.ResumeTiming();
+        session.HoldAutosave();
+        for (long turn = 0; turn < state.range(0); ++turn) {
+            session.EndTurn(folder.path());
+            KeepPlaying(session);
+        }
+        if (!session.ReleaseAutosave().empty()) state.SkipWithError("the autosave failed");
+    }
+}
+BENCHMARK(BM_TurnEndLine)->Arg(10000)->Iterations(3)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -22,7 +22,6 @@
 #include "game/NewWorld.h"
 #include "screens/Application.h"
 #include "screens/Screens.h"
-#include "screens/SettingsFile.h"
 #include "screens/dialogs/SlotDialog.h"
 #include "screens/look/Platform.h"
 #include "screens/map/MainGame.h"

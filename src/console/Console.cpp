@@ -11,6 +11,7 @@
 
 #include "fight/FightSetup.h"
 #include "game/NewWorld.h"
+#include "world/Cp949.h"
 #include "world/Settings.h"
 #include "world/SlotFolder.h"
 #include "world/SmallFiles.h"
@@ -20,6 +21,9 @@ namespace golmok {
 namespace {
 
 constexpr const char* kProgram = "golmok-console";
+// No word of the grammar comes near this many characters; a longer one is cut (with "…") before
+// it is read, so that an error never echoes more of it.
+constexpr std::size_t kLongestEcho = 200;
 constexpr const char* kConsoleUsage = "사용법: golmok-console [--dir 폴더] [--settings] [스크립트 | -]\n";
 constexpr const char* kConsoleHelp =
     "골목패권기를 스크립트의 줄대로, 스크립트가 없거나 -이면 표준 입력의 줄대로 합니다.\n"
@@ -56,7 +60,8 @@ std::string ScriptOpenFailure(const std::filesystem::path& script, int error) {
 }  // namespace
 
 void ConsoleContext::Message(const std::string& text) {
-    out << "message: " << text << '\n';
+    // A message may name a file, and a file's name need not be UTF-8; the output always is.
+    out << "message: " << ValidUtf8(text) << '\n';
 }
 
 void ConsoleContext::Messages(const std::vector<std::string>& texts) {
@@ -190,7 +195,16 @@ void Console::WhyEmpty(ConsoleContext& ctx, const Words& args) {
 }
 
 Console::LineResult Console::RunLine(std::string_view line) {
-    Words words = SplitWords(line);
+    // The output stays UTF-8 whatever comes in: a NUL is refused as such, bytes that are not
+    // UTF-8 read (and are echoed) as U+FFFD, and no word is echoed longer than it could be.
+    if (line.find('\0') != std::string_view::npos) {
+        context_.out << "error: the line holds a NUL character (byte 0)\n";
+        return LineResult::Error;
+    }
+    Words words = SplitWords(ValidUtf8(line));
+    for (std::string& word : words) {
+        if (Utf8Length(word) > kLongestEcho) word = CutUtf8(word, kLongestEcho);
+    }
     if (words.empty() || words.front().starts_with('#')) return LineResult::Done;
     LineResult result = LineResult::Done;
     // The windows drop an announced defence with nobody to send before it shows; here it goes
@@ -201,7 +215,7 @@ Console::LineResult Console::RunLine(std::string_view line) {
         if (verb == verbs_.end()) throw ConsoleError("unknown verb '" + words.front() + "'");
         verb->second(context_, Words(words.begin() + 1, words.end()));
     } catch (const ConsoleError& error) {
-        context_.out << "error: " << error.what() << '\n';
+        context_.out << "error: " << ValidUtf8(error.what()) << '\n';
         result = LineResult::Error;
     }
     // The map's end-of-game check runs after every change.

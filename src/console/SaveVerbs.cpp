@@ -19,8 +19,9 @@ void Save(ConsoleContext& ctx, const Words& args) {
     ctx.RequireMapUnlocked();
     if (args[0] == kAutosaveWord) throw ConsoleError("the autosave slot cannot be saved over");
     const int slot = ReadIndex(args[0], kSaveSlotCount, "slot");
-    // A saved game shows no message; only a failed one does.
-    if (auto failure = ctx.session.SaveTo(ctx.folder, slot)) ctx.Message(*failure);
+    // A saved game shows no message; only a failed one does, or one that kept a file it could
+    // not read.
+    ctx.Messages(ctx.session.SaveTo(ctx.folder, slot));
 }
 
 void Load(ConsoleContext& ctx, const Words& args) {
@@ -30,6 +31,7 @@ void Load(ConsoleContext& ctx, const Words& args) {
     const int slot =
         args[0] == kAutosaveWord ? kAutosaveSlot : ReadIndex(args[0], kSaveSlotCount, "slot");
     LoadResult result = ctx.session.LoadFrom(ctx.folder, slot);
+    ctx.Messages(result.notices);
     if (result.state != SlotState::Game) ctx.Message(result.message);
 }
 

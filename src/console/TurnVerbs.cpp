@@ -32,14 +32,23 @@ void EndTurns(ConsoleContext& ctx, const Words& args) {
     const int turns = args.empty() ? 1 : ReadTurnCount(args[0]);
     ctx.RequireMapUnlocked();
     World& w = ctx.world();
-    for (int turn = 0; turn < turns; ++turn) {
-        // The turns before the calendar's end stay done; the line stops there.
-        if (ctx.session.CalendarEnded()) throw ConsoleError(kCalendarEndMessage);
-        ctx.Messages(ctx.session.EndTurn(ctx.folder));
-        // An announced attack waits for the defence; a lost last district ends the game, which
-        // the line's end-of-game check then announces once.
-        if (w.DefenceSetupOpen || CheckGameEnd(w) != GameEnd::Running) break;
+    // The chronicle takes every week; the autosave is written once, after the line's last turn
+    // end, however the line stops.
+    ctx.session.HoldAutosave();
+    try {
+        for (int turn = 0; turn < turns; ++turn) {
+            // The turns before the calendar's end stay done; the line stops there.
+            if (ctx.session.CalendarEnded()) throw ConsoleError(kCalendarEndMessage);
+            ctx.Messages(ctx.session.EndTurn(ctx.folder));
+            // An announced attack waits for the defence; a lost last district ends the game,
+            // which the line's end-of-game check then announces once.
+            if (w.DefenceSetupOpen || CheckGameEnd(w) != GameEnd::Running) break;
+        }
+    } catch (const ConsoleError&) {
+        ctx.Messages(ctx.session.ReleaseAutosave());
+        throw;
     }
+    ctx.Messages(ctx.session.ReleaseAutosave());
 }
 
 void MoneyUpVerb(ConsoleContext& ctx, const Words& args) {

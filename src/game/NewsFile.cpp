@@ -1,7 +1,6 @@
 #include "game/NewsFile.h"
 
 #include <charconv>
-#include <cstdio>
 #include <vector>
 
 #include "world/Numbers.h"
@@ -13,7 +12,9 @@ namespace golmok {
 namespace {
 
 constexpr std::string_view kHeader = "golmok-news";
-constexpr std::string_view kVersion = "1";
+constexpr std::string_view kVersion = "2";
+constexpr std::string_view kOldVersion = "1";
+constexpr std::string_view kEndWord = "end";
 constexpr std::string_view kThisWeek = "this";
 constexpr std::string_view kLastWeek = "last";
 
@@ -106,74 +107,97 @@ std::optional<TurnEvent> ReadEvent(const std::vector<std::string_view>& words) {
     return e;
 }
 
-std::string Hex(std::uint64_t value) {
-    char text[17];
-    std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(value));
-    return text;
-}
-
 }  // namespace
-
-std::filesystem::path NewsPath(const std::filesystem::path& slotPath) {
-    std::filesystem::path path = slotPath;
-    path.replace_extension(".news");
-    return path;
-}
-
-std::uint64_t SavedGameFingerprint(const World& world) {
-    // FNV-1a over the slot text: what a slot holds, and nothing it does not.
-    std::uint64_t hash = 0xcbf29ce484222325ULL;
-    for (const char c : SaveText(world)) {
-        hash ^= static_cast<unsigned char>(c);
-        hash *= 0x100000001b3ULL;
-    }
-    return hash;
-}
 
 std::string NewsFileText(const WeekNews& news, const World& saved) {
     std::string text = std::string(kHeader) + ' ' + std::string(kVersion) + ' ' +
-                       Hex(SavedGameFingerprint(saved)) + ' ' + (news.kept ? "1" : "0") + '\n';
+                       FingerprintText(SlotFingerprint(saved)) + ' ' + (news.kept ? "1" : "0") +
+                       '\n';
     for (const TurnEvent& e : news.events)
         text += std::string(kThisWeek) + ' ' + EventText(e) + '\n';
     for (const TurnEvent& e : news.lastWeek)
         text += std::string(kLastWeek) + ' ' + EventText(e) + '\n';
+    text += std::string(kEndWord) + ' ' +
+            std::to_string(news.events.size() + news.lastWeek.size()) + '\n';
     return text;
 }
 
-std::optional<WeekNews> ReadNewsFileText(std::string_view text, const World& loaded) {
-    if (!text.ends_with('\n')) return std::nullopt;  // cut short
+NewsRead ReadNewsFile(std::string_view text, const World* loaded) {
+    const auto refuse = [](const char* why) { return NewsRead{std::nullopt, why, false}; };
+    constexpr const char* kNotNews = "소식 파일의 내용이 아닙니다";
+    constexpr const char* kCut = "끝 표시가 없습니다: 잘린 파일입니다";
+    if (!text.ends_with('\n')) return refuse(kCut);
     text.remove_suffix(1);
-    const std::vector<std::string_view> lines = Split(text, '\n');
+    std::vector<std::string_view> lines = Split(text, '\n');
     const std::vector<std::string_view> header = Split(lines[0], ' ');
-    if (header.size() != 4 || header[0] != kHeader || header[1] != kVersion) return std::nullopt;
-    if (header[2] != Hex(SavedGameFingerprint(loaded))) return std::nullopt;
-    if (header[3] != "0" && header[3] != "1") return std::nullopt;
+    if (header.size() != 4 || header[0] != kHeader) return refuse(kNotNews);
+    const bool old = header[1] == kOldVersion;
+    if (!old && header[1] != kVersion) return refuse(kNotNews);
+    if (header[3] != "0" && header[3] != "1") return refuse(kNotNews);
+    if (!old) {
+        // The last line says the file is whole; a file cut anywhere has lost it.
+        const std::vector<std::string_view> last = Split(lines.back(), ' ');
+        if (lines.size() < 2 || last.size() != 2 || last[0] != kEndWord) return refuse(kCut);
+        const auto count = ReadWhole(last[1], 0, 1 << 20);
+        if (!count || static_cast<std::size_t>(*count) != lines.size() - 2) {
+            return refuse("끝 표시의 소식 수가 맞지 않습니다: 잘린 파일입니다");
+        }
+        lines.pop_back();
+    }
+    if (loaded && header[2] != FingerprintText(SlotFingerprint(*loaded))) {
+        return refuse("다른 게임의 소식입니다");
+    }
     WeekNews news;
     news.kept = header[3] == "1";
     for (std::size_t i = 1; i < lines.size(); ++i) {
         const std::vector<std::string_view> words = Split(lines[i], ' ');
         const std::optional<TurnEvent> event = ReadEvent(words);
-        if (!event) return std::nullopt;
+        if (!event) return refuse(kNotNews);
         if (words[0] == kThisWeek && news.lastWeek.empty()) {
             news.events.push_back(*event);
         } else if (words[0] == kLastWeek) {
             news.lastWeek.push_back(*event);
         } else {
-            return std::nullopt;
+            return refuse(kNotNews);
         }
     }
-    return news;
+    return {std::move(news), {}, old};
 }
 
-bool SaveNews(const WeekNews& news, const World& saved, const std::filesystem::path& slotPath) {
-    return WriteFileWhole(NewsPath(slotPath), NewsFileText(news, saved)) == 0;
+std::optional<WeekNews> ReadNewsFileText(std::string_view text, const World& loaded) {
+    return ReadNewsFile(text, &loaded).news;
 }
 
-std::optional<WeekNews> LoadNews(const World& loaded, const std::filesystem::path& slotPath) {
-    // Read as a slot is: a folder, a FIFO or a huge file there is no news.
-    const SmallFile file = ReadSmallFile(NewsPath(slotPath), kMaxNewsBytes);
-    if (file.state != SmallFile::State::Read) return std::nullopt;
-    return ReadNewsFileText(file.bytes, loaded);
+bool SoundNewsFile(std::string_view bytes) {
+    return ReadNewsFile(bytes, nullptr).news.has_value();
+}
+
+LoadedNews LoadNews(const World& loaded, const std::filesystem::path& slotPath) {
+    LoadedNews result;
+    bool old = false;
+    const CompanionSearch found =
+        FindCompanion(slotPath, SlotFingerprint(loaded), kNewsExtension, kMaxNewsBytes,
+                      [&](std::string_view bytes, bool /*legacy*/) -> std::string {
+                          NewsRead read = ReadNewsFile(bytes, &loaded);
+                          if (!read.news) return read.why;
+                          result.news = std::move(read.news);
+                          old = read.old;
+                          return {};
+                      });
+    if (!found.path.empty()) {
+        if (old) {
+            result.notices.push_back("이번 주 소식 파일 " + found.path.filename().string() +
+                                     "은(는) 예전 판이 저장한 것이라 잘리지 않았는지 확인할 수 "
+                                     "없습니다.");
+        }
+        return result;
+    }
+    result.news.reset();
+    for (const auto& [path, why] : found.unreadable) {
+        result.notices.push_back("이번 주 소식 파일 " + path.filename().string() +
+                                 "을(를) 읽을 수 없습니다 (" + why + "). 그 파일은 그대로 둡니다.");
+    }
+    return result;
 }
 
 }  // namespace golmok

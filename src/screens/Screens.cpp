@@ -260,6 +260,14 @@ void Screens::ContinueGame() {
         return;
     }
     ShowLoadedGame(std::move(game.world), std::move(game.chronicle), std::move(game.news));
+    for (const std::string& notice : game.result.notices)
+        platform_.Inform(map_, QString::fromStdString(notice));
+}
+
+void Screens::StoreSettings() {
+    // Told once a run; the option holds for this run either way.
+    if (auto failure = settingsKeeper_.Store(settingsFile_, world()))
+        platform_.Inform(map_, QString::fromStdString(*failure));
 }
 
 infor* Screens::ShowInfor() {

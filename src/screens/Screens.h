@@ -16,6 +16,7 @@
 #include "screens/look/Placement.h"
 #include "screens/look/Platform.h"
 #include "session/Session.h"
+#include "world/Settings.h"
 
 namespace golmok::screens {
 
@@ -53,10 +54,13 @@ class Screens : public QObject {
     // The folder of the five save slots; set once at start-up.
     const std::filesystem::path& slotFolder() const { return slotFolder_; }
     void SetSlotFolder(std::filesystem::path folder) { slotFolder_ = std::move(folder); }
-    // The file the options are kept in from one start to the next (SettingsFile.h); empty, as
+    // The file the options are kept in from one start to the next (world/Settings.h); empty, as
     // in the screen tests, they last for this run only.
     const std::filesystem::path& settingsFile() const { return settingsFile_; }
     void SetSettingsFile(std::filesystem::path file) { settingsFile_ = std::move(file); }
+    // Writes the options and fight mode in force into the settings file; a file that cannot be
+    // written is told once a run.
+    void StoreSettings();
 
     // Program start: the start-up screen with its logo, the music playing, the title menu laid
     // out hidden.
@@ -180,6 +184,7 @@ class Screens : public QObject {
     QString musicPath_;
     std::filesystem::path slotFolder_;
     std::filesystem::path settingsFile_;
+    SettingsKeeper settingsKeeper_;
     QPointer<GameLogo> gameLogo_;
     QPointer<MainMenu> mainMenu_;
     QPointer<GroupSelectMenu> groupSelectMenu_;

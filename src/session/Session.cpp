@@ -1,5 +1,6 @@
 #include "session/Session.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "commands/Training.h"
@@ -97,24 +98,53 @@ std::vector<std::string> Session::EndTurn(const std::filesystem::path& saveFolde
     // has just ended has nothing to resume.
     const bool over = CheckGameEnd(world_) != GameEnd::Running;
     if (world_.options.autosave && !saveFolder.empty() && !world_.DefenceSetupOpen && !over) {
-        SaveOrder order = MakeSaveOrder(saveFolder, kAutosaveSlot);
-        if (background_) {
-            saves_.writer->Queue(std::move(order));
+        if (holding_) {
+            held_ = HeldSave{saveFolder, world_, news_, chronicle_.weeks.size()};
         } else {
-            for (std::string& failure : saves_.writer->SaveNow(order))
+            for (std::string& failure : WriteAutosave(MakeSaveOrder(
+                     saveFolder, kAutosaveSlot, world_, news_, chronicle_.weeks.size())))
                 messages.push_back(std::move(failure));
         }
     }
     return messages;
 }
 
+std::vector<std::string> Session::ReleaseAutosave() {
+    holding_ = false;
+    if (!held_) return {};
+    HeldSave held = std::move(*held_);
+    held_.reset();
+    return WriteAutosave(
+        MakeSaveOrder(held.folder, kAutosaveSlot, held.world, held.news, held.weeks));
+}
+
+std::vector<std::string> Session::WriteAutosave(SaveOrder order) {
+    if (background_) {
+        saves_.writer->Queue(std::move(order));
+        return {};
+    }
+    return saves_.writer->SaveNow(order);
+}
+
 bool Session::CalendarEnded() const {
     return CalendarEnds(world_);
 }
 
+bool Session::WaitForSaves() {
+    if (saves_.writer->Wait(waitLimit_)) return true;
+    // The chronicle the writer had is gone with the save it gave up.
+    saves_.Restart();
+    return false;
+}
+
 std::vector<std::string> Session::FinishSaves() {
-    saves_.writer->Wait();
+    WaitForSaves();
     return saves_.writer->TakeFailures();
+}
+
+void Session::UseFileSystem(FileSystem& files) {
+    saves_.writer = std::make_unique<SaveWriter>(files);
+    saves_.Restart();
 }
 
 std::vector<std::string> Session::TakeSaveFailures() {
@@ -125,26 +155,27 @@ void Session::SetSaveListener(std::function<void()> listener) {
     saves_.writer->SetListener(std::move(listener));
 }
 
-SaveOrder Session::MakeSaveOrder(const std::filesystem::path& folder, int slot) {
-    const Chronicle& now = chronicle();
+SaveOrder Session::MakeSaveOrder(const std::filesystem::path& folder, int slot, const World& world,
+                                 const WeekNews& news, std::size_t weeks) {
+    const Chronicle& now = chronicle_;
+    weeks = std::min(weeks, now.weeks.size());
     ChronicleUpdate update;
     update.restart = saves_.restarted;
     update.player = now.player;
     // The last week the saves saw may have changed since (a fight): it is sent again.
-    update.from = saves_.restarted || saves_.sent == 0 ? 0 : saves_.sent - 1;
+    update.from = saves_.restarted || saves_.sent == 0 ? 0 : std::min(saves_.sent - 1, weeks);
     update.weeks.assign(now.weeks.begin() + static_cast<std::ptrdiff_t>(update.from),
-                        now.weeks.end());
+                        now.weeks.begin() + static_cast<std::ptrdiff_t>(weeks));
     saves_.restarted = false;
-    saves_.sent = now.weeks.size();
-    return SaveOrder{world_, folder, slot, std::move(update), SlotCompanions()};
+    saves_.sent = weeks;
+    return SaveOrder{world, folder, slot, std::move(update), SlotCompanions(world, news)};
 }
 
-std::vector<SlotCompanion> Session::SlotCompanions() const {
+std::vector<SlotCompanion> Session::SlotCompanions(const World& world, const WeekNews& news) {
     // The week's news, tied to the game saved with it; its text is made on the writer's thread.
-    return {SlotCompanion{"이번 주 소식", ".news",
-                          [news = news_, world = world_](const std::filesystem::path& file) {
-                              return WriteFileWhole(file, NewsFileText(news, world));
-                          }}};
+    return {SlotCompanion{"이번 주 소식", std::string(kNewsExtension), kMaxNewsBytes,
+                          [news, world] { return NewsFileText(news, world); },
+                          [](std::string_view bytes) { return ReadNewsFile(bytes, nullptr).why; }}};
 }
 
 const Chronicle& Session::chronicle() {
@@ -152,33 +183,46 @@ const Chronicle& Session::chronicle() {
     return chronicle_;
 }
 
-std::optional<std::string> Session::SaveTo(const std::filesystem::path& folder, int slot) {
-    std::vector<std::string> failures = saves_.writer->SaveNow(MakeSaveOrder(folder, slot));
-    if (failures.empty()) return std::nullopt;
-    return failures.front();
+std::vector<std::string> Session::SaveTo(const std::filesystem::path& folder, int slot,
+                                         bool* saved) {
+    std::vector<std::string> messages;
+    if (!WaitForSaves()) messages = saves_.writer->TakeFailures();
+    chronicle();  // this week as it stands
+    for (std::string& message : saves_.writer->SaveNow(
+             MakeSaveOrder(folder, slot, world_, news_, chronicle_.weeks.size()), saved))
+        messages.push_back(std::move(message));
+    return messages;
 }
 
 SlotGame ReadSlotGame(const World& base, const std::filesystem::path& folder, int slot) {
     SlotGame game{{}, base, std::nullopt, std::nullopt};
     game.result = LoadGame(game.world, folder, slot);
-    if (game.result.state == SlotState::Game)
-        game.chronicle = LoadChronicle(SlotPath(folder, slot));
-    if (game.result.state == SlotState::Game)
-        game.news = LoadNews(game.world, SlotPath(folder, slot));
+    if (game.result.state != SlotState::Game) return game;
+    const std::filesystem::path slotPath = SlotPath(folder, slot);
+    LoadedChronicle chronicle = LoadChronicle(slotPath, game.world);
+    LoadedNews news = LoadNews(game.world, slotPath);
+    game.chronicle = std::move(chronicle.chronicle);
+    game.news = std::move(news.news);
+    for (std::vector<std::string>* notices : {&chronicle.notices, &news.notices}) {
+        for (std::string& notice : *notices)
+            game.result.notices.push_back(std::move(notice));
+    }
     return game;
 }
 
 LoadResult Session::LoadFrom(const std::filesystem::path& folder, int slot) {
     // An autosave still being written is waited for: the slot is read as it will stay.
-    saves_.writer->Wait();
+    std::vector<std::string> given;
+    if (!WaitForSaves()) given = saves_.writer->TakeFailures();
     SlotGame game = ReadSlotGame(world_, folder, slot);
     if (game.result.state == SlotState::Game)
         ShowGame(std::move(game.world), std::move(game.chronicle), std::move(game.news));
+    game.result.notices.insert(game.result.notices.begin(), given.begin(), given.end());
     return game.result;
 }
 
-bool Session::CanContinue(const std::filesystem::path& folder) const {
-    saves_.writer->Wait();
+bool Session::CanContinue(const std::filesystem::path& folder) {
+    WaitForSaves();
     World copy = world_;
     return LoadGame(copy, folder, kAutosaveSlot).state == SlotState::Game;
 }

@@ -3,6 +3,7 @@
 // district the same way in the windows and the console. Both front ends drive this.
 #pragma once
 
+#include <chrono>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -90,6 +91,15 @@ class Session {
     // through TakeSaveFailures.
     std::vector<std::string> EndTurn(const std::filesystem::path& saveFolder = {});
 
+    // While held, a turn end that would write the autosave keeps it instead; ReleaseAutosave
+    // writes the last one kept, so that a line of many turn ends (the console's `end-turn N`)
+    // saves once, after the last, with the chronicle of every week. What is written is what the
+    // last of them would have written: an announced attack still keeps the week before it.
+    void HoldAutosave() { holding_ = true; }
+    // Writes the autosave kept since HoldAutosave, if any, and holds no longer. Returns the
+    // messages to show (with saves in the background, a failure comes later, as for EndTurn).
+    std::vector<std::string> ReleaseAutosave();
+
     // The game is at the last week a save can hold: the turn cannot end.
     bool CalendarEnded() const;
 
@@ -99,8 +109,14 @@ class Session {
     // autosaves before it.
     void SaveInBackground(bool on) { background_ = on; }
 
-    // Waits for the autosaves still being written; returns what failed and was not yet taken.
+    // Waits for the autosaves still being written, a few seconds at most (then they are given up
+    // and the old files stay); returns what failed and was not yet taken.
     std::vector<std::string> FinishSaves();
+    // How long the game waits for a save before it gives it up (kSaveWaitLimit unless a test
+    // says otherwise).
+    void SetSaveWaitLimit(std::chrono::milliseconds limit) { waitLimit_ = limit; }
+    // Every file operation of the saves goes through `files` from now on: the tests' seam.
+    void UseFileSystem(FileSystem& files);
     // The messages of background autosaves that failed, not yet taken, without waiting.
     std::vector<std::string> TakeSaveFailures();
     // Called on the saving thread when a background autosave has failed; the view then takes the
@@ -116,16 +132,21 @@ class Session {
     const Chronicle& chronicle();
 
     // 저장하기 into slot `slot` of `folder` (the folder is made if it is missing), with the
-    // chronicle beside it. Nothing, or the message to show when the game could not be saved or
-    // its chronicle could not (the old one then stays beside the saved game).
-    std::optional<std::string> SaveTo(const std::filesystem::path& folder, int slot);
+    // chronicle and the week's news beside it, as one unit. The messages to show: why the game
+    // could not be saved (the slot then holds its old game with all of its files), or a file
+    // under the names of the slot's files that the game could not read and kept; none when the
+    // game was saved and there is nothing to tell. `saved`, when given, says whether the slot now
+    // holds the game.
+    std::vector<std::string> SaveTo(const std::filesystem::path& folder, int slot,
+                                    bool* saved = nullptr);
 
     // 불러오기 of slot `slot` (kAutosaveSlot included): a sound game replaces the running one and
-    // its chronicle comes with it. The result says why nothing was loaded.
+    // its chronicle comes with it. The result says why nothing was loaded, or (its notices) which
+    // file beside the slot could not be read and was kept as it is.
     LoadResult LoadFrom(const std::filesystem::path& folder, int slot);
 
     // The title menu's 이어하기: the autosave slot holds a game that loads.
-    bool CanContinue(const std::filesystem::path& folder) const;
+    bool CanContinue(const std::filesystem::path& folder);
 
     // Run after every change of owners. Announces a victory or a defeat once: the message to show,
     // or an empty text while the game goes on. After it the map is closed for good.
@@ -143,10 +164,16 @@ class Session {
     // The open 재편성 dialog follows the menu's district: refilled (with an empty pool when the
     // menu moved to `otherDistrict`), or closed where 행동 is disabled.
     void FollowMenu(bool otherDistrict);
-    // A save of the game as it stands, with what changed in its chronicle since the last one.
-    SaveOrder MakeSaveOrder(const std::filesystem::path& folder, int slot);
+    // A save of `world` with `news` and the first `weeks` weeks of the chronicle, with what
+    // changed in the chronicle since the last save.
+    SaveOrder MakeSaveOrder(const std::filesystem::path& folder, int slot, const World& world,
+                            const WeekNews& news, std::size_t weeks);
     // The files besides the chronicle that a save writes beside its slot.
-    std::vector<SlotCompanion> SlotCompanions() const;
+    static std::vector<SlotCompanion> SlotCompanions(const World& world, const WeekNews& news);
+    // Writes the autosave now or queues it.
+    std::vector<std::string> WriteAutosave(SaveOrder order);
+    // Waits for the saves under way, at most the wait limit; returns whether they were written.
+    bool WaitForSaves();
     // The chronicle is another game's from now on.
     void RestartChronicle(Chronicle chronicle);
 
@@ -159,6 +186,16 @@ class Session {
     WeekNews news_;
     Chronicle chronicle_;
     bool background_ = false;
+    std::chrono::milliseconds waitLimit_ = kSaveWaitLimit;
+    // The autosave held back by HoldAutosave.
+    struct HeldSave {
+        std::filesystem::path folder;
+        World world;
+        WeekNews news;
+        std::size_t weeks = 0;
+    };
+    bool holding_ = false;
+    std::optional<HeldSave> held_;
     // The saves of this session and what they have seen of its chronicle. A copy of the session
     // writes its own saves, which have seen nothing yet.
     struct Saves {
@@ -193,7 +230,7 @@ class Session {
 // The game as read from a slot and its chronicle file, not yet shown. Nothing is changed when the
 // slot holds no sound game; `base` gives every field a slot does not hold.
 struct SlotGame {
-    LoadResult result;
+    LoadResult result;  // its notices name the files beside the slot that could not be read
     World world;
     std::optional<Chronicle> chronicle;
     std::optional<WeekNews> news;

@@ -1,11 +1,7 @@
 #include "world/Chronicle.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <charconv>
+#include <iterator>
 #include <system_error>
 #include <utility>
 
@@ -16,11 +12,14 @@ namespace golmok {
 
 namespace {
 
-constexpr std::string_view kHeader = "golmok-chronicle 1";
+constexpr std::string_view kHeader = "golmok-chronicle 2";
+// The header of the files of earlier versions, which have no end line.
+constexpr std::string_view kOldHeader = "golmok-chronicle 1";
+constexpr std::string_view kEndWord = "end ";
 // The longest line: "9999 12 4" and seven gangs of up to two digits, then the line break.
 constexpr std::uintmax_t kLongestLine = 9 + 3 * kGroupCount + 1;
 constexpr std::uintmax_t kMostWeeks = std::uintmax_t{kLastYear - kFirstYear + 1} * 12 * 4;
-constexpr std::uintmax_t kMaxBytes = 2 * (kHeader.size() + 3 + kMostWeeks * kLongestLine);
+constexpr std::uintmax_t kMaxBytes = 2 * (kHeader.size() + 3 + kMostWeeks * kLongestLine + 16);
 
 bool SameWeek(const ChronicleWeek& entry, const World& world) {
     return entry.year == world.Year && entry.month == world.Month && entry.week == world.Week;
@@ -90,21 +89,6 @@ void DropRewrittenWeeks(std::vector<ChronicleWeek>& weeks) {
     weeks.resize(kept);
 }
 
-// Writes all the bytes; returns 0 or the errno.
-int WriteAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written > 0) {
-            bytes.remove_prefix(static_cast<std::size_t>(written));
-        } else if (written == 0) {
-            return EIO;
-        } else if (errno != EINTR) {
-            return errno;
-        }
-    }
-    return 0;
-}
-
 }  // namespace
 
 std::uintmax_t MaxChronicleBytes() {
@@ -135,12 +119,32 @@ Chronicle StartChronicle(const World& world) {
     return chronicle;
 }
 
+namespace {
+
+// Appends one week's line; written by hand because a long game's chronicle has hundreds of
+// thousands of them, and a save writes them all.
+void AppendLine(std::string& text, const ChronicleWeek& entry) {
+    const auto put = [&text](int value) {
+        char digits[12];
+        text.append(digits, std::to_chars(std::begin(digits), std::end(digits), value).ptr);
+    };
+    put(entry.year);
+    text += ' ';
+    put(entry.month);
+    text += ' ';
+    put(entry.week);
+    for (int held : entry.districts) {
+        text += ' ';
+        put(held);
+    }
+    text += '\n';
+}
+
+}  // namespace
+
 std::string ChronicleLine(const ChronicleWeek& entry) {
-    std::string line = std::to_string(entry.year) + ' ' + std::to_string(entry.month) + ' ' +
-                       std::to_string(entry.week);
-    for (int held : entry.districts)
-        line += ' ' + std::to_string(held);
-    line += '\n';
+    std::string line;
+    AppendLine(line, entry);
     return line;
 }
 
@@ -149,25 +153,46 @@ std::string ChronicleText(const Chronicle& chronicle) {
     text += ' ' + std::to_string(chronicle.player) + '\n';
     text.reserve(text.size() + chronicle.weeks.size() * kLongestLine);
     for (const ChronicleWeek& entry : chronicle.weeks)
-        text += ChronicleLine(entry);
+        AppendLine(text, entry);
+    text += kEndWord;
+    text += std::to_string(chronicle.weeks.size());
+    text += '\n';
     return text;
 }
 
-std::optional<Chronicle> ReadChronicleText(std::string_view text) {
-    if (text.size() > kMaxBytes) return std::nullopt;
-    // A line cut short by a kill is no part of the chronicle.
-    const std::size_t lastBreak = text.rfind('\n');
-    if (lastBreak == std::string_view::npos) return std::nullopt;
-    text = text.substr(0, lastBreak + 1);
+ChronicleRead ReadChronicleFile(std::string_view text) {
+    const auto refuse = [](const char* why) { return ChronicleRead{std::nullopt, why}; };
+    constexpr const char* kNotAChronicle = "연대기 파일의 내용이 아닙니다";
+    if (text.size() > kMaxBytes) return refuse("파일이 너무 큽니다");
+    const bool old = text.starts_with(kOldHeader);
+    if (!old && !text.starts_with(kHeader)) return refuse(kNotAChronicle);
+    std::optional<std::size_t> counted;
+    if (old) {
+        // A line cut short by a kill is no part of the chronicle.
+        const std::size_t lastBreak = text.rfind('\n');
+        if (lastBreak == std::string_view::npos) return refuse(kNotAChronicle);
+        text = text.substr(0, lastBreak + 1);
+    } else {
+        // The last line says the file is whole; a file cut anywhere has lost it.
+        if (!text.ends_with('\n')) return refuse("끝 표시가 없습니다: 잘린 파일입니다");
+        const std::size_t lastStart = text.rfind('\n', text.size() - 2) + 1;
+        const std::string_view last = text.substr(lastStart, text.size() - 1 - lastStart);
+        if (lastStart == 0 || !last.starts_with(kEndWord)) {
+            return refuse("끝 표시가 없습니다: 잘린 파일입니다");
+        }
+        auto count = Numbers(last.substr(kEndWord.size()));
+        if (!count || count->size() != 1 || (*count)[0] < 0) return refuse(kNotAChronicle);
+        counted = static_cast<std::size_t>((*count)[0]);
+        text = text.substr(0, lastStart);
+    }
 
     Chronicle chronicle;
     const std::size_t headerEnd = text.find('\n');
     const std::string_view header = text.substr(0, headerEnd);
     text.remove_prefix(headerEnd + 1);
-    if (!header.starts_with(kHeader)) return std::nullopt;
     auto player = Numbers(header.substr(kHeader.size()));
     if (!player || player->size() != 1 || (*player)[0] < 0 || (*player)[0] >= kGroupCount) {
-        return std::nullopt;
+        return refuse(kNotAChronicle);
     }
     chronicle.player = (*player)[0];
     chronicle.weeks.reserve(text.size() / kLongestLine);
@@ -175,15 +200,26 @@ std::optional<Chronicle> ReadChronicleText(std::string_view text) {
         const std::size_t end = text.find('\n');
         auto entry = ReadWeek(text.substr(0, end));
         text.remove_prefix(end + 1);
-        if (!entry) return std::nullopt;
+        if (!entry) return refuse(kNotAChronicle);
         // Weeks go forward; a week written again follows itself.
         if (!chronicle.weeks.empty() && WeekNumber(chronicle.weeks.back()) > WeekNumber(*entry)) {
-            return std::nullopt;
+            return refuse(kNotAChronicle);
         }
         chronicle.weeks.push_back(*entry);
     }
-    if (chronicle.weeks.empty()) return std::nullopt;
-    return chronicle;
+    if (chronicle.weeks.empty()) return refuse(kNotAChronicle);
+    if (counted && *counted != chronicle.weeks.size()) {
+        return refuse("끝 표시의 주 수가 맞지 않습니다: 잘린 파일입니다");
+    }
+    return {std::move(chronicle), {}};
+}
+
+std::optional<Chronicle> ReadChronicleText(std::string_view text) {
+    return ReadChronicleFile(text).chronicle;
+}
+
+bool SoundChronicleFile(std::string_view bytes) {
+    return ReadChronicleFile(bytes).chronicle.has_value();
 }
 
 std::optional<Chronicle> FitChronicle(Chronicle read, const World& world) {
@@ -206,85 +242,32 @@ std::optional<Chronicle> FitChronicle(Chronicle read, const World& world) {
     return std::nullopt;
 }
 
-std::filesystem::path ChroniclePath(const std::filesystem::path& slotPath) {
-    std::filesystem::path path = slotPath;
-    path.replace_extension(".chronicle");
-    return path;
-}
-
-int SaveChronicle(const Chronicle& chronicle, const std::filesystem::path& slotPath) {
-    return WriteFileWhole(ChroniclePath(slotPath), ChronicleText(chronicle));
-}
-
-ChronicleFile::ChronicleFile(const std::filesystem::path& slotPath)
-    : path_(ChroniclePath(slotPath)) {}
-
-int ChronicleFile::WriteWhole(const Chronicle& chronicle) {
-    known_ = false;
-    if (const int error = WriteFileWhole(path_, ChronicleText(chronicle)); error != 0) {
-        return error;
+LoadedChronicle LoadChronicle(const std::filesystem::path& slotPath, const World& loaded) {
+    LoadedChronicle result;
+    const CompanionSearch found =
+        FindCompanion(slotPath, SlotFingerprint(loaded), kChronicleExtension, kMaxBytes,
+                      [&](std::string_view bytes, bool /*legacy*/) -> std::string {
+                          ChronicleRead read = ReadChronicleFile(bytes);
+                          if (!read.chronicle) return read.why;
+                          result.chronicle = FitChronicle(std::move(*read.chronicle), loaded);
+                          if (!result.chronicle) return "이 게임의 연대기가 아닙니다";
+                          return {};
+                      });
+    if (!found.path.empty()) return result;
+    result.chronicle.reset();
+    const std::string week = std::to_string(loaded.Year) + "년 " + std::to_string(loaded.Month) +
+                             "월 " + std::to_string(loaded.Week) + "주";
+    for (const auto& [path, why] : found.unreadable) {
+        std::string notice = "연대기 파일 ";
+        notice += path.filename().string();
+        notice += "을(를) 읽을 수 없습니다 (";
+        notice += why;
+        notice += "). 그 파일은 그대로 두고, 연대기는 ";
+        notice += week;
+        notice += "부터 새로 시작합니다.";
+        result.notices.push_back(std::move(notice));
     }
-    struct stat info {};
-    if (::lstat(path_.c_str(), &info) != 0) return 0;  // written; the next save writes it whole
-    known_ = true;
-    device_ = info.st_dev;
-    inode_ = info.st_ino;
-    size_ = static_cast<std::uintmax_t>(info.st_size);
-    player_ = chronicle.player;
-    weeks_ = chronicle.weeks.size();
-    last_ = chronicle.weeks.empty() ? ChronicleWeek{} : chronicle.weeks.back();
-    return 0;
-}
-
-int ChronicleFile::Write(const Chronicle& chronicle) {
-    // What is written goes on from the file only when the same game's weeks up to the last one
-    // written are still the chronicle's.
-    const bool goesOn = known_ && weeks_ > 0 && player_ == chronicle.player &&
-                        chronicle.weeks.size() >= weeks_ &&
-                        SameDate(chronicle.weeks[weeks_ - 1], last_);
-    if (!goesOn) return WriteWhole(chronicle);
-
-    std::string more;
-    if (!(chronicle.weeks[weeks_ - 1] == last_)) more += ChronicleLine(chronicle.weeks[weeks_ - 1]);
-    for (std::size_t i = weeks_; i < chronicle.weeks.size(); ++i)
-        more += ChronicleLine(chronicle.weeks[i]);
-    if (more.empty()) return 0;
-    if (size_ + more.size() > kMaxBytes) return WriteWhole(chronicle);
-
-    // O_NOFOLLOW: a link put in the file's place is not written through.
-    const int fd = ::open(path_.c_str(), O_WRONLY | O_APPEND | O_NOFOLLOW | O_CLOEXEC);
-    if (fd < 0) return errno == ENOENT || errno == ELOOP ? WriteWhole(chronicle) : errno;
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_dev != device_ ||
-        info.st_ino != inode_ || static_cast<std::uintmax_t>(info.st_size) != size_) {
-        // Someone else wrote it since (another copy of the game, the player): written whole.
-        ::close(fd);
-        return WriteWhole(chronicle);
-    }
-    int error = WriteAll(fd, more);
-    if (error == 0 && ::fsync(fd) != 0) error = errno;
-    if (error != 0) {
-        // What was written in part is taken back, so the file holds what it held before.
-        if (::ftruncate(fd, static_cast<off_t>(size_)) != 0 || ::fsync(fd) != 0) known_ = false;
-        ::close(fd);
-        return error;
-    }
-    if (::close(fd) != 0) {
-        known_ = false;
-        return 0;
-    }
-    size_ += more.size();
-    weeks_ = chronicle.weeks.size();
-    last_ = chronicle.weeks.back();
-    return 0;
-}
-
-std::optional<Chronicle> LoadChronicle(const std::filesystem::path& slotPath) {
-    // Whatever lies beside the slot is read as a slot is: a folder, a FIFO or a huge file there is
-    // no chronicle, and the game starts a new one.
-    const SmallFile file = ReadSmallFile(ChroniclePath(slotPath), kMaxBytes);
-    if (file.state != SmallFile::State::Read) return std::nullopt;
-    return ReadChronicleText(file.bytes);
+    return result;
 }
 
 }  // namespace golmok

@@ -1,20 +1,20 @@
 // The chronicle of a game: how many districts each gang held, week by week. The map draws it as a
 // chart; a saved game keeps it in a file of its own beside its slot (save00.sav has
-// save00.chronicle), so that the slot itself stays exactly as it always was.
+// save00.<fingerprint>.chronicle, see SavedGames.h), so that the slot itself stays exactly as it
+// always was.
 //
-// The file is UTF-8 text, one line a week:
-//   golmok-chronicle 1 PLAYER
+// The file is UTF-8 text, one line a week, and a last line that says it is whole:
+//   golmok-chronicle 2 PLAYER
 //   YEAR MONTH WEEK D0 D1 D2 D3 D4 D5 D6
-// PLAYER is the player's gang index, D0..D6 the districts held by gangs 0..6.
+//   end WEEKS
+// PLAYER is the player's gang index, D0..D6 the districts held by gangs 0..6, WEEKS the number of
+// week lines. A file without its last line was cut short and is refused.
 //
-// The file only grows while a game goes on: each save appends the weeks written since the last
-// one. A week whose standings changed after it was written (a fight, then a save in the same
-// week) is appended again, and the later line stands for the week. The file is brought up to date
-// before its slot is written, so a kill between the two leaves a chronicle that reaches past its
-// slot, never one that falls short of it; the reader cuts it back to the slot's week.
+// Earlier versions wrote "golmok-chronicle 1" without the last line, beside the slot under its
+// own name (save00.chronicle), appending each save's weeks; a week could follow itself (the later
+// line stands for the week). Such a file is still read, and it cannot be checked for a cut: it
+// counts only when it reaches the loaded slot's week with the slot's standings, or the week before.
 #pragma once
-
-#include <sys/types.h>
 
 #include <cstdint>
 #include <filesystem>
@@ -63,8 +63,9 @@ std::string ChronicleLine(const ChronicleWeek& entry);
 std::string ChronicleText(const Chronicle& chronicle);
 
 // The chronicle a file's text holds, each line as it stands: a week may follow itself (the later
-// line is the week's last standings). A last line without its line break is what a killed write
-// left half-done and is left out. Nothing when the text is not a sound chronicle.
+// line is the week's last standings). In a file of an earlier version, a last line without its
+// line break is what a killed write left half-done and is left out. Nothing when the text is not
+// a sound chronicle.
 std::optional<Chronicle> ReadChronicleText(std::string_view text);
 
 // The chronicle read beside a slot, made the chronicle of the game loaded from it. It belongs to
@@ -73,45 +74,25 @@ std::optional<Chronicle> ReadChronicleText(std::string_view text);
 // the week before (the slot's week is added). Nothing when it is another game's.
 std::optional<Chronicle> FitChronicle(Chronicle read, const World& world);
 
-// The chronicle file beside a slot file: the slot's name with ".chronicle" in place of ".sav".
-std::filesystem::path ChroniclePath(const std::filesystem::path& slotPath);
+inline constexpr std::string_view kChronicleExtension = ".chronicle";
 
-// Writes the chronicle whole beside the slot, as the slots are written. Returns 0 or the errno
-// that stopped it; the file then holds what it held before.
-int SaveChronicle(const Chronicle& chronicle, const std::filesystem::path& slotPath);
-
-// The chronicle file beside one slot as this program last wrote it, so that saving the same game
-// again appends its new weeks instead of the whole history.
-class ChronicleFile {
-  public:
-    explicit ChronicleFile(const std::filesystem::path& slotPath);
-
-    // Brings the file beside the slot up to `chronicle`, on the disk before it returns. It is
-    // appended to when it is still the file this object last wrote, unchanged since, and
-    // `chronicle` goes on from what was written; otherwise it is written whole. Returns 0 or the
-    // errno that stopped it; the file then holds what it held before.
-    int Write(const Chronicle& chronicle);
-
-    // The chronicle last written is no longer the game's: the next Write writes the file whole.
-    void Forget() { known_ = false; }
-
-    const std::filesystem::path& path() const { return path_; }
-
-  private:
-    int WriteWhole(const Chronicle& chronicle);
-
-    std::filesystem::path path_;
-    bool known_ = false;
-    dev_t device_ = 0;
-    ino_t inode_ = 0;
-    std::uintmax_t size_ = 0;
-    int player_ = 0;
-    std::size_t weeks_ = 0;  // entries of the chronicle written
-    ChronicleWeek last_;     // the last of them, as written
+// A chronicle file's text read: the chronicle, or why the text is none.
+struct ChronicleRead {
+    std::optional<Chronicle> chronicle;
+    std::string why;
 };
+ChronicleRead ReadChronicleFile(std::string_view text);
 
-// The chronicle beside the slot, as ReadChronicleText reads it; nothing when there is none or it
-// is damaged.
-std::optional<Chronicle> LoadChronicle(const std::filesystem::path& slotPath);
+// The chronicle beside a slot for the game just loaded from it (FindCompanion, FitChronicle), and
+// what the player must be told: a file there that could not be read, named with why, is kept as
+// it is and the chronicle starts again from the loaded week.
+struct LoadedChronicle {
+    std::optional<Chronicle> chronicle;
+    std::vector<std::string> notices;
+};
+LoadedChronicle LoadChronicle(const std::filesystem::path& slotPath, const World& loaded);
+
+// Whether the bytes are a chronicle file (of either version), whatever game it is of.
+bool SoundChronicleFile(std::string_view bytes);
 
 }  // namespace golmok

@@ -77,4 +77,70 @@ std::optional<std::string> EncodeCp949(std::string_view utf8) {
     return out;
 }
 
+namespace {
+
+// The length of the well-formed UTF-8 sequence at the start of `text`, or 0.
+std::size_t SequenceLength(std::string_view text) {
+    const auto byte = [&text](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(0);
+    if (lead < 0x80) return 1;
+    std::size_t length = 0;
+    unsigned char low = 0x80;
+    unsigned char high = 0xBF;  // the range of the second byte
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        if (lead == 0xE0) low = 0xA0;   // no overlong form
+        if (lead == 0xED) high = 0x9F;  // no surrogate
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        if (lead == 0xF0) low = 0x90;   // no overlong form
+        if (lead == 0xF4) high = 0x8F;  // nothing above U+10FFFF
+    } else {
+        return 0;
+    }
+    if (text.size() < length || byte(1) < low || byte(1) > high) return 0;
+    for (std::size_t i = 2; i < length; ++i) {
+        if (byte(i) < 0x80 || byte(i) > 0xBF) return 0;
+    }
+    return length;
+}
+
+}  // namespace
+
+std::string ValidUtf8(std::string_view text) {
+    std::string valid;
+    valid.reserve(text.size());
+    while (!text.empty()) {
+        const std::size_t length = SequenceLength(text);
+        if (length == 0) {
+            valid += kUnreadable;
+            text.remove_prefix(1);
+        } else {
+            valid += text.substr(0, length);
+            text.remove_prefix(length);
+        }
+    }
+    return valid;
+}
+
+std::size_t Utf8Length(std::string_view text) {
+    std::size_t count = 0;
+    for (const char c : text) {
+        if ((static_cast<unsigned char>(c) & 0xC0U) != 0x80U) ++count;
+    }
+    return count;
+}
+
+std::string CutUtf8(std::string_view text, std::size_t most) {
+    std::size_t count = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if ((static_cast<unsigned char>(text[i]) & 0xC0U) == 0x80U) continue;
+        if (count == most) return std::string(text.substr(0, i)) + "…";
+        ++count;
+    }
+    return std::string(text);
+}
+
 }  // namespace golmok

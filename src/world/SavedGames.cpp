@@ -17,6 +17,7 @@
 #include <unistd.h>
 
 #include "world/Cp949.h"
+#include "world/FileSystem.h"
 #include "world/Numbers.h"
 #include "world/RecordFiles.h"
 #include "world/SmallFiles.h"
@@ -347,6 +348,8 @@ LoadResult ReadSlotFile(const std::filesystem::path& path, World& world) {
     return ReadSaveBytes(slot.bytes, world);
 }
 
+}  // namespace
+
 std::string SaveFailureReason(int error) {
     switch (error) {
         case EACCES:
@@ -360,22 +363,45 @@ std::string SaveFailureReason(int error) {
     }
 }
 
-constexpr std::string_view kTemporarySuffix = ".tmp";
+namespace {
 
-// The files a save writes whole: the slots, the autosave slot and the chronicle beside each.
-bool SavedFileName(std::string_view name) {
-    std::string_view extension;
-    if (name.starts_with("autosave.")) {
-        extension = name.substr(8);
-    } else if (name.size() >= 6 && name.starts_with("save0") && name[5] >= '0' &&
-               name[5] < '0' + kSaveSlotCount) {
-        extension = name.substr(6);
-    } else {
-        return false;
+bool IsHex(std::string_view text) {
+    return std::all_of(text.begin(), text.end(),
+                       [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); });
+}
+
+// What follows a slot's stem in the name of a file beside it: ".news" of an older save, or
+// ".<fingerprint>.news" and ".<fingerprint>.<n>.news".
+bool CompanionTail(std::string_view tail, std::string_view extension) {
+    if (tail == extension) return true;
+    if (!tail.ends_with(extension)) return false;
+    tail.remove_suffix(extension.size());
+    if (tail.size() < 1 + kFingerprintDigits || tail[0] != '.') return false;
+    if (!IsHex(tail.substr(1, kFingerprintDigits))) return false;
+    tail.remove_prefix(1 + kFingerprintDigits);
+    return tail.empty() || (tail.size() == 2 && tail[0] == '.' && tail[1] >= '1' &&
+                            tail[1] < '0' + kCompanionAlternates);
+}
+
+// The stem of the slot file whose name `name` is or lies beside: "save03", "autosave".
+std::optional<std::string_view> SlotStem(std::string_view name) {
+    if (name.starts_with("autosave.")) return name.substr(0, 8);
+    if (name.size() >= 6 && name.starts_with("save0") && name[5] >= '0' &&
+        name[5] < '0' + kSaveSlotCount) {
+        return name.substr(0, 6);
     }
-    return extension == ".sav" || std::find(std::begin(kSlotCompanionExtensions),
-                                            std::end(kSlotCompanionExtensions),
-                                            extension) != std::end(kSlotCompanionExtensions);
+    return std::nullopt;
+}
+
+// The files a save writes whole: the slots, the autosave slot and the files beside each.
+bool SavedFileName(std::string_view name) {
+    const std::optional<std::string_view> stem = SlotStem(name);
+    if (!stem) return false;
+    const std::string_view tail = name.substr(stem->size());
+    return tail == ".sav" ||
+           std::any_of(
+               std::begin(kSlotCompanionExtensions), std::end(kSlotCompanionExtensions),
+               [tail](std::string_view extension) { return CompanionTail(tail, extension); });
 }
 
 // A temporary file of a save: "save03.sav.<process>-<count>.tmp" (or of the autosave slot or a
@@ -402,6 +428,8 @@ std::optional<pid_t> TemporaryOwner(const std::string& name) {
 // A save that was killed half-way leaves its temporary file behind. Ours (not this process's,
 // whose saves tidy up after themselves) are removed once the process that wrote them is gone or
 // they have lain there an hour; another copy of the game saving right now keeps its own.
+}  // namespace
+
 void RemoveStaleTemporaries(const std::filesystem::path& folder) {
     std::error_code error;
     std::filesystem::directory_iterator entries(folder.empty() ? "." : folder, error);
@@ -420,58 +448,7 @@ void RemoveStaleTemporaries(const std::filesystem::path& folder) {
     }
 }
 
-// Writes the bytes to a new file beside `path` and renames it over `path`, so that the slot holds
-// either its old game or the whole new one, never half of it. The temporary name carries the
-// process id and a counter, and is created exclusively: two copies of the game saving into the
-// same folder never write into each other's file. Returns 0 or the errno that stopped it.
-int WriteWhole(const std::filesystem::path& path, const std::string& bytes) {
-    static std::atomic<unsigned> counter = 0;
-    std::filesystem::path temporary;
-    int fd = -1;
-    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        // Appended piece by piece: GCC 12 at -O3 takes a chain of `+` on a short literal for an
-        // overlapping copy (-Wrestrict) although none is made.
-        std::string suffix = ".";
-        suffix += std::to_string(getpid());
-        suffix += '-';
-        suffix += std::to_string(counter++);
-        suffix += kTemporarySuffix;
-        temporary = path;
-        temporary += suffix;
-        fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST) return errno;
-    }
-    if (fd < 0) return EEXIST;
-
-    int error = 0;
-    for (std::size_t done = 0; done < bytes.size() && error == 0;) {
-        const ssize_t written = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (written > 0) {
-            done += static_cast<std::size_t>(written);
-        } else if (written < 0 && errno != EINTR) {
-            error = errno;
-        } else if (written == 0) {
-            error = EIO;
-        }
-    }
-    // The data must be on the disk before the name points at it, or a crash could leave an empty
-    // slot where a game was.
-    if (error == 0 && ::fsync(fd) != 0) error = errno;
-    if (::close(fd) != 0 && error == 0) error = errno;
-    if (error == 0 && ::rename(temporary.c_str(), path.c_str()) != 0) error = errno;
-    if (error != 0) {
-        ::unlink(temporary.c_str());
-        return error;
-    }
-    // Make the rename itself durable; a folder that cannot be synced still holds the new slot.
-    const int folder = ::open(path.parent_path().empty() ? "." : path.parent_path().c_str(),
-                              O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (folder >= 0) {
-        ::fsync(folder);
-        ::close(folder);
-    }
-    return 0;
-}
+namespace {
 
 // The first person's text that CP949 cannot write, for the message of a failed save.
 std::optional<SavedField> FirstNonCp949Text(const World& world) {
@@ -558,7 +535,81 @@ std::filesystem::path SlotPath(const std::filesystem::path& folder, int slot) {
 }
 
 int WriteFileWhole(const std::filesystem::path& path, const std::string& bytes) {
-    return WriteWhole(path, bytes);
+    return WriteWhole(SystemFiles(), path, bytes);
+}
+
+std::uint64_t SlotFingerprint(const World& world) {
+    // FNV-1a over the slot text: what a slot holds, and nothing it does not.
+    std::uint64_t hash = 0xcbf29ce484222325ULL;
+    for (const char c : SaveText(world)) {
+        hash ^= static_cast<unsigned char>(c);
+        hash *= 0x100000001b3ULL;
+    }
+    return hash;
+}
+
+std::string FingerprintText(std::uint64_t fingerprint) {
+    std::string text(kFingerprintDigits, '0');
+    for (std::size_t i = kFingerprintDigits; i-- > 0; fingerprint >>= 4U)
+        text[i] = "0123456789abcdef"[fingerprint & 0xFU];
+    return text;
+}
+
+std::filesystem::path CompanionPath(const std::filesystem::path& slotPath,
+                                    std::uint64_t fingerprint, std::string_view extension,
+                                    int alternate) {
+    std::string name = slotPath.stem().string();
+    name += '.';
+    name += FingerprintText(fingerprint);
+    if (alternate > 0) {
+        name += '.';
+        name += std::to_string(alternate);
+    }
+    name += extension;
+    return slotPath.parent_path() / name;
+}
+
+std::filesystem::path LegacyCompanionPath(const std::filesystem::path& slotPath,
+                                          std::string_view extension) {
+    std::filesystem::path path = slotPath;
+    path.replace_extension(extension);
+    return path;
+}
+
+CompanionSearch FindCompanion(
+    const std::filesystem::path& slotPath, std::uint64_t fingerprint, std::string_view extension,
+    std::uintmax_t maxBytes,
+    const std::function<std::string(std::string_view bytes, bool legacy)>& judge) {
+    CompanionSearch search;
+    bool anyThere = false;
+    const auto look = [&](const std::filesystem::path& path, bool legacy) {
+        SmallFile file = ReadSmallFile(path, maxBytes);
+        if (file.state == SmallFile::State::Missing) return false;
+        anyThere = true;
+        if (file.state == SmallFile::State::Refused) {
+            search.unreadable.emplace_back(path, std::move(file.bytes));
+            return false;
+        }
+        if (std::string why = judge(file.bytes, legacy); !why.empty()) {
+            search.unreadable.emplace_back(path, std::move(why));
+            return false;
+        }
+        search.path = path;
+        search.bytes = std::move(file.bytes);
+        search.legacy = legacy;
+        return true;
+    };
+    for (int alternate = 0; alternate < kCompanionAlternates; ++alternate) {
+        if (look(CompanionPath(slotPath, fingerprint, extension, alternate), false)) return search;
+    }
+    if (!anyThere) look(LegacyCompanionPath(slotPath, extension), true);
+    return search;
+}
+
+bool IsCompanionName(std::string_view name, const std::filesystem::path& slotPath,
+                     std::string_view extension) {
+    const std::string stem = slotPath.stem().string();
+    return name.starts_with(stem) && CompanionTail(name.substr(stem.size()), extension);
 }
 
 std::string SaveText(const World& w) {
@@ -631,9 +682,14 @@ std::optional<std::string> EncodeSave(const World& world, int slot, std::string&
 
 std::optional<std::string> WriteSlot(const std::string& bytes, const std::filesystem::path& folder,
                                      int slot) {
-    const std::filesystem::path path = SlotPath(folder, slot);
     RemoveStaleTemporaries(folder);
-    if (const int error = WriteWhole(path, bytes); error != 0) {
+    return WriteSlot(SystemFiles(), bytes, folder, slot);
+}
+
+std::optional<std::string> WriteSlot(FileSystem& files, const std::string& bytes,
+                                     const std::filesystem::path& folder, int slot) {
+    const std::filesystem::path path = SlotPath(folder, slot);
+    if (const int error = WriteWhole(files, path, bytes); error != 0) {
         return path.filename().string() + "에 저장하지 못했습니다 (" + SaveFailureReason(error) +
                "). 전에 저장된 게임은 그대로 있습니다.";
     }
@@ -664,17 +720,11 @@ bool EndsInConsonant(std::string_view word) {
 
 }  // namespace
 
-std::string CompanionFailure(std::string_view what, const std::filesystem::path& path, int error) {
-    const bool consonant = EndsInConsonant(what);
-    std::string sentence(what);
-    sentence += consonant ? "을 저장하지 못했습니다 (" : "를 저장하지 못했습니다 (";
-    sentence += path.filename().string();
-    sentence += ": ";
-    sentence += SaveFailureReason(error);
-    sentence += "). 게임은 저장되었고, 전에 저장된 ";
-    sentence += what;
-    sentence += consonant ? "은 그대로 있습니다." : "는 그대로 있습니다.";
-    return sentence;
+std::string Particle(std::string_view word, std::string_view afterConsonant,
+                     std::string_view afterVowel) {
+    std::string text(word);
+    text += EndsInConsonant(word) ? afterConsonant : afterVowel;
+    return text;
 }
 
 LoadResult ReadSaveText(std::string_view text, World& world) {

@@ -20,9 +20,11 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "world/Numbers.h"
 #include "world/World.h"
@@ -57,12 +59,62 @@ inline constexpr std::uintmax_t kMaxSlotBytes = 1 << 20;
 inline constexpr int kFirstYear = 1930;
 inline constexpr int kLastYear = 9999;
 
-// Files kept beside a slot, named as the slot with this extension in place of ".sav" (its
-// chronicle, the week's news). Each is written before its slot, so that a kill between the two
-// leaves it one save ahead of its slot, never behind: its reader accepts one that reaches the
-// slot's week and leaves out what lies beyond. A save's temporary files of these names are the
-// only ones the game ever removes.
+// Files kept beside a slot: its chronicle and the week's news. A save is one unit: the files of
+// the new game are written first under names that carry the new game's fingerprint
+// (save00.0123456789abcdef.chronicle), the slot's rename is the one moment the save happens, and
+// only after it are the old game's files removed. A kill, a full disk or a failed write at any
+// step leaves the old slot with all of its files, or the new slot with all of its own.
+//
+// Saves of earlier versions keep theirs under the slot's name with the extension in place of
+// ".sav" (save00.chronicle); they are read when a slot has none of the new names.
 inline constexpr std::string_view kSlotCompanionExtensions[] = {".chronicle", ".news"};
+
+// Hex digits of a fingerprint in a file name.
+inline constexpr std::size_t kFingerprintDigits = 16;
+// How many names a file beside a slot may take for one fingerprint: when something the game
+// cannot read lies under the first, it is kept and the next is used (save00.<hex>.1.chronicle).
+inline constexpr int kCompanionAlternates = 4;
+
+// The number that ties the files beside a slot to the game saved in it: a hash of its slot text.
+std::uint64_t SlotFingerprint(const World& world);
+std::string FingerprintText(std::uint64_t fingerprint);
+
+// "save00.<hex>.chronicle" beside `slotPath` (alternate 0), "save00.<hex>.1.chronicle", ...
+std::filesystem::path CompanionPath(const std::filesystem::path& slotPath,
+                                    std::uint64_t fingerprint, std::string_view extension,
+                                    int alternate = 0);
+// "save00.chronicle": the name an earlier version gave the file.
+std::filesystem::path LegacyCompanionPath(const std::filesystem::path& slotPath,
+                                          std::string_view extension);
+// Whether a file name in the slot's folder is one of the slot's files of that extension, in
+// either form.
+bool IsCompanionName(std::string_view name, const std::filesystem::path& slotPath,
+                     std::string_view extension);
+
+// What lies beside a slot under the names of one of its files, as a load finds it.
+struct CompanionSearch {
+    std::filesystem::path path;  // the file read; empty when none was found sound
+    std::string bytes;           // what it holds
+    bool legacy = false;         // found under the name an earlier version gave it
+    // Files under those names that could not be read, each with why; they are left as they are.
+    std::vector<std::pair<std::filesystem::path, std::string>> unreadable;
+};
+
+// Reads the file of `extension` beside the slot of the game `fingerprint`: the first of its names
+// (CompanionPath, alternates in order) that reads as a regular file of at most `maxBytes` and
+// that `judge` finds sound (it returns why not, or an empty text); only when none of those names
+// is there, the older name (LegacyCompanionPath). Nothing is opened so that it could block.
+CompanionSearch FindCompanion(
+    const std::filesystem::path& slotPath, std::uint64_t fingerprint, std::string_view extension,
+    std::uintmax_t maxBytes,
+    const std::function<std::string(std::string_view bytes, bool legacy)>& judge);
+
+// Removes the temporary files that killed saves left in the folder (another running copy of the
+// game keeps its own).
+void RemoveStaleTemporaries(const std::filesystem::path& folder);
+
+// Why a file of a save could not be written, for the player ("디스크가 가득 찼습니다").
+std::string SaveFailureReason(int error);
 
 // One saved field: its block, its row (0 in the game block) and its place in the row.
 enum class SavedBlock { Game, Humans, Groups, Cities };
@@ -114,14 +166,18 @@ std::optional<std::string> EncodeSave(const World& world, int slot, std::string&
 // held before. Temporary files that killed saves left in the folder are removed.
 std::optional<std::string> WriteSlot(const std::string& bytes, const std::filesystem::path& folder,
                                      int slot);
+class FileSystem;
+std::optional<std::string> WriteSlot(FileSystem& files, const std::string& bytes,
+                                     const std::filesystem::path& folder, int slot);
 
 // EncodeSave and WriteSlot together.
 std::optional<std::string> SaveGame(const World& world, const std::filesystem::path& folder,
                                     int slot);
 
-// The message of a save whose slot was written but a file beside it was not: "연대기를 저장하지
-// 못했습니다 (...)", with `what` the file's name in the sentence ("연대기") and `error` the errno.
-std::string CompanionFailure(std::string_view what, const std::filesystem::path& path, int error);
+// The word with the particle that fits its last syllable: Particle("연대기", "은", "는") is
+// "연대기는", Particle("소식", "은", "는") is "소식은".
+std::string Particle(std::string_view word, std::string_view afterConsonant,
+                     std::string_view afterVowel);
 
 enum class SlotState {
     Game,        // a game that loads
@@ -133,6 +189,9 @@ enum class SlotState {
 struct LoadResult {
     SlotState state;
     std::string message;  // for the player; empty when the game was loaded
+    // What the player must be told about a game that was loaded: a file beside the slot that
+    // could not be read (named, with why), kept as it is.
+    std::vector<std::string> notices = {};
 };
 
 // Reads the slot text (UTF-8) onto `world`: every saved field is overwritten, every other field is

@@ -1,6 +1,9 @@
 // The player's settings: the map's options and the fight mode. The windows keep them from one
-// start to the next in an INI file (Qt's QSettings in its INI format); the console reads the same
-// file only when asked (`--settings`), so that a script plays alike on every machine.
+// start to the next in an INI file (in the INI format Qt's QSettings reads and writes); the
+// console reads the same file only when asked (`--settings`), so that a script plays alike on
+// every machine. The file is read as the game's other small files are: never so that it could
+// block (a FIFO) or without a bound (a link to /dev/zero, a huge file), and written whole beside
+// itself and renamed into place.
 //
 // The file: $XDG_CONFIG_HOME/golmok/golmok.ini (by default ~/.config/golmok/golmok.ini)
 //
@@ -10,8 +13,10 @@
 //     ...
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -57,8 +62,29 @@ std::filesystem::path SettingsFile();
 // not know, a value it cannot read and a setting the text leaves out keep what `settings` held.
 void ReadSettings(std::string_view text, Settings& settings);
 
+// No settings file of ours comes near this size.
+inline constexpr std::uintmax_t kMaxSettingsBytes = 64 * 1024;
+
 // ReadSettings on the file into the world's options and fight mode. A file that is not there, or
 // cannot be read, changes nothing: the defaults stand.
 void ReadSettingsFile(const std::filesystem::path& file, World& world);
+
+// The settings file's text for the world's options and fight mode.
+std::string SettingsText(const World& world);
+
+// Writes the settings file (its folder is made if missing); an empty path writes nothing. Nothing
+// is replaced that is not a regular file. Returns nothing, or the message naming the file and why
+// it could not be written (the options still hold for this run).
+std::optional<std::string> WriteSettingsFile(const std::filesystem::path& file, const World& world);
+
+// The settings of one run: a file that cannot be written is told once, not at every click.
+class SettingsKeeper {
+  public:
+    // WriteSettingsFile; the message only the first time it fails in this run.
+    std::optional<std::string> Store(const std::filesystem::path& file, const World& world);
+
+  private:
+    bool told_ = false;
+};
 
 }  // namespace golmok

@@ -5,7 +5,9 @@
 #include <sstream>
 
 #include "console/Console.h"
+#include "game/NewsFile.h"
 #include "support/TestWorld.h"
+#include "world/Chronicle.h"
 #include "world/RecordFiles.h"
 #include "world/SavedGames.h"
 
@@ -109,6 +111,33 @@ TEST(SaveVerbs, AKilledGameResumesFromItsLastTurnEnd) {
     const std::string resumed = RunConsole(folder, "load auto\ndump\n");
     EXPECT_EQ(WithoutTallies(resumed), WithoutTallies(atTurnEnd));
     EXPECT_TRUE(resumed.starts_with("game year=1930 month=2 week=2 ")) << resumed;
+}
+
+// A file beside the slot that cannot be read is a `message:` line at load, naming it and why; the
+// game loads, and the file stays as it was.
+TEST(SaveVerbs, AFileBesideTheSlotThatCannotBeReadIsToldAtLoad) {
+    ConsoleRun run;
+    run.session.StartNewGame(0);
+    ASSERT_EQ(run.Run("save 2"), "");
+    const auto slot = SlotPath(run.folder.path(), 2);
+    const std::uint64_t fingerprint = SlotFingerprint(run.session.world());
+    const auto chronicle = CompanionPath(slot, fingerprint, kChronicleExtension);
+    const auto news = CompanionPath(slot, fingerprint, kNewsExtension);
+    const std::string cut = test::ReadFile(news).substr(0, test::ReadFile(news).rfind("end"));
+    test::WriteFile(news, cut);
+    std::filesystem::remove(chronicle);
+    std::filesystem::create_directory(chronicle);
+    EXPECT_EQ(run.Run("load 2"),
+              "message: 연대기 파일 " + chronicle.filename().string() +
+                  "을(를) 읽을 수 없습니다 (파일이 아니라 폴더입니다). 그 파일은 그대로 두고, "
+                  "연대기는 1930년 1월 1주부터 새로 시작합니다.\n"
+                  "message: 이번 주 소식 파일 " +
+                  news.filename().string() +
+                  "을(를) 읽을 수 없습니다 (끝 표시가 없습니다: 잘린 파일입니다). 그 파일은 그대로 "
+                  "둡니다.\n");
+    EXPECT_TRUE(run.session.running());
+    EXPECT_TRUE(std::filesystem::is_directory(chronicle));
+    EXPECT_EQ(test::ReadFile(news), cut);
 }
 
 }  // namespace

@@ -7,8 +7,11 @@
 #include <string_view>
 
 #include "console/Console.h"
+#include "game/NewWorld.h"
 #include "game/TurnNews.h"
 #include "support/TestWorld.h"
+#include "world/FileSystem.h"
+#include "world/SavedGames.h"
 
 namespace golmok {
 namespace {
@@ -143,10 +146,45 @@ TEST(NewsVerb, PrintsTheNewsWindowsLines) {
     run("quit");
     run("load 0");
     EXPECT_EQ(run("news window"), week);
-    std::filesystem::remove(folder.path() / "save00.news");
+    // The news beside the slot carries the slot's fingerprint in its name.
+    for (const auto& entry : std::filesystem::directory_iterator(folder.path())) {
+        const std::string name = entry.path().filename().string();
+        if (name.starts_with("save00.") && entry.path().extension() == ".news")
+            std::filesystem::remove(entry.path());
+    }
     run("load 0");
     EXPECT_EQ(run("news window"), std::string("window ") + kNewsNotSaved + "\n");
     EXPECT_EQ(run("news"), "");
+}
+
+// A line of many turn ends with 자동저장 on writes the chronicle of every week and the autosave
+// once, after the last turn end.
+class CountedRenames final : public FileSystem {
+  public:
+    int Rename(const std::filesystem::path& from, const std::filesystem::path& to) override {
+        if (to.filename() == "autosave.sav") ++slotRenames;
+        return FileSystem::Rename(from, to);
+    }
+    int slotRenames = 0;
+};
+
+TEST(EndTurnVerb, ALineOfTurnEndsSavesOnce) {
+    test::TempFolder folder;
+    CountedRenames files;
+    Session session(BuildNewWorld(test::ShippedData()));
+    session.UseFileSystem(files);
+    std::ostringstream out;
+    Console console(session, out, folder.path());
+    for (const char* line : {"new-game 3", "option autosave on", "end-turn 40"})
+        ASSERT_EQ(console.RunLine(line), Console::LineResult::Done) << out.str();
+    ASSERT_FALSE(session.world().DefenceSetupOpen);
+    EXPECT_EQ(files.slotRenames, 1);
+    Session loaded(BuildNewWorld(test::ShippedData()));
+    ASSERT_EQ(loaded.LoadFrom(folder.path(), kAutosaveSlot).state, SlotState::Game);
+    EXPECT_EQ(SaveText(loaded.world()), SaveText(session.world()));
+    EXPECT_EQ(loaded.chronicle().weeks.size(), 41u);
+    EXPECT_EQ(loaded.chronicle(), session.chronicle());
+    EXPECT_EQ(loaded.weekNews(), session.weekNews());
 }
 
 }  // namespace

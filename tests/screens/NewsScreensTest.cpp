@@ -294,7 +294,8 @@ class NewsScreensTest : public QObject, public GameOnScreen {
         Trigger("기능_저장하기");
         Click(Control<QPushButton>(screens_->saveFile(), "OpenList", 2));
         Settle();
-        QVERIFY(QFile::remove(QString::fromStdString(NewsPath(SlotPath(slots_->path(), 2)))));
+        QVERIFY(QFile::remove(QString::fromStdString(
+            CompanionPath(SlotPath(slots_->path(), 2), SlotFingerprint(world()), kNewsExtension))));
         Trigger("기능_불러오기");
         Click(Control<QPushButton>(screens_->openFile(), "OpenList", 2));
         Settle();

@@ -343,6 +343,28 @@ class ScreensTest : public QObject, GameOnScreen {
         QVERIFY(world().options.living);
     }
 
+    // A settings file that cannot be written is told once, naming it and why; the options chosen
+    // hold for the run all the same.
+    void settingsThatCannotBeWrittenAreToldOnce() {
+        test::TempFolder config;
+        const std::filesystem::path file = config.path() / "golmok.ini";
+        std::filesystem::create_directory(file);
+        screens_->SetSettingsFile(file);
+        MainGame* map = StartOnMap(0);
+        platform_->informed.clear();
+        const Options before = world().options;
+        Item(map, "옵션_초반휴전")->trigger();
+        Item(map, "옵션_강한조직")->trigger();
+        QCOMPARE(platform_->informed,
+                 QStringList{QString::fromStdString(
+                     "설정 파일 " + file.string() +
+                     "에 옵션을 저장하지 못했습니다 (파일이 아니라 폴더입니다). 바꾼 옵션은 이번 "
+                     "실행에만 적용됩니다.")});
+        QVERIFY(world().options.truce != before.truce);
+        QVERIFY(world().options.strongGangs != before.strongGangs);
+        QVERIFY(std::filesystem::is_directory(file));
+    }
+
     // What the player chooses in the menu is written to the settings file at once, and the next
     // start reads it back (through the core's reader, as the console's --settings does).
     void optionsChosenInOneRunAreInForceInTheNext() {

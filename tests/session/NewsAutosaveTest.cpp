@@ -48,7 +48,13 @@ TEST(SessionTurnEnd, AutosaveResumesTheGameWithItsChronicle) {
     for (int turn = 1; turn <= 5; ++turn)
         EXPECT_TRUE(session.EndTurn(folder.path()).empty());
     EXPECT_TRUE(fs::exists(folder.path() / "autosave.sav"));
-    EXPECT_TRUE(fs::exists(folder.path() / "autosave.chronicle"));
+    const std::uint64_t fingerprint = SlotFingerprint(session.world());
+    for (std::string_view extension : kSlotCompanionExtensions) {
+        EXPECT_TRUE(fs::exists(
+            CompanionPath(SlotPath(folder.path(), kAutosaveSlot), fingerprint, extension)));
+    }
+    // The older weeks' files went once each newer save was in place: one of each is left.
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 3);
     EXPECT_FALSE(fs::exists(SlotPath(folder.path(), 0)));
 
     // A fresh run of the program picks the game up where the last turn end left it.
@@ -89,7 +95,7 @@ TEST(SessionSlots, TheChronicleGoesWithTheSlotOrStartsAfresh) {
     Session session = ShippedSession(0, false);
     for (int turn = 1; turn <= 4; ++turn)
         session.EndTurn(folder.path());
-    ASSERT_FALSE(session.SaveTo(folder.path(), 1).has_value());
+    ASSERT_TRUE(session.SaveTo(folder.path(), 1).empty());
     const Chronicle saved = session.chronicle();
     ASSERT_EQ(saved.weeks.size(), 5u);
 
@@ -97,8 +103,10 @@ TEST(SessionSlots, TheChronicleGoesWithTheSlotOrStartsAfresh) {
     other.LoadFrom(folder.path(), 1);
     EXPECT_EQ(other.chronicle(), saved);
 
-    // A slot without its chronicle, or with one of another game, starts from the week loaded.
-    const fs::path chronicle = ChroniclePath(SlotPath(folder.path(), 1));
+    // A slot without its chronicle, or with one of another game, starts from the week loaded;
+    // the one of another game is named and kept.
+    const fs::path chronicle = CompanionPath(SlotPath(folder.path(), 1),
+                                             SlotFingerprint(session.world()), kChronicleExtension);
     for (const char* what : {"missing", "another player"}) {
         SCOPED_TRACE(what);
         if (fs::exists(chronicle)) {
@@ -106,10 +114,11 @@ TEST(SessionSlots, TheChronicleGoesWithTheSlotOrStartsAfresh) {
         } else {
             Chronicle foreign = saved;
             foreign.player = 4;
-            ASSERT_EQ(SaveChronicle(foreign, SlotPath(folder.path(), 1)), 0);
+            test::WriteFile(chronicle, ChronicleText(foreign));
         }
         Session fresh(BuildNewWorld(test::ShippedData()));
-        fresh.LoadFrom(folder.path(), 1);
+        const LoadResult result = fresh.LoadFrom(folder.path(), 1);
+        EXPECT_EQ(result.notices.size(), fs::exists(chronicle) ? 1u : 0u);
         ASSERT_EQ(fresh.chronicle().weeks.size(), 1u);
         EXPECT_EQ(fresh.chronicle().weeks[0], saved.weeks.back());
     }
@@ -122,7 +131,7 @@ TEST(SessionSlots, TheWeeksNewsGoesWithTheSlotAndIsNeverAnotherGames) {
         session.EndTurn(folder.path());
     ASSERT_FALSE(session.news().empty());
     ASSERT_FALSE(session.weekNews().lastWeek.empty());
-    ASSERT_FALSE(session.SaveTo(folder.path(), 1).has_value());
+    ASSERT_TRUE(session.SaveTo(folder.path(), 1).empty());
     const WeekNews saved = session.weekNews();
     const fs::path slot = SlotPath(folder.path(), 1);
 
@@ -134,12 +143,13 @@ TEST(SessionSlots, TheWeeksNewsGoesWithTheSlotAndIsNeverAnotherGames) {
         EXPECT_EQ(other.weekNews(), saved);
     }
 
-    // Another game saved into the slot, killed before its news was written: the slot holds the
-    // new game beside the old game's news, which is not shown for it.
-    const std::string oldNews = test::ReadFile(NewsPath(slot));
+    // Another game saved into the slot: its news replaces the old game's.
+    const std::string oldNews =
+        test::ReadFile(CompanionPath(slot, SlotFingerprint(session.world()), kNewsExtension));
     Session second = ShippedSession(4, false);
     second.EndTurn(folder.path());
-    ASSERT_FALSE(second.SaveTo(folder.path(), 1).has_value());
+    ASSERT_TRUE(second.SaveTo(folder.path(), 1).empty());
+    const fs::path newsFile = CompanionPath(slot, SlotFingerprint(second.world()), kNewsExtension);
     {
         Session other(BuildNewWorld(test::ShippedData()));
         other.LoadFrom(folder.path(), 1);
@@ -148,30 +158,44 @@ TEST(SessionSlots, TheWeeksNewsGoesWithTheSlotAndIsNeverAnotherGames) {
     struct Case {
         const char* what;
         void (*arrange)(const fs::path& news, const std::string& oldNews);
+        const char* told;  // why the file could not be read; nothing when there is nothing to tell
     };
     const Case cases[] = {
         {"another game's news",
-         [](const fs::path& news, const std::string& old) { test::WriteFile(news, old); }},
-        {"no news file (an older save)",
-         [](const fs::path& news, const std::string&) { fs::remove(news); }},
+         [](const fs::path& news, const std::string& old) { test::WriteFile(news, old); },
+         "다른 게임의 소식입니다"},
+        {"no news file", [](const fs::path& news, const std::string&) { fs::remove(news); },
+         nullptr},
         {"a damaged news file",
          [](const fs::path& news, const std::string&) {
              const std::string text = test::ReadFile(news);
              test::WriteFile(news, text.substr(0, text.size() / 2));
-         }},
+         },
+         "끝 표시가 없습니다: 잘린 파일입니다"},
         {"a folder in its place",
          [](const fs::path& news, const std::string&) {
              fs::remove(news);
              fs::create_directory(news);
-         }},
+         },
+         "파일이 아니라 폴더입니다"},
     };
     for (const Case& k : cases) {
         SCOPED_TRACE(k.what);
-        fs::remove_all(NewsPath(slot));
-        ASSERT_TRUE(SaveNews(second.weekNews(), second.world(), slot));  // the game's own
-        k.arrange(NewsPath(slot), oldNews);
+        fs::remove_all(newsFile);
+        test::WriteFile(newsFile,
+                        NewsFileText(second.weekNews(), second.world()));  // the game's own
+        k.arrange(newsFile, oldNews);
         Session other(BuildNewWorld(test::ShippedData()));
-        ASSERT_EQ(other.LoadFrom(folder.path(), 1).state, SlotState::Game);
+        const LoadResult result = other.LoadFrom(folder.path(), 1);
+        ASSERT_EQ(result.state, SlotState::Game);
+        if (k.told) {
+            EXPECT_EQ(result.notices,
+                      std::vector<std::string>{"이번 주 소식 파일 " + newsFile.filename().string() +
+                                               "을(를) 읽을 수 없습니다 (" + k.told +
+                                               "). 그 파일은 그대로 둡니다."});
+        } else {
+            EXPECT_TRUE(result.notices.empty());
+        }
         EXPECT_FALSE(other.weekNews().kept);
         EXPECT_EQ(NewsWindowLines(other.world(), other.weekNews()),
                   std::vector<std::string>{kNewsNotSaved});
@@ -179,18 +203,26 @@ TEST(SessionSlots, TheWeeksNewsGoesWithTheSlotAndIsNeverAnotherGames) {
         other.EndTurn();
         EXPECT_TRUE(other.weekNews().kept);
     }
-    // Saving where the news cannot be written still saves the game, and the player is told.
-    fs::remove_all(NewsPath(slot));
-    fs::create_directory(NewsPath(slot));
-    const std::optional<std::string> told = second.SaveTo(folder.path(), 1);
-    ASSERT_TRUE(told.has_value());
-    EXPECT_TRUE(told->starts_with("이번 주 소식을 저장하지 못했습니다")) << *told;
-    EXPECT_TRUE(fs::is_directory(NewsPath(slot)));
+    // The same game saved again where a folder stands under its news's name: the folder stays,
+    // the news goes under the next name, and the player is told where.
+    fs::remove_all(newsFile);
+    fs::create_directory(newsFile);
+    const std::vector<std::string> told = second.SaveTo(folder.path(), 1);
+    const fs::path next = CompanionPath(slot, SlotFingerprint(second.world()), kNewsExtension, 1);
+    EXPECT_EQ(told,
+              std::vector<std::string>{newsFile.filename().string() +
+                                       "을(를) 읽을 수 없어 지우지 않고 그대로 두었습니다 "
+                                       "(파일이 아니라 폴더입니다). 이 게임의 이번 주 소식은 " +
+                                       next.filename().string() + "에 저장되었습니다."});
+    EXPECT_TRUE(fs::is_directory(newsFile));
     Session reloaded(BuildNewWorld(test::ShippedData()));
-    EXPECT_EQ(reloaded.LoadFrom(folder.path(), 1).state, SlotState::Game);
-    EXPECT_EQ(reloaded.world().Week, second.world().Week);
-    EXPECT_EQ(reloaded.world().PlayerGroupIndex, second.world().PlayerGroupIndex);
-    EXPECT_EQ(reloaded.world().HumanCity, second.world().HumanCity);
+    const LoadResult result = reloaded.LoadFrom(folder.path(), 1);
+    EXPECT_EQ(result.state, SlotState::Game);
+    EXPECT_TRUE(result.notices.empty());
+    EXPECT_EQ(reloaded.weekNews(), second.weekNews());
+    EXPECT_EQ(SaveText(reloaded.world()), SaveText(second.world()));
+    // Told once a run: the next save keeps it without a word.
+    EXPECT_TRUE(second.SaveTo(folder.path(), 1).empty());
 }
 
 TEST(NewsFile, ReadsBackWhatItWroteAndRefusesAnythingElse) {
@@ -231,14 +263,22 @@ TEST(NewsFile, ReadsBackWhatItWroteAndRefusesAnythingElse) {
     const std::pair<const char*, std::string> refused[] = {
         {"another game", ""},
         {"cut short", text.substr(0, text.size() - 1)},
-        {"a person out of range", header + "this 2 6 -1 24 0 194 0 0 0 0\n"},
-        {"a kind out of range", header + "this 99 6 -1 24 0 19 0 0 0 0\n"},
-        {"a field missing", header + "this 2 6 -1 24 0 19 0 0 0\n"},
-        {"this week after last week's", text + "this 2 6 -1 24 0 19 0 0 0 0\n"},
-        {"another week word", header + "next 2 6 -1 24 0 19 0 0 0 0\n"},
-        {"a figure with letters", header + "this 6 5 -1 7 -1 -1 0 0 0 5e3\n"},
-        {"another version", "golmok-news 2" + text.substr(std::string("golmok-news 1").size())},
+        {"a person out of range", header + "this 2 6 -1 24 0 194 0 0 0 0\nend 1\n"},
+        {"a kind out of range", header + "this 99 6 -1 24 0 19 0 0 0 0\nend 1\n"},
+        {"a field missing", header + "this 2 6 -1 24 0 19 0 0 0\nend 1\n"},
+        {"this week after last week's",
+         text.substr(0, text.rfind("end")) + "this 2 6 -1 24 0 19 0 0 0 0\nend 4\n"},
+        {"another week word", header + "next 2 6 -1 24 0 19 0 0 0 0\nend 1\n"},
+        {"a figure with letters", header + "this 6 5 -1 7 -1 -1 0 0 0 5e3\nend 1\n"},
+        {"another version", "golmok-news 3" + text.substr(std::string("golmok-news 2").size())},
+        {"cut at a line's end", text.substr(0, text.rfind("end"))},
+        {"an end line counting other events", text.substr(0, text.rfind("end")) + "end 2\n"},
     };
+    // An earlier version's file, without its end line, is still read, and said to be one.
+    const std::string old = "golmok-news 1" + text.substr(13, text.rfind("end") - 13);
+    const NewsRead read = ReadNewsFile(old, &w);
+    EXPECT_EQ(read.news, news);
+    EXPECT_TRUE(read.old);
     for (const auto& [what, bad] : refused) {
         SCOPED_TRACE(what);
         if (bad.empty()) {

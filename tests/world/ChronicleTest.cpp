@@ -1,9 +1,6 @@
 // The chronicle: one entry a week of the districts each gang holds, and its file beside a slot.
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
-
-#include <cerrno>
 
 #include <filesystem>
 
@@ -91,38 +88,60 @@ TEST(Chronicle, TextRoundTrip) {
         chronicle.Note(w);
     }
     const std::string text = ChronicleText(chronicle);
-    EXPECT_TRUE(text.starts_with("golmok-chronicle 1 3\n1930 1 1 4 4 3 3 3 4 4\n"));
+    EXPECT_TRUE(text.starts_with("golmok-chronicle 2 3\n1930 1 1 4 4 3 3 3 4 4\n"));
+    EXPECT_TRUE(text.ends_with("\nend 7\n"));
     EXPECT_EQ(ReadChronicleText(text), chronicle);
 }
 
 TEST(Chronicle, DamagedTextsAreRefused) {
-    const std::string head = "golmok-chronicle 1 0\n";
-    const char* week = "1930 1 1 4 4 3 4 3 4 3\n";
-    const std::pair<const char*, std::string> cases[] = {
-        {"empty", ""},
-        {"no weeks", head},
-        {"another header", "golmok-chronicle 2 0\n" + std::string(week)},
-        {"player out of range", "golmok-chronicle 1 7\n" + std::string(week)},
-        {"nothing but a line cut short", head + "1930 1 1 4 4 3 4 3 4 3"},
-        {"a gang missing", head + "1930 1 1 4 4 3 4 3 4\n"},
-        {"a word that is no number", head + "1930 1 1 4 4 3 4 3 4 x\n"},
-        {"week 5", head + "1930 1 5 4 4 3 4 3 4 3\n"},
-        {"more than 25 districts", head + "1930 1 1 4 4 3 4 3 4 4\n"},
-        {"negative districts", head + "1930 1 1 -1 4 3 4 3 4 3\n"},
-        {"weeks out of order", head + "1930 1 2 4 4 3 4 3 4 3\n" + week},
+    const std::string head = "golmok-chronicle 2 0\n";
+    const std::string week = "1930 1 1 4 4 3 4 3 4 3\n";
+    const std::string next = "1930 1 2 4 4 3 4 3 4 3\n";
+    const std::string whole = head + week + next + "end 2\n";
+    struct Case {
+        const char* what;
+        std::string text;
+        const char* why;
     };
-    for (const auto& [what, text] : cases) {
-        SCOPED_TRACE(what);
-        EXPECT_FALSE(ReadChronicleText(text).has_value());
+    const char* kNone = "연대기 파일의 내용이 아닙니다";
+    const char* kCut = "끝 표시가 없습니다: 잘린 파일입니다";
+    const Case cases[] = {
+        {"empty", "", kNone},
+        {"no weeks", head + "end 0\n", kNone},
+        {"another header", "golmok-chronicle 3 0\n" + week + "end 1\n", kNone},
+        {"player out of range", "golmok-chronicle 2 7\n" + week + "end 1\n", kNone},
+        {"a gang missing", head + "1930 1 1 4 4 3 4 3 4\nend 1\n", kNone},
+        {"a word that is no number", head + "1930 1 1 4 4 3 4 3 4 x\nend 1\n", kNone},
+        {"week 5", head + "1930 1 5 4 4 3 4 3 4 3\nend 1\n", kNone},
+        {"more than 25 districts", head + "1930 1 1 4 4 3 4 3 4 4\nend 1\n", kNone},
+        {"negative districts", head + "1930 1 1 -1 4 3 4 3 4 3\nend 1\n", kNone},
+        {"weeks out of order", head + next + week + "end 2\n", kNone},
+        // A cut at a line's end, at the end line, or in it: never read as the whole chronicle.
+        {"cut after a week", head + week + next, kCut},
+        {"cut after the first week", head + week, kCut},
+        {"cut inside the end line", whole.substr(0, whole.size() - 2), kCut},
+        {"cut after the end word", head + week + next + "end", kCut},
+        {"an end line that counts other weeks", head + week + "end 2\n",
+         "끝 표시의 주 수가 맞지 않습니다: 잘린 파일입니다"},
+        {"a line after the end", whole + week, kCut},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const ChronicleRead read = ReadChronicleFile(c.text);
+        EXPECT_FALSE(read.chronicle.has_value());
+        EXPECT_EQ(read.why, c.why);
     }
-    EXPECT_TRUE(ReadChronicleText(head + week).has_value());
+    EXPECT_TRUE(ReadChronicleText(whole).has_value());
 
-    // A line cut short by a kill is left out; a week written again follows itself.
+    // Files of earlier versions carry no end line: a line cut short by a kill is left out, and a
+    // week written again follows itself.
+    const std::string old = "golmok-chronicle 1 0\n";
     const std::string again = "1930 1 1 4 4 4 4 3 4 2\n";
-    const auto read = ReadChronicleText(head + week + again + "1930 1 2 4");
+    const auto read = ReadChronicleText(old + week + again + "1930 1 2 4");
     ASSERT_TRUE(read.has_value());
     ASSERT_EQ(read->weeks.size(), 2u);
     EXPECT_EQ(read->weeks[1].districts[6], 2);
+    EXPECT_FALSE(ReadChronicleText(old + "1930 1 1 4 4 3 4 3 4 3").has_value());
 }
 
 // The longest game a slot can hold, 1930 to the last week of 9999 with the widest line every
@@ -140,114 +159,80 @@ TEST(Chronicle, TheReadLimitHoldsTheLongestGame) {
     EXPECT_EQ(ReadChronicleText(text), longest);
 }
 
-TEST(Chronicle, FileBesideTheSlot) {
+// The chronicle is found beside its slot under the saved game's fingerprint, or, for a save of an
+// earlier version, under the slot's own name; what is there and cannot be read is named with why.
+TEST(Chronicle, FoundBesideTheSlotOrToldWhyNot) {
     test::TempFolder folder;
     const auto slot = SlotPath(folder.path(), 2);
-    EXPECT_EQ(ChroniclePath(slot), folder.path() / "save02.chronicle");
-    EXPECT_EQ(ChroniclePath(SlotPath(folder.path(), kAutosaveSlot)),
-              folder.path() / "autosave.chronicle");
-    EXPECT_FALSE(LoadChronicle(slot).has_value());  // none yet
-
-    const Chronicle chronicle = StartChronicle(test::BlankWorld());
-    ASSERT_EQ(SaveChronicle(chronicle, slot), 0);
-    EXPECT_EQ(LoadChronicle(slot), chronicle);
-
-    test::WriteFile(ChroniclePath(slot), "golmok-chronicle 1 0\nrubbish\n");
-    EXPECT_FALSE(LoadChronicle(slot).has_value());
-
-    EXPECT_NE(SaveChronicle(chronicle, folder.path() / "missing" / "save02.sav"), 0);
-}
-
-Chronicle Weeks(int count) {
     World w = test::BlankWorld();
-    Chronicle chronicle = StartChronicle(w);
-    for (int i = 1; i < count; ++i) {
-        w.Week = w.Week % 4 + 1;
-        if (w.Week == 1) w.Month += 1;
-        chronicle.Note(w);
+    const std::uint64_t fingerprint = SlotFingerprint(w);
+    const auto path = CompanionPath(slot, fingerprint, kChronicleExtension);
+    EXPECT_EQ(path.filename().string(), "save02." + FingerprintText(fingerprint) + ".chronicle");
+    EXPECT_EQ(CompanionPath(slot, fingerprint, kChronicleExtension, 2).filename().string(),
+              "save02." + FingerprintText(fingerprint) + ".2.chronicle");
+
+    LoadedChronicle none = LoadChronicle(slot, w);
+    EXPECT_FALSE(none.chronicle.has_value());
+    EXPECT_TRUE(none.notices.empty());  // nothing there: nothing to tell
+
+    const Chronicle chronicle = StartChronicle(w);
+    test::WriteFile(path, ChronicleText(chronicle));
+    LoadedChronicle found = LoadChronicle(slot, w);
+    EXPECT_EQ(found.chronicle, chronicle);
+    EXPECT_TRUE(found.notices.empty());
+
+    // An earlier version's file, read only when none of the new names is there.
+    test::WriteFile(LegacyCompanionPath(slot, kChronicleExtension),
+                    "golmok-chronicle 1 0\n" + ChronicleLine(chronicle.weeks[0]));
+    std::filesystem::remove(path);
+    EXPECT_EQ(LoadChronicle(slot, w).chronicle, chronicle);
+
+    const std::string text = ChronicleText(chronicle);
+    struct Case {
+        const char* what;
+        void (*arrange)(const std::filesystem::path& path, const std::string& text);
+        const char* why;
+    };
+    const Case cases[] = {
+        {"garbled",
+         [](const auto& p, const auto&) { test::WriteFile(p, "golmok-chronicle 2 0\nx\nend 1\n"); },
+         "연대기 파일의 내용이 아닙니다"},
+        {"cut at a line's end",
+         [](const auto& p, const auto& t) { test::WriteFile(p, t.substr(0, t.find("end"))); },
+         "끝 표시가 없습니다: 잘린 파일입니다"},
+        {"a folder", [](const auto& p, const auto&) { std::filesystem::create_directory(p); },
+         "파일이 아니라 폴더입니다"},
+        // A FIFO must not block the load, nor a device be read.
+        {"a FIFO", [](const auto& p, const auto&) { ASSERT_EQ(::mkfifo(p.c_str(), 0600), 0); },
+         "보통 파일이 아닙니다"},
+        {"a link to /dev/zero",
+         [](const auto& p, const auto&) { std::filesystem::create_symlink("/dev/zero", p); },
+         "보통 파일이 아닙니다"},
+        {"another player's",
+         [](const auto& p, const auto& t) {
+             test::WriteFile(p, "golmok-chronicle 2 4" + t.substr(20));
+         },
+         "이 게임의 연대기가 아닙니다"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::filesystem::remove_all(path);
+        c.arrange(path, text);
+        LoadedChronicle read = LoadChronicle(slot, w);
+        EXPECT_FALSE(read.chronicle.has_value());
+        ASSERT_EQ(read.notices.size(), 1u);
+        EXPECT_EQ(read.notices[0], "연대기 파일 " + path.filename().string() +
+                                       "을(를) 읽을 수 없습니다 (" + c.why +
+                                       "). 그 파일은 그대로 두고, 연대기는 1930년 1월 1주부터 "
+                                       "새로 시작합니다.");
+        // The next name is read when the game wrote its chronicle there.
+        const auto alternate = CompanionPath(slot, fingerprint, kChronicleExtension, 1);
+        test::WriteFile(alternate, text);
+        read = LoadChronicle(slot, w);
+        EXPECT_EQ(read.chronicle, chronicle);
+        EXPECT_TRUE(read.notices.empty());
+        std::filesystem::remove(alternate);
     }
-    return chronicle;
-}
-
-// Saving the same game again only appends: a week's line is written once unless its standings
-// changed, and what the file holds always reads back as the game's chronicle.
-TEST(Chronicle, SavesAppendTheNewWeeks) {
-    test::TempFolder folder;
-    const auto slot = SlotPath(folder.path(), 1);
-    ChronicleFile file(slot);
-    Chronicle chronicle = Weeks(3);
-    ASSERT_EQ(file.Write(chronicle), 0);
-    const std::string whole = test::ReadFile(file.path());
-
-    chronicle.weeks.push_back(Weeks(4).weeks.back());
-    ASSERT_EQ(file.Write(chronicle), 0);
-    const std::string fourth = ChronicleLine(chronicle.weeks.back());
-    EXPECT_EQ(test::ReadFile(file.path()), whole + fourth);
-    ASSERT_EQ(file.Write(chronicle), 0);  // nothing new
-    EXPECT_EQ(test::ReadFile(file.path()), whole + fourth);
-
-    // A fight in the fourth week: the week is written again, and read as it stands now.
-    chronicle.weeks.back().districts[0] -= 1;
-    chronicle.weeks.back().districts[3] += 1;
-    ASSERT_EQ(file.Write(chronicle), 0);
-    EXPECT_EQ(test::ReadFile(file.path()), whole + fourth + ChronicleLine(chronicle.weeks.back()));
-    auto read = LoadChronicle(slot);
-    ASSERT_TRUE(read.has_value());
-    EXPECT_EQ(read->weeks.back(), chronicle.weeks.back());
-
-    // Written by someone else since, or another game from now on: written whole.
-    test::WriteFile(file.path(), whole);
-    chronicle.weeks.push_back(Weeks(5).weeks.back());
-    ASSERT_EQ(file.Write(chronicle), 0);
-    EXPECT_EQ(test::ReadFile(file.path()), ChronicleText(chronicle));
-    file.Forget();
-    const Chronicle other = Weeks(2);
-    ASSERT_EQ(file.Write(other), 0);
-    EXPECT_EQ(test::ReadFile(file.path()), ChronicleText(other));
-}
-
-// A chronicle that cannot be written, whole or appended (a file-size limit, a full disk), leaves
-// the file as it was.
-TEST(Chronicle, AWriteThatFailsLeavesTheOldFile) {
-    test::TempFolder folder;
-    const auto slot = SlotPath(folder.path(), 1);
-    ChronicleFile file(slot);
-    Chronicle chronicle = Weeks(40);
-    ASSERT_EQ(file.Write(chronicle), 0);
-    const std::string before = test::ReadFile(file.path());
-
-    IgnoreFileSizeSignal();
-    rlimit old{};
-    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
-    rlimit limit = old;
-    limit.rlim_cur = before.size() + 40;  // room for one line more, not for two
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limit), 0);
-    Chronicle longer = Weeks(42);
-    const int appended = file.Write(longer);
-    const int whole = SaveChronicle(longer, slot);
-    ::setrlimit(RLIMIT_FSIZE, &old);
-
-    EXPECT_EQ(appended, EFBIG);
-    EXPECT_EQ(whole, EFBIG);
-    EXPECT_EQ(test::ReadFile(file.path()), before);
-    ASSERT_EQ(file.Write(longer), 0);  // once there is room, the same file goes on
-    EXPECT_EQ(LoadChronicle(slot), longer);
-}
-
-// What lies beside a slot is no chronicle unless it is a small regular file: a FIFO must not block
-// the load, a folder or a device must not throw or be read.
-TEST(Chronicle, HostileThingsBesideTheSlotAreNoChronicle) {
-    test::TempFolder folder;
-    const auto slot = SlotPath(folder.path(), 1);
-    const auto path = ChroniclePath(slot);
-    ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
-    EXPECT_FALSE(LoadChronicle(slot).has_value());
-    std::filesystem::remove(path);
-    std::filesystem::create_directory(path);
-    EXPECT_FALSE(LoadChronicle(slot).has_value());
-    std::filesystem::remove(path);
-    std::filesystem::create_symlink("/dev/zero", path);
-    EXPECT_FALSE(LoadChronicle(slot).has_value());
 }
 
 }  // namespace

@@ -22,8 +22,12 @@ void OpenFile::SlotClicked(int slot) {
     }
     const QString loaded = label(slot);
     screens_.ShowLoadedGame(std::move(game.world), std::move(game.chronicle), std::move(game.news));
-    // The slot window has closed: the map says what it now shows.
-    if (MainGame* map = screens_.map()) map->ShowStatus(QStringLiteral("불러왔습니다: ") + loaded);
+    // The slot window has closed: the map says what it now shows, and what beside the slot could
+    // not be read.
+    MainGame* map = screens_.map();
+    if (map) map->ShowStatus(QStringLiteral("불러왔습니다: ") + loaded);
+    for (const std::string& notice : game.result.notices)
+        screens_.platform().Inform(map, QString::fromStdString(notice));
 }
 
 }  // namespace golmok::screens

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <system_error>
+#include <vector>
 
 #include "screens/Screens.h"
 #include "screens/dialogs/OpenFile.h"
@@ -24,15 +25,16 @@ void SaveFile::SlotClicked(int slot) {
                                      .arg(QString::fromStdString(kept)))) {
         return;
     }
-    const auto failure = screens_.session().SaveTo(screens_.slotFolder(), slot);
-    if (failure) {
-        ShowStatus({});
-        screens_.platform().Inform(this, QString::fromStdString(*failure));
-    }
+    bool saved = false;
+    const std::vector<std::string> told =
+        screens_.session().SaveTo(screens_.slotFolder(), slot, &saved);
+    if (!saved) ShowStatus({});
+    for (const std::string& message : told)
+        screens_.platform().Inform(this, QString::fromStdString(message));
     // The captions come from the files, so that a failed save still shows what the slot holds;
     // an open 불러오기 must not offer a slot as it was before.
     RefreshLabels();
-    if (!failure)
+    if (saved)
         ShowStatus(QStringLiteral("%1번 칸에 저장했습니다: %2").arg(slot + 1).arg(label(slot)));
     if (OpenFile* open = screens_.openFile()) open->RefreshLabels();
 }

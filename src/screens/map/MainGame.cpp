@@ -22,7 +22,6 @@
 #include "game/TurnNews.h"
 #include "screens/Music.h"
 #include "screens/Screens.h"
-#include "screens/SettingsFile.h"
 #include "screens/dialogs/GameMenu.h"
 #include "screens/dialogs/SaveFile.h"
 #include "screens/look/Art.h"
@@ -222,7 +221,7 @@ QAction* MainGame::AddOption(QMenu* menu, const char* name, const char* caption,
     action->setCheckable(true);
     connect(action, &QAction::triggered, this, [this, option](bool on) {
         screens_.world().options.*option = on;
-        StoreSettings(screens_.settingsFile(), screens_.world());
+        screens_.StoreSettings();
     });
     return action;
 }
@@ -301,11 +300,11 @@ void MainGame::BuildOptionMenu() {
     }
     connect(realTime_, &QAction::triggered, this, [this] {
         screens_.world().BattleMode = BattleMode::Real;
-        StoreSettings(screens_.settingsFile(), screens_.world());
+        screens_.StoreSettings();
     });
     connect(turnBased_, &QAction::triggered, this, [this] {
         screens_.world().BattleMode = BattleMode::Turn;
-        StoreSettings(screens_.settingsFile(), screens_.world());
+        screens_.StoreSettings();
     });
 
     QMenu* musicMenu = optionMenu_->addMenu("음악");
@@ -314,7 +313,7 @@ void MainGame::BuildOptionMenu() {
     music_->setCheckable(true);
     connect(music_, &QAction::triggered, this, [this](bool on) {
         screens_.world().options.music = on;
-        StoreSettings(screens_.settingsFile(), screens_.world());
+        screens_.StoreSettings();
         if (on) {
             screens_.music().Play();
         } else {
