@@ -8,8 +8,8 @@
 #include <QTranslator>
 #include <vector>
 
-#include "screens/Art.h"
-#include "screens/Platform.h"
+#include "screens/look/Art.h"
+#include "screens/look/Platform.h"
 
 namespace golmok::screens {
 
