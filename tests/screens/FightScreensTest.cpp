@@ -16,6 +16,7 @@
 
 #include "ScreenTestSupport.h"
 #include "fight/Fight.h"
+#include "game/DistrictOutlook.h"
 #include "game/NewWorld.h"
 #include "screens/Screens.h"
 #include "screens/dialogs/GameMenu.h"
@@ -215,7 +216,8 @@ class FightScreensTest : public QObject, GameOnScreen {
             QVERIFY(combo->isVisible());
             QCOMPARE(Control<QLabel>(setup, "Skill", 6)->text(),
                      QString::number(world().HumanMembers[h]));
-            combo->setCurrentText(weapon);
+            // The box marks a weapon the district has none of; the list keeps the weapons' order.
+            combo->setCurrentIndex(WeaponIndex(weapon.toStdString()));
             emit combo->activated(combo->currentIndex());
             QCOMPARE(QString::fromStdString(world().HumanWeapon[h]), weapon);
         }
@@ -652,6 +654,84 @@ class FightScreensTest : public QObject, GameOnScreen {
         QVERIFY(world().HumanMembers == expectedWorld.HumanMembers);
         QVERIFY(world().HumanStamina == expectedWorld.HumanStamina);
         QVERIFY(world().CityOwnerColor == expectedWorld.CityOwnerColor);
+    }
+
+    // Before 확인 the attack set-up tells what the target holds, how strong the party is, what
+    // it needs of each weapon against the stocks, and how the fight would end with 자동 싸움;
+    // the fight then ends as foretold.
+    void theAttackSetUpForetellsTheFight_data() { BothModes(); }
+
+    void theAttackSetUpForetellsTheFight() {
+        QFETCH(QString, mode);
+        MainGame* map = StartOnMap(0);
+        world().BattleMode = mode == "Real" ? BattleMode::Real : BattleMode::Turn;
+        world().CitySword[kOwnCity] = 0;
+        world().CityKnife[kOwnCity] = 5;
+        Click(Control<QPushButton>(map, "Cmd", kOwnCity));
+        screens_->gameMenu()->findChild<QAction*>("행동_싸움")->trigger();
+        Attack* setup = screens_->attack();
+        QVERIFY(setup);
+        auto* combo = setup->findChild<QComboBox*>("Combo1");
+        QCOMPARE(combo->itemText(0), QString("주먹"));
+        QCOMPARE(combo->itemText(2), QString("사시미"));
+        QCOMPARE(combo->itemText(3), QString("진검 (창고에 없음)"));
+        auto* targets = setup->findChild<QListWidget*>("LL2");
+        const DistrictGlance glance = GlanceAt(world(), kTargetCity);
+        QCOMPARE(targets->item(kTargetCity - 1)->text(),
+                 QString("도봉 · 흑사파 · %1명, 힘 %2")
+                     .arg(glance.people)
+                     .arg(QString::fromStdString(FormatMoney(glance.strength))));
+        auto* forecast = setup->findChild<QLabel*>("Forecast");
+        QVERIFY(forecast->isVisible());
+        QVERIFY(forecast->text().contains(kChoosePerson));
+
+        auto* ll1 = setup->findChild<QListWidget*>("LL1");
+        const int a = ll1->item(0)->data(Qt::UserRole).toInt();
+        const int b = ll1->item(1)->data(Qt::UserRole).toInt();
+        ClickRow(ll1, a);
+        ClickRow(ll1, b);
+        ClickRow(targets, kTargetCity);
+        QCOMPARE(setup->findChild<QLabel*>("Party")->text(),
+                 QString("고른 사람 2명 · 힘 %1")
+                     .arg(QString::fromStdString(
+                         FormatMoney(world().HumanMembers[a] + world().HumanStamina[a] +
+                                     world().HumanMembers[b] + world().HumanStamina[b]))));
+        // A sword for the last one clicked: the shortage shows before 확인, and so does the
+        // refusal 확인 would meet.
+        combo->setCurrentIndex(3);
+        emit combo->activated(3);
+        const QString needs = setup->findChild<QLabel*>("Needs")->text();
+        QVERIFY2(
+            needs.contains(QString("진검 %1 / 0 모자람")
+                               .arg(QString::fromStdString(FormatNumber(world().HumanMembers[b])))),
+            qPrintable(needs));
+        QVERIFY(forecast->text().contains(kSwordsShort));
+        combo->setCurrentIndex(0);
+        emit combo->activated(0);
+        const QString foretold = forecast->text();
+        const bool win = foretold.contains("이깁니다");
+        QVERIFY2(win || foretold.contains("집니다"), qPrintable(foretold));
+
+        // Switched off, the line goes; the rest stays.
+        world().options.forecast = false;
+        setup->SelectAllClicked();
+        QVERIFY(!forecast->isVisible());
+        setup->SelectAllClicked();
+        ClickRow(ll1, a);
+        ClickRow(ll1, b);
+        world().options.forecast = true;
+
+        setup->OkClicked();
+        Settle();
+        FightField* field = screens_->fightField();
+        QVERIFY(field);
+        platform_->informed.clear();
+        QTest::keyClick(field, Qt::Key_F2);
+        for (int n = 0; n < 2000 && screens_->fightField(); ++n)
+            field->AutoTick();
+        Settle();
+        QVERIFY(!screens_->fightField());
+        QCOMPARE(platform_->informed.first(), win ? kFightWon : kFightLost);
     }
 
     void leavingTheGameTakesARunningFightAway() {

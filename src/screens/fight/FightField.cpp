@@ -491,8 +491,10 @@ void FightField::AutoTick() {
     Fight* running = fight();
     if (!running || running->over() || !running->autoBattle) return;
     std::vector<std::string> messages;
+    // Each step is a round and the passes after it, whatever the pace: the course of the fight
+    // is the one 싸움 예상 and the console's auto play.
     for (int k = 0; k < roundsPerTick_ && !running->over(); ++k) {
-        for (std::string& text : AutoRound(screens_.world(), *running))
+        for (std::string& text : AutoStep(screens_.world(), *running))
             messages.push_back(std::move(text));
     }
     Finish(std::move(messages));
@@ -501,16 +503,16 @@ void FightField::AutoTick() {
 void FightField::ToggleAutoBattle() {
     Fight* running = fight();
     if (!running || running->over()) return;
-    running->autoBattle = !running->autoBattle;
-    if (running->autoBattle) {
+    if (!running->autoBattle) {
         // The aim is put away: the side now moves by itself. Both sides now move in rounds on
         // one clock, so the computer's own clock rests.
-        running->Aiming = false;
+        HandOver(*running);
         timer2_.stop();
         fastPace_ = false;
         roundsPerTick_ = 1;
         autoTimer_.start(kAutoPaceMs);
     } else {
+        running->autoBattle = false;
         autoTimer_.stop();
         fastPace_ = false;
         if (running->realTime) timer2_.start();
