@@ -677,8 +677,10 @@ class FightScreensTest : public QObject, GameOnScreen {
         QCOMPARE(combo->itemText(3), QString("진검 (창고에 없음)"));
         auto* targets = setup->findChild<QListWidget*>("LL2");
         const DistrictGlance glance = GlanceAt(world(), kTargetCity);
-        QCOMPARE(targets->item(kTargetCity - 1)->text(),
-                 QString("도봉 · 흑사파 · %1명, 힘 %2")
+        // The entry is the district's name, its figures beside it.
+        QCOMPARE(targets->item(kTargetCity - 1)->text(), QString("도봉"));
+        QCOMPARE(targets->item(kTargetCity - 1)->data(Qt::UserRole + 1).toString(),
+                 QString("흑사파 · %1명, 힘 %2")
                      .arg(glance.people)
                      .arg(QString::fromStdString(FormatMoney(glance.strength))));
         auto* forecast = setup->findChild<QLabel*>("Forecast");

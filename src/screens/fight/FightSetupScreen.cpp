@@ -6,7 +6,9 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QPainter>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 
 #include "commands/Dialog.h"
 #include "fight/Forecast.h"
@@ -47,17 +49,38 @@ constexpr const char* kNoStock = " (창고에 없음)";
 // The lines under the set-up, at 100 %: the party, its needs, then the forecast.
 constexpr int kLineHeight = 300;
 constexpr int kForecastHeight = 1080;
+// Where a target's figures are kept beside its name.
+constexpr int kTargetFiguresRole = Qt::UserRole + 1;
 
 // A target as the map's tooltip sums it up: its owner, and its people and strength or that it is
 // empty.
-QString TargetEntry(const World& world, int city) {
+QString TargetFigures(const World& world, int city) {
     const DistrictGlance g = GlanceAt(world, city);
-    std::string text = world.CityName[city] + " · " +
-                       (g.owner >= 0 ? world.GroupName[g.owner] : std::string("주인 없음")) + " · ";
+    std::string text = (g.owner >= 0 ? world.GroupName[g.owner] : std::string("주인 없음")) + " · ";
     text += g.empty ? std::string("빈 곳")
                     : std::to_string(g.people) + "명, 힘 " + FormatMoney(g.strength);
     return QString::fromStdString(text);
 }
+
+// The target list's entries are the districts' names, as everywhere; each row shows the
+// district's figures after its name, in a second, quieter column.
+class TargetDelegate : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyledItemDelegate::paint(painter, option, index);
+        const QString figures = index.data(kTargetFiguresRole).toString();
+        if (figures.isEmpty()) return;
+        painter->save();
+        const bool selected = (option.state & QStyle::State_Selected) != 0;
+        painter->setPen(selected ? QColor("#ffffff") : QColor("#c8b88a"));
+        const QRect area = option.rect.adjusted(Px(840), 0, -4, 0);
+        painter->drawText(area, Qt::AlignLeft | Qt::AlignVCenter,
+                          option.fontMetrics.elidedText(figures, Qt::ElideRight, area.width()));
+        painter->restore();
+    }
+};
 
 }  // namespace
 
@@ -82,7 +105,7 @@ FightSetupScreen::FightSetupScreen(Screens& screens, const char* name, FightSide
     setPalette(black);
     setAutoFillBackground(true);
     // Wider than the design's screen for the targets' figures, and taller for the lines under it.
-    const int screenWidth = attacking ? 7440 : 6600;
+    const int screenWidth = attacking ? 7620 : 6600;
     const int linesTop = attacking ? 4560 : 5160;
     setFixedSize(Px(screenWidth), Px(linesTop + 2 * kLineHeight + kForecastHeight + 120));
 
@@ -139,10 +162,18 @@ FightSetupScreen::FightSetupScreen(Screens& screens, const char* name, FightSide
     if (attacking) {
         ll2_ = new QListWidget(this);
         ll2_->setObjectName("LL2");
-        ll2_->setGeometry(Px(4320), Px(720), Px(2880), Px(2880));
+        ll2_->setGeometry(Px(4320), Px(720), Px(3060), Px(2880));
         ll2_->setStyleSheet(kListStyle);
         ll2_->setToolTip("구역 · 주인 · 사람 수, 힘 (다섯 명까지의 조직원수 + 체력)");
-        FillEntries(ll2_, setup_.targets, [&world](int c) { return TargetEntry(world, c); });
+        FillEntries(ll2_, setup_.targets,
+                    [&world](int c) { return QString::fromStdString(world.CityName[c]); });
+        for (int row = 0; row < ll2_->count(); ++row) {
+            QListWidgetItem* item = ll2_->item(row);
+            const QString figures = TargetFigures(world, item->data(Qt::UserRole).toInt());
+            item->setData(kTargetFiguresRole, figures);
+            item->setToolTip(item->text() + " · " + figures);
+        }
+        ll2_->setItemDelegate(new TargetDelegate(ll2_));
         OnEntryChosen(ll2_, this, [this](int c) {
             ChooseTargetCity(screens_.menu(), c);
             ShowChoice();
