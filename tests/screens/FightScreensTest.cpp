@@ -736,6 +736,50 @@ class FightScreensTest : public QObject, GameOnScreen {
         QCOMPARE(platform_->informed.first(), win ? kFightWon : kFightLost);
     }
 
+    // Every piece carries its fighter's name and bars; the panel lists both sides' fighters with
+    // their figures, marks whose move it is and who has fallen, and names the mode and the keys.
+    void theBoardNamesEveryFighterWithHisFigures() {
+        FightField* field = FiveAgainstFive("Turn");
+        QVERIFY(field);
+        const Fight& running = *session_->fight();
+        QCOMPARE(field->findChild<QLabel*>("Mode")->text(), QString("전투: 턴"));
+        const QString keys = field->findChild<QLabel*>("Keys")->text();
+        for (const char* key : {"방향키", "A:", "Enter", "Esc", "F2", "F3"})
+            QVERIFY2(keys.contains(key), key);
+        const auto roster = [field](int side) {
+            return Control<QLabel>(field, "Roster", side)->text();
+        };
+        for (int i = 0; i < kSlotCount; ++i) {
+            for (int side = 0; side < 2; ++side) {
+                const Fighter& f = (side == 0 ? running.player : running.enemy)[i];
+                const QString name = QString::fromStdString(world().HumanName[f.human]);
+                auto* piece = Control<Piece>(field, side == 0 ? "YI" : "CI", i);
+                QCOMPARE(piece->shortName(), name);
+                QVERIFY(roster(side).contains(name));
+                QVERIFY(roster(side).contains(
+                    QString("조직원 %1").arg(FormatNumber(world().HumanMembers[f.human]).c_str())));
+            }
+        }
+        QVERIFY(roster(0).contains("▶"));  // the player's side moves first
+        QVERIFY(!roster(1).contains("쓰러짐"));
+        // Fought by itself until the first fighter falls: the panel says so and still names him.
+        QTest::keyClick(field, Qt::Key_F2);
+        int fallen = -1;
+        for (int n = 0; n < 2000 && fallen < 0 && screens_->fightField(); ++n) {
+            field->AutoTick();
+            for (const auto* side : {&running.player, &running.enemy}) {
+                for (const Fighter& f : *side) {
+                    if (fallen < 0 && !f.present) fallen = f.human;
+                }
+            }
+        }
+        QVERIFY(fallen >= 0);
+        if (!screens_->fightField()) QSKIP("the fight ended with its first fall");
+        const QString all = roster(0) + roster(1);
+        QVERIFY(all.contains("쓰러짐"));
+        QVERIFY(all.contains(QString::fromStdString(world().HumanName[fallen])));
+    }
+
     void leavingTheGameTakesARunningFightAway() {
         int attacker = -1;
         int defender = -1;
