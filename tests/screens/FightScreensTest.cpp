@@ -16,6 +16,7 @@
 
 #include "ScreenTestSupport.h"
 #include "fight/Fight.h"
+#include "fight/FightSetup.h"
 #include "game/DistrictOutlook.h"
 #include "game/NewWorld.h"
 #include "screens/Screens.h"
@@ -559,6 +560,16 @@ class FightScreensTest : public QObject, GameOnScreen {
         Defence* setup = screens_->defence();
         QVERIFY(setup && setup->isVisible());
         QVERIFY(!setup->findChild<QListWidget*>("LL2"));
+        // The attackers it will meet, each with his weapon, before anybody is chosen.
+        const QString coming = setup->findChild<QLabel*>("Coming")->text();
+        const std::vector<ComingFighter> attackers = ComingAttackers(world());
+        QVERIFY(!attackers.empty());
+        for (const ComingFighter& f : attackers) {
+            QVERIFY2(coming.contains(
+                         QString::fromStdString(world().HumanName[f.human] + "(" + f.weapon)),
+                     qPrintable(coming));
+        }
+        QVERIFY(setup->findChild<QLabel*>("Forecast")->text().contains(kChoosePerson));
 
         // No way out but the fight: closing and the cancel picture leave it open, and the
         // picture says so.
