@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "fight/FightSetup.h"
+#include "fight/Forecast.h"
 #include "game/NewWorld.h"
 
 namespace {
@@ -63,5 +64,36 @@ void BM_PlayOutFight(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_PlayOutFight)->Arg(0)->Arg(1)->ArgName("real")->Unit(benchmark::kMicrosecond);
+
+// 싸움 예상 as the attack set-up computes it after every choice: the copy of the shipped world,
+// the OK, and the whole fight by 자동 싸움, for 서초's five against 강북. This is the cost of one
+// update of the set-up's line.
+void BM_ForecastAttack(benchmark::State& state) {
+    World w = BuildNewWorld(GOLMOK_DATA_DIR);
+    ChooseGroup(w, 0);
+    w.BattleMode = state.range(0) != 0 ? BattleMode::Real : BattleMode::Turn;
+    const FightSetup setup = OpenAttackSetup(w, 7);
+    const SetupChoice choice{true, {0, 1, 2, 3, 4}, true};
+    for (auto _ : state) {
+        const FightForecast forecast = ForecastAttack(w, setup, choice, 10);
+        if (forecast.result != ForecastResult::Won) state.SkipWithError("no fight was forecast");
+        benchmark::DoNotOptimize(forecast);
+    }
+}
+BENCHMARK(BM_ForecastAttack)->Arg(0)->Arg(1)->ArgName("real")->Unit(benchmark::kMicrosecond);
+
+// The same for every one of the 21 districts 서초 can attack with its five strongest: what the
+// set-up's target list would cost if it showed a forecast beside each target.
+void BM_ForecastEveryTarget(benchmark::State& state) {
+    World w = BuildNewWorld(GOLMOK_DATA_DIR);
+    ChooseGroup(w, 0);
+    const FightSetup setup = OpenAttackSetup(w, 7);
+    const SetupChoice choice{true, {0, 1, 2, 3, 4}, true};
+    for (auto _ : state) {
+        for (int target : setup.targets)
+            benchmark::DoNotOptimize(ForecastAttack(w, setup, choice, target));
+    }
+}
+BENCHMARK(BM_ForecastEveryTarget)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -1,4 +1,4 @@
-// attack, defend, key, tick, field: fights from their set-up to their result.
+// attack, defend, key, tick, field, auto, forecast: fights from their set-up to their result.
 #include <algorithm>
 #include <charconv>
 #include <ostream>
@@ -6,6 +6,7 @@
 
 #include "console/Console.h"
 #include "fight/FightSetup.h"
+#include "fight/Forecast.h"
 #include "world/Numbers.h"
 
 namespace golmok {
@@ -168,6 +169,52 @@ void Tick(ConsoleContext& ctx, const Words& args) {
     FinishEvent(ctx, ComputerAct(ctx.world(), fight));
 }
 
+// 자동 싸움 (F2) on the open fight: the rest of it in the steps the field's pace runs, each step
+// printed as the field would show it.
+void Auto(ConsoleContext& ctx, const Words& args) {
+    ExpectArgs(args, 0, "auto");
+    Fight& fight = RunningFight(ctx);
+    HandOver(fight);
+    for (int n = 0; n < kAutoStepsMax && ctx.session.fight() && !fight.over(); ++n) {
+        std::vector<std::string> messages = AutoStep(ctx.world(), fight);
+        HideEnemyWeapons(fight);
+        FinishEvent(ctx, std::move(messages));
+    }
+}
+
+// 싸움 예상 for the line `attack` or `defend` would be, played on copies: nothing changes.
+void Forecast(ConsoleContext& ctx, const Words& args) {
+    if (args.empty() || (args[0] != "attack" && args[0] != "defend")) {
+        throw ConsoleError(
+            "usage: forecast attack TARGET [H:WEAPON ...] | forecast defend "
+            "[H:WEAPON ...]");
+    }
+    World w = ctx.world();
+    MenuState m = ctx.menu();
+    if (args[0] == "attack") {
+        if (args.size() < 2) throw ConsoleError("usage: forecast attack TARGET [H:WEAPON ...]");
+        ctx.RequireCommandMenu(Menu::Action);
+        const FightSetup listed = AttackSetupOf(w, m.SelectedCity);
+        const bool targetClicked = args[1] != "-";
+        const int target = targetClicked ? ReadListed(args[1], listed.targets, "district") : -1;
+        const std::vector<Armed> fighters =
+            ReadFighters(Words(args.begin() + 2, args.end()), listed.people);
+        const FightSetup setup = OpenAttackSetup(w, m.SelectedCity);
+        SetupChoice choice = ClickFighters(w, m, fighters);
+        if (targetClicked) ChooseTargetCity(m, target);
+        choice.targetClicked = targetClicked;
+        ctx.out << ForecastLine(ForecastAttack(w, setup, choice, m.SelectedTargetCity)) << '\n';
+        return;
+    }
+    ctx.RequireGame();
+    if (!w.DefenceSetupOpen) throw ConsoleError("no attack is announced: no defence to set up");
+    const FightSetup setup = DefenceSetupOf(w);
+    const std::vector<Armed> fighters =
+        ReadFighters(Words(args.begin() + 1, args.end()), setup.people);
+    const SetupChoice choice = ClickFighters(w, m, fighters);
+    ctx.out << ForecastLine(ForecastDefence(w, setup, choice)) << '\n';
+}
+
 void ShowField(ConsoleContext& ctx, const Words& args) {
     ExpectArgs(args, 0, "field");
     PrintField(ctx, RunningFight(ctx));
@@ -181,6 +228,8 @@ void AddFightVerbs(VerbTable& verbs) {
     verbs["key"] = Key;
     verbs["tick"] = Tick;
     verbs["field"] = ShowField;
+    verbs["auto"] = Auto;
+    verbs["forecast"] = Forecast;
 }
 
 void AddFightLists(ListTable& lists) {

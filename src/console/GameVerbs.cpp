@@ -20,9 +20,10 @@ void Quit(ConsoleContext& ctx, const Words& args) {
 }
 
 void Option(ConsoleContext& ctx, const Words& args) {
-    ExpectArgs(args, 2,
-               "option notices|healthbars|music|autosave|truce|strong|living|preview on|off, "
-               "option battle turn|real");
+    ExpectArgs(
+        args, 2,
+        "option notices|healthbars|music|autosave|truce|strong|living|preview|forecast on|off, "
+        "option battle turn|real");
     ctx.RequireMapUnlocked();
     World& w = ctx.world();
     const std::string& name = args[0];
@@ -48,6 +49,8 @@ void Option(ConsoleContext& ctx, const Words& args) {
         w.options.strongGangs = ReadOnOff(args[1]);
     } else if (name == "preview") {
         w.options.preview = ReadOnOff(args[1]);
+    } else if (name == "forecast") {
+        w.options.forecast = ReadOnOff(args[1]);
     } else if (name == "living") {
         w.options.living = ReadOnOff(args[1]);
     } else {

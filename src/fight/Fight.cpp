@@ -486,24 +486,35 @@ std::vector<std::string> AutoRound(World& world, Fight& fight) {
     return messages;
 }
 
-std::vector<std::string> PlayOutFight(World& world, Fight& fight, int maxActions) {
-    std::vector<std::string> messages;
+void HandOver(Fight& fight) {
     fight.autoBattle = true;
-    for (int n = 0; n < maxActions && !fight.over(); ++n) {
-        Append(messages, AutoRound(world, fight));
+    fight.Aiming = false;
+}
+
+std::vector<std::string> AutoStep(World& world, Fight& fight) {
+    std::vector<std::string> messages = AutoRound(world, fight);
+    if (!fight.over()) Append(messages, SettleDeaths(world, fight));
+    return messages;
+}
+
+std::vector<std::string> PlayOutFight(World& world, Fight& fight, int maxSteps) {
+    std::vector<std::string> messages;
+    HandOver(fight);
+    for (int n = 0; n < maxSteps && !fight.over(); ++n) {
+        Append(messages, AutoStep(world, fight));
         HideEnemyWeapons(fight);
     }
     return messages;
 }
 
-int AutoRoundsLeft(World world, Fight fight, int maxActions) {
-    fight.autoBattle = true;
-    int rounds = 0;
-    while (rounds < maxActions && !fight.over()) {
-        AutoRound(world, fight);
-        ++rounds;
+int AutoRoundsLeft(World world, Fight fight, int maxSteps) {
+    HandOver(fight);
+    int steps = 0;
+    while (steps < maxSteps && !fight.over()) {
+        AutoStep(world, fight);
+        ++steps;
     }
-    return rounds;
+    return steps;
 }
 
 }  // namespace golmok

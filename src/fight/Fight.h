@@ -199,12 +199,23 @@ std::vector<std::string> AutoAct(World& world, Fight& fight);
 // turn-based fight the computer answers every passed turn anyway.) Keeping both sides in step
 // makes the course of the fight the same at any pace the view plays it.
 std::vector<std::string> AutoRound(World& world, Fight& fight);
-// Hands the player's side over and plays the fight out, at most `maxActions` actions of
-// each side. A fight where no side can hurt the other is called off at its first death pass.
+
+// 자동 싸움 (F2) is switched on: the aim is put away and the player's side fights by itself. From
+// here on the computer's own clock rests; both sides move in the steps below.
+void HandOver(Fight& fight);
+// One step of a fight fought by itself, the only order in which the windows and the console play
+// it: one round (`AutoRound`), then the death and result passes the 1 ms clock runs before the
+// next event (`SettleDeaths`). The windows run one step a tick of their pace; a faster pace runs
+// several steps a tick, never anything between them. Returns the messages (a result's).
+std::vector<std::string> AutoStep(World& world, Fight& fight);
+// Steps enough for any fight: members only fall, and a fight where nobody can hurt anybody any
+// more is called off at its next pass.
+inline constexpr int kAutoStepsMax = 10000;
+// Hands the player's side over and plays the fight out, step by step, at most `maxSteps` steps.
 // Returns the messages (the result's).
-std::vector<std::string> PlayOutFight(World& world, Fight& fight, int maxActions = 10000);
-// How many rounds the fight still takes when it is fought by itself from here, at most
-// `maxActions`: played out on copies, so that the view can set a pace that ends it in time.
-int AutoRoundsLeft(World world, Fight fight, int maxActions = 10000);
+std::vector<std::string> PlayOutFight(World& world, Fight& fight, int maxSteps = kAutoStepsMax);
+// How many steps the fight still takes when it is fought by itself from here, at most
+// `maxSteps`: played out on copies, so that the view can set a pace that ends it in time.
+int AutoRoundsLeft(World world, Fight fight, int maxSteps = kAutoStepsMax);
 
 }  // namespace golmok

@@ -32,10 +32,11 @@ std::optional<std::string> ChoiceRefusal(const FightSetup& setup, const SetupCho
     return std::nullopt;
 }
 
-// The weapons the selected people need, in the list's order. Counting changes nothing: a refused
-// OK must cost nobody his action nor put anybody in a party.
-std::array<double, 3> WeaponsNeeded(const World& world, const FightSetup& setup,
-                                    const SetupChoice& choice) {
+}  // namespace
+
+// Counting changes nothing: a refused OK must cost nobody his action nor put anybody in a party.
+std::array<double, 3> PartyNeeds(const World& world, const FightSetup& setup,
+                                 const SetupChoice& choice) {
     std::array<double, 3> need{};
     for (int h : setup.people) {
         if (!IsListed(choice.selected, h)) continue;
@@ -55,6 +56,15 @@ std::array<double, 3> WeaponsNeeded(const World& world, const FightSetup& setup,
     }
     return need;
 }
+
+double PartyStrength(const World& world, const std::vector<int>& people) {
+    double strength = 0;
+    for (int h : people)
+        strength += world.HumanMembers[h] + world.HumanStamina[h];
+    return strength;
+}
+
+namespace {
 
 // The player's fighters go out, in the order of the list: each loses his action for the turn and
 // joins the party; everybody else on the list stays out of it.
@@ -246,7 +256,7 @@ SetupOutcome ConfirmAttack(World& world, const FightSetup& setup, const SetupCho
         result.outcome = Refused(kChooseCity);
         return result;
     }
-    if (auto refusal = StockRefusal(WeaponsNeeded(world, setup, choice), setup.stocks)) {
+    if (auto refusal = StockRefusal(PartyNeeds(world, setup, choice), setup.stocks)) {
         result.outcome = std::move(*refusal);
         return result;
     }
@@ -288,7 +298,7 @@ SetupOutcome ConfirmDefence(World& world, const FightSetup& setup, const SetupCh
         return result;
     }
     // A shortage stops here, before anybody goes out or any attacker is picked.
-    if (auto refusal = StockRefusal(WeaponsNeeded(world, setup, choice), setup.stocks)) {
+    if (auto refusal = StockRefusal(PartyNeeds(world, setup, choice), setup.stocks)) {
         result.outcome = std::move(*refusal);
         return result;
     }
@@ -310,6 +320,21 @@ SetupOutcome ConfirmDefence(World& world, const FightSetup& setup, const SetupCh
     world.DefenceSetupOpen = false;
     result.fight = std::move(fight);
     return result;
+}
+
+std::vector<ComingFighter> ComingAttackers(const World& world) {
+    std::vector<ComingFighter> coming;
+    const int from = world.AttackFromCity;
+    if (!world.DefenceSetupOpen || from < 0 || from >= kCityCount) return coming;
+    // Picked and armed on a copy, exactly as the defence's OK does it: the defenders chosen do
+    // not enter into it (they stand in another district).
+    World copy = world;
+    const Party attackers = PickComputerFighters(copy, from, copy.HumanInAttackParty);
+    ArmComputerFighters(copy, from, copy.HumanInAttackParty, true);
+    for (int h : attackers) {
+        if (h >= 0) coming.push_back({h, copy.HumanWeapon[h]});
+    }
+    return coming;
 }
 
 bool DropEmptyDefence(World& world) {

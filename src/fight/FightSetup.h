@@ -84,6 +84,22 @@ SetupOutcome ConfirmAttack(World& world, const FightSetup& setup, const SetupCho
 // OK on the defence screen; a refusal changes nothing, as on the attack screen.
 SetupOutcome ConfirmDefence(World& world, const FightSetup& setup, const SetupChoice& choice);
 
+// What a party needs before OK: weapons by kind in the screen's order (진검, 사시미, 각목), one
+// for each member of a fighter who carries it.
+std::array<double, 3> PartyNeeds(const World& world, const FightSetup& setup,
+                                 const SetupChoice& choice);
+// A party's strength as the district at a glance counts it: members + stamina of each fighter.
+double PartyStrength(const World& world, const std::vector<int>& people);
+
+// One fighter of the party an announced attack sends, with the weapon he will carry.
+struct ComingFighter {
+    int human = -1;
+    std::string weapon;
+    bool operator==(const ComingFighter&) const = default;
+};
+// The attacking party as the defence's OK will pick and arm it, in slot order.
+std::vector<ComingFighter> ComingAttackers(const World& world);
+
 // For a defence fought by itself: the five strongest people of the attacked district (members +
 // stamina, ties to the lower index), each armed with the best weapon the stocks still allow, in
 // index order. The weapons are stored in the world; returns the choice to confirm.

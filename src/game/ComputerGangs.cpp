@@ -184,6 +184,7 @@ void Commerce(World& w, const Places& places) {
                     spent.gang = GangOf(w, h);
                     spent.city = c;
                     spent.money = cost;
+                    spent.members = w.CityCommerce[c];  // what the money bought
                     places.Record(spent);
                 }
             }

@@ -95,6 +95,18 @@ void RecordEndedAlliances(const GroupTable<double>& allyBefore, const World& aft
     }
 }
 
+namespace {
+
+// What the rivals' money bought in a district: "상업 52→53", after `separator`; nothing for news
+// kept before the figure was.
+std::string CommerceRise(const TurnEvent& e, const char* separator) {
+    if (!(e.members > 0)) return {};
+    return separator + std::string("상업 ") + FormatNumber(e.members - 1) + "→" +
+           FormatNumber(e.members);
+}
+
+}  // namespace
+
 std::string NewsLine(const TurnEvent& e) {
     std::string line = std::string("news ") + KindWord(e.kind);
     const auto add = [&](const char* key, const std::string& value) {
@@ -208,7 +220,7 @@ std::string NewsSentence(const World& w, const TurnEvent& e) {
             return With(by, "과", "와") + "의 동맹이 끝났습니다.";
         case TurnEventKind::Commerce:
             return Subject(by) + " 우리 " + city + "에서 상업을 키웠습니다 (쓴 돈 " +
-                   FormatMoney(e.money) + ").";
+                   FormatMoney(e.money) + CommerceRise(e, ", ") + ").";
         case TurnEventKind::Comeback: {
             const std::string owner = e.fromGang >= 0 ? from + "의 " : std::string();
             return "구역을 모두 잃었던 " + Subject(by) + " 두목 " + Object(person) + " 앞세워 " +
@@ -278,6 +290,7 @@ std::string RecruitedLine(const World& w, const TurnNews& news) {
 // 관악 99,012", or, when several gangs did, "다른 조직들이 우리 구역의 상업을 키웠습니다: 지존파
 // 서초 191,308; 불사파 금천 34,759".
 std::string CommerceLine(const World& w, const TurnNews& news) {
+    // Each district's figure says what the money bought: "서초 191,308 (상업 52→53)".
     std::vector<int> gangs;  // in the order they spent
     for (const TurnEvent& e : news) {
         if (e.kind == TurnEventKind::Commerce &&
@@ -296,6 +309,7 @@ std::string CommerceLine(const World& w, const TurnNews& news) {
         for (const TurnEvent& e : news) {
             if (e.kind != TurnEventKind::Commerce || e.gang != gangs[g]) continue;
             line += (first ? "" : ", ") + CityName(w, e.city) + " " + FormatMoney(e.money);
+            if (e.members > 0) line += " (" + CommerceRise(e, "") + ")";
             first = false;
         }
     }

@@ -32,7 +32,9 @@ struct TurnEvent {
     int fromCity = -1;  // the district the attack came from; Poached: where he stood before
     int human = -1;
     bool fought = false;  // Taken: somebody stood in the district and was beaten
-    double members = 0;   // Recruited
+    // Recruited: the members gained. Commerce: the district's commerce after the rise (0 in news
+    // kept before it was told).
+    double members = 0;
     int people = 0;       // Recruited
     double money = 0;     // Commerce
 

@@ -32,11 +32,16 @@ struct OptionSetting {
 
 // Every field of Options, one line each: a new option is one more line here.
 inline constexpr OptionSetting kOptionSettings[] = {
-    {"notices", &Options::notices},   {"healthBars", &Options::healthBars},
-    {"music", &Options::music},       {"autosave", &Options::autosave},
-    {"news", &Options::news},         {"truce", &Options::truce},
-    {"strongGangs", &Options::strongGangs}, {"living", &Options::living},
+    {"notices", &Options::notices},
+    {"healthBars", &Options::healthBars},
+    {"music", &Options::music},
+    {"autosave", &Options::autosave},
+    {"news", &Options::news},
+    {"truce", &Options::truce},
+    {"strongGangs", &Options::strongGangs},
+    {"living", &Options::living},
     {"preview", &Options::preview},
+    {"forecast", &Options::forecast},
 };
 // An option left out of the table would be forgotten at every start without a word.
 static_assert(sizeof(Options) == std::size(kOptionSettings) * sizeof(bool),

@@ -61,6 +61,9 @@ struct Options {
     // a month-end push on one another, the beaten flee to their own gang and a gang with no
     // district rises again where its boss stands.
     bool living = false;
+    // 싸움 예상: the fight set-ups tell how the fight would end with 자동 싸움. Only looking: it
+    // changes no rule, so it is on at first.
+    bool forecast = true;
     bool operator==(const Options&) const = default;
 };
 

@@ -92,12 +92,14 @@ TurnEvent Poached(int human, int by, int from, int city, int fromCity = -1) {
     return e;
 }
 
-TurnEvent Commerce(int city, int by, double money) {
+// `commerce`: the district's commerce after the rise; 0 as in news kept before it was told.
+TurnEvent Commerce(int city, int by, double money, double commerce = 0) {
     TurnEvent e;
     e.kind = TurnEventKind::Commerce;
     e.city = city;
     e.gang = by;
     e.money = money;
+    e.members = commerce;
     return e;
 }
 
@@ -276,6 +278,8 @@ TEST(TurnNews, SentencesFitTheWordsTheyFollow) {
         {ChangedSides(58, 24, 1, 4), "강동의 박달이 지존파를 떠나 종로파에 들어갔습니다."},
         {alliance, "흑사파와의 동맹이 끝났습니다."},
         {Commerce(7, 2, 535663), "불사파가 우리 서초에서 상업을 키웠습니다 (쓴 돈 535,663)."},
+        {Commerce(7, 2, 535663, 53),
+         "불사파가 우리 서초에서 상업을 키웠습니다 (쓴 돈 535,663, 상업 52→53)."},
     };
     for (const auto& [event, sentence] : cases)
         EXPECT_EQ(NewsSentence(w, event), sentence);
@@ -297,7 +301,7 @@ TEST(TurnNews, RivalCommerceInThePlayersDistrictsIsRecordedWithItsCost) {
     w.GroupAlly[kMajeok] = 1;  // no attack
     TurnNews news;
     RunComputerGangs(w, &news);
-    EXPECT_EQ(news, TurnNews{Commerce(7, kMajeok, 20000)});
+    EXPECT_EQ(news, TurnNews{Commerce(7, kMajeok, 20000, 21)});
     EXPECT_EQ(w.CityCommerce[3], 21);
     EXPECT_EQ(w.CityMoney[7], 5000000 - 20000);
 }
@@ -341,10 +345,11 @@ TEST(TurnNews, WindowLinesFoldWhatRepeatsAndKeepTheOrder) {
          {"다른 조직들이 우리 구역의 상업을 키웠습니다: 불사파 서초 1,234,567, 금천 34,759; "
           "지존파 관악 500",
           "조직원 모집: 흑사파 10명, 불사파 5명", "불사파가 마포에서 관악으로 쳐들어왔습니다."}},
-        {"one gang's commerce names the gang first",
-         {Commerce(7, 2, 1234567), Commerce(20, 2, 34759)},
+        {"one gang's commerce names the gang first, and what the money bought",
+         {Commerce(7, 2, 1234567, 53), Commerce(20, 2, 34759, 12)},
          {},
-         {"불사파가 우리 구역의 상업을 키웠습니다: 서초 1,234,567, 금천 34,759"}},
+         {"불사파가 우리 구역의 상업을 키웠습니다: 서초 1,234,567 (상업 52→53), 금천 34,759 "
+          "(상업 11→12)"}},
         {"lines told last week are counted in one closing line",
          {Recruited(6, 10, 2), Taken(1, 4, 3, 0, true), ChangedSides(58, 1, 3, 4),
           Poached(59, 6, 2, 11, 6)},

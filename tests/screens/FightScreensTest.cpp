@@ -16,6 +16,8 @@
 
 #include "ScreenTestSupport.h"
 #include "fight/Fight.h"
+#include "fight/FightSetup.h"
+#include "game/DistrictOutlook.h"
 #include "game/NewWorld.h"
 #include "screens/Screens.h"
 #include "screens/dialogs/GameMenu.h"
@@ -215,7 +217,8 @@ class FightScreensTest : public QObject, GameOnScreen {
             QVERIFY(combo->isVisible());
             QCOMPARE(Control<QLabel>(setup, "Skill", 6)->text(),
                      QString::number(world().HumanMembers[h]));
-            combo->setCurrentText(weapon);
+            // The box marks a weapon the district has none of; the list keeps the weapons' order.
+            combo->setCurrentIndex(WeaponIndex(weapon.toStdString()));
             emit combo->activated(combo->currentIndex());
             QCOMPARE(QString::fromStdString(world().HumanWeapon[h]), weapon);
         }
@@ -557,6 +560,16 @@ class FightScreensTest : public QObject, GameOnScreen {
         Defence* setup = screens_->defence();
         QVERIFY(setup && setup->isVisible());
         QVERIFY(!setup->findChild<QListWidget*>("LL2"));
+        // The attackers it will meet, each with his weapon, before anybody is chosen.
+        const QString coming = setup->findChild<QLabel*>("Coming")->text();
+        const std::vector<ComingFighter> attackers = ComingAttackers(world());
+        QVERIFY(!attackers.empty());
+        for (const ComingFighter& f : attackers) {
+            QVERIFY2(coming.contains(
+                         QString::fromStdString(world().HumanName[f.human] + "(" + f.weapon)),
+                     qPrintable(coming));
+        }
+        QVERIFY(setup->findChild<QLabel*>("Forecast")->text().contains(kChoosePerson));
 
         // No way out but the fight: closing and the cancel picture leave it open, and the
         // picture says so.
@@ -652,6 +665,130 @@ class FightScreensTest : public QObject, GameOnScreen {
         QVERIFY(world().HumanMembers == expectedWorld.HumanMembers);
         QVERIFY(world().HumanStamina == expectedWorld.HumanStamina);
         QVERIFY(world().CityOwnerColor == expectedWorld.CityOwnerColor);
+    }
+
+    // Before 확인 the attack set-up tells what the target holds, how strong the party is, what
+    // it needs of each weapon against the stocks, and how the fight would end with 자동 싸움;
+    // the fight then ends as foretold.
+    void theAttackSetUpForetellsTheFight_data() { BothModes(); }
+
+    void theAttackSetUpForetellsTheFight() {
+        QFETCH(QString, mode);
+        MainGame* map = StartOnMap(0);
+        world().BattleMode = mode == "Real" ? BattleMode::Real : BattleMode::Turn;
+        world().CitySword[kOwnCity] = 0;
+        world().CityKnife[kOwnCity] = 5;
+        Click(Control<QPushButton>(map, "Cmd", kOwnCity));
+        screens_->gameMenu()->findChild<QAction*>("행동_싸움")->trigger();
+        Attack* setup = screens_->attack();
+        QVERIFY(setup);
+        auto* combo = setup->findChild<QComboBox*>("Combo1");
+        QCOMPARE(combo->itemText(0), QString("주먹"));
+        QCOMPARE(combo->itemText(2), QString("사시미"));
+        QCOMPARE(combo->itemText(3), QString("진검 (창고에 없음)"));
+        auto* targets = setup->findChild<QListWidget*>("LL2");
+        const DistrictGlance glance = GlanceAt(world(), kTargetCity);
+        // The entry is the district's name, its figures beside it.
+        QCOMPARE(targets->item(kTargetCity - 1)->text(), QString("도봉"));
+        QCOMPARE(targets->item(kTargetCity - 1)->data(Qt::UserRole + 1).toString(),
+                 QString("흑사파 · %1명, 힘 %2")
+                     .arg(glance.people)
+                     .arg(QString::fromStdString(FormatMoney(glance.strength))));
+        auto* forecast = setup->findChild<QLabel*>("Forecast");
+        QVERIFY(forecast->isVisible());
+        QVERIFY(forecast->text().contains(kChoosePerson));
+
+        auto* ll1 = setup->findChild<QListWidget*>("LL1");
+        const int a = ll1->item(0)->data(Qt::UserRole).toInt();
+        const int b = ll1->item(1)->data(Qt::UserRole).toInt();
+        ClickRow(ll1, a);
+        ClickRow(ll1, b);
+        ClickRow(targets, kTargetCity);
+        QCOMPARE(setup->findChild<QLabel*>("Party")->text(),
+                 QString("고른 사람 2명 · 힘 %1")
+                     .arg(QString::fromStdString(
+                         FormatMoney(world().HumanMembers[a] + world().HumanStamina[a] +
+                                     world().HumanMembers[b] + world().HumanStamina[b]))));
+        // A sword for the last one clicked: the shortage shows before 확인, and so does the
+        // refusal 확인 would meet.
+        combo->setCurrentIndex(3);
+        emit combo->activated(3);
+        const QString needs = setup->findChild<QLabel*>("Needs")->text();
+        QVERIFY2(
+            needs.contains(QString("진검 %1 / 0 모자람")
+                               .arg(QString::fromStdString(FormatNumber(world().HumanMembers[b])))),
+            qPrintable(needs));
+        QVERIFY(forecast->text().contains(kSwordsShort));
+        combo->setCurrentIndex(0);
+        emit combo->activated(0);
+        const QString foretold = forecast->text();
+        const bool win = foretold.contains("이깁니다");
+        QVERIFY2(win || foretold.contains("집니다"), qPrintable(foretold));
+
+        // Switched off, the line goes; the rest stays.
+        world().options.forecast = false;
+        setup->SelectAllClicked();
+        QVERIFY(!forecast->isVisible());
+        setup->SelectAllClicked();
+        ClickRow(ll1, a);
+        ClickRow(ll1, b);
+        world().options.forecast = true;
+
+        setup->OkClicked();
+        Settle();
+        FightField* field = screens_->fightField();
+        QVERIFY(field);
+        platform_->informed.clear();
+        QTest::keyClick(field, Qt::Key_F2);
+        for (int n = 0; n < 2000 && screens_->fightField(); ++n)
+            field->AutoTick();
+        Settle();
+        QVERIFY(!screens_->fightField());
+        QCOMPARE(platform_->informed.first(), win ? kFightWon : kFightLost);
+    }
+
+    // Every piece carries its fighter's name and bars; the panel lists both sides' fighters with
+    // their figures, marks whose move it is and who has fallen, and names the mode and the keys.
+    void theBoardNamesEveryFighterWithHisFigures() {
+        FightField* field = FiveAgainstFive("Turn");
+        QVERIFY(field);
+        const Fight& running = *session_->fight();
+        QCOMPARE(field->findChild<QLabel*>("Mode")->text(), QString("전투: 턴"));
+        const QString keys = field->findChild<QLabel*>("Keys")->text();
+        for (const char* key : {"방향키", "A:", "Enter", "Esc", "F2", "F3"})
+            QVERIFY2(keys.contains(key), key);
+        const auto roster = [field](int side) {
+            return Control<QLabel>(field, "Roster", side)->text();
+        };
+        for (int i = 0; i < kSlotCount; ++i) {
+            for (int side = 0; side < 2; ++side) {
+                const Fighter& f = (side == 0 ? running.player : running.enemy)[i];
+                const QString name = QString::fromStdString(world().HumanName[f.human]);
+                auto* piece = Control<Piece>(field, side == 0 ? "YI" : "CI", i);
+                QCOMPARE(piece->shortName(), name);
+                QVERIFY(roster(side).contains(name));
+                QVERIFY(roster(side).contains(
+                    QString("조직원 %1").arg(FormatNumber(world().HumanMembers[f.human]).c_str())));
+            }
+        }
+        QVERIFY(roster(0).contains("▶"));  // the player's side moves first
+        QVERIFY(!roster(1).contains("쓰러짐"));
+        // Fought by itself until the first fighter falls: the panel says so and still names him.
+        QTest::keyClick(field, Qt::Key_F2);
+        int fallen = -1;
+        for (int n = 0; n < 2000 && fallen < 0 && screens_->fightField(); ++n) {
+            field->AutoTick();
+            for (const auto* side : {&running.player, &running.enemy}) {
+                for (const Fighter& f : *side) {
+                    if (fallen < 0 && !f.present) fallen = f.human;
+                }
+            }
+        }
+        QVERIFY(fallen >= 0);
+        if (!screens_->fightField()) QSKIP("the fight ended with its first fall");
+        const QString all = roster(0) + roster(1);
+        QVERIFY(all.contains("쓰러짐"));
+        QVERIFY(all.contains(QString::fromStdString(world().HumanName[fallen])));
     }
 
     void leavingTheGameTakesARunningFightAway() {

@@ -30,15 +30,20 @@ constexpr std::array<const char*, kPanelRowCount> kRowCaptions = {
 constexpr std::array<const char*, kPanelRowCount> kRowTags = {
     "인구", "상업", "돈", "조폭인원", "각목", "진검", "조직원수", "사시미", "명성"};
 
-constexpr std::array<const char*, kPanelRowCount> kRowTips = {"이 구역에 사는 사람의 수",
-                                                              "이 구역의 상업 수준",
-                                                              "이 구역이 가진 돈",
-                                                              "이 구역에 있는 사람의 수",
-                                                              "이 구역에 있는 각목의 수",
-                                                              "이 구역에 있는 진검의 수",
-                                                              "이 구역 사람들이 거느린 조직원의 수",
-                                                              "이 구역에 있는 사시미의 수",
-                                                              "조직의 명성"};
+constexpr std::array<const char*, kPanelRowCount> kRowTips = {
+    "이 구역에 사는 사람의 수",
+    "이 구역의 상업 수준: 높을수록 돈걷기로 "
+    "걷히는 돈이 많아집니다 (인구 × 상업 "
+    "÷ 10에 걷는 사람의 능력만큼). "
+    "다른 조직도 이 구역의 돈을 들여 상업을 "
+    "키울 수 있습니다.",
+    "이 구역이 가진 돈",
+    "이 구역에 있는 사람의 수",
+    "이 구역에 있는 각목의 수",
+    "이 구역에 있는 진검의 수",
+    "이 구역 사람들이 거느린 조직원의 수",
+    "이 구역에 있는 사시미의 수",
+    "조직의 명성"};
 
 struct MenuInfo {
     Menu menu;

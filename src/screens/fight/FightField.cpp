@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <algorithm>
 #include <optional>
+#include <utility>
 
 #include "fight/FightSummary.h"
 #include "screens/Screens.h"
@@ -38,6 +39,10 @@ constexpr int kFastFightMs = 4000;
 // A blow's figure stays long enough to be read at the normal pace; the next blow replaces it.
 constexpr int kDamageShownMs = 700;
 
+constexpr int kFieldWidth = 7200;
+constexpr int kPanelLeft = 4890;  // twips
+constexpr int kPanelWidth = 2220;
+
 constexpr const char* kVersus = "VS";
 // Which gang is whose, in words as well as colours, and where its pieces stand.
 constexpr const char* kOurSide = "우리 편 (위)";
@@ -51,6 +56,16 @@ constexpr const char* kAutoOn = "자동 싸움 (F2)";
 constexpr const char* kAutoOff = "직접 싸움 (F2)";
 constexpr const char* kFastOn = "빠르게 (F3)";
 constexpr const char* kFastOff = "천천히 (F3)";
+// The keys of the field, under the lists. Esc puts the aim away only on the attacking field; on
+// either field any other key passes the turn where the fighter stands.
+constexpr const char* kAttackKeys =
+    "방향키: 한 칸 움직이기 · A: 무기 들기, 방향키로 겨누기 · Enter: 치기 · Esc: 겨누기 "
+    "그만 · 다른 키: 제자리에서 차례 넘기기 · F2: 자동 싸움 · F3: 빠르게";
+constexpr const char* kDefenceKeys =
+    "방향키: 한 칸 움직이기 · A: 무기 들기, 방향키로 겨누기 · Enter: 치기 · Esc와 다른 키: "
+    "제자리에서 차례 넘기기 · F2: 자동 싸움 · F3: 빠르게";
+constexpr const char* kTurnMode = "전투: 턴";
+constexpr const char* kRealMode = "전투: 리얼타임";
 
 QString FighterPicture(bool player, const World& world, int human) {
     const int w = WeaponIndex(world.HumanWeapon[human]);
@@ -114,11 +129,50 @@ void Piece::SetBorder(Border border) {
     update();
 }
 
+void Piece::SetFigures(const QString& shortName, double stamina, double members) {
+    if (shortName == shortName_ && stamina == stamina_ && members == members_) return;
+    shortName_ = shortName;
+    stamina_ = std::clamp(stamina, 0.0, 1.0);
+    members_ = std::clamp(members, 0.0, 1.0);
+    update();
+}
+
 void Piece::paintEvent(QPaintEvent* event) {
     Picture::paintEvent(event);
-    if (border_ == Border::None) return;
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
+    PaintBorder(painter);
+    if (!shortName_.isEmpty()) {
+        // The name on a dark band over the top of the picture, inside the border (the ring of
+        // the active fighter stays whole), then the two bars under it: stamina in red, members
+        // in blue, on a dark track that shows what was lost.
+        const int inset = border_ == Border::Raised ? 9 : border_ == Border::Flat ? 1 : 0;
+        const int band = 15;
+        painter.fillRect(QRect(inset, inset, width() - 2 * inset, band), QColor(11, 15, 24, 200));
+        QFont font = this->font();
+        font.setPixelSize(12);
+        font.setBold(true);
+        painter.setFont(font);
+        painter.setPen(QColor(0xff, 0xf4, 0xd0));
+        const QRect nameArea(inset + 1, inset, width() - 2 * inset - 2, band);
+        painter.drawText(
+            nameArea, Qt::AlignCenter,
+            QFontMetrics(font).elidedText(shortName_, Qt::ElideRight, nameArea.width()));
+        const int barWidth = width() - 2 * std::max(inset, 4);
+        const std::pair<double, QColor> bars[] = {{stamina_, QColor(0xe0, 0x4a, 0x3c)},
+                                                  {members_, QColor(0x4a, 0x9c, 0xe8)}};
+        const int left = std::max(inset, 4);
+        int top = inset + band + 1;
+        for (const auto& [share, colour] : bars) {
+            painter.fillRect(QRect(left, top, barWidth, 4), QColor(11, 15, 24, 220));
+            painter.fillRect(QRect(left, top, static_cast<int>(barWidth * share + 0.5), 4), colour);
+            top += 5;
+        }
+    }
+}
+
+void Piece::PaintBorder(QPainter& painter) const {
+    if (border_ == Border::None) return;
     const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
     if (border_ == Border::Flat) {
         painter.setPen(QPen(QColor(0x8d, 0xa0, 0xb8), 1));
@@ -176,7 +230,8 @@ FightField::FightField(Screens& screens, const char* name, FightSide side)
     : Screen(screens, name, "맞짱") {
     // The defending field's client area is 4770 high, 30 twips short of the 4800 board: both
     // fields are as high as the board, so its last row is never cut.
-    setFixedSize(F(6330), std::max(F(side == FightSide::Attack ? 4800 : 4770), F(4800)));
+    // Wider than the design's 6330 twips: the side panel lists every fighter and the keys.
+    setFixedSize(F(kFieldWidth), std::max(F(side == FightSide::Attack ? 4800 : 4770), F(4800)));
     QPalette ink = palette();
     ink.setColor(QPalette::Window, QColor(0x1b, 0x22, 0x33));
     setPalette(ink);
@@ -233,46 +288,77 @@ FightField::FightField(Screens& screens, const char* name, FightSide side)
         damage_[k]->setProperty("index", k);
     }
 
-    // The side panel: the district, the two gangs, the pointed fighter.
-    static constexpr int kSkillTops[] = {480, 1440, 2400, 3360, 3840};
+    // The side panel: the district and the mode, each gang with its fighters, the pointed
+    // fighter, the keys and the two buttons.
+    static constexpr int kSkillLefts[] = {kPanelLeft, 5070, 5070, 5700, 6780};
+    static constexpr int kSkillTops[] = {60, 540, 2400, 2010, 2010};
+    static constexpr int kSkillWidths[] = {1300, 1980, 1980, 780, 420};
     for (int i = 0; i < 5; ++i) {
-        skill_[i] = PanelLabel(this, QString(), i == 4 ? 5760 : 5040, kSkillTops[i], 1095);
+        skill_[i] = PanelLabel(this, QString(), kSkillLefts[i], kSkillTops[i], kSkillWidths[i]);
         skill_[i]->setObjectName("Skill");
         skill_[i]->setProperty("index", i);
     }
     skill_[3]->hide();
     skill_[4]->hide();
-    auto* versus = PanelLabel(this, kVersus, 5280, 1920, 600);
+    auto* versus = PanelLabel(this, kVersus, kPanelLeft + 60, 2010, 600);
     versus->setObjectName("Label3");
     versus->setStyleSheet("color: #b8322a; background: transparent;");
+    mode_ = new QLabel(this);
+    mode_->setObjectName("Mode");
+    mode_->setGeometry(F(6240), F(60), F(kFieldWidth - 6240 - 60), F(375));
+    mode_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     // Over each gang's name, whose side it is and where its pieces stand; beside it, its colour.
-    static constexpr int kSideTops[] = {1230, 2235};
-    static constexpr int kNameTops[] = {1440, 2400};
+    static constexpr int kSideTops[] = {390, 2250};
+    static constexpr int kNameTops[] = {540, 2400};
+    static constexpr int kRosterTops[] = {900, 2760};
     for (int k = 0; k < 2; ++k) {
         side_[k] = new QLabel(k == 0 ? kOurSide : kTheirSide, this);
         side_[k]->setObjectName("Side");
         side_[k]->setProperty("index", k);
-        side_[k]->setGeometry(F(5040), F(kSideTops[k]), F(1200), 20);
+        side_[k]->setGeometry(F(kPanelLeft), F(kSideTops[k]), F(1200), 20);
         QFont small = side_[k]->font();
         small.setPixelSize(13);
         small.setBold(true);
         side_[k]->setFont(small);
+        mode_->setFont(small);
         // In the colours of the side's pieces: brass for ours, slate for theirs.
         side_[k]->setStyleSheet(k == 0 ? "color: #d9a441; background: transparent;"
                                        : "color: #8da0b8; background: transparent;");
         swatch_[k] = new QLabel(this);
         swatch_[k]->setObjectName("Swatch");
         swatch_[k]->setProperty("index", k);
-        swatch_[k]->setGeometry(F(4890), F(kNameTops[k]) + (F(375) - 16) / 2, 16, 16);
+        swatch_[k]->setGeometry(F(kPanelLeft), F(kNameTops[k]) + (F(375) - 16) / 2, 16, 16);
         swatch_[k]->hide();
+        roster_[k] = new QLabel(this);
+        roster_[k]->setObjectName("Roster");
+        roster_[k]->setProperty("index", k);
+        roster_[k]->setGeometry(F(kPanelLeft), F(kRosterTops[k]), F(kPanelWidth), F(1140));
+        roster_[k]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        roster_[k]->setTextFormat(Qt::RichText);
+        QFont list = roster_[k]->font();
+        list.setPixelSize(13);
+        roster_[k]->setFont(list);
+        roster_[k]->setStyleSheet("color: #f3e6c4; background: transparent;");
     }
-    label2_ = PanelLabel(this, kStaminaWord, 5040, 3840, 720);
+    mode_->setStyleSheet("color: #f3e6c4; background: transparent;");
+    label2_ = PanelLabel(this, kStaminaWord, 6300, 2010, 480);
     label2_->setObjectName("Label2");
     label2_->hide();
 
+    keys_ = new QLabel(this);
+    keys_->setObjectName("Keys");
+    keys_->setGeometry(F(kPanelLeft), F(3945), F(kPanelWidth), F(480));
+    keys_->setWordWrap(true);
+    keys_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QFont keyFont = keys_->font();
+    keyFont.setPixelSize(12);
+    keys_->setFont(keyFont);
+    keys_->setStyleSheet("color: #c8d0dc; background: transparent;");
+    keys_->setText(side == FightSide::Attack ? kAttackKeys : kDefenceKeys);
+
     auto_ = new QPushButton(kAutoOn, this);
     auto_->setObjectName("AutoBattle");
-    auto_->setGeometry(F(4920), F(4320), F(1320), F(420));
+    auto_->setGeometry(F(6030), F(4440), F(1080), F(330));
     auto_->setFocusPolicy(Qt::NoFocus);
     auto_->setStyleSheet(
         "QPushButton { background: #b8322a; color: #f3e6c4; border: 2px solid #d9a441;"
@@ -281,7 +367,7 @@ FightField::FightField(Screens& screens, const char* name, FightSide side)
     connect(auto_, &QPushButton::clicked, this, &FightField::ToggleAutoBattle);
     fast_ = new QPushButton(kFastOn, this);
     fast_->setObjectName("FastPace");
-    fast_->setGeometry(F(4920), F(2850), F(1320), F(420));
+    fast_->setGeometry(F(kPanelLeft), F(4440), F(1080), F(330));
     fast_->setFocusPolicy(Qt::NoFocus);
     fast_->setStyleSheet(auto_->styleSheet());
     connect(fast_, &QPushButton::clicked, this, &FightField::ToggleFastPace);
@@ -320,6 +406,15 @@ void FightField::Begin() {
     skill_[1]->setText(QString::fromStdString(running->playerGroupName));
     skill_[2]->setText(QString::fromStdString(running->enemyGroupName));
     ShowSides(*running);
+    mode_->setText(running->realTime ? kRealMode : kTurnMode);
+    mode_->setToolTip(running->realTime ? "상대는 0.2초마다 한 번씩 움직입니다."
+                                        : "내 차례가 넘어갈 때마다 상대가 한 번 움직입니다.");
+    for (int k = 0; k < kSlotCount * 2; ++k) {
+        const Fighter& f = (k < kSlotCount ? running->player : running->enemy)[k % kSlotCount];
+        if (f.human < 0) continue;
+        startStamina_[k] = world.HumanStamina[f.human];
+        startMembers_[k] = world.HumanMembers[f.human];
+    }
     if (running->realTime) timer2_.start();
     setFocus();  // the keys are the field's
     Refresh();
@@ -362,6 +457,15 @@ void FightField::Refresh() {
                           .arg(QString::fromStdString(world.HumanName[f.human]),
                                QString::fromStdString(FormatNumber(world.HumanStamina[f.human])),
                                QString::fromStdString(FormatNumber(world.HumanMembers[f.human]))));
+            if (f.human >= 0) {
+                const int k = (player ? 0 : kSlotCount) + i;
+                const auto share = [](double now, double start) {
+                    return start > 0 ? std::max(0.0, now) / std::max(start, now) : 0.0;
+                };
+                piece->SetFigures(QString::fromStdString(world.HumanName[f.human]),
+                                  share(world.HumanStamina[f.human], startStamina_[k]),
+                                  share(world.HumanMembers[f.human], startMembers_[k]));
+            }
             QProgressBar* bar = (player ? ypb1_ : cpb1_)[i];
             bar->setVisible(f.bar.visible && f.present);
             bar->setMaximum(static_cast<int>(f.bar.maximum));
@@ -383,8 +487,44 @@ void FightField::Refresh() {
     for (DamageFigure* figure : damage_) {
         if (figure->isVisible()) figure->raise();
     }
+    ShowRoster(*running);
     auto_->setText(running->autoBattle ? kAutoOff : kAutoOn);
     fast_->setText(running->autoBattle && fastPace_ ? kFastOff : kFastOn);
+}
+
+void FightField::ShowRoster(const Fight& running) {
+    const World& world = screens_.world();
+    for (int k = 0; k < 2; ++k) {
+        const auto& side = k == 0 ? running.player : running.enemy;
+        QString rows = "<table cellspacing='0' cellpadding='1'>";
+        for (int i = 0; i < kSlotCount; ++i) {
+            const Fighter& f = side[i];
+            if (f.human < 0) continue;
+            // Whose move it is: the player's active fighter, marked as his piece is.
+            const bool active = k == 0 && f.present && i == running.PlayerTurnSlot;
+            const QString name = QString::fromStdString(world.HumanName[f.human]).toHtmlEscaped();
+            const QString weapon = QString::fromStdString(world.HumanWeapon[f.human]);
+            QString figures;
+            if (f.present) {
+                figures =
+                    QStringLiteral("<td>체력 %1</td><td>조직원 %2</td>")
+                        .arg(QString::fromStdString(FormatNumber(world.HumanStamina[f.human])),
+                             QString::fromStdString(FormatNumber(world.HumanMembers[f.human])));
+            } else {
+                figures = "<td colspan='2' style='color:#ff8a7a'>쓰러짐</td>";
+            }
+            const QString style = !f.present
+                                      ? " style='color:#7d8594; text-decoration: line-through'"
+                                  : active ? " style='color:#ffd54a; font-weight: bold'"
+                                           : "";
+            rows += QStringLiteral(
+                        "<tr%1><td width='14'>%2</td><td width='58'>%3</td>"
+                        "<td width='44'>%4</td>%5</tr>")
+                        .arg(style, active ? "▶" : "", name, weapon, figures);
+        }
+        rows += "</table>";
+        roster_[k]->setText(rows);
+    }
 }
 
 void FightField::ShowSides(const Fight& running) {
@@ -491,8 +631,10 @@ void FightField::AutoTick() {
     Fight* running = fight();
     if (!running || running->over() || !running->autoBattle) return;
     std::vector<std::string> messages;
+    // Each step is a round and the passes after it, whatever the pace: the course of the fight
+    // is the one 싸움 예상 and the console's auto play.
     for (int k = 0; k < roundsPerTick_ && !running->over(); ++k) {
-        for (std::string& text : AutoRound(screens_.world(), *running))
+        for (std::string& text : AutoStep(screens_.world(), *running))
             messages.push_back(std::move(text));
     }
     Finish(std::move(messages));
@@ -501,16 +643,16 @@ void FightField::AutoTick() {
 void FightField::ToggleAutoBattle() {
     Fight* running = fight();
     if (!running || running->over()) return;
-    running->autoBattle = !running->autoBattle;
-    if (running->autoBattle) {
+    if (!running->autoBattle) {
         // The aim is put away: the side now moves by itself. Both sides now move in rounds on
         // one clock, so the computer's own clock rests.
-        running->Aiming = false;
+        HandOver(*running);
         timer2_.stop();
         fastPace_ = false;
         roundsPerTick_ = 1;
         autoTimer_.start(kAutoPaceMs);
     } else {
+        running->autoBattle = false;
         autoTimer_.stop();
         fastPace_ = false;
         if (running->realTime) timer2_.start();

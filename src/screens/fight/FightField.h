@@ -28,12 +28,21 @@ class Piece : public Picture {
     using Picture::Picture;
     void SetBorder(Border border);
     Border border() const { return border_; }
+    // The fighter's short name on a band across the top of the piece, and under it his stamina
+    // and his members as two thin bars, each a share of what he went out with.
+    void SetFigures(const QString& shortName, double stamina, double members);
+    const QString& shortName() const { return shortName_; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
+    void PaintBorder(QPainter& painter) const;
+
     Border border_ = Border::None;
+    QString shortName_;
+    double stamina_ = 0;
+    double members_ = 0;
 };
 
 // What a blow took, over the piece it struck: "-12" in lamplight outlined in dark red, readable
@@ -96,6 +105,8 @@ class FightField : public Screen {
     void ShowStrikes();
     // The gang names' side captions and colour swatches.
     void ShowSides(const Fight& running);
+    // The panel's lists of fighters, with the one whose move it is marked.
+    void ShowRoster(const Fight& running);
     void Pointed(bool player, int slot);
 
     std::array<Piece*, kSlotCount> yi_{};           // YI: the player's fighters
@@ -118,6 +129,14 @@ class FightField : public Screen {
     // The fighter whose figures the panel shows (side, slot), until he falls.
     bool pointedPlayer_ = false;
     int pointedSlot_ = -1;
+    // The side panel's lists of both sides' fighters (name, weapon, stamina, members, the fallen
+    // struck through), the fight mode, and the keys.
+    std::array<QLabel*, 2> roster_{};
+    QLabel* mode_;
+    QLabel* keys_;
+    // What each fighter went out with, the player's slots first: the full length of his bars.
+    std::array<double, kSlotCount * 2> startStamina_{};
+    std::array<double, kSlotCount * 2> startMembers_{};
     QPushButton* auto_;
     QPushButton* fast_;
     bool fastPace_ = false;

@@ -1,13 +1,18 @@
 #include "screens/fight/FightSetupScreen.h"
 
 #include <QCloseEvent>
+#include <QColor>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QPainter>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 
 #include "commands/Dialog.h"
+#include "fight/Forecast.h"
+#include "game/DistrictOutlook.h"
 #include "screens/Screens.h"
 #include "screens/dialogs/CommandDialog.h"
 #include "screens/dialogs/Lists.h"
@@ -37,6 +42,46 @@ QString Figure(double value) {
     return QString::fromStdString(FormatNumber(value));
 }
 
+// The stocks and needs go in the screen's order 진검, 사시미, 각목; the weapon box by WeaponIndex.
+constexpr const char* kStockNames[] = {"진검", "사시미", "각목"};
+constexpr int kStockOfWeapon[] = {-1, 2, 1, 0};  // 주먹 needs nothing
+constexpr const char* kNoStock = " (창고에 없음)";
+// The lines under the set-up, at 100 %: the party, its needs, then the forecast.
+constexpr int kLineHeight = 300;
+constexpr int kForecastHeight = 1080;
+// Where a target's figures are kept beside its name.
+constexpr int kTargetFiguresRole = Qt::UserRole + 1;
+
+// A target as the map's tooltip sums it up: its owner, and its people and strength or that it is
+// empty.
+QString TargetFigures(const World& world, int city) {
+    const DistrictGlance g = GlanceAt(world, city);
+    std::string text = (g.owner >= 0 ? world.GroupName[g.owner] : std::string("주인 없음")) + " · ";
+    text += g.empty ? std::string("빈 곳")
+                    : std::to_string(g.people) + "명, 힘 " + FormatMoney(g.strength);
+    return QString::fromStdString(text);
+}
+
+// The target list's entries are the districts' names, as everywhere; each row shows the
+// district's figures after its name, in a second, quieter column.
+class TargetDelegate : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyledItemDelegate::paint(painter, option, index);
+        const QString figures = index.data(kTargetFiguresRole).toString();
+        if (figures.isEmpty()) return;
+        painter->save();
+        const bool selected = (option.state & QStyle::State_Selected) != 0;
+        painter->setPen(selected ? QColor("#ffffff") : QColor("#c8b88a"));
+        const QRect area = option.rect.adjusted(Px(840), 0, -4, 0);
+        painter->drawText(area, Qt::AlignLeft | Qt::AlignVCenter,
+                          option.fontMetrics.elidedText(figures, Qt::ElideRight, area.width()));
+        painter->restore();
+    }
+};
+
 }  // namespace
 
 QLabel* FightSetupScreen::AddLabel(const QString& text, int left, int top, int width) {
@@ -59,7 +104,10 @@ FightSetupScreen::FightSetupScreen(Screens& screens, const char* name, FightSide
     black.setColor(QPalette::WindowText, Qt::white);
     setPalette(black);
     setAutoFillBackground(true);
-    attacking ? setFixedSize(Px(5865), Px(4695)) : setFixedSize(Px(5190), Px(4770));
+    // Wider than the design's screen for the targets' figures, and taller for the lines under it.
+    const int screenWidth = attacking ? 7620 : 6600;
+    const int linesTop = attacking ? 4560 : 5160;
+    setFixedSize(Px(screenWidth), Px(linesTop + 2 * kLineHeight + kForecastHeight + 120));
 
     static constexpr const char* kStockWords[] = {"진검 :", "사시미 :", "각목 :"};
     static constexpr int kStockLeft[] = {240, 1800, 3600};
@@ -92,9 +140,14 @@ FightSetupScreen::FightSetupScreen(Screens& screens, const char* name, FightSide
     AddLabel("사용무기 :", 1800, 2640, 1200)->setObjectName("Label1");
     combo1_ = new QComboBox(this);
     combo1_->setObjectName("Combo1");
-    combo1_->setGeometry(Px(3000), Px(2640), Px(1095), Px(360));
-    for (const char* weapon : kWeaponNames)
-        combo1_->addItem(QString::fromUtf8(weapon));
+    combo1_->setGeometry(Px(3000), Px(2640), Px(1260), Px(360));
+    for (int w = 0; w < kWeaponCount; ++w) {
+        // A weapon the district has none of is marked, before anybody tries to take it out.
+        const bool none = kStockOfWeapon[w] >= 0 && !(setup_.stocks[kStockOfWeapon[w]] > 0);
+        combo1_->addItem(QString::fromUtf8(kWeaponNames[w]) + (none ? kNoStock : ""));
+        if (none) combo1_->setItemData(w, QColor("#9a9a9a"), Qt::ForegroundRole);
+    }
+    combo1_->setToolTip("(창고에 없음): 이 구역 창고에 하나도 없는 무기입니다.");
     combo1_->hide();  // until a person is clicked
     connect(combo1_, &QComboBox::activated, this, [this](int index) {
         // The weapon is for the person whose figures are shown, whoever another window chose.
@@ -103,18 +156,61 @@ FightSetupScreen::FightSetupScreen(Screens& screens, const char* name, FightSide
         const int h = shown->data(Qt::UserRole).toInt();
         ChoosePerson(screens_.menu(), h);
         ChooseFighterWeapon(screens_.world(), h, kWeaponNames[index]);
+        ShowChoice();
     });
 
     if (attacking) {
         ll2_ = new QListWidget(this);
         ll2_->setObjectName("LL2");
-        ll2_->setGeometry(Px(4320), Px(720), Px(1335), Px(2220));
+        ll2_->setGeometry(Px(4320), Px(720), Px(3060), Px(2880));
         ll2_->setStyleSheet(kListStyle);
+        ll2_->setToolTip("구역 · 주인 · 사람 수, 힘 (다섯 명까지의 조직원수 + 체력)");
         FillEntries(ll2_, setup_.targets,
                     [&world](int c) { return QString::fromStdString(world.CityName[c]); });
-        OnEntryChosen(ll2_, this, [this](int c) { ChooseTargetCity(screens_.menu(), c); });
+        for (int row = 0; row < ll2_->count(); ++row) {
+            QListWidgetItem* item = ll2_->item(row);
+            const QString figures = TargetFigures(world, item->data(Qt::UserRole).toInt());
+            item->setData(kTargetFiguresRole, figures);
+            item->setToolTip(item->text() + " · " + figures);
+        }
+        ll2_->setItemDelegate(new TargetDelegate(ll2_));
+        OnEntryChosen(ll2_, this, [this](int c) {
+            ChooseTargetCity(screens_.menu(), c);
+            ShowChoice();
+        });
         ShowWhyEmpty(ll2_, setup_.whyNoTargets);
     }
+
+    // Under the set-up: the attackers that come (defence), the party chosen, what it needs, and
+    // 싸움 예상.
+    const auto line = [this, screenWidth](const char* objectName, int top, int height) {
+        QLabel* label = AddLabel(QString(), 240, top, screenWidth - 480);
+        label->setObjectName(objectName);
+        label->resize(label->width(), Px(height));
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        return label;
+    };
+    if (!attacking) {
+        coming_ = line("Coming", 4200, 900);
+        coming_->setStyleSheet("color: #ffb0a0; background: black;");
+        std::string text = "쳐들어오는 편";
+        const std::vector<ComingFighter> coming = ComingAttackers(world);
+        std::vector<int> people;
+        std::string names;
+        for (const ComingFighter& f : coming) {
+            people.push_back(f.human);
+            names += (names.empty() ? "" : ", ") + world.HumanName[f.human] + "(" + f.weapon +
+                     ", 조직원 " + FormatNumber(world.HumanMembers[f.human]) + ")";
+        }
+        text += " " + std::to_string(coming.size()) + "명, 힘 " +
+                FormatMoney(PartyStrength(world, people)) + ": " + names;
+        coming_->setText(QString::fromStdString(text));
+    }
+    party_ = line("Party", linesTop, kLineHeight);
+    needs_ = line("Needs", linesTop + kLineHeight, kLineHeight);
+    forecast_ = line("Forecast", linesTop + 2 * kLineHeight, kForecastHeight);
+    connect(ll1_, &QListWidget::itemSelectionChanged, this, [this] { ShowChoice(); });
 
     command3_ = new QPushButton(kSelectAll, this);
     command3_->setObjectName("Command3");
@@ -146,6 +242,63 @@ FightSetupScreen::FightSetupScreen(Screens& screens, const char* name, FightSide
         if (previous) setTabOrder(previous, next);
         previous = next;
     }
+    ShowChoice();
+}
+
+SetupChoice FightSetupScreen::CurrentChoice() const {
+    SetupChoice choice;
+    for (int row = 0; row < ll1_->count(); ++row) {
+        if (ll1_->item(row)->isSelected()) {
+            choice.selected.push_back(ll1_->item(row)->data(Qt::UserRole).toInt());
+        }
+    }
+    // 모두 선택 chooses people as clicks do: whoever the list shows selected has been chosen.
+    choice.personClicked = ll1_->currentItem() != nullptr || !choice.selected.empty();
+    choice.targetClicked = ll2_ && ll2_->currentItem() != nullptr;
+    return choice;
+}
+
+int FightSetupScreen::CurrentTarget() const {
+    // The attack goes to the district the list shows selected, and nowhere else: not to the
+    // district another dialog clicked last.
+    return ll2_ ? SelectedEntry(ll2_).value_or(-1) : -1;
+}
+
+void FightSetupScreen::ShowChoice() {
+    const World& world = screens_.world();
+    const SetupChoice choice = CurrentChoice();
+    party_->setText(
+        QStringLiteral("고른 사람 %1명 · 힘 %2")
+            .arg(choice.selected.size())
+            .arg(QString::fromStdString(FormatMoney(PartyStrength(world, choice.selected)))));
+    const std::array<double, 3> need = PartyNeeds(world, setup_, choice);
+    QString needs = "필요한 무기 / 창고:";
+    for (int k = 0; k < 3; ++k) {
+        const bool isShort = need[k] > setup_.stocks[k];
+        QString item =
+            QStringLiteral(" %1 %2 / %3")
+                .arg(QString::fromUtf8(kStockNames[k]), Figure(need[k]), Figure(setup_.stocks[k]));
+        if (isShort) item = "<span style='color:#ff6a5a'>" + item + " 모자람</span>";
+        needs += item + (k < 2 ? " ·" : "");
+    }
+    needs_->setText(needs);
+    forecast_->setVisible(world.options.forecast);
+    if (!world.options.forecast) return;
+    const FightForecast forecast = side_ == FightSide::Attack
+                                       ? ForecastAttack(world, setup_, choice, CurrentTarget())
+                                       : ForecastDefence(world, setup_, choice);
+    forecast_->setText(QString::fromStdString(
+        ForecastText(world, forecast, world.BattleMode == BattleMode::Real)));
+    // Its colour says the outcome at a glance: green for a win or a walk-in, red for a loss or a
+    // refusal, the screen's cream for a fight called off.
+    const char* colour = "#f3e6c4";
+    if (forecast.result == ForecastResult::Won || forecast.result == ForecastResult::WalkIn) {
+        colour = "#8fe08a";
+    } else if (forecast.result == ForecastResult::Lost ||
+               forecast.result == ForecastResult::Refused) {
+        colour = "#ff8a7a";
+    }
+    forecast_->setStyleSheet(QStringLiteral("color: %1; background: black;").arg(colour));
 }
 
 void FightSetupScreen::CancelClicked() {
@@ -183,28 +336,20 @@ void FightSetupScreen::SelectAllClicked() {
         ll1_->clearSelection();
         command3_->setText(kSelectAll);
     }
+    ShowChoice();
     // The keyboard goes back to the list, so that Enter next is 확인 and never 모두 해제.
     ll1_->setFocus(Qt::OtherFocusReason);
 }
 
 void FightSetupScreen::OkClicked() {
     World& world = screens_.world();
-    SetupChoice choice;
-    for (int row = 0; row < ll1_->count(); ++row) {
-        if (ll1_->item(row)->isSelected()) {
-            choice.selected.push_back(ll1_->item(row)->data(Qt::UserRole).toInt());
-        }
-    }
-    // 모두 선택 chooses people as clicks do: whoever the list shows selected has been chosen.
-    choice.personClicked = ll1_->currentItem() != nullptr || !choice.selected.empty();
+    const SetupChoice choice = CurrentChoice();
     const bool attacking = side_ == FightSide::Attack;
-    // The attack goes to the district the list shows selected, and nowhere else: not to the
-    // district another dialog clicked last.
-    const int target = attacking ? SelectedEntry(ll2_).value_or(-1) : -1;
-    choice.targetClicked = attacking && ll2_->currentItem() != nullptr;
+    const int target = CurrentTarget();
     SetupOutcome outcome = attacking ? ConfirmAttack(world, setup_, choice, target)
                                      : ConfirmDefence(world, setup_, choice);
     InformAll(screens_.platform(), this, outcome.outcome.messages, outcome.outcome.detail);
+    if (!outcome.outcome.done) ShowChoice();
     if (outcome.takenOver) {
         // Nobody held the district: it is ours without a fight, and that may end the game.
         if (MainGame* map = screens_.map()) map->Refresh();

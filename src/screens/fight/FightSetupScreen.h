@@ -34,6 +34,12 @@ class FightSetupScreen : public Screen {
     // A person of LL1 chosen by a click or with the keys: his figures and weapon are shown.
     void PersonClicked(int h);
     QLabel* AddLabel(const QString& text, int left, int top, int width);
+    // What the screen holds chosen now, as OK would read it.
+    SetupChoice CurrentChoice() const;
+    int CurrentTarget() const;
+    // After every choice: the party's strength, the weapons it needs against the stocks, and
+    // 싸움 예상 when the option is on.
+    void ShowChoice();
 
     FightSide side_;
     FightSetup setup_;
@@ -42,6 +48,10 @@ class FightSetupScreen : public Screen {
     QComboBox* combo1_;
     QPushButton* command3_;
     std::array<QLabel*, 7> skill_{};
+    QLabel* party_;  // 고른 사람: how many and their strength
+    QLabel* needs_;  // 필요한 무기: what the party needs of each weapon and what is in stock
+    QLabel* forecast_;          // 싸움 예상
+    QLabel* coming_ = nullptr;  // the defence: the party that comes, its strength and weapons
     bool released_ = false;  // the defence closes only as its fight starts
 };
 

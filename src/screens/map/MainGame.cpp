@@ -337,6 +337,8 @@ void MainGame::BuildOptionMenu() {
     optionMenu_->addSeparator();
     preview_ = AddOption(optionMenu_, "옵션_다음주예상", "다음 주 예상", &Options::preview);
     connect(preview_, &QAction::triggered, this, [this] { Refresh(); });
+    // 싸움 예상: the fight set-ups tell how the fight would end with 자동 싸움.
+    forecast_ = AddOption(optionMenu_, "옵션_싸움예상", "싸움 예상", &Options::forecast);
 }
 
 // 기능: 저장하기, 불러오기, 연대기 and 종료하기.
@@ -750,6 +752,7 @@ void MainGame::Refresh() {
     strongGangs_->setChecked(world.options.strongGangs);
     living_->setChecked(world.options.living);
     preview_->setChecked(world.options.preview);
+    forecast_->setChecked(world.options.forecast);
 }
 
 void MainGame::StyleDistricts() {

@@ -211,6 +211,7 @@ class MainGame : public Screen {
     QAction* strongGangs_;  // 강한 조직: a full party may attack a district of five or more
     QAction* living_;       // 살아있는 세계: the computer gangs' wars keep moving
     QAction* preview_;      // 다음 주 예상: what the next turn end would do, on the map
+    QAction* forecast_;     // 싸움 예상: how a fight would end, in the fight set-ups
     QLabel* status_;        // DistrictStatus: the district under the pointer, at a glance
 };
 

@@ -19,6 +19,7 @@
 #include "screens/chronicle/ChronicleChart.h"
 #include "screens/dialogs/CommandDialog.h"
 #include "screens/dialogs/GameMenu.h"
+#include "screens/fight/FightField.h"
 #include "screens/fight/FightSetupScreen.h"
 #include "screens/look/Platform.h"
 #include "screens/map/MainGame.h"
@@ -146,6 +147,11 @@ int main(int argc, char** argv) {
     Attack* attack = screens.attack();
     Pick(attack, "LL1", 0);
     ok &= Save(attack, folder + "/dialog-Attack" + suffix + ".png");
+    // Three of them against the third district of the list, with 싸움 예상 under the set-up.
+    Pick(attack, "LL1", 1);
+    Pick(attack, "LL1", 2);
+    Pick(attack, "LL2", 2);
+    ok &= Save(attack, folder + "/dialog-Attack-forecast" + suffix + ".png");
     attack->close();
     // Forty weeks of the gangs' wars; the attacks on the player are not fought here, the map is
     // simply unfrozen. The last turn end is the map's own, which opens the news.
@@ -162,6 +168,44 @@ int main(int argc, char** argv) {
         ok = false;
     }
     ok &= Save(screens.ShowChronicle(), folder + "/screenshot-chronicle" + suffix + ".png");
+
+    // An attack announced on a district of the player's with people in it, from a rival one:
+    // the defence set-up with two defenders chosen, then their fight a few steps in.
+    // The rival district is the strongest one, so that the fight lasts.
+    int own = -1;
+    int rival = -1;
+    double strongest = 0;
+    for (int c = 0; c < kCityCount; ++c) {
+        if (world.HumansIn(c).size() < 2) continue;
+        if (world.IsPlayerCity(c) && own < 0) own = c;
+        double strength = 0;
+        for (int h : world.HumansIn(c))
+            strength += world.HumanMembers[h] + world.HumanStamina[h];
+        if (!world.IsPlayerCity(c) && strength > strongest) {
+            rival = c;
+            strongest = strength;
+        }
+    }
+    if (own < 0 || rival < 0) return 1;
+    world.AttackFromCity = rival;
+    world.AttackToCity = own;
+    world.MapLocked = true;
+    world.DefenceSetupOpen = true;
+    Defence* defence = screens.ShowDefence();
+    Pick(defence, "LL1", 0);
+    Pick(defence, "LL1", 1);
+    ok &= Save(defence, folder + "/dialog-Defence" + suffix + ".png");
+    defence->OkClicked();
+    QTest::qWait(200);
+    if (FightField* field = screens.fightField()) {
+        for (int k = 0; k < 3; ++k)
+            field->PressFightKey(FightKey::Down);
+        ok &= Save(field, folder + "/screenshot-fight-board" + suffix + ".png");
+    } else {
+        std::printf("no fight field: fight %d, defence open %d\n", session.fight() != nullptr,
+                    int(world.DefenceSetupOpen));
+        ok = false;
+    }
 
     return ok ? 0 : 1;
 }
