@@ -154,6 +154,8 @@ void DistrictFocusMark::paintEvent(QPaintEvent*) {
 
 MapBoard::MapBoard(QWidget* parent) : QWidget(parent) {
     setObjectName("MapBoard");
+    // Every pixel is painted by the board or by the pictures on it: nothing needs clearing first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
@@ -212,7 +214,9 @@ void MapBoard::resizeEvent(QResizeEvent* event) {
 }
 
 void MapBoard::paintEvent(QPaintEvent*) {
+    // Only the bands around the map: the map and the side panel paint all of their own area.
     QPainter painter(this);
+    painter.setClipRegion(QRegion(rect()).subtracted(shownArea()));
     painter.fillRect(rect(), QColor(kLetterbox));
 }
 
@@ -385,6 +389,7 @@ void MainGame::BuildMap(QVBoxLayout* layout) {
     auto* image1 = new Picture("map", board_);
     board_->Keep(image1, QRect(0, 0, kMapWidth, kBoardHeight));
     image1->setObjectName("Image1");
+    image1->setAttribute(Qt::WA_OpaquePaintEvent);
     // The map itself takes the keyboard for its districts; Tab goes on to the side buttons.
     districts_ = image1;
     districts_->setFocusPolicy(Qt::StrongFocus);
@@ -428,6 +433,7 @@ void MainGame::BuildMap(QVBoxLayout* layout) {
 void MainGame::BuildSidePanel() {
     auto* side = new Picture("side", board_);
     side->setObjectName("SidePanel");
+    side->setAttribute(Qt::WA_OpaquePaintEvent);
     side_ = side;
     board_->Keep(side, QRect(kMapWidth, 0, kSideWidth, kBoardHeight));
 
@@ -736,8 +742,12 @@ void MainGame::Refresh() {
         menu->menuAction()->setEnabled(!world.MapLocked);
     }
     SkillReset();
-    groupLogo_->SetPicture(QStringLiteral("emblem%1_on").arg(world.PlayerGroupIndex));
-    board_->PlaceAgain(groupLogo_);
+    // Only a new emblem is drawn again: a turn end leaves it as it was.
+    const QString emblem = QStringLiteral("emblem%1_on").arg(world.PlayerGroupIndex);
+    if (groupLogo_->name() != emblem) {
+        groupLogo_->SetPicture(emblem);
+        board_->PlaceAgain(groupLogo_);
+    }
     // The check marks show the settings in force. The items act on `triggered`, which only the
     // player fires, so setting the marks here changes nothing else.
     realTime_->setChecked(world.BattleMode == BattleMode::Real);
@@ -761,8 +771,12 @@ void MainGame::StyleDistricts() {
         marks.empty = cmd_[c]->property("empty").toBool();
         marks.ally = cmd_[c]->property("ally").toBool();
         marks.threatened = cmd_[c]->property("threatened").toBool();
-        cmd_[c]->setStyleSheet(ButtonStyle(world.CityOwnerColor[c], marks, scale));
-        mark_[c]->setStyleSheet(MarkStyle(world.CityOwnerColor[c], scale));
+        // A style sheet set again costs a restyle of the button even when it says the same: only
+        // a changed one is set.
+        const QString style = ButtonStyle(world.CityOwnerColor[c], marks, scale);
+        if (cmd_[c]->styleSheet() != style) cmd_[c]->setStyleSheet(style);
+        const QString markStyle = MarkStyle(world.CityOwnerColor[c], scale);
+        if (mark_[c]->styleSheet() != markStyle) mark_[c]->setStyleSheet(markStyle);
     }
 }
 
