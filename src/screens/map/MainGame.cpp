@@ -27,6 +27,7 @@
 #include "screens/dialogs/SaveFile.h"
 #include "screens/look/Art.h"
 #include "screens/look/Look.h"
+#include "screens/map/DistrictBadges.h"
 #include "screens/title/HomePage.h"
 #include "world/Tables.h"
 
@@ -86,17 +87,6 @@ QString ButtonStyle(Color owner, Marks marks, double scale) {
                "QPushButton:hover { border: %5 solid #fff4d0; }"
                "QPushButton:disabled { color: #6b6b6b; }")
         .arg(back.name(), InkOn(back), border, px(3), px(2));
-}
-
-// The owner's letter: dark ink on the gang's colour, ringed, so it reads on any part of the map.
-QString MarkStyle(Color owner, double scale) {
-    const QColor back = ToQColor(owner);
-    return QStringLiteral(
-               "QLabel { background-color: %1; color: %2; border: %3px solid #2b2118;"
-               " border-radius: %4px; }")
-        .arg(back.name(), InkOn(back))
-        .arg(ScaledLength(1, scale))
-        .arg(ScaledLength(8, scale));
 }
 
 // A label of the side panel at `base` (at the default size), its type `pixelSize` pixels there.
@@ -409,24 +399,38 @@ void MainGame::BuildMap(QVBoxLayout* layout) {
         // The pointer over a district tells it at a glance, in its tooltip and the status line.
         button->installEventFilter(this);
         cmd_[c] = button;
-        // The owner's letter on the button's corner: the districts are told apart by more than
-        // colour. It lets clicks through to the map.
-        auto* mark = new QLabel(image1);
+        // Not by colour alone: the owner's letter on a round badge at the button's top right
+        // corner, the owner's shape on another at its top left, and a warning sign at its bottom
+        // right when the next turn end would attack it. They let clicks through to the button.
+        const int right = Px(d.left + d.width);
+        const int bottom = Px(d.top + d.height);
+        auto* mark = new OwnerBadge(image1);
         mark->setObjectName("OwnerMark");
         mark->setProperty("index", c);
-        mark->setAlignment(Qt::AlignCenter);
         QFont markFont = mark->font();
         markFont.setBold(true);
         mark->setFont(markFont);
-        board_->Keep(mark, QRect(Px(d.left + d.width) - 9, Px(d.top) - 9, 16, 16), 10);
-        mark->setAttribute(Qt::WA_TransparentForMouseEvents);
+        board_->Keep(mark, QRect(right - 11, Px(d.top) - 11, 20, 20), 13);
         mark_[c] = mark;
+        auto* emblem = new GangEmblem(image1);
+        emblem->setObjectName("GangEmblem");
+        emblem->setProperty("index", c);
+        board_->Keep(emblem, QRect(Px(d.left) - 7, Px(d.top) - 9, 15, 15));
+        emblem_[c] = emblem;
+        auto* threat = new ThreatSign(image1);
+        threat->setProperty("index", c);
+        board_->Keep(threat, QRect(right - 9, bottom - 9, 18, 16));
+        threat->hide();
+        threat_[c] = threat;
     }
     focusMark_ = new DistrictFocusMark(image1);
     focusMark_->hide();
 
-    for (QLabel* mark : mark_)
-        mark->raise();
+    for (int c = 0; c < kCityCount; ++c) {
+        mark_[c]->raise();
+        emblem_[c]->raise();
+        threat_[c]->raise();
+    }
 }
 
 // The side panel: the player's emblem, the date, the hints, the notice and the two help buttons.
@@ -612,7 +616,8 @@ void MainGame::PlaceFocusMark() {
     const QRect button = cmd_[focusedCity_]->geometry();
     const int margin = ScaledLength(kMarkMargin, board_->scale());
     focusMark_->setGeometry(button.adjusted(-margin, -margin, margin, margin));
-    focusMark_->raise();
+    // Above the map and the buttons, under the district's own badges, which stay whole.
+    focusMark_->stackUnder(mark_[0]);
     focusMark_->setVisible(districts_->hasFocus());
     focusMark_->update();
 }
@@ -732,6 +737,9 @@ void MainGame::Refresh() {
         const QString gang = owner ? QString::fromStdString(world.GroupName[*owner]) : QString();
         mark_[c]->setText(gang.left(1));
         mark_[c]->setVisible(!gang.isEmpty());
+        mark_[c]->SetColor(GangColor(world.CityOwnerColor[c]));
+        emblem_[c]->SetGang(owner ? *owner : -1);
+        threat_[c]->setVisible(marks.threatened);
         const QString spoken = gang.isEmpty() ? city + " 구역" : city + ", " + gang + " 구역";
         cmd_[c]->setAccessibleName(spoken);
     }
@@ -775,8 +783,6 @@ void MainGame::StyleDistricts() {
         // a changed one is set.
         const QString style = ButtonStyle(world.CityOwnerColor[c], marks, scale);
         if (cmd_[c]->styleSheet() != style) cmd_[c]->setStyleSheet(style);
-        const QString markStyle = MarkStyle(world.CityOwnerColor[c], scale);
-        if (mark_[c]->styleSheet() != markStyle) mark_[c]->setStyleSheet(markStyle);
     }
 }
 
