@@ -16,6 +16,8 @@
 //   BM_MapArtSettled      the map's art rendered for a new size once the size stands still
 //   BM_MapTurnEnd         턴 > 종료 from the first week and the map's repaint after it
 //   BM_MapAllOwnersChange the map after a turn end that gave every district a new owner
+//   BM_ChronicleOpen/W    연대기 opened and painted on a chronicle of W weeks
+//   BM_ChroniclePointerMove/W  the pointer moving over it, and the repaint
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -28,6 +30,7 @@
 
 #include "game/NewWorld.h"
 #include "screens/Screens.h"
+#include "screens/chronicle/ChronicleChart.h"
 #include "screens/look/Art.h"
 #include "screens/look/Platform.h"
 #include "screens/map/MainGame.h"
@@ -179,6 +182,58 @@ void BM_MapAllOwnersChange(benchmark::State& state, QSize size) {
     }
 }
 
+// A chronicle of `weeks` weeks in which the gangs' holdings wander a district at a time.
+Chronicle LongChronicle(int weeks) {
+    Chronicle chronicle;
+    GroupTable<int> held = {4, 4, 4, 4, 3, 3, 3};
+    std::uint32_t state = 12345;
+    for (int i = 0; i < weeks; ++i) {
+        state = state * 1664525U + 1013904223U;
+        const int from = static_cast<int>(state >> 8) % kGroupCount;
+        const int to = static_cast<int>(state >> 16) % kGroupCount;
+        if (held[from] > 0) {
+            --held[from];
+            ++held[to];
+        }
+        ChronicleWeek entry;
+        entry.year = 1930 + i / 48;
+        entry.month = i / 4 % 12 + 1;
+        entry.week = i % 4 + 1;
+        entry.districts = held;
+        chronicle.weeks.push_back(entry);
+    }
+    return chronicle;
+}
+
+// 연대기 opened on a chronicle of `weeks` weeks: built and painted whole.
+void BM_ChronicleOpen(benchmark::State& state) {
+    const Chronicle chronicle = LongChronicle(static_cast<int>(state.range(0)));
+    const World world = BuildNewWorld(GOLMOK_DATA_DIR);
+    for (auto _ : state) {
+        ChronicleView view(chronicle, world, nullptr);
+        view.show();
+        (void)QTest::qWaitForWindowExposed(&view);
+        view.repaint();
+        Flush();
+    }
+}
+
+// The pointer moving across 연대기's plot a few pixels at a time, and the repaint it asks for.
+void BM_ChroniclePointerMove(benchmark::State& state) {
+    const Chronicle chronicle = LongChronicle(static_cast<int>(state.range(0)));
+    const World world = BuildNewWorld(GOLMOK_DATA_DIR);
+    ChronicleView view(chronicle, world, nullptr);
+    view.show();
+    (void)QTest::qWaitForWindowExposed(&view);
+    Flush();
+    int x = 60;
+    for (auto _ : state) {
+        x = x >= 500 ? 60 : x + 7;
+        QTest::mouseMove(view.windowHandle(), QPoint(x, 150));
+        Flush();
+    }
+}
+
 // The offscreen platform says at every window that it cannot raise it: not worth the noise.
 void Quiet(QtMsgType type, const QMessageLogContext&, const QString& text) {
     if (text.startsWith("This plugin does not support")) return;
@@ -226,6 +281,10 @@ int main(int argc, char** argv) {
             ->Unit(benchmark::kMillisecond)
             ->MeasureProcessCPUTime();
     }
+    for (auto* chronicle :
+         {benchmark::RegisterBenchmark("BM_ChronicleOpen", BM_ChronicleOpen),
+          benchmark::RegisterBenchmark("BM_ChroniclePointerMove", BM_ChroniclePointerMove)})
+        chronicle->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
