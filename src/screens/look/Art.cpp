@@ -127,8 +127,11 @@ void Picture::RenderBehind() {
     QPointer<Picture> self(this);
     QThreadPool::globalInstance()->start([self, generation, name, size, ratio] {
         QImage image = RenderedImage(name, size, ratio);
+        // The program may be closing: nobody is left to show it.
+        QCoreApplication* app = QCoreApplication::instance();
+        if (!app) return;
         QMetaObject::invokeMethod(
-            QCoreApplication::instance(),
+            app,
             [self, generation, name, size, ratio, image = std::move(image)] {
                 if (!self || self->generation_ != generation || self->name_ != name ||
                     self->size() != size || self->devicePixelRatioF() != ratio)
