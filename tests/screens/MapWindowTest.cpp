@@ -207,7 +207,7 @@ class MapWindowTest : public QObject, public GameOnScreen {
                      qPrintable(where));
             QVERIFY2(std::abs(letter.center().y() - (Px(d.top) - 1) * scale) <= 2,
                      qPrintable(where));
-            QVERIFY(std::abs(letter.width() - 16 * scale) <= 1);
+            QVERIFY(std::abs(letter.width() - 20 * scale) <= 1);
         }
         // The side panel's date and hint grow with it.
         QCOMPARE(Control<QLabel>(map, "Skill", 0)->font().pixelSize(), int(std::lround(20 * scale)));

@@ -17,6 +17,7 @@
 #include "screens/dialogs/OpenFile.h"
 #include "screens/dialogs/SaveFile.h"
 #include "screens/fight/FightSetupScreen.h"
+#include "screens/look/Look.h"
 #include "screens/map/MainGame.h"
 #include "screens/map/News.h"
 #include "screens/title/GameLogo.h"
@@ -246,6 +247,67 @@ class NewsScreensTest : public QObject, public GameOnScreen {
         // The chart goes with its game.
         Trigger("기능_종료하기");
         QVERIFY(!screens_->chronicleChart());
+    }
+
+    // However long the game and however the gangs' lines lie, 연대기 shows every gang: seven
+    // gangs holding the same districts every week still show seven colours on the plot, and the
+    // pointer at the plot's right end tells the last week.
+    void everyGangsLineShows_data() {
+        QTest::addColumn<int>("weeks");
+        QTest::newRow("a month") << 4;
+        QTest::newRow("two years") << 96;
+        QTest::newRow("100,000 weeks") << 100000;
+    }
+
+    void everyGangsLineShows() {
+        QFETCH(int, weeks);
+        Chronicle chronicle;
+        chronicle.player = 2;
+        for (int i = 0; i < weeks; ++i) {
+            ChronicleWeek entry;
+            entry.year = 1930 + i / 48;
+            entry.month = i / 4 % 12 + 1;
+            entry.week = i % 4 + 1;
+            entry.districts.fill(3);             // 3 × 7 = 21 districts, four nobody's
+            entry.districts[5] = 3 + i / 8 % 2;  // one gang wavers a district every two months
+            chronicle.weeks.push_back(entry);
+        }
+        ChronicleView view(chronicle, world(), nullptr);
+        const QImage shot = view.grab().toImage();
+        const QByteArray folder = qgetenv("GOLMOK_MAP_SHOTS");
+        if (!folder.isEmpty())
+            shot.save(QStringLiteral("%1/chronicle-%2.png")
+                          .arg(QString::fromLocal8Bit(folder))
+                          .arg(weeks));
+        // The plot: right of the scale, left of the legend, above the years.
+        const QRect plot(44 * shot.devicePixelRatio(), 16 * shot.devicePixelRatio(),
+                         (view.width() - 44 - 120) * shot.devicePixelRatio(),
+                         (view.height() - 16 - 36) * shot.devicePixelRatio());
+        for (int g = 0; g < kGroupCount; ++g) {
+            const QColor colour = GangColor(world().GroupColor[g]);
+            int seen = 0;
+            for (int y = plot.top(); y <= plot.bottom(); ++y) {
+                for (int x = plot.left(); x <= plot.right(); ++x) {
+                    const QColor pixel = shot.pixelColor(x, y);
+                    seen += std::abs(pixel.red() - colour.red()) +
+                                std::abs(pixel.green() - colour.green()) +
+                                std::abs(pixel.blue() - colour.blue()) <=
+                            40;
+                }
+            }
+            // A pixel wide along an eighth of the plot at least (the dashes leave gaps).
+            QVERIFY2(seen >= plot.width() / 8,
+                     qPrintable(QStringLiteral("%1: %2 pixels")
+                                    .arg(QString::fromStdString(world().GroupName[g]))
+                                    .arg(seen)));
+        }
+        const ChronicleWeek& last = chronicle.weeks.back();
+        QVERIFY2(view.ValueAt(view.width() - 120)
+                     .startsWith(QStringLiteral("%1년 %2월 %3주 — ")
+                                     .arg(last.year)
+                                     .arg(last.month)
+                                     .arg(last.week)),
+                 qPrintable(view.ValueAt(view.width() - 120)));
     }
 
     void autosaveAndContinue() {

@@ -2,18 +2,25 @@
 // its colour. Opened from 기능 > 연대기; it shows the chronicle as it stands when it opens.
 #pragma once
 
+#include <QPixmap>
+#include <vector>
 #include "screens/Screen.h"
+
 #include "world/Chronicle.h"
+#include "world/ChronicleColumns.h"
 
 namespace golmok::screens {
 
-// The chart itself: weeks from left to right, 0 to 25 districts from bottom to top.
+// The chart itself: weeks from left to right, 0 to 25 districts from bottom to top. Drawn once
+// into a kept picture from at most one value a pixel column for each gang, whatever the number of
+// weeks; the pointer's line is drawn over it.
 class ChronicleView : public QWidget {
     Q_OBJECT
   public:
     ChronicleView(const Chronicle& chronicle, const World& world, QWidget* parent);
 
-    // The week under the pointer at `x` and what each gang held then, as the chart shows it
+    // The week under the pointer at `x` (the last of its pixel column) and what each gang held
+    // then, as the chart shows it
     // ("1930년 3월 2주 — 거지파 4, ..."); empty outside the plot.
     QString ValueAt(int x) const;
 
@@ -27,9 +34,16 @@ class ChronicleView : public QWidget {
     QRect Plot() const;
     int WeekAt(int x) const;
     double WeekX(int week) const;
+    double ColumnX(int column) const;
+    void PaintChart(QPainter& painter) const;
+    // Asks for the pointer's line to be repainted where it is.
+    void UpdatePointerLine();
 
     int pointed_ = -1;  // the week under the pointer, marked on the chart
     Chronicle chronicle_;
+    std::vector<ChronicleColumn> columns_;
+    int scaleTop_ = 10;  // the districts at the top of the scale
+    QPixmap chart_;      // the chart without the pointer's line
     GroupTable<QString> names_;
     GroupTable<Color> colors_;
 };

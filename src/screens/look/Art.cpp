@@ -1,9 +1,16 @@
 #include "screens/look/Art.h"
 
+#include <QCoreApplication>
 #include <QHash>
+#include <QImage>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
+#include <QPointer>
+#include <QResizeEvent>
 #include <QSvgRenderer>
+#include <QThreadPool>
+#include <QTimer>
 #include <memory>
 
 namespace golmok::screens {
@@ -68,6 +75,10 @@ Picture::Picture(const QString& name, QWidget* parent) : QWidget(parent), name_(
     setMouseTracking(true);
     resize(PictureSize(name_));
     setAccessibleName(SpokenName(name_));
+    settle_ = new QTimer(this);
+    settle_->setSingleShot(true);
+    settle_->setInterval(kSettleMs);
+    connect(settle_, &QTimer::timeout, this, &Picture::RenderBehind);
 }
 
 void Picture::SetPicture(const QString& name) {
@@ -77,10 +88,100 @@ void Picture::SetPicture(const QString& name) {
     update();
 }
 
-void Picture::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
+namespace {
+
+// The drawing rendered at `size` logical pixels for `ratio`. Safe on any thread: it has a
+// renderer of its own and paints into an image.
+QImage RenderedImage(const QString& name, QSize size, qreal ratio) {
+    QImage image((QSizeF(size) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::transparent);
+    QSvgRenderer renderer(QStringLiteral(":/art/%1.svg").arg(name));
+    QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    Renderer(name_).render(&painter, QRectF(rect()));
+    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
+    return image;
+}
+
+}  // namespace
+
+QPixmap Picture::Rendered() const {
+    const qreal ratio = devicePixelRatioF();
+    QPixmap pixmap((QSizeF(size()) * ratio).toSize());
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    Renderer(name_).render(&painter, QRectF(QPointF(0, 0), QSizeF(size())));
+    return pixmap;
+}
+
+void Picture::RenderBehind() {
+    // A large drawing takes a good part of a second at full screen: it is rendered away from the
+    // window's thread, and the stretched picture stays until it is ready. A render that comes
+    // back for a size or a drawing no longer shown is dropped.
+    const int generation = ++generation_;
+    const QString name = name_;
+    const QSize size = this->size();
+    const qreal ratio = devicePixelRatioF();
+    QPointer<Picture> self(this);
+    QThreadPool::globalInstance()->start([self, generation, name, size, ratio] {
+        QImage image = RenderedImage(name, size, ratio);
+        // The program may be closing: nobody is left to show it.
+        QCoreApplication* app = QCoreApplication::instance();
+        if (!app) return;
+        QMetaObject::invokeMethod(
+            app,
+            [self, generation, name, size, ratio, image = std::move(image)] {
+                if (!self || self->generation_ != generation || self->name_ != name ||
+                    self->size() != size || self->devicePixelRatioF() != ratio)
+                    return;
+                self->kept_ = QPixmap::fromImage(image);
+                self->keptName_ = name;
+                self->stretched_ = false;
+                self->update();
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+bool Picture::renderedForSize() const {
+    return !kept_.isNull() && keptName_ == name_ && !stretched_ &&
+           kept_.size() == (QSizeF(size()) * devicePixelRatioF()).toSize();
+}
+
+void Picture::RenderNow() {
+    settle_->stop();
+    ++generation_;
+    if (renderedForSize()) return;
+    kept_ = Rendered();
+    keptName_ = name_;
+    stretched_ = false;
+}
+
+void Picture::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    // A drawing already on the screen is stretched until the size settles; one never shown yet
+    // is rendered at its first paint.
+    if (kept_.isNull() || keptName_ != name_ || event->size() == event->oldSize()) return;
+    stretched_ = true;
+    settle_->start();
+}
+
+void Picture::paintEvent(QPaintEvent* event) {
+    // Another drawing, or another pixel ratio (the window moved to another screen): rendered now.
+    if (kept_.isNull() || keptName_ != name_ || (!stretched_ && !renderedForSize())) RenderNow();
+    QPainter painter(this);
+    if (stretched_) {
+        // Only for the moment the size is changing: the fastest stretch will do.
+        painter.drawPixmap(rect(), kept_);
+        return;
+    }
+    // Only the part asked for, pixel for pixel.
+    const QRect part = event->rect();
+    const qreal ratio = kept_.devicePixelRatio();
+    painter.drawPixmap(part, kept_,
+                       QRectF(QPointF(part.topLeft()) * ratio, QSizeF(part.size()) * ratio));
 }
 
 void Picture::mousePressEvent(QMouseEvent* event) {

@@ -1,6 +1,7 @@
 #include "screens/look/Look.h"
 
 #include <QPainter>
+#include <QPolygonF>
 #include <QStyle>
 #include <QWidget>
 
@@ -183,6 +184,44 @@ void ApplyGameLook(QWidget* window) {
     window->setProperty("gameLook", true);
     window->setAttribute(Qt::WA_StyledBackground);
     window->setStyleSheet(QString::fromUtf8(kGameLook));
+}
+
+GangMarker MarkerOf(int gang) {
+    constexpr GangMarker kMarkers[] = {
+        GangMarker::Circle,       GangMarker::Square, GangMarker::Diamond, GangMarker::TriangleUp,
+        GangMarker::TriangleDown, GangMarker::Cross,  GangMarker::Plus};
+    return kMarkers[((gang % 7) + 7) % 7];
+}
+
+void DrawGangMarker(QPainter& painter, GangMarker marker, QPointF at, double r) {
+    switch (marker) {
+        case GangMarker::Circle:
+            painter.drawEllipse(at, r, r);
+            break;
+        case GangMarker::Square:
+            painter.drawRect(QRectF(at.x() - r, at.y() - r, 2 * r, 2 * r));
+            break;
+        case GangMarker::Diamond:
+            painter.drawPolygon(QPolygonF({at + QPointF(0, -r), at + QPointF(r, 0),
+                                           at + QPointF(0, r), at + QPointF(-r, 0)}));
+            break;
+        case GangMarker::TriangleUp:
+            painter.drawPolygon(
+                QPolygonF({at + QPointF(0, -r), at + QPointF(r, r), at + QPointF(-r, r)}));
+            break;
+        case GangMarker::TriangleDown:
+            painter.drawPolygon(
+                QPolygonF({at + QPointF(0, r), at + QPointF(r, -r), at + QPointF(-r, -r)}));
+            break;
+        case GangMarker::Cross:
+            painter.drawLine(at + QPointF(-r, -r), at + QPointF(r, r));
+            painter.drawLine(at + QPointF(-r, r), at + QPointF(r, -r));
+            break;
+        case GangMarker::Plus:
+            painter.drawLine(at + QPointF(-r, 0), at + QPointF(r, 0));
+            painter.drawLine(at + QPointF(0, -r), at + QPointF(0, r));
+            break;
+    }
 }
 
 void PaintFocusRings(QPainter& painter, const QRect& area, int width, double radius) {

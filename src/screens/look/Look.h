@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QColor>
+#include <QPointF>
 #include <cstdint>
 
 class QPainter;
@@ -25,6 +26,13 @@ inline QColor GangColor(std::uint32_t bbggrr) {
     return QColor(static_cast<int>(bbggrr & 0xFF), static_cast<int>((bbggrr >> 8) & 0xFF),
                   static_cast<int>((bbggrr >> 16) & 0xFF));
 }
+
+// Each gang's own shape, told apart without its colour: the map's district emblems and the
+// chronicle's markers and legend use the same one for the same gang.
+enum class GangMarker { Circle, Square, Diamond, TriangleUp, TriangleDown, Cross, Plus };
+GangMarker MarkerOf(int gang);
+// The marker of radius `r` centred on `at`, in the painter's pen and brush.
+void DrawGangMarker(QPainter& painter, GangMarker marker, QPointF at, double r);
 
 // Repaints `widget` after a property the style sheet reads (the amount bar's `frozen`) changed.
 void Restyle(QWidget* widget);

@@ -26,6 +26,7 @@
 #include "screens/dialogs/SaveFile.h"
 #include "screens/look/Art.h"
 #include "screens/look/Look.h"
+#include "screens/map/DistrictBadges.h"
 #include "screens/title/HomePage.h"
 #include "world/Tables.h"
 
@@ -87,17 +88,6 @@ QString ButtonStyle(Color owner, Marks marks, double scale) {
         .arg(back.name(), InkOn(back), border, px(3), px(2));
 }
 
-// The owner's letter: dark ink on the gang's colour, ringed, so it reads on any part of the map.
-QString MarkStyle(Color owner, double scale) {
-    const QColor back = ToQColor(owner);
-    return QStringLiteral(
-               "QLabel { background-color: %1; color: %2; border: %3px solid #2b2118;"
-               " border-radius: %4px; }")
-        .arg(back.name(), InkOn(back))
-        .arg(ScaledLength(1, scale))
-        .arg(ScaledLength(8, scale));
-}
-
 // A label of the side panel at `base` (at the default size), its type `pixelSize` pixels there.
 QLabel* SideLabel(const QString& text, MapBoard* board, QWidget* side, const QRect& base,
                   int pixelSize, bool bold = false) {
@@ -153,6 +143,8 @@ void DistrictFocusMark::paintEvent(QPaintEvent*) {
 
 MapBoard::MapBoard(QWidget* parent) : QWidget(parent) {
     setObjectName("MapBoard");
+    // Every pixel is painted by the board or by the pictures on it: nothing needs clearing first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
@@ -211,7 +203,9 @@ void MapBoard::resizeEvent(QResizeEvent* event) {
 }
 
 void MapBoard::paintEvent(QPaintEvent*) {
+    // Only the bands around the map: the map and the side panel paint all of their own area.
     QPainter painter(this);
+    painter.setClipRegion(QRegion(rect()).subtracted(shownArea()));
     painter.fillRect(rect(), QColor(kLetterbox));
 }
 
@@ -386,6 +380,7 @@ void MainGame::BuildMap(QVBoxLayout* layout) {
     auto* image1 = new Picture("map", board_);
     board_->Keep(image1, QRect(0, 0, kMapWidth, kBoardHeight));
     image1->setObjectName("Image1");
+    image1->setAttribute(Qt::WA_OpaquePaintEvent);
     // The map itself takes the keyboard for its districts; Tab goes on to the side buttons.
     districts_ = image1;
     districts_->setFocusPolicy(Qt::StrongFocus);
@@ -405,30 +400,45 @@ void MainGame::BuildMap(QVBoxLayout* layout) {
         // The pointer over a district tells it at a glance, in its tooltip and the status line.
         button->installEventFilter(this);
         cmd_[c] = button;
-        // The owner's letter on the button's corner: the districts are told apart by more than
-        // colour. It lets clicks through to the map.
-        auto* mark = new QLabel(image1);
+        // Not by colour alone: the owner's letter on a round badge at the button's top right
+        // corner, the owner's shape on another at its top left, and a warning sign at its bottom
+        // right when the next turn end would attack it. They let clicks through to the button.
+        const int right = Px(d.left + d.width);
+        const int bottom = Px(d.top + d.height);
+        auto* mark = new OwnerBadge(image1);
         mark->setObjectName("OwnerMark");
         mark->setProperty("index", c);
-        mark->setAlignment(Qt::AlignCenter);
         QFont markFont = mark->font();
         markFont.setBold(true);
         mark->setFont(markFont);
-        board_->Keep(mark, QRect(Px(d.left + d.width) - 9, Px(d.top) - 9, 16, 16), 10);
-        mark->setAttribute(Qt::WA_TransparentForMouseEvents);
+        board_->Keep(mark, QRect(right - 11, Px(d.top) - 11, 20, 20), 13);
         mark_[c] = mark;
+        auto* emblem = new GangEmblem(image1);
+        emblem->setObjectName("GangEmblem");
+        emblem->setProperty("index", c);
+        board_->Keep(emblem, QRect(Px(d.left) - 7, Px(d.top) - 9, 15, 15));
+        emblem_[c] = emblem;
+        auto* threat = new ThreatSign(image1);
+        threat->setProperty("index", c);
+        board_->Keep(threat, QRect(right - 9, bottom - 9, 18, 16));
+        threat->hide();
+        threat_[c] = threat;
     }
     focusMark_ = new DistrictFocusMark(image1);
     focusMark_->hide();
 
-    for (QLabel* mark : mark_)
-        mark->raise();
+    for (int c = 0; c < kCityCount; ++c) {
+        mark_[c]->raise();
+        emblem_[c]->raise();
+        threat_[c]->raise();
+    }
 }
 
 // The side panel: the player's emblem, the date, the hints, the notice and the two help buttons.
 void MainGame::BuildSidePanel() {
     auto* side = new Picture("side", board_);
     side->setObjectName("SidePanel");
+    side->setAttribute(Qt::WA_OpaquePaintEvent);
     side_ = side;
     board_->Keep(side, QRect(kMapWidth, 0, kSideWidth, kBoardHeight));
 
@@ -607,7 +617,8 @@ void MainGame::PlaceFocusMark() {
     const QRect button = cmd_[focusedCity_]->geometry();
     const int margin = ScaledLength(kMarkMargin, board_->scale());
     focusMark_->setGeometry(button.adjusted(-margin, -margin, margin, margin));
-    focusMark_->raise();
+    // Above the map and the buttons, under the district's own badges, which stay whole.
+    focusMark_->stackUnder(mark_[0]);
     focusMark_->setVisible(districts_->hasFocus());
     focusMark_->update();
 }
@@ -727,6 +738,9 @@ void MainGame::Refresh() {
         const QString gang = owner ? QString::fromStdString(world.GroupName[*owner]) : QString();
         mark_[c]->setText(gang.left(1));
         mark_[c]->setVisible(!gang.isEmpty());
+        mark_[c]->SetColor(GangColor(world.CityOwnerColor[c]));
+        emblem_[c]->SetGang(owner ? *owner : -1);
+        threat_[c]->setVisible(marks.threatened);
         const QString spoken = gang.isEmpty() ? city + " 구역" : city + ", " + gang + " 구역";
         cmd_[c]->setAccessibleName(spoken);
     }
@@ -737,8 +751,12 @@ void MainGame::Refresh() {
         menu->menuAction()->setEnabled(!world.MapLocked);
     }
     SkillReset();
-    groupLogo_->SetPicture(QStringLiteral("emblem%1_on").arg(world.PlayerGroupIndex));
-    board_->PlaceAgain(groupLogo_);
+    // Only a new emblem is drawn again: a turn end leaves it as it was.
+    const QString emblem = QStringLiteral("emblem%1_on").arg(world.PlayerGroupIndex);
+    if (groupLogo_->name() != emblem) {
+        groupLogo_->SetPicture(emblem);
+        board_->PlaceAgain(groupLogo_);
+    }
     // The check marks show the settings in force. The items act on `triggered`, which only the
     // player fires, so setting the marks here changes nothing else.
     realTime_->setChecked(world.BattleMode == BattleMode::Real);
@@ -763,8 +781,10 @@ void MainGame::StyleDistricts() {
         marks.empty = cmd_[c]->property("empty").toBool();
         marks.ally = cmd_[c]->property("ally").toBool();
         marks.threatened = cmd_[c]->property("threatened").toBool();
-        cmd_[c]->setStyleSheet(ButtonStyle(world.CityOwnerColor[c], marks, scale));
-        mark_[c]->setStyleSheet(MarkStyle(world.CityOwnerColor[c], scale));
+        // A style sheet set again costs a restyle of the button even when it says the same: only
+        // a changed one is set.
+        const QString style = ButtonStyle(world.CityOwnerColor[c], marks, scale);
+        if (cmd_[c]->styleSheet() != style) cmd_[c]->setStyleSheet(style);
     }
 }
 

@@ -16,7 +16,10 @@ class QPushButton;
 
 namespace golmok::screens {
 
+class GangEmblem;
+class OwnerBadge;
 class Picture;
+class ThreatSign;
 
 // The district the arrow keys reach from district `from` going (dx, dy) (each -1, 0 or 1, one of
 // them 0): the nearest whose button's centre lies that way, a step across the way counting twice
@@ -143,7 +146,7 @@ class MainGame : public Screen {
     // The game closes the map itself (a quit already confirmed, a load, the end of the game).
     void CloseWithoutQuestion();
     void PlaceFocusMark();
-    // The districts' colours and borders, and the owners' letters, drawn for the board's scale.
+    // The districts' colours and borders, drawn for the board's scale.
     void StyleDistricts();
     // The status line's type follows the window's width.
     void ScaleStatusLine();
@@ -192,7 +195,9 @@ class MainGame : public Screen {
     bool closingByGame_ = false;
     QList<QAction*> shortcuts_;
     std::array<QPushButton*, kCityCount> cmd_{};
-    std::array<QLabel*, kCityCount> mark_{};  // the owner's letter on each district
+    std::array<OwnerBadge*, kCityCount> mark_{};    // the owner's letter on each district
+    std::array<GangEmblem*, kCityCount> emblem_{};  // the owner's shape on each district
+    std::array<ThreatSign*, kCityCount> threat_{};  // 다음 주 예상: attacked at the next turn end
     std::array<QLabel*, 3> skill_{};
     QLabel* notice_ = nullptr;  // Status: what the last load or save did, on the side panel
     Picture* groupLogo_;
