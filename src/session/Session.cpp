@@ -38,6 +38,8 @@ std::vector<std::string> Session::StartNewGame(int group) {
     RestartChronicle(StartChronicle(world_));
     running_ = true;
     ending_ = GameEnd::Running;
+    // A game not played yet has nothing to lose.
+    MarkSaved();
     return {kStartMessage};
 }
 
@@ -69,6 +71,16 @@ void Session::ShowGame(World world, std::optional<Chronicle> chronicle,
     std::optional<Chronicle> fitted;
     if (chronicle) fitted = FitChronicle(std::move(*chronicle), world_);
     RestartChronicle(fitted ? std::move(*fitted) : StartChronicle(world_));
+    MarkSaved();
+}
+
+void Session::MarkSaved() {
+    savedText_ = SaveText(world_);
+}
+
+bool Session::ChangedSinceSave() const {
+    if (!running_ || ending_ != GameEnd::Running) return false;
+    return savedText_.empty() || SaveText(world_) != savedText_;
 }
 
 void Session::RestartChronicle(Chronicle chronicle) {
@@ -98,10 +110,13 @@ std::vector<std::string> Session::EndTurn(const std::filesystem::path& saveFolde
     const bool over = CheckGameEnd(world_) != GameEnd::Running;
     if (world_.options.autosave && !saveFolder.empty() && !world_.DefenceSetupOpen && !over) {
         SaveOrder order = MakeSaveOrder(saveFolder, kAutosaveSlot);
+        MarkSaved();
         if (background_) {
             saves_.writer->Queue(std::move(order));
         } else {
-            for (std::string& failure : saves_.writer->SaveNow(order))
+            std::vector<std::string> failures = saves_.writer->SaveNow(order);
+            if (!failures.empty()) savedText_.clear();
+            for (std::string& failure : failures)
                 messages.push_back(std::move(failure));
         }
     }
@@ -114,11 +129,14 @@ bool Session::CalendarEnded() const {
 
 std::vector<std::string> Session::FinishSaves() {
     saves_.writer->Wait();
-    return saves_.writer->TakeFailures();
+    return TakeSaveFailures();
 }
 
 std::vector<std::string> Session::TakeSaveFailures() {
-    return saves_.writer->TakeFailures();
+    std::vector<std::string> failures = saves_.writer->TakeFailures();
+    // An autosave that failed kept nothing: the weeks since the last sound save are at stake.
+    if (!failures.empty()) savedText_.clear();
+    return failures;
 }
 
 void Session::SetSaveListener(std::function<void()> listener) {
@@ -154,7 +172,10 @@ const Chronicle& Session::chronicle() {
 
 std::optional<std::string> Session::SaveTo(const std::filesystem::path& folder, int slot) {
     std::vector<std::string> failures = saves_.writer->SaveNow(MakeSaveOrder(folder, slot));
-    if (failures.empty()) return std::nullopt;
+    if (failures.empty()) {
+        MarkSaved();
+        return std::nullopt;
+    }
     return failures.front();
 }
 
