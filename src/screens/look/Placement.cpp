@@ -44,7 +44,13 @@ class KeepInside : public QObject {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == window_ && event->type() == QEvent::Resize && window_->isVisible()) {
+        if (watched != window_ || !window_->isVisible()) return false;
+        // A move while the window stands where the game put it is the window manager framing it:
+        // its title bar is known only now (a full-screen map lends none to measure by).
+        const bool framed = event->type() == QEvent::Move &&
+                            window_->property(kPlacedAt).toPoint() ==
+                                window_->frameGeometry().topLeft();
+        if (event->type() == QEvent::Resize || framed) {
             const QRect frame = FrameOf(window_, window_);
             const QRect area = AvailableArea(window_);
             if (!area.contains(frame)) MoveFrame(window_, MovedInside(frame, area).topLeft());
