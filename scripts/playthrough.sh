@@ -46,7 +46,7 @@ out=$(realpath -m "docs/playthrough/$name")
 screen_w=$((BASH_REMATCH[1] * factor))
 screen_h=$((BASH_REMATCH[2] * factor))
 shrink=()
-((screen_w > 2000)) && shrink=(-resize 50%)
+((screen_w > 2000)) && shrink=(-resize 50% -depth 8)
 # PLAYTHROUGH_DISPLAY (":71") picks the virtual screen's number where several people share a machine.
 display=${PLAYTHROUGH_DISPLAY:-:$((90 + RANDOM % 100))}
 
@@ -206,7 +206,7 @@ map=$(await '골목패권기')
 snap map
 if [ -n "$full" ]; then
     xdotool key F11
-    sleep 1.5
+    sleep $((2 * factor))
     snap map-full-screen-start
 fi
 
@@ -324,8 +324,10 @@ snap loaded
 # submenu such as 옵션 > 전투), Down opens a menu on its first item.
 xdotool windowactivate --sync "$map" 2>/dev/null || true
 xdotool key F10
-sleep 0.4
-xdotool key Escape Right Right Down
+sleep 0.8
+xdotool key Escape
+sleep 0.3
+xdotool key Right Right Down
 snap function-menu
 xdotool key Down Down Return # 기능 > 연대기
 await '연대기' >/dev/null
