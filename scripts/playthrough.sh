@@ -10,10 +10,14 @@
 # A window that opens partly off the screen is photographed where it opened and then moved inside
 # by the window manager, so the game goes on.
 #
-#   scripts/playthrough.sh [BIN] [SCALE]
+#   scripts/playthrough.sh [BIN] [SCALE] [SIZE] [full]
 #
-# BIN: the folder of golmok and its data (build/dev/bin). SCALE: 100 (a 1024 × 768 screen, the
-# default) or 200 (QT_SCALE_FACTOR=2 on a screen of twice the pixels, 2048 × 1536).
+# BIN: the folder of golmok and its data (build/dev/bin). SCALE: 100 (the default) or 200
+# (QT_SCALE_FACTOR=2 on a screen of twice the pixels). SIZE: the screen in the game's own pixels,
+# 1024x768 (the default) or e.g. 1920x1080 (3840 × 2160 at 200 %). `full`: the map goes full
+# screen (F11) as soon as it opens, and the whole game is played there. The pictures go to
+# docs/playthrough/SCALE, or docs/playthrough/SCALE-SIZE[-full] for another size; a screen wider
+# than 2000 pixels is photographed at half its size, to keep the pictures small.
 #
 # Not part of the test command: run it by hand after changing the windows and look at the
 # pictures. Needs Xvfb, openbox, xdotool and ImageMagick's import.
@@ -26,9 +30,23 @@ case $scale in
     200) factor=2 ;;
     *) echo "SCALE is 100 or 200" >&2; exit 2 ;;
 esac
-out=$(realpath -m "docs/playthrough/$scale")
-screen_w=$((1024 * factor))
-screen_h=$((768 * factor))
+size=${3:-1024x768}
+full=${4:-}
+if [[ ! $size =~ ^([0-9]+)x([0-9]+)$ ]]; then
+    echo "SIZE is WIDTHxHEIGHT" >&2
+    exit 2
+fi
+case $full in
+    "" | full) ;;
+    *) echo "the fourth argument is 'full' or nothing" >&2; exit 2 ;;
+esac
+name=$scale
+[ "$size" = 1024x768 ] && [ -z "$full" ] || name="$scale-$size${full:+-full}"
+out=$(realpath -m "docs/playthrough/$name")
+screen_w=$((BASH_REMATCH[1] * factor))
+screen_h=$((BASH_REMATCH[2] * factor))
+shrink=()
+((screen_w > 2000)) && shrink=(-resize 50% -depth 8)
 # PLAYTHROUGH_DISPLAY (":71") picks the virtual screen's number where several people share a machine.
 display=${PLAYTHROUGH_DISPLAY:-:$((90 + RANDOM % 100))}
 
@@ -64,7 +82,7 @@ snap() {
     local name
     name=$(printf '%02d-%s' "$shot" "$1")
     sleep 0.4
-    import -window root "$out/$name.png"
+    import -window root "${shrink[@]}" "$out/$name.png"
     local win title geometry
     win=$(xdotool getactivewindow 2>/dev/null || true)
     title=$([ -n "$win" ] && xdotool getwindowname "$win" || echo -)
@@ -178,14 +196,19 @@ snap title-menu-lit
 xdotool key Return
 sleep 1.5
 snap group-select
-# 지존파 is the fifth emblem from the top: Down lights the first, four more reach it.
-xdotool key Down Down Down Down Down
+# 지존파 is the fifth emblem from the top: the first is lit from the start, four Downs reach it.
+xdotool key Down Down Down Down
 snap group-chosen
 xdotool key Return
 sleep 1
 dismiss_messages start-message
 map=$(await '골목패권기')
 snap map
+if [ -n "$full" ]; then
+    xdotool key F11
+    sleep $((2 * factor))
+    snap map-full-screen-start
+fi
 
 # --- The district focus, the command menu and a few dialogs ----------------------------------
 # The district focus starts on 지존파's first district; Enter opens its command menu.
@@ -193,10 +216,6 @@ xdotool key Return
 sleep 1
 menu=$(xdotool getactivewindow)
 snap command-menu
-# Moved to the top left corner, so that its dialogs open below it.
-echo "   moved to the top left corner" >>"$steps"
-xdotool windowmove "$menu" 1 20
-sleep 0.5
 
 command 0 4 # 행동 > 훈련: in the first week nobody can be trained, and the list says why
 await '훈련' >/dev/null
@@ -305,8 +324,10 @@ snap loaded
 # submenu such as 옵션 > 전투), Down opens a menu on its first item.
 xdotool windowactivate --sync "$map" 2>/dev/null || true
 xdotool key F10
-sleep 0.4
-xdotool key Escape Right Right Down
+sleep 0.8
+xdotool key Escape
+sleep 0.3
+xdotool key Right Right Down
 snap function-menu
 xdotool key Down Down Return # 기능 > 연대기
 await '연대기' >/dev/null

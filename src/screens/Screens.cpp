@@ -1,6 +1,7 @@
 #include "screens/Screens.h"
 
 #include <QWindow>
+#include <algorithm>
 
 #include "commands/CommandMenu.h"
 #include "fight/FightSetup.h"
@@ -12,6 +13,7 @@
 #include "screens/dialogs/SaveFile.h"
 #include "screens/fight/FightField.h"
 #include "screens/fight/FightSetupScreen.h"
+#include "screens/look/Accessibility.h"
 #include "screens/look/Placement.h"
 #include "screens/map/MainGame.h"
 #include "screens/map/News.h"
@@ -28,6 +30,7 @@ namespace golmok::screens {
 
 Screens::Screens(Session& session, Platform& platform, QString musicPath)
     : session_(session), platform_(platform), musicPath_(std::move(musicPath)) {
+    InstallWindowRoles();
     // An autosave written behind the turn end reports its failure from the saving thread: the
     // message is shown on this one.
     session_.SetSaveListener(
@@ -88,9 +91,9 @@ QRect Screens::MapPanel() const {
 }
 
 template <class T>
-T* Screens::ShowWindow(T* screen, Placing how, const QWidget* anchor) {
+T* Screens::ShowWindow(T* screen, Placing how, const QWidget* anchor, const QRect& district) {
     const QWidget* framed = Anchor();
-    Place(screen, how, anchor ? anchor : framed, framed, MapPanel());
+    Place(screen, how, anchor ? anchor : framed, framed, MapPanel(), district);
     // Every window of a game in play belongs to the map: the window manager keeps it above the
     // map and out of the task bar.
     if (map_ && static_cast<QWidget*>(screen) != map_ && map_->isVisible()) {
@@ -100,10 +103,49 @@ T* Screens::ShowWindow(T* screen, Placing how, const QWidget* anchor) {
     }
     screen->show();
     // Placed again now that its own frame is known, where the window manager has told it.
-    Place(screen, how, anchor ? anchor : framed, framed, MapPanel());
+    Place(screen, how, anchor ? anchor : framed, framed, MapPanel(), district);
+    // Laid out now: every list and box can be named by the caption beside it.
+    NameControls(screen);
     screen->raise();
     screen->activateWindow();
     return screen;
+}
+
+void Screens::ScaleToMap(QWidget* window, bool dialog) {
+    constexpr double kLargest = 3.0;  // beyond it a dialog would hide the map it belongs to
+    const double wanted =
+        std::clamp(map_ && map_->isVisible() ? map_->board()->scale() : 1.0, 1.0, kLargest);
+    ScaleDialog(window, wanted);
+    const QRect area = AvailableArea(map_ && map_->isVisible() ? map_.data() : Anchor());
+    const double across = (area.width() - MapPanel().width()) / 2.0 - kWindowGap;
+    const double down = area.height() * (dialog ? 0.48 : 0.9);
+    // A window's size follows its scale nearly in proportion: a few steps settle it.
+    for (int step = 0; step < 3; ++step) {
+        const QSize size = window->sizeHint();
+        const double scale = DialogScale(window);
+        if (size.isEmpty() || scale <= 1.0) return;
+        const double fit = std::min(across / size.width(), down / size.height());
+        if (fit >= 1.0) return;
+        ScaleDialog(window, std::max(1.0, scale * fit));
+    }
+}
+
+QRect Screens::MenuDistrict() const {
+    const int city = session_.menu().SelectedCity;
+    if (!map_ || !map_->isVisible() || city < 0 || city >= kCityCount) return {};
+    return map_->districtOnScreen(city);
+}
+
+void Screens::WindowsFollowMap() {
+    if (gameMenu_ && gameMenu_->isVisible()) {
+        ScaleToMap(gameMenu_, false);
+        Place(gameMenu_, Placing::BesideMap, map_, Anchor(), MapPanel(), MenuDistrict());
+    }
+    for (const QPointer<CommandDialog>& dialog : dialogs_.values()) {
+        if (!dialog || !dialog->isVisible()) continue;
+        ScaleToMap(dialog, true);
+        Place(dialog, Placing::NearMenu, DialogAnchor(), Anchor(), MapPanel());
+    }
 }
 
 template <class T>
@@ -194,7 +236,10 @@ GroupSelectMenu* Screens::ShowGroupSelectMenu() {
 }
 
 MainGame* Screens::ShowMap(const std::optional<MapPlace>& place) {
+    const bool fresh = !map_;
     MainGame* map = Open(map_);
+    // The command menu and its dialogs grow and shrink with the map.
+    if (fresh) connect(map->board(), &MapBoard::rescaled, this, &Screens::WindowsFollowMap);
     map->Refresh();
     if (!place) return ShowCentred(map);
     if (place->states & (Qt::WindowMaximized | Qt::WindowFullScreen)) {
@@ -281,8 +326,10 @@ Credit* Screens::ShowCredit() {
 GameMenu* Screens::ShowGameMenu() {
     GameMenu* menu = Open(gameMenu_);
     menu->Refresh();
-    // Beside the map where there is room: the player keeps clicking districts while it is open.
-    return ShowWindow(menu, Placing::BesideMap, map_);
+    ScaleToMap(menu, false);
+    // Beside the map where there is room, else beside its district: the player keeps clicking
+    // districts while it is open.
+    return ShowWindow(menu, Placing::BesideMap, map_, MenuDistrict());
 }
 
 SaveFile* Screens::ShowSaveFile() {
@@ -347,7 +394,7 @@ void Screens::DialogsFollowMenu() {
         if (!dialog) continue;
         if (session_.DialogFollows(dialog->menu())) {
             dialog->Open();
-            Place(dialog, Placing::NearMenu, DialogAnchor(), Anchor());
+            Place(dialog, Placing::NearMenu, DialogAnchor(), Anchor(), MapPanel());
         } else {
             dialog->close();
         }
@@ -373,6 +420,7 @@ const QWidget* Screens::DialogAnchor() const {
 }
 
 CommandDialog* Screens::ShowDialog(CommandDialog* dialog) {
+    ScaleToMap(dialog, true);
     return ShowWindow(dialog, Placing::NearMenu, DialogAnchor());
 }
 

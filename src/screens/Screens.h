@@ -172,8 +172,19 @@ class Screens : public QObject {
     const QWidget* DialogAnchor() const;
     // Places `screen` by the placement rules and brings it to the front. A window beside the map
     // leaves the map's side panel in sight where it can.
+    // The command menu opens beside `district` (on the screen) where the map leaves no room.
     template <class T>
-    T* ShowWindow(T* screen, Placing how, const QWidget* anchor);
+    T* ShowWindow(T* screen, Placing how, const QWidget* anchor, const QRect& district = {});
+    // The command menu or a dialog at the map's scale, within limits that keep it on the screen:
+    // never smaller than at 100 %, at most half the width the map's side panel leaves (a dialog
+    // opens beside its menu), and a dialog at most half the screen's height (it opens above or
+    // under the menu where it cannot beside it), the menu nine tenths of it.
+    void ScaleToMap(QWidget* window, bool dialog);
+    // The map took a new size: the command menu and its dialogs take its scale and their places
+    // again.
+    void WindowsFollowMap();
+    // The district of the command menu on the screen, where the map shows it; else nothing.
+    QRect MenuDistrict() const;
     // The map's side panel on the screen, where the map is shown; else nothing.
     QRect MapPanel() const;
     template <class T>

@@ -39,6 +39,8 @@ std::vector<std::string> Session::StartNewGame(int group) {
     RestartChronicle(StartChronicle(world_));
     running_ = true;
     ending_ = GameEnd::Running;
+    // A game not played yet has nothing to lose.
+    MarkSaved();
     return {kStartMessage};
 }
 
@@ -70,6 +72,16 @@ void Session::ShowGame(World world, std::optional<Chronicle> chronicle,
     std::optional<Chronicle> fitted;
     if (chronicle) fitted = FitChronicle(std::move(*chronicle), world_);
     RestartChronicle(fitted ? std::move(*fitted) : StartChronicle(world_));
+    MarkSaved();
+}
+
+void Session::MarkSaved() {
+    savedText_ = SaveText(world_);
+}
+
+bool Session::ChangedSinceSave() const {
+    if (!running_ || ending_ != GameEnd::Running) return false;
+    return savedText_.empty() || SaveText(world_) != savedText_;
 }
 
 void Session::RestartChronicle(Chronicle chronicle) {
@@ -101,8 +113,11 @@ std::vector<std::string> Session::EndTurn(const std::filesystem::path& saveFolde
         if (holding_) {
             held_ = HeldSave{saveFolder, world_, news_, chronicle_.weeks.size()};
         } else {
-            for (std::string& failure : WriteAutosave(MakeSaveOrder(
-                     saveFolder, kAutosaveSlot, world_, news_, chronicle_.weeks.size())))
+            MarkSaved();
+            std::vector<std::string> failures = WriteAutosave(MakeSaveOrder(
+                saveFolder, kAutosaveSlot, world_, news_, chronicle_.weeks.size()));
+            if (!failures.empty()) savedText_.clear();
+            for (std::string& failure : failures)
                 messages.push_back(std::move(failure));
         }
     }
@@ -114,8 +129,13 @@ std::vector<std::string> Session::ReleaseAutosave() {
     if (!held_) return {};
     HeldSave held = std::move(*held_);
     held_.reset();
-    return WriteAutosave(
+    // The game kept is the one of the last turn end of the line, not necessarily the one on the
+    // map now (a fight may have been announced since).
+    savedText_ = SaveText(held.world);
+    std::vector<std::string> failures = WriteAutosave(
         MakeSaveOrder(held.folder, kAutosaveSlot, held.world, held.news, held.weeks));
+    if (!failures.empty()) savedText_.clear();
+    return failures;
 }
 
 std::vector<std::string> Session::WriteAutosave(SaveOrder order) {
@@ -132,14 +152,15 @@ bool Session::CalendarEnded() const {
 
 bool Session::WaitForSaves() {
     if (saves_.writer->Wait(waitLimit_)) return true;
-    // The chronicle the writer had is gone with the save it gave up.
+    // The chronicle the writer had is gone with the save it gave up, and the game is not kept.
     saves_.Restart();
+    savedText_.clear();
     return false;
 }
 
 std::vector<std::string> Session::FinishSaves() {
     WaitForSaves();
-    return saves_.writer->TakeFailures();
+    return TakeSaveFailures();
 }
 
 void Session::UseFileSystem(FileSystem& files) {
@@ -148,7 +169,10 @@ void Session::UseFileSystem(FileSystem& files) {
 }
 
 std::vector<std::string> Session::TakeSaveFailures() {
-    return saves_.writer->TakeFailures();
+    std::vector<std::string> failures = saves_.writer->TakeFailures();
+    // An autosave that failed kept nothing: the weeks since the last sound save are at stake.
+    if (!failures.empty()) savedText_.clear();
+    return failures;
 }
 
 void Session::SetSaveListener(std::function<void()> listener) {
@@ -186,11 +210,14 @@ const Chronicle& Session::chronicle() {
 std::vector<std::string> Session::SaveTo(const std::filesystem::path& folder, int slot,
                                          bool* saved) {
     std::vector<std::string> messages;
-    if (!WaitForSaves()) messages = saves_.writer->TakeFailures();
+    if (!WaitForSaves()) messages = TakeSaveFailures();
     chronicle();  // this week as it stands
+    bool written = false;
     for (std::string& message : saves_.writer->SaveNow(
-             MakeSaveOrder(folder, slot, world_, news_, chronicle_.weeks.size()), saved))
+             MakeSaveOrder(folder, slot, world_, news_, chronicle_.weeks.size()), &written))
         messages.push_back(std::move(message));
+    if (written) MarkSaved();
+    if (saved) *saved = written;
     return messages;
 }
 

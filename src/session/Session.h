@@ -145,6 +145,10 @@ class Session {
     // file beside the slot could not be read and was kept as it is.
     LoadResult LoadFrom(const std::filesystem::path& folder, int slot);
 
+    // Whether the game on the map has changed since it was last saved, autosaved, loaded or
+    // started: weeks a load would lose. False while no game runs.
+    bool ChangedSinceSave() const;
+
     // The title menu's 이어하기: the autosave slot holds a game that loads.
     bool CanContinue(const std::filesystem::path& folder);
 
@@ -176,6 +180,8 @@ class Session {
     bool WaitForSaves();
     // The chronicle is another game's from now on.
     void RestartChronicle(Chronicle chronicle);
+    // The game as it stands is the one last kept in a slot (or the one just started).
+    void MarkSaved();
 
     World start_;
     World world_;
@@ -196,6 +202,9 @@ class Session {
     };
     bool holding_ = false;
     std::optional<HeldSave> held_;
+    // The slot text of the game as it was last saved, loaded or started; empty when a save of
+    // it failed.
+    std::string savedText_;
     // The saves of this session and what they have seen of its chronicle. A copy of the session
     // writes its own saves, which have seen nothing yet.
     struct Saves {

@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QtTest>
+#include <cmath>
 #include <memory>
 
 #include "ScreenTestSupport.h"
@@ -244,6 +245,28 @@ class CommandDialogsTest : public QObject, GameOnScreen {
         PressOn(bar, 0);
         Choose("인사_포상", "Prize");
         QVERIFY(menu().BarTracking);
+    }
+
+    // An amount typed in the box moves the bar to match, up to its end; the bar then drives the
+    // box again as before.
+    void aTypedAmountMovesTheBar() {
+        world().CityMoney[kJongno] = 1000;
+        ClickDistrict(kJongno);
+        CommandDialog* prize = Choose("인사_포상", "Prize");
+        auto* bar = Control<AmountBar>(prize, "PB", 0);
+        auto* box = Control<QLineEdit>(prize, "Text1");
+        const auto shownRatio = [bar] { return double(bar->value()) / bar->maximum(); };
+        QTest::keyClicks(box, "250");
+        QVERIFY(std::abs(shownRatio() - 0.25) < 0.01);
+        QCOMPARE(box->text(), QString("250"));
+        QTest::keyClicks(box, "0");  // 2500: beyond the bar's end
+        QCOMPARE(bar->value(), bar->maximum());
+        box->clear();
+        QTest::keyClick(box, Qt::Key_Backspace);
+        QTest::keyClicks(box, "0");
+        QCOMPARE(bar->value(), 0);
+        MoveOver(bar, bar->fullScale() / 2);
+        QCOMPARE(box->text(), QString("500"));
     }
 
     void okWithNothingChosen_data() {

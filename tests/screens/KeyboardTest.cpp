@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QtTest>
 #include <memory>
@@ -398,6 +399,65 @@ class KeyboardTest : public QObject, public GameOnScreen {
             Settle();
             QVERIFY(!screens_->gameMenu());
         }
+    }
+
+    // F10's menus go round: Left from the first menu reaches the last item of the bar (the map's
+    // 돈올리기, which opens no menu) and goes on past it; Right from the last comes back to the
+    // first.
+    void theMenuBarsGoRound() {
+        const auto lit = [](QWidget* window) {
+            QMenuBar* bar = window->findChild<QMenuBar*>();
+            return bar->activeAction() ? bar->activeAction()->text() : QString("(none)");
+        };
+        const auto open = [] {
+            auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            return popup ? popup->title() : QString("(none)");
+        };
+        // As the keyboard goes: to the open menu, else to what holds the keyboard.
+        const auto press = [](Qt::Key key) {
+            QWidget* popup = QApplication::activePopupWidget();
+            QWidget* target = popup ? popup : QApplication::focusWidget();
+            QVERIFY(target);
+            QTest::keyClick(target, key);
+        };
+        // The command menu's six menus go round.
+        ClickDistrict(kSeocho);
+        Activate(screens_->gameMenu());
+        QTest::keyClick(screens_->gameMenu(), Qt::Key_F10);
+        QTRY_COMPARE(open(), QString("행동"));
+        press(Qt::Key_Left);
+        QTRY_COMPARE(open(), QString("도시"));
+        press(Qt::Key_Right);
+        QTRY_COMPARE(open(), QString("행동"));
+        press(Qt::Key_Escape);
+        QTRY_COMPARE(open(), QString("(none)"));
+        screens_->gameMenu()->close();
+
+        // The map's bar, 돈올리기 included.
+        Activate(map_);
+        QTest::keyClick(map_, Qt::Key_F10);
+        QTRY_COMPARE(open(), QString("턴"));
+        press(Qt::Key_Left);
+        QTRY_COMPARE(lit(map_), QString("돈올리기"));
+        QCOMPARE(open(), QString("(none)"));
+        press(Qt::Key_Left);
+        QTRY_COMPARE(open(), QString("도움말"));
+        press(Qt::Key_Right);
+        QTRY_COMPARE(lit(map_), QString("돈올리기"));
+        press(Qt::Key_Right);
+        QTRY_COMPARE(open(), QString("턴"));
+        press(Qt::Key_Escape);
+        QTRY_COMPARE(open(), QString("(none)"));
+        press(Qt::Key_Escape);  // the bar, still lit, lets go of the keyboard
+        QTRY_COMPARE(lit(map_), QString("(none)"));
+        // Enter on 돈올리기, lit by the keys, adds the money as its shortcut does.
+        QTest::keyClick(map_, Qt::Key_F10);
+        QTRY_COMPARE(open(), QString("턴"));
+        press(Qt::Key_Left);
+        QTRY_COMPARE(lit(map_), QString("돈올리기"));
+        press(Qt::Key_Return);
+        QCOMPARE(platform_->informed.last(), QString("돈이 올라갔습니다."));
+        QCOMPARE(lit(map_), QString("(none)"));
     }
 
     // The defence cannot be called off: Esc leaves it where it is; Enter is still its 확인.

@@ -15,6 +15,7 @@
 #include "ScreenTestSupport.h"
 #include "game/NewWorld.h"
 #include "screens/Screens.h"
+#include "screens/dialogs/CommandDialog.h"
 #include "screens/dialogs/GameMenu.h"
 #include "screens/fight/FightSetupScreen.h"
 #include "screens/look/Art.h"
@@ -312,6 +313,104 @@ class MapWindowTest : public QObject, public GameOnScreen {
         }
         // The map's menus stay in reach.
         QVERIFY(!placed.intersects(OnScreen(map->findChild<QMenuBar*>())));
+    }
+
+    // The command menu and its dialogs take the map's scale, type and size together, within
+    // limits that keep them on the screen: at the map's own size as they always were, and on the
+    // wide screen maximised or full screen grown with it, beside their district and clear of the
+    // side panel, never tiny in a corner. The status line under the map stays whole.
+    void theMenuAndItsDialogsFollowTheMap_data() {
+        QTest::addColumn<int>("screen");
+        QTest::addColumn<QString>("state");  // "window", "maximised" or "full screen"
+        QTest::newRow("1024 × 768") << kSmall << "window";
+        QTest::newRow("1024 × 768, full screen") << kSmall << "full screen";
+        QTest::newRow("1920 × 1080, maximised") << kWide << "maximised";
+        QTest::newRow("1920 × 1080, full screen") << kWide << "full screen";
+    }
+
+    void theMenuAndItsDialogsFollowTheMap() {
+        QFETCH(int, screen);
+        QFETCH(QString, state);
+        MainGame* map = MapOn(kBeggars, screen);
+        if (state == "maximised") Maximise(map, screen);
+        if (state == "full screen") {
+            PressShortcut(map, QKeyCombination(Qt::Key_F11));
+            QTRY_COMPARE(map->size(), QGuiApplication::screens().at(screen)->geometry().size());
+        }
+        const QRect area = state == "full screen"
+                               ? QGuiApplication::screens().at(screen)->geometry()
+                               : AreaOf(screen);
+        const double mapScale = map->board()->scale();
+
+        // The status line is as tall as its words.
+        auto* status = map->findChild<QLabel*>("DistrictStatus");
+        QTRY_VERIFY2(
+            status->height() >= status->heightForWidth(status->width()) &&
+                map->rect().contains(status->geometry()),
+            qPrintable(
+                Describe(status->geometry()) + " in " + Describe(map->rect()) +
+                QStringLiteral(", words %1 high").arg(status->heightForWidth(status->width()))));
+
+        screens_->OpenCommandMenu(kSeocho);
+        GameMenu* menu = screens_->gameMenu();
+        QVERIFY(menu && menu->isVisible());
+        const double menuScale = DialogScale(menu);
+        QVERIFY(menuScale >= 1.0);
+        QVERIFY(menuScale <= std::max(1.0, mapScale) + 0.01);
+        if (state == "window") QCOMPARE(menuScale, 1.0);
+        if (screen == kWide) QVERIFY2(menuScale > 1.5, qPrintable(QString::number(menuScale)));
+        // Its type grew with it.
+        QCOMPARE(menu->findChild<QLabel*>("Citylabel")->font().pixelSize(),
+                 int(std::lround(20 * menuScale)));
+        const QRect district = OnScreen(Control<QPushButton>(map, "Cmd", kSeocho));
+        const QRect placed = menu->frameGeometry();
+        QVERIFY2(area.contains(placed), qPrintable(Describe(placed)));
+        QVERIFY2(!placed.intersects(district), qPrintable(Describe(placed)));
+        // Beside its district: it touches the district's line or column, not a far corner.
+        const QRect near = district.adjusted(-40, -40, 40, 40);
+        const bool level = placed.top() <= near.bottom() && placed.bottom() >= near.top();
+        const bool inLine = placed.left() <= near.right() && placed.right() >= near.left();
+        QVERIFY2(level || inLine, qPrintable(Describe(placed) + " for " + Describe(district)));
+        for (QWidget* part : PanelParts(map)) {
+            QVERIFY2(!placed.intersects(OnScreen(part)),
+                     qPrintable(part->objectName() + " under " + Describe(placed)));
+        }
+
+        // The largest dialogs: grown with the menu as far as the screen lets them (a dialog at most
+        // half the screen's height, so that it fits above or under the menu), on it, and clear of
+        // the panel.
+        for (const char* item : {"거래_무기매입", "인사_행동대장모집", "행동_재편성"}) {
+            menu->findChild<QAction*>(QString::fromUtf8(item))->trigger();
+        }
+        for (const char* name : {"ArmsBuy", "Scout", "Reset"}) {
+            CommandDialog* dialog = screens_->dialog(QString::fromUtf8(name));
+            QVERIFY(dialog && dialog->isVisible());
+            const double scale = DialogScale(dialog);
+            QVERIFY(scale >= 1.0 && scale <= menuScale + 0.01);
+            // 무기매입 grows; the two tallest stay as tall as half the screen lets them.
+            if (screen == kWide && QString(name) == "ArmsBuy")
+                QVERIFY2(scale > 1.2, qPrintable(QString::number(scale)));
+            const QRect frame = dialog->frameGeometry();
+            QVERIFY2(area.contains(frame), qPrintable(QString(name) + " at " + Describe(frame)));
+            if (screen == kWide) {
+                for (QWidget* part : PanelParts(map)) {
+                    QVERIFY2(
+                        !frame.intersects(OnScreen(part)),
+                        qPrintable(QString(name) + " " + Describe(frame) + " over " +
+                                   part->objectName() + " " + Describe(OnScreen(part)) + ", menu " +
+                                   Describe(placed) + " district " + Describe(district) +
+                                   QStringLiteral(" scale %1").arg(scale)));
+                }
+            }
+        }
+
+        // Back to the window: the menu and its dialogs shrink with the map.
+        if (state == "full screen") {
+            PressShortcut(map, QKeyCombination(Qt::Key_F11));
+            QTRY_VERIFY(!map->fullScreen());
+            QTRY_COMPARE(DialogScale(screens_->gameMenu()), 1.0);
+            QTRY_COMPARE(DialogScale(screens_->dialog("ArmsBuy")), 1.0);
+        }
     }
 
     // The week's news never covers the defence set-up the same turn end opened, nor does a

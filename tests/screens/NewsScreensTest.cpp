@@ -1,6 +1,7 @@
 // The week's news window, the chronicle chart, autosave and 이어하기, driven offscreen as a player
 // drives them.
 #include <QAction>
+#include <QApplication>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QListWidget>
@@ -150,6 +151,26 @@ class NewsScreensTest : public QObject, public GameOnScreen {
         QVERIFY(!screens_->news() || !screens_->news()->isVisible());
     }
 
+    // A notice (what a load or a save did) leaves at the next key on the map or after a few
+    // seconds, and never lies over the keys hint.
+    void aNoticeLeavesAndNeverHidesTheKeysHint() {
+        MainGame* map = StartOnMap(0);
+        auto* notice = map->findChild<QLabel*>("Status");
+        auto* keys = map->findChild<QLabel*>("KeysHint");
+        map->ShowStatus("불러왔습니다: 1930년 1월 1주 거지파");
+        QVERIFY(notice->isVisible());
+        QVERIFY(!notice->geometry().intersects(keys->geometry()));
+        map->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(map));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+        QVERIFY(!notice->isVisible());
+        QCOMPARE(map->status(), QString());
+
+        map->ShowStatus("1번 칸에 저장했습니다: 1930년 1월 1주 거지파");
+        QVERIFY(notice->isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(!notice->isVisible(), 8000);
+    }
+
     // The district at a glance: the pointer over a district fills the status line and its
     // tooltip; empty districts and allies are marked; 다음 주 예상 marks what the next turn end
     // attacks, and it does.
@@ -158,6 +179,19 @@ class NewsScreensTest : public QObject, public GameOnScreen {
         auto* status = map->findChild<QLabel*>("DistrictStatus");
         QVERIFY(status);
         QPushButton* seocho = Control<QPushButton>(map, "Cmd", 7);
+        // The status line starts on the district focus (거지파's first district), and an Enter
+        // that comes with the window, the pointer not having moved, leaves it there.
+        const int first = map->focusedDistrict();
+        const QString atFirst = QString::fromStdString(DistrictStatusText(world(), first, nullptr));
+        QCOMPARE(status->text(), atFirst);
+        QPushButton* gwanak = Control<QPushButton>(map, "Cmd", 12);
+        QVERIFY(first != 12);
+        QEvent early(QEvent::Enter);
+        QCoreApplication::sendEvent(gwanak, &early);
+        QCOMPARE(status->text(), atFirst);
+        // Once the pointer moves over a district, it tells that one, and the next it enters.
+        MouseMove(gwanak);
+        QVERIFY(status->text().startsWith("관악 · "));
         QEvent enter(QEvent::Enter);
         QCoreApplication::sendEvent(seocho, &enter);
         const QString told = QString::fromStdString(DistrictStatusText(world(), 7, nullptr));

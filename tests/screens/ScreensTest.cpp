@@ -14,6 +14,7 @@
 
 #include "ScreenTestSupport.h"
 #include "fight/Fight.h"
+#include "game/DistrictOutlook.h"
 #include "game/NewWorld.h"
 #include "screens/Music.h"
 #include "screens/Screens.h"
@@ -198,18 +199,19 @@ class ScreensTest : public QObject, GameOnScreen {
         QVERIFY(!screens_->groupSelectMenu());
         QCOMPARE(world().PlayerGroupIndex, 3);
         QVERIFY(!session_->running());
-        // A later selection opens with nothing highlighted, and Start plays the recorded gang.
+        // A later selection opens with the recorded gang lit, and Start plays it.
         select = screens_->ShowGroupSelectMenu();
         for (int g = 0; g < kGroupCount; ++g) {
-            QVERIFY(!Control<QWidget>(select, "GroupSelect2", g)->isVisible());
+            QCOMPARE(Control<QWidget>(select, "GroupSelect2", g)->isVisible(), g == 3);
         }
         select->Start();
         QCOMPARE(world().PlayerGroupName, std::string("영웅파"));
         QCOMPARE(screens_->map()->findChild<Picture*>("GroupLogo")->name(), QString("emblem3_on"));
     }
 
-    // The keys choose as the clicks do: Down from nothing takes the top gang, Up and Down move
-    // along the column and stop at its ends; Esc goes back, Enter starts.
+    // The keys choose as the clicks do. The gang Start would play is lit from the first (거지파 in
+    // a fresh run), so Enter takes the gang the player sees; Up and Down move along the column
+    // and stop at its ends; Esc goes back.
     void theKeysChooseAGang() {
         GroupSelectMenu* select = screens_->ShowGroupSelectMenu();
         const auto press = [&select](Qt::Key key) {
@@ -217,24 +219,33 @@ class ScreensTest : public QObject, GameOnScreen {
             QVERIFY(QTest::qWaitForWindowActive(select));
             QTest::keyClick(select, key);
         };
+        const auto lit = [&select] {
+            QList<int> shown;
+            for (int g = 0; g < kGroupCount; ++g) {
+                if (Control<QWidget>(select, "GroupSelect2", g)->isVisible()) shown << g;
+            }
+            return shown;
+        };
+        QCOMPARE(lit(), QList<int>{0});
         press(Qt::Key_Down);
-        QCOMPARE(world().PlayerGroupIndex, 0);
-        press(Qt::Key_Down);
+        QCOMPARE(world().PlayerGroupIndex, 3);
         press(Qt::Key_Down);
         QCOMPARE(world().PlayerGroupIndex, 2);  // 0, 3, 2 from the top
-        for (int g = 0; g < kGroupCount; ++g) {
-            QCOMPARE(Control<QWidget>(select, "GroupSelect2", g)->isVisible(), g == 2);
-        }
+        QCOMPARE(lit(), QList<int>{2});
         for (int k = 0; k < 10; ++k)
             press(Qt::Key_Up);
         QCOMPARE(world().PlayerGroupIndex, 0);
+        QCOMPARE(lit(), QList<int>{0});
+        for (int k = 0; k < 10; ++k)
+            press(Qt::Key_Down);
+        QCOMPARE(world().PlayerGroupIndex, 6);  // the bottom gang
         press(Qt::Key_Escape);
         Settle();
         QVERIFY(!screens_->groupSelectMenu());
 
+        // Opened again, the gang chosen last is lit, and Enter plays it.
         select = screens_->ShowGroupSelectMenu();
-        press(Qt::Key_Up);
-        QCOMPARE(world().PlayerGroupIndex, 6);  // the bottom gang
+        QCOMPARE(lit(), QList<int>{6});
         press(Qt::Key_Return);
         Settle();
         QVERIFY(session_->running());
@@ -248,10 +259,13 @@ class ScreensTest : public QObject, GameOnScreen {
         QCOMPARE(jongno->geometry(), QRect(320, 232, 41, 24));
         QVERIFY(jongno->styleSheet().contains("#00ff00"));
         QVERIFY(Control<QPushButton>(map, "Cmd", 8)->styleSheet().contains("#0000ff"));
-        // Not by colour alone: each district carries its owner's letter, and says his name.
+        // Not by colour alone: each district carries its owner's letter, and says its glance
+        // (name, owner, people, strength) as its tooltip does.
         QCOMPARE(Control<QLabel>(map, "OwnerMark", 0)->text(), QString("종"));
         QCOMPARE(Control<QLabel>(map, "OwnerMark", 8)->text(), QString("흑"));
-        QCOMPARE(jongno->accessibleName(), QString("종로, 종로파 구역"));
+        QCOMPARE(jongno->accessibleName(),
+                 QString::fromStdString(DistrictStatusText(world(), 0, nullptr)));
+        QVERIFY(jongno->accessibleName().startsWith("종로 · 종로파 (우리) · 사람 "));
         world().SetOwner(8, 4);
         map->Refresh();
         QCOMPARE(Control<QLabel>(map, "OwnerMark", 8)->text(), QString("종"));

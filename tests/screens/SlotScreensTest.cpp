@@ -252,6 +252,39 @@ class SlotScreensTest : public QObject, GameOnScreen {
                                       "아니라 0개입니다).";
     }
 
+    // 불러오기 over weeks no slot holds asks first; 아니요 keeps the game on the map. Nothing is
+    // asked when the game is as it was last saved.
+    void aLoadAsksBeforeWeeksNotSavedAreLost() {
+        MainGame* map = StartOnMap(5);
+        screens_->ShowSaveFile();
+        ClickSlot(screens_->saveFile(), 0);
+        screens_->saveFile()->close();
+        map->EndTurnClicked();
+        const World played = world();
+        const QString question = "불러오기|저장하지 않은 주가 사라집니다. 불러오시겠습니까?";
+
+        platform_->answer = false;
+        PressShortcut(map, kCtrlO);
+        ClickSlot(screens_->openFile(), 0);
+        Settle();
+        QCOMPARE(platform_->asked, QStringList{question});
+        QVERIFY(world() == played);
+        QCOMPARE(screens_->map(), map);
+
+        platform_->answer = true;
+        ClickSlot(screens_->openFile(), 0);
+        Settle();
+        QCOMPARE(platform_->asked, (QStringList{question, question}));
+        QCOMPARE(world().Week, 1);
+        map = screens_->map();
+
+        // Just loaded: nothing to lose.
+        PressShortcut(map, kCtrlO);
+        ClickSlot(screens_->openFile(), 0);
+        Settle();
+        QCOMPARE(platform_->asked.size(), 2);
+    }
+
     void aSlotWithoutAGameSaysSoAndChangesNothing() {
         QFETCH(QByteArray, bytes);
         QFETCH(QString, label);

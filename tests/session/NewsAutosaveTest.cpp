@@ -289,5 +289,40 @@ TEST(NewsFile, ReadsBackWhatItWroteAndRefusesAnythingElse) {
     }
 }
 
+// A load loses only what no slot holds: the session knows whether the game has changed since it
+// was started, saved, autosaved or loaded.
+TEST(SessionTurnEnd, KnowsWhetherTheGameChangedSinceItWasLastKept) {
+    test::TempFolder folder;
+    Session session = ShippedSession(0, false);
+    EXPECT_FALSE(session.ChangedSinceSave());  // a game not played yet
+    session.EndTurn(folder.path());
+    EXPECT_TRUE(session.ChangedSinceSave());  // a week no slot holds
+    ASSERT_TRUE(session.SaveTo(folder.path(), 1).empty());
+    EXPECT_FALSE(session.ChangedSinceSave());
+    // A command changes the world without a turn end.
+    session.world().CityMoney[0] += 1;
+    EXPECT_TRUE(session.ChangedSinceSave());
+    session.world().CityMoney[0] -= 1;
+    EXPECT_FALSE(session.ChangedSinceSave());
+    // The options are settings, not the game.
+    session.world().options.preview = !session.world().options.preview;
+    EXPECT_FALSE(session.ChangedSinceSave());
+
+    session.EndTurn(folder.path());
+    ASSERT_EQ(session.LoadFrom(folder.path(), 1).state, SlotState::Game);
+    EXPECT_FALSE(session.ChangedSinceSave());
+
+    // With 자동저장 on, every turn end keeps the game.
+    session.world().options.autosave = true;
+    session.EndTurn(folder.path());
+    EXPECT_FALSE(session.ChangedSinceSave());
+    session.world().CityMoney[0] += 1;
+    EXPECT_TRUE(session.ChangedSinceSave());
+
+    // No game on the map: nothing to lose.
+    session.QuitToTitle();
+    EXPECT_FALSE(session.ChangedSinceSave());
+}
+
 }  // namespace
 }  // namespace golmok

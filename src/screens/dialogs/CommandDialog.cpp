@@ -4,11 +4,13 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
 #include <QRegularExpressionValidator>
 #include <QStyleOptionFocusRect>
+#include <cmath>
 
 #include "screens/Screens.h"
 #include "screens/dialogs/Lists.h"
@@ -204,6 +206,79 @@ void AmountBar::resizeEvent(QResizeEvent* event) {
     QProgressBar::resizeEvent(event);
 }
 
+// --- Scale ------------------------------------------------------------------------------------
+
+namespace {
+
+constexpr const char* kScale = "golmokScale";
+constexpr const char* kBaseMin = "golmokBaseMin";
+constexpr const char* kBaseMax = "golmokBaseMax";
+constexpr const char* kBaseSpacing = "golmokBaseSpacing";
+constexpr const char* kBaseMargins = "golmokBaseMargins";
+
+int Times(int length, double scale) {
+    return static_cast<int>(std::lround(length * scale));
+}
+
+// A bound of QWIDGETSIZE_MAX means none: it stays none.
+int Bound(int length, double scale) {
+    return length >= QWIDGETSIZE_MAX ? QWIDGETSIZE_MAX : Times(length, scale);
+}
+
+void ScaleLayout(QLayout* layout, double scale) {
+    if (!layout->property(kBaseSpacing).isValid()) {
+        auto* grid = qobject_cast<QGridLayout*>(layout);
+        layout->setProperty(kBaseSpacing,
+                            grid ? QSize(grid->horizontalSpacing(), grid->verticalSpacing())
+                                 : QSize(layout->spacing(), layout->spacing()));
+        const QMargins m = layout->contentsMargins();
+        layout->setProperty(kBaseMargins, QRect(m.left(), m.top(), m.right(), m.bottom()));
+    }
+    const QSize spacing = layout->property(kBaseSpacing).toSize();
+    if (auto* grid = qobject_cast<QGridLayout*>(layout)) {
+        if (spacing.width() >= 0) grid->setHorizontalSpacing(Times(spacing.width(), scale));
+        if (spacing.height() >= 0) grid->setVerticalSpacing(Times(spacing.height(), scale));
+    } else if (spacing.width() >= 0) {
+        layout->setSpacing(Times(spacing.width(), scale));
+    }
+    const QRect m = layout->property(kBaseMargins).toRect();
+    layout->setContentsMargins(Times(m.x(), scale), Times(m.y(), scale), Times(m.width(), scale),
+                               Times(m.height(), scale));
+}
+
+}  // namespace
+
+double DialogScale(const QWidget* window) {
+    const QVariant scale = window->property(kScale);
+    return scale.isValid() ? scale.toDouble() : 1.0;
+}
+
+void ScaleDialog(QWidget* window, double scale) {
+    if (std::abs(DialogScale(window) - scale) < 0.005 && window->property(kScale).isValid()) return;
+    window->setProperty(kScale, scale);
+    ApplyGameLook(window, scale);
+    for (QLayout* layout : window->findChildren<QLayout*>())
+        ScaleLayout(layout, scale);
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+        if (auto* button = qobject_cast<PictureButton*>(control)) {
+            button->SetButtonSize(button->sizeHint() * scale);
+            continue;
+        }
+        if (qobject_cast<PictureButton*>(control->parentWidget())) continue;  // its face
+        if (!control->property(kBaseMin).isValid()) {
+            control->setProperty(kBaseMin, control->minimumSize());
+            control->setProperty(kBaseMax, control->maximumSize());
+        }
+        const QSize least = control->property(kBaseMin).toSize();
+        const QSize most = control->property(kBaseMax).toSize();
+        control->setMinimumSize(Times(least.width(), scale), Times(least.height(), scale));
+        control->setMaximumSize(Bound(most.width(), scale), Bound(most.height(), scale));
+    }
+    // Measured at once with its new type, as the placement rules measure it.
+    window->ensurePolished();
+    if (window->layout()) window->layout()->activate();
+}
+
 // --- CommandDialog ----------------------------------------------------------------------------
 
 CommandDialog::CommandDialog(Screens& screens, const char* name, const char* title, Menu menu)
@@ -243,9 +318,10 @@ void CommandDialog::keyPressEvent(QKeyEvent* event) {
 }
 
 QListWidget* CommandDialog::AddList(const char* name, int row, int column, int rowSpan,
-                                    int columnSpan) {
+                                    int columnSpan, const char* spoken) {
     auto* list = new NameList(this);
     list->setObjectName(QString::fromUtf8(name));
+    list->setAccessibleName(QString::fromUtf8(spoken));
     // Narrow and as tall as its neighbours: names are short, and a dialog is read at a glance.
     list->setFixedWidth(kListWidth);
     list->setMinimumHeight(kListHeight);
@@ -392,6 +468,12 @@ void CommandDialog::Drive(AmountBar* bar, QLineEdit* box, std::function<double()
                           BarRounding rounding) {
     connect(bar, &AmountBar::pointed, this, [bar, box, base, rounding](double offset) {
         Write(box, BarAmount(base(), offset, bar->fullScale(), rounding));
+    });
+    // An amount typed in the box moves the bar to match, as far as the bar reaches.
+    connect(box, &QLineEdit::textEdited, bar, [bar, box, base] {
+        const std::optional<double> typed = ParseWholeAmount(box->text().toStdString());
+        const double most = base();
+        bar->SetRatio(typed && most > 0 ? *typed / most : 0.0);
     });
 }
 

@@ -83,6 +83,14 @@ class AmountBar : public QProgressBar {
     Screens& screens_;
 };
 
+// The command menu or a dialog at `scale` times its size at 100 %: its type, borders and paddings,
+// the room between its controls and each control's own fixed sizes, all together, so that it
+// looks the same at any scale. Its size at 100 % is remembered the first time.
+void ScaleDialog(QWidget* window, double scale);
+
+// The scale ScaleDialog last gave `window` (1 before any).
+double DialogScale(const QWidget* window);
+
 // Writes over an empty list why it is empty (the note "WhyEmpty", wrapped to the list's width);
 // hides the note again while the list holds anybody.
 void ShowWhyEmpty(QListWidget* list, const std::string& why);
@@ -116,8 +124,9 @@ class CommandDialog : public Screen {
 
     // --- Building the window ----------------------------------------------------------------
     QGridLayout* grid() { return grid_; }
-    QListWidget* AddList(const char* name, int row, int column, int rowSpan = 1,
-                         int columnSpan = 1);
+    // A list, named for assistive technology by what it holds (`spoken`): people unless said.
+    QListWidget* AddList(const char* name, int row, int column, int rowSpan = 1, int columnSpan = 1,
+                         const char* spoken = "사람 목록");
     // A caption label and `Skill`(index) beside it.
     QLabel* AddFigure(int index, const char* caption, int row, int column,
                       const char* captionName = "Label1");

@@ -376,11 +376,11 @@ void Dismiss::Ok() {
 
 Scout::Scout(Screens& screens)
     : CommandDialog(screens, "Scout", "행동대장 스카웃", Menu::Personnel) {
-    scouts_ = AddList("LL1", 0, 0, 8, 2);
+    scouts_ = AddList("LL1", 0, 0, 8, 2, "스카웃하러 갈 사람 목록");
     skill_[11] = AddFigure(11, "매   력 :", 8, 0, "Label2");
     skill_[12] = AddFigure(12, "지   력 :", 9, 0, "Label2");
-    districts_ = AddList("LL3", 0, 2, 10);
-    targets_ = AddList("LL2", 0, 3, 10);
+    districts_ = AddList("LL3", 0, 2, 10, 1, "구역 목록");
+    targets_ = AddList("LL2", 0, 3, 10, 1, "스카웃할 사람 목록");
     // The target's ten figures, Skill(10) down to Skill(1).
     constexpr const char* kTargetCaptions[] = {
         "충         성 :", "공         격 :", "방         어 :", "매         력 :",
@@ -466,7 +466,7 @@ void HumanInfo::Fill() {
 GroupInfo::GroupInfo(Screens& screens)
     : CommandDialog(screens, "GroupInfo", "조직정보", Menu::Info) {
     keepsBarTracking_ = true;
-    list_ = AddList("LL", 0, 0, 11);
+    list_ = AddList("LL", 0, 0, 11, 1, "조직 목록");
     constexpr const char* kCaptions[] = {
         "     돈     :", "명      성 :", "두      목 :", "행동대장 :",
         "조직원수 :",    "진      검 :", "사 시  미 :",  "각      목 :"};

@@ -7,6 +7,10 @@
 
 namespace golmok::screens {
 
+namespace {
+constexpr const char* kLoadQuestion = "저장하지 않은 주가 사라집니다. 불러오시겠습니까?";
+}  // namespace
+
 OpenFile::OpenFile(Screens& screens)
     : SlotDialog(screens, "OpenFile", "불러오기", kSaveSlotCount + 1) {}
 
@@ -20,6 +24,10 @@ void OpenFile::SlotClicked(int slot) {
         screens_.platform().Inform(this, QString::fromStdString(game.result.message));
         return;
     }
+    // Weeks played since the game was last kept in a slot would be lost: the player says so first.
+    if (session.ChangedSinceSave() && !screens_.platform().Ask(this, QStringLiteral("불러오기"),
+                                                               QString::fromUtf8(kLoadQuestion)))
+        return;
     const QString loaded = label(slot);
     screens_.ShowLoadedGame(std::move(game.world), std::move(game.chronicle), std::move(game.news));
     // The slot window has closed: the map says what it now shows, and what beside the slot could

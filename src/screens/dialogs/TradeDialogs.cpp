@@ -140,7 +140,7 @@ MoveCity::MoveCity(Screens& screens) : GoodsDialog(screens, "MoveCity", "이동"
         if (!people_->selectedItems().isEmpty()) pointed_ = true;
     });
     AddCaption("도시 :", 0, 1)->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
-    targets_ = AddList("LL2", 1, 1, 5);
+    targets_ = AddList("LL2", 1, 1, 5, 1, "도시 목록");
     OnChoose(targets_, [this](int d) { ChooseDestination(menuState(), d); });
     AddGoods(1, 2, 4, [this] { return GoodsBarBases(world(), menuState()); });
     AddButtons(6);
@@ -195,7 +195,7 @@ Transport::Transport(Screens& screens) : GoodsDialog(screens, "Transport", "수�
     skill_[2] = AddFigure(2, "체   력 :", 6, 0);
     skill_[3] = AddFigure(3, "민   첩 :", 7, 0);
     AddCaption("도시 :", 0, 2)->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
-    targets_ = AddList("LL2", 1, 2, 7);
+    targets_ = AddList("LL2", 1, 2, 7, 1, "도시 목록");
     OnChoose(targets_, [this](int d) { ChooseDestination(menuState(), d); });
     AddGoods(1, 3, 4, [this] { return GoodsBarBases(world(), menuState()); });
     AddButtons(8);
@@ -227,7 +227,7 @@ EnvoyDialog::EnvoyDialog(Screens& screens, const char* name, const char* title)
     });
     skill_[0] = AddFigure(0, "지   력 :", 5, 0);
     skill_[1] = AddFigure(1, "매   력 :", 6, 0);
-    gangs_ = AddList("LL2", 0, 2, 5, 2);
+    gangs_ = AddList("LL2", 0, 2, 5, 2, "조직 목록");
     OnChoose(gangs_, [this](int g) { Write(skill_[2], world().GroupHostility[g]); });
     skill_[2] = AddFigure(2, "적대감 :", 5, 2);
     AddGoods(0, 4, 4, [this] { return Bases(); });
@@ -272,7 +272,7 @@ void AllyHelp::Ok() {
 
 AllyCancel::AllyCancel(Screens& screens)
     : CommandDialog(screens, "AllyCancel", "동맹취소", Menu::Diplomacy) {
-    gangs_ = AddList("LL", 0, 0, 1, 2);
+    gangs_ = AddList("LL", 0, 0, 1, 2, "조직 목록");
     OnChoose(gangs_, [this](int g) { Write(hostility_, world().GroupHostility[g]); });
     hostility_ = AddFigure(0, "적대감 :", 1, 0);
     AddButtons(2);

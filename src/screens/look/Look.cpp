@@ -2,8 +2,11 @@
 
 #include <QPainter>
 #include <QPolygonF>
+#include <QRegularExpression>
 #include <QStyle>
 #include <QWidget>
+#include <algorithm>
+#include <cmath>
 
 namespace golmok::screens {
 
@@ -180,10 +183,25 @@ QToolTip {
 
 }  // namespace
 
-void ApplyGameLook(QWidget* window) {
+void ApplyGameLook(QWidget* window, double scale) {
     window->setProperty("gameLook", true);
     window->setAttribute(Qt::WA_StyledBackground);
-    window->setStyleSheet(QString::fromUtf8(kGameLook));
+    QString sheet = QString::fromUtf8(kGameLook);
+    if (scale != 1.0) {
+        // Every length of the sheet is in pixels: each grows with the scale, never below one.
+        static const QRegularExpression kLength(QStringLiteral("(\\d+)px"));
+        QString scaled;
+        qsizetype from = 0;
+        for (const QRegularExpressionMatch& length : kLength.globalMatch(sheet)) {
+            scaled += sheet.mid(from, length.capturedStart() - from);
+            const int pixels = length.captured(1).toInt();
+            scaled += QStringLiteral("%1px").arg(
+                pixels == 0 ? 0 : std::max(1, static_cast<int>(std::lround(pixels * scale))));
+            from = length.capturedEnd();
+        }
+        sheet = scaled + sheet.mid(from);
+    }
+    window->setStyleSheet(sheet);
 }
 
 GangMarker MarkerOf(int gang) {

@@ -13,8 +13,9 @@ class QWidget;
 
 namespace golmok::screens {
 
-// Dresses `window` and everything in it in the game's look.
-void ApplyGameLook(QWidget* window);
+// Dresses `window` and everything in it in the game's look, its type, borders and paddings
+// `scale` times their size at 100 %.
+void ApplyGameLook(QWidget* window, double scale = 1.0);
 
 // The keyboard's mark on a control that draws its own: two rings inside `area`, night blue
 // outside and lamplight inside, `width` pixels each, so that one of them stands out by at least

@@ -11,6 +11,7 @@
 #include <QWidget>
 #include <QWindow>
 #include <algorithm>
+#include <vector>
 
 namespace golmok::screens {
 
@@ -43,7 +44,13 @@ class KeepInside : public QObject {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == window_ && event->type() == QEvent::Resize && window_->isVisible()) {
+        if (watched != window_ || !window_->isVisible()) return false;
+        // A move while the window stands where the game put it is the window manager framing it:
+        // its title bar is known only now (a full-screen map lends none to measure by).
+        const bool framed = event->type() == QEvent::Move &&
+                            window_->property(kPlacedAt).toPoint() ==
+                                window_->frameGeometry().topLeft();
+        if (event->type() == QEvent::Resize || framed) {
             const QRect frame = FrameOf(window_, window_);
             const QRect area = AvailableArea(window_);
             if (!area.contains(frame)) MoveFrame(window_, MovedInside(frame, area).topLeft());
@@ -111,11 +118,29 @@ QRect CentredOn(QSize size, const QRect& centre, const QRect& area) {
     return MovedInside(frame, area);
 }
 
-QRect BesideMap(QSize size, const QRect& map, const QRect& area, const QRect& keepClear) {
+QRect BesideMap(QSize size, const QRect& map, const QRect& area, const QRect& keepClear,
+                const QRect& district) {
     const QRect right(QPoint(map.right() + 1 + kWindowGap, map.top()), size);
     if (FitsAcross(right, area)) return MovedInside(right, area);
     const QRect left(QPoint(map.left() - kWindowGap - size.width(), map.top()), size);
     if (FitsAcross(left, area)) return MovedInside(left, area);
+    if (!district.isNull() && size.width() <= area.width() && size.height() <= area.height()) {
+        // Beside its district, in reach of the eye that just chose it, never over it or the panel.
+        const QRect around[] = {
+            QRect(QPoint(district.right() + 1 + kWindowGap, district.top()), size),
+            QRect(QPoint(district.left() - kWindowGap - size.width(), district.top()), size),
+            QRect(QPoint(district.left(), district.bottom() + 1 + kWindowGap), size),
+            QRect(QPoint(district.left(), district.top() - kWindowGap - size.height()), size),
+        };
+        for (int k = 0; k < 4; ++k) {
+            // Sideways it may slide up or down, never across; up or down it may slide sideways.
+            const bool sideways = k < 2;
+            if (sideways ? !FitsAcross(around[k], area) : !FitsDown(around[k], area)) continue;
+            const QRect moved = MovedInside(around[k], area);
+            if (!moved.intersects(district) && (keepClear.isNull() || !moved.intersects(keepClear)))
+                return moved;
+        }
+    }
     // No room on either side: over the map, against the edge away from the side panel, or where
     // there is no panel to keep in sight, on the map's freer side, where it hides the fewest
     // districts.
@@ -166,13 +191,24 @@ std::pair<QRect, QRect> Apart(const QRect& frame, const QRect& other, const QRec
     return {MovedInside(frame, area), other};
 }
 
-QRect NearMenu(QSize size, const QRect& menu, const QRect& area) {
+QRect NearMenu(QSize size, const QRect& menu, const QRect& area, const QRect& keepClear) {
     const QRect under(QPoint(menu.left(), menu.bottom() + 1 + kWindowGap), size);
-    if (FitsDown(under, area) && size.width() <= area.width()) return MovedInside(under, area);
     const QRect right(QPoint(menu.right() + 1 + kWindowGap, menu.top()), size);
-    if (FitsAcross(right, area) && size.height() <= area.height()) return MovedInside(right, area);
     const QRect left(QPoint(menu.left() - kWindowGap - size.width(), menu.top()), size);
-    if (FitsAcross(left, area) && size.height() <= area.height()) return MovedInside(left, area);
+    const QRect above(QPoint(menu.left(), menu.top() - kWindowGap - size.height()), size);
+    std::vector<QRect> fitting;
+    if (FitsDown(under, area) && size.width() <= area.width())
+        fitting.push_back(MovedInside(under, area));
+    if (FitsAcross(right, area) && size.height() <= area.height())
+        fitting.push_back(MovedInside(right, area));
+    if (FitsAcross(left, area) && size.height() <= area.height())
+        fitting.push_back(MovedInside(left, area));
+    if (!keepClear.isNull() && FitsDown(above, area) && size.width() <= area.width())
+        fitting.push_back(MovedInside(above, area));
+    for (const QRect& frame : fitting) {
+        if (keepClear.isNull() || !frame.intersects(keepClear)) return frame;
+    }
+    if (!fitting.empty()) return fitting.front();
     return MovedInside(under, area);
 }
 
@@ -198,7 +234,7 @@ QRect FrameOf(const QWidget* window, const QWidget* framed) {
 }
 
 void Place(QWidget* window, Placing how, const QWidget* anchor, const QWidget* framed,
-           const QRect& keepClear) {
+           const QRect& keepClear, const QRect& district) {
     // A window laid out by its layout takes its size now, before it is measured.
     if (window->layout()) window->layout()->activate();
     const QRect frame = FrameOf(window, framed);
@@ -211,11 +247,12 @@ void Place(QWidget* window, Placing how, const QWidget* anchor, const QWidget* f
     QRect target;
     switch (how) {
         case Placing::BesideMap:
-            target = anchor ? BesideMap(frame.size(), FrameOf(anchor, framed), area, keepClear)
-                            : CentredOn(frame.size(), area, area);
+            target =
+                anchor ? BesideMap(frame.size(), FrameOf(anchor, framed), area, keepClear, district)
+                       : CentredOn(frame.size(), area, area);
             break;
         case Placing::NearMenu:
-            target = anchor ? NearMenu(frame.size(), FrameOf(anchor, framed), area)
+            target = anchor ? NearMenu(frame.size(), FrameOf(anchor, framed), area, keepClear)
                             : CentredOn(frame.size(), area, area);
             break;
         case Placing::Centred:

@@ -24,6 +24,7 @@
 #include "screens/Screens.h"
 #include "screens/dialogs/GameMenu.h"
 #include "screens/dialogs/SaveFile.h"
+#include "screens/look/Accessibility.h"
 #include "screens/look/Art.h"
 #include "screens/look/Look.h"
 #include "screens/map/DistrictBadges.h"
@@ -385,6 +386,7 @@ void MainGame::BuildMap(QVBoxLayout* layout) {
     districts_ = image1;
     districts_->setFocusPolicy(Qt::StrongFocus);
     districts_->installEventFilter(this);
+    districts_->setMouseTracking(true);
     districts_->setAccessibleName("지역 지도");
     for (int c = 0; c < kCityCount; ++c) {
         const DistrictInfo& d = kDistricts[c];
@@ -399,6 +401,7 @@ void MainGame::BuildMap(QVBoxLayout* layout) {
         });
         // The pointer over a district tells it at a glance, in its tooltip and the status line.
         button->installEventFilter(this);
+        button->setMouseTracking(true);
         cmd_[c] = button;
         // Not by colour alone: the owner's letter on a round badge at the button's top right
         // corner, the owner's shape on another at its top left, and a warning sign at its bottom
@@ -466,13 +469,18 @@ void MainGame::BuildSidePanel() {
     keysHint->setObjectName("KeysHint");
     keysHint->setWordWrap(true);
 
-    // Shown over the lantern only while it has something to say, on the panel's own paper.
-    notice_ = SideLabel(QString(), board_, side, QRect(20, 212, 180, 56), 12, true);
+    // Shown over the lantern only while it has something to say, on the panel's own paper, under
+    // the keys hint and never over it.
+    notice_ = SideLabel(QString(), board_, side, QRect(20, 224, 180, 56), 12, true);
     notice_->setObjectName("Status");
     notice_->setWordWrap(true);
     notice_->setAlignment(Qt::AlignCenter);
     notice_->setStyleSheet("color: #2b2118; background: #eedfb9; border: 1px solid #c8b890;");
     notice_->hide();
+    noticeTimer_ = new QTimer(this);
+    noticeTimer_->setSingleShot(true);
+    noticeTimer_->setInterval(kNoticeMs);
+    connect(noticeTimer_, &QTimer::timeout, this, [this] { ShowStatus({}); });
 
     auto* notice = SideLabel(kHomePageNotice, board_, side, QRect(24, 300, 172, 76), 12);
     notice->setObjectName("Label4");
@@ -516,9 +524,11 @@ void MainGame::StartOnPlayerDistrict() {
         }
     }
     setFocusProxy(districts_);
+    TellFocusedDistrict();
     districts_->setFocus();
     Refresh();
     PlaceFocusMark();
+    ShowDistrict(focusedCity_);
 }
 
 void MainGame::FollowBoardScale() {
@@ -599,10 +609,23 @@ void MainGame::ScaleStatusLine() {
     QFont font = status_->font();
     font.setPixelSize(ScaledLength(statusPixelSize_, scale));
     status_->setFont(font);
+    FitStatusLine();
+}
+
+void MainGame::FitStatusLine() {
+    // As tall as its words at its width: the layout would otherwise cut the larger type at the
+    // bottom.
+    const double scale = std::max(1.0, double(width()) / (kMapWidth + kSideWidth));
+    status_->setMinimumHeight(
+        std::max(ScaledLength(24, scale), status_->heightForWidth(std::max(1, width()))));
 }
 
 QRect MainGame::sidePanelOnScreen() const {
     return QRect(side_->mapToGlobal(QPoint(0, 0)), side_->size());
+}
+
+QRect MainGame::districtOnScreen(int city) const {
+    return QRect(cmd_[city]->mapToGlobal(QPoint(0, 0)), cmd_[city]->size());
 }
 
 void MainGame::FocusDistrict(int city) {
@@ -610,7 +633,14 @@ void MainGame::FocusDistrict(int city) {
     const bool moved = city != focusedCity_;
     focusedCity_ = city;
     PlaceFocusMark();
-    if (moved) emit districtFocused(city);
+    if (moved) {
+        TellFocusedDistrict();
+        emit districtFocused(city);
+    }
+}
+
+void MainGame::TellFocusedDistrict() {
+    SetFocusedChild(districts_, cmd_[focusedCity_]);
 }
 
 void MainGame::PlaceFocusMark() {
@@ -629,12 +659,20 @@ bool MainGame::eventFilter(QObject* watched, QEvent* event) {
         return Screen::eventFilter(watched, event);
     }
     switch (event->type()) {
+        case QEvent::MouseMove:
+            pointerMoved_ = true;
+            break;
         case QEvent::FocusIn:
+            PlaceFocusMark();
+            TellFocusedDistrict();
+            break;
         case QEvent::FocusOut:
             PlaceFocusMark();
             break;
         case QEvent::KeyPress: {
             const auto* key = static_cast<QKeyEvent*>(event);
+            // The notice has been read: the next key takes it away.
+            if (notice_->isVisible()) ShowStatus({});
             if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) break;
             switch (key->key()) {
                 case Qt::Key_Left:
@@ -669,6 +707,11 @@ bool MainGame::eventFilter(QObject* watched, QEvent* event) {
 void MainGame::ShowStatus(const QString& text) {
     notice_->setText(text);
     notice_->setVisible(!text.isEmpty());
+    if (text.isEmpty()) {
+        noticeTimer_->stop();
+    } else {
+        noticeTimer_->start();
+    }
 }
 
 QString MainGame::status() const {
@@ -698,14 +741,18 @@ void MainGame::ShowDistrict(int city) {
     }
     status_->setText(DistrictText(city));
     status_->setProperty("city", city);
+    FitStatusLine();
 }
 
 void MainGame::DistrictButtonEvent(QObject* watched, QEvent* event) {
     const int city = watched->property("index").toInt();
     if (watched->objectName() == "Cmd" && city >= 0 && city < kCityCount) {
-        if (event->type() == QEvent::Enter) {
+        if (event->type() == QEvent::MouseMove && !pointerMoved_) {
+            pointerMoved_ = true;
             ShowDistrict(city);
-        } else if (event->type() == QEvent::Leave) {
+        } else if (event->type() == QEvent::Enter && pointerMoved_) {
+            ShowDistrict(city);
+        } else if (event->type() == QEvent::Leave && pointerMoved_) {
             ShowDistrict(-1);
         } else if (event->type() == QEvent::ToolTip) {
             // Written when asked for, so that it tells the world as it is now.
@@ -728,12 +775,15 @@ void MainGame::Refresh() {
         cmd_[c]->setProperty("empty", marks.empty);
         cmd_[c]->setProperty("ally", marks.ally);
         cmd_[c]->setProperty("threatened", marks.threatened);
-        cmd_[c]->setToolTip(
-            QString::fromStdString(DistrictStatusText(world, c, preview ? &*preview : nullptr)));
+        // The tooltip's words are also what assistive technology says of the district: its
+        // name, owner, people and strength.
+        const QString glanceText =
+            QString::fromStdString(DistrictStatusText(world, c, preview ? &*preview : nullptr));
+        cmd_[c]->setToolTip(glanceText);
+        cmd_[c]->setAccessibleName(glanceText);
         cmd_[c]->setEnabled(!world.MapLocked);
         // Not by colour alone: the label carries the first letter of its gang (the seven
-        // begin with seven different letters), and assistive technology hears the full name.
-        const QString city = QString::fromStdString(world.CityName[c]);
+        // begin with seven different letters).
         const auto owner = world.OwnerOf(c);
         const QString gang = owner ? QString::fromStdString(world.GroupName[*owner]) : QString();
         mark_[c]->setText(gang.left(1));
@@ -741,8 +791,6 @@ void MainGame::Refresh() {
         mark_[c]->SetColor(GangColor(world.CityOwnerColor[c]));
         emblem_[c]->SetGang(owner ? *owner : -1);
         threat_[c]->setVisible(marks.threatened);
-        const QString spoken = gang.isEmpty() ? city + " 구역" : city + ", " + gang + " 구역";
-        cmd_[c]->setAccessibleName(spoken);
     }
     StyleDistricts();
     const int shown = status_->property("city").toInt();

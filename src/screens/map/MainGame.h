@@ -13,6 +13,7 @@ class QLabel;
 class QMenu;
 class QMenuBar;
 class QPushButton;
+class QTimer;
 
 namespace golmok::screens {
 
@@ -99,6 +100,8 @@ class MainGame : public Screen {
     Qt::WindowStates shownStates() const;
     // The side panel (emblem, date, hints) on the screen, where no window should cover it.
     QRect sidePanelOnScreen() const;
+    // District `city`'s button on the screen.
+    QRect districtOnScreen(int city) const;
     MapBoard* board() const { return board_; }
 
     // The district that the keyboard is on (the map's district focus). It starts on the player's
@@ -112,14 +115,16 @@ class MainGame : public Screen {
 
     // Repaints everything from the world: owners, date, emblem, the map lock, the check marks.
     void Refresh();
-    // A line under the hint telling what the last save or load did; a turn end clears it.
+    // A line under the keys hint telling what the last save or load did; it leaves after a few
+    // seconds, at the next key on the map, or at a turn end.
     void ShowStatus(const QString& text);
     QString status() const;
     // The date labels show Year, Month, Week.
     void SkillReset();
 
     // The district at a glance: the status line under the map tells district `city` (the one
-    // under the pointer, or the one the keyboard has reached), or the map's hint for -1.
+    // under the pointer, or the one the keyboard has reached), or the map's hint for -1. It
+    // starts on the district focus: the pointer counts once it has moved over the map.
     void ShowDistrict(int city);
     // The words of the status line and of the district's tooltip.
     QString DistrictText(int city) const;
@@ -150,10 +155,15 @@ class MainGame : public Screen {
     void StyleDistricts();
     // The status line's type follows the window's width.
     void ScaleStatusLine();
+    // The status line's height follows its words.
+    void FitStatusLine();
     // Asks for full screen again while the window manager has not shown it (a few times).
     void InsistOnFullScreen();
     // The pointer entering or leaving a district's button, or asking for its tooltip.
     void DistrictButtonEvent(QObject* watched, QEvent* event);
+    // Assistive technology follows the district focus: the focused district's button takes the
+    // accessible focus, named by its glance.
+    void TellFocusedDistrict();
 
     // The steps that build the window, in the order the constructor takes them.
     struct FunctionItems {
@@ -200,6 +210,11 @@ class MainGame : public Screen {
     std::array<ThreatSign*, kCityCount> threat_{};  // 다음 주 예상: attacked at the next turn end
     std::array<QLabel*, 3> skill_{};
     QLabel* notice_ = nullptr;  // Status: what the last load or save did, on the side panel
+    QTimer* noticeTimer_ = nullptr;
+    static constexpr int kNoticeMs = 5000;  // how long a notice stays
+    // The pointer has moved over the map since it opened: a window that opens under a still
+    // pointer gets an Enter it never asked for.
+    bool pointerMoved_ = false;
     Picture* groupLogo_;
     QMenu* turnMenu_;
     QMenu* optionMenu_;

@@ -51,6 +51,9 @@ GroupSelectMenu::GroupSelectMenu(Screens& screens)
     back->setAccessibleName("돌아가기");
     connect(back, &Picture::clicked, this, &GroupSelectMenu::Back);
     setFocusPolicy(Qt::StrongFocus);
+    // The gang Start would play is lit from the first: the one the player fields hold (거지파 in
+    // a fresh run, else the gang chosen last), so Enter takes the gang the player sees.
+    Choose(std::clamp(screens.world().PlayerGroupIndex, 0, kGroupCount - 1));
 }
 
 void GroupSelectMenu::resizeEvent(QResizeEvent* event) {
@@ -83,9 +86,7 @@ void GroupSelectMenu::keyPressEvent(QKeyEvent* event) {
         case Qt::Key_Down:
         case Qt::Key_Up: {
             const int step = event->key() == Qt::Key_Down ? 1 : -1;
-            // Before any choice Down takes the top gang and Up the bottom one.
-            const int row = chosenRow_ < 0 ? (step > 0 ? 0 : kGroupCount - 1)
-                                           : std::clamp(chosenRow_ + step, 0, kGroupCount - 1);
+            const int row = std::clamp(chosenRow_ + step, 0, kGroupCount - 1);
             Choose(kGroupSelectOrder[row]);
             return;
         }

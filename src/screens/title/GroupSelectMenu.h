@@ -31,7 +31,7 @@ class GroupSelectMenu : public Screen {
     QWidget* page_;  // the emblems and buttons, in the middle of the window
     std::array<Picture*, kGroupCount> groupSelect_{};   // normal look
     std::array<Picture*, kGroupCount> groupSelect2_{};  // selected look, over the normal one
-    int chosenRow_ = -1;  // the row of the gang chosen on this screen, -1 before any choice
+    int chosenRow_ = 0;                                 // the row of the lit gang
 };
 
 // The gangs from top to bottom on this screen.
