@@ -106,6 +106,8 @@ grep -qx "qt6-translations-l10n" <<<"$recommends" || fail "Recommends is '$recom
 # Reproducible: xz inside, and no file younger than the changelog's newest entry.
 ar t "$deb" | grep -qx 'data.tar.xz' || fail "the data is not xz-compressed: $(ar t "$deb" | xargs)"
 epoch=$(date -d "$(dpkg-parsechangelog -S Date)" +%s)
+# A changelog dated after the build would leave the build's own times in place.
+[ "$epoch" -le "$(date +%s)" ] || fail "debian/changelog's newest entry is dated in the future"
 newer=$(dpkg-deb --fsys-tarfile "$deb" | tar -t -v --full-time -f - |
   while read -r _ _ _ day time _; do
     [ "$(date -u -d "$day $time" +%s)" -le "$epoch" ] || echo "$day $time"
@@ -114,7 +116,7 @@ newer=$(dpkg-deb --fsys-tarfile "$deb" | tar -t -v --full-time -f - |
 # dpkg's flags choose the optimisation: every compiler line has the one -O dpkg-buildflags gives,
 # none added after it by the build type.
 opt=$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get CXXFLAGS | grep -o -- '-O[0-9sgz]*' | tail -n 1)
-compiles=$(grep -E '/(c\+\+|g\+\+)[^ ]* .* -c ' "$out/build.log" || true)
+compiles=$(grep -E '/(c\+\+|g\+\+)[^ ]* .* -o [^ ]+ -c ' "$out/build.log" || true)
 [ -n "$compiles" ] || fail "no compiler line in $out/build.log"
 if awk -v opt="$opt" '{ n = 0; other = 0
     for (i = 1; i <= NF; i++) if ($i ~ /^-O/) { n++; if ($i != opt) other = 1 }
