@@ -1,6 +1,7 @@
 // The balance report: for each of the seven gangs in the player's hands, two games on the shipped
 // world, each played under six rule sets: every opt-in rule off; 초반 휴전, 강한 조직 and 살아있는
-// 세계 each alone; the first two together; all three:
+// 세계 each alone; the first two together; all three. 살아있는 세계 is the game's own, 영입 먼저
+// (luring before training) included:
 //
 // - idle: up to 1000 weeks in which the player does nothing but end the turn;
 // - active: up to 300 weeks in which the player runs a plain strategy every week (below).

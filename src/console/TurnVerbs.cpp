@@ -1,10 +1,12 @@
-// end-turn, money-up, news: the map's 턴 > 종료 and 돈올리기, and what the last turn end did.
+// end-turn, money-up, news: the map's 턴 > 종료 and 돈올리기, and what the last turn end did, as
+// events or as the news window tells it.
 #include <charconv>
 #include <ostream>
 #include <string>
 
 #include "console/Console.h"
 #include "game/TurnCycle.h"
+#include "game/TurnNews.h"
 
 namespace golmok {
 
@@ -47,10 +49,18 @@ void MoneyUpVerb(ConsoleContext& ctx, const Words& args) {
     ctx.Messages(MoneyUp(ctx.world()));
 }
 
-// One line for each thing the computer gangs did at the last turn end, in the order they did it.
+// One line for each thing the computer gangs did at the last turn end, in the order they did it;
+// `news window`: the lines of the news window as the player reads them.
 void News(ConsoleContext& ctx, const Words& args) {
-    ExpectArgs(args, 0, "news");
+    if (args.size() > 1 || (args.size() == 1 && args[0] != "window")) {
+        throw ConsoleError("usage: news [window]");
+    }
     ctx.RequireGame();
+    if (!args.empty()) {
+        for (const std::string& line : NewsWindowLines(ctx.world(), ctx.session.weekNews()))
+            ctx.out << "window " << line << '\n';
+        return;
+    }
     for (const TurnEvent& event : ctx.session.news())
         ctx.out << NewsLine(event) << '\n';
 }

@@ -680,8 +680,15 @@ void RunComputerGangs(World& world, TurnNews* news) {
     Recruit(world, places);
     Heal(world, places);
     Loyalty(world, places);
-    Morale(world, places);
-    Scout(world, places);
+    // 살아있는 세계, 영입 먼저: the gangs lure before they train, so that a gang whose people all
+    // want training still finds a recruiter; whoever lured has acted and does not train.
+    if (world.options.living) {
+        Scout(world, places);
+        Morale(world, places);
+    } else {
+        Morale(world, places);
+        Scout(world, places);
+    }
     Attack(world, places);
 }
 

@@ -16,7 +16,8 @@ void MoraleAI(World& world);    // train morale
 void ScoutAI(World& world);     // poach people
 void AttackAI(World& world);    // conquer districts and plan the attack on the player
 
-// All eight steps in order. What they do is written into `news` when one is given.
+// All eight steps in order; under 살아있는 세계 (영입 먼저) poaching comes before training. What
+// they do is written into `news` when one is given.
 void RunComputerGangs(World& world, TurnNews* news = nullptr);
 
 }  // namespace golmok

@@ -11,9 +11,8 @@
 #include <vector>
 
 #include "game/About.h"
-
-#include "screens/Art.h"
-#include "screens/Platform.h"
+#include "screens/look/Art.h"
+#include "screens/look/Platform.h"
 
 namespace golmok::screens {
 

@@ -13,8 +13,8 @@
 #include <optional>
 #include <utility>
 
-#include "screens/Placement.h"
-#include "screens/Platform.h"
+#include "screens/look/Placement.h"
+#include "screens/look/Platform.h"
 #include "session/Session.h"
 
 namespace golmok::screens {

@@ -57,9 +57,9 @@ struct Options {
     // 다음 주 예상: the map shows what the next turn end would do if the player did nothing more.
     // Only looking: it changes no rule.
     bool preview = false;
-    // 살아있는 세계: a lured person stays loyal, the computer gangs make a month-end push on one
-    // another, the beaten flee to their own gang and a gang with no district rises again where
-    // its boss stands.
+    // 살아있는 세계: a lured person stays loyal, the computer gangs lure before they train, make
+    // a month-end push on one another, the beaten flee to their own gang and a gang with no
+    // district rises again where its boss stands.
     bool living = false;
     bool operator==(const Options&) const = default;
 };

@@ -2,9 +2,12 @@
 // still allows.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <sstream>
+#include <string_view>
 
 #include "console/Console.h"
+#include "game/TurnNews.h"
 #include "support/TestWorld.h"
 
 namespace golmok {
@@ -103,6 +106,47 @@ TEST(EndTurnVerb, RefusedWords) {
     EXPECT_NE(game.out.str().find("game year=1930 month=1 week=1 "), std::string::npos)
         << game.out.str();
     EXPECT_EQ(game.session.world().CityMoney[12], 0);
+}
+
+// `news window` prints what the news window shows, after a turn end and after a load: 마적파's
+// five walk from 영등포 into 영웅파's 동대문, emptied for them. A slot whose news was not kept
+// beside it tells only that.
+TEST(NewsVerb, PrintsTheNewsWindowsLines) {
+    World start = StartWorld(false);
+    for (int h = 5; h < 10; ++h)
+        start.HumanCity[h] = kJoblessCity;
+    test::TempFolder folder;
+    Session session(start);
+    std::ostringstream out;
+    Console console(session, out, folder.path());
+    auto run = [&](std::string_view line) {
+        out.str("");
+        const Console::LineResult result = console.RunLine(line);
+        return (result == Console::LineResult::Error ? "(error) " : "") + out.str();
+    };
+    EXPECT_EQ(run("news window"), "(error) error: no game is running\n");
+    run("new-game 0");
+    const std::string quiet =
+        "window 우리 조직 거지파 | 지역: 거지파 1, 지존파 4, 불사파 3, 영웅파 3, 종로파 3, "
+        "마적파 4, 흑사파 7\n"
+        "window 이번 주에는 별일이 없었습니다.\n";
+    EXPECT_EQ(run("news window"), quiet);
+    run("end-turn");
+    const std::string week =
+        "window 우리 조직 거지파 | 지역: 거지파 1, 지존파 4, 불사파 3, 영웅파 2 (-1), 종로파 3, "
+        "마적파 5 (+1), 흑사파 7\n"
+        "window 마적파가 비어 있던 영웅파의 동대문을 차지했습니다 (빈 곳).\n";
+    EXPECT_EQ(run("news window"), week);
+    for (const char* wrong : {"news windows", "news window 1"})
+        EXPECT_EQ(run(wrong), "(error) error: usage: news [window]\n") << wrong;
+    run("save 0");
+    run("quit");
+    run("load 0");
+    EXPECT_EQ(run("news window"), week);
+    std::filesystem::remove(folder.path() / "save00.news");
+    run("load 0");
+    EXPECT_EQ(run("news window"), std::string("window ") + kNewsNotSaved + "\n");
+    EXPECT_EQ(run("news"), "");
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
-// 살아있는 세계: lured people stay loyal, the month-end push between computer gangs, the beaten
-// fleeing to their own gang, and a gang with no district rising where its boss stands. Each rule
-// is shown on and off; off, the computer gangs play by the game's own rules.
+// 살아있는 세계: lured people stay loyal, the gangs lure before they train, the month-end push
+// between computer gangs, the beaten fleeing to their own gang, and a gang with no district rising
+// where its boss stands. Each rule is shown on and off; off, the computer gangs play by the game's
+// own rules.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -73,6 +74,49 @@ TEST(LivingWorld, ALuredPersonIsLoyalAndOutOfReachForTheRestOfTheStep) {
         EXPECT_EQ(w.HumanCity[161], k.city161);
         EXPECT_EQ(w.HumanGroup[161], k.group161);
         EXPECT_EQ(w.HumanLoyalty[161], k.loyalty161);
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// 영입 먼저
+
+// 마적파's 150 in 영등포 (r = 90, morale 50) could lure the player's 160 (loyalty 30, morale 40)
+// from 서초; 지존파's 151 in 강남 (morale 50) has nobody's ear. Nothing else takes anybody's week.
+// By the game's own order 150 trains and is spent before luring; with 살아있는 세계 he lures
+// first and does not train, while 160, lured and not spent, trains with his new gang. Whoever
+// does not lure trains either way.
+TEST(LivingWorld, TheGangsLureBeforeTheyTrain) {
+    struct Case {
+        const char* what;
+        bool living;
+        double loyalty160;  // 100: nobody to lure
+        double morale150;
+        const char* city160;
+        double morale160;
+    } cases[] = {
+        {"the rule off: training first", false, 30, 51, "서초", 40},
+        {"luring first", true, 30, 50, "영등포", 41},
+        {"nobody to lure: the recruiter trains", true, 100, 51, "서초", 40},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.what);
+        World w = test::BlankWorld();
+        w.options.living = k.living;
+        test::Place(w, 150, 3, kMajeok, 0, 0, 0);
+        w.HumanCharm[150] = 90;
+        w.HumanIntelligence[150] = 90;
+        test::Place(w, 151, 5, kJijon, 0, 0, 0);
+        test::Place(w, 160, 7, kPlayer, 0, 0, 0);
+        w.HumanLoyalty[160] = k.loyalty160;
+        w.HumanMorale[150] = 50;
+        w.HumanMorale[151] = 50;
+        w.HumanMorale[160] = 40;
+        RunComputerGangs(w);
+        EXPECT_EQ(w.HumanMorale[150], k.morale150);
+        EXPECT_FALSE(w.HumanCanAct[150]);
+        EXPECT_EQ(w.HumanMorale[151], 51);
+        EXPECT_EQ(w.HumanCity[160], k.city160);
+        EXPECT_EQ(w.HumanMorale[160], k.morale160);
     }
 }
 

@@ -10,12 +10,12 @@
 #include <memory>
 
 #include "ScreenTestSupport.h"
-#include "screens/CommandDialog.h"
-#include "screens/GameMenu.h"
-#include "screens/MainGame.h"
-#include "screens/MainMenu.h"
-#include "screens/SaveFile.h"
 #include "screens/Screens.h"
+#include "screens/dialogs/CommandDialog.h"
+#include "screens/dialogs/GameMenu.h"
+#include "screens/dialogs/SaveFile.h"
+#include "screens/map/MainGame.h"
+#include "screens/title/MainMenu.h"
 #include "support/TestWorld.h"
 #include "world/SavedGames.h"
 

@@ -15,11 +15,11 @@
 #include <memory>
 
 #include "game/NewWorld.h"
-#include "screens/GameLogo.h"
-#include "screens/GroupSelectMenu.h"
-#include "screens/MainGame.h"
-#include "screens/Platform.h"
 #include "screens/Screens.h"
+#include "screens/look/Platform.h"
+#include "screens/map/MainGame.h"
+#include "screens/title/GameLogo.h"
+#include "screens/title/GroupSelectMenu.h"
 #include "session/Session.h"
 #include "support/TestWorld.h"
 

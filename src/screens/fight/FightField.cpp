@@ -1,0 +1,580 @@
+#include "screens/fight/FightField.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPainterPath>
+#include <QProgressBar>
+#include <QPushButton>
+#include <algorithm>
+#include <optional>
+
+#include "fight/FightSummary.h"
+#include "screens/Screens.h"
+#include "screens/look/Look.h"
+#include "screens/look/Platform.h"
+#include "world/Numbers.h"
+
+namespace golmok::screens {
+
+namespace {
+
+// The field is drawn at twice the size of the other screens, so that a cell is 64 pixels and the
+// pieces can be told apart.
+constexpr int F(int twips) {
+    return twips * 2 / 15;
+}
+
+constexpr int kComputerClockMs = 200;
+constexpr int kWeaponShownMs = 100;
+// A fight fought by itself moves one round (a turn of each side) every 200 ms, the computer's
+// own clock: a player can follow every step. The fast pace runs it in ticks of 20 ms with as many
+// rounds in each as end it within 4 s.
+constexpr int kAutoPaceMs = 200;
+constexpr int kFastTickMs = 20;
+constexpr int kFastFightMs = 4000;
+
+// A blow's figure stays long enough to be read at the normal pace; the next blow replaces it.
+constexpr int kDamageShownMs = 700;
+
+constexpr const char* kVersus = "VS";
+// Which gang is whose, in words as well as colours, and where its pieces stand.
+constexpr const char* kOurSide = "우리 편 (위)";
+constexpr const char* kTheirSide = "상대 편 (아래)";
+constexpr const char* kStaminaWord = "체력 :";
+// The two buttons have keys of their own, outside the fight's keys (any letter passes a turn):
+// F2 for 자동 싸움 or 직접 싸움, F3 for 빠르게 or 천천히. The captions name them.
+constexpr Qt::Key kAutoKey = Qt::Key_F2;
+constexpr Qt::Key kFastKey = Qt::Key_F3;
+constexpr const char* kAutoOn = "자동 싸움 (F2)";
+constexpr const char* kAutoOff = "직접 싸움 (F2)";
+constexpr const char* kFastOn = "빠르게 (F3)";
+constexpr const char* kFastOff = "천천히 (F3)";
+
+QString FighterPicture(bool player, const World& world, int human) {
+    const int w = WeaponIndex(world.HumanWeapon[human]);
+    return QStringLiteral("%1%2").arg(player ? "fighter" : "enemy").arg(w);
+}
+
+// Qt keys as the keys of the fight, by their virtual key codes. Letters and digits share their
+// codes; any other key still counts as a key press (it passes the turn while moving).
+FightKey KeyOf(int qtKey) {
+    switch (qtKey) {
+        case Qt::Key_Escape:
+            return FightKey::Esc;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return FightKey::Enter;
+        case Qt::Key_Left:
+            return FightKey::Left;
+        case Qt::Key_Up:
+            return FightKey::Up;
+        case Qt::Key_Right:
+            return FightKey::Right;
+        case Qt::Key_Down:
+            return FightKey::Down;
+        case Qt::Key_Space:
+            return FightKey{32};
+        case Qt::Key_Shift:
+            return FightKey{16};
+        case Qt::Key_Control:
+            return FightKey{17};
+        case Qt::Key_Alt:
+            return FightKey{18};
+        default:
+            break;
+    }
+    if ((qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) || (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)) {
+        return FightKey{qtKey};
+    }
+    return FightKey{0};
+}
+
+QLabel* PanelLabel(QWidget* parent, const QString& text, int left, int top, int width) {
+    auto* label = new QLabel(text, parent);
+    label->setGeometry(F(left), F(top), F(width), F(375));
+    QFont font = label->font();
+    font.setPixelSize(18);
+    font.setBold(true);
+    label->setFont(font);
+    label->setStyleSheet("color: #f3e6c4; background: transparent;");
+    return label;
+}
+
+const char* kBarStyle =
+    "QProgressBar { background: #2b2118; border: 1px solid #0b0f18; }"
+    "QProgressBar::chunk { background: %1; }";
+
+}  // namespace
+
+void Piece::SetBorder(Border border) {
+    if (border_ == border) return;
+    border_ = border;
+    update();
+}
+
+void Piece::paintEvent(QPaintEvent* event) {
+    Picture::paintEvent(event);
+    if (border_ == Border::None) return;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    if (border_ == Border::Flat) {
+        painter.setPen(QPen(QColor(0x8d, 0xa0, 0xb8), 1));
+        painter.drawRect(r);
+        return;
+    }
+    // Raised: a ring of lamplight six pixels wide between two ink lines, so that it shows on the
+    // dark board and on a light piece alike; its inner edge is lit on the top and left and
+    // shaded on the bottom and right, as a raised frame is.
+    const QColor ink(0x0b, 0x0f, 0x18);
+    painter.setPen(QPen(ink, 2));
+    painter.drawRoundedRect(r.adjusted(1, 1, -1, -1), 6, 6);
+    painter.setPen(QPen(QColor(0xff, 0xd5, 0x4a), 6));
+    painter.drawRoundedRect(r.adjusted(5, 5, -5, -5), 4, 4);
+    const QRectF inner = r.adjusted(8.5, 8.5, -8.5, -8.5);
+    painter.setPen(QPen(QColor(0xff, 0xf4, 0xd0), 1.5));
+    painter.drawLine(inner.topLeft(), inner.topRight());
+    painter.drawLine(inner.topLeft(), inner.bottomLeft());
+    painter.setPen(QPen(ink, 1.5));
+    painter.drawLine(inner.bottomLeft(), inner.bottomRight());
+    painter.drawLine(inner.topRight(), inner.bottomRight());
+}
+
+DamageFigure::DamageFigure(QWidget* parent) : QWidget(parent) {
+    setObjectName("Damage");
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    resize(F(kCell), 30);
+    hide();
+}
+
+void DamageFigure::SetDamage(double damage) {
+    // A blow for nothing shows a bare 0: it landed, and took nothing.
+    text_ = damage > 0 ? QStringLiteral("-%1").arg(QString::fromStdString(FormatNumber(damage)))
+                       : QStringLiteral("0");
+    update();
+}
+
+void DamageFigure::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QFont font = this->font();
+    font.setPixelSize(22);
+    font.setBold(true);
+    QPainterPath path;
+    path.addText(0, 0, font, text_);
+    const QRectF box = path.boundingRect();
+    path.translate((width() - box.width()) / 2 - box.left(),
+                   (height() - box.height()) / 2 - box.top());
+    painter.strokePath(
+        path, QPen(QColor(0x8a, 0x14, 0x10), 5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.fillPath(path, QColor(0xff, 0xf4, 0xd0));
+}
+
+FightField::FightField(Screens& screens, const char* name, FightSide side)
+    : Screen(screens, name, "맞짱") {
+    // The defending field's client area is 4770 high, 30 twips short of the 4800 board: both
+    // fields are as high as the board, so its last row is never cut.
+    setFixedSize(F(6330), std::max(F(side == FightSide::Attack ? 4800 : 4770), F(4800)));
+    QPalette ink = palette();
+    ink.setColor(QPalette::Window, QColor(0x1b, 0x22, 0x33));
+    setPalette(ink);
+    setAutoFillBackground(true);
+    setFocusPolicy(Qt::StrongFocus);
+
+    auto* board = new Picture("board", this);
+    board->setObjectName("Image1");
+    board->setGeometry(0, 0, F(4800), F(4800));
+
+    for (int i = 0; i < kSlotCount; ++i) {
+        for (bool player : {true, false}) {
+            auto* piece = new Piece(player ? "fighter0" : "enemy0", board);
+            piece->setObjectName(player ? "YI" : "CI");
+            piece->setProperty("index", i);
+            piece->resize(F(kCell), F(kCell));
+            piece->hide();
+            connect(piece, &Picture::hovered, this, [this, player, i] { Pointed(player, i); });
+            (player ? yi_ : ci_)[i] = piece;
+
+            auto* bar = new QProgressBar(board);
+            bar->setObjectName(player ? "YPB1" : "CPB1");
+            bar->setProperty("index", i);
+            bar->setTextVisible(false);
+            bar->resize(F(495), F(90));
+            bar->setStyleSheet(QString(kBarStyle).arg(player ? "#d9a441" : "#8da0b8"));
+            bar->hide();
+            (player ? ypb1_ : cpb1_)[i] = bar;
+        }
+    }
+    for (int w = 0; w < kWeaponCount; ++w) {
+        for (bool player : {true, false}) {
+            auto* piece =
+                new Picture(QStringLiteral("%1%2").arg(player ? "aim" : "strike").arg(w), board);
+            piece->setObjectName(player ? "ArmorI" : "ArmorI2");
+            piece->setProperty("index", w);
+            piece->resize(F(kCell), F(kCell));
+            piece->setAttribute(Qt::WA_TransparentForMouseEvents);
+            piece->hide();
+            (player ? armorI_ : armorI2_)[w] = piece;
+        }
+    }
+    for (int k = 0; k < kSlotCount * 2; ++k) {
+        Picture*& mark = hit_[k];
+        mark = new Picture("hit", board);
+        mark->setObjectName("Hit");
+        mark->setProperty("index", k);
+        mark->resize(F(kCell), F(kCell));
+        mark->setAttribute(Qt::WA_TransparentForMouseEvents);
+        mark->hide();
+    }
+    for (int k = 0; k < kSlotCount * 2; ++k) {
+        damage_[k] = new DamageFigure(board);
+        damage_[k]->setProperty("index", k);
+    }
+
+    // The side panel: the district, the two gangs, the pointed fighter.
+    static constexpr int kSkillTops[] = {480, 1440, 2400, 3360, 3840};
+    for (int i = 0; i < 5; ++i) {
+        skill_[i] = PanelLabel(this, QString(), i == 4 ? 5760 : 5040, kSkillTops[i], 1095);
+        skill_[i]->setObjectName("Skill");
+        skill_[i]->setProperty("index", i);
+    }
+    skill_[3]->hide();
+    skill_[4]->hide();
+    auto* versus = PanelLabel(this, kVersus, 5280, 1920, 600);
+    versus->setObjectName("Label3");
+    versus->setStyleSheet("color: #b8322a; background: transparent;");
+    // Over each gang's name, whose side it is and where its pieces stand; beside it, its colour.
+    static constexpr int kSideTops[] = {1230, 2235};
+    static constexpr int kNameTops[] = {1440, 2400};
+    for (int k = 0; k < 2; ++k) {
+        side_[k] = new QLabel(k == 0 ? kOurSide : kTheirSide, this);
+        side_[k]->setObjectName("Side");
+        side_[k]->setProperty("index", k);
+        side_[k]->setGeometry(F(5040), F(kSideTops[k]), F(1200), 20);
+        QFont small = side_[k]->font();
+        small.setPixelSize(13);
+        small.setBold(true);
+        side_[k]->setFont(small);
+        // In the colours of the side's pieces: brass for ours, slate for theirs.
+        side_[k]->setStyleSheet(k == 0 ? "color: #d9a441; background: transparent;"
+                                       : "color: #8da0b8; background: transparent;");
+        swatch_[k] = new QLabel(this);
+        swatch_[k]->setObjectName("Swatch");
+        swatch_[k]->setProperty("index", k);
+        swatch_[k]->setGeometry(F(4890), F(kNameTops[k]) + (F(375) - 16) / 2, 16, 16);
+        swatch_[k]->hide();
+    }
+    label2_ = PanelLabel(this, kStaminaWord, 5040, 3840, 720);
+    label2_->setObjectName("Label2");
+    label2_->hide();
+
+    auto_ = new QPushButton(kAutoOn, this);
+    auto_->setObjectName("AutoBattle");
+    auto_->setGeometry(F(4920), F(4320), F(1320), F(420));
+    auto_->setFocusPolicy(Qt::NoFocus);
+    auto_->setStyleSheet(
+        "QPushButton { background: #b8322a; color: #f3e6c4; border: 2px solid #d9a441;"
+        " border-radius: 6px; font-weight: bold; font-size: 13px; }"
+        "QPushButton:pressed { background: #8a251f; }");
+    connect(auto_, &QPushButton::clicked, this, &FightField::ToggleAutoBattle);
+    fast_ = new QPushButton(kFastOn, this);
+    fast_->setObjectName("FastPace");
+    fast_->setGeometry(F(4920), F(2850), F(1320), F(420));
+    fast_->setFocusPolicy(Qt::NoFocus);
+    fast_->setStyleSheet(auto_->styleSheet());
+    connect(fast_, &QPushButton::clicked, this, &FightField::ToggleFastPace);
+
+    // No 1 ms clocks for the death pass and the highlight: both run after each event that can
+    // change what they look at.
+    timer2_.setInterval(kComputerClockMs);
+    connect(&timer2_, &QTimer::timeout, this, &FightField::ComputerTick);
+    timer3_.setInterval(kWeaponShownMs);
+    timer3_.setSingleShot(true);
+    connect(&timer3_, &QTimer::timeout, this, &FightField::HideTick);
+    autoTimer_.setInterval(kAutoPaceMs);
+    connect(&autoTimer_, &QTimer::timeout, this, &FightField::AutoTick);
+    damageTimer_.setInterval(kDamageShownMs);
+    damageTimer_.setSingleShot(true);
+    connect(&damageTimer_, &QTimer::timeout, this, &FightField::HideDamage);
+}
+
+Fight* FightField::fight() {
+    return screens_.session().fight();
+}
+
+void FightField::Begin() {
+    Fight* running = fight();
+    if (!running) return;
+    const World& world = screens_.world();
+    for (int i = 0; i < kSlotCount; ++i) {
+        for (bool player : {true, false}) {
+            const Fighter& f = (player ? running->player : running->enemy)[i];
+            if (f.human >= 0)
+                (player ? yi_ : ci_)[i]->SetPicture(FighterPicture(player, world, f.human));
+            (player ? yi_ : ci_)[i]->resize(F(kCell), F(kCell));
+        }
+    }
+    skill_[0]->setText(QString::fromStdString(running->cityName));
+    skill_[1]->setText(QString::fromStdString(running->playerGroupName));
+    skill_[2]->setText(QString::fromStdString(running->enemyGroupName));
+    ShowSides(*running);
+    if (running->realTime) timer2_.start();
+    setFocus();  // the keys are the field's
+    Refresh();
+    Finish({});
+}
+
+void FightField::Refresh() {
+    const Fight* running = fight();
+    if (!running) return;
+    const World& world = screens_.world();
+    if (pointedSlot_ >= 0) {
+        const Fighter& pointed = (pointedPlayer_ ? running->player : running->enemy)[pointedSlot_];
+        if (pointed.present) {
+            skill_[4]->setText(
+                QString::fromStdString(FormatNumber(world.HumanStamina[pointed.human])));
+        } else {
+            // He has fallen: his figures go with him.
+            pointedSlot_ = -1;
+            skill_[3]->hide();
+            skill_[4]->hide();
+            label2_->hide();
+        }
+    }
+    for (int i = 0; i < kSlotCount; ++i) {
+        for (bool player : {true, false}) {
+            const Fighter& f = (player ? running->player : running->enemy)[i];
+            Piece* piece = (player ? yi_ : ci_)[i];
+            piece->move(F(f.shown.x), F(f.shown.y));
+            piece->setVisible(f.present);
+            if (player) {
+                piece->SetBorder(!f.present                     ? Piece::Border::None
+                                 : i == running->PlayerTurnSlot ? Piece::Border::Raised
+                                                                : Piece::Border::Flat);
+            }
+            // The piece names its fighter and his strength, not a bare slot number.
+            piece->setToolTip(
+                f.human < 0
+                    ? QString()
+                    : QStringLiteral("%1 — 체력 %2, 조직원 %3")
+                          .arg(QString::fromStdString(world.HumanName[f.human]),
+                               QString::fromStdString(FormatNumber(world.HumanStamina[f.human])),
+                               QString::fromStdString(FormatNumber(world.HumanMembers[f.human]))));
+            QProgressBar* bar = (player ? ypb1_ : cpb1_)[i];
+            bar->setVisible(f.bar.visible && f.present);
+            bar->setMaximum(static_cast<int>(f.bar.maximum));
+            bar->setValue(static_cast<int>(std::min(f.bar.value, f.bar.maximum)));
+            bar->move(F(f.shown.x), F(f.shown.y + kCell) - F(90));
+        }
+    }
+    for (int w = 0; w < kWeaponCount; ++w) {
+        const WeaponPiece& aim = running->playerWeapons[w];
+        armorI_[w]->move(F(aim.shown.x), F(aim.shown.y));
+        armorI_[w]->setVisible(aim.visible);
+        armorI_[w]->raise();
+        const WeaponPiece& strike = running->enemyWeapons[w];
+        armorI2_[w]->move(F(strike.shown.x), F(strike.shown.y));
+        armorI2_[w]->setVisible(strike.visible);
+        armorI2_[w]->raise();
+    }
+    // What a blow took stays readable over the weapon that struck it.
+    for (DamageFigure* figure : damage_) {
+        if (figure->isVisible()) figure->raise();
+    }
+    auto_->setText(running->autoBattle ? kAutoOff : kAutoOn);
+    fast_->setText(running->autoBattle && fastPace_ ? kFastOff : kFastOn);
+}
+
+void FightField::ShowSides(const Fight& running) {
+    const World& world = screens_.world();
+    const std::string* names[] = {&running.playerGroupName, &running.enemyGroupName};
+    for (int k = 0; k < 2; ++k) {
+        const std::optional<int> gang = world.GroupIndexOf(*names[k]);
+        swatch_[k]->setVisible(gang.has_value());
+        if (!gang) continue;
+        swatch_[k]->setStyleSheet(QStringLiteral("background: %1; border: 2px solid #f3e6c4;")
+                                      .arg(GangColor(world.GroupColor[*gang]).name()));
+        swatch_[k]->setToolTip(QString::fromStdString(*names[k]));
+    }
+}
+
+void FightField::ShowStrikes() {
+    Fight* running = fight();
+    if (!running) return;
+    const std::vector<Strike> strikes = TakeStrikes(*running);
+    if (strikes.empty()) return;
+    // The marks of an earlier step go, even where the weapon's clock has not yet run out (at the
+    // fast pace a step comes every 20 ms).
+    for (Picture* mark : hit_)
+        mark->hide();
+    for (DamageFigure* figure : damage_)
+        figure->hide();
+    // A piece struck more than once in one step (at the fast pace) shows what the blows took
+    // together, where the last one found him.
+    std::array<double, kSlotCount * 2> taken{};
+    std::array<bool, kSlotCount * 2> struck{};
+    for (const Strike& blow : strikes) {
+        const auto k = static_cast<std::size_t>((blow.playerSide ? 0 : kSlotCount) + blow.slot);
+        taken[k] += blow.damage;
+        struck[k] = true;
+        hit_[k]->move(F(blow.at.x), F(blow.at.y));
+        damage_[k]->move(F(blow.at.x), F(blow.at.y) + 2);
+    }
+    for (std::size_t k = 0; k < damage_.size(); ++k) {
+        if (!struck[k]) continue;
+        hit_[k]->show();
+        hit_[k]->raise();
+        damage_[k]->SetDamage(taken[k]);
+        damage_[k]->show();
+        damage_[k]->raise();
+    }
+    timer3_.start();
+    damageTimer_.start();
+}
+
+void FightField::HideDamage() {
+    for (DamageFigure* figure : damage_)
+        figure->hide();
+}
+
+void FightField::Finish(std::vector<std::string> messages) {
+    Fight* running = fight();
+    if (!running) return;
+    World& world = screens_.world();
+    if (!running->over()) {
+        for (std::string& text : SettleDeaths(world, *running))
+            messages.push_back(std::move(text));
+    }
+    if (running->enemyWeaponClock) timer3_.start();
+    ShowStrikes();
+    Refresh();
+    if (!running->over()) return;
+    // The result is applied once: no clock may act again while the message is on screen.
+    timer2_.stop();
+    timer3_.stop();
+    autoTimer_.stop();
+    damageTimer_.stop();  // the last blow's figure stays under the result
+    for (const std::string& message : messages) {
+        screens_.platform().Inform(this, QString::fromStdString(message));
+    }
+    // Then what the fight came to, in one message.
+    screens_.platform().Inform(
+        this, QString::fromStdString(FightSummaryText(world, SummarizeFight(world, *running))));
+    released_ = true;
+    screens_.FightOver();
+}
+
+void FightField::PressFightKey(FightKey key) {
+    Fight* running = fight();
+    if (!running || running->over()) return;
+    std::vector<std::string> messages = PressKey(screens_.world(), *running, key);
+    Finish(std::move(messages));
+}
+
+void FightField::ComputerTick() {
+    Fight* running = fight();
+    if (!running || running->over()) return;
+    std::vector<std::string> messages = ComputerAct(screens_.world(), *running);
+    Finish(std::move(messages));
+}
+
+void FightField::HideTick() {
+    if (Fight* running = fight()) HideEnemyWeapons(*running);
+    for (Picture* mark : hit_)
+        mark->hide();
+    Refresh();
+}
+
+void FightField::AutoTick() {
+    Fight* running = fight();
+    if (!running || running->over() || !running->autoBattle) return;
+    std::vector<std::string> messages;
+    for (int k = 0; k < roundsPerTick_ && !running->over(); ++k) {
+        for (std::string& text : AutoRound(screens_.world(), *running))
+            messages.push_back(std::move(text));
+    }
+    Finish(std::move(messages));
+}
+
+void FightField::ToggleAutoBattle() {
+    Fight* running = fight();
+    if (!running || running->over()) return;
+    running->autoBattle = !running->autoBattle;
+    if (running->autoBattle) {
+        // The aim is put away: the side now moves by itself. Both sides now move in rounds on
+        // one clock, so the computer's own clock rests.
+        running->Aiming = false;
+        timer2_.stop();
+        fastPace_ = false;
+        roundsPerTick_ = 1;
+        autoTimer_.start(kAutoPaceMs);
+    } else {
+        autoTimer_.stop();
+        fastPace_ = false;
+        if (running->realTime) timer2_.start();
+    }
+    Refresh();
+}
+
+void FightField::ToggleFastPace() {
+    Fight* running = fight();
+    if (!running || running->over()) return;
+    if (!running->autoBattle) ToggleAutoBattle();
+    fastPace_ = !fastPace_;
+    if (fastPace_) {
+        // The rounds left are counted on a copy, so the ticks share them out evenly.
+        constexpr int kTicks = kFastFightMs / kFastTickMs;
+        const int rounds = AutoRoundsLeft(screens_.world(), *running);
+        roundsPerTick_ = std::max(1, (rounds + kTicks - 1) / kTicks);
+        autoTimer_.start(kFastTickMs);
+    } else {
+        roundsPerTick_ = 1;
+        autoTimer_.start(kAutoPaceMs);
+    }
+    Refresh();
+}
+
+void FightField::Pointed(bool player, int slot) {
+    const Fight* running = fight();
+    if (!running) return;
+    const Fighter& f = (player ? running->player : running->enemy)[slot];
+    if (!f.present) return;
+    pointedPlayer_ = player;
+    pointedSlot_ = slot;
+    const World& world = screens_.world();
+    skill_[3]->setText(QString::fromStdString(world.HumanName[f.human]));
+    skill_[4]->setText(QString::fromStdString(FormatNumber(world.HumanStamina[f.human])));
+    skill_[3]->show();
+    skill_[4]->show();
+    label2_->show();
+}
+
+void FightField::keyPressEvent(QKeyEvent* event) {
+    event->accept();
+    if (event->key() == kAutoKey) {
+        if (auto_->isEnabled() && auto_->isVisible()) auto_->click();
+        return;
+    }
+    if (event->key() == kFastKey) {
+        if (fast_->isEnabled() && fast_->isVisible()) fast_->click();
+        return;
+    }
+    PressFightKey(KeyOf(event->key()));
+}
+
+void FightField::closeEvent(QCloseEvent* event) {
+    // A running fight cannot be left; the field closes itself on the result.
+    if (!released_) {
+        event->ignore();
+        return;
+    }
+    timer2_.stop();
+    timer3_.stop();
+    autoTimer_.stop();
+    damageTimer_.stop();
+    Screen::closeEvent(event);
+}
+
+}  // namespace golmok::screens

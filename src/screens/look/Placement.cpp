@@ -1,0 +1,255 @@
+#include "screens/look/Placement.h"
+
+#include <QColor>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QLayout>
+#include <QPalette>
+#include <QResizeEvent>
+#include <QScreen>
+#include <QVariant>
+#include <QWidget>
+#include <QWindow>
+#include <algorithm>
+
+namespace golmok::screens {
+
+namespace {
+
+// Where the game last put a window: a window found elsewhere was dragged by the player.
+constexpr const char* kPlacedAt = "golmokPlacedAt";
+// Set once a window watches its own size.
+constexpr const char* kKeptInside = "golmokKeptInside";
+
+bool FitsAcross(const QRect& frame, const QRect& area) {
+    return frame.left() >= area.left() && frame.right() <= area.right();
+}
+
+bool FitsDown(const QRect& frame, const QRect& area) {
+    return frame.top() >= area.top() && frame.bottom() <= area.bottom();
+}
+
+void MoveFrame(QWidget* window, const QPoint& topLeft) {
+    // A window's position is its frame's top-left corner.
+    window->move(topLeft);
+    window->setProperty(kPlacedAt, topLeft);
+}
+
+// Keeps a placed window wholly on its screen when it grows after it was placed (a dialog that
+// shows a longer name, a menu refilled for another district).
+class KeepInside : public QObject {
+  public:
+    explicit KeepInside(QWidget* window) : QObject(window), window_(window) {}
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == window_ && event->type() == QEvent::Resize && window_->isVisible()) {
+            const QRect frame = FrameOf(window_, window_);
+            const QRect area = AvailableArea(window_);
+            if (!area.contains(frame)) MoveFrame(window_, MovedInside(frame, area).topLeft());
+        }
+        return false;
+    }
+
+  private:
+    QWidget* window_;
+};
+
+// Keeps a title page's middle where it was when it takes another size.
+class KeepCentre : public QObject {
+  public:
+    explicit KeepCentre(QWidget* window) : QObject(window), window_(window) {
+        // A screen that changes its size (another resolution, a panel added) centres the page
+        // on it again.
+        for (QScreen* screen : QGuiApplication::screens())
+            Watch(screen);
+        connect(qApp, &QGuiApplication::screenAdded, this, &KeepCentre::Watch);
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched != window_ || event->type() != QEvent::Resize || !window_->isVisible())
+            return false;
+        const auto* resize = static_cast<const QResizeEvent*>(event);
+        const QSize before = resize->oldSize();
+        if (!before.isValid() || before == resize->size()) return false;
+        const QRect frame = FrameOf(window_, window_);
+        const QPoint shift((before.width() - resize->size().width()) / 2,
+                           (before.height() - resize->size().height()) / 2);
+        const QRect area = AvailableArea(window_);
+        MoveFrame(window_, MovedInside(frame.translated(shift), area).topLeft());
+        return false;
+    }
+
+  private:
+    void Watch(QScreen* screen) {
+        connect(screen, &QScreen::availableGeometryChanged, this, [this, screen] {
+            if (!window_->isVisible() || window_->screen() != screen) return;
+            const QRect area = AvailableArea(window_);
+            MoveFrame(window_, CentredOn(FrameOf(window_, window_).size(), area, area).topLeft());
+        });
+    }
+
+    QWidget* window_;
+};
+
+}  // namespace
+
+QRect MovedInside(QRect frame, const QRect& area) {
+    // Right and bottom first, so that a frame larger than the area ends with its top-left corner
+    // (and its title bar) inside.
+    if (frame.right() > area.right()) frame.moveRight(area.right());
+    if (frame.bottom() > area.bottom()) frame.moveBottom(area.bottom());
+    if (frame.left() < area.left()) frame.moveLeft(area.left());
+    if (frame.top() < area.top()) frame.moveTop(area.top());
+    return frame;
+}
+
+QRect CentredOn(QSize size, const QRect& centre, const QRect& area) {
+    QRect frame(QPoint(0, 0), size);
+    frame.moveCenter(centre.center());
+    return MovedInside(frame, area);
+}
+
+QRect BesideMap(QSize size, const QRect& map, const QRect& area, const QRect& keepClear) {
+    const QRect right(QPoint(map.right() + 1 + kWindowGap, map.top()), size);
+    if (FitsAcross(right, area)) return MovedInside(right, area);
+    const QRect left(QPoint(map.left() - kWindowGap - size.width(), map.top()), size);
+    if (FitsAcross(left, area)) return MovedInside(left, area);
+    // No room on either side: over the map, against the edge away from the side panel, or where
+    // there is no panel to keep in sight, on the map's freer side, where it hides the fewest
+    // districts.
+    const int freeRight = area.right() - map.right();
+    const int freeLeft = map.left() - area.left();
+    // Under the map's menu bar, level with the top of the panel, where there is one.
+    QRect over(QPoint(0, keepClear.isNull() ? map.top() : keepClear.top()), size);
+    const bool toRight =
+        keepClear.isNull() ? freeRight >= freeLeft : keepClear.center().x() < map.center().x();
+    if (toRight) {
+        over.moveRight(area.right());
+    } else {
+        over.moveLeft(area.left());
+    }
+    return MovedInside(over, area);
+}
+
+std::pair<QRect, QRect> Apart(const QRect& frame, const QRect& other, const QRect& area) {
+    if (!frame.intersects(other) && area.contains(frame)) return {frame, other};
+    const QSize size = frame.size();
+    const QRect around[] = {
+        QRect(QPoint(other.right() + 1 + kWindowGap, other.top()), size),
+        QRect(QPoint(other.left() - kWindowGap - size.width(), other.top()), size),
+        QRect(QPoint(other.left(), other.bottom() + 1 + kWindowGap), size),
+        QRect(QPoint(other.left(), other.top() - kWindowGap - size.height()), size),
+    };
+    for (const QRect& beside : around) {
+        // Moved inside along the edge it shares with `other`, never across it.
+        const QRect moved = MovedInside(beside, area);
+        if (area.contains(moved) && !moved.intersects(other)) return {moved, other};
+    }
+    // Side by side, the placed one on the left, both centred in the area.
+    const int across = size.width() + kWindowGap + other.width();
+    if (across <= area.width() && std::max(size.height(), other.height()) <= area.height()) {
+        const int left = area.left() + (area.width() - across) / 2;
+        QRect placed(QPoint(left, frame.top()), size);
+        QRect moved(QPoint(left + size.width() + kWindowGap, other.top()), other.size());
+        return {MovedInside(placed, area), MovedInside(moved, area)};
+    }
+    // One over the other, the placed one above.
+    const int down = size.height() + kWindowGap + other.height();
+    if (down <= area.height() && std::max(size.width(), other.width()) <= area.width()) {
+        const int top = area.top() + (area.height() - down) / 2;
+        QRect placed(QPoint(frame.left(), top), size);
+        QRect moved(QPoint(other.left(), top + size.height() + kWindowGap), other.size());
+        return {MovedInside(placed, area), MovedInside(moved, area)};
+    }
+    return {MovedInside(frame, area), other};
+}
+
+QRect NearMenu(QSize size, const QRect& menu, const QRect& area) {
+    const QRect under(QPoint(menu.left(), menu.bottom() + 1 + kWindowGap), size);
+    if (FitsDown(under, area) && size.width() <= area.width()) return MovedInside(under, area);
+    const QRect right(QPoint(menu.right() + 1 + kWindowGap, menu.top()), size);
+    if (FitsAcross(right, area) && size.height() <= area.height()) return MovedInside(right, area);
+    const QRect left(QPoint(menu.left() - kWindowGap - size.width(), menu.top()), size);
+    if (FitsAcross(left, area) && size.height() <= area.height()) return MovedInside(left, area);
+    return MovedInside(under, area);
+}
+
+QRect AvailableArea(const QWidget* anchor) {
+    QScreen* screen = nullptr;
+    if (anchor) {
+        screen = QGuiApplication::screenAt(anchor->frameGeometry().center());
+        if (!screen) screen = anchor->screen();
+    }
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+}
+
+QRect FrameOf(const QWidget* window, const QWidget* framed) {
+    // A window manager frames a window some time after it is shown: until then the window
+    // borrows the borders of one already framed.
+    QMargins borders;
+    if (window->isVisible() && window->windowHandle())
+        borders = window->windowHandle()->frameMargins();
+    if (borders.isNull() && framed && framed->isVisible() && framed->windowHandle())
+        borders = framed->windowHandle()->frameMargins();
+    return QRect(window->frameGeometry().topLeft(), window->size().grownBy(borders));
+}
+
+void Place(QWidget* window, Placing how, const QWidget* anchor, const QWidget* framed,
+           const QRect& keepClear) {
+    // A window laid out by its layout takes its size now, before it is measured.
+    if (window->layout()) window->layout()->activate();
+    const QRect frame = FrameOf(window, framed);
+    const QVariant placedAt = window->property(kPlacedAt);
+    if (window->isVisible() && placedAt.isValid() && placedAt.toPoint() != frame.topLeft() &&
+        AvailableArea(window).contains(frame)) {
+        return;  // dragged by the player, and still wholly on a screen
+    }
+    const QRect area = AvailableArea(anchor);
+    QRect target;
+    switch (how) {
+        case Placing::BesideMap:
+            target = anchor ? BesideMap(frame.size(), FrameOf(anchor, framed), area, keepClear)
+                            : CentredOn(frame.size(), area, area);
+            break;
+        case Placing::NearMenu:
+            target = anchor ? NearMenu(frame.size(), FrameOf(anchor, framed), area)
+                            : CentredOn(frame.size(), area, area);
+            break;
+        case Placing::Centred:
+            target = CentredOn(frame.size(), area, area);
+            break;
+    }
+    MoveFrame(window, target.topLeft());
+    if (!window->property(kKeptInside).toBool()) {
+        window->setProperty(kKeptInside, true);
+        window->installEventFilter(new KeepInside(window));
+    }
+}
+
+void KeepCentred(QWidget* window) {
+    window->installEventFilter(new KeepCentre(window));
+}
+
+void DressTitlePage(QWidget* window) {
+    QPalette ink = window->palette();
+    ink.setColor(QPalette::Window, QColor(0x0e, 0x13, 0x22));
+    window->setPalette(ink);
+    window->setAutoFillBackground(true);
+    KeepCentred(window);
+}
+
+void CentrePage(QWidget* window, QWidget* page) {
+    page->move((window->width() - page->width()) / 2, (window->height() - page->height()) / 2);
+}
+
+void KeepApart(QWidget* window, QWidget* other, const QWidget* framed) {
+    const auto [placed, moved] =
+        Apart(FrameOf(window, framed), FrameOf(other, framed), AvailableArea(other));
+    if (placed.topLeft() != window->frameGeometry().topLeft()) MoveFrame(window, placed.topLeft());
+    if (moved.topLeft() != other->frameGeometry().topLeft()) MoveFrame(other, moved.topLeft());
+}
+
+}  // namespace golmok::screens
