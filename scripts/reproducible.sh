@@ -26,6 +26,10 @@ if [ -z "${CCACHE_DIR:-}" ] && command -v ccache >/dev/null; then
   CCACHE_DIR=$(ccache -k cache_dir)
   export CCACHE_DIR
 fi
+# ccache's base folder would hand the compiler relative paths, which the debug information then
+# records instead of the ./src/... that -ffile-prefix-map gives: the package would differ from
+# one built without ccache.
+unset CCACHE_BASEDIR
 
 # build N ENV...: one dpkg-buildpackage with the environment given, its files into $out/N.
 build() {
