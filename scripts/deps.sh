@@ -9,15 +9,17 @@
 set -euo pipefail
 
 # Building the game: the compiler and CMake; Qt 6 Widgets, its SVG drawing and sound effects and
-# the platform plugins; a Korean font, and Qt's own Korean translations so that the standard
-# buttons read 확인, 예, 아니요, 취소.
+# the platform plugins; a Korean font, and Qt's own Korean translations for the standard buttons
+# (the game has its own 확인, 예, 아니요, 취소 without them; the screen tests check both).
 play=(g++ make cmake pkg-config
   qt6-base-dev qt6-svg-dev qt6-multimedia-dev qt6-qpa-plugins fonts-nanum qt6-translations-l10n)
 test=(libgtest-dev libgmock-dev libbenchmark-dev
   # The whole-program figures in bench/ run the game on a virtual display.
   xvfb xauth time
-  # clang-tidy on the core; the package's build flags, dependencies, checks and manual pages.
-  clang-tidy dpkg-dev lintian man-db appstream desktop-file-utils
+  # clang-tidy on the core; the Debian package's build (dpkg-buildpackage with debhelper's dh,
+  # which brings dh-strip-nondeterminism) and its checks: lintian, manual pages, desktop entry
+  # and metainfo; autopkgtest runs debian/tests against the installed package.
+  clang-tidy dpkg-dev debhelper lintian man-db appstream desktop-file-utils autopkgtest
   # scripts/fuzz.sh: clang and its libFuzzer runtime (only recommended by clang, so named here).
   clang libclang-rt-14-dev)
 

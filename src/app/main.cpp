@@ -69,14 +69,6 @@ int Answer(const golmok::screens::CommandLineAnswer& answer) {
     return answer.exitCode;
 }
 
-// Whether Qt may find a screen to open: without one QApplication ends the program before it can
-// say anything, so a start-up error is then only printed.
-bool MayHaveDisplay(const QStringList& arguments) {
-    return qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY") ||
-           qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || arguments.contains("-platform") ||
-           arguments.contains("--platform");
-}
-
 // The folder of the program: a build tree or a portable copy holds the record files there.
 std::filesystem::path ProgramFolder(const char* argv0) {
     std::error_code error;
@@ -98,6 +90,13 @@ int main(int argc, char** argv) {
         return Answer(*answer);
     }
     const auto& options = std::get<golmok::screens::GameOptions>(read);
+    // Without a display QApplication would end the program with Qt's own abort: the game says
+    // so itself and exits with status 1.
+    if (const auto why = golmok::screens::NoDisplayMessage(
+            arguments, golmok::screens::DisplayEnvironment::Current())) {
+        std::fputs(why->toLocal8Bit().constData(), stderr);
+        return 1;
+    }
     const golmok::GameFolders folders = golmok::FindGameFolders(
         options.dir.isEmpty() ? std::filesystem::path()
                               : QFileInfo(options.dir).filesystemAbsoluteFilePath(),
@@ -111,9 +110,8 @@ int main(int argc, char** argv) {
         const QString why = QString::fromStdString(
             golmok::StartUpError("golmok", dir.filesystemAbsolutePath(), error));
         std::fputs(why.toLocal8Bit().constData(), stderr);
-        if (!MayHaveDisplay(arguments)) return 1;
-        QApplication app(argc, argv);
-        golmok::screens::SetUpApplication(app);
+        const auto app = golmok::screens::OpenApplication(argc, argv);
+        golmok::screens::SetUpApplication(*app);
         golmok::screens::ShowFailure(why.trimmed());
         return 1;
     }
@@ -123,7 +121,8 @@ int main(int argc, char** argv) {
     const std::filesystem::path settingsFile = golmok::SettingsFile();
     golmok::ReadSettingsFile(settingsFile, world);
 
-    QApplication app(argc, argv);
+    const auto application = golmok::screens::OpenApplication(argc, argv);
+    QApplication& app = *application;
     golmok::screens::SetUpApplication(app);
     // The title menu, not the last window, decides when the game ends: windows come and go as
     // the game moves between its screens.

@@ -10,6 +10,7 @@
 #include <sstream>
 
 #include "fight/FightSetup.h"
+#include "game/About.h"
 #include "game/NewWorld.h"
 #include "world/Cp949.h"
 #include "world/Settings.h"
@@ -257,11 +258,11 @@ int ConsoleMain(const std::vector<std::string>& args, const std::filesystem::pat
     for (const std::string& arg : args) {
         if (arg == "--") break;
         if (arg == "--help" || arg == "-h") {
-            out << kConsoleUsage << kConsoleHelp;
+            out << kConsoleUsage << kConsoleHelp << '\n' << kReportFaults;
             return 0;
         }
         if (arg == "--version" || arg == "-v") {
-            out << kProgram << ' ' << GOLMOK_VERSION << '\n';
+            out << VersionText(kProgram, GOLMOK_VERSION);
             return 0;
         }
     }

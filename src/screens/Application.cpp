@@ -6,8 +6,11 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+#include <cstdio>
+#include <cstdlib>
 #include <vector>
 
+#include "game/About.h"
 #include "screens/look/Art.h"
 #include "screens/look/Platform.h"
 
@@ -105,7 +108,7 @@ QString HelpText() {
         const QString padding(widest - Columns(head), QLatin1Char(' '));
         text += QStringLiteral("  %1%2  %3\n").arg(head, padding, Options()[i].description);
     }
-    return text;
+    return text + '\n' + QString::fromUtf8(kReportFaults);
 }
 
 CommandLineAnswer Refusal(const QString& why) {
@@ -122,7 +125,8 @@ std::optional<CommandLineAnswer> AnswerWithoutWindows(const QStringList& argumen
     parser.parse(arguments);
     if (parser.isSet("help")) return CommandLineAnswer{0, HelpText(), QString()};
     if (parser.isSet("version")) {
-        return CommandLineAnswer{0, QStringLiteral("%1 %2\n").arg(kProgram, kVersion), QString()};
+        return CommandLineAnswer{0, QString::fromStdString(VersionText(kProgram, kVersion)),
+                                 QString()};
     }
     return std::nullopt;
 }
@@ -159,6 +163,126 @@ std::variant<GameOptions, CommandLineAnswer> ReadGameOptions(const QStringList& 
     return options;
 }
 
+DisplayEnvironment DisplayEnvironment::Current() {
+    return {qEnvironmentVariable("DISPLAY"), qEnvironmentVariable("WAYLAND_DISPLAY"),
+            qEnvironmentVariable("QT_QPA_PLATFORM")};
+}
+
+QString UnreachableDisplayMessage(const DisplayEnvironment& environment) {
+    const auto value = [](const QString& variable) {
+        return variable.isEmpty() ? QStringLiteral("(없음)") : variable;
+    };
+    QString shown = QStringLiteral("DISPLAY=%1, WAYLAND_DISPLAY=%2")
+                        .arg(value(environment.display), value(environment.waylandDisplay));
+    if (!environment.platform.isEmpty()) shown += ", QT_QPA_PLATFORM=" + environment.platform;
+    return QStringLiteral(
+               "%1: 창을 열 화면에 연결할 수 없습니다 (%2).\n"
+               "X11이나 Wayland 화면이 있는 세션에서 실행하십시오. "
+               "터미널에서는 golmok-console로 같은 게임을 할 수 있습니다.\n")
+        .arg(kProgram, shown);
+}
+
+std::optional<QString> NoDisplayMessage(const QStringList& arguments,
+                                        const DisplayEnvironment& environment) {
+    // Qt takes -platform (or --platform) on the command line over $QT_QPA_PLATFORM.
+    QString platforms = environment.platform;
+    for (qsizetype i = 1; i + 1 < arguments.size(); ++i) {
+        if (arguments[i] == QStringLiteral("-platform") ||
+            arguments[i] == QStringLiteral("--platform")) {
+            platforms = arguments[i + 1];
+        }
+    }
+    const bool x11 = !environment.display.isEmpty();
+    const bool wayland = !environment.waylandDisplay.isEmpty();
+    // Without a choice Qt opens the desktop's own: X11 or Wayland.
+    if (platforms.isEmpty()) {
+        if (x11 || wayland) return std::nullopt;
+        return UnreachableDisplayMessage(environment);
+    }
+    // "wayland;xcb" tries each in turn; "offscreen:configfile=..." carries its options.
+    for (const QString& platform : platforms.split(';', Qt::SkipEmptyParts)) {
+        const QString name = platform.section(':', 0, 0).trimmed();
+        bool reachable = true;  // offscreen, minimal, vnc, eglfs ... need no display
+        if (name == QStringLiteral("xcb")) reachable = x11;
+        if (name.startsWith(QStringLiteral("wayland"))) reachable = wayland;
+        if (reachable) return std::nullopt;
+    }
+    return UnreachableDisplayMessage(environment);
+}
+
+namespace {
+
+QtMessageHandler qtMessageHandler = nullptr;
+
+// A message Qt gave while the application opened, kept until it is known to have opened.
+struct HeldMessage {
+    QtMsgType type;
+    QByteArray file, function, category;
+    int line;
+    QString text;
+};
+std::vector<HeldMessage> heldMessages;
+
+// While the application opens: when no platform can reach its display Qt says so in its own
+// words ("could not connect to display", then its advice to reinstall) and ends on a fatal
+// message; the game says it in Korean instead and exits with status 1. Until then Qt's messages
+// are held, and given on once the application is open.
+void OpeningMessageHandler(QtMsgType type, const QMessageLogContext& context,
+                           const QString& message) {
+    if (type == QtFatalMsg) {
+        std::fputs(
+            UnreachableDisplayMessage(DisplayEnvironment::Current()).toLocal8Bit().constData(),
+            stderr);
+        std::fflush(stderr);
+        std::_Exit(1);
+    }
+    heldMessages.push_back(
+        {type, context.file, context.function, context.category, context.line, message});
+}
+
+// The game's own Korean for the standard buttons it shows, where Qt's translations are not
+// installed; the same texts as Qt's own.
+class ButtonTexts : public QTranslator {
+  public:
+    using QTranslator::QTranslator;
+
+    QString translate(const char* context, const char* sourceText, const char* /*disambiguation*/,
+                      int /*n*/) const override {
+        if (qstrcmp(context, "QPlatformTheme") != 0) return {};
+        static const std::pair<const char*, const char*> kTexts[] = {
+            {"OK", "확인"}, {"&Yes", "예(&Y)"}, {"&No", "아니요(&N)"}, {"Cancel", "취소"}};
+        for (const auto& [english, korean] : kTexts) {
+            if (qstrcmp(sourceText, english) == 0) return QString::fromUtf8(korean);
+        }
+        return {};
+    }
+
+    bool isEmpty() const override { return false; }
+};
+
+}  // namespace
+
+std::unique_ptr<QApplication> OpenApplication(int& argc, char** argv) {
+    qtMessageHandler = qInstallMessageHandler(OpeningMessageHandler);
+    auto app = std::make_unique<QApplication>(argc, argv);
+    qInstallMessageHandler(qtMessageHandler);
+    for (const HeldMessage& held : heldMessages) {
+        const QMessageLogContext context(held.file.constData(), held.line,
+                                         held.function.constData(), held.category.constData());
+        if (qtMessageHandler) qtMessageHandler(held.type, context, held.text);
+    }
+    heldMessages.clear();
+    return app;
+}
+
+QTranslator* KoreanButtonTexts(QObject* parent, const QString& folder, bool& qtFound) {
+    auto* qt = new QTranslator(parent);
+    qtFound = qt->load(QLocale(QLocale::Korean, QLocale::SouthKorea), "qtbase", "_", folder);
+    if (qtFound) return qt;
+    delete qt;
+    return new ButtonTexts(parent);
+}
+
 bool SetUpApplication(QApplication& app) {
     QApplication::setApplicationName(kProgram);
     QApplication::setApplicationVersion(kVersion);
@@ -170,10 +294,9 @@ bool SetUpApplication(QApplication& app) {
     QApplication::setWindowIcon(GameIcon());
     QApplication::setFont(QFont("NanumGothic", 10));
     // The game speaks Korean whatever the desktop's language: Qt's own texts too.
-    auto* translator = new QTranslator(&app);
-    const bool found = translator->load(QLocale(QLocale::Korean, QLocale::SouthKorea), "qtbase",
-                                        "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    if (found) QApplication::installTranslator(translator);
+    bool found = false;
+    QApplication::installTranslator(
+        KoreanButtonTexts(&app, QLibraryInfo::path(QLibraryInfo::TranslationsPath), found));
     return found;
 }
 

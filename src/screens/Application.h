@@ -6,10 +6,13 @@
 
 #include <QString>
 #include <QStringList>
+#include <memory>
 #include <optional>
 #include <variant>
 
 class QApplication;
+class QObject;
+class QTranslator;
 
 namespace golmok::screens {
 
@@ -38,8 +41,37 @@ std::optional<CommandLineAnswer> AnswerWithoutWindows(const QStringList& argumen
 // Qt's own options are let through; QApplication takes them afterwards.
 std::variant<GameOptions, CommandLineAnswer> ReadGameOptions(const QStringList& arguments);
 
-// Names, version, font, and Qt's own Korean translations so that the standard buttons read 확인,
-// 예, 아니요, 취소. Returns false when those translations could not be found.
+// What decides whether Qt can reach a display: the variables of the environment (empty when
+// unset).
+struct DisplayEnvironment {
+    QString display;         // $DISPLAY: the X11 display
+    QString waylandDisplay;  // $WAYLAND_DISPLAY: the Wayland socket
+    QString platform;        // $QT_QPA_PLATFORM: Qt's platforms, tried in order
+    static DisplayEnvironment Current();
+};
+
+// Before the application exists: the Korean message for standard error when none of the
+// platforms Qt would try (-platform on the command line, else $QT_QPA_PLATFORM, else X11 or
+// Wayland) has the display it needs; nothing when one may start. Platforms that need no display
+// (offscreen, minimal, vnc, ...) and ones the game does not know are left for Qt to judge.
+std::optional<QString> NoDisplayMessage(const QStringList& arguments,
+                                        const DisplayEnvironment& environment);
+
+// The message above for a display that is named but does not answer.
+QString UnreachableDisplayMessage(const DisplayEnvironment& environment);
+
+// QApplication(argc, argv), except that when Qt cannot reach the display it was given, the
+// program ends with UnreachableDisplayMessage on standard error and status 1 instead of Qt's
+// abort.
+std::unique_ptr<QApplication> OpenApplication(int& argc, char** argv);
+
+// The Korean texts of Qt's standard buttons: Qt's own translation from `folder` when it holds
+// one (sets `qtFound`), else the game's own for the buttons it shows, 확인, 예, 아니요, 취소.
+QTranslator* KoreanButtonTexts(QObject* parent, const QString& folder, bool& qtFound);
+
+// Names, version, font, and the Korean texts of the standard buttons (KoreanButtonTexts from
+// Qt's translations folder). Returns false when Qt's own translations could not be found and the
+// game's are in use.
 bool SetUpApplication(QApplication& app);
 
 }  // namespace golmok::screens

@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "console/Console.h"
+#include "game/About.h"
 #include "support/TestWorld.h"
 #include "world/RecordFiles.h"
 #include "world/Settings.h"
@@ -75,6 +76,22 @@ TEST(ConsoleCommandLine, HelpAndVersionAnswerAndEnd) {
         EXPECT_EQ(run.out.find("game year="), std::string::npos) << "no game is played";
         EXPECT_EQ(run.err, "");
     }
+}
+
+// --version in the GNU form: name and version alone on the first line, then the copyright, the
+// licences and no warranty; --help ends with where to report faults.
+TEST(ConsoleCommandLine, VersionAndHelpFollowTheGnuConventions) {
+    const ConsoleRun version = RunConsole({"--version"});
+    EXPECT_EQ(version.out.substr(0, version.out.find('\n')), "golmok-console " GOLMOK_TEST_VERSION);
+    for (const char* line : {"\nCopyright (C) 2026 golmok developers\n", "GPLv3+", "CC BY-SA 4.0",
+                             "\n법이 허락하는 데까지 어떤 보증도 없습니다.\n"}) {
+        EXPECT_NE(version.out.find(line), std::string::npos) << line;
+    }
+    const ConsoleRun help = RunConsole({"--help"});
+    const std::string tail = "\n\n" + std::string(kReportFaults);
+    ASSERT_GE(help.out.size(), tail.size());
+    EXPECT_EQ(help.out.substr(help.out.size() - tail.size()), tail) << help.out;
+    EXPECT_NE(tail.find("dpkg -s golmok"), std::string::npos);
 }
 
 TEST(ConsoleCommandLine, RefusesWhatItDoesNotKnowWithStatusTwo) {

@@ -1,18 +1,22 @@
 // How golmok starts: its command line (--help, --version, the game's own options, anything else
-// refused), the Korean of Qt's standard buttons, and every window's caption exactly as the game
-// names it, with nothing added by the window system.
+// refused), a missing display seen before Qt aborts, the Korean of Qt's standard buttons with or
+// without Qt's translations, and every window's caption exactly as the game names it, with
+// nothing added by the window system.
 #include <QAction>
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
+#include <QTranslator>
 #include <QtTest>
 #include <memory>
 #include <variant>
 
 #include "ScreenTestSupport.h"
+#include "game/About.h"
 #include "game/NewWorld.h"
 #include "screens/Application.h"
 #include "screens/Music.h"
@@ -77,7 +81,9 @@ class StartUpTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void initTestCase() { QVERIFY2(SetUpApplication(*qApp), "qtbase_ko.qm was not found"); }
+    // Whether Qt's translations are installed is the business of messageBoxesSpeakKorean's first
+    // row: the rest runs either way.
+    void initTestCase() { SetUpApplication(*qApp); }
 
     void helpAndVersionAnswerWithoutWindows_data() {
         QTest::addColumn<QString>("line");
@@ -104,6 +110,76 @@ class StartUpTest : public QObject {
         QVERIFY(answer->err.isEmpty());
         // The switches that serve the measurements stay out of the help.
         QVERIFY(!answer->out.contains("bench"));
+    }
+
+    // GNU's conventions: --version gives the name and version alone on its first line, then the
+    // copyright, the licences and no warranty; --help ends with where to report faults.
+    void versionAndHelpFollowTheGnuConventions() {
+        const QString version = AnswerWithoutWindows(Line("--version"))->out;
+        QCOMPARE(version.section('\n', 0, 0), QString("golmok " GOLMOK_TEST_VERSION));
+        for (const char* part :
+             {"\nCopyright (C) 2026 golmok developers\n", "GPLv3+", "CC BY-SA 4.0",
+              "\n법이 허락하는 데까지 어떤 보증도 없습니다.\n"}) {
+            QVERIFY2(version.contains(QString::fromUtf8(part)), part);
+        }
+        const QString help = AnswerWithoutWindows(Line("--help"))->out;
+        QVERIFY2(help.endsWith("\n\n" + QString::fromUtf8(kReportFaults)), qPrintable(help));
+    }
+
+    // Without a display QApplication would abort: the game sees it first, from the platforms Qt
+    // would try and the display each needs.
+    void aMissingDisplayIsSeenBeforeQt_data() {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("display");
+        QTest::addColumn<QString>("wayland");
+        QTest::addColumn<QString>("platform");
+        QTest::addColumn<bool>("refused");
+        struct Case {
+            const char* name;
+            const char* line;
+            const char* display;
+            const char* wayland;
+            const char* platform;
+            bool refused;
+        };
+        const Case cases[] = {
+            {"nothing at all", "", "", "", "", true},
+            {"X11", "", ":0", "", "", false},
+            {"Wayland", "", "", "wayland-0", "", false},
+            {"offscreen", "", "", "", "offscreen", false},
+            {"offscreen with options", "", "", "", "offscreen:configfile=/x.json", false},
+            {"minimal", "", "", "", "minimal", false},
+            {"xcb without DISPLAY", "", "", "wayland-0", "xcb", true},
+            {"wayland without its socket", "", ":0", "", "wayland", true},
+            {"the second of two", "", ":0", "", "wayland;xcb", false},
+            {"-platform offscreen", "-platform offscreen", "", "", "", false},
+            {"--platform minimal", "--dir d --platform minimal", "", "", "", false},
+            {"-platform over the variable", "-platform xcb", "", "", "offscreen", true},
+            {"a platform Qt judges", "-platform vnc", "", "", "", false},
+        };
+        for (const Case& c : cases) {
+            QTest::newRow(c.name) << QString(c.line) << QString(c.display) << QString(c.wayland)
+                                  << QString(c.platform) << c.refused;
+        }
+    }
+
+    void aMissingDisplayIsSeenBeforeQt() {
+        QFETCH(QString, line);
+        QFETCH(QString, display);
+        QFETCH(QString, wayland);
+        QFETCH(QString, platform);
+        QFETCH(bool, refused);
+        const auto message = NoDisplayMessage(Line(line), {display, wayland, platform});
+        QCOMPARE(message.has_value(), refused);
+        if (!refused) return;
+        QVERIFY2(message->startsWith("golmok: 창을 열 화면에 연결할 수 없습니다 (DISPLAY="),
+                 qPrintable(*message));
+        QString shown = QStringLiteral("(DISPLAY=%1, WAYLAND_DISPLAY=%2")
+                            .arg(display.isEmpty() ? "(없음)" : display,
+                                 wayland.isEmpty() ? "(없음)" : wayland);
+        shown += platform.isEmpty() ? ")" : ", QT_QPA_PLATFORM=" + platform + ")";
+        QVERIFY2(message->contains(shown), qPrintable(*message));
+        QVERIFY(message->endsWith('\n'));
     }
 
     void theGameReadsItsOptions_data() {
@@ -174,8 +250,26 @@ class StartUpTest : public QObject {
         QVERIFY(answer->err.contains("golmok --help"));
     }
 
-    // The standard buttons of the game's message boxes read Korean.
+    // The standard buttons of the game's message boxes read Korean: from Qt's own translations,
+    // and from the game's own texts where those are not installed.
+    void messageBoxesSpeakKorean_data() {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<bool>("qtFound");
+        QTest::newRow("Qt's translations")
+            << QLibraryInfo::path(QLibraryInfo::TranslationsPath) << true;
+        QTest::newRow("the game's own") << "/nonexistent/translations" << false;
+    }
+
     void messageBoxesSpeakKorean() {
+        QFETCH(QString, folder);
+        QFETCH(bool, qtFound);
+        for (QTranslator* installed : qApp->findChildren<QTranslator*>())
+            QCoreApplication::removeTranslator(installed);
+        bool found = !qtFound;
+        QTranslator* texts = KoreanButtonTexts(qApp, folder, found);
+        QVERIFY2(found == qtFound, qtFound ? "qtbase_ko.qm was not found" : "");
+        QCoreApplication::installTranslator(texts);
+
         DesktopPlatform desktop(QString{});
         SeenBox question;
         AnswerNextBox(question, QMessageBox::No);
