@@ -184,8 +184,8 @@ GOLMOK_PLAIN Hash Fingerprint(const World& world) {
                  playerColor, attackFromCity, attackToCity, mapLocked, defenceSetupOpen, options,
                  turnIndex] = world;
     static_assert(std::is_same_v<std::remove_cvref_t<decltype(turnIndex)>, TurnIndex>);
-    const auto& [notices, healthBars, music, autosave, news, truce, strongGangs, preview, living] =
-        options;
+    const auto& [notices, healthBars, music, autosave, news, truce, strongGangs, preview, living,
+                 forecast] = options;
     return AddAll(0xcbf29ce484222325u, humanName, humanGroup, humanRank, humanCity, humanLoyalty,
                   humanAttack, humanDefence, humanCharm, humanAgility, humanStamina,
                   humanIntelligence, humanLeadership, humanMembers, humanMorale, humanCanAct,
@@ -195,7 +195,7 @@ GOLMOK_PLAIN Hash Fingerprint(const World& world) {
                   groupAlly, groupHostility, year, month, week, battleMode, playerGroupIndex,
                   playerGroupName, playerColor, attackFromCity, attackToCity, mapLocked,
                   defenceSetupOpen, notices, healthBars, music, autosave, news, truce, strongGangs,
-                  preview, living);
+                  preview, living, forecast);
 }
 
 // Changes the fingerprint must see, tried once on the starting world: a field deep in a table of

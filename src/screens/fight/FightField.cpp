@@ -230,7 +230,7 @@ FightField::FightField(Screens& screens, const char* name, FightSide side)
     : Screen(screens, name, "맞짱") {
     // The defending field's client area is 4770 high, 30 twips short of the 4800 board: both
     // fields are as high as the board, so its last row is never cut.
-    // Wider than the design's 6330 twips: the side panel lists every fighter and the keys.
+    // Wider than the first board's 6330 twips: the side panel lists every fighter and the keys.
     setFixedSize(F(kFieldWidth), std::max(F(side == FightSide::Attack ? 4800 : 4770), F(4800)));
     QPalette ink = palette();
     ink.setColor(QPalette::Window, QColor(0x1b, 0x22, 0x33));

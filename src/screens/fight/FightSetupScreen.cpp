@@ -104,7 +104,7 @@ FightSetupScreen::FightSetupScreen(Screens& screens, const char* name, FightSide
     black.setColor(QPalette::WindowText, Qt::white);
     setPalette(black);
     setAutoFillBackground(true);
-    // Wider than the design's screen for the targets' figures, and taller for the lines under it.
+    // Wider than the first set-up for the targets' figures, and taller for the lines under it.
     const int screenWidth = attacking ? 7620 : 6600;
     const int linesTop = attacking ? 4560 : 5160;
     setFixedSize(Px(screenWidth), Px(linesTop + 2 * kLineHeight + kForecastHeight + 120));
