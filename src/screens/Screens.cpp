@@ -90,10 +90,14 @@ QRect Screens::MapPanel() const {
     return map_ && map_->isVisible() ? map_->sidePanelOnScreen() : QRect();
 }
 
+QRect Screens::MapStatus() const {
+    return map_ && map_->isVisible() ? map_->statusLineOnScreen() : QRect();
+}
+
 template <class T>
 T* Screens::ShowWindow(T* screen, Placing how, const QWidget* anchor, const QRect& district) {
     const QWidget* framed = Anchor();
-    Place(screen, how, anchor ? anchor : framed, framed, MapPanel(), district);
+    Place(screen, how, anchor ? anchor : framed, framed, MapPanel(), district, MapStatus());
     // Every window of a game in play belongs to the map: the window manager keeps it above the
     // map and out of the task bar.
     if (map_ && static_cast<QWidget*>(screen) != map_ && map_->isVisible()) {
@@ -103,7 +107,7 @@ T* Screens::ShowWindow(T* screen, Placing how, const QWidget* anchor, const QRec
     }
     screen->show();
     // Placed again now that its own frame is known, where the window manager has told it.
-    Place(screen, how, anchor ? anchor : framed, framed, MapPanel(), district);
+    Place(screen, how, anchor ? anchor : framed, framed, MapPanel(), district, MapStatus());
     // Laid out now: every list and box can be named by the caption beside it.
     NameControls(screen);
     screen->raise();
@@ -113,10 +117,15 @@ T* Screens::ShowWindow(T* screen, Placing how, const QWidget* anchor, const QRec
 
 void Screens::ScaleToMap(QWidget* window, bool dialog) {
     constexpr double kLargest = 3.0;  // beyond it a dialog would hide the map it belongs to
-    const double wanted =
-        std::clamp(map_ && map_->isVisible() ? map_->board()->scale() : 1.0, 1.0, kLargest);
+    const bool onMap = map_ && map_->isVisible();
+    const double wanted = std::clamp(onMap ? map_->board()->scale() : 1.0, 1.0, kLargest);
     ScaleDialog(window, wanted);
-    const QRect area = AvailableArea(map_ && map_->isVisible() ? map_.data() : Anchor());
+    if (wanted <= 1.0) return;
+    const QRect area = AvailableArea(onMap ? map_.data() : Anchor());
+    if (dialog && gameMenu_ && gameMenu_->isVisible()) {
+        ScaleNearMenu(window, wanted, area);
+        return;
+    }
     const double across = (area.width() - MapPanel().width()) / 2.0 - kWindowGap;
     const double down = area.height() * (dialog ? 0.48 : 0.9);
     // A window's size follows its scale nearly in proportion: a few steps settle it.
@@ -130,6 +139,26 @@ void Screens::ScaleToMap(QWidget* window, bool dialog) {
     }
 }
 
+void Screens::ScaleNearMenu(QWidget* dialog, double wanted, const QRect& area) {
+    const QRect menu = FrameOf(gameMenu_, Anchor());
+    // A dialog is framed as its menu is (a full-screen map lends no frame to measure by).
+    const QSize borders = menu.size() - gameMenu_->size();
+    const auto fits = [&] {
+        return FitsNearMenu(dialog->sizeHint() + borders, menu, area, MapPanel(), MapStatus());
+    };
+    if (fits()) return;
+    // Its size does not follow its scale in proportion (a wrapped note grows as the dialog
+    // narrows): the largest scale that fits is found by measuring, to within a few percent.
+    double low = 1.0;
+    double high = wanted;
+    for (int step = 0; step < 6; ++step) {
+        const double middle = (low + high) / 2;
+        ScaleDialog(dialog, middle);
+        (fits() ? low : high) = middle;
+    }
+    ScaleDialog(dialog, low);
+}
+
 QRect Screens::MenuDistrict() const {
     const int city = session_.menu().SelectedCity;
     if (!map_ || !map_->isVisible() || city < 0 || city >= kCityCount) return {};
@@ -139,12 +168,13 @@ QRect Screens::MenuDistrict() const {
 void Screens::WindowsFollowMap() {
     if (gameMenu_ && gameMenu_->isVisible()) {
         ScaleToMap(gameMenu_, false);
-        Place(gameMenu_, Placing::BesideMap, map_, Anchor(), MapPanel(), MenuDistrict());
+        Place(gameMenu_, Placing::BesideMap, map_, Anchor(), MapPanel(), MenuDistrict(),
+              MapStatus());
     }
     for (const QPointer<CommandDialog>& dialog : dialogs_.values()) {
         if (!dialog || !dialog->isVisible()) continue;
         ScaleToMap(dialog, true);
-        Place(dialog, Placing::NearMenu, DialogAnchor(), Anchor(), MapPanel());
+        Place(dialog, Placing::NearMenu, DialogAnchor(), Anchor(), MapPanel(), {}, MapStatus());
     }
 }
 
@@ -394,7 +424,7 @@ void Screens::DialogsFollowMenu() {
         if (!dialog) continue;
         if (session_.DialogFollows(dialog->menu())) {
             dialog->Open();
-            Place(dialog, Placing::NearMenu, DialogAnchor(), Anchor(), MapPanel());
+            Place(dialog, Placing::NearMenu, DialogAnchor(), Anchor(), MapPanel(), {}, MapStatus());
         } else {
             dialog->close();
         }

@@ -176,10 +176,15 @@ class Screens : public QObject {
     template <class T>
     T* ShowWindow(T* screen, Placing how, const QWidget* anchor, const QRect& district = {});
     // The command menu or a dialog at the map's scale, within limits that keep it on the screen:
-    // never smaller than at 100 %, at most half the width the map's side panel leaves (a dialog
-    // opens beside its menu), and a dialog at most half the screen's height (it opens above or
-    // under the menu where it cannot beside it), the menu nine tenths of it.
+    // never smaller than at 100 %; the menu at most half the width the map's side panel leaves and
+    // nine tenths of the screen's height; a dialog as large as still finds a place near the menu
+    // clear of the side panel and the status line (where none does even at 100 %, at most half
+    // the screen's height, so that it fits above or under the menu).
     void ScaleToMap(QWidget* window, bool dialog);
+    // A dialog of the command menu at the largest scale up to `wanted` at which it finds a place
+    // near the menu inside `area`, clear of the side panel and the status line; 100 % where none
+    // does.
+    void ScaleNearMenu(QWidget* dialog, double wanted, const QRect& area);
     // The map took a new size: the command menu and its dialogs take its scale and their places
     // again.
     void WindowsFollowMap();
@@ -187,6 +192,8 @@ class Screens : public QObject {
     QRect MenuDistrict() const;
     // The map's side panel on the screen, where the map is shown; else nothing.
     QRect MapPanel() const;
+    // The status line under the map on the screen, where the map is shown; else nothing.
+    QRect MapStatus() const;
     template <class T>
     T* ShowCentred(T* screen);
 

@@ -50,10 +50,12 @@ QString Describe(const QRect& r) {
     return QStringLiteral("%1,%2 %3×%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
 }
 
-// What the side panel shows that no window may cover: the emblem, the date and the hints.
+// What the map shows that no window may cover: the side panel's emblem, date and hints, and the
+// status line under the map.
 QList<QWidget*> PanelParts(MainGame* map) {
     QList<QWidget*> parts{map->findChild<QWidget*>("GroupLogo"), map->findChild<QWidget*>("Label5"),
-                          map->findChild<QWidget*>("KeysHint")};
+                          map->findChild<QWidget*>("KeysHint"),
+                          map->findChild<QWidget*>("DistrictStatus")};
     for (int i = 0; i < 3; ++i)
         parts << Control<QLabel>(map, "Skill", i);
     return parts;
@@ -375,10 +377,12 @@ class MapWindowTest : public QObject, public GameOnScreen {
             QVERIFY2(!placed.intersects(OnScreen(part)),
                      qPrintable(part->objectName() + " under " + Describe(placed)));
         }
+        QVERIFY2(
+            !placed.intersects(OnScreen(status)),
+            qPrintable(Describe(placed) + " over the status line " + Describe(OnScreen(status))));
 
-        // The largest dialogs: grown with the menu as far as the screen lets them (a dialog at most
-        // half the screen's height, so that it fits above or under the menu), on it, and clear of
-        // the panel.
+        // The largest dialogs: grown with the menu as far as the screen lets them, on it, clear of
+        // the menu, the panel and the status line.
         for (const char* item : {"거래_무기매입", "인사_행동대장모집", "행동_재편성"}) {
             menu->findChild<QAction*>(QString::fromUtf8(item))->trigger();
         }
@@ -387,11 +391,18 @@ class MapWindowTest : public QObject, public GameOnScreen {
             QVERIFY(dialog && dialog->isVisible());
             const double scale = DialogScale(dialog);
             QVERIFY(scale >= 1.0 && scale <= menuScale + 0.01);
-            // 무기매입 grows; the two tallest stay as tall as half the screen lets them.
-            if (screen == kWide && QString(name) == "ArmsBuy")
-                QVERIFY2(scale > 1.2, qPrintable(QString::number(scale)));
+            // Each grows as far as it still finds a place near the menu: 행동대장 스카웃, the
+            // tallest, only as far as the room above a menu at the bottom of the screen lets it.
+            if (screen == kWide && QString(name) != "Scout")
+                QVERIFY2(scale > 1.2, qPrintable(QString(name) + " " + QString::number(scale)));
             const QRect frame = dialog->frameGeometry();
             QVERIFY2(area.contains(frame), qPrintable(QString(name) + " at " + Describe(frame)));
+            if (screen == kWide) {
+                QVERIFY2(!frame.intersects(placed),
+                         qPrintable(QString(name) + " " + Describe(frame) + " over the menu"));
+            }
+            QVERIFY2(!frame.intersects(OnScreen(status)),
+                     qPrintable(QString(name) + " " + Describe(frame) + " over the status line"));
             if (screen == kWide) {
                 for (QWidget* part : PanelParts(map)) {
                     QVERIFY2(

@@ -30,6 +30,21 @@ bool FitsDown(const QRect& frame, const QRect& area) {
     return frame.top() >= area.top() && frame.bottom() <= area.bottom();
 }
 
+// A window at `frame` leaves the map's side panel and its status line in sight (either may be
+// absent).
+bool InSight(const QRect& frame, const QRect& panel, const QRect& status) {
+    return (panel.isNull() || !frame.intersects(panel)) &&
+           (status.isNull() || !frame.intersects(status));
+}
+
+// `frame` moved up off the status line under the map, where it would cover it and there is room
+// above it.
+QRect AboveStatus(QRect frame, const QRect& status, const QRect& area) {
+    if (status.isNull() || !frame.intersects(status)) return frame;
+    if (frame.height() <= status.top() - area.top()) frame.moveBottom(status.top() - 1);
+    return frame;
+}
+
 void MoveFrame(QWidget* window, const QPoint& topLeft) {
     // A window's position is its frame's top-left corner.
     window->move(topLeft);
@@ -119,7 +134,7 @@ QRect CentredOn(QSize size, const QRect& centre, const QRect& area) {
 }
 
 QRect BesideMap(QSize size, const QRect& map, const QRect& area, const QRect& keepClear,
-                const QRect& district) {
+                const QRect& district, const QRect& status) {
     const QRect right(QPoint(map.right() + 1 + kWindowGap, map.top()), size);
     if (FitsAcross(right, area)) return MovedInside(right, area);
     const QRect left(QPoint(map.left() - kWindowGap - size.width(), map.top()), size);
@@ -136,9 +151,8 @@ QRect BesideMap(QSize size, const QRect& map, const QRect& area, const QRect& ke
             // Sideways it may slide up or down, never across; up or down it may slide sideways.
             const bool sideways = k < 2;
             if (sideways ? !FitsAcross(around[k], area) : !FitsDown(around[k], area)) continue;
-            const QRect moved = MovedInside(around[k], area);
-            if (!moved.intersects(district) && (keepClear.isNull() || !moved.intersects(keepClear)))
-                return moved;
+            const QRect moved = AboveStatus(MovedInside(around[k], area), status, area);
+            if (!moved.intersects(district) && InSight(moved, keepClear, status)) return moved;
         }
     }
     // No room on either side: over the map, against the edge away from the side panel, or where
@@ -191,7 +205,13 @@ std::pair<QRect, QRect> Apart(const QRect& frame, const QRect& other, const QRec
     return {MovedInside(frame, area), other};
 }
 
-QRect NearMenu(QSize size, const QRect& menu, const QRect& area, const QRect& keepClear) {
+namespace {
+
+// The places near the menu where a dialog of `size` fits the area, in the order they are tried:
+// under the menu, right of it, left of it and, where the side panel is to be kept in sight, above
+// it.
+std::vector<QRect> PlacesNearMenu(QSize size, const QRect& menu, const QRect& area,
+                                  const QRect& keepClear, const QRect& status) {
     const QRect under(QPoint(menu.left(), menu.bottom() + 1 + kWindowGap), size);
     const QRect right(QPoint(menu.right() + 1 + kWindowGap, menu.top()), size);
     const QRect left(QPoint(menu.left() - kWindowGap - size.width(), menu.top()), size);
@@ -205,11 +225,35 @@ QRect NearMenu(QSize size, const QRect& menu, const QRect& area, const QRect& ke
         fitting.push_back(MovedInside(left, area));
     if (!keepClear.isNull() && FitsDown(above, area) && size.width() <= area.width())
         fitting.push_back(MovedInside(above, area));
+    // Off the status line where it can go up without covering the menu.
+    for (QRect& frame : fitting) {
+        const QRect raised = AboveStatus(frame, status, area);
+        if (!raised.intersects(menu)) frame = raised;
+    }
+    return fitting;
+}
+
+}  // namespace
+
+QRect NearMenu(QSize size, const QRect& menu, const QRect& area, const QRect& keepClear,
+               const QRect& status) {
+    const std::vector<QRect> fitting = PlacesNearMenu(size, menu, area, keepClear, status);
     for (const QRect& frame : fitting) {
-        if (keepClear.isNull() || !frame.intersects(keepClear)) return frame;
+        if (InSight(frame, keepClear, status)) return frame;
     }
     if (!fitting.empty()) return fitting.front();
-    return MovedInside(under, area);
+    // Nowhere: over the menu, but off the status line where there is room.
+    return AboveStatus(
+        MovedInside(QRect(QPoint(menu.left(), menu.bottom() + 1 + kWindowGap), size), area), status,
+        area);
+}
+
+bool FitsNearMenu(QSize size, const QRect& menu, const QRect& area, const QRect& keepClear,
+                  const QRect& status) {
+    const std::vector<QRect> fitting = PlacesNearMenu(size, menu, area, keepClear, status);
+    return std::any_of(fitting.begin(), fitting.end(), [&](const QRect& frame) {
+        return area.contains(frame) && InSight(frame, keepClear, status);
+    });
 }
 
 QRect AvailableArea(const QWidget* anchor) {
@@ -234,7 +278,7 @@ QRect FrameOf(const QWidget* window, const QWidget* framed) {
 }
 
 void Place(QWidget* window, Placing how, const QWidget* anchor, const QWidget* framed,
-           const QRect& keepClear, const QRect& district) {
+           const QRect& keepClear, const QRect& district, const QRect& status) {
     // A window laid out by its layout takes its size now, before it is measured.
     if (window->layout()) window->layout()->activate();
     const QRect frame = FrameOf(window, framed);
@@ -247,13 +291,14 @@ void Place(QWidget* window, Placing how, const QWidget* anchor, const QWidget* f
     QRect target;
     switch (how) {
         case Placing::BesideMap:
-            target =
-                anchor ? BesideMap(frame.size(), FrameOf(anchor, framed), area, keepClear, district)
-                       : CentredOn(frame.size(), area, area);
+            target = anchor ? BesideMap(frame.size(), FrameOf(anchor, framed), area, keepClear,
+                                        district, status)
+                            : CentredOn(frame.size(), area, area);
             break;
         case Placing::NearMenu:
-            target = anchor ? NearMenu(frame.size(), FrameOf(anchor, framed), area, keepClear)
-                            : CentredOn(frame.size(), area, area);
+            target = anchor
+                         ? NearMenu(frame.size(), FrameOf(anchor, framed), area, keepClear, status)
+                         : CentredOn(frame.size(), area, area);
             break;
         case Placing::Centred:
             target = CentredOn(frame.size(), area, area);

@@ -35,10 +35,10 @@ QRect CentredOn(QSize size, const QRect& centre, const QRect& area);
 //
 // Given the district the menu is for (`district`), where neither side of the map has room it opens
 // beside the district instead: right of it, else left of it, top edges level, else under or above
-// it, wholly inside the area and clear of the side panel; only where none of these is clear does
-// it lie against the edge as above.
+// it, wholly inside the area and clear of the side panel and of `status` (the map's status line);
+// only where none of these is clear does it lie against the edge as above.
 QRect BesideMap(QSize size, const QRect& map, const QRect& area, const QRect& keepClear = {},
-                const QRect& district = {});
+                const QRect& district = {}, const QRect& status = {});
 
 // Two windows that must not overlap (the news and the defence set-up): `frame` where it is if it
 // meets neither `other` nor the area's edges, else right of `other`, left of it, under it or above
@@ -46,10 +46,17 @@ QRect BesideMap(QSize size, const QRect& map, const QRect& area, const QRect& ke
 // one over the other, centred in the area. Returns the two frames, `frame` first.
 std::pair<QRect, QRect> Apart(const QRect& frame, const QRect& other, const QRect& area);
 
-// A dialog: under the menu, else right of it, else left of it, else above it; where none fits it
-// is moved inside from under the menu. Where one of them fits clear of `keepClear` (the map's side
-// panel), the first such one.
-QRect NearMenu(QSize size, const QRect& menu, const QRect& area, const QRect& keepClear = {});
+// A dialog: under the menu, else right of it, else left of it, else above it, each moved up off
+// `status` (the map's status line) where it can go without covering the menu; where none fits it
+// is moved inside from under the menu (and up off the status line). Where one of them fits clear
+// of `keepClear` (the map's side panel) and of the status line, the first such one.
+QRect NearMenu(QSize size, const QRect& menu, const QRect& area, const QRect& keepClear = {},
+               const QRect& status = {});
+
+// Whether a dialog of `size` finds a place near the menu wholly inside `area` and clear of
+// `keepClear` and `status`: the test a dialog's scale must pass.
+bool FitsNearMenu(QSize size, const QRect& menu, const QRect& area, const QRect& keepClear = {},
+                  const QRect& status = {});
 
 // --- Windows ----------------------------------------------------------------------------------
 
@@ -69,12 +76,13 @@ enum class Placing {
 
 // Places `window` by `how` against `anchor` (which may be null: then the primary screen counts),
 // unless the player has dragged it somewhere wholly on the screen. `framed` is a shown window
-// whose borders stand for those `window` will get. `keepClear` (on the screen) is a part of the
-// anchor that a window beside the map, or near the menu, leaves in sight; `district` (on the
-// screen) the district the command menu opens beside where the map leaves no room. From then on
-// the window keeps itself inside the area when it grows.
+// whose borders stand for those `window` will get. `keepClear` and `status` (on the screen) are
+// the parts of the map that a window beside it, or near the menu, leaves in sight (its side panel
+// and its status line); `district` (on the screen) the district the command menu opens beside
+// where the map leaves no room. From then on the window keeps itself inside the area when it
+// grows.
 void Place(QWidget* window, Placing how, const QWidget* anchor, const QWidget* framed,
-           const QRect& keepClear = {}, const QRect& district = {});
+           const QRect& keepClear = {}, const QRect& district = {}, const QRect& status = {});
 
 // Moves `window`, and `other` if it must, so that the two do not overlap (by `Apart`).
 void KeepApart(QWidget* window, QWidget* other, const QWidget* framed);

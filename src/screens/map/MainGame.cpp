@@ -624,6 +624,10 @@ QRect MainGame::sidePanelOnScreen() const {
     return QRect(side_->mapToGlobal(QPoint(0, 0)), side_->size());
 }
 
+QRect MainGame::statusLineOnScreen() const {
+    return QRect(status_->mapToGlobal(QPoint(0, 0)), status_->size());
+}
+
 QRect MainGame::districtOnScreen(int city) const {
     return QRect(cmd_[city]->mapToGlobal(QPoint(0, 0)), cmd_[city]->size());
 }

@@ -100,6 +100,8 @@ class MainGame : public Screen {
     Qt::WindowStates shownStates() const;
     // The side panel (emblem, date, hints) on the screen, where no window should cover it.
     QRect sidePanelOnScreen() const;
+    // The status line under the map on the screen, which no window should cover either.
+    QRect statusLineOnScreen() const;
     // District `city`'s button on the screen.
     QRect districtOnScreen(int city) const;
     MapBoard* board() const { return board_; }
