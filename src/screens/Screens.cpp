@@ -159,6 +159,25 @@ void Screens::ScaleNearMenu(QWidget* dialog, double wanted, const QRect& area) {
     ScaleDialog(dialog, low);
 }
 
+double Screens::ScaleToFit(QSize size) const {
+    const bool onMap = map_ && map_->isVisible();
+    const double wanted = onMap ? map_->board()->scale() : 1.0;
+    if (wanted <= 1.0 || size.isEmpty()) return 1.0;
+    const QWidget* anchor = onMap ? map_.data() : Anchor();
+    // Room for a title bar and borders, as large as the map's where the window manager says.
+    QMargins frame(kWindowGap, 4 * kWindowGap, kWindowGap, kWindowGap);
+    if (const QWindow* framed = anchor ? anchor->windowHandle() : nullptr) {
+        const QMargins own = framed->frameMargins();
+        frame =
+            QMargins(std::max(frame.left(), own.left()), std::max(frame.top(), own.top()),
+                     std::max(frame.right(), own.right()), std::max(frame.bottom(), own.bottom()));
+    }
+    const QRect room = AvailableArea(anchor).marginsRemoved(frame);
+    const double fit =
+        std::min(double(room.width()) / size.width(), double(room.height()) / size.height());
+    return std::clamp(wanted, 1.0, std::max(1.0, fit));
+}
+
 QRect Screens::MenuDistrict() const {
     const int city = session_.menu().SelectedCity;
     if (!map_ || !map_->isVisible() || city < 0 || city >= kCityCount) return {};
@@ -175,6 +194,11 @@ void Screens::WindowsFollowMap() {
         if (!dialog || !dialog->isVisible()) continue;
         ScaleToMap(dialog, true);
         Place(dialog, Placing::NearMenu, DialogAnchor(), Anchor(), MapPanel(), {}, MapStatus());
+    }
+    if (news_ && news_->isVisible()) {
+        news_->SetScale(ScaleToFit(News::kSize));
+        Place(news_, Placing::BesideMap, map_, Anchor(), MapPanel());
+        if (defence_ && defence_->isVisible()) KeepApart(news_, defence_, Anchor());
     }
 }
 
@@ -302,6 +326,7 @@ News* Screens::ShowNews() {
         });
     }
     news->Refresh();
+    news->SetScale(ScaleToFit(News::kSize));
     // Beside the map where there is room, else over the map clear of its side panel; never over
     // the defence set-up, which the player answers after reading it.
     if (map_ && map_->isVisible()) {

@@ -114,6 +114,11 @@ class Screens : public QObject {
     News* news() const;
     ChronicleChart* chronicleChart() const;
 
+    // The scale a window of `size` at 100 % opens at beside the map (the fight screens, the
+    // news): the map's, never below 1, and no larger than lets the window, with its title bar
+    // and borders, lie wholly in the available area of the map's screen.
+    double ScaleToFit(QSize size) const;
+
     // The title menu's new game: the fresh world with the chosen gang, the map on screen.
     void StartGame();
     // A click on a district of the map. Dialogs left open follow the menu to the new district,

@@ -2,9 +2,12 @@
 // by side; the same in logical pixels at 200 %): the map, its districts and its side panel scale
 // with the window and keep their proportions, F11 shows it full screen, a load leaves it where it
 // was, the command menu leaves the side panel in sight and the week's news keeps clear of the
-// defence set-up.
+// defence set-up; the command menu, its dialogs, the fight screens and the news grow with the map.
 #include <QAction>
+#include <QApplication>
+#include <QFontInfo>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
@@ -17,6 +20,7 @@
 #include "screens/Screens.h"
 #include "screens/dialogs/CommandDialog.h"
 #include "screens/dialogs/GameMenu.h"
+#include "screens/fight/FightField.h"
 #include "screens/fight/FightSetupScreen.h"
 #include "screens/look/Art.h"
 #include "screens/look/Placement.h"
@@ -24,6 +28,7 @@
 #include "screens/map/News.h"
 #include "session/Session.h"
 #include "support/TestWorld.h"
+#include "world/SharedRoutines.h"
 #include "world/Tables.h"
 
 using namespace golmok;
@@ -35,6 +40,7 @@ namespace {
 constexpr int kBeggars = 0;   // 거지파
 constexpr int kSupreme = 1;   // 지존파, whose 강동 is attacked in the first week
 constexpr int kSeocho = 7;    // 거지파's
+constexpr int kDobong = 8;    // 흑사파's
 constexpr int kSmall = 0;     // the 1024 × 768 screen
 constexpr int kWide = 1;      // the 1920 × 1080 screen
 
@@ -88,6 +94,44 @@ class MapWindowTest : public QObject, public GameOnScreen {
     static void Resize(MainGame* map, QSize size) {
         map->resize(size);
         QCoreApplication::processEvents();
+    }
+
+    // The map on screen `screen` in its window, maximised or full screen ("window", "maximised",
+    // "full screen"); returns the area its windows must keep inside.
+    static QRect Show(MainGame* map, int screen, const QString& state) {
+        if (state == "maximised") Maximise(map, screen);
+        if (state == "full screen") {
+            PressShortcut(map, QKeyCombination(Qt::Key_F11));
+            if (!QTest::qWaitFor([&] {
+                    return map->size() == QGuiApplication::screens().at(screen)->geometry().size();
+                }))
+                qWarning("the map is not full screen");
+            return QGuiApplication::screens().at(screen)->geometry();
+        }
+        return AreaOf(screen);
+    }
+
+    // `*scale`: how many times its size at 100 % `window` is shown, by its width. At the map's
+    // own size it is exactly that size; else grown by more than a fifth, as much down as across.
+    // Either way wholly in `area` with its frame.
+    static void Grown(const QWidget* window, QSize at100, bool windowed, const QRect& area,
+                      double* scale) {
+        *scale = double(window->width()) / at100.width();
+        const double down = double(window->height()) / at100.height();
+        const QString what =
+            window->objectName() + " " + Describe(window->frameGeometry()) +
+            QStringLiteral(" in %1, grown %2 × %3").arg(Describe(area)).arg(*scale).arg(down);
+        if (windowed) {
+            QCOMPARE(window->size(), at100);
+        } else {
+            QVERIFY2(*scale > 1.2 && std::abs(down - *scale) <= 0.01, qPrintable(what));
+        }
+        QVERIFY2(area.contains(window->frameGeometry()), qPrintable(what));
+    }
+
+    // A length of `scale` times `pixels`, give or take the pixel lost in rounding.
+    static bool Near(double length, double pixels, double scale) {
+        return std::abs(length - pixels * scale) <= 1.0;
     }
 
   private slots:
@@ -421,6 +465,123 @@ class MapWindowTest : public QObject, public GameOnScreen {
             QTRY_VERIFY(!map->fullScreen());
             QTRY_COMPARE(DialogScale(screens_->gameMenu()), 1.0);
             QTRY_COMPARE(DialogScale(screens_->dialog("ArmsBuy")), 1.0);
+        }
+    }
+
+    // The fight set-ups, the fight board and the week's news take the map's scale as they open,
+    // as far as the screen lets them: at the map's own size as large as they always were, on the
+    // wide screen maximised or full screen grown with it (their type and every control with
+    // them), wholly on the screen, the news clear of the defence and the board's pieces on their
+    // cells. The news follows the map back to its own size.
+    void theFightScreensAndTheNewsFollowTheMap_data() {
+        QTest::addColumn<int>("screen");
+        QTest::addColumn<QString>("state");  // "window", "maximised" or "full screen"
+        QTest::addColumn<bool>("defending");
+        for (bool defending : {false, true}) {
+            const char* side = defending ? "defence" : "attack";
+            QTest::addRow("1024 × 768, %s", side) << kSmall << "window" << defending;
+            QTest::addRow("1920 × 1080, maximised, %s", side) << kWide << "maximised" << defending;
+            QTest::addRow("1920 × 1080, full screen, %s", side)
+                << kWide << "full screen" << defending;
+        }
+    }
+
+    void theFightScreensAndTheNewsFollowTheMap() {
+        QFETCH(int, screen);
+        QFETCH(QString, state);
+        QFETCH(bool, defending);
+        MainGame* map = MapOn(kBeggars, screen);
+        const QRect area = Show(map, screen, state);
+        const bool windowed = state == "window";
+        QCOMPARE(map->board()->scale() == 1.0, windowed);
+        const int type = QFontInfo(QApplication::font()).pixelSize();  // the set-ups' at 100 %
+
+        FightSetupScreen* setup = nullptr;
+        News* news = nullptr;
+        if (defending) {
+            // The week's news open when 흑사파 comes from 도봉 to 서초, as a turn end announces it.
+            news = screens_->ShowNews();
+            world().AttackFromCity = kDobong;
+            world().AttackToCity = kSeocho;
+            LockMap(world());
+            world().DefenceSetupOpen = true;
+            for (auto& weapon : world().HumanWeapon)
+                weapon = "주먹";
+            screens_->DefenceAnnounced();
+            setup = screens_->defence();
+        } else {
+            screens_->OpenCommandMenu(kSeocho);
+            screens_->gameMenu()->findChild<QAction*>("행동_싸움")->trigger();
+            setup = screens_->attack();
+        }
+        QVERIFY(setup && setup->isVisible());
+        double setupScale = 0;
+        Grown(setup, defending ? QSize(440, 464) : QSize(508, 424), windowed, area, &setupScale);
+        if (QTest::currentTestFailed()) return;
+        // Its type and its controls grew with it.
+        for (const char* name : {"Label1", "Forecast"}) {
+            const int pixels = QFontInfo(setup->findChild<QLabel*>(name)->font()).pixelSize();
+            QVERIFY2(Near(pixels, type, setupScale),
+                     qPrintable(QStringLiteral("%1: %2 px").arg(name).arg(pixels)));
+        }
+        auto* ll1 = setup->findChild<QListWidget*>("LL1");
+        QVERIFY(Near(ll1->x(), 16, setupScale) && Near(ll1->width(), 89, setupScale));
+        QVERIFY(Near(ll1->y(), 48, setupScale) && Near(ll1->height(), 128, setupScale));
+        auto* ok = setup->findChild<QWidget*>("Command1");
+        QVERIFY(Near(ok->x(), 120, setupScale) && Near(ok->width(), 81, setupScale));
+        if (news) {
+            QVERIFY(news->isVisible());
+            double newsScale = 0;
+            Grown(news, News::kSize, windowed, area, &newsScale);
+            if (QTest::currentTestFailed()) return;
+            const int date = QFontInfo(news->findChild<QLabel*>("DateLabel")->font()).pixelSize();
+            QVERIFY2(Near(date, 16, newsScale), qPrintable(QStringLiteral("%1 px").arg(date)));
+            QVERIFY2(!news->frameGeometry().intersects(setup->frameGeometry()),
+                     qPrintable(Describe(news->frameGeometry()) + " over " +
+                                Describe(setup->frameGeometry())));
+        }
+
+        // Onto the board with the first person listed.
+        if (auto* ll2 = setup->findChild<QListWidget*>("LL2"))
+            ll2->setCurrentItem(ll2->findItems("도봉", Qt::MatchExactly).first());
+        ll1->setCurrentRow(0);
+        ll1->item(0)->setSelected(true);
+        setup->OkClicked();
+        Settle();
+        FightField* field = screens_->fightField();
+        QVERIFY2(field, qPrintable(platform_->informed.join(" / ")));
+        double fieldScale = 0;
+        Grown(field, QSize(960, 640), windowed, area, &fieldScale);
+        if (QTest::currentTestFailed()) return;
+        auto* board = field->findChild<QWidget*>("Image1");
+        QVERIFY(Near(board->height(), 640, fieldScale));
+        QCOMPARE(board->height(), field->height());
+        const int district = QFontInfo(Control<QLabel>(field, "Skill", 0)->font()).pixelSize();
+        QVERIFY2(Near(district, 18, fieldScale), qPrintable(QStringLiteral("%1 px").arg(district)));
+        QVERIFY(Near(field->findChild<QWidget*>("AutoBattle")->width(), 144, fieldScale));
+        // Every piece stands on its cell: 64 pixels a cell at 100 %.
+        const Fight& running = *session_->fight();
+        for (int i = 0; i < kSlotCount; ++i) {
+            for (const bool player : {true, false}) {
+                const Fighter& f = (player ? running.player : running.enemy)[i];
+                if (!f.present) continue;
+                const QRect piece = Control<QWidget>(field, player ? "YI" : "CI", i)->geometry();
+                const QString where = Describe(piece) + QStringLiteral(" for the cell at %1,%2")
+                                                            .arg(f.shown.x / kCell)
+                                                            .arg(f.shown.y / kCell);
+                QVERIFY2(Near(piece.x(), f.shown.x * 2 / 15.0, fieldScale), qPrintable(where));
+                QVERIFY2(Near(piece.y(), f.shown.y * 2 / 15.0, fieldScale), qPrintable(where));
+                QVERIFY2(Near(piece.width(), 64, fieldScale), qPrintable(where));
+                QVERIFY2(Near(piece.height(), 64, fieldScale), qPrintable(where));
+            }
+        }
+
+        // The news follows the map back to its own size. The keys are the field's while it is
+        // open: the map is told as its F11 would tell it.
+        if (news && state == "full screen") {
+            map->ToggleFullScreen();
+            QTRY_COMPARE(news->size(), News::kSize);
+            QVERIFY(map->board()->scale() <= 1.0);
         }
     }
 

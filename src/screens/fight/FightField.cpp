@@ -8,6 +8,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <algorithm>
+#include <cmath>
 #include <optional>
 #include <utility>
 
@@ -20,12 +21,6 @@
 namespace golmok::screens {
 
 namespace {
-
-// The field is drawn at twice the size of the other screens, so that a cell is 64 pixels and the
-// pieces can be told apart.
-constexpr int F(int twips) {
-    return twips * 2 / 15;
-}
 
 constexpr int kComputerClockMs = 200;
 constexpr int kWeaponShownMs = 100;
@@ -40,6 +35,7 @@ constexpr int kFastFightMs = 4000;
 constexpr int kDamageShownMs = 700;
 
 constexpr int kFieldWidth = 7200;
+constexpr int kBoardSide = 4800;  // twips: ten cells
 constexpr int kPanelLeft = 4890;  // twips
 constexpr int kPanelWidth = 2220;
 
@@ -106,15 +102,8 @@ FightKey KeyOf(int qtKey) {
     return FightKey{0};
 }
 
-QLabel* PanelLabel(QWidget* parent, const QString& text, int left, int top, int width) {
-    auto* label = new QLabel(text, parent);
-    label->setGeometry(F(left), F(top), F(width), F(375));
-    QFont font = label->font();
-    font.setPixelSize(18);
-    font.setBold(true);
-    label->setFont(font);
-    label->setStyleSheet("color: #f3e6c4; background: transparent;");
-    return label;
+int Times(int pixels, double scale) {
+    return static_cast<int>(std::lround(pixels * scale));
 }
 
 const char* kBarStyle =
@@ -146,60 +135,66 @@ void Piece::paintEvent(QPaintEvent* event) {
         // The name on a dark band over the top of the picture, inside the border (the ring of
         // the active fighter stays whole), then the two bars under it: stamina in red, members
         // in blue, on a dark track that shows what was lost.
-        const int inset = border_ == Border::Raised ? 9 : border_ == Border::Flat ? 1 : 0;
-        const int band = 15;
+        // Lengths in pixels at 100 %, at the field's scale.
+        const auto px = [this](int pixels) { return Times(pixels, scale_); };
+        const int inset = px(border_ == Border::Raised ? 9 : border_ == Border::Flat ? 1 : 0);
+        const int band = px(15);
         painter.fillRect(QRect(inset, inset, width() - 2 * inset, band), QColor(11, 15, 24, 200));
         QFont font = this->font();
-        font.setPixelSize(12);
+        font.setPixelSize(px(12));
         font.setBold(true);
         painter.setFont(font);
         painter.setPen(QColor(0xff, 0xf4, 0xd0));
-        const QRect nameArea(inset + 1, inset, width() - 2 * inset - 2, band);
+        const QRect nameArea(inset + px(1), inset, width() - 2 * inset - px(2), band);
         painter.drawText(
             nameArea, Qt::AlignCenter,
             QFontMetrics(font).elidedText(shortName_, Qt::ElideRight, nameArea.width()));
-        const int barWidth = width() - 2 * std::max(inset, 4);
+        const int left = std::max(inset, px(4));
+        const int barWidth = width() - 2 * left;
         const std::pair<double, QColor> bars[] = {{stamina_, QColor(0xe0, 0x4a, 0x3c)},
                                                   {members_, QColor(0x4a, 0x9c, 0xe8)}};
-        const int left = std::max(inset, 4);
-        int top = inset + band + 1;
+        int top = inset + band + px(1);
         for (const auto& [share, colour] : bars) {
-            painter.fillRect(QRect(left, top, barWidth, 4), QColor(11, 15, 24, 220));
-            painter.fillRect(QRect(left, top, static_cast<int>(barWidth * share + 0.5), 4), colour);
-            top += 5;
+            painter.fillRect(QRect(left, top, barWidth, px(4)), QColor(11, 15, 24, 220));
+            painter.fillRect(QRect(left, top, static_cast<int>(barWidth * share + 0.5), px(4)),
+                             colour);
+            top += px(5);
         }
     }
 }
 
 void Piece::PaintBorder(QPainter& painter) const {
     if (border_ == Border::None) return;
+    // Lengths in pixels at 100 %, at the field's scale.
+    const double s = scale_;
     const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
     if (border_ == Border::Flat) {
-        painter.setPen(QPen(QColor(0x8d, 0xa0, 0xb8), 1));
-        painter.drawRect(r);
+        const int line = Times(1, s);
+        const double in = (line - 1) / 2.0;  // the line's middle, half its width in
+        painter.setPen(QPen(QColor(0x8d, 0xa0, 0xb8), line));
+        painter.drawRect(r.adjusted(in, in, -in, -in));
         return;
     }
     // Raised: a ring of lamplight six pixels wide between two ink lines, so that it shows on the
     // dark board and on a light piece alike; its inner edge is lit on the top and left and
     // shaded on the bottom and right, as a raised frame is.
     const QColor ink(0x0b, 0x0f, 0x18);
-    painter.setPen(QPen(ink, 2));
-    painter.drawRoundedRect(r.adjusted(1, 1, -1, -1), 6, 6);
-    painter.setPen(QPen(QColor(0xff, 0xd5, 0x4a), 6));
-    painter.drawRoundedRect(r.adjusted(5, 5, -5, -5), 4, 4);
-    const QRectF inner = r.adjusted(8.5, 8.5, -8.5, -8.5);
-    painter.setPen(QPen(QColor(0xff, 0xf4, 0xd0), 1.5));
+    painter.setPen(QPen(ink, 2 * s));
+    painter.drawRoundedRect(r.adjusted(s, s, -s, -s), 6 * s, 6 * s);
+    painter.setPen(QPen(QColor(0xff, 0xd5, 0x4a), 6 * s));
+    painter.drawRoundedRect(r.adjusted(5 * s, 5 * s, -5 * s, -5 * s), 4 * s, 4 * s);
+    const QRectF inner = r.adjusted(8.5 * s, 8.5 * s, -8.5 * s, -8.5 * s);
+    painter.setPen(QPen(QColor(0xff, 0xf4, 0xd0), 1.5 * s));
     painter.drawLine(inner.topLeft(), inner.topRight());
     painter.drawLine(inner.topLeft(), inner.bottomLeft());
-    painter.setPen(QPen(ink, 1.5));
+    painter.setPen(QPen(ink, 1.5 * s));
     painter.drawLine(inner.bottomLeft(), inner.bottomRight());
     painter.drawLine(inner.topRight(), inner.bottomRight());
 }
 
-DamageFigure::DamageFigure(QWidget* parent) : QWidget(parent) {
+DamageFigure::DamageFigure(QWidget* parent, double scale) : QWidget(parent), scale_(scale) {
     setObjectName("Damage");
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    resize(F(kCell), 30);
     hide();
 }
 
@@ -214,24 +209,27 @@ void DamageFigure::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     QFont font = this->font();
-    font.setPixelSize(22);
+    font.setPixelSize(Times(22, scale_));
     font.setBold(true);
     QPainterPath path;
     path.addText(0, 0, font, text_);
     const QRectF box = path.boundingRect();
     path.translate((width() - box.width()) / 2 - box.left(),
                    (height() - box.height()) / 2 - box.top());
-    painter.strokePath(
-        path, QPen(QColor(0x8a, 0x14, 0x10), 5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.strokePath(path, QPen(QColor(0x8a, 0x14, 0x10), 5 * scale_, Qt::SolidLine, Qt::RoundCap,
+                                  Qt::RoundJoin));
     painter.fillPath(path, QColor(0xff, 0xf4, 0xd0));
 }
 
 FightField::FightField(Screens& screens, const char* name, FightSide side)
     : Screen(screens, name, "맞짱") {
+    // Measured at 100 %, before the field takes its scale.
+    scale_ = screens_.ScaleToFit(QSize(F(kFieldWidth), F(kBoardSide)));
     // The defending field's client area is 4770 high, 30 twips short of the 4800 board: both
     // fields are as high as the board, so its last row is never cut.
     // Wider than the first board's 6330 twips: the side panel lists every fighter and the keys.
-    setFixedSize(F(kFieldWidth), std::max(F(side == FightSide::Attack ? 4800 : 4770), F(4800)));
+    setFixedSize(F(kFieldWidth),
+                 std::max(F(side == FightSide::Attack ? kBoardSide : 4770), F(kBoardSide)));
     QPalette ink = palette();
     ink.setColor(QPalette::Window, QColor(0x1b, 0x22, 0x33));
     setPalette(ink);
@@ -240,13 +238,14 @@ FightField::FightField(Screens& screens, const char* name, FightSide side)
 
     auto* board = new Picture("board", this);
     board->setObjectName("Image1");
-    board->setGeometry(0, 0, F(4800), F(4800));
+    board->setGeometry(0, 0, F(kBoardSide), F(kBoardSide));
 
     for (int i = 0; i < kSlotCount; ++i) {
         for (bool player : {true, false}) {
             auto* piece = new Piece(player ? "fighter0" : "enemy0", board);
             piece->setObjectName(player ? "YI" : "CI");
             piece->setProperty("index", i);
+            piece->SetScale(scale_);
             piece->resize(F(kCell), F(kCell));
             piece->hide();
             connect(piece, &Picture::hovered, this, [this, player, i] { Pointed(player, i); });
@@ -257,7 +256,8 @@ FightField::FightField(Screens& screens, const char* name, FightSide side)
             bar->setProperty("index", i);
             bar->setTextVisible(false);
             bar->resize(F(495), F(90));
-            bar->setStyleSheet(QString(kBarStyle).arg(player ? "#d9a441" : "#8da0b8"));
+            bar->setStyleSheet(
+                ScaledSheet(QString(kBarStyle).arg(player ? "#d9a441" : "#8da0b8"), scale_));
             bar->hide();
             (player ? ypb1_ : cpb1_)[i] = bar;
         }
@@ -284,8 +284,9 @@ FightField::FightField(Screens& screens, const char* name, FightSide side)
         mark->hide();
     }
     for (int k = 0; k < kSlotCount * 2; ++k) {
-        damage_[k] = new DamageFigure(board);
+        damage_[k] = new DamageFigure(board, scale_);
         damage_[k]->setProperty("index", k);
+        damage_[k]->resize(F(kCell), Scaled(30));
     }
 
     // The side panel: the district and the mode, each gang with its fighters, the pointed
@@ -294,13 +295,13 @@ FightField::FightField(Screens& screens, const char* name, FightSide side)
     static constexpr int kSkillTops[] = {60, 540, 2400, 2010, 2010};
     static constexpr int kSkillWidths[] = {1300, 1980, 1980, 780, 420};
     for (int i = 0; i < 5; ++i) {
-        skill_[i] = PanelLabel(this, QString(), kSkillLefts[i], kSkillTops[i], kSkillWidths[i]);
+        skill_[i] = PanelLabel(QString(), kSkillLefts[i], kSkillTops[i], kSkillWidths[i]);
         skill_[i]->setObjectName("Skill");
         skill_[i]->setProperty("index", i);
     }
     skill_[3]->hide();
     skill_[4]->hide();
-    auto* versus = PanelLabel(this, kVersus, kPanelLeft + 60, 2010, 600);
+    auto* versus = PanelLabel(kVersus, kPanelLeft + 60, 2010, 600);
     versus->setObjectName("Label3");
     versus->setStyleSheet("color: #b8322a; background: transparent;");
     mode_ = new QLabel(this);
@@ -315,9 +316,9 @@ FightField::FightField(Screens& screens, const char* name, FightSide side)
         side_[k] = new QLabel(k == 0 ? kOurSide : kTheirSide, this);
         side_[k]->setObjectName("Side");
         side_[k]->setProperty("index", k);
-        side_[k]->setGeometry(F(kPanelLeft), F(kSideTops[k]), F(1200), 20);
+        side_[k]->setGeometry(F(kPanelLeft), F(kSideTops[k]), F(1200), Scaled(20));
         QFont small = side_[k]->font();
-        small.setPixelSize(13);
+        small.setPixelSize(Scaled(13));
         small.setBold(true);
         side_[k]->setFont(small);
         mode_->setFont(small);
@@ -327,7 +328,8 @@ FightField::FightField(Screens& screens, const char* name, FightSide side)
         swatch_[k] = new QLabel(this);
         swatch_[k]->setObjectName("Swatch");
         swatch_[k]->setProperty("index", k);
-        swatch_[k]->setGeometry(F(kPanelLeft), F(kNameTops[k]) + (F(375) - 16) / 2, 16, 16);
+        swatch_[k]->setGeometry(F(kPanelLeft), F(kNameTops[k]) + (F(375) - Scaled(16)) / 2,
+                                Scaled(16), Scaled(16));
         swatch_[k]->hide();
         roster_[k] = new QLabel(this);
         roster_[k]->setObjectName("Roster");
@@ -336,12 +338,12 @@ FightField::FightField(Screens& screens, const char* name, FightSide side)
         roster_[k]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         roster_[k]->setTextFormat(Qt::RichText);
         QFont list = roster_[k]->font();
-        list.setPixelSize(13);
+        list.setPixelSize(Scaled(13));
         roster_[k]->setFont(list);
         roster_[k]->setStyleSheet("color: #f3e6c4; background: transparent;");
     }
     mode_->setStyleSheet("color: #f3e6c4; background: transparent;");
-    label2_ = PanelLabel(this, kStaminaWord, 6300, 2010, 480);
+    label2_ = PanelLabel(kStaminaWord, 6300, 2010, 480);
     label2_->setObjectName("Label2");
     label2_->hide();
 
@@ -351,7 +353,7 @@ FightField::FightField(Screens& screens, const char* name, FightSide side)
     keys_->setWordWrap(true);
     keys_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QFont keyFont = keys_->font();
-    keyFont.setPixelSize(12);
+    keyFont.setPixelSize(Scaled(12));
     keys_->setFont(keyFont);
     keys_->setStyleSheet("color: #c8d0dc; background: transparent;");
     keys_->setText(side == FightSide::Attack ? kAttackKeys : kDefenceKeys);
@@ -361,9 +363,10 @@ FightField::FightField(Screens& screens, const char* name, FightSide side)
     auto_->setGeometry(F(6030), F(4440), F(1080), F(330));
     auto_->setFocusPolicy(Qt::NoFocus);
     auto_->setStyleSheet(
-        "QPushButton { background: #b8322a; color: #f3e6c4; border: 2px solid #d9a441;"
-        " border-radius: 6px; font-weight: bold; font-size: 13px; }"
-        "QPushButton:pressed { background: #8a251f; }");
+        ScaledSheet("QPushButton { background: #b8322a; color: #f3e6c4; border: 2px solid #d9a441;"
+                    " border-radius: 6px; font-weight: bold; font-size: 13px; }"
+                    "QPushButton:pressed { background: #8a251f; }",
+                    scale_));
     connect(auto_, &QPushButton::clicked, this, &FightField::ToggleAutoBattle);
     fast_ = new QPushButton(kFastOn, this);
     fast_->setObjectName("FastPace");
@@ -384,6 +387,21 @@ FightField::FightField(Screens& screens, const char* name, FightSide side)
     damageTimer_.setInterval(kDamageShownMs);
     damageTimer_.setSingleShot(true);
     connect(&damageTimer_, &QTimer::timeout, this, &FightField::HideDamage);
+}
+
+int FightField::Scaled(int pixels) const {
+    return Times(pixels, scale_);
+}
+
+QLabel* FightField::PanelLabel(const QString& text, int left, int top, int width) {
+    auto* label = new QLabel(text, this);
+    label->setGeometry(F(left), F(top), F(width), F(375));
+    QFont font = label->font();
+    font.setPixelSize(Scaled(18));
+    font.setBold(true);
+    label->setFont(font);
+    label->setStyleSheet("color: #f3e6c4; background: transparent;");
+    return label;
 }
 
 Fight* FightField::fight() {
@@ -496,7 +514,7 @@ void FightField::ShowRoster(const Fight& running) {
     const World& world = screens_.world();
     for (int k = 0; k < 2; ++k) {
         const auto& side = k == 0 ? running.player : running.enemy;
-        QString rows = "<table cellspacing='0' cellpadding='1'>";
+        QString rows = QStringLiteral("<table cellspacing='0' cellpadding='%1'>").arg(Scaled(1));
         for (int i = 0; i < kSlotCount; ++i) {
             const Fighter& f = side[i];
             if (f.human < 0) continue;
@@ -518,9 +536,11 @@ void FightField::ShowRoster(const Fight& running) {
                                   : active ? " style='color:#ffd54a; font-weight: bold'"
                                            : "";
             rows += QStringLiteral(
-                        "<tr%1><td width='14'>%2</td><td width='58'>%3</td>"
-                        "<td width='44'>%4</td>%5</tr>")
-                        .arg(style, active ? "▶" : "", name, weapon, figures);
+                        "<tr%1><td width='%2'>%3</td><td width='%4'>%5</td>"
+                        "<td width='%6'>%7</td>%8</tr>")
+                        .arg(style, QString::number(Scaled(14)), active ? "▶" : "",
+                             QString::number(Scaled(58)), name, QString::number(Scaled(44)), weapon,
+                             figures);
         }
         rows += "</table>";
         roster_[k]->setText(rows);
@@ -534,8 +554,10 @@ void FightField::ShowSides(const Fight& running) {
         const std::optional<int> gang = world.GroupIndexOf(*names[k]);
         swatch_[k]->setVisible(gang.has_value());
         if (!gang) continue;
-        swatch_[k]->setStyleSheet(QStringLiteral("background: %1; border: 2px solid #f3e6c4;")
-                                      .arg(GangColor(world.GroupColor[*gang]).name()));
+        swatch_[k]->setStyleSheet(
+            ScaledSheet(QStringLiteral("background: %1; border: 2px solid #f3e6c4;")
+                            .arg(GangColor(world.GroupColor[*gang]).name()),
+                        scale_));
         swatch_[k]->setToolTip(QString::fromStdString(*names[k]));
     }
 }
@@ -560,7 +582,7 @@ void FightField::ShowStrikes() {
         taken[k] += blow.damage;
         struck[k] = true;
         hit_[k]->move(F(blow.at.x), F(blow.at.y));
-        damage_[k]->move(F(blow.at.x), F(blow.at.y) + 2);
+        damage_[k]->move(F(blow.at.x), F(blow.at.y) + Scaled(2));
     }
     for (std::size_t k = 0; k < damage_.size(); ++k) {
         if (!struck[k]) continue;

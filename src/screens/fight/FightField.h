@@ -26,6 +26,8 @@ class Piece : public Picture {
   public:
     enum class Border { None, Flat, Raised };
     using Picture::Picture;
+    // The field's scale: the border, the name band and the bars grow with the piece.
+    void SetScale(double scale) { scale_ = scale; }
     void SetBorder(Border border);
     Border border() const { return border_; }
     // The fighter's short name on a band across the top of the piece, and under it his stamina
@@ -39,6 +41,7 @@ class Piece : public Picture {
   private:
     void PaintBorder(QPainter& painter) const;
 
+    double scale_ = 1.0;
     Border border_ = Border::None;
     QString shortName_;
     double stamina_ = 0;
@@ -50,7 +53,8 @@ class Piece : public Picture {
 class DamageFigure : public QWidget {
     Q_OBJECT
   public:
-    explicit DamageFigure(QWidget* parent);
+    // As wide as a cell of the field at `scale`, its type as large.
+    DamageFigure(QWidget* parent, double scale);
     void SetDamage(double damage);
     const QString& text() const { return text_; }
 
@@ -58,6 +62,7 @@ class DamageFigure : public QWidget {
     void paintEvent(QPaintEvent* event) override;
 
   private:
+    double scale_;
     QString text_;
 };
 
@@ -97,6 +102,13 @@ class FightField : public Screen {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    // Position and size in twips as pixels on the field: it is drawn at twice the size of the
+    // other screens (a cell of 480 twips is 64 pixels at 100 %), times its scale.
+    int F(int twips) const { return static_cast<int>(twips * scale_ * 2 / 15); }
+    // A length in pixels at 100 % (a type size, a border) at the field's scale.
+    int Scaled(int pixels) const;
+    // A label of the side panel in its bold type.
+    QLabel* PanelLabel(const QString& text, int left, int top, int width);
     Fight* fight();
     // After every event of the field: the death and result pass, what to show, the result.
     void Finish(std::vector<std::string> messages);
@@ -109,6 +121,9 @@ class FightField : public Screen {
     void ShowRoster(const Fight& running);
     void Pointed(bool player, int slot);
 
+    // The map's scale as far as the screen lets the field grow (1: its size at 100 %), taken when
+    // it opens.
+    double scale_ = 1.0;
     std::array<Piece*, kSlotCount> yi_{};           // YI: the player's fighters
     std::array<Piece*, kSlotCount> ci_{};           // CI: the computer's fighters
     std::array<Picture*, kWeaponCount> armorI_{};   // ArmorI: the player's aim markers

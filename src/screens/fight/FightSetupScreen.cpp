@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QStyledItemDelegate>
+#include <cmath>
 
 #include "commands/Dialog.h"
 #include "fight/Forecast.h"
@@ -17,6 +18,7 @@
 #include "screens/dialogs/CommandDialog.h"
 #include "screens/dialogs/Lists.h"
 #include "screens/look/Art.h"
+#include "screens/look/Look.h"
 #include "screens/look/Platform.h"
 #include "screens/map/MainGame.h"
 #include "world/Numbers.h"
@@ -66,7 +68,9 @@ QString TargetFigures(const World& world, int city) {
 // district's figures after its name, in a second, quieter column.
 class TargetDelegate : public QStyledItemDelegate {
   public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    // The figures start `figuresLeft` pixels into the row and end `rightGap` short of its end.
+    TargetDelegate(int figuresLeft, int rightGap, QObject* parent)
+        : QStyledItemDelegate(parent), figuresLeft_(figuresLeft), rightGap_(rightGap) {}
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override {
         QStyledItemDelegate::paint(painter, option, index);
@@ -75,11 +79,15 @@ class TargetDelegate : public QStyledItemDelegate {
         painter->save();
         const bool selected = (option.state & QStyle::State_Selected) != 0;
         painter->setPen(selected ? QColor("#ffffff") : QColor("#c8b88a"));
-        const QRect area = option.rect.adjusted(Px(840), 0, -4, 0);
+        const QRect area = option.rect.adjusted(figuresLeft_, 0, -rightGap_, 0);
         painter->drawText(area, Qt::AlignLeft | Qt::AlignVCenter,
                           option.fontMetrics.elidedText(figures, Qt::ElideRight, area.width()));
         painter->restore();
     }
+
+  private:
+    int figuresLeft_;
+    int rightGap_;
 };
 
 }  // namespace
@@ -107,7 +115,19 @@ FightSetupScreen::FightSetupScreen(Screens& screens, const char* name, FightSide
     // Wider than the first set-up for the targets' figures, and taller for the lines under it.
     const int screenWidth = attacking ? 7620 : 6600;
     const int linesTop = attacking ? 4560 : 5160;
-    setFixedSize(Px(screenWidth), Px(linesTop + 2 * kLineHeight + kForecastHeight + 120));
+    const int screenHeight = linesTop + 2 * kLineHeight + kForecastHeight + 120;
+    // Measured at 100 %, before the screen takes its scale.
+    scale_ = screens_.ScaleToFit(QSize(Px(screenWidth), Px(screenHeight)));
+    setFixedSize(Px(screenWidth), Px(screenHeight));
+    if (scale_ != 1.0) {
+        // The type grows with the screen, set by the screen's own sheet: a label's sheet that
+        // sets its colour again would take an inherited font back to the program's.
+        const QFont type = font();
+        setStyleSheet(type.pixelSize() > 0 ? QStringLiteral("* { font-size: %1px; }")
+                                                 .arg(std::lround(type.pixelSize() * scale_))
+                                           : QStringLiteral("* { font-size: %1pt; }")
+                                                 .arg(type.pointSizeF() * scale_, 0, 'f', 2));
+    }
 
     static constexpr const char* kStockWords[] = {"진검 :", "사시미 :", "각목 :"};
     static constexpr int kStockLeft[] = {240, 1800, 3600};
@@ -131,7 +151,7 @@ FightSetupScreen::FightSetupScreen(Screens& screens, const char* name, FightSide
     ll1_->setToolTip("방향키로 사람을 보고 Space로 고르거나 뺍니다.");
     AddLabel(kSpaceHint, 240, 2700, 1335)->setObjectName("SpaceHint");
     ll1_->setSelectionMode(QAbstractItemView::MultiSelection);
-    ll1_->setStyleSheet(kListStyle);
+    ll1_->setStyleSheet(ScaledSheet(kListStyle, scale_));
     FillEntries(ll1_, setup_.people,
                 [&world](int h) { return QString::fromStdString(world.HumanName[h]); });
     OnEntryChosen(ll1_, this, [this](int h) { PersonClicked(h); });
@@ -163,7 +183,7 @@ FightSetupScreen::FightSetupScreen(Screens& screens, const char* name, FightSide
         ll2_ = new QListWidget(this);
         ll2_->setObjectName("LL2");
         ll2_->setGeometry(Px(4320), Px(720), Px(3060), Px(2880));
-        ll2_->setStyleSheet(kListStyle);
+        ll2_->setStyleSheet(ScaledSheet(kListStyle, scale_));
         ll2_->setToolTip("구역 · 주인 · 사람 수, 힘 (다섯 명까지의 조직원수 + 체력)");
         FillEntries(ll2_, setup_.targets,
                     [&world](int c) { return QString::fromStdString(world.CityName[c]); });
@@ -173,7 +193,7 @@ FightSetupScreen::FightSetupScreen(Screens& screens, const char* name, FightSide
             item->setData(kTargetFiguresRole, figures);
             item->setToolTip(item->text() + " · " + figures);
         }
-        ll2_->setItemDelegate(new TargetDelegate(ll2_));
+        ll2_->setItemDelegate(new TargetDelegate(Px(840), Px(60), ll2_));
         OnEntryChosen(ll2_, this, [this](int c) {
             ChooseTargetCity(screens_.menu(), c);
             ShowChoice();

@@ -33,6 +33,9 @@ class FightSetupScreen : public Screen {
   private:
     // A person of LL1 chosen by a click or with the keys: his figures and weapon are shown.
     void PersonClicked(int h);
+    // Position and size in twips as pixels on this screen: 15 twips a pixel at 100 %, fewer at
+    // the screen's scale.
+    int Px(int twips) const { return static_cast<int>(twips * scale_ / 15); }
     QLabel* AddLabel(const QString& text, int left, int top, int width);
     // What the screen holds chosen now, as OK would read it.
     SetupChoice CurrentChoice() const;
@@ -42,6 +45,9 @@ class FightSetupScreen : public Screen {
     void ShowChoice();
 
     FightSide side_;
+    // The map's scale as far as the screen lets the set-up grow (1: its size at 100 %), taken
+    // when it opens.
+    double scale_ = 1.0;
     FightSetup setup_;
     QListWidget* ll1_;
     QListWidget* ll2_ = nullptr;

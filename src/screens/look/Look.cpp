@@ -183,25 +183,26 @@ QToolTip {
 
 }  // namespace
 
+QString ScaledSheet(const QString& sheet, double scale) {
+    if (scale == 1.0) return sheet;
+    static const QRegularExpression kLength(QStringLiteral("(\\d+)px"));
+    QString scaled;
+    qsizetype from = 0;
+    for (const QRegularExpressionMatch& length : kLength.globalMatch(sheet)) {
+        scaled += sheet.mid(from, length.capturedStart() - from);
+        const int pixels = length.captured(1).toInt();
+        scaled += QStringLiteral("%1px").arg(
+            pixels == 0 ? 0 : std::max(1, static_cast<int>(std::lround(pixels * scale))));
+        from = length.capturedEnd();
+    }
+    return scaled + sheet.mid(from);
+}
+
 void ApplyGameLook(QWidget* window, double scale) {
     window->setProperty("gameLook", true);
     window->setAttribute(Qt::WA_StyledBackground);
-    QString sheet = QString::fromUtf8(kGameLook);
-    if (scale != 1.0) {
-        // Every length of the sheet is in pixels: each grows with the scale, never below one.
-        static const QRegularExpression kLength(QStringLiteral("(\\d+)px"));
-        QString scaled;
-        qsizetype from = 0;
-        for (const QRegularExpressionMatch& length : kLength.globalMatch(sheet)) {
-            scaled += sheet.mid(from, length.capturedStart() - from);
-            const int pixels = length.captured(1).toInt();
-            scaled += QStringLiteral("%1px").arg(
-                pixels == 0 ? 0 : std::max(1, static_cast<int>(std::lround(pixels * scale))));
-            from = length.capturedEnd();
-        }
-        sheet = scaled + sheet.mid(from);
-    }
-    window->setStyleSheet(sheet);
+    // Every length of the sheet is in pixels: each grows with the scale.
+    window->setStyleSheet(ScaledSheet(QString::fromUtf8(kGameLook), scale));
 }
 
 GangMarker MarkerOf(int gang) {

@@ -9,6 +9,7 @@
 
 class QPainter;
 class QRect;
+class QString;
 class QWidget;
 
 namespace golmok::screens {
@@ -16,6 +17,10 @@ namespace golmok::screens {
 // Dresses `window` and everything in it in the game's look, its type, borders and paddings
 // `scale` times their size at 100 %.
 void ApplyGameLook(QWidget* window, double scale = 1.0);
+
+// A style sheet with every length in pixels `scale` times as long, never below one pixel (a zero
+// stays zero); at 1 the sheet as it is.
+QString ScaledSheet(const QString& sheet, double scale);
 
 // The keyboard's mark on a control that draws its own: two rings inside `area`, night blue
 // outside and lamplight inside, `width` pixels each, so that one of them stands out by at least

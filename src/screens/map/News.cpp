@@ -4,17 +4,20 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <cmath>
 
 #include "game/TurnNews.h"
 #include "screens/Screens.h"
+#include "screens/dialogs/CommandDialog.h"
 #include "screens/look/Look.h"
 
 namespace golmok::screens {
 
 namespace {
 
-constexpr int kWidth = 460;
-constexpr int kHeight = 380;
+// The game's look sets the type of every widget: the date asks for its own.
+constexpr const char* kDateSheet =
+    "font-family: \"NanumMyeongjo\"; font-size: 16px; font-weight: bold;";
 
 }  // namespace
 
@@ -22,8 +25,7 @@ News::News(Screens& screens) : Screen(screens, "News", kNewsTitle) {
     auto* layout = new QVBoxLayout(this);
     auto* date = new QLabel(this);
     date->setObjectName("DateLabel");
-    // The game's look sets the type of every widget: the date asks for its own.
-    date->setStyleSheet("font-family: \"NanumMyeongjo\"; font-size: 16px; font-weight: bold;");
+    date->setStyleSheet(kDateSheet);
     layout->addWidget(date);
 
     list_ = new QListWidget(this);
@@ -36,8 +38,15 @@ News::News(Screens& screens) : Screen(screens, "News", kNewsTitle) {
 
     AddCloseButton(layout);
     ApplyGameLook(this);
-    resize(kWidth, kHeight);
+    resize(kSize);
     Refresh();
+}
+
+void News::SetScale(double scale) {
+    if (std::abs(DialogScale(this) - scale) < 0.005) return;
+    ScaleDialog(this, scale);
+    findChild<QLabel*>("DateLabel")->setStyleSheet(ScaledSheet(kDateSheet, scale));
+    resize(kSize * scale);
 }
 
 void News::Refresh() {

@@ -3,6 +3,8 @@
 // 옵션 > 보기 > 이번 주 소식 is on, and stays open, refilled, until the player closes it.
 #pragma once
 
+#include <QSize>
+
 #include "screens/Screen.h"
 
 class QListWidget;
@@ -16,6 +18,11 @@ class News : public Screen {
 
     // Fills the list from the session's last turn end.
     void Refresh();
+    // The window at `scale` times its size at 100 %, its type, borders and room with it; it
+    // takes that size again only when the scale changes, so a size the player gave it stays.
+    void SetScale(double scale);
+
+    static constexpr QSize kSize{460, 380};  // at 100 %
 
   private:
     QListWidget* list_;  // NewsList: the standings, then the sentences
