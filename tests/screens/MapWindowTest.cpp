@@ -379,6 +379,9 @@ class MapWindowTest : public QObject, public GameOnScreen {
         QFETCH(QString, state);
         MainGame* map = MapOn(kBeggars, screen);
         if (state == "maximised") Maximise(map, screen);
+        auto* status = map->findChild<QLabel*>("DistrictStatus");
+        const int windowedStatusHeight = status->height();
+        const double windowedScale = map->board()->scale();
         if (state == "full screen") {
             PressShortcut(map, QKeyCombination(Qt::Key_F11));
             QTRY_COMPARE(map->size(), QGuiApplication::screens().at(screen)->geometry().size());
@@ -389,7 +392,6 @@ class MapWindowTest : public QObject, public GameOnScreen {
         const double mapScale = map->board()->scale();
 
         // The status line is as tall as its words.
-        auto* status = map->findChild<QLabel*>("DistrictStatus");
         QTRY_VERIFY2(
             status->height() >= status->heightForWidth(status->width()) &&
                 map->rect().contains(status->geometry()),
@@ -465,6 +467,11 @@ class MapWindowTest : public QObject, public GameOnScreen {
             QTRY_VERIFY(!map->fullScreen());
             QTRY_COMPARE(DialogScale(screens_->gameMenu()), 1.0);
             QTRY_COMPARE(DialogScale(screens_->dialog("ArmsBuy")), 1.0);
+            // The status line as it was, and the map at its scale again: the larger type's
+            // height does not stay behind.
+            QTRY_COMPARE(status->height(), windowedStatusHeight);
+            QTRY_VERIFY2(std::abs(map->board()->scale() - windowedScale) < 0.01,
+                         qPrintable(QString::number(map->board()->scale())));
         }
     }
 

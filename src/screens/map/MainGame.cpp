@@ -614,10 +614,12 @@ void MainGame::ScaleStatusLine() {
 
 void MainGame::FitStatusLine() {
     // As tall as its words at its width: the layout would otherwise cut the larger type at the
-    // bottom.
+    // bottom. A label is never measured smaller than its least height, so that is let go first:
+    // back from full screen the line would otherwise keep the height the larger type needed.
     const double scale = std::max(1.0, double(width()) / (kMapWidth + kSideWidth));
-    status_->setMinimumHeight(
-        std::max(ScaledLength(24, scale), status_->heightForWidth(std::max(1, width()))));
+    status_->setMinimumHeight(0);
+    const int words = status_->heightForWidth(std::max(1, width()));
+    status_->setMinimumHeight(std::max(ScaledLength(24, scale), words));
 }
 
 QRect MainGame::sidePanelOnScreen() const {
