@@ -5,12 +5,14 @@
 #include <QGuiApplication>
 #include <QLayout>
 #include <QPalette>
+#include <QPointer>
 #include <QResizeEvent>
 #include <QScreen>
 #include <QVariant>
 #include <QWidget>
 #include <QWindow>
 #include <algorithm>
+#include <functional>
 #include <vector>
 
 namespace golmok::screens {
@@ -19,8 +21,8 @@ namespace {
 
 // Where the game last put a window: a window found elsewhere was dragged by the player.
 constexpr const char* kPlacedAt = "golmokPlacedAt";
-// Set once a window watches its own size.
-constexpr const char* kKeptInside = "golmokKeptInside";
+// The window's KeepInside, once it has one.
+constexpr const char* kKeeper = "golmokKeeper";
 
 bool FitsAcross(const QRect& frame, const QRect& area) {
     return frame.left() >= area.left() && frame.right() <= area.right();
@@ -52,10 +54,18 @@ void MoveFrame(QWidget* window, const QPoint& topLeft) {
 }
 
 // Keeps a placed window wholly on its screen when it grows after it was placed (a dialog that
-// shows a longer name, a menu refilled for another district).
+// shows a longer name, a menu refilled for another district), and places it again by its rule
+// once the window manager has framed it: a window placed over a full-screen map was measured
+// without a title bar, which the map could not lend.
 class KeepInside : public QObject {
   public:
     explicit KeepInside(QWidget* window) : QObject(window), window_(window) {}
+
+    // The window's rule, and how much its borders added to its size when it was measured.
+    void Remember(std::function<void()> place, QSize borders) {
+        place_ = std::move(place);
+        placedWith_ = borders;
+    }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -65,6 +75,16 @@ class KeepInside : public QObject {
         const bool framed = event->type() == QEvent::Move &&
                             window_->property(kPlacedAt).toPoint() ==
                                 window_->frameGeometry().topLeft();
+        if (framed && place_ && window_->windowHandle()) {
+            const QMargins m = window_->windowHandle()->frameMargins();
+            const QSize borders(m.left() + m.right(), m.top() + m.bottom());
+            if (borders != placedWith_) {
+                placedWith_ = borders;
+                const std::function<void()> place = place_;  // placing remembers the rule anew
+                place();
+                return false;
+            }
+        }
         if (event->type() == QEvent::Resize || framed) {
             const QRect frame = FrameOf(window_, window_);
             const QRect area = AvailableArea(window_);
@@ -75,6 +95,8 @@ class KeepInside : public QObject {
 
   private:
     QWidget* window_;
+    std::function<void()> place_;
+    QSize placedWith_;
 };
 
 // Keeps a title page's middle where it was when it takes another size.
@@ -305,10 +327,16 @@ void Place(QWidget* window, Placing how, const QWidget* anchor, const QWidget* f
             break;
     }
     MoveFrame(window, target.topLeft());
-    if (!window->property(kKeptInside).toBool()) {
-        window->setProperty(kKeptInside, true);
-        window->installEventFilter(new KeepInside(window));
+    auto* keep = static_cast<KeepInside*>(window->property(kKeeper).value<QObject*>());
+    if (!keep) {
+        keep = new KeepInside(window);
+        window->installEventFilter(keep);
+        window->setProperty(kKeeper, QVariant::fromValue<QObject*>(keep));
     }
+    const QPointer<const QWidget> anchorKept(anchor);
+    const QPointer<const QWidget> framedKept(framed);
+    keep->Remember([=] { Place(window, how, anchorKept, framedKept, keepClear, district, status); },
+                   frame.size() - window->size());
 }
 
 void KeepCentred(QWidget* window) {
