@@ -20,6 +20,8 @@
 #include "screens/Screens.h"
 #include "screens/dialogs/CommandDialog.h"
 #include "screens/dialogs/GameMenu.h"
+#include "screens/dialogs/OpenFile.h"
+#include "screens/dialogs/SaveFile.h"
 #include "screens/fight/FightField.h"
 #include "screens/fight/FightSetupScreen.h"
 #include "screens/look/Art.h"
@@ -472,6 +474,37 @@ class MapWindowTest : public QObject, public GameOnScreen {
             QTRY_COMPARE(status->height(), windowedStatusHeight);
             QTRY_VERIFY2(std::abs(map->board()->scale() - windowedScale) < 0.01,
                          qPrintable(QString::number(map->board()->scale())));
+        }
+    }
+
+    // The save and load windows open at the map's scale as far as the screen lets them, their
+    // slot buttons' type with them; at the map's own size as large as they always were.
+    void theSlotWindowsFollowTheMap_data() {
+        QTest::addColumn<int>("screen");
+        QTest::addColumn<QString>("state");  // "window", "maximised" or "full screen"
+        QTest::newRow("1024 × 768") << kSmall << "window";
+        QTest::newRow("1920 × 1080, maximised") << kWide << "maximised";
+        QTest::newRow("1920 × 1080, full screen") << kWide << "full screen";
+    }
+
+    void theSlotWindowsFollowTheMap() {
+        QFETCH(int, screen);
+        QFETCH(QString, state);
+        MainGame* map = MapOn(kBeggars, screen);
+        const QRect area = Show(map, screen, state);
+        const bool windowed = state == "window";
+        // Five slots to save into; the load window has the autosave slot as well.
+        const std::pair<SlotDialog*, QSize> windows[] = {{screens_->ShowSaveFile(), {321, 344}},
+                                                         {screens_->ShowOpenFile(), {321, 400}}};
+        for (const auto& [window, at100] : windows) {
+            QVERIFY(window && window->isVisible());
+            double scale = 0;
+            Grown(window, at100, windowed, area, &scale);
+            if (QTest::currentTestFailed()) return;
+            const int type =
+                QFontInfo(Control<QPushButton>(window, "OpenList", 0)->font()).pixelSize();
+            QVERIFY2(Near(type, 16, scale), qPrintable(QStringLiteral("%1 px").arg(type)));
+            window->close();
         }
     }
 

@@ -4,8 +4,10 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QShortcut>
+#include <cmath>
 
 #include "screens/Screens.h"
+#include "screens/look/Look.h"
 #include "world/SlotFolder.h"
 
 namespace golmok::screens {
@@ -30,6 +32,18 @@ constexpr int kCloseHeight = 480;
 SlotDialog::SlotDialog(Screens& screens, const char* name, const QString& caption, int slotCount)
     : Screen(screens, name, caption) {
     const int closeTop = kFirstSlotTop + slotCount * kSlotStep;
+    const int width = kSlotWidth + 2 * kSlotLeft;
+    const int height = closeTop + kCloseHeight + kSlotLeft;
+    // Measured at 100 %, before the window takes its scale: over a maximised or full-screen map
+    // it grows with the map.
+    scale_ = screens_.ScaleToFit(QSize(Px(width), Px(height)));
+    if (scale_ != 1.0) {
+        const QFont type = font();
+        setStyleSheet(type.pixelSize() > 0 ? QStringLiteral("* { font-size: %1px; }")
+                                                 .arg(std::lround(type.pixelSize() * scale_))
+                                           : QStringLiteral("* { font-size: %1pt; }")
+                                                 .arg(type.pointSizeF() * scale_, 0, 'f', 2));
+    }
     QPalette paper = palette();
     paper.setColor(QPalette::Window, QColor(0xe9, 0xdc, 0xbc));
     setPalette(paper);
@@ -40,15 +54,13 @@ SlotDialog::SlotDialog(Screens& screens, const char* name, const QString& captio
         button->setProperty("index", n);
         button->setGeometry(Px(kSlotLeft), Px(kFirstSlotTop + n * kSlotStep), Px(kSlotWidth),
                             Px(kSlotHeight));
-        QFont font = button->font();
-        font.setPixelSize(16);
-        button->setFont(font);
-        button->setStyleSheet(
+        button->setStyleSheet(ScaledSheet(
             "QPushButton { background-color: #c0c0c0; color: #1e1e1e; border: 1px solid #5a5a5a;"
-            " border-radius: 2px; }"
+            " border-radius: 2px; font-size: 16px; }"
             "QPushButton:hover { background-color: #d4d4d4; border: 1px solid #2b2118; }"
             "QPushButton:pressed { background-color: #a8a8a8; }"
-            "QPushButton:focus { background-color: #fff4d0; border: 3px solid #b8322a; }");
+            "QPushButton:focus { background-color: #fff4d0; border: 3px solid #b8322a; }",
+            scale_));
         // Enter on a slot chooses it, as Space does.
         button->setAutoDefault(true);
         connect(button, &QPushButton::clicked, this, [this, n] { SlotClicked(n); });
@@ -72,7 +84,7 @@ SlotDialog::SlotDialog(Screens& screens, const char* name, const QString& captio
         setFocusProxy(openList_.front());
         openList_.front()->setFocus();
     }
-    setFixedSize(Px(kSlotWidth + 2 * kSlotLeft), Px(closeTop + kCloseHeight + kSlotLeft));
+    setFixedSize(Px(width), Px(height));
     RefreshLabels();
 }
 

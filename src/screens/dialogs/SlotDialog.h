@@ -31,6 +31,13 @@ class SlotDialog : public Screen {
     virtual void SlotClicked(int slot) = 0;
 
   private:
+    // Position and size in twips as pixels on this window: 15 twips a pixel at 100 %, fewer at
+    // the window's scale.
+    int Px(int twips) const { return static_cast<int>(twips * scale_ / 15); }
+
+    // The map's scale as far as the screen lets the window grow (1: its size at 100 %), taken
+    // when it opens.
+    double scale_ = 1.0;
     std::vector<QPushButton*> openList_;
     QLabel* status_ = nullptr;
 };
