@@ -525,16 +525,9 @@ class KeyboardTest : public QObject, public GameOnScreen {
   private:
     // 흑사파 comes from 도봉 to `city`, as a turn end announces it: the defence set-up is open.
     void DefenceAnnouncedFor(int city) {
-        World& w = world();
         screens_->gameMenu()->close();
         Settle();
-        w.AttackFromCity = 8;
-        w.AttackToCity = city;
-        LockMap(w);
-        w.DefenceSetupOpen = true;
-        for (auto& weapon : w.HumanWeapon)
-            weapon = "주먹";
-        screens_->DefenceAnnounced();
+        AnnounceAttack(8, city);
     }
 };
 

@@ -541,13 +541,7 @@ class MapWindowTest : public QObject, public GameOnScreen {
         if (defending) {
             // The week's news open when 흑사파 comes from 도봉 to 서초, as a turn end announces it.
             news = screens_->ShowNews();
-            world().AttackFromCity = kDobong;
-            world().AttackToCity = kSeocho;
-            LockMap(world());
-            world().DefenceSetupOpen = true;
-            for (auto& weapon : world().HumanWeapon)
-                weapon = "주먹";
-            screens_->DefenceAnnounced();
+            AnnounceAttack(kDobong, kSeocho);
             setup = screens_->defence();
         } else {
             screens_->OpenCommandMenu(kSeocho);

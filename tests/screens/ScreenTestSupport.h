@@ -22,6 +22,7 @@
 #include "screens/title/GroupSelectMenu.h"
 #include "session/Session.h"
 #include "support/TestWorld.h"
+#include "world/SharedRoutines.h"
 
 namespace golmok::screens::testing {
 
@@ -118,6 +119,19 @@ class GameOnScreen {
 
     World& world() { return session_->world(); }
     MenuState& menu() { return session_->menu(); }
+
+    // The gang of district `from` attacks the player's `to`, as a turn end announces it: the map
+    // locked, every defender's weapon back to 주먹, the defence set-up open.
+    void AnnounceAttack(int from, int to) {
+        World& w = world();
+        w.AttackFromCity = from;
+        w.AttackToCity = to;
+        LockMap(w);
+        w.DefenceSetupOpen = true;
+        for (auto& weapon : w.HumanWeapon)
+            weapon = "주먹";
+        screens_->DefenceAnnounced();
+    }
 
     // Through the title pages (while they show) and the group selection onto the map as gang
     // `group`.

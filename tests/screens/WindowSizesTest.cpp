@@ -57,13 +57,7 @@ class WindowSizesTest : public QObject, public GameOnScreen {
         FightSetupScreen* setup = nullptr;
         if (defending) {
             // 흑사파 comes from 도봉 to 서초, as a turn end announces it.
-            world().AttackFromCity = kDobong;
-            world().AttackToCity = kSeocho;
-            LockMap(world());
-            world().DefenceSetupOpen = true;
-            for (auto& weapon : world().HumanWeapon)
-                weapon = "주먹";
-            screens_->DefenceAnnounced();
+            AnnounceAttack(kDobong, kSeocho);
             setup = screens_->defence();
         } else {
             QTest::mouseClick(Control<QPushButton>(map_, "Cmd", kSeocho), Qt::LeftButton);
