@@ -37,13 +37,7 @@ SlotDialog::SlotDialog(Screens& screens, const char* name, const QString& captio
     // Measured at 100 %, before the window takes its scale: over a maximised or full-screen map
     // it grows with the map.
     scale_ = screens_.ScaleToFit(QSize(Px(width), Px(height)));
-    if (scale_ != 1.0) {
-        const QFont type = font();
-        setStyleSheet(type.pixelSize() > 0 ? QStringLiteral("* { font-size: %1px; }")
-                                                 .arg(std::lround(type.pixelSize() * scale_))
-                                           : QStringLiteral("* { font-size: %1pt; }")
-                                                 .arg(type.pointSizeF() * scale_, 0, 'f', 2));
-    }
+    ScaleWindowType(this, scale_);
     QPalette paper = palette();
     paper.setColor(QPalette::Window, QColor(0xe9, 0xdc, 0xbc));
     setPalette(paper);

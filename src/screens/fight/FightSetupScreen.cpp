@@ -119,15 +119,7 @@ FightSetupScreen::FightSetupScreen(Screens& screens, const char* name, FightSide
     // Measured at 100 %, before the screen takes its scale.
     scale_ = screens_.ScaleToFit(QSize(Px(screenWidth), Px(screenHeight)));
     setFixedSize(Px(screenWidth), Px(screenHeight));
-    if (scale_ != 1.0) {
-        // The type grows with the screen, set by the screen's own sheet: a label's sheet that
-        // sets its colour again would take an inherited font back to the program's.
-        const QFont type = font();
-        setStyleSheet(type.pixelSize() > 0 ? QStringLiteral("* { font-size: %1px; }")
-                                                 .arg(std::lround(type.pixelSize() * scale_))
-                                           : QStringLiteral("* { font-size: %1pt; }")
-                                                 .arg(type.pointSizeF() * scale_, 0, 'f', 2));
-    }
+    ScaleWindowType(this, scale_);
 
     static constexpr const char* kStockWords[] = {"진검 :", "사시미 :", "각목 :"};
     static constexpr int kStockLeft[] = {240, 1800, 3600};

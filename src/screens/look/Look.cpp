@@ -183,6 +183,15 @@ QToolTip {
 
 }  // namespace
 
+void ScaleWindowType(QWidget* window, double scale) {
+    if (scale == 1.0) return;
+    const QFont type = window->font();
+    window->setStyleSheet(
+        type.pixelSize() > 0
+            ? QStringLiteral("* { font-size: %1px; }").arg(std::lround(type.pixelSize() * scale))
+            : QStringLiteral("* { font-size: %1pt; }").arg(type.pointSizeF() * scale, 0, 'f', 2));
+}
+
 QString ScaledSheet(const QString& sheet, double scale) {
     if (scale == 1.0) return sheet;
     static const QRegularExpression kLength(QStringLiteral("(\\d+)px"));

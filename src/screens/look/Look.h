@@ -22,6 +22,11 @@ void ApplyGameLook(QWidget* window, double scale = 1.0);
 // stays zero); at 1 the sheet as it is.
 QString ScaledSheet(const QString& sheet, double scale);
 
+// A window laid out in fixed pixels, grown `scale` times: its type that many times larger, set by
+// the window's own sheet, since a label's sheet that sets its colour again would take an
+// inherited font back to the program's. At 1 nothing changes.
+void ScaleWindowType(QWidget* window, double scale);
+
 // The keyboard's mark on a control that draws its own: two rings inside `area`, night blue
 // outside and lamplight inside, `width` pixels each, so that one of them stands out by at least
 // 12.8:1 on paper, on black and on every gang's colour alike.
