@@ -6,8 +6,10 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh test
 # Prefix /usr: the folder an installed game falls back to for its record files is the package's.
-cmake -S . -B build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGOLMOK_WERROR=ON \
-  -DCMAKE_INSTALL_PREFIX=/usr
+# RelWithDebInfo's optimisation without its debug information, which no step here reads and which
+# costs about a fifth of the compile (the sanitizer build below keeps it for its reports).
+cmake -S . -B build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -DNDEBUG" \
+  -DGOLMOK_WERROR=ON -DCMAKE_INSTALL_PREFIX=/usr
 cmake --build build/test -j2
 ctest --test-dir build/test --output-on-failure -j2
 
