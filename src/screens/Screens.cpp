@@ -94,10 +94,19 @@ QRect Screens::MapStatus() const {
     return map_ && map_->isVisible() ? map_->statusLineOnScreen() : QRect();
 }
 
+void Screens::PlaceOnMap(QWidget* window, Placing how, const QWidget* anchor,
+                         const QRect& district) {
+    const QWidget* framed = Anchor();
+    Place(window, how, anchor ? anchor : framed, framed, MapPanel(), district, MapStatus());
+}
+
+double Screens::MapScale() const {
+    return map_ && map_->isVisible() ? map_->board()->scale() : 1.0;
+}
+
 template <class T>
 T* Screens::ShowWindow(T* screen, Placing how, const QWidget* anchor, const QRect& district) {
-    const QWidget* framed = Anchor();
-    Place(screen, how, anchor ? anchor : framed, framed, MapPanel(), district, MapStatus());
+    PlaceOnMap(screen, how, anchor, district);
     // Every window of a game in play belongs to the map: the window manager keeps it above the
     // map and out of the task bar.
     if (map_ && static_cast<QWidget*>(screen) != map_ && map_->isVisible()) {
@@ -107,7 +116,7 @@ T* Screens::ShowWindow(T* screen, Placing how, const QWidget* anchor, const QRec
     }
     screen->show();
     // Placed again now that its own frame is known, where the window manager has told it.
-    Place(screen, how, anchor ? anchor : framed, framed, MapPanel(), district, MapStatus());
+    PlaceOnMap(screen, how, anchor, district);
     // Laid out now: every list and box can be named by the caption beside it.
     NameControls(screen);
     screen->raise();
@@ -117,11 +126,10 @@ T* Screens::ShowWindow(T* screen, Placing how, const QWidget* anchor, const QRec
 
 void Screens::ScaleToMap(QWidget* window, bool dialog) {
     constexpr double kLargest = 3.0;  // beyond it a dialog would hide the map it belongs to
-    const bool onMap = map_ && map_->isVisible();
-    const double wanted = std::clamp(onMap ? map_->board()->scale() : 1.0, 1.0, kLargest);
+    const double wanted = std::clamp(MapScale(), 1.0, kLargest);
     ScaleDialog(window, wanted);
     if (wanted <= 1.0) return;
-    const QRect area = AvailableArea(onMap ? map_.data() : Anchor());
+    const QRect area = AvailableArea(Anchor());
     if (dialog && gameMenu_ && gameMenu_->isVisible()) {
         ScaleNearMenu(window, wanted, area);
         return;
@@ -160,10 +168,9 @@ void Screens::ScaleNearMenu(QWidget* dialog, double wanted, const QRect& area) {
 }
 
 double Screens::ScaleToFit(QSize size) const {
-    const bool onMap = map_ && map_->isVisible();
-    const double wanted = onMap ? map_->board()->scale() : 1.0;
+    const double wanted = MapScale();
     if (wanted <= 1.0 || size.isEmpty()) return 1.0;
-    const QWidget* anchor = onMap ? map_.data() : Anchor();
+    const QWidget* anchor = Anchor();
     // Room for a title bar and borders, as large as the map's where the window manager says.
     QMargins frame(kWindowGap, 4 * kWindowGap, kWindowGap, kWindowGap);
     if (const QWindow* framed = anchor ? anchor->windowHandle() : nullptr) {
@@ -187,17 +194,16 @@ QRect Screens::MenuDistrict() const {
 void Screens::WindowsFollowMap() {
     if (gameMenu_ && gameMenu_->isVisible()) {
         ScaleToMap(gameMenu_, false);
-        Place(gameMenu_, Placing::BesideMap, map_, Anchor(), MapPanel(), MenuDistrict(),
-              MapStatus());
+        PlaceOnMap(gameMenu_, Placing::BesideMap, map_, MenuDistrict());
     }
     for (const QPointer<CommandDialog>& dialog : dialogs_.values()) {
         if (!dialog || !dialog->isVisible()) continue;
         ScaleToMap(dialog, true);
-        Place(dialog, Placing::NearMenu, DialogAnchor(), Anchor(), MapPanel(), {}, MapStatus());
+        PlaceOnMap(dialog, Placing::NearMenu, DialogAnchor());
     }
     if (news_ && news_->isVisible()) {
         news_->SetScale(ScaleToFit(News::kSize));
-        Place(news_, Placing::BesideMap, map_, Anchor(), MapPanel());
+        PlaceOnMap(news_, Placing::BesideMap, map_);
         if (defence_ && defence_->isVisible()) KeepApart(news_, defence_, Anchor());
     }
 }
@@ -449,7 +455,7 @@ void Screens::DialogsFollowMenu() {
         if (!dialog) continue;
         if (session_.DialogFollows(dialog->menu())) {
             dialog->Open();
-            Place(dialog, Placing::NearMenu, DialogAnchor(), Anchor(), MapPanel(), {}, MapStatus());
+            PlaceOnMap(dialog, Placing::NearMenu, DialogAnchor());
         } else {
             dialog->close();
         }

@@ -199,6 +199,12 @@ class Screens : public QObject {
     QRect MapPanel() const;
     // The status line under the map on the screen, where the map is shown; else nothing.
     QRect MapStatus() const;
+    // Places `window` by `how` against `anchor` (the map's side panel and status line kept in
+    // sight, the frame measured by the map's), beside `district` where that rule uses one.
+    void PlaceOnMap(QWidget* window, Placing how, const QWidget* anchor,
+                    const QRect& district = {});
+    // The map's scale while it is shown; else 1.
+    double MapScale() const;
     template <class T>
     T* ShowCentred(T* screen);
 
